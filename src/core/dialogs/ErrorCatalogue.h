@@ -1,0 +1,56 @@
+#pragma once
+// The numbered message catalogue and ShowError.
+//
+// An error number is message code * 10 + added-instruction code (0..9). Core
+// code reports every failure through ShowError, which composes the message and
+// hands it to the one installed MessageSink: the GUI's modal message dialog,
+// the command line's standard error, or a test's recorder.
+
+#include <QString>
+
+namespace brevane {
+
+struct ErrorMessage
+{
+    int number = 0;          // the error number shown
+    int code = 0;            // number / 10
+    int instruction = 0;     // number % 10
+    QString caption;         // "Help On This Item" or "Error Dialog"
+    bool beep = false;       // sound the alert beep
+    QString text;            // catalogue text with the detail in place
+    QString instructionText; // the added instruction (may be empty)
+    QString detail;          // the detail passed by the caller
+};
+
+class MessageSink
+{
+public:
+    virtual ~MessageSink() = default;
+    // Shows the message and returns when the user has dismissed it.
+    virtual void Show(const ErrorMessage &message) = 0;
+};
+
+// Installs the sink that receives every message; nullptr restores the default
+// (standard error). Returns the previous sink.
+MessageSink *InstallMessageSink(MessageSink *sink);
+
+// Shows message `number` with an optional detail text. While one message is
+// being shown, further calls are dropped (not queued).
+void ShowError(int number, const QString &detail = QString());
+
+// The catalogue text of a message code, with the detail in place; codes not in
+// the catalogue give "Unidentified error -  " followed by the code.
+QString LookUpMessage(int code, const QString &detail = QString());
+bool IsCatalogued(int code);
+// Number of codes the catalogue holds.
+int CatalogueSize();
+// The text of an added-instruction code 0..9 (empty for 0 and out-of-range).
+QString AddedInstruction(int instruction);
+
+// Builds the whole message for an error number, as the dialog shows it.
+ErrorMessage ComposeError(int number, const QString &detail = QString());
+
+// The page and variable the print merge last recorded; message 2118 names them.
+void RecordMergePosition(int page, int variable);
+
+} // namespace brevane

@@ -1,0 +1,120 @@
+#include "store/Answers.h"
+
+#include "dialogs/ErrorCatalogue.h"
+
+#include <new>
+
+namespace brevane {
+
+AnswerRangeError::AnswerRangeError(int p, int c, int k)
+    : std::out_of_range("answer outside the page's lists: page " + std::to_string(p) + ", continuation "
+                        + std::to_string(c) + ", answer " + std::to_string(k))
+    , page(p)
+    , continuation(c)
+    , answer(k)
+{
+}
+
+TAnswer::TAnswer()
+{
+    int total = 0;
+    for (int p = 0; p < PageCount; ++p) {
+        for (int c = 0; c < ContinuationCount; ++c) {
+            if (c <= PageContinuationMax[p]) {
+                listStart_[p][c] = total;
+                total += PageAnswerMax[p] + 1;
+            } else {
+                listStart_[p][c] = -1;
+            }
+        }
+    }
+    entries_.resize(total);
+}
+
+TAnswer::~TAnswer() = default;
+
+bool TAnswer::HasList(int page, int continuation)
+{
+    return IsValidPage(page) && continuation >= 0 && continuation <= PageContinuationMax[page];
+}
+
+int TAnswer::AnswerCount(int page)
+{
+    return IsValidPage(page) ? PageAnswerMax[page] + 1 : 0;
+}
+
+int TAnswer::indexOf(int page, int continuation, int answer) const
+{
+    if (!HasList(page, continuation) || answer < 0 || answer > PageAnswerMax[page])
+        throw AnswerRangeError(page, continuation, answer);
+    return listStart_[page][continuation] + answer;
+}
+
+AnswerEntry &TAnswer::Entry(int page, int continuation, int answer)
+{
+    return entries_[indexOf(page, continuation, answer)];
+}
+
+const AnswerEntry &TAnswer::Entry(int page, int continuation, int answer) const
+{
+    return entries_[indexOf(page, continuation, answer)];
+}
+
+const QString &TAnswer::Text(int page, int continuation, int answer) const
+{
+    return Entry(page, continuation, answer).text;
+}
+
+void TAnswer::SetText(int page, int continuation, int answer, const QString &text)
+{
+    Entry(page, continuation, answer).text = text;
+}
+
+bool TAnswer::OvRide(int page, int continuation, int answer) const
+{
+    return Entry(page, continuation, answer).obj.OvRide;
+}
+
+void TAnswer::SetOvRide(int page, int continuation, int answer, bool overridden)
+{
+    Entry(page, continuation, answer).obj.OvRide = overridden;
+}
+
+int TAnswer::NoOfWorksheetPages(int directoryRows)
+{
+    if (directoryRows <= 0)
+        return 0;
+    return (directoryRows + 49) / 50;
+}
+
+namespace {
+std::unique_ptr<TAnswer> &globalStore()
+{
+    static std::unique_ptr<TAnswer> store;
+    return store;
+}
+} // namespace
+
+TAnswer *CurrentAnswers()
+{
+    return globalStore().get();
+}
+
+TAnswer *CreateAnswerStore()
+{
+    globalStore().reset();
+    try {
+        globalStore() = std::make_unique<TAnswer>();
+    } catch (const std::bad_alloc &) {
+        ShowError(18023);
+        return nullptr;
+    }
+    return globalStore().get();
+}
+
+void DestroyAnswerStore()
+{
+    globalStore().reset();
+}
+
+} // namespace brevane

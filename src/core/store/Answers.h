@@ -1,0 +1,90 @@
+#pragma once
+// The answer store: every answer of the client being edited, one fixed-length
+// list of texts with override flags per page and continuation, plus the count
+// of continuations in use per page.
+
+#include "store/PageCatalogue.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace brevane {
+
+// Thrown by every accessor given a page, continuation or answer index outside
+// the lists of the page catalogue. The calculation driver turns it into 18047.
+class AnswerRangeError : public std::out_of_range
+{
+public:
+    AnswerRangeError(int page, int continuation, int answer);
+    int page, continuation, answer;
+};
+
+// Attribute object of one answer.
+struct TAObj
+{
+    bool OvRide = false; // the user has overridden the answer
+};
+
+struct AnswerEntry
+{
+    QString text;
+    TAObj obj;
+};
+
+class TAnswer
+{
+public:
+    TAnswer();
+    ~TAnswer();
+    TAnswer(const TAnswer &) = delete;
+    TAnswer &operator=(const TAnswer &) = delete;
+
+    bool ErrFlag = false;
+    QString ProgramName = QStringLiteral("Brevane");
+    double VersionNo = 1.01;
+    bool CalcActive = false;
+
+    // Continuations in use per page (RAnswer.PgCt).
+    std::array<int, PageCount> PgCt{};
+
+    // True when the store keeps an answer list for (page, continuation).
+    static bool HasList(int page, int continuation);
+    // Number of answers in each list of the page.
+    static int AnswerCount(int page);
+    // Total answers held (70,470 with the page catalogue's limits).
+    int TotalAnswers() const { return int(entries_.size()); }
+
+    const QString &Text(int page, int continuation, int answer) const;
+    void SetText(int page, int continuation, int answer, const QString &text);
+    bool OvRide(int page, int continuation, int answer) const;
+    void SetOvRide(int page, int continuation, int answer, bool overridden);
+
+    // Direct access to one entry (checked like the accessors above).
+    AnswerEntry &Entry(int page, int continuation, int answer);
+    const AnswerEntry &Entry(int page, int continuation, int answer) const;
+
+    // Printed directory worksheet pages for the given number of directory rows:
+    // 50 rows a page, a remainder counting as one more page.
+    static int NoOfWorksheetPages(int directoryRows);
+
+private:
+    int indexOf(int page, int continuation, int answer) const;
+
+    std::vector<AnswerEntry> entries_;
+    // First entry of each list; -1 where the store keeps no list.
+    std::array<std::array<int, ContinuationCount>, PageCount> listStart_;
+};
+
+// The one store of the running program. Replacing it destroys the old store
+// before the new one is built, so two never exist at once.
+TAnswer *CurrentAnswers();
+// Destroys the current store and creates a fresh, empty one. Shows 18023 and
+// returns nullptr (no store) when the memory for it cannot be had.
+TAnswer *CreateAnswerStore();
+void DestroyAnswerStore();
+
+} // namespace brevane

@@ -1,0 +1,56 @@
+#pragma once
+// Text and number conversions shared by every subsystem. Each routine reports
+// its own failures through ShowError and returns its fallback value; none
+// throws. Separators and the short-date order come from QLocale() at the time
+// of the call.
+
+#include <QDate>
+#include <QString>
+
+namespace brevane {
+
+// Deletes blanks, "$", "%", "(", ")", "," and "-"; an entry holding "(" or "-"
+// gets one "-" in front of what is left.
+QString RemoveCommasAndSigns(const QString &entry);
+
+// Entry to real: unrounded (2118/2), rounded to 2 decimals (2120/2), rounded to
+// a whole number (2119/2). Failures give 0.
+double Str2Float_P(const QString &entry);
+double Str2Float_2(const QString &entry);
+double Str2Float_0(const QString &entry);
+
+// Entry to integer; empty gives 0. A cleaned text that is not wholly an
+// integer shows 2121/2 naming the entry and gives the leading digits.
+int Str2Int(const QString &entry);
+
+// 2 decimals with thousands separators, halves away from zero: "1,234.50".
+QString Float2Dollar(double value);
+
+// Capitalised English words of the whole part, each followed by one blank
+// ("One Million Eleven Thousand Twelve "). Above 999,999,999: 2126, empty.
+QString NumberToWords(double value);
+// Words of the whole-dollar part of an amount.
+QString AmountToWords(double amount);
+// Replaces the first of "Ten One".."Ten Nine" by "Eleven".."Nineteen".
+QString ConvertTeens(const QString &text);
+
+// Reads a short date in the regional order; a two-digit year falls in the
+// hundred years that start fifty years before the current year. Returns an
+// invalid date when the text is not a date.
+QDate ReadShortDate(const QString &text);
+// Short date to its long form ("January 5, 2018"); anything else unchanged.
+QString ConvertDate(const QString &text);
+// True for empty text, a short date, or a text holding a month abbreviation;
+// otherwise shows 2118/0 and answers false.
+bool CheckDateText(const QString &text);
+
+QString TrimStr(const QString &text);     // without trailing blanks
+QString TrimLeftStr(const QString &text); // without leading blanks and control characters
+QString LineBreaksToBars(const QString &memo);
+QString BarsToLineBreaks(const QString &line);
+QString BarsToRtfParagraphs(const QString &line);
+QString AddPathDelimiter(const QString &folder);
+QString RemoveTrailingDelimiter(const QString &folder);
+QString RemoveExtension(const QString &fileName);
+
+} // namespace brevane

@@ -1,0 +1,15 @@
+#include "app/TfrmMain.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brevane"));
+    QApplication::setOrganizationName(QStringLiteral("Tarnwick Hollow Software"));
+    QLocale::setDefault(QLocale::system());
+    brevane::TfrmMain window;
+    window.show();
+    return app.exec();
+}
