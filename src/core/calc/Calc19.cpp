@@ -1,0 +1,9 @@
+#include "calc/PageProcedures.h"
+
+namespace brevane {
+
+void Calc19(PageCalc &)
+{
+}
+
+} // namespace brevane

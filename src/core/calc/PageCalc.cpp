@@ -1,0 +1,100 @@
+#include "calc/PageCalc.h"
+
+#include "store/Conversions.h"
+
+namespace brevane {
+
+bool HasRole(const DirectoryRow &row, QChar letter)
+{
+    return row[ColCode].contains(letter, Qt::CaseSensitive);
+}
+
+bool HasRoleIgnoringCase(const DirectoryRow &row, QChar letter)
+{
+    return row[ColCode].toUpper().contains(letter.toUpper(), Qt::CaseSensitive);
+}
+
+PageCalc::PageCalc(TAnswer &store, const DirectoryTable &directory, int page, int continuation)
+    : store_(store)
+    , directory_(directory)
+    , page_(page)
+    , continuation_(continuation)
+{
+}
+
+void PageCalc::Guarded(int k, const QString &text)
+{
+    if (!Overridden(k))
+        Always(k, text);
+}
+
+void PageCalc::Set(Write kind, int k, const QString &text)
+{
+    if (kind == Write::Always)
+        Always(k, text);
+    else
+        Guarded(k, text);
+}
+
+QString PageCalc::DateOf(int g) const
+{
+    return ConvertDate(G(g));
+}
+
+void PageCalc::AmPm(int target, int amBox, int pmBox)
+{
+    if (Ticked(amBox))
+        Always(target, QStringLiteral("A"));
+    if (Ticked(pmBox))
+        Always(target, QStringLiteral("P"));
+}
+
+void PageCalc::FillSlot(int first, int slot, const QString &business, const QString &line, const QString &printed,
+                        Write kind)
+{
+    const int b = first + 3 * slot;
+    Set(kind, b, business);
+    Set(kind, b + 1, line);
+    Set(kind, b + 2, printed);
+}
+
+void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write kind)
+{
+    if (HasRole(row, QLatin1Char('I')))
+        FillSlot(first, slot, QString(), QString(), row[ColName], kind);
+    if (HasRole(row, QLatin1Char('B')))
+        FillSlot(first, slot, row[ColName], QString(), row[ColByName], kind);
+}
+
+void PageCalc::RepresentativeBlock(int first, int slots, const QString &businessName, bool usePageZero)
+{
+    const bool individual = usePageZero && Ticked(56);
+    const bool business = usePageZero && Ticked(55);
+    if (individual)
+        FillSlot(first, 0, QString(), QString(), G(57));
+    if (business)
+        FillSlot(first, 0, businessName, QString(), G(67));
+
+    // The first slot for the directory's representatives. Slot 0 is taken when
+    // it shows the page-0 representative (a type mark is ticked) or when the
+    // user has overridden any of its answers, so that the user's own signer is
+    // not silently hidden behind a directory row that cannot be written there.
+    // Both depend only on inputs, never on what an earlier run wrote, so a
+    // second run with the same inputs fills the same slots.
+    bool slotZeroTaken = individual || business;
+    for (int i = 0; i < 3 && !slotZeroTaken; ++i)
+        slotZeroTaken = Overridden(first + i);
+    int freeSlot = slotZeroTaken ? 1 : 0;
+
+    const int lastSlot = slots - 1;
+    for (const DirectoryRow &row : directory_.Rows()) {
+        if (freeSlot > lastSlot)
+            break;
+        if (!HasRole(row, QLatin1Char('R')))
+            continue;
+        SignerRule(first, freeSlot, row);
+        ++freeSlot;
+    }
+}
+
+} // namespace brevane

@@ -1,0 +1,79 @@
+#pragma once
+// What a page procedure works with: the answers of its own page and
+// continuation, page 0 (G n), other pages of the same run, the directory rows,
+// and the building blocks that recur on many form pages.
+//
+// Every write is one of two kinds: Always (recomputed on every run whatever
+// the answer's override flag says) or Guarded (skipped while the user has
+// overridden that very answer). Every access is checked against the page's
+// answer list and throws AnswerRangeError outside it.
+
+#include "store/Answers.h"
+#include "store/DirectoryTable.h"
+
+#include <QString>
+
+namespace brevane {
+
+enum class Write { Always, Guarded };
+
+// A row has role `letter` when its Code cell contains the letter anywhere
+// (case-sensitive).
+bool HasRole(const DirectoryRow &row, QChar letter);
+// The same test on an upper-cased copy of the Code cell (dissolution papers).
+bool HasRoleIgnoringCase(const DirectoryRow &row, QChar letter);
+
+class PageCalc
+{
+public:
+    PageCalc(TAnswer &store, const DirectoryTable &directory, int page, int continuation = 0);
+
+    int Page() const { return page_; }
+    int Continuation() const { return continuation_; }
+    TAnswer &Store() { return store_; }
+    const DirectoryTable &Directory() const { return directory_; }
+
+    // Answer n of page 0.
+    const QString &G(int n) const { return store_.Text(0, 0, n); }
+    // G n is a ticked check box ("X").
+    bool Ticked(int n) const { return G(n) == QLatin1String("X"); }
+    // Answer k of this page and continuation.
+    const QString &Get(int k) const { return store_.Text(page_, continuation_, k); }
+    // Answer k of another page, continuation 0.
+    const QString &OtherPage(int page, int k) const { return store_.Text(page, 0, k); }
+    bool Overridden(int k) const { return store_.OvRide(page_, continuation_, k); }
+
+    void Always(int k, const QString &text) { store_.SetText(page_, continuation_, k, text); }
+    void Guarded(int k, const QString &text);
+    void Set(Write kind, int k, const QString &text);
+
+    // G date converted to its long form ("January 5, 2018"); other text unchanged.
+    QString DateOf(int g) const;
+
+    // AM/PM mark for a time: "A" when G amBox is ticked, then "P" when G pmBox
+    // is ticked; neither leaves the target as it is. Written Always.
+    void AmPm(int target, int amBox, int pmBox);
+
+    // Signer slot k of a block starting at answer `first`: business name,
+    // signature line, printed name at first + 3k, +1, +2.
+    void FillSlot(int first, int slot, const QString &business, const QString &line, const QString &printed,
+                  Write kind = Write::Guarded);
+    // Signer rule: a row with role I fills the slot with (empty, empty, Name);
+    // then a row with role B with (Name, empty, ByName). Neither leaves it.
+    void SignerRule(int first, int slot, const DirectoryRow &row, Write kind = Write::Guarded);
+
+    // Representative signature block of `slots` slots from answer `first`.
+    // Slot 0 takes the page-0 representative when a type mark (G55 business,
+    // G56 individual) is ticked; the directory's R rows fill the other slots.
+    // With `usePageZero` false (a page without a page-0 representative) only
+    // the directory rows are used.
+    void RepresentativeBlock(int first, int slots, const QString &businessName, bool usePageZero = true);
+
+private:
+    TAnswer &store_;
+    const DirectoryTable &directory_;
+    int page_;
+    int continuation_;
+};
+
+} // namespace brevane
