@@ -157,8 +157,10 @@ void tst_calcdriver::representativeBlock()
     CalcClient client;
     client.g(55, g55).g(56, g56).g(57, QStringLiteral("Rep Person")).g(67, QStringLiteral("Rep Signer"));
     client.row({"D", "Not a representative"});
-    for (int i = 0; i < rRows; ++i)
-        client.row({"RI", qPrintable(QStringLiteral("R%1").arg(i))});
+    for (int i = 0; i < rRows; ++i) {
+        const QByteArray name = "R" + QByteArray::number(i);
+        client.row({"RI", name.constData()});
+    }
     PageCalc pc(client.store, client.directory, 70);
     pc.RepresentativeBlock(10, 3, QStringLiteral("Acme Inc"));
     QStringList got;

@@ -66,7 +66,7 @@ void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write ki
         FillSlot(first, slot, row[ColName], QString(), row[ColByName], kind);
 }
 
-void PageCalc::RepresentativeBlock(int first, int slots, const QString &businessName, bool usePageZero)
+void PageCalc::RepresentativeBlock(int first, int slotCount, const QString &businessName, bool usePageZero)
 {
     const bool individual = usePageZero && Ticked(56);
     const bool business = usePageZero && Ticked(55);
@@ -86,7 +86,7 @@ void PageCalc::RepresentativeBlock(int first, int slots, const QString &business
         slotZeroTaken = Overridden(first + i);
     int freeSlot = slotZeroTaken ? 1 : 0;
 
-    const int lastSlot = slots - 1;
+    const int lastSlot = slotCount - 1;
     for (const DirectoryRow &row : directory_.Rows()) {
         if (freeSlot > lastSlot)
             break;

@@ -62,12 +62,12 @@ public:
     // then a row with role B with (Name, empty, ByName). Neither leaves it.
     void SignerRule(int first, int slot, const DirectoryRow &row, Write kind = Write::Guarded);
 
-    // Representative signature block of `slots` slots from answer `first`.
+    // Representative signature block of `slotCount` slots from answer `first`.
     // Slot 0 takes the page-0 representative when a type mark (G55 business,
     // G56 individual) is ticked; the directory's R rows fill the other slots.
     // With `usePageZero` false (a page without a page-0 representative) only
     // the directory rows are used.
-    void RepresentativeBlock(int first, int slots, const QString &businessName, bool usePageZero = true);
+    void RepresentativeBlock(int first, int slotCount, const QString &businessName, bool usePageZero = true);
 
 private:
     TAnswer &store_;

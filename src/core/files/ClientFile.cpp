@@ -1,0 +1,176 @@
+#include "files/ClientFile.h"
+
+#include "dialogs/ErrorCatalogue.h"
+#include "files/LineText.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace brevane {
+
+namespace {
+
+const char ProgramLine[] = "Brevane";
+const char PageCountsLine[] = "***** Page Counts";
+const char PageDataLine[] = "***** Page Data";
+const char WorksheetLine[] = "Worksheet - ***************";
+constexpr double DataVersion = 1.01;
+
+void appendInt(QByteArray &out, int value)
+{
+    out.append(QByteArray::number(value));
+    out.append("\r\n", 2);
+}
+
+void appendAscii(QByteArray &out, const char *text)
+{
+    out.append(text);
+    out.append("\r\n", 2);
+}
+
+// The continuations whose sections the file holds for page p: 0 .. PgCt[p],
+// never beyond the page's last list (none when the count is negative).
+int lastSection(const TAnswer &store, int page)
+{
+    return qMin(store.PgCt[page], PageContinuationMax[page]);
+}
+
+} // namespace
+
+QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory)
+{
+    store.ErrFlag = false;
+    QByteArray out;
+    out.reserve(512 * 1024);
+    appendAscii(out, ProgramLine);
+    AppendLine1252(out, FormatReal23(DataVersion));
+    appendAscii(out, PageCountsLine);
+    for (int p = 0; p < PageCount; ++p)
+        appendInt(out, store.PgCt[p]);
+    appendAscii(out, PageDataLine);
+    for (int p = 0; p < PageCount; ++p) {
+        for (int c = 0; c <= lastSection(store, p); ++c) {
+            out.append("***** Page ");
+            out.append(QByteArray::number(p));
+            out.append("; Cont ");
+            out.append(QByteArray::number(c));
+            out.append("\r\n", 2);
+            for (int k = 0; k <= PageAnswerMax[p]; ++k) {
+                const AnswerEntry &entry = store.Entry(p, c, k);
+                AppendLine1252(out, entry.text);
+                out.append(entry.obj.OvRide ? "1\r\n" : "0\r\n", 3);
+            }
+        }
+    }
+    appendAscii(out, WorksheetLine);
+    appendAscii(out, "Column Count");
+    appendAscii(out, "13");
+    appendAscii(out, "Row Count");
+    const int rows = directory.RowCount();
+    appendInt(out, rows);
+    for (int column = 0; column < DirectoryColumnCount; ++column)
+        for (int row = 0; row < rows; ++row)
+            AppendLine1252(out, directory.Cell(row, column));
+    return out;
+}
+
+bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory)
+{
+    store.ErrFlag = false;
+    LineReader in(bytes);
+    bool ok = true;
+
+    if (!in.ReadLine().contains(QLatin1String(ProgramLine))) {
+        ShowError(33010);
+        return false;
+    }
+    const double version = in.ReadReal(&ok);
+    const double whole = std::trunc(version);
+    if (!ok || (whole != 1.0 && whole != 21.0)) {
+        ShowError(33020);
+        return false;
+    }
+    in.SkipLine(); // ***** Page Counts
+    for (int p = 0; p < PageCount; ++p) {
+        store.PgCt[p] = in.ReadInteger(&ok);
+        if (!ok)
+            return false;
+    }
+    in.SkipLine(); // ***** Page Data
+
+    for (int p = 0; p < PageCount; ++p) {
+        for (int c = 0; c <= store.PgCt[p]; ++c) {
+            if (c > PageContinuationMax[p]) {
+                // A repeatable page with every copy in use (count 100) has its
+                // last section at continuation 99, as the writer stops there.
+                if (IsRepeatablePage(p) && c == PageContinuationMax[p] + 1)
+                    break;
+                store.ErrFlag = true;
+                return false;
+            }
+            in.SkipLine(); // ***** Page p; Cont c
+            for (int k = 0; k <= PageAnswerMax[p]; ++k) {
+                AnswerEntry &entry = store.Entry(p, c, k);
+                entry.text = in.ReadLine();
+                const int flag = in.ReadInteger(&ok);
+                if (!ok) {
+                    store.ErrFlag = true;
+                    return false;
+                }
+                entry.obj.OvRide = flag != 0;
+            }
+        }
+    }
+    store.VersionNo = DataVersion;
+
+    for (int i = 0; i < 4; ++i)
+        in.SkipLine(); // worksheet header, "Column Count", its number, "Row Count"
+    int rows = in.ReadInteger(&ok);
+    if (!ok)
+        return false;
+    // Rows are made for the cell lines of column 0; a count larger than the
+    // lines the file still holds cannot come from a saved file and would only
+    // fill memory with empty rows.
+    rows = int(qBound(qsizetype(0), qsizetype(rows), in.RemainingLines()));
+    directory.Clear();
+    directory.SetRowCount(rows);
+    QVector<DirectoryRow> &cells = directory.Rows();
+    for (int column = 0; column < DirectoryColumnCount; ++column)
+        for (int row = 0; row < rows; ++row)
+            cells[row][column] = in.ReadLine();
+    return true;
+}
+
+bool SaveClientFile(const QString &path, TAnswer &store, const DirectoryTable &directory, QString *error)
+{
+    const QByteArray bytes = WriteClientFile(store, directory);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return ReadClientFile(bytes, store, directory);
+}
+
+} // namespace brevane

@@ -1,0 +1,51 @@
+#pragma once
+// The client file (.cl1): the whole answer store and the directory rows as
+// lines of Windows-1252 text with CR LF line ends, read and written by
+// position. Layout:
+//
+//   Brevane
+//    1.01000000000000E+0000               version, 23-character form
+//   ***** Page Counts
+//   PgCt[0] .. PgCt[99]                   one integer line each
+//   ***** Page Data
+//   for each page p, continuation c = 0 .. PgCt[p] (at most the page's last list):
+//     ***** Page p; Cont c
+//     for each answer: its text line, then "1" (overridden) or "0"
+//   Worksheet - ***************
+//   Column Count
+//   13
+//   Row Count
+//   R
+//   13 x R cells, column by column (all rows of column 0, then column 1, ...)
+//
+// A text holding a line break is written with " | " in its place.
+
+#include "store/Answers.h"
+#include "store/DirectoryTable.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace brevane {
+
+// The whole file as bytes. Clears the store's ErrFlag.
+QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory);
+
+// Fills a freshly created store and the directory from the file's bytes.
+// Shows 33010 (not a client file) or 33020 (unknown version) and returns
+// false; a malformed count or flag, or a continuation the page does not have,
+// returns false without a message of its own (ErrFlag is set for a bad page
+// section). A file that ends early loads what it holds.
+bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory);
+
+// Writes the client file through a temporary file beside it that replaces the
+// old file only when complete, so a failed save never destroys the previous
+// file. Returns false with the system's error text in *error.
+bool SaveClientFile(const QString &path, TAnswer &store, const DirectoryTable &directory, QString *error = nullptr);
+
+// Reads the file at `path` into the store and directory. False when the file
+// cannot be read (*error holds the system's text; no message shown) or when
+// ReadClientFile rejects it.
+bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error = nullptr);
+
+} // namespace brevane

@@ -1,0 +1,181 @@
+#include "files/LineText.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace brevane {
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves
+// undefined map to the C1 control characters, as Windows itself reads them,
+// so every byte survives a read and write unchanged.
+constexpr char16_t High1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char encodeChar(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (int i = 0; i < 32; ++i)
+        if (High1252[i] == c)
+            return char(0x80 + i);
+    return '?';
+}
+
+} // namespace
+
+void AppendLine1252(QByteArray &out, const QString &text)
+{
+    const QChar *s = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < n && s[i + 1] == u'\n')
+                ++i;
+            out.append(" | ", 3);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1].unicode())) {
+            ++i;
+            out.append('?');
+        } else {
+            out.append(encodeChar(c));
+        }
+    }
+    out.append("\r\n", 2);
+}
+
+QByteArray Encode1252(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size() + 2);
+    AppendLine1252(out, text);
+    out.chop(2);
+    return out;
+}
+
+QString Decode1252(const char *data, qsizetype size)
+{
+    QString text(size, Qt::Uninitialized);
+    QChar *d = text.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char b = static_cast<unsigned char>(data[i]);
+        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(High1252[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+QString FormatReal23(double value)
+{
+    if (!std::isfinite(value))
+        value = 0.0;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14E", value); // d.ddddddddddddddE+xx
+    QString text = QString::fromLatin1(buffer);
+    const qsizetype e = text.indexOf(QLatin1Char('E'));
+    const QChar expSign = text.at(e + 1);
+    const int exponent = text.mid(e + 2).toInt();
+    QString mantissa = text.left(e);
+    if (!mantissa.startsWith(QLatin1Char('-')))
+        mantissa.prepend(QLatin1Char(' '));
+    return mantissa + QLatin1Char('E') + expSign + QStringLiteral("%1").arg(exponent, 4, 10, QLatin1Char('0'));
+}
+
+double ParseReal(const QString &text, bool *ok)
+{
+    bool parsed = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &parsed);
+    if (ok)
+        *ok = parsed && std::isfinite(value);
+    return parsed ? value : 0.0;
+}
+
+LineReader::LineReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
+
+QString LineReader::ReadLine()
+{
+    const qsizetype n = bytes_.size();
+    const char *d = bytes_.constData();
+    const qsizetype start = pos_;
+    while (pos_ < n && d[pos_] != '\r' && d[pos_] != '\n')
+        ++pos_;
+    const qsizetype end = pos_;
+    if (pos_ < n) {
+        if (d[pos_] == '\r' && pos_ + 1 < n && d[pos_ + 1] == '\n')
+            pos_ += 2;
+        else
+            ++pos_;
+    }
+    return Decode1252(d + start, end - start);
+}
+
+void LineReader::SkipLine()
+{
+    ReadLine();
+}
+
+QByteArray LineReader::token(qsizetype maxLength)
+{
+    const qsizetype n = bytes_.size();
+    const char *d = bytes_.constData();
+    while (pos_ < n && (d[pos_] == ' ' || d[pos_] == '\t' || d[pos_] == '\r' || d[pos_] == '\n'))
+        ++pos_;
+    const qsizetype start = pos_;
+    while (pos_ < n && d[pos_] != ' ' && d[pos_] != '\t' && d[pos_] != '\r' && d[pos_] != '\n')
+        ++pos_;
+    QByteArray result = bytes_.mid(start, qMin(pos_ - start, maxLength + 1));
+    SkipLine(); // the rest of the number's line
+    return result;
+}
+
+int LineReader::ReadInteger(bool *ok)
+{
+    const bool atEnd = [this] {
+        qsizetype p = pos_;
+        const char *d = bytes_.constData();
+        while (p < bytes_.size() && (d[p] == ' ' || d[p] == '\t' || d[p] == '\r' || d[p] == '\n'))
+            ++p;
+        return p >= bytes_.size();
+    }();
+    const QByteArray text = token(32);
+    if (atEnd) {
+        *ok = true;
+        return 0;
+    }
+    bool parsed = false;
+    const qlonglong value = text.size() > 32 ? 0 : text.toLongLong(&parsed, 10);
+    *ok = parsed && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+    return *ok ? int(value) : 0;
+}
+
+double LineReader::ReadReal(bool *ok)
+{
+    const QByteArray text = token(64);
+    if (text.isEmpty()) {
+        *ok = true;
+        return 0.0;
+    }
+    return ParseReal(QString::fromLatin1(text), ok);
+}
+
+qsizetype LineReader::RemainingLines() const
+{
+    const qsizetype n = bytes_.size();
+    const char *d = bytes_.constData();
+    qsizetype lines = 0;
+    for (qsizetype p = pos_; p < n; ++p) {
+        if (d[p] == '\n' || (d[p] == '\r' && (p + 1 >= n || d[p + 1] != '\n')))
+            ++lines;
+    }
+    if (n > pos_ && d[n - 1] != '\n' && d[n - 1] != '\r')
+        ++lines;
+    return lines;
+}
+
+} // namespace brevane

@@ -1,0 +1,50 @@
+#pragma once
+// Line-oriented text files read by position (the client file and the
+// settings file): Windows-1252 text on every platform, CR LF line ends, the
+// 23-character scientific form for reals.
+
+#include <QByteArray>
+#include <QString>
+
+namespace brevane {
+
+// Text to Windows-1252; characters the code page cannot hold become "?".
+// Every line break (CR LF, CR or LF) becomes " | ", so a value never spans
+// two lines of a file.
+void AppendLine1252(QByteArray &out, const QString &text);
+QByteArray Encode1252(const QString &text);
+QString Decode1252(const char *data, qsizetype size);
+inline QString Decode1252(const QByteArray &bytes) { return Decode1252(bytes.constData(), bytes.size()); }
+
+// " 1.01000000000000E+0000": sign position (blank or "-"), one digit, a point,
+// 14 digits, "E", exponent sign and 4 exponent digits, whatever the locale.
+QString FormatReal23(double value);
+// Reads a real with the point as decimal separator, ignoring surrounding blanks.
+double ParseReal(const QString &text, bool *ok);
+
+// Reads a line file from memory, by position.
+class LineReader
+{
+public:
+    explicit LineReader(QByteArray bytes);
+
+    bool AtEnd() const { return pos_ >= bytes_.size(); }
+    // The characters up to the line end; moves past it. Empty at the end.
+    QString ReadLine();
+    void SkipLine();
+    // Skips blanks, tabs and line ends, takes the next run of non-blank
+    // characters as the number, then moves past the rest of its line. At the
+    // end of the data the number is 0. `ok` is false for a malformed number.
+    int ReadInteger(bool *ok);
+    double ReadReal(bool *ok);
+    // Number of line ends from the current position to the end of the data
+    // (a last line without a line end counts as a line).
+    qsizetype RemainingLines() const;
+
+private:
+    QByteArray token(qsizetype maxLength);
+    QByteArray bytes_;
+    qsizetype pos_ = 0;
+};
+
+} // namespace brevane

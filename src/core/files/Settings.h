@@ -1,0 +1,46 @@
+#pragma once
+// The settings file "brevane.ini" in the settings folder: a fixed sequence of
+// lines read and written by position (not a sectioned key/value file).
+//
+//   1  client file folder        (non-empty replaces the default)
+//   2  "reserved"
+//   3  Force Word                "TRUE" or "FALSE"
+//   4  Force WordPad             "TRUE" or "FALSE"
+//   5  zoom factor               23-character scientific form
+//   6  font shrink amount        23-character scientific form
+//   7  n, the number of recent files
+//   8 .. 7+n  recent file paths, most recent first
+
+#include <QString>
+#include <QStringList>
+
+namespace brevane {
+
+struct Settings
+{
+    QString clientFolder;
+    bool forceWord = false;
+    bool forceWordPad = false;
+    double zoomFactor = 0.0;
+    double fontShrink = 0.0;
+    QStringList recentFiles;
+};
+
+inline constexpr char SettingsFileName[] = "brevane.ini";
+
+// Reads the settings file of `settingsFolder` into `settings` (whose values
+// are the defaults in memory). When the file is missing, creates the folder
+// and the file from those values. Returns false only when a missing file
+// could not be created (*error holds the system's text); the values in
+// memory are then left as they are.
+bool ReadSettings(const QString &settingsFolder, Settings &settings, QString *error = nullptr);
+
+// Parses the file's bytes into `settings` (no file access).
+void ParseSettings(const QByteArray &bytes, Settings &settings);
+QByteArray FormatSettings(const Settings &settings);
+
+// Rewrites the settings file from the values in memory (safely: a failed
+// write keeps the previous file). Returns false with the system's text.
+bool WriteSettings(const QString &settingsFolder, const Settings &settings, QString *error = nullptr);
+
+} // namespace brevane

@@ -1,0 +1,391 @@
+// The client file: written and read back line for line, and every way a bad
+// file is turned away without harm.
+#include "TestSupport.h"
+#include "files/ClientFile.h"
+#include "files/LineText.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace brevane;
+using namespace brevane::test;
+
+class tst_clientfile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void emptyClientLayout();
+    void roundTripKeepsEverything();
+    void lineBreaksBecomeBars();
+    void sectionsFollowPageCounts();
+    void zeroDirectoryRows();
+    void version_data();
+    void version();
+    void firstLine_data();
+    void firstLine();
+    void malformedNumbers_data();
+    void malformedNumbers();
+    void earlyEnd_data();
+    void earlyEnd();
+    void unixAndMacLineEnds();
+    void columnCountLineIsIgnored();
+    void hugeRowCountDoesNotExhaustMemory();
+    void saveKeepsOldFileWhenItCannotWrite();
+    void rejectedFileIsNotChanged();
+
+private:
+    static QByteArray emptyClient();
+    static QList<QByteArray> lines(const QByteArray &bytes) { return bytes.split('\n'); }
+};
+
+QByteArray tst_clientfile::emptyClient()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    return WriteClientFile(store, directory);
+}
+
+void tst_clientfile::emptyClientLayout()
+{
+    const QByteArray bytes = emptyClient();
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count("\r\n"), 21372);
+    QCOMPARE(bytes.count('\n'), 21372);
+    QList<QByteArray> l = bytes.split('\n');
+    l.removeLast();
+    QCOMPARE(l[0], "Brevane\r");
+    QCOMPARE(l[1], " 1.01000000000000E+0000\r");
+    QCOMPARE(l[2], "***** Page Counts\r");
+    QCOMPARE(l[3], "0\r");
+    QCOMPARE(l[103], "***** Page Data\r");
+    QCOMPARE(l[104], "***** Page 0; Cont 0\r");
+    QCOMPARE(l[105], "\r");
+    QCOMPARE(l[106], "0\r");
+    QCOMPARE(l[104 + 1 + 2 * 101], "***** Page 1; Cont 0\r");
+    const qsizetype worksheet = l.size() - 18;
+    QCOMPARE(l[worksheet], "Worksheet - ***************\r");
+    QCOMPARE(l[worksheet + 1], "Column Count\r");
+    QCOMPARE(l[worksheet + 2], "13\r");
+    QCOMPARE(l[worksheet + 3], "Row Count\r");
+    QCOMPARE(l[worksheet + 4], "1\r");
+}
+
+void tst_clientfile::roundTripKeepsEverything()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    // Every Windows-1252 character, blanks at both ends, bars.
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            all.append(char(b));
+    const QString every1252 = Decode1252(all);
+    const QStringList texts = {every1252, QStringLiteral("  leading and trailing  "), QStringLiteral("a | b | c"),
+                               QStringLiteral("José Müller – “Acme” €5"), QStringLiteral(" ")};
+    int n = 0;
+    for (int p : RepeatablePages) {
+        store.PgCt[p] = 1 + p % 4;
+        for (int c = 0; c <= store.PgCt[p]; ++c) {
+            store.SetText(p, c, PageAnswerMax[p], texts[n % texts.size()]);
+            store.SetOvRide(p, c, n % 7, true);
+            ++n;
+        }
+    }
+    store.PgCt[68] = 100; // every copy in use
+    store.SetText(68, 99, 3, QStringLiteral("last copy"));
+    store.SetText(0, 0, 0, texts[0]);
+    store.SetText(5, 0, 150, texts[1]);
+    store.SetText(88, 0, 300, texts[3]);
+    store.SetOvRide(88, 0, 300, true);
+    store.SetText(99, 0, 100, QStringLiteral("reserved page"));
+    directory.SetRowCount(3);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < DirectoryColumnCount; ++c)
+            directory.SetCell(r, c, texts[(r + c) % texts.size()] + QString::number(c));
+
+    const QByteArray bytes = WriteClientFile(store, directory);
+    TAnswer back;
+    DirectoryTable backDirectory;
+    QVERIFY(ReadClientFile(bytes, back, backDirectory));
+    QVERIFY(!back.ErrFlag);
+    QCOMPARE(back.PgCt, store.PgCt);
+    for (int p = 0; p < PageCount; ++p)
+        for (int c = 0; c <= PageContinuationMax[p]; ++c)
+            for (int k = 0; k <= PageAnswerMax[p]; ++k) {
+                QCOMPARE(back.Text(p, c, k), store.Text(p, c, k));
+                QCOMPARE(back.OvRide(p, c, k), store.OvRide(p, c, k));
+            }
+    QCOMPARE(backDirectory.Rows(), directory.Rows());
+    QCOMPARE(back.Text(0, 0, 0), every1252);
+    // Written again, the file is the same byte for byte.
+    QCOMPARE(WriteClientFile(back, backDirectory), bytes);
+}
+
+void tst_clientfile::lineBreaksBecomeBars()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 1, QStringLiteral("one\r\ntwo\nthree\rfour"));
+    store.SetText(0, 0, 2, QStringLiteral("after"));
+    directory.SetCell(0, ColName, QStringLiteral("Ann\nLee"));
+    const QByteArray bytes = WriteClientFile(store, directory);
+    QCOMPARE(bytes.count("\r\n"), 21372);
+    TAnswer back;
+    DirectoryTable backDirectory;
+    QVERIFY(ReadClientFile(bytes, back, backDirectory));
+    QCOMPARE(back.Text(0, 0, 1), QStringLiteral("one | two | three | four"));
+    QCOMPARE(back.Text(0, 0, 2), QStringLiteral("after"));
+    QCOMPARE(backDirectory.Cell(0, ColName), QStringLiteral("Ann | Lee"));
+}
+
+void tst_clientfile::sectionsFollowPageCounts()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    store.PgCt[23] = 2;
+    const QByteArray bytes = WriteClientFile(store, directory);
+    QVERIFY(bytes.contains("\r\n***** Page 23; Cont 0\r\n"));
+    QVERIFY(bytes.contains("\r\n***** Page 23; Cont 1\r\n"));
+    QVERIFY(bytes.contains("\r\n***** Page 23; Cont 2\r\n"));
+    QVERIFY(!bytes.contains("***** Page 23; Cont 3"));
+    QCOMPARE(bytes.count("\r\n"), 21372 + 2 * (1 + 2 * 101));
+
+    store.PgCt[24] = 100;
+    const QByteArray full = WriteClientFile(store, directory);
+    QVERIFY(full.contains("***** Page 24; Cont 99\r\n"));
+    QVERIFY(!full.contains("***** Page 24; Cont 100"));
+}
+
+void tst_clientfile::zeroDirectoryRows()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    directory.Clear();
+    const QByteArray bytes = WriteClientFile(store, directory);
+    QVERIFY(bytes.endsWith("Row Count\r\n0\r\n"));
+    TAnswer back;
+    DirectoryTable backDirectory;
+    QCOMPARE(backDirectory.RowCount(), 1);
+    QVERIFY(ReadClientFile(bytes, back, backDirectory));
+    QCOMPARE(backDirectory.RowCount(), 0);
+}
+
+static QByteArray withLine(QByteArray bytes, int index, const QByteArray &line)
+{
+    QList<QByteArray> l = bytes.split('\n');
+    l[index] = line + '\r';
+    return l.join('\n');
+}
+
+void tst_clientfile::version_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("1.0") << QByteArray(" 1.00000000000000E+0000") << true;
+    QTest::newRow("1.99") << QByteArray(" 1.99000000000000E+0000") << true;
+    QTest::newRow("21.0") << QByteArray(" 2.10000000000000E+0001") << true;
+    QTest::newRow("2.0") << QByteArray(" 2.00000000000000E+0000") << false;
+    QTest::newRow("0.5") << QByteArray(" 5.00000000000000E-0001") << false;
+    QTest::newRow("not a number") << QByteArray("one") << false;
+    QTest::newRow("plain 1") << QByteArray("1") << true;
+}
+
+void tst_clientfile::version()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, accepted);
+    MessageRecorder recorder;
+    TAnswer store;
+    DirectoryTable directory;
+    QCOMPARE(ReadClientFile(withLine(emptyClient(), 1, line), store, directory), accepted);
+    QCOMPARE(recorder.numbers(), accepted ? QList<int>() : QList<int>({33020}));
+}
+
+void tst_clientfile::firstLine_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("name alone") << QByteArray("Brevane") << true;
+    QTest::newRow("name with other words") << QByteArray("Brevane client data") << true;
+    QTest::newRow("lower case") << QByteArray("brevane") << false;
+    QTest::newRow("another program") << QByteArray("Something else") << false;
+}
+
+void tst_clientfile::firstLine()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, accepted);
+    MessageRecorder recorder;
+    TAnswer store;
+    DirectoryTable directory;
+    QCOMPARE(ReadClientFile(withLine(emptyClient(), 0, line), store, directory), accepted);
+    QCOMPARE(recorder.numbers(), accepted ? QList<int>() : QList<int>({33010}));
+}
+
+void tst_clientfile::malformedNumbers_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("errFlag");
+    QTest::newRow("page count") << 10 << QByteArray("x7") << false;
+    QTest::newRow("page count too large for an integer") << 10 << QByteArray("99999999999") << false;
+    QTest::newRow("override flag") << 106 << QByteArray("yes") << true;
+    QTest::newRow("continuation of a single page") << 3 << QByteArray("1") << true;
+    QTest::newRow("more copies than a page has") << 3 + 23 << QByteArray("101") << true;
+    QTest::newRow("row count") << 21372 - 14 << QByteArray("many") << false;
+}
+
+void tst_clientfile::malformedNumbers()
+{
+    QFETCH(int, line);
+    QFETCH(QByteArray, text);
+    QFETCH(bool, errFlag);
+    MessageRecorder recorder;
+    TAnswer store;
+    DirectoryTable directory;
+    QVERIFY(!ReadClientFile(withLine(emptyClient(), line, text), store, directory));
+    QCOMPARE(store.ErrFlag, errFlag);
+    QVERIFY(recorder.numbers().isEmpty());
+}
+
+void tst_clientfile::earlyEnd_data()
+{
+    QTest::addColumn<int>("keepLines");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("empty file") << 0 << "" << -1;
+    QTest::newRow("inside the page counts") << 50 << "" << 0;
+    QTest::newRow("inside the page data") << 300 << "Acme" << 0;
+    // Rows are made only for cell lines the file still holds.
+    QTest::newRow("before the cells") << 21372 - 13 << "Acme" << 0;
+    QTest::newRow("inside column 0") << 21372 - 12 << "Acme" << 1;
+    QTest::newRow("last line without line end") << 21372 << "Acme" << 1;
+}
+
+void tst_clientfile::earlyEnd()
+{
+    QFETCH(int, keepLines);
+    QFETCH(QString, answer);
+    QFETCH(int, rows);
+    TAnswer original;
+    DirectoryTable originalDirectory;
+    original.SetText(0, 0, 0, QStringLiteral("Acme"));
+    original.SetText(99, 0, 0, QStringLiteral("last page"));
+    originalDirectory.SetCell(0, ColName, QStringLiteral("Ann"));
+    QList<QByteArray> l = WriteClientFile(original, originalDirectory).split('\n');
+    QByteArray cut = l.mid(0, keepLines).join('\n');
+    if (keepLines == 21372)
+        cut.chop(1); // drop the last CR: the file ends inside its last line
+
+    MessageRecorder recorder;
+    TAnswer store;
+    DirectoryTable directory;
+    const bool read = ReadClientFile(cut, store, directory);
+    if (rows < 0) { // an empty file is not a client file
+        QVERIFY(!read);
+        QCOMPARE(recorder.numbers(), QList<int>({33010}));
+        return;
+    }
+    QVERIFY(read);
+    QVERIFY(recorder.numbers().isEmpty());
+    QCOMPARE(store.Text(0, 0, 0), answer);
+    QVERIFY(store.Text(99, 0, 0).isEmpty() || keepLines >= 21372 - 13);
+    QCOMPARE(directory.RowCount(), rows);
+    if (keepLines == 21372)
+        QCOMPARE(directory.Cell(0, ColName), QStringLiteral("Ann"));
+}
+
+void tst_clientfile::unixAndMacLineEnds()
+{
+    TAnswer original;
+    DirectoryTable originalDirectory;
+    original.SetText(12, 0, 7, QStringLiteral("seven"));
+    original.SetOvRide(12, 0, 7, true);
+    originalDirectory.SetCell(0, ColCode, QStringLiteral("CI"));
+    const QByteArray windows = WriteClientFile(original, originalDirectory);
+    for (const QByteArray &ending : {QByteArray("\n"), QByteArray("\r")}) {
+        QByteArray other = windows;
+        other.replace("\r\n", ending);
+        TAnswer store;
+        DirectoryTable directory;
+        QVERIFY(ReadClientFile(other, store, directory));
+        QCOMPARE(store.Text(12, 0, 7), QStringLiteral("seven"));
+        QVERIFY(store.OvRide(12, 0, 7));
+        QCOMPARE(directory.Cell(0, ColCode), QStringLiteral("CI"));
+    }
+}
+
+void tst_clientfile::columnCountLineIsIgnored()
+{
+    TAnswer original;
+    DirectoryTable originalDirectory;
+    originalDirectory.SetCell(0, ColClassOfShares, QStringLiteral("common"));
+    const QByteArray bytes = withLine(WriteClientFile(original, originalDirectory), 21372 - 16, "7");
+    TAnswer store;
+    DirectoryTable directory;
+    QVERIFY(ReadClientFile(bytes, store, directory));
+    QCOMPARE(directory.Cell(0, ColClassOfShares), QStringLiteral("common"));
+}
+
+void tst_clientfile::hugeRowCountDoesNotExhaustMemory()
+{
+    const QByteArray bytes = withLine(emptyClient(), 21372 - 14, "2000000000");
+    TAnswer store;
+    DirectoryTable directory;
+    QVERIFY(ReadClientFile(bytes, store, directory));
+    QVERIFY(directory.RowCount() <= 13);
+}
+
+void tst_clientfile::saveKeepsOldFileWhenItCannotWrite()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("client.cl1"));
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, QStringLiteral("First"));
+    QVERIFY(SaveClientFile(path, store, directory));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    store.SetText(0, 0, 0, QStringLiteral("Second"));
+    QString error;
+    const bool saved = SaveClientFile(path, store, directory, &error);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    TAnswer back;
+    DirectoryTable backDirectory;
+    QVERIFY(LoadClientFile(path, back, backDirectory));
+    if (saved) // running as root: the folder's permissions do not stop the save
+        QCOMPARE(back.Text(0, 0, 0), QStringLiteral("Second"));
+    else {
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(back.Text(0, 0, 0), QStringLiteral("First"));
+    }
+    // Saving into a folder that does not exist fails and says why.
+    QVERIFY(!SaveClientFile(dir.filePath(QStringLiteral("missing/x.cl1")), store, directory, &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void tst_clientfile::rejectedFileIsNotChanged()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notes.cl1"));
+    const QByteArray content = "Shopping list\r\nmilk\r\n";
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    MessageRecorder recorder;
+    TAnswer store;
+    DirectoryTable directory;
+    QVERIFY(!LoadClientFile(path, store, directory));
+    QCOMPARE(recorder.numbers(), QList<int>({33010}));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), content);
+
+    QString error;
+    QVERIFY(!LoadClientFile(dir.filePath(QStringLiteral("absent.cl1")), store, directory, &error));
+    QVERIFY(!error.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(tst_clientfile)
+#include "tst_clientfile.moc"

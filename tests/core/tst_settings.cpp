@@ -1,0 +1,205 @@
+// The settings file and the folders Brevane keeps its files in.
+#include "TestSupport.h"
+#include "files/Folders.h"
+#include "files/LineText.h"
+#include "files/Settings.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace brevane;
+using namespace brevane::test;
+
+class tst_settings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void real23_data();
+    void real23();
+    void firstRunCreatesFile();
+    void roundTrip();
+    void flags_data();
+    void flags();
+    void missingLinesKeepDefaults();
+    void sevenRecentFilesAllLoad();
+    void commaLocaleReadsBackUnchanged();
+    void defaultClientPathWithOrWithoutDelimiter();
+    void folders();
+
+private:
+    static QByteArray read(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+void tst_settings::real23_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("version") << 1.01 << " 1.01000000000000E+0000";
+    QTest::newRow("zero") << 0.0 << " 0.00000000000000E+0000";
+    QTest::newRow("half") << 0.5 << " 5.00000000000000E-0001";
+    QTest::newRow("one and a half") << 1.5 << " 1.50000000000000E+0000";
+    QTest::newRow("twenty-one") << 21.0 << " 2.10000000000000E+0001";
+    QTest::newRow("negative") << -2.25 << "-2.25000000000000E+0000";
+    QTest::newRow("large exponent") << 1e120 << " 1.00000000000000E+0120";
+}
+
+void tst_settings::real23()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(FormatReal23(value), text);
+    QCOMPARE(FormatReal23(value).size(), 23);
+    bool ok = false;
+    QCOMPARE(ParseReal(text, &ok), value);
+    QVERIFY(ok);
+}
+
+void tst_settings::firstRunCreatesFile()
+{
+    QTemporaryDir root;
+    const Folders folders = DefaultFolders(root.path());
+    Settings settings;
+    settings.clientFolder = folders.clientFolder;
+    QVERIFY(!QFileInfo::exists(folders.settingsFolder));
+    QVERIFY(ReadSettings(folders.settingsFolder, settings));
+    const QByteArray expected = Encode1252(folders.clientFolder) + "\r\nreserved\r\nFALSE\r\nFALSE\r\n"
+                                " 0.00000000000000E+0000\r\n 0.00000000000000E+0000\r\n0\r\n";
+    QCOMPARE(read(folders.settingsFolder + "/brevane.ini"), expected);
+    QCOMPARE(settings.clientFolder, folders.clientFolder);
+    QVERIFY(settings.recentFiles.isEmpty());
+}
+
+void tst_settings::roundTrip()
+{
+    QTemporaryDir dir;
+    Settings settings;
+    settings.clientFolder = QStringLiteral("/data/Clients Ünïcode");
+    settings.forceWord = true;
+    settings.zoomFactor = 1.25;
+    settings.fontShrink = 1.5;
+    settings.recentFiles = {QStringLiteral("/data/a.cl1"), QStringLiteral("/data/b b.cl1")};
+    QVERIFY(WriteSettings(dir.path(), settings));
+    Settings back;
+    QVERIFY(ReadSettings(dir.path(), back));
+    QCOMPARE(back.clientFolder, settings.clientFolder);
+    QCOMPARE(back.forceWord, true);
+    QCOMPARE(back.forceWordPad, false);
+    QCOMPARE(back.zoomFactor, 1.25);
+    QCOMPARE(back.fontShrink, 1.5);
+    QCOMPARE(back.recentFiles, settings.recentFiles);
+    QVERIFY(read(dir.path() + "/brevane.ini").contains("\r\n 1.50000000000000E+0000\r\n2\r\n"));
+}
+
+void tst_settings::flags_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("value");
+    QTest::newRow("TRUE") << QByteArray("TRUE") << true;
+    QTest::newRow("True") << QByteArray("True") << false;
+    QTest::newRow("true") << QByteArray("true") << false;
+    QTest::newRow("1") << QByteArray("1") << false;
+    QTest::newRow("FALSE") << QByteArray("FALSE") << false;
+}
+
+void tst_settings::flags()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, value);
+    Settings settings;
+    ParseSettings("folder\r\nreserved\r\n" + line + "\r\n" + line + "\r\n", settings);
+    QCOMPARE(settings.forceWord, value);
+    QCOMPARE(settings.forceWordPad, value);
+}
+
+void tst_settings::missingLinesKeepDefaults()
+{
+    Settings settings;
+    settings.clientFolder = QStringLiteral("default folder");
+    settings.zoomFactor = 1.1;
+    settings.fontShrink = 0.5;
+    settings.forceWord = true;
+    ParseSettings("\r\nreserved\r\n", settings);
+    QCOMPARE(settings.clientFolder, QStringLiteral("default folder"));
+    QCOMPARE(settings.forceWord, false);
+    QCOMPARE(settings.zoomFactor, 1.1);
+    QCOMPARE(settings.fontShrink, 0.5);
+    QVERIFY(settings.recentFiles.isEmpty());
+
+    Settings empty;
+    ParseSettings(QByteArray(), empty); // an empty file
+    QVERIFY(empty.clientFolder.isEmpty());
+
+    Settings bad; // unreadable numbers keep the values in memory
+    bad.fontShrink = 2.0;
+    ParseSettings("x\r\nreserved\r\nFALSE\r\nFALSE\r\nabc\r\n1,5\r\nnone\r\n/a.cl1\r\n", bad);
+    QCOMPARE(bad.fontShrink, 2.0);
+    QVERIFY(bad.recentFiles.isEmpty());
+}
+
+void tst_settings::sevenRecentFilesAllLoad()
+{
+    QByteArray bytes = "f\r\nreserved\r\nFALSE\r\nFALSE\r\n 1.00000000000000E+0000\r\n 5.00000000000000E-0001\r\n7\r\n";
+    for (int i = 1; i <= 7; ++i)
+        bytes += "/clients/c" + QByteArray::number(i) + ".cl1\r\n";
+    Settings settings;
+    ParseSettings(bytes, settings);
+    QCOMPARE(settings.recentFiles.size(), 7);
+    QCOMPARE(settings.recentFiles.last(), QStringLiteral("/clients/c7.cl1"));
+    QCOMPARE(settings.fontShrink, 0.5);
+
+    Settings fewer; // a count larger than the paths present reads what is there
+    ParseSettings("f\r\nreserved\r\nFALSE\r\nFALSE\r\n\r\n\r\n3\r\n/one.cl1\r\n", fewer);
+    QCOMPARE(fewer.recentFiles, QStringList({"/one.cl1"}));
+}
+
+void tst_settings::commaLocaleReadsBackUnchanged()
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Settings settings;
+    settings.zoomFactor = 0.75;
+    settings.fontShrink = 2.5;
+    const QByteArray bytes = FormatSettings(settings);
+    QVERIFY(bytes.contains(" 2.50000000000000E+0000"));
+    Settings back;
+    ParseSettings(bytes, back);
+    QLocale::setDefault(saved);
+    QCOMPARE(back.zoomFactor, 0.75);
+    QCOMPARE(back.fontShrink, 2.5);
+}
+
+void tst_settings::defaultClientPathWithOrWithoutDelimiter()
+{
+    QCOMPARE(FileInFolder(QStringLiteral("/data/clients"), QStringLiteral("default.cl1")),
+             FileInFolder(QStringLiteral("/data/clients/"), QStringLiteral("default.cl1")));
+    QCOMPARE(FileInFolder(QStringLiteral("C:\\Tarnwick\\Brevane\\Files\\"), QStringLiteral("default.cl1")),
+             QStringLiteral("C:\\Tarnwick\\Brevane\\Files\\default.cl1"));
+}
+
+void tst_settings::folders()
+{
+    const Folders f = DefaultFolders(QStringLiteral("/root/Tarnwick"));
+    QCOMPARE(f.installRoot, QStringLiteral("/root/Tarnwick/"));
+    QCOMPARE(f.settingsFolder, QStringLiteral("/root/Tarnwick/Brevane"));
+    QCOMPARE(f.clientFolder, QDir::toNativeSeparators(QStringLiteral("/root/Tarnwick/Brevane/Files")));
+    QCOMPARE(f.tempFolder, QDir::toNativeSeparators(QStringLiteral("/root/Tarnwick/Brevane/Temp")));
+
+    // The program folder: beside the executable when it holds PSF, else the
+    // installed share folder.
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("bin"));
+    QDir(dir.path()).mkpath(QStringLiteral("share/brevane/PSF"));
+    qunsetenv("BREVANE_SUPPORT");
+    QCOMPARE(FindProgramFolder(dir.path() + "/bin"), QDir::cleanPath(dir.path() + "/share/brevane"));
+    QDir(dir.path()).mkpath(QStringLiteral("bin/PSF"));
+    QCOMPARE(FindProgramFolder(dir.path() + "/bin"), QDir::cleanPath(dir.path() + "/bin"));
+    QCOMPARE(FindProgramFolder(dir.path() + "/bin", QStringLiteral("/elsewhere")), QStringLiteral("/elsewhere"));
+}
+
+QTEST_GUILESS_MAIN(tst_settings)
+#include "tst_settings.moc"
