@@ -1,9 +1,20 @@
+// Generic minutes (one page per continuation in use).
 #include "calc/PageProcedures.h"
+
+#include <QDate>
+#include <QLocale>
 
 namespace brevane {
 
-void Calc23(PageCalc &)
+void Calc23(PageCalc &pc)
 {
+    pc.Always(0, pc.G(0));
+    pc.Guarded(2, pc.G(2));
+    // Taken at every run: minutes whose date the user has not overridden show
+    // the date of the latest run.
+    pc.Guarded(3, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    pc.Guarded(5, pc.G(49));
+    pc.Guarded(6, QStringLiteral("Secretary"));
 }
 
 } // namespace brevane

@@ -1,9 +1,11 @@
+// Share ledger and journal (one page per continuation in use).
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc24(PageCalc &)
+void Calc24(PageCalc &pc)
 {
+    pc.Always(189, pc.G(0));
 }
 
 } // namespace brevane

@@ -1,9 +1,12 @@
+// Certificate of amendment (form 540), first page.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc26(PageCalc &)
+void Calc26(PageCalc &pc)
 {
+    pc.Always(2, pc.G(0));
+    pc.Always(3, pc.G(8));
 }
 
 } // namespace brevane

@@ -1,9 +1,13 @@
+// Certificate of dissolution (form 561), incorporators' signatures.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc31(PageCalc &)
+// The same signature block as the certificate of amendment (page 27), written
+// on this page.
+void Calc31(PageCalc &pc)
 {
+    Calc27(pc);
 }
 
 } // namespace brevane

@@ -1,9 +1,28 @@
+// Certificate of dissolution (form 561), the representative's address.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc32(PageCalc &)
+void Calc32(PageCalc &pc)
 {
+    pc.Always(0, pc.G(0));
+    pc.Always(1, pc.G(0));
+    if (!pc.G(57).isEmpty()) {
+        for (int i = 0; i < 4; ++i)
+            pc.Guarded(2 + i, pc.G(59 + i));
+        return;
+    }
+    // No representative on the worksheet: the address of the first individual
+    // representative in the directory; none leaves the answers as they are.
+    for (const DirectoryRow &row : pc.Directory().Rows()) {
+        if (!HasRole(row, QLatin1Char('R')) || !HasRole(row, QLatin1Char('I')))
+            continue;
+        pc.Guarded(2, row[ColAddress]);
+        pc.Guarded(3, row[ColCity]);
+        pc.Guarded(4, row[ColState]);
+        pc.Guarded(5, row[ColZIP]);
+        return;
+    }
 }
 
 } // namespace brevane

@@ -1,9 +1,16 @@
+// Reinstatement (form 525A), second page: the statutory agent and the
+// representatives' signatures.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc37(PageCalc &)
+void Calc37(PageCalc &pc)
 {
+    pc.Always(0, pc.G(70));
+    pc.Always(1, pc.G(0));
+    // Three signer slots at answers 2 to 10; a business representative signs
+    // under its own name (G57).
+    pc.RepresentativeBlock(2, 3, pc.G(57));
 }
 
 } // namespace brevane

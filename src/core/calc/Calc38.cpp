@@ -1,9 +1,22 @@
+// Corporate resolution (one page per continuation in use).
 #include "calc/PageProcedures.h"
+
+#include "store/Conversions.h"
+
+#include <QDate>
+#include <QLocale>
 
 namespace brevane {
 
-void Calc38(PageCalc &)
+void Calc38(PageCalc &pc)
 {
+    pc.Always(0, pc.G(0));
+    pc.Guarded(2, pc.G(2));
+    // Taken at every run, in its long form: a resolution whose date the user
+    // has not overridden shows the date of the latest run.
+    pc.Guarded(3, ConvertDate(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    pc.Guarded(5, pc.G(49));
+    pc.Guarded(6, QStringLiteral("Secretary"));
 }
 
 } // namespace brevane

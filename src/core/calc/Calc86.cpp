@@ -1,9 +1,11 @@
+// Stock certificate, front.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc86(PageCalc &)
+void Calc86(PageCalc &pc)
 {
+    pc.Always(4, pc.G(0));
 }
 
 } // namespace brevane
