@@ -1,9 +1,14 @@
+// Articles of organization (form 533A), third page: the authorized
+// representatives' signatures.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc52(PageCalc &)
+void Calc52(PageCalc &pc)
 {
+    // Three signer slots at answers 0 to 8; a business representative signs
+    // under its own name (G57).
+    pc.RepresentativeBlock(0, 3, pc.G(57));
 }
 
 } // namespace brevane

@@ -1,9 +1,25 @@
+// Certificate of amendment of a limited liability company (form 543A), first
+// page. Answers 0 and 2 are the user's check boxes choosing what the
+// certificate amends; the items they govern are filled only while ticked.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc54(PageCalc &)
+void Calc54(PageCalc &pc)
 {
+    const bool firstBox = pc.Get(0) == QLatin1String("X");
+    const bool secondBox = pc.Get(2) == QLatin1String("X");
+    if (firstBox)
+        pc.Guarded(1, pc.G(52));
+    if (secondBox)
+        pc.Guarded(3, pc.G(52));
+    pc.Always(4, pc.G(0));
+    pc.Always(5, pc.G(8));
+    if (firstBox) {
+        pc.Guarded(6, pc.G(0));
+        pc.Guarded(7, pc.G(53));
+        pc.Guarded(9, pc.G(54));
+    }
 }
 
 } // namespace brevane

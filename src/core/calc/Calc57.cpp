@@ -1,9 +1,59 @@
+// Operating agreement, first page: the company, its members and the members
+// who contribute cash.
 #include "calc/PageProcedures.h"
+
+#include <QStringList>
 
 namespace brevane {
 
-void Calc57(PageCalc &)
+namespace {
+
+// "A", "A and B", "A, B and C", ...
+QString JoinMembers(const QStringList &names)
 {
+    if (names.size() <= 1)
+        return names.isEmpty() ? QString() : names.first();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
+}
+
+} // namespace
+
+void Calc57(PageCalc &pc)
+{
+    const QChar member = QLatin1Char('M');
+    QStringList members;
+    for (const DirectoryRow &row : pc.Directory().Rows()) {
+        if (HasRole(row, member))
+            members.append(row[ColName]);
+    }
+
+    pc.Always(1, pc.G(0));
+    pc.Guarded(2, JoinMembers(members));
+    // With no member the word keeps whatever it held.
+    if (members.size() == 1)
+        pc.Always(3, QStringLiteral("Member"));
+    else if (members.size() > 1)
+        pc.Always(3, QStringLiteral("Members"));
+    pc.Always(4, pc.G(0));
+    pc.Always(5, pc.G(53));
+    pc.Always(6, pc.G(54));
+
+    // Cash contributions: rows of three answers from answer 8 (name,
+    // contribution, interest). The first ten rows are cleared; the members are
+    // written as far as the page reaches (64 of them), a further one runs past
+    // the page and fails the procedure there.
+    constexpr int firstRow = 8;
+    for (int k = firstRow; k <= 37; ++k)
+        pc.Guarded(k, QString());
+    int i = 0;
+    for (const DirectoryRow &row : pc.Directory().Rows()) {
+        if (!HasRole(row, member) || row[ColCash] != QLatin1String("X"))
+            continue;
+        pc.Guarded(firstRow + 3 * i, row[ColName]);
+        pc.Guarded(firstRow + 3 * i + 1, row[ColContribution]);
+        pc.Guarded(firstRow + 3 * i + 2, row[ColInterest] + QLatin1Char('%'));
+        ++i;
+    }
 }
 
 } // namespace brevane

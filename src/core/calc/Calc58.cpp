@@ -1,9 +1,30 @@
+// Operating agreement, second page: the members who contribute other than
+// cash, and the item the user entered on the first page (answer 7 there).
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc58(PageCalc &)
+void Calc58(PageCalc &pc)
 {
+    // Rows of three answers from answer 0 (name, contribution, interest), ten
+    // rows; later such members are not listed.
+    constexpr int rows = 10;
+    for (int k = 0; k < 3 * rows; ++k)
+        pc.Guarded(k, QString());
+    int i = 0;
+    for (const DirectoryRow &row : pc.Directory().Rows()) {
+        if (i >= rows)
+            break;
+        if (!HasRole(row, QLatin1Char('M')) || row[ColNoncash] != QLatin1String("X"))
+            continue;
+        pc.Guarded(3 * i, row[ColName]);
+        pc.Guarded(3 * i + 1, row[ColContribution]);
+        pc.Guarded(3 * i + 2, row[ColInterest] + QLatin1Char('%'));
+        ++i;
+    }
+
+    pc.Guarded(30, pc.OtherPage(57, 7));
+    pc.Guarded(31, pc.OtherPage(57, 7));
 }
 
 } // namespace brevane

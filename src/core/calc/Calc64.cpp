@@ -1,9 +1,19 @@
+// Operating agreement, eighth page: the members' signatures.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc64(PageCalc &)
+void Calc64(PageCalc &pc)
 {
+    // One name per member from answer 3, as many as the page holds (98); a
+    // further member runs past the page and fails the procedure there.
+    int i = 0;
+    for (const DirectoryRow &row : pc.Directory().Rows()) {
+        if (!HasRole(row, QLatin1Char('M')))
+            continue;
+        pc.Guarded(3 + i, row[ColName]);
+        ++i;
+    }
 }
 
 } // namespace brevane

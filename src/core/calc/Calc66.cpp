@@ -1,9 +1,14 @@
+// Certificate of dissolution of a limited liability company (form 562),
+// second page: the authorized representatives' signatures.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc66(PageCalc &)
+void Calc66(PageCalc &pc)
 {
+    // Three signer slots at answers 0 to 8; a business representative signs
+    // for the company itself (G0).
+    pc.RepresentativeBlock(0, 3, pc.G(0));
 }
 
 } // namespace brevane

@@ -1,9 +1,23 @@
+// Members' resolution (one page per continuation in use).
 #include "calc/PageProcedures.h"
+
+#include "store/Conversions.h"
+
+#include <QDate>
+#include <QLocale>
 
 namespace brevane {
 
-void Calc68(PageCalc &)
+void Calc68(PageCalc &pc)
 {
+    pc.Always(0, pc.G(0));
+    pc.Guarded(2, pc.G(2));
+    // Taken at every run, in its long form: a resolution whose date the user
+    // has not overridden shows the date of the latest run.
+    pc.Guarded(3, ConvertDate(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    // The first member, as the operating agreement's third page holds it.
+    pc.Guarded(5, pc.OtherPage(59, 0));
+    pc.Guarded(6, QStringLiteral("Manager"));
 }
 
 } // namespace brevane
