@@ -1,9 +1,31 @@
+// Biennial report, first page: the professional association item and the
+// shareholders with their addresses.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc45(PageCalc &)
+void Calc45(PageCalc &pc)
 {
+    // Answer 0 is the user's check box for the item of G96.
+    pc.Always(2, pc.Get(0) == QLatin1String("X") ? pc.G(96) : QString());
+
+    // Six rows of two answers from answer 8: name, then the address on one
+    // line. Later shareholders are not listed.
+    constexpr int firstRow = 8;
+    constexpr int rows = 6;
+    for (int k = firstRow; k < firstRow + 2 * rows; ++k)
+        pc.Guarded(k, QString());
+    int i = 0;
+    for (const DirectoryRow &row : pc.Directory().Rows()) {
+        if (i >= rows)
+            break;
+        if (!HasRole(row, QLatin1Char('S')))
+            continue;
+        pc.Guarded(firstRow + 2 * i, row[ColName]);
+        pc.Guarded(firstRow + 2 * i + 1, row[ColAddress] + QStringLiteral(", ") + row[ColCity] + QStringLiteral(", ") +
+                                             row[ColState] + QLatin1Char(' ') + row[ColZIP]);
+        ++i;
+    }
 }
 
 } // namespace brevane

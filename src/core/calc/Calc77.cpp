@@ -1,9 +1,24 @@
+// Statutory agent update (form 521), first page: the entity and, when the
+// agent's name changes, the new agent.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc77(PageCalc &)
+void Calc77(PageCalc &pc)
 {
+    // The user's marks on this page: each part of the agent's record that
+    // changes has a pair of check boxes, and either box of the pair marks it.
+    // Answers 0 and 2 mark the agent's name.
+    const QLatin1String ticked("X");
+    const bool agentName = pc.Get(0) == ticked || pc.Get(2) == ticked;
+
+    pc.Always(15, pc.G(0));
+    pc.Always(16, pc.G(8));
+    pc.Always(18, agentName ? pc.G(70) : QString());
+    pc.Always(19, agentName ? pc.G(71) : QString());
+    pc.Always(20, agentName ? pc.G(72) : QString());
+    pc.Always(21, QStringLiteral("Ohio"));
+    pc.Always(22, agentName ? pc.G(73) : QString());
 }
 
 } // namespace brevane

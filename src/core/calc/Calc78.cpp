@@ -1,9 +1,39 @@
+// Statutory agent update (form 521), second page: the parts of the record
+// that change, as marked on the first page.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc78(PageCalc &)
+namespace {
+
+// A part of the record counts as marked when either check box of its pair on
+// the first page is ticked.
+bool Marked(const PageCalc &pc, int firstBox, int secondBox)
 {
+    const QLatin1String ticked("X");
+    return pc.OtherPage(77, firstBox) == ticked || pc.OtherPage(77, secondBox) == ticked;
+}
+
+} // namespace
+
+void Calc78(PageCalc &pc)
+{
+    const bool agentName = Marked(pc, 0, 2);
+    const bool agentAddress = Marked(pc, 5, 7);
+    const bool entityAddress = Marked(pc, 10, 12);
+
+    pc.Always(0, agentName ? pc.G(70) : QString());
+    pc.Always(1, agentName ? pc.G(0) : QString());
+
+    pc.Always(3, agentAddress ? pc.G(71) : QString());
+    pc.Always(4, agentAddress ? pc.G(72) : QString());
+    pc.Always(5, agentAddress ? pc.G(73) : QString());
+    pc.Always(6, QStringLiteral("OH"));
+
+    pc.Always(7, entityAddress ? pc.G(1) : QString());
+    pc.Always(8, entityAddress ? pc.G(2) : QString());
+    pc.Always(9, entityAddress ? pc.G(3) : QString());
+    pc.Always(10, entityAddress ? pc.G(4) : QString());
 }
 
 } // namespace brevane

@@ -1,9 +1,14 @@
+// Statutory agent update (form 521), third page: the authorized
+// representatives' signatures.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc79(PageCalc &)
+void Calc79(PageCalc &pc)
 {
+    // Two signer slots at answers 0 to 5; a business representative signs for
+    // the entity itself (G0).
+    pc.RepresentativeBlock(0, 2, pc.G(0));
 }
 
 } // namespace brevane

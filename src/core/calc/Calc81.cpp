@@ -1,9 +1,20 @@
+// Multiple agent name and address change (form 526), second page: the
+// representative who signs, on each line the user ticked on the first page.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc81(PageCalc &)
+void Calc81(PageCalc &pc)
 {
+    // Answer k follows check box k of the first page. With neither type mark
+    // ticked nothing is written.
+    for (int k = 0; k < 2; ++k) {
+        const bool wanted = pc.OtherPage(80, k) == QLatin1String("X");
+        if (pc.Ticked(56))
+            pc.Guarded(k, wanted ? pc.G(57) : QString());
+        if (pc.Ticked(55))
+            pc.Guarded(k, wanted ? pc.G(67) : QString());
+    }
 }
 
 } // namespace brevane
