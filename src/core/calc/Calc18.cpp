@@ -1,9 +1,34 @@
+// Election of the board of directors at the first shareholders' meeting.
 #include "calc/PageProcedures.h"
+
+#include "store/Conversions.h"
+
+#include <QStringList>
 
 namespace brevane {
 
-void Calc18(PageCalc &)
+void Calc18(PageCalc &pc)
 {
+    // Every director of the directory, in directory order. There is no upper
+    // limit: a board larger than any page lists is still counted and named in
+    // full, so the number in words and the names always agree.
+    QStringList directors;
+    for (const DirectoryRow &row : pc.Directory().Rows()) {
+        if (HasRole(row, QLatin1Char('D')))
+            directors << row[ColName];
+    }
+
+    constexpr int chairmanPage = 11;
+    pc.Guarded(0, pc.OtherPage(chairmanPage, 3)); // the chairman pro tem
+    // The number of directors in words, lower case with the trailing blank of
+    // the words ("three "); no director gives the empty text.
+    pc.Guarded(1, NumberToWords(double(directors.size())).toLower());
+    pc.Guarded(2, QStringLiteral("one"));
+    pc.Guarded(3, directors.join(QStringLiteral(", ")));
+    // Answer 2 as it now stands, the user's own text when overridden.
+    pc.Guarded(7, pc.Get(2));
+    pc.Guarded(12, pc.G(94));
+    pc.Guarded(13, pc.G(97));
 }
 
 } // namespace brevane

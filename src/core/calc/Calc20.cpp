@@ -1,9 +1,41 @@
+// Minutes of the first directors' meeting, first page.
 #include "calc/PageProcedures.h"
 
 namespace brevane {
 
-void Calc20(PageCalc &)
+void Calc20(PageCalc &pc)
 {
+    pc.Always(0, pc.G(0));
+    pc.Always(1, pc.DateOf(90));
+    pc.Always(2, pc.G(86));
+    pc.Always(21, pc.G(87));
+
+    // The first six directors, each with name and address (street, city,
+    // state; no ZIP code) at 3 + 2k and 4 + 2k; the page has room for six.
+    constexpr int places = 6;
+    QString names[places];
+    QString addresses[places];
+    int k = 0;
+    for (const DirectoryRow &row : pc.Directory().Rows()) {
+        if (k >= places)
+            break;
+        if (!HasRole(row, QLatin1Char('D')))
+            continue;
+        names[k] = row[ColName];
+        addresses[k] = row[ColAddress] + QStringLiteral(", ") + row[ColCity] + QStringLiteral(", ") + row[ColState];
+        ++k;
+    }
+    for (int i = 0; i < places; ++i) {
+        pc.Always(3 + 2 * i, names[i]);
+        pc.Always(4 + 2 * i, addresses[i]);
+    }
+
+    pc.Always(15, pc.G(43));
+    pc.Always(16, pc.G(44));
+    pc.Always(17, pc.G(45));
+    pc.Always(18, pc.G(46));
+    pc.Always(19, pc.Get(17));
+    pc.Always(20, pc.Get(18));
 }
 
 } // namespace brevane

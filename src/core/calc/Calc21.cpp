@@ -1,9 +1,32 @@
+// Election of officers at the first directors' meeting, with the shares
+// issued to each subscriber and the consideration paid for them.
 #include "calc/PageProcedures.h"
+
+#include "store/Conversions.h"
 
 namespace brevane {
 
-void Calc21(PageCalc &)
+void Calc21(PageCalc &pc)
 {
+    pc.Guarded(0, pc.G(45));
+    pc.Always(1, pc.G(47));
+    pc.Always(2, pc.G(48));
+    pc.Always(3, pc.G(49));
+    pc.Always(4, pc.G(50));
+
+    // The first fifteen subscribers of the share subscription (page 8, rows
+    // of name, shares and class from answer 6): name, consideration, shares.
+    // The amount per share is read once, so an unreadable one is reported
+    // once a run rather than once a row.
+    constexpr int subscriptionPage = 8;
+    constexpr int subscribers = 15;
+    const double perShare = Str2Float_2(pc.G(17));
+    for (int i = 0; i < subscribers; ++i) {
+        pc.Always(6 + 3 * i, pc.OtherPage(subscriptionPage, 6 + 3 * i));
+        pc.Always(8 + 3 * i, pc.OtherPage(subscriptionPage, 7 + 3 * i));
+        const double amount = Str2Int(pc.Get(8 + 3 * i)) * perShare;
+        pc.Always(7 + 3 * i, amount > 0 ? QStringLiteral("$") + Float2Dollar(amount) : QString());
+    }
 }
 
 } // namespace brevane
