@@ -33,22 +33,32 @@ char encodeChar(char16_t c)
 
 void AppendLine1252(QByteArray &out, const QString &text)
 {
-    const QChar *s = text.constData();
+    // Worst case: every character a line break written as " | ", plus CR LF.
     const qsizetype n = text.size();
+    const qsizetype start = out.size();
+    out.resize(start + 3 * n + 2);
+    char *d = out.data() + start;
+    const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = s[i].unicode();
-        if (c == u'\r' || c == u'\n') {
+        const char16_t c = s[i];
+        if (c < 0x80 && c != u'\r' && c != u'\n') {
+            *d++ = char(c);
+        } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < n && s[i + 1] == u'\n')
                 ++i;
-            out.append(" | ", 3);
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1].unicode())) {
+            *d++ = ' ';
+            *d++ = '|';
+            *d++ = ' ';
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
             ++i;
-            out.append('?');
+            *d++ = '?';
         } else {
-            out.append(encodeChar(c));
+            *d++ = encodeChar(c);
         }
     }
-    out.append("\r\n", 2);
+    *d++ = '\r';
+    *d++ = '\n';
+    out.resize(d - out.constData());
 }
 
 QByteArray Encode1252(const QString &text)
@@ -112,7 +122,7 @@ QString LineReader::ReadLine()
         else
             ++pos_;
     }
-    return Decode1252(d + start, end - start);
+    return end == start ? QString() : Decode1252(d + start, end - start);
 }
 
 void LineReader::SkipLine()
@@ -136,21 +146,37 @@ QByteArray LineReader::token(qsizetype maxLength)
 
 int LineReader::ReadInteger(bool *ok)
 {
-    const bool atEnd = [this] {
-        qsizetype p = pos_;
-        const char *d = bytes_.constData();
-        while (p < bytes_.size() && (d[p] == ' ' || d[p] == '\t' || d[p] == '\r' || d[p] == '\n'))
-            ++p;
-        return p >= bytes_.size();
-    }();
-    const QByteArray text = token(32);
-    if (atEnd) {
+    const qsizetype n = bytes_.size();
+    const char *d = bytes_.constData();
+    while (pos_ < n && (d[pos_] == ' ' || d[pos_] == '\t' || d[pos_] == '\r' || d[pos_] == '\n'))
+        ++pos_;
+    if (pos_ >= n) { // the end of the data reads as 0
         *ok = true;
         return 0;
     }
-    bool parsed = false;
-    const qlonglong value = text.size() > 32 ? 0 : text.toLongLong(&parsed, 10);
-    *ok = parsed && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+    // The run of non-blank characters must be an optional sign and at most
+    // 32 characters of digits that fit an integer.
+    const qsizetype start = pos_;
+    bool negative = false;
+    if (d[pos_] == '-' || d[pos_] == '+')
+        negative = d[pos_++] == '-';
+    const qsizetype digitsStart = pos_;
+    long long value = 0;
+    bool valid = true;
+    while (pos_ < n && d[pos_] != ' ' && d[pos_] != '\t' && d[pos_] != '\r' && d[pos_] != '\n') {
+        const char c = d[pos_++];
+        if (c < '0' || c > '9' || pos_ - start > 32) {
+            valid = false;
+            continue;
+        }
+        if (value <= std::numeric_limits<int>::max())
+            value = value * 10 + (c - '0');
+    }
+    const bool hasDigits = pos_ > digitsStart;
+    SkipLine(); // the rest of the number's line
+    if (negative)
+        value = -value;
+    *ok = valid && hasDigits && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
     return *ok ? int(value) : 0;
 }
 

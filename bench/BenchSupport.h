@@ -1,0 +1,70 @@
+#pragma once
+// Shared by the benchmarks: a full client and a median timer.
+
+#include "store/Answers.h"
+#include "store/DirectoryTable.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace brevane::bench {
+
+// Median wall time of `runs` calls, in milliseconds.
+inline double MedianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    times.reserve(runs);
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[runs / 2];
+}
+
+inline void Report(const char *what, double ms)
+{
+    std::printf("%-52s %10.3f ms\n", what, ms);
+}
+
+// Every repeatable page at 100 continuations, `rows` directory rows of mixed
+// roles, and (with fillAnswers) every answer 20 characters long.
+inline void FillFullClient(TAnswer &store, DirectoryTable &directory, int rows, bool fillAnswers)
+{
+    for (int p : RepeatablePages)
+        store.PgCt[p] = 100;
+    if (fillAnswers) {
+        const QString text = QStringLiteral("Answer text 20 chars");
+        for (int p = 0; p < PageCount; ++p)
+            for (int c = 0; c <= PageContinuationMax[p]; ++c)
+                for (int k = 0; k <= PageAnswerMax[p]; ++k)
+                    store.SetText(p, c, k, text);
+    }
+    static const char *const codes[] = {"DOSCI", "SI", "DI", "CB", "MI", "MB", "RI", "RB", "GI", "OSI"};
+    directory.Clear();
+    directory.SetRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        directory.SetCell(r, ColCode, QString::fromLatin1(codes[r % 10]));
+        directory.SetCell(r, ColName, QStringLiteral("Person Number %1").arg(r));
+        directory.SetCell(r, ColAddress, QStringLiteral("%1 Main Street").arg(r));
+        directory.SetCell(r, ColCity, QStringLiteral("Columbus"));
+        directory.SetCell(r, ColState, QStringLiteral("OH"));
+        directory.SetCell(r, ColZIP, QStringLiteral("43215"));
+        directory.SetCell(r, ColByName, QStringLiteral("Signer %1").arg(r));
+        directory.SetCell(r, ColCash, r % 2 ? QStringLiteral("X") : QString());
+        directory.SetCell(r, ColNoncash, r % 2 ? QString() : QStringLiteral("X"));
+        directory.SetCell(r, ColContribution, QStringLiteral("1,000.00"));
+        directory.SetCell(r, ColInterest, QStringLiteral("5"));
+        directory.SetCell(r, ColNoOfShares, QStringLiteral("100"));
+        directory.SetCell(r, ColClassOfShares, QStringLiteral("common"));
+    }
+}
+
+} // namespace brevane::bench
