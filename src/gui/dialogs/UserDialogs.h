@@ -1,0 +1,76 @@
+#pragma once
+// Every platform dialog and message box the program asks the user through:
+// questions, file and folder pickers, the alert beep. Tests install their own
+// answers (TestDialogs below) so no person is needed.
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace brevane {
+
+class UserDialogs
+{
+public:
+    virtual ~UserDialogs() = default;
+
+    // A warning-type message box; returns the button pressed.
+    virtual QMessageBox::StandardButton Question(QWidget *parent, const QString &title, const QString &text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    // An empty result means the user cancelled.
+    virtual QString OpenFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &filter);
+    virtual QString SaveFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &filter);
+    virtual QString FolderName(QWidget *parent, const QString &caption, const QString &folder);
+    virtual void Beep();
+
+    // The dialogs in use: the platform's own unless a replacement is installed.
+    static UserDialogs &Current();
+    // Installs a replacement (nullptr restores the platform's); returns the previous one.
+    static UserDialogs *Install(UserDialogs *dialogs);
+};
+
+// Scripted answers for tests: each call takes the next queued answer and
+// records what was asked.
+class TestDialogs : public UserDialogs
+{
+public:
+    TestDialogs() { previous_ = Install(this); }
+    ~TestDialogs() override { Install(previous_); }
+
+    QList<QMessageBox::StandardButton> questionAnswers; // default: Cancel when empty
+    QStringList fileAnswers;                            // open, save and folder pickers; default: cancelled
+    QStringList asked;                                  // title and text of every question, caption of every picker
+    int beeps = 0;
+
+    QMessageBox::StandardButton Question(QWidget *, const QString &title, const QString &text,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton) override
+    {
+        asked << title + QStringLiteral(": ") + text;
+        return questionAnswers.isEmpty() ? QMessageBox::Cancel : questionAnswers.takeFirst();
+    }
+    QString OpenFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    {
+        return nextFile(caption);
+    }
+    QString SaveFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    {
+        return nextFile(caption);
+    }
+    QString FolderName(QWidget *, const QString &caption, const QString &) override { return nextFile(caption); }
+    void Beep() override { ++beeps; }
+
+private:
+    QString nextFile(const QString &caption)
+    {
+        asked << caption;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+    UserDialogs *previous_ = nullptr;
+};
+
+} // namespace brevane
