@@ -1,0 +1,153 @@
+// brevane-cli run as a user runs it: real files, real process, its messages
+// on standard error and its exit status.
+#include "TestSupport.h"
+#include "files/ClientFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace brevane;
+
+class tst_cli : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void calcWritesDerivedAnswers();
+    void unreadableNumbersAreReportedAndRunCompletes();
+    void rejectedClientFile();
+    void usage_data();
+    void usage();
+
+private:
+    struct Result
+    {
+        int exitCode;
+        QString errors;
+    };
+    Result run(const QStringList &args);
+    QString write(const QString &name, TAnswer &store, DirectoryTable &directory);
+    QString program_;
+    QTemporaryDir dir_;
+};
+
+void tst_cli::initTestCase()
+{
+    program_ = QString::fromLocal8Bit(qgetenv("BREVANE_BINARY_DIR")) + QStringLiteral("/src/cli/brevane-cli");
+    QVERIFY2(QFileInfo::exists(program_), qPrintable(program_));
+}
+
+tst_cli::Result tst_cli::run(const QStringList &args)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.start(program_, args);
+    if (!process.waitForFinished(60000))
+        return {-1, QStringLiteral("timed out")};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QString tst_cli::write(const QString &name, TAnswer &store, DirectoryTable &directory)
+{
+    const QString path = dir_.filePath(name);
+    SaveClientFile(path, store, directory);
+    return path;
+}
+
+void tst_cli::calcWritesDerivedAnswers()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, QStringLiteral("Acme Holdings, Inc."));
+    store.SetText(0, 0, 12, QStringLiteral("1/5/18"));
+    store.SetText(0, 0, 15, QStringLiteral("1,000"));
+    store.SetText(0, 0, 27, QStringLiteral("1.5"));
+    store.SetText(7, 0, 13, QStringLiteral("kept by the user"));
+    store.SetOvRide(7, 0, 13, true);
+    directory.SetCell(0, ColCode, QStringLiteral("CI"));
+    directory.SetCell(0, ColName, QStringLiteral("Ann Lee"));
+    const QString in = write(QStringLiteral("in.cl1"), store, directory);
+    const QString out = dir_.filePath(QStringLiteral("out.cl1"));
+
+    const Result result = run({QStringLiteral("calc"), in, out});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.errors, QString());
+
+    TAnswer back;
+    DirectoryTable backDirectory;
+    QVERIFY(LoadClientFile(out, back, backDirectory));
+    QCOMPARE(back.Text(1, 0, 0), QStringLiteral("January 5, 2018"));
+    QCOMPARE(back.Text(2, 0, 0), QStringLiteral("Acme Holdings, Inc."));
+    QCOMPARE(back.Text(7, 0, 12), QStringLiteral("One "));
+    QCOMPARE(back.Text(7, 0, 13), QStringLiteral("kept by the user"));
+    QCOMPARE(back.Text(7, 0, 14), QStringLiteral("1,500.00"));
+    QCOMPARE(back.Text(7, 0, 18), QStringLiteral("Ann Lee"));
+    QCOMPARE(backDirectory.Cell(0, ColName), QStringLiteral("Ann Lee"));
+}
+
+void tst_cli::unreadableNumbersAreReportedAndRunCompletes()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, QStringLiteral("Acme"));
+    store.SetText(0, 0, 15, QStringLiteral("lots"));
+    store.SetText(0, 0, 27, QStringLiteral("two dollars"));
+    const QString in = write(QStringLiteral("bad-numbers.cl1"), store, directory);
+    const QString out = dir_.filePath(QStringLiteral("bad-numbers-out.cl1"));
+
+    const Result result = run({QStringLiteral("calc"), in, out});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.errors.contains(QStringLiteral("error 21212: 2121-Str2Int. An error occurred while Brevane was "
+                                                   "converting lots to an integer.")),
+             qPrintable(result.errors));
+    QVERIFY2(result.errors.contains(QStringLiteral("error 21202: 2120-Str2Float_2.")), qPrintable(result.errors));
+    TAnswer back;
+    DirectoryTable backDirectory;
+    QVERIFY(LoadClientFile(out, back, backDirectory));
+    QCOMPARE(back.Text(7, 0, 14), QStringLiteral("0.00"));
+    QCOMPARE(back.Text(86, 0, 0).isEmpty(), back.Text(0, 0, 0).isEmpty()); // later pages still computed
+    QCOMPARE(back.Text(2, 0, 0), QStringLiteral("Acme"));
+}
+
+void tst_cli::rejectedClientFile()
+{
+    const QString in = dir_.filePath(QStringLiteral("notes.cl1"));
+    QFile f(in);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("just some notes\r\n");
+    f.close();
+    const QString out = dir_.filePath(QStringLiteral("never.cl1"));
+    Result result = run({QStringLiteral("calc"), in, out});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.errors.startsWith(QStringLiteral("error 33010: 3301-An error occurred when Brevane attempted to "
+                                                    "open the client file.")));
+    QVERIFY(!QFileInfo::exists(out));
+
+    result = run({QStringLiteral("calc"), dir_.filePath(QStringLiteral("absent.cl1")), out});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.errors.contains(QStringLiteral("absent.cl1")));
+}
+
+void tst_cli::usage_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("no arguments") << QStringList();
+    QTest::newRow("unknown command") << QStringList({"frobnicate"});
+    QTest::newRow("calc without output") << QStringList({"calc", "in.cl1"});
+    QTest::newRow("support without folder") << QStringList({"calc", "a", "b", "--support"});
+}
+
+void tst_cli::usage()
+{
+    QFETCH(QStringList, args);
+    const Result result = run(args);
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY(result.errors.contains(QStringLiteral("usage:")));
+}
+
+QTEST_GUILESS_MAIN(tst_cli)
+#include "tst_cli.moc"
