@@ -198,8 +198,11 @@ public:
         QString line = QStringLiteral("error %1: %2").arg(message.number).arg(message.text);
         if (!message.detail.isEmpty() && !message.text.contains(message.detail))
             line += message.detail;
-        if (!message.instructionText.isEmpty())
-            line += QLatin1Char(' ') + message.instructionText;
+        if (!message.instructionText.isEmpty()) {
+            if (!line.endsWith(QLatin1Char(' ')))
+                line += QLatin1Char(' ');
+            line += message.instructionText;
+        }
         std::fprintf(stderr, "%s\n", line.trimmed().toLocal8Bit().constData());
     }
 };
