@@ -298,9 +298,11 @@ void tst_calc_filingaids::representativeMarks_data()
     QTest::addColumn<QString>("attention"); // page 75 answer 1
     QTest::addColumn<QString>("holder");    // page 76 answer 0
 
+    // An individual representative clears the business line: a business
+    // left from an earlier choice must not print beside a person's name.
     QTest::newRow("individual") << ""
                                 << "X"
-                                << "old"
+                                << ""
                                 << "Rep Person"
                                 << ""
                                 << "Rep Person";
