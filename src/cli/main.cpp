@@ -10,6 +10,9 @@
 
 #include "calc/Calculate.h"
 #include "files/ClientFile.h"
+#include "files/Folders.h"
+#include "output/PrintJob.h"
+#include "output/TemplateMerge.h"
 #include "store/Answers.h"
 
 #include <QCoreApplication>
@@ -70,6 +73,49 @@ int calcCommand(const QStringList &args)
     return ExitOk;
 }
 
+// Reads IN, calculates, builds the print document of the named boxes and
+// writes it to OUT.
+int printCommand(const QStringList &args, const QString &supportFolder)
+{
+    if (args.size() < 3)
+        return usage();
+    PrintSelection selection;
+    for (const QString &box : args.mid(2)) {
+        if (!FindSelectionBox(box)) {
+            printLine(QStringLiteral("brevane-cli: no selection box is called %1").arg(box));
+            return ExitUsage;
+        }
+        selection.SetChecked(box);
+    }
+    TAnswer *store = CreateAnswerStore();
+    if (!store)
+        return ExitFailed;
+    DirectoryTable directory;
+    if (!loadAndCalculate(args[0], *store, directory))
+        return ExitFailed;
+    Folders folders;
+    folders.programFolder = FindProgramFolder(QCoreApplication::applicationDirPath(), supportFolder);
+    TemplateMerge merge(store, folders.Dat());
+    PrintJob job(*store, directory, merge, folders.Rtf());
+    switch (job.BuildPrintDocument(selection)) {
+    case PrintBuildResult::Built:
+        break;
+    case PrintBuildResult::NothingChecked:
+    case PrintBuildResult::NothingPrinted:
+        printLine(QStringLiteral("brevane-cli: nothing to print; %1 not written").arg(args[1]));
+        return ExitFailed;
+    case PrintBuildResult::Failed:
+        printLine(QStringLiteral("brevane-cli: the print document cannot be built; %1 not written").arg(args[1]));
+        return ExitFailed;
+    }
+    QString error;
+    if (!WritePrintDocument(args[1], job.PrintDocument(), &error)) {
+        printLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,5 +136,7 @@ int main(int argc, char *argv[])
     const QString command = args.takeFirst();
     if (command == QLatin1String("calc"))
         return calcCommand(args);
+    if (command == QLatin1String("print"))
+        return printCommand(args, supportFolder);
     return usage();
 }

@@ -1,0 +1,217 @@
+#include "output/PrintJob.h"
+
+#include "dialogs/ErrorCatalogue.h"
+#include "output/RtfText.h"
+#include "output/TemplateMerge.h"
+#include "store/Answers.h"
+#include "store/Conversions.h"
+#include "store/DirectoryTable.h"
+#include "store/PageCatalogue.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <array>
+
+namespace brevane {
+
+namespace {
+
+const QString HeaderMark = QStringLiteral("\\'b7");
+
+QString templateFileName(int page)
+{
+    return QStringLiteral("page") + QString::number(page) + QStringLiteral(".rtf");
+}
+
+// Deletes line ends and blanks from the end of the text and the "}" before
+// them; stops after one "}".
+void dropClosingBrace(QString &text)
+{
+    while (!text.isEmpty()) {
+        const QChar last = text.back();
+        if (last != QLatin1Char('\r') && last != QLatin1Char('\n') && last != QLatin1Char(' ') &&
+            last != QLatin1Char('}'))
+            return;
+        text.chop(1);
+        if (last == QLatin1Char('}'))
+            return;
+    }
+}
+
+} // namespace
+
+PrintJob::PrintJob(TAnswer &answers, const DirectoryTable &directory, TemplateMerge &merge,
+                   const QString &templateFolder)
+    : answers_(answers)
+    , directory_(directory)
+    , merge_(merge)
+    , templateFolder_(templateFolder)
+{}
+
+QString PrintJob::TemplatePath(int page) const
+{
+    return AddPathDelimiter(templateFolder_) + templateFileName(page);
+}
+
+QStringList PrintJob::DocumentLines() const
+{
+    return SplitListText(document_);
+}
+
+PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
+{
+    list_.clear();
+    document_.clear();
+    firstPage_ = false;
+    merge_.SetAnswers(&answers_);
+
+    bool anyChecked = false;
+    std::array<bool, PageCount> handled{};
+    for (const SelectionBox &box : SelectionBoxes()) {
+        if (!selection.IsChecked(box.name))
+            continue;
+        anyChecked = true;
+        for (int page : box.pages) {
+            if (handled[page])
+                continue;
+            handled[page] = true;
+            if (page == DirectoryWorksheetPage) {
+                AppendDirectoryWorksheet();
+            } else if (IsRepeatablePage(page)) {
+                if (!PrintInstances(page))
+                    return PrintBuildResult::Failed;
+            } else if (!firstPage_) {
+                if (OpenDocument(page, 0, true) == Opened::Fatal)
+                    return PrintBuildResult::Failed;
+            } else {
+                AppendTemplatePage(page, 0);
+            }
+        }
+    }
+    if (!anyChecked)
+        return PrintBuildResult::NothingChecked;
+    return firstPage_ ? PrintBuildResult::Built : PrintBuildResult::NothingPrinted;
+}
+
+PrintJob::Opened PrintJob::OpenDocument(int page, int continuation, bool missingEndsJob)
+{
+    list_.clear();
+    if (!LoadTemplate(list_, templateFolder_, page))
+        return missingEndsJob ? Opened::Fatal : Opened::Skipped;
+    if (!merge_.MergeTemplatePage(list_, page, continuation))
+        return Opened::Skipped;
+    document_ = ListText(list_);
+    firstPage_ = true;
+    return Opened::Yes;
+}
+
+bool PrintJob::PrintInstances(int page)
+{
+    const int count = std::clamp(answers_.PgCt[page], 1, PageContinuationMax[page] + 1);
+    if (!firstPage_) {
+        // Instance 0 opens the job; when it cannot, no instance of the page
+        // can (they share template and data file), and the job goes on.
+        if (OpenDocument(page, 0, false) != Opened::Yes)
+            return true;
+        for (int c = 1; c < count; ++c)
+            AppendTemplatePage(page, c);
+        return true;
+    }
+    AppendTemplatePage(page, 0);
+    for (int c = 1; c < count; ++c)
+        if (!AppendTemplatePage(page, c))
+            return false;
+    return true;
+}
+
+bool PrintJob::AppendTemplatePage(int page, int continuation)
+{
+    list_.clear();
+    const QString path = TemplatePath(page);
+    if (!ReadTextLines(path, list_)) {
+        ShowError(11130, path);
+        return false;
+    }
+    if (!merge_.MergeTemplatePage(list_, page, continuation))
+        return false;
+    QString pageText = ListText(list_);
+    if (!StripTemplateHeader(pageText)) {
+        // Without its header the page would open a second RTF document
+        // inside this one.
+        ShowError(11130, path);
+        return false;
+    }
+    pageText.prepend(QStringLiteral("\\page "));
+    dropClosingBrace(pageText);
+    dropClosingBrace(document_);
+    document_ += pageText;
+    document_ += QLatin1Char('}');
+    return true;
+}
+
+void PrintJob::AppendDirectoryWorksheet()
+{
+    const int rows = directory_.RowCount();
+    const int pages = std::max(1, (rows + WorksheetRowsPerPage - 1) / WorksheetRowsPerPage);
+    for (int k = 0; k < pages; ++k) {
+        for (int a = 0; a < WorksheetRowsPerPage * 6; ++a)
+            answers_.SetText(DirectoryWorksheetPage, 0, a, QString());
+        const int first = k * WorksheetRowsPerPage;
+        const int last = std::min(first + WorksheetRowsPerPage - 1, rows - 1);
+        for (int r = first; r <= last; ++r)
+            for (int column = 0; column < 6; ++column)
+                answers_.SetText(DirectoryWorksheetPage, 0, 6 * (r - first) + column, directory_.Cell(r, column));
+        const bool added = firstPage_ ? AppendTemplatePage(DirectoryWorksheetPage, 0)
+                                      : OpenDocument(DirectoryWorksheetPage, 0, false) == Opened::Yes;
+        // The other chunks would fail the same way.
+        if (!added)
+            return;
+    }
+}
+
+bool LoadTemplate(QStringList &list, const QString &folder, int page)
+{
+    const QString path = AddPathDelimiter(folder) + templateFileName(page);
+    QStringList lines;
+    if (!ReadTextLines(path, lines)) {
+        ShowError(11140, path);
+        return false;
+    }
+    list = lines;
+    return true;
+}
+
+bool StripTemplateHeader(QString &text)
+{
+    const qsizetype at = text.indexOf(HeaderMark);
+    if (at < 0)
+        return false;
+    text.remove(0, at + HeaderMark.size());
+    return true;
+}
+
+QString PrintDocumentPath(const QString &tempFolder)
+{
+    const QString path = AddPathDelimiter(tempFolder) + QStringLiteral("send_temp.rtf");
+    if (!QFileInfo::exists(path) || QFile::remove(path))
+        return path;
+    // The previous document is still open in the word processor.
+    QString candidate;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        candidate =
+            RemoveExtension(path) + QString::number(QRandomGenerator::global()->bounded(999)) + QStringLiteral(".rtf");
+        if (!QFileInfo::exists(candidate) || QFile::remove(candidate))
+            break;
+    }
+    return candidate;
+}
+
+bool WritePrintDocument(const QString &path, const QString &document, QString *error)
+{
+    return WriteAsciiFile(path, SplitListText(document), error);
+}
+
+} // namespace brevane

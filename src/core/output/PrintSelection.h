@@ -1,0 +1,90 @@
+#pragma once
+// What the user can print: the boxes of the "Print Selected Forms" dialog, in
+// the fixed order in which their pages enter the print document, with the
+// rules by which ticking one box clears others.
+
+#include <QList>
+#include <QSet>
+#include <QString>
+
+namespace brevane {
+
+// The forms on one tab share margins; forms of different groups cannot be
+// printed in one job, so ticking a box clears the boxes of the other groups.
+enum class MarginGroup {
+    HalfInch, // every box of the first tab (the Secretary of State forms)
+    OneInch,  // the Corporations and the Limited Liability Companies tabs
+    Stock,    // the stock certificate's front and back
+};
+
+// The dialog's tabs, in the order they are shown.
+enum SelectionTab {
+    TabGeneralInfo = 0, // "General Info. && Sec'y of State"
+    TabCorporations,    // "Corporations"
+    TabLLC,             // "Limited Liability Companies"
+    TabStock,           // "Stock Certificate"
+};
+
+struct SelectionBox
+{
+    QString name;      // the check box's name, e.g. "cbxForm532A"
+    QString caption;   // its caption ("&&" shows as one "&")
+    SelectionTab tab;  // the tab it is on
+    QString section;   // the group box it is in (empty on the stock tab)
+    MarginGroup group; // its margin group
+    int dialogOrder;   // its place in the dialog: tab by tab, top to bottom
+    // The pages it prints, in order. A repeatable page (23, 24, 25, 38, 68)
+    // prints every instance in use; page 88 stands for the directory
+    // worksheet pages.
+    QList<int> pages;
+};
+
+// Every box, in the order the print document takes them.
+const QList<SelectionBox> &SelectionBoxes();
+// The box of that name, or nullptr.
+const SelectionBox *FindSelectionBox(const QString &name);
+// The captions of the dialog's tabs.
+QString SelectionTabCaption(SelectionTab tab);
+
+// The names of the checked boxes.
+using CheckedBoxes = QSet<QString>;
+
+// The selection of one print job.
+struct PrintSelection
+{
+    CheckedBoxes checked;
+
+    bool IsChecked(const QString &box) const { return checked.contains(box); }
+    void SetChecked(const QString &box, bool on = true)
+    {
+        if (on)
+            checked.insert(box);
+        else
+            checked.remove(box);
+    }
+    bool IsEmpty() const { return checked.isEmpty(); }
+};
+
+// The boxes after the user clicked `clicked` (which keeps the state the click
+// gave it): a click on a half-inch box clears the one-inch boxes and the other
+// way round; a click on "Front" clears "Back" and every box of the two other
+// groups, a click on "Back" clears "Front" and them likewise.
+CheckedBoxes AfterBoxClick(const CheckedBoxes &checked, const QString &clicked);
+// "Select All": every half-inch and one-inch box checked; the stock boxes as
+// they were.
+CheckedBoxes SelectAllBoxes(const CheckedBoxes &checked);
+// "Clear All": every half-inch and one-inch box cleared; the stock boxes as
+// they were.
+CheckedBoxes ClearAllBoxes(const CheckedBoxes &checked);
+
+// What the dialog shows when it opens over a displayed page: the box(es) of
+// that page's form checked and their tab; nothing checked and the Limited
+// Liability Companies tab for any other page.
+struct InitialSelection
+{
+    CheckedBoxes checked;
+    SelectionTab tab = TabLLC;
+};
+InitialSelection SelectionForDisplayedPage(int page);
+
+} // namespace brevane

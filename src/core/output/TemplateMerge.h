@@ -1,0 +1,106 @@
+#pragma once
+// The print-template merge: puts the answers of one page and continuation
+// into that page's RTF print template.
+//
+// A template is read as lines and merged as one text, the working text. It
+// starts with a header (the RTF group opening, font table and colour table)
+// that ends with the header mark "\'b7"; the body follows and ends with the
+// "}" that closes the group. Where an answer belongs the body holds a template
+// variable: "/" + kind mark + answer number (1 to 3 digits) + "/", e.g.
+// "/*5/", "/$12/", "/#123/". Line ends between the characters of a variable
+// are ignored, since RTF writers break lines anywhere. The kind mark says how
+// the answer prints:
+//
+//   "*" "<"  text          "$"  money, 2 decimals    "#"  whole number
+//   "%"      percentage    "&"  check mark           "^"  date in long form
+//   "+"      multi-line text
+//
+// Beside each template, the page's print data file "PAGE<N>.DAT" holds one
+// line of seven numbers per variable; the merge only checks that it is there
+// and that every line reads.
+//
+// Positions in this interface count from 0.
+
+#include <QString>
+#include <QStringList>
+
+namespace brevane {
+
+class TAnswer;
+
+// Pages on which an empty text answer prints as nothing (elsewhere as a line
+// to fill in by hand).
+bool IsKeepBlankPage(int page);
+// Pages on which an empty money answer, and an empty or zero whole number,
+// print as nothing instead of "0.00" or "0".
+bool IsZeroSuppressingPage(int page);
+bool IsKindMark(QChar c);
+
+// The merge of the running program. Its state (the working text, the current
+// font size, the Wingdings prefix) lives from one page to the next: the font
+// size is never reset, so a check mark before the first "\fs" code of a page
+// restores the size last seen on the page merged before it.
+class TemplateMerge
+{
+public:
+    explicit TemplateMerge(const TAnswer *answers = nullptr, const QString &dataFolder = QString());
+
+    void SetAnswers(const TAnswer *answers) { answers_ = answers; }
+    const TAnswer *Answers() const { return answers_; }
+    void SetDataFolder(const QString &folder) { dataFolder_ = folder; }
+    const QString &DataFolder() const { return dataFolder_; }
+    // The data folder + "PAGE" + page + ".DAT".
+    QString DataFilePath(int page) const;
+
+    // Merges the template text held in `list` for the page and continuation.
+    // On true the list and the working text hold the merged page. On false
+    // the page was not merged (its message has been shown) and the list is
+    // unchanged: the data file is missing or unreadable (1112), a line of it
+    // does not read (2101), or a variable names an answer the page does not
+    // have (1112).
+    bool MergeTemplatePage(QStringList &list, int page, int continuation);
+
+    // The scan over the working text. Each answer is inserted once: the text
+    // put in is not scanned again for variables, only the font-size codes of
+    // an inserted check mark are followed. False when a variable names an
+    // answer outside the page's list (the merge of the page stops there).
+    bool MergeTemplateText(int page, int continuation);
+
+    // "\f" + the number of the font table's Wingdings entry + " ", or empty
+    // when the working text has none (check marks then print as "x" and "o").
+    QString FindWingdingsFont() const;
+    // Follows a "\fs" code starting at p: the current font size becomes its
+    // number.
+    void TrackFontSize(qsizetype p);
+    // The number starting at q (2106 when it does not read, 2107 when it
+    // stands among the last characters of the text; -1 when none reads).
+    int GetNumFromText(qsizetype q);
+    // Deletes CR and LF characters standing at p until another character
+    // stands there.
+    void RemoveLineBreaksAt(qsizetype p);
+
+    QString &WorkingText() { return text_; }
+    const QString &WorkingText() const { return text_; }
+    void SetWorkingText(const QString &text) { text_ = text; }
+    int CurrentFontSize() const { return fontSize_; }
+    void SetCurrentFontSize(int size) { fontSize_ = size; }
+    const QString &WingdingsPrefix() const { return wingdings_; }
+
+    // The text a variable of the given kind prints for an answer of the page.
+    QString FormatAnswer(int page, QChar kind, const QString &answer, bool overridden) const;
+
+private:
+    bool CheckPrintDataFile(int page);
+    // Replaces the variable of `length` characters at p; *inserted is the
+    // length of the text put in its place.
+    bool SubstituteVariable(int page, int continuation, int number, QChar kind, qsizetype p, qsizetype length,
+                            qsizetype *inserted);
+
+    const TAnswer *answers_ = nullptr;
+    QString dataFolder_;
+    QString text_;
+    int fontSize_ = 0;
+    QString wingdings_;
+};
+
+} // namespace brevane
