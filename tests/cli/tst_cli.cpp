@@ -109,7 +109,7 @@ void tst_cli::unreadableNumbersAreReportedAndRunCompletes()
     DirectoryTable backDirectory;
     QVERIFY(LoadClientFile(out, back, backDirectory));
     QCOMPARE(back.Text(7, 0, 14), QStringLiteral("0.00"));
-    QCOMPARE(back.Text(86, 0, 0).isEmpty(), back.Text(0, 0, 0).isEmpty()); // later pages still computed
+    QCOMPARE(back.Text(40, 0, 0), QStringLiteral("Acme")); // later pages still computed
     QCOMPARE(back.Text(2, 0, 0), QStringLiteral("Acme"));
 }
 
