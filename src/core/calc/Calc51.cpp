@@ -6,13 +6,7 @@ namespace brevane {
 
 void Calc51(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Always(1, pc.G(70));
-    pc.Always(2, pc.G(71));
-    pc.Always(3, pc.G(72));
-    pc.Always(4, pc.G(73));
-    pc.Always(5, pc.G(70));
-    pc.Always(6, pc.G(0));
+    pc.StatutoryAgentAppointment();
 }
 
 } // namespace brevane

@@ -66,6 +66,30 @@ void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write ki
         FillSlot(first, slot, row[ColName], QString(), row[ColByName], kind);
 }
 
+void PageCalc::IncorporatorSignatures(int slotCount)
+{
+    for (int k = 0; k < 3 * slotCount; ++k)
+        Guarded(k, QString());
+    int incorporator = 0;
+    for (const DirectoryRow &row : directory_.Rows()) {
+        if (incorporator >= slotCount)
+            break;
+        if (HasRole(row, QLatin1Char('C')))
+            SignerRule(0, incorporator++, row);
+    }
+}
+
+void PageCalc::StatutoryAgentAppointment()
+{
+    Always(0, G(0));
+    Always(1, G(70));
+    Always(2, G(71));
+    Always(3, G(72));
+    Always(4, G(73));
+    Always(5, G(70));
+    Always(6, G(0));
+}
+
 void PageCalc::RepresentativeBlock(int first, int slotCount, const QString &businessName, bool usePageZero)
 {
     const bool individual = usePageZero && Ticked(56);

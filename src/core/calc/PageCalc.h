@@ -62,6 +62,16 @@ public:
     // then a row with role B with (Name, empty, ByName). Neither leaves it.
     void SignerRule(int first, int slot, const DirectoryRow &row, Write kind = Write::Guarded);
 
+    // Incorporators' signature block: `slotCount` signer slots from answer 0,
+    // each answer cleared unless overridden, then the first incorporators
+    // (role C, directory order) written by the signer rule, one a slot.
+    void IncorporatorSignatures(int slotCount = 3);
+
+    // Appointment of the statutory agent and the agent's acceptance: the
+    // entity (answers 0 and 6), the agent's name, street, city and ZIP code
+    // (1 to 4) and the agent's name again under the acceptance (5).
+    void StatutoryAgentAppointment();
+
     // Representative signature block of `slotCount` slots from answer `first`.
     // Slot 0 takes the page-0 representative when a type mark (G55 business,
     // G56 individual) is ticked; the directory's R rows fill the other slots.
