@@ -5,22 +5,6 @@
 
 namespace brevane {
 
-namespace {
-
-// The name an incorporator signs with: its own as an individual, the
-// signing person's for a business (a row with both ends as the business).
-QString IncorporatorName(const DirectoryRow &row)
-{
-    QString name;
-    if (HasRole(row, QLatin1Char('I')))
-        name = row[ColName];
-    if (HasRole(row, QLatin1Char('B')))
-        name = row[ColByName];
-    return name;
-}
-
-} // namespace
-
 void Calc7(PageCalc &pc)
 {
     const QString comma = QStringLiteral(", ");
@@ -61,7 +45,7 @@ void Calc7(PageCalc &pc)
         if (k >= incorporators)
             break;
         if (HasRole(row, QLatin1Char('C')))
-            pc.Always(firstIncorporator + k++, IncorporatorName(row));
+            pc.Always(firstIncorporator + k++, SigningName(row));
     }
 
     pc.Always(21, pc.G(19) + comma + pc.G(20) + comma + pc.G(21));

@@ -3,22 +3,6 @@
 
 namespace brevane {
 
-namespace {
-
-// The name an incorporator signs with: its own as an individual, the
-// signing person's for a business (a row with both ends as the business).
-QString IncorporatorName(const DirectoryRow &row)
-{
-    QString name;
-    if (HasRole(row, QLatin1Char('I')))
-        name = row[ColName];
-    if (HasRole(row, QLatin1Char('B')))
-        name = row[ColByName];
-    return name;
-}
-
-} // namespace
-
 void Calc9(PageCalc &pc)
 {
     pc.Always(0, pc.G(0));
@@ -42,7 +26,7 @@ void Calc9(PageCalc &pc)
     int k = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
         if (HasRole(row, QLatin1Char('C')))
-            pc.Always(firstSigner + k++, IncorporatorName(row));
+            pc.Always(firstSigner + k++, SigningName(row));
     }
 }
 

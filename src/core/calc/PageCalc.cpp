@@ -14,6 +14,16 @@ bool HasRoleIgnoringCase(const DirectoryRow &row, QChar letter)
     return row[ColCode].toUpper().contains(letter.toUpper(), Qt::CaseSensitive);
 }
 
+QString SigningName(const DirectoryRow &row)
+{
+    QString name;
+    if (HasRole(row, QLatin1Char('I')))
+        name = row[ColName];
+    if (HasRole(row, QLatin1Char('B')))
+        name = row[ColByName];
+    return name;
+}
+
 PageCalc::PageCalc(TAnswer &store, const DirectoryTable &directory, int page, int continuation)
     : store_(store)
     , directory_(directory)

@@ -23,6 +23,11 @@ bool HasRole(const DirectoryRow &row, QChar letter);
 // The same test on an upper-cased copy of the Code cell (dissolution papers).
 bool HasRoleIgnoringCase(const DirectoryRow &row, QChar letter);
 
+// The name a row signs with: its Name for an individual (role I), the
+// ByName of the person signing for a business (role B; a row with both ends
+// as the business); empty for a row with neither.
+QString SigningName(const DirectoryRow &row);
+
 class PageCalc
 {
 public:
