@@ -1,6 +1,7 @@
 #include "dialogs/UserDialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 
 namespace brevane {
@@ -29,14 +30,12 @@ QMessageBox::StandardButton UserDialogs::Question(QWidget *parent, const QString
     return QMessageBox::warning(parent, title, text, buttons, defaultButton);
 }
 
-QString UserDialogs::OpenFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                  const QString &filter)
+QString UserDialogs::OpenFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-QString UserDialogs::SaveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                  const QString &filter)
+QString UserDialogs::SaveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, folder, filter);
 }
@@ -49,6 +48,11 @@ QString UserDialogs::FolderName(QWidget *parent, const QString &caption, const Q
 void UserDialogs::Beep()
 {
     QApplication::beep();
+}
+
+bool UserDialogs::OpenUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace brevane

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 class QWidget;
 
@@ -21,12 +22,13 @@ public:
                                                  QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     // An empty result means the user cancelled.
-    virtual QString OpenFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                 const QString &filter);
-    virtual QString SaveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                 const QString &filter);
+    virtual QString OpenFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
+    virtual QString SaveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
     virtual QString FolderName(QWidget *parent, const QString &caption, const QString &folder);
     virtual void Beep();
+    // Opens a document or web page with the desktop's default application
+    // (help pages, PDF resources); false when nothing could open it.
+    virtual bool OpenUrl(const QUrl &url);
 
     // The dialogs in use: the platform's own unless a replacement is installed.
     static UserDialogs &Current();
@@ -46,6 +48,8 @@ public:
     QStringList fileAnswers;                            // open, save and folder pickers; default: cancelled
     QStringList asked;                                  // title and text of every question, caption of every picker
     int beeps = 0;
+    QList<QUrl> openedUrls;    // every document or page asked to be opened
+    bool openUrlResult = true; // what OpenUrl reports
 
     QMessageBox::StandardButton Question(QWidget *, const QString &title, const QString &text,
                                          QMessageBox::StandardButtons, QMessageBox::StandardButton) override
@@ -63,6 +67,11 @@ public:
     }
     QString FolderName(QWidget *, const QString &caption, const QString &) override { return nextFile(caption); }
     void Beep() override { ++beeps; }
+    bool OpenUrl(const QUrl &url) override
+    {
+        openedUrls << url;
+        return openUrlResult;
+    }
 
 private:
     QString nextFile(const QString &caption)

@@ -1,0 +1,135 @@
+#include "dialogs/TfrmErrorDlg.h"
+
+#include "dialogs/UserDialogs.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include <exception>
+
+namespace brevane {
+
+namespace {
+// The message dialog being shown: set when it is created, cleared when it is destroyed.
+TfrmErrorDlg *showingDialog = nullptr;
+} // namespace
+
+TfrmErrorDlg *TfrmErrorDlg::Create1(int errNo, QWidget *parent)
+{
+    return new TfrmErrorDlg(ComposeError(errNo), parent);
+}
+
+TfrmErrorDlg *TfrmErrorDlg::Create2(int errNo, const QString &errStr, QWidget *parent)
+{
+    return new TfrmErrorDlg(ComposeError(errNo, errStr), parent);
+}
+
+TfrmErrorDlg::TfrmErrorDlg(const ErrorMessage &message, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    if (!showingDialog)
+        showingDialog = this;
+    setObjectName(QStringLiteral("frmErrorDlg"));
+    BuildWindow();
+    TheErrNo = message.number;
+    TheErrStr = message.detail;
+    try {
+        tag_ = message.code;
+        AddedInstructCode = message.instruction;
+        setWindowTitle(message.caption);
+        if (message.beep)
+            UserDialogs::Current().Beep();
+        LookUpMessage(message);
+    } catch (...) {
+        UserDialogs::Current().Question(this, QStringLiteral("Warning"), QStringLiteral("Unknown Error."),
+                                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    }
+}
+
+TfrmErrorDlg::~TfrmErrorDlg()
+{
+    if (showingDialog == this)
+        showingDialog = nullptr;
+}
+
+TfrmErrorDlg *TfrmErrorDlg::Showing()
+{
+    return showingDialog;
+}
+
+void TfrmErrorDlg::BuildWindow()
+{
+    setWindowTitle(QStringLiteral("Error/Warning/Notice Dialog"));
+    setFixedSize(537, 336);
+    setModal(true);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setProperty("StyleLookup", QStringLiteral("PanelGradientStyle"));
+    Panel1->setGeometry(0, 0, 537, 336);
+    Panel1->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                                         "stop:0 #ffffff, stop:1 #d6e4f0); }"));
+
+    QFont labelFont = font();
+    labelFont.setPointSize(16);
+    auto makeLabel = [&](const QString &name, int top) {
+        auto *label = new QLabel(Panel1);
+        label->setObjectName(name);
+        label->setGeometry(16, top, 505, 105);
+        label->setFont(labelFont);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return label;
+    };
+    MessageLbl = makeLabel(QStringLiteral("MessageLbl"), 8);
+    MessageLbl2 = makeLabel(QStringLiteral("MessageLbl2"), 128);
+
+    btnOk = new QPushButton(QStringLiteral("Ok"), Panel1);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    QFont buttonFont = font();
+    buttonFont.setPointSize(16);
+    buttonFont.setBold(true);
+    btnOk->setFont(buttonFont);
+    btnOk->setGeometry(207, 285, 127, 30);
+    btnOk->setDefault(true);
+    connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmErrorDlg::LookUpMessage(const ErrorMessage &message)
+{
+    MessageLbl->setText(message.text);
+    MessageLbl2->setText(message.instructionText);
+}
+
+void TfrmErrorDlg::ShowMessage(const ErrorMessage &message, QWidget *parent)
+{
+    if (showingDialog)
+        return;
+    QPointer<TfrmErrorDlg> dialog;
+    try {
+        dialog = new TfrmErrorDlg(message, parent);
+        // Centred on the screen.
+        if (QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), dialog->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            dialog->move(frame.topLeft());
+        }
+        dialog->exec();
+    } catch (...) {
+    }
+    delete dialog.data();
+    showingDialog = nullptr;
+}
+
+void ErrorDialogSink::Show(const ErrorMessage &message)
+{
+    TfrmErrorDlg::ShowMessage(message, parent_);
+}
+
+} // namespace brevane

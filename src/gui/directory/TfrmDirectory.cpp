@@ -1,0 +1,794 @@
+#include "directory/TfrmDirectory.h"
+
+#include "dialogs/ErrorCatalogue.h"
+#include "dialogs/HelpCommands.h"
+#include "dialogs/UserDialogs.h"
+
+#include <QAbstractTableModel>
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace brevane {
+
+RCurrentRow &CurrentRowClipboard()
+{
+    static RCurrentRow clipboard;
+    return clipboard;
+}
+
+bool HasRole(const QString &code, QChar letter)
+{
+    return code.contains(letter);
+}
+
+QString RoleCode(const QString &letters)
+{
+    QString code;
+    for (const char letter : std::string_view(RoleLetters))
+        if (HasRole(letters, QLatin1Char(letter)))
+            code += QLatin1Char(letter);
+    return code;
+}
+
+// The grid's view of the window's rows: read-only text cells with the column headers.
+class DirectoryGridModel : public QAbstractTableModel
+{
+public:
+    DirectoryGridModel(DirectoryTable &rows, QObject *parent)
+        : QAbstractTableModel(parent)
+        , rows_(rows)
+    {}
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : rows_.RowCount();
+    }
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : DirectoryColumnCount;
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::DisplayRole && index.isValid())
+            return rows_.Cell(index.row(), index.column());
+        return QVariant();
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static const char *const headers[] = {"Code",    "Name",         "Street Address", "City",
+                                              "State",   "ZIP Code",     "By Name",        "Cash",
+                                              "Noncash", "Contribution", "Interest"};
+        if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 &&
+            section < int(std::size(headers)))
+            return QString::fromLatin1(headers[section]);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    void Reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    void RowChanged(int row)
+    {
+        if (row >= 0 && row < rows_.RowCount())
+            Q_EMIT dataChanged(index(row, 0), index(row, DirectoryColumnCount - 1));
+    }
+
+private:
+    DirectoryTable &rows_;
+};
+
+namespace {
+TfrmDirectory *showingWindow = nullptr;
+} // namespace
+
+TfrmDirectory::TfrmDirectory(DirectoryTable &dschedList, DirectoryHooks hooks, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , dschedList_(dschedList)
+    , opened_(dschedList)
+    , hooks_(std::move(hooks))
+{
+    showingWindow = this;
+    BuildWindow();
+    FormCreate();
+}
+
+TfrmDirectory::~TfrmDirectory()
+{
+    if (showingWindow == this)
+        showingWindow = nullptr;
+}
+
+TfrmDirectory *TfrmDirectory::Showing()
+{
+    return showingWindow;
+}
+
+bool TfrmDirectory::RowsChanged() const
+{
+    return !(grid_ == opened_);
+}
+
+// ---------------------------------------------------------------------------
+// The window
+
+void TfrmDirectory::BuildWindow()
+{
+    setObjectName(QStringLiteral("frmDirectory"));
+    setWindowTitle(QStringLiteral("Directory"));
+    setFixedSize(800, 600);
+    setModal(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(BuildToolbar());
+    layout->addWidget(BuildButtonBar());
+    layout->addWidget(BuildPanel());
+    BuildGrid();
+    layout->addWidget(StringGrid, 1);
+}
+
+QWidget *TfrmDirectory::BuildToolbar()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("pnlToolBar"));
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    auto add = [&](const QString &name, QStyle::StandardPixmap icon, const QString &tip,
+                   void (TfrmDirectory::*slot)()) {
+        auto *button = new QToolButton(bar);
+        button->setObjectName(name);
+        button->setIcon(style()->standardIcon(icon));
+        button->setIconSize(QSize(24, 24));
+        button->setToolTip(tip);
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, this, slot);
+        row->addWidget(button);
+    };
+    add(QStringLiteral("cbtnHelp"), QStyle::SP_DialogHelpButton, QStringLiteral("Help"),
+        &TfrmDirectory::HelpTopicSender);
+    add(QStringLiteral("cbtnClearWorksheet"), QStyle::SP_DialogResetButton, QStringLiteral("Clear Worksheet"),
+        &TfrmDirectory::ClearWorksheet);
+    auto *exit = new QToolButton(bar);
+    exit->setObjectName(QStringLiteral("cbtnExit"));
+    exit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    exit->setIconSize(QSize(24, 24));
+    exit->setToolTip(QStringLiteral("Close"));
+    exit->setAutoRaise(true);
+    connect(exit, &QToolButton::clicked, this, &QDialog::close);
+    row->addWidget(exit);
+    add(QStringLiteral("cbtnPrior"), QStyle::SP_ArrowLeft, QStringLiteral("Prior"), &TfrmDirectory::PriorRow);
+    add(QStringLiteral("cbtnNext"), QStyle::SP_ArrowRight, QStringLiteral("Next"), &TfrmDirectory::NextRow);
+    add(QStringLiteral("cbtnFirst"), QStyle::SP_MediaSkipBackward, QStringLiteral("First"), &TfrmDirectory::FirstRow);
+    add(QStringLiteral("cbtnLast"), QStyle::SP_MediaSkipForward, QStringLiteral("Last"), &TfrmDirectory::LastRow);
+    add(QStringLiteral("cbtnAdd"), QStyle::SP_FileDialogNewFolder, QStringLiteral("Add"), &TfrmDirectory::AddRow);
+    add(QStringLiteral("cbtnInsert"), QStyle::SP_FileDialogDetailedView, QStringLiteral("Insert"),
+        &TfrmDirectory::InsertRow);
+    add(QStringLiteral("cbtnDelete"), QStyle::SP_TrashIcon, QStringLiteral("Delete"), &TfrmDirectory::DeleteRow);
+    row->addStretch();
+    return bar;
+}
+
+QWidget *TfrmDirectory::BuildButtonBar()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("pnlButtonBar"));
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    auto add = [&](const QString &caption, const QString &name, auto slot) {
+        auto *button = new QPushButton(caption, bar);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, slot);
+        row->addWidget(button);
+    };
+    add(QStringLiteral("First"), QStringLiteral("btnFirst"), &TfrmDirectory::FirstRow);
+    add(QStringLiteral("Prior"), QStringLiteral("btnPrior"), &TfrmDirectory::PriorRow);
+    add(QStringLiteral("Next"), QStringLiteral("btnNext"), &TfrmDirectory::NextRow);
+    add(QStringLiteral("Last"), QStringLiteral("btnLast"), &TfrmDirectory::LastRow);
+    add(QStringLiteral("Insert"), QStringLiteral("btnInsert"), &TfrmDirectory::InsertRow);
+    add(QStringLiteral("Del"), QStringLiteral("btnDelete"), &TfrmDirectory::DeleteRow);
+    add(QStringLiteral("Add"), QStringLiteral("btnAdd"), &TfrmDirectory::AddRow);
+    add(QStringLiteral("Close"), QStringLiteral("btnClose"), &QDialog::close);
+    add(QStringLiteral("Clear Wrk"), QStringLiteral("btnClearWorksheet"), &TfrmDirectory::ClearWorksheet);
+    add(QStringLiteral("Help"), QStringLiteral("btnHelp"), &TfrmDirectory::HelpTopicSender);
+    row->addStretch();
+    return bar;
+}
+
+QWidget *TfrmDirectory::BuildPanel()
+{
+    Panel2 = new QWidget(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    auto *grid = new QGridLayout(Panel2);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(4);
+
+    auto box = [&](const QString &name, const QString &caption) {
+        auto *group = new QGroupBox(caption, Panel2);
+        group->setObjectName(name);
+        return group;
+    };
+    auto check = [&](QWidget *owner, const QString &name, const QString &caption) {
+        auto *cbx = new QCheckBox(caption, owner);
+        cbx->setObjectName(name);
+        return cbx;
+    };
+    auto edit = [&](QWidget *owner, const QString &name) {
+        auto *edt = new QLineEdit(owner);
+        edt->setObjectName(name);
+        return edt;
+    };
+
+    // Corporation roles.
+    QGroupBox *corporation = box(QStringLiteral("gbxCorporation"), QStringLiteral("Corporation"));
+    auto *corporationLayout = new QVBoxLayout(corporation);
+    cbxDirector = check(corporation, QStringLiteral("cbxDirector"), QStringLiteral("Director (D)"));
+    cbxOfficer = check(corporation, QStringLiteral("cbxOfficer"), QStringLiteral("Officer (O)"));
+    cbxShareholder = check(corporation, QStringLiteral("cbxShareholder"), QStringLiteral("Shareholder (S)"));
+    cbxIncorporator = check(corporation, QStringLiteral("cbxIncorporator"), QStringLiteral("Incorporator (C)"));
+    for (QCheckBox *cbx : {cbxDirector, cbxOfficer, cbxShareholder, cbxIncorporator})
+        corporationLayout->addWidget(cbx);
+    corporationLayout->addStretch();
+
+    // Name and address.
+    QGroupBox *address = box(QStringLiteral("gbxNameAddress"), QStringLiteral("Name && Address"));
+    auto *addressLayout = new QFormLayout(address);
+    edtName = edit(address, QStringLiteral("edtName"));
+    edtAddress = edit(address, QStringLiteral("edtAddress"));
+    edtCity = edit(address, QStringLiteral("edtCity"));
+    edtState = edit(address, QStringLiteral("edtState"));
+    edtZIP = edit(address, QStringLiteral("edtZIP"));
+    edtByName = edit(address, QStringLiteral("edtByName"));
+    addressLayout->addRow(QStringLiteral("Name"), edtName);
+    addressLayout->addRow(QStringLiteral("Street Address"), edtAddress);
+    auto *cityRow = new QHBoxLayout;
+    cityRow->addWidget(edtCity, 3);
+    cityRow->addWidget(new QLabel(QStringLiteral("State"), address));
+    cityRow->addWidget(edtState, 1);
+    cityRow->addWidget(new QLabel(QStringLiteral("ZIP Code"), address));
+    cityRow->addWidget(edtZIP, 2);
+    addressLayout->addRow(QStringLiteral("City"), cityRow);
+    lblByName = new QLabel(QStringLiteral("\"By\" Name"), address);
+    lblByName->setObjectName(QStringLiteral("lblByName"));
+    addressLayout->addRow(lblByName, edtByName);
+
+    // LLC roles and miscellaneous marks.
+    QGroupBox *llc = box(QStringLiteral("gbxLLC"), QStringLiteral(" LLC "));
+    auto *llcLayout = new QVBoxLayout(llc);
+    cbxMember = check(llc, QStringLiteral("cbxMember"), QStringLiteral("Member (M)"));
+    cbxManager = check(llc, QStringLiteral("cbxManager"), QStringLiteral("Manager (G)"));
+    llcLayout->addWidget(cbxMember);
+    llcLayout->addWidget(cbxManager);
+    QGroupBox *misc = box(QStringLiteral("gbxMiscellaneous"), QStringLiteral(" Miscellaneous "));
+    auto *miscLayout = new QVBoxLayout(misc);
+    cbxIndividual = check(misc, QStringLiteral("cbxIndividual"), QStringLiteral("Individual (I)"));
+    cbxBusiness = check(misc, QStringLiteral("cbxBusiness"), QStringLiteral("Business (B)"));
+    cbxAuthorizedRep = check(misc, QStringLiteral("cbxAuthorizedRep"), QStringLiteral("Authorized Representative (R)"));
+    miscLayout->addWidget(cbxIndividual);
+    miscLayout->addWidget(cbxBusiness);
+    miscLayout->addWidget(cbxAuthorizedRep);
+    auto *roles = new QVBoxLayout;
+    roles->addWidget(llc);
+    roles->addWidget(misc);
+
+    // LLC members' contributions and corporation shareholders' subscriptions.
+    QGroupBox *members = box(QStringLiteral("gbxLLCMembers"), QStringLiteral("LLC Members"));
+    auto *membersLayout = new QFormLayout(members);
+    cbxCash = check(members, QStringLiteral("cbxCash"), QStringLiteral("Cash"));
+    cbxNonCash = check(members, QStringLiteral("cbxNonCash"), QStringLiteral("NonCash"));
+    auto *cashRow = new QHBoxLayout;
+    cashRow->addWidget(cbxCash);
+    cashRow->addWidget(cbxNonCash);
+    membersLayout->addRow(cashRow);
+    edtContribution = edit(members, QStringLiteral("edtContribution"));
+    edtInterest = edit(members, QStringLiteral("edtInterest"));
+    membersLayout->addRow(QStringLiteral("Contribution"), edtContribution);
+    membersLayout->addRow(QStringLiteral("Interest (%)"), edtInterest);
+    QGroupBox *shareholders = box(QStringLiteral("gbxShareholders"), QStringLiteral("Corporation Shareholders"));
+    auto *shareholdersLayout = new QFormLayout(shareholders);
+    edtNoOfShares = edit(shareholders, QStringLiteral("edtNoOfShares"));
+    edtClassOfShares = edit(shareholders, QStringLiteral("edtClassOfShares"));
+    shareholdersLayout->addRow(QStringLiteral("Number of Shares Subscribed"), edtNoOfShares);
+    shareholdersLayout->addRow(QStringLiteral("Class Of Shares"), edtClassOfShares);
+    auto *money = new QVBoxLayout;
+    money->addWidget(members);
+    money->addWidget(shareholders);
+
+    grid->addWidget(corporation, 0, 0);
+    grid->addWidget(address, 0, 1);
+    grid->addLayout(roles, 0, 2);
+    grid->addLayout(money, 0, 3);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(3, 2);
+
+    // Every control of the panel: a user change marks the client modified,
+    // leaving the control saves the row.
+    for (QCheckBox *cbx : RoleBoxes() + QList<QCheckBox *>{cbxCash, cbxNonCash}) {
+        connect(cbx, &QCheckBox::clicked, this, &TfrmDirectory::cntrlOnChange);
+        cbx->installEventFilter(this);
+    }
+    for (QLineEdit *edt : PanelEdits()) {
+        connect(edt, &QLineEdit::textEdited, this, &TfrmDirectory::cntrlOnChange);
+        edt->installEventFilter(this);
+    }
+    connect(cbxBusiness, &QCheckBox::toggled, this, &TfrmDirectory::UpdateByName);
+
+    setTabOrder(cbxDirector, cbxOfficer);
+    setTabOrder(cbxOfficer, cbxShareholder);
+    setTabOrder(cbxShareholder, cbxIncorporator);
+    setTabOrder(cbxIncorporator, edtName);
+    return Panel2;
+}
+
+void TfrmDirectory::BuildGrid()
+{
+    model_ = new DirectoryGridModel(grid_, this);
+    StringGrid = new QTableView(this);
+    StringGrid->setObjectName(QStringLiteral("StringGrid"));
+    StringGrid->setModel(model_);
+    StringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid->verticalHeader()->setVisible(false);
+    StringGrid->verticalHeader()->setDefaultSectionSize(22);
+    StringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid->horizontalHeader()->setMinimumSectionSize(0);
+    StringGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(StringGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (!syncing_ && current.isValid())
+                    SelectRow(current.row());
+            });
+    connect(StringGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { PopupMenu->popup(StringGrid->viewport()->mapToGlobal(pos)); });
+
+    PopupMenu = new QMenu(this);
+    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    auto add = [&](const QString &caption, const QKeySequence &keys, void (TfrmDirectory::*slot)(), bool gridOnly) {
+        QAction *action = PopupMenu->addAction(caption);
+        action->setShortcut(keys);
+        // Copy, paste and cut act on the grid only, so that the edits keep their own.
+        if (gridOnly) {
+            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            StringGrid->addAction(action);
+        } else {
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);
+        }
+        connect(action, &QAction::triggered, this, slot);
+    };
+    add(QStringLiteral("First"), QKeySequence(Qt::CTRL | Qt::Key_F1), &TfrmDirectory::FirstRow, false);
+    add(QStringLiteral("Prior"), QKeySequence(Qt::CTRL | Qt::Key_F2), &TfrmDirectory::PriorRow, false);
+    add(QStringLiteral("Next"), QKeySequence(Qt::CTRL | Qt::Key_F3), &TfrmDirectory::NextRow, false);
+    add(QStringLiteral("Last"), QKeySequence(Qt::CTRL | Qt::Key_F4), &TfrmDirectory::LastRow, false);
+    add(QStringLiteral("Insert"), QKeySequence(Qt::CTRL | Qt::Key_F5), &TfrmDirectory::InsertBeforeCurrentRow, false);
+    add(QStringLiteral("Delete"), QKeySequence(Qt::CTRL | Qt::Key_F6), &TfrmDirectory::DeleteRow, false);
+    add(QStringLiteral("Add"), QKeySequence(Qt::CTRL | Qt::Key_F7), &TfrmDirectory::AddRow, false);
+    PopupMenu->addSeparator();
+    add(QStringLiteral("Copy Current Row"), QKeySequence(Qt::CTRL | Qt::Key_C), &TfrmDirectory::CopyCurrentRow, true);
+    add(QStringLiteral("Paste Current Row"), QKeySequence(Qt::CTRL | Qt::Key_V), &TfrmDirectory::PasteCurrentRow, true);
+    add(QStringLiteral("Cut Current Row"), QKeySequence(Qt::SHIFT | Qt::Key_Delete), &TfrmDirectory::CutCurrentRow,
+        true);
+    add(QStringLiteral("Save Current Row"), QKeySequence(Qt::Key_F2), &TfrmDirectory::SaveEntry, false);
+}
+
+QList<QCheckBox *> TfrmDirectory::RoleBoxes() const
+{
+    // In the order of the role letters D O S C M G I B R.
+    return {cbxDirector, cbxOfficer,    cbxShareholder, cbxIncorporator, cbxMember,
+            cbxManager,  cbxIndividual, cbxBusiness,    cbxAuthorizedRep};
+}
+
+QList<QLineEdit *> TfrmDirectory::PanelEdits() const
+{
+    return {edtName,   edtAddress,      edtCity,     edtState,      edtZIP,
+            edtByName, edtContribution, edtInterest, edtNoOfShares, edtClassOfShares};
+}
+
+// ---------------------------------------------------------------------------
+// Life cycle
+
+void TfrmDirectory::FormCreate()
+{
+    try {
+        lblByName->setVisible(false);
+        edtByName->setVisible(false);
+        // Columns 0..6 share the client width; the money and share columns are not shown.
+        const int width = 800 / 7;
+        for (int column = 0; column < DirectoryColumnCount; ++column) {
+            StringGrid->setColumnWidth(column, 0);
+            StringGrid->setColumnHidden(column, column > ColByName);
+        }
+        for (int column = 0; column <= ColByName; ++column)
+            StringGrid->setColumnWidth(column, width);
+        LoadStringGrid();
+        // Selecting the first row fills the panel; the window's own fills never mark the client modified.
+        SelectRow(0);
+    } catch (...) {
+        ShowError(16020);
+    }
+}
+
+void TfrmDirectory::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TfrmDirectory::FormShow()
+{
+    try {
+        RowToPanel();
+        cbxDirector->setFocus(Qt::OtherFocusReason);
+    } catch (...) {
+        ShowError(16030);
+    }
+}
+
+void TfrmDirectory::done(int result)
+{
+    if (!closed_) {
+        FormClose();
+        closed_ = true;
+    }
+    QDialog::done(result);
+}
+
+void TfrmDirectory::FormClose()
+{
+    // A change still in the panel (the window closed while a field was being edited) is kept.
+    CommitPanel();
+    SaveStringGrid();
+    if (hooks_.completeCalc)
+        hooks_.completeCalc();
+}
+
+void TfrmDirectory::LoadStringGrid()
+{
+    grid_ = dschedList_;
+    model_->Reset();
+    UpdatePanelEnabled();
+}
+
+void TfrmDirectory::SaveStringGrid()
+{
+    try {
+        dschedList_ = grid_;
+    } catch (...) {
+        ShowError(16050);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Panel
+
+void TfrmDirectory::RowToPanel()
+{
+    if (selected_ < 0 || selected_ >= grid_.RowCount())
+        return;
+    const bool wasFilling = filling_;
+    filling_ = true;
+    const QString &code = grid_.Cell(selected_, ColCode);
+    const QList<QCheckBox *> roles = RoleBoxes();
+    for (int i = 0; i < roles.size(); ++i)
+        roles[i]->setChecked(HasRole(code, QLatin1Char(RoleLetters[i])));
+    const QList<QLineEdit *> edits = PanelEdits();
+    const int columns[] = {ColName,   ColAddress,      ColCity,     ColState,      ColZIP,
+                           ColByName, ColContribution, ColInterest, ColNoOfShares, ColClassOfShares};
+    for (int i = 0; i < edits.size(); ++i) {
+        const QString &text = grid_.Cell(selected_, columns[i]);
+        if (edits[i]->text() != text)
+            edits[i]->setText(text);
+    }
+    cbxCash->setChecked(grid_.Cell(selected_, ColCash) == QLatin1String("X"));
+    cbxNonCash->setChecked(grid_.Cell(selected_, ColNoncash) == QLatin1String("X"));
+    panelDirty_ = false;
+    filling_ = wasFilling;
+    UpdateByName();
+}
+
+void TfrmDirectory::SaveEntry()
+{
+    if (selected_ < 0 || selected_ >= grid_.RowCount()) {
+        panelDirty_ = false;
+        return;
+    }
+    QString code;
+    const QList<QCheckBox *> roles = RoleBoxes();
+    for (int i = 0; i < roles.size(); ++i)
+        if (roles[i]->isChecked())
+            code += QLatin1Char(RoleLetters[i]);
+    const int r = selected_;
+    grid_.SetCell(r, ColCode, code);
+    grid_.SetCell(r, ColName, edtName->text());
+    grid_.SetCell(r, ColAddress, edtAddress->text());
+    grid_.SetCell(r, ColCity, edtCity->text());
+    grid_.SetCell(r, ColState, edtState->text());
+    grid_.SetCell(r, ColZIP, edtZIP->text());
+    grid_.SetCell(r, ColByName, edtByName->text());
+    grid_.SetCell(r, ColCash, cbxCash->isChecked() ? QStringLiteral("X") : QString());
+    grid_.SetCell(r, ColNoncash, cbxNonCash->isChecked() ? QStringLiteral("X") : QString());
+    grid_.SetCell(r, ColContribution, edtContribution->text());
+    grid_.SetCell(r, ColInterest, edtInterest->text());
+    grid_.SetCell(r, ColNoOfShares, edtNoOfShares->text());
+    grid_.SetCell(r, ColClassOfShares, edtClassOfShares->text());
+    model_->RowChanged(r);
+    RowToPanel();
+    SaveStringGrid();
+}
+
+void TfrmDirectory::SaveOnExit()
+{
+    if (!closed_)
+        SaveEntry();
+}
+
+void TfrmDirectory::CommitPanel()
+{
+    if (panelDirty_)
+        SaveEntry();
+}
+
+void TfrmDirectory::cntrlOnChange()
+{
+    if (filling_)
+        return;
+    panelDirty_ = true;
+    Changed();
+    UpdateByName();
+}
+
+void TfrmDirectory::ClearPanel()
+{
+    const bool wasFilling = filling_;
+    filling_ = true;
+    for (QCheckBox *cbx : RoleBoxes() + QList<QCheckBox *>{cbxCash, cbxNonCash})
+        cbx->setChecked(false);
+    for (QLineEdit *edt : PanelEdits())
+        edt->clear();
+    panelDirty_ = false;
+    filling_ = wasFilling;
+    UpdateByName();
+}
+
+void TfrmDirectory::UpdateByName()
+{
+    const bool business = cbxBusiness->isChecked();
+    lblByName->setVisible(business);
+    edtByName->setVisible(business);
+}
+
+void TfrmDirectory::UpdatePanelEnabled()
+{
+    // With no rows there is nothing the panel could be saved into.
+    Panel2->setEnabled(grid_.RowCount() > 0);
+}
+
+bool TfrmDirectory::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && Panel2->isAncestorOf(widget))
+            SaveOnExit();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmDirectory::Changed()
+{
+    if (!filling_ && hooks_.markModified)
+        hooks_.markModified();
+}
+
+// ---------------------------------------------------------------------------
+// Selection and row commands
+
+void TfrmDirectory::SelectRow(int row)
+{
+    if (grid_.RowCount() == 0) {
+        selected_ = -1;
+        return;
+    }
+    row = std::clamp(row, 0, grid_.RowCount() - 1);
+    const bool changed = row != selected_;
+    selected_ = row;
+    SyncGridSelection();
+    if (changed)
+        RowToPanel();
+}
+
+void TfrmDirectory::SyncGridSelection()
+{
+    const bool wasSyncing = syncing_;
+    syncing_ = true;
+    if (selected_ >= 0) {
+        const QModelIndex index = model_->index(selected_, 0);
+        StringGrid->selectionModel()->setCurrentIndex(index,
+                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        StringGrid->scrollTo(index);
+    } else {
+        StringGrid->selectionModel()->clear();
+    }
+    syncing_ = wasSyncing;
+}
+
+void TfrmDirectory::FirstRow()
+{
+    CommitPanel();
+    SelectRow(0);
+}
+
+void TfrmDirectory::PriorRow()
+{
+    CommitPanel();
+    if (selected_ > 0)
+        SelectRow(selected_ - 1);
+}
+
+void TfrmDirectory::NextRow()
+{
+    CommitPanel();
+    if (selected_ >= 0)
+        SelectRow(selected_ + 1);
+}
+
+void TfrmDirectory::LastRow()
+{
+    CommitPanel();
+    SelectRow(grid_.RowCount() - 1);
+}
+
+void TfrmDirectory::AddRow()
+{
+    CommitPanel();
+    grid_.AddRow();
+    model_->Reset();
+    UpdatePanelEnabled();
+    selected_ = grid_.RowCount() - 1;
+    SyncGridSelection();
+    ClearPanel();
+    Changed();
+    edtName->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmDirectory::InsertRow()
+{
+    if (selected_ < 0)
+        return;
+    CommitPanel();
+    // The selected row and every row below it move down one place; the selected
+    // index now holds an empty row.
+    grid_.Rows().insert(selected_, DirectoryRow{});
+    model_->Reset();
+    SyncGridSelection();
+    ClearPanel();
+    Changed();
+    edtName->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmDirectory::InsertBeforeCurrentRow()
+{
+    if (selected_ < 0)
+        return;
+    InsertRow();
+    PasteCurrentRow();
+}
+
+void TfrmDirectory::DeleteRow()
+{
+    if (selected_ < 0)
+        return;
+    CommitPanel();
+    const QString name = grid_.Cell(selected_, ColName);
+    const QString question = name.isEmpty()
+                                 ? QStringLiteral("Are You Sure You Want To Delete This Row?")
+                                 : QStringLiteral("Are You Sure You Want To Delete the Row of %1?").arg(name);
+    if (UserDialogs::Current().Question(this, QStringLiteral("Warning"), question, QMessageBox::Yes | QMessageBox::No,
+                                        QMessageBox::No) != QMessageBox::Yes)
+        return;
+    RemoveSelectedRow();
+}
+
+void TfrmDirectory::RemoveSelectedRow()
+{
+    if (selected_ < 0 || selected_ >= grid_.RowCount())
+        return;
+    grid_.Rows().remove(selected_);
+    model_->Reset();
+    UpdatePanelEnabled();
+    Changed();
+    if (grid_.RowCount() == 0) {
+        selected_ = -1;
+        SyncGridSelection();
+        ClearPanel();
+        return;
+    }
+    selected_ = std::min(selected_, grid_.RowCount() - 1);
+    SyncGridSelection();
+    RowToPanel();
+}
+
+void TfrmDirectory::CopyCurrentRow()
+{
+    if (selected_ < 0)
+        return;
+    CommitPanel();
+    CurrentRowClipboard() = grid_.Row(selected_);
+}
+
+void TfrmDirectory::PasteCurrentRow()
+{
+    if (selected_ < 0)
+        return;
+    grid_.Rows()[selected_] = CurrentRowClipboard();
+    model_->RowChanged(selected_);
+    // The panel shows the pasted row at once, so that leaving a panel field
+    // never writes the row's former contents over the pasted ones.
+    RowToPanel();
+    Changed();
+}
+
+void TfrmDirectory::CutCurrentRow()
+{
+    if (selected_ < 0)
+        return;
+    CopyCurrentRow();
+    // The row is on the clipboard: no confirmation.
+    RemoveSelectedRow();
+}
+
+void TfrmDirectory::ClearWorksheet()
+{
+    grid_.Clear();
+    grid_.AddRow();
+    model_->Reset();
+    UpdatePanelEnabled();
+    selected_ = 0;
+    SyncGridSelection();
+    ClearPanel();
+    Changed();
+}
+
+void TfrmDirectory::HelpTopicSender()
+{
+    OpenHelpPage(hooks_.programFolder, QString::fromLatin1(HelpDirectoryPath));
+}
+
+bool DisplayDirectory(QWidget *parent, DirectoryTable &dschedList, const DirectoryHooks &hooks)
+{
+    try {
+        TfrmDirectory window(dschedList, hooks, parent);
+        window.exec();
+        return window.RowsChanged();
+    } catch (...) {
+        ShowError(14050);
+        return false;
+    }
+}
+
+} // namespace brevane

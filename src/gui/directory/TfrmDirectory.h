@@ -1,0 +1,176 @@
+#pragma once
+// The directory worksheet window: the user edits the directory rows (the main
+// window's DSchedList) in an entry panel above a read-only grid. The window
+// works on its own copy of the rows and copies them back after every row it
+// saves and when it closes.
+//
+// The main window opens it with DisplayDirectory():
+//
+//     DirectoryHooks hooks;
+//     hooks.markModified = [this] { SetModified(true); };
+//     hooks.completeCalc = [this] { CompleteCalc(mnuInvisible /* Tag 0 */); };
+//     hooks.programFolder = folders.programFolder;
+//     DisplayDirectory(this, dschedList, hooks);
+//
+// While it is open, the client file writer brings the rows up to date with
+//     if (TfrmDirectory *w = TfrmDirectory::Showing()) w->SaveStringGrid();
+
+#include "store/DirectoryTable.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableView;
+class QToolButton;
+class QWidget;
+
+namespace brevane {
+
+// The row clipboard: one row kept for the whole run, also across closing and
+// reopening the window. Empty at start.
+using RCurrentRow = DirectoryRow;
+RCurrentRow &CurrentRowClipboard();
+
+// Builds the role code from the roles that apply, in the order D O S C M G I B R.
+QString RoleCode(const QString &letters);
+// True when `letter` occurs anywhere in a Code cell.
+bool HasRole(const QString &code, QChar letter);
+// The role letters in the order the code writes them.
+inline constexpr char RoleLetters[] = "DOSCMGIBR";
+
+struct DirectoryHooks
+{
+    // Called whenever the user changes a panel control or a row (the main
+    // window sets its modified flag). Never called by the window's own fills.
+    std::function<void()> markModified;
+    // Called when the window closes, after the rows have been copied back:
+    // the main window's recalculation with transfer (CompleteCalc, Tag 0).
+    std::function<void()> completeCalc;
+    // The program folder, below which the help page "Help/tutorial/step_2.htm" lives.
+    QString programFolder;
+};
+
+class DirectoryGridModel;
+
+class TfrmDirectory : public QDialog
+{
+    Q_OBJECT
+public:
+    // Copies the rows of `dschedList` (LoadStringGrid) and selects row 0.
+    TfrmDirectory(DirectoryTable &dschedList, DirectoryHooks hooks, QWidget *parent = nullptr);
+    ~TfrmDirectory() override;
+
+    // The worksheet window being shown, or nullptr.
+    static TfrmDirectory *Showing();
+
+    // The window's own rows (its grid).
+    const DirectoryTable &Rows() const { return grid_; }
+    int SelectedRow() const { return selected_; }
+    // True when the rows differ from those the window was opened with.
+    bool RowsChanged() const;
+
+    void LoadStringGrid();
+    // Copies the window's rows into DSchedList (also called by the client file
+    // writer while the window is open).
+    void SaveStringGrid();
+    void RowToPanel();
+    void SaveEntry();
+    void ClearPanel();
+    void SelectRow(int row);
+
+    // Row commands (buttons, pop-up menu, shortcuts).
+    void AddRow();
+    void InsertRow();
+    void InsertBeforeCurrentRow();
+    // Asks for confirmation, then deletes the selected row.
+    void DeleteRow();
+    void CopyCurrentRow();
+    void PasteCurrentRow();
+    void CutCurrentRow();
+    void FirstRow();
+    void PriorRow();
+    void NextRow();
+    void LastRow();
+    void ClearWorksheet();
+    void HelpTopicSender();
+
+    // The panel's controls, by their names.
+    QCheckBox *cbxDirector = nullptr;
+    QCheckBox *cbxOfficer = nullptr;
+    QCheckBox *cbxShareholder = nullptr;
+    QCheckBox *cbxIncorporator = nullptr;
+    QCheckBox *cbxMember = nullptr;
+    QCheckBox *cbxManager = nullptr;
+    QCheckBox *cbxIndividual = nullptr;
+    QCheckBox *cbxBusiness = nullptr;
+    QCheckBox *cbxAuthorizedRep = nullptr;
+    QCheckBox *cbxCash = nullptr;
+    QCheckBox *cbxNonCash = nullptr;
+    QLineEdit *edtName = nullptr;
+    QLineEdit *edtAddress = nullptr;
+    QLineEdit *edtCity = nullptr;
+    QLineEdit *edtState = nullptr;
+    QLineEdit *edtZIP = nullptr;
+    QLineEdit *edtByName = nullptr;
+    QLabel *lblByName = nullptr;
+    QLineEdit *edtContribution = nullptr;
+    QLineEdit *edtInterest = nullptr;
+    QLineEdit *edtNoOfShares = nullptr;
+    QLineEdit *edtClassOfShares = nullptr;
+    QWidget *Panel2 = nullptr;
+    QTableView *StringGrid = nullptr;
+    QMenu *PopupMenu = nullptr;
+
+public Q_SLOTS:
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void cntrlOnChange();
+    void SaveOnExit();
+    void BuildWindow();
+    QWidget *BuildToolbar();
+    QWidget *BuildButtonBar();
+    QWidget *BuildPanel();
+    void BuildGrid();
+    void CommitPanel();
+    void RemoveSelectedRow();
+    void Changed();
+    void SyncGridSelection();
+    void UpdateByName();
+    void UpdatePanelEnabled();
+    QList<QCheckBox *> RoleBoxes() const;
+    QList<QLineEdit *> PanelEdits() const;
+
+    DirectoryTable &dschedList_;
+    DirectoryTable grid_;
+    DirectoryTable opened_;
+    DirectoryHooks hooks_;
+    DirectoryGridModel *model_ = nullptr;
+    int selected_ = -1;
+    bool filling_ = false;    // the window's own fills never mark the client modified
+    bool panelDirty_ = false; // the user changed the panel since it was last saved or filled
+    bool syncing_ = false;    // the grid's selection is being set to match the selected row
+    bool closed_ = false;
+    bool shown_ = false;
+};
+
+// Shows the directory worksheet modally over `parent` and destroys it after it
+// closes. A failure shows error 14050. Returns true when the rows changed.
+bool DisplayDirectory(QWidget *parent, DirectoryTable &dschedList, const DirectoryHooks &hooks);
+
+} // namespace brevane
