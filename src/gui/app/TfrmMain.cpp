@@ -1,21 +1,269 @@
 #include "app/TfrmMain.h"
 
+#include "app/CalcCommands.h"
+#include "app/DialogCommands.h"
+#include "app/MainMenus.h"
+#include "app/Navigation.h"
+#include "app/StyleBook.h"
+#include "app/ToolbarPanel.h"
+#include "dialogs/ErrorCatalogue.h"
+#include "files/FileCommands.h"
+#include "output/OutputCommands.h"
+#include "screens/ContinuationCommands.h"
+#include "screens/OverrideCommands.h"
+#include "screens/PageBuilder.h"
+#include "screens/PageControls.h"
+#include "screens/PageTransfer.h"
 #include "store/Answers.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCloseEvent>
 #include <QFileInfo>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTreeWidget>
+
+#include <cmath>
 
 namespace brevane {
 
-TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
+namespace {
+constexpr int NarrowScreenError = 11080;
+constexpr char TempPattern[] = "send_temp*.rtf";
+} // namespace
+
+TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
+    : QMainWindow(parent)
+    , options_(options)
 {
-    CreateAnswerStore();
-    resize(1024, 768);
-    UpdateCaption();
+    setObjectName(QStringLiteral("TfrmMain"));
+    transfer_ = std::make_unique<TPageTransfer>(*this);
+    pages_ = std::make_unique<TPageBuilder>(*this);
+    calc_ = std::make_unique<TCalcCommands>(*this);
+    navigation_ = std::make_unique<TNavigation>(*this);
+    override_ = std::make_unique<TOverrideCommands>(*this);
+    continuations_ = std::make_unique<TContinuationCommands>(*this);
+    files_ = std::make_unique<TFileCommands>(*this);
+    output_ = std::make_unique<TOutputCommands>(*this);
+    dialogs_ = std::make_unique<TDialogCommands>(*this);
+    menus_ = std::make_unique<TMainMenus>(*this);
+    FormCreate();
+    qApp->installEventFilter(this);
+}
+
+TfrmMain::~TfrmMain()
+{
+    qApp->removeEventFilter(this);
+    // The page's controls go before the commands their handlers call.
+    TPageControl::handlersEnabled = false;
+    delete pnlMainForm;
+    pnlMainForm = nullptr;
+    TPageControl::handlersEnabled = true;
+}
+
+TSender TfrmMain::Invisible(int tag)
+{
+    mnuInvisible->setData(tag);
+    return TSender::Menu(tag, mnuInvisible);
 }
 
 void TfrmMain::UpdateCaption()
 {
-    setWindowTitle(QStringLiteral("Brevane - ") + QFileInfo(clientFileName_).fileName());
+    setWindowTitle(QFileInfo(QString(ClientFileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName());
+}
+
+TfrmMain::ScreenBand TfrmMain::BandFor(int screenWidth)
+{
+    ScreenBand band;
+    const int w = screenWidth;
+    if (w < 1024) {
+        band = {800, 0, 1.0, 0.9, true};
+    } else if (w < 1152) {
+        band = {1024, 0, 0.7, 1.0, false};
+    } else if (w < 1176) {
+        band = {1100, 116, 0.7, 1.0, false};
+    } else if (w < 1280) {
+        band = {1100, 140, 0.7, 1.0, false};
+    } else if (w < 1366) {
+        band = {1280, 244, 0.7, 1.0, false};
+    } else if (w < 1400) {
+        band = {1366, 330, 1.0, 1.0, false};
+    } else if (w < 1920) {
+        band = {1400, 376, 1.0, 1.0, false};
+    } else if (w < 10000) {
+        band = {1435, 400, 1.0, 1.0, false};
+    } else {
+        band = {800, 0, 1.0, 1.0, false};
+    }
+    return band;
+}
+
+void TfrmMain::LayOutWindow()
+{
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    TreeView1 = new QTreeWidget(central);
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    VertScrollBox1 = new QScrollArea(central);
+    VertScrollBox1->setObjectName(QStringLiteral("VertScrollBox1"));
+    VertScrollBox1->setWidgetResizable(false);
+    VertScrollBox1->setBackgroundRole(QPalette::Dark);
+    pnlMainForm = new QWidget;
+    pnlMainForm->setObjectName(QStringLiteral("pnlMainForm"));
+    pnlMainForm->setAutoFillBackground(true);
+    QPalette palette = pnlMainForm->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    pnlMainForm->setPalette(palette);
+    pnlMainForm->setStyleSheet(KZR_StyleBook());
+    pnlMainForm->resize(1000, 1000);
+    VertScrollBox1->setWidget(pnlMainForm);
+
+    menus_->Build();
+    column->addWidget(pnlToolBar);
+    column->addWidget(pnlCaptionButtonBar);
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(TreeView1);
+    row->addWidget(VertScrollBox1, 1);
+    column->addLayout(row, 1);
+    setCentralWidget(central);
+}
+
+void TfrmMain::FormCreate()
+{
+    CreateAnswerStore();
+    settings.recentFiles.clear();
+    LayOutWindow();
+    ShowIconToolbar = true;
+    ShowLabelToolbar = true;
+    settings.forceWord = false;
+    settings.forceWordPad = false;
+    GraphicsAdapterAdjust = false;
+
+    folders = DefaultFolders(options_.installRoot);
+    folders.programFolder = FindProgramFolder(QCoreApplication::applicationDirPath(), options_.programFolder);
+    settings.clientFolder = folders.clientFolder;
+    settings.zoomFactor = 0.0;
+    settings.fontShrink = 0.0;
+    WordDetected = TOutputCommands::WordInstalled();
+    // A settings folder that cannot be made leaves this run with the
+    // defaults; the program works without the file.
+    ReadSettings(folders.settingsFolder, settings);
+
+    CurrentPage = -1;
+    CurrentContinuation = -1;
+    settings.zoomFactor = 1.0;
+    ClientFileName = QStringLiteral("Untitled.cl1");
+    files_->ReadDefaultClient();
+    Modified = false;
+    UpdateCaption();
+}
+
+void TfrmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TfrmMain::FormShow()
+{
+    QSize screenSize = options_.screenSize;
+    if (!screenSize.isValid() && screen())
+        screenSize = screen()->geometry().size();
+    if (!screenSize.isValid())
+        screenSize = QSize(1920, 1080);
+    const int W = screenSize.width();
+    const int H = screenSize.height();
+    const int height = H - int(H * 0.075);
+
+    band_ = BandFor(W);
+    settings.zoomFactor = band_.zoom;
+    if (band_.tooNarrow)
+        ShowError(NarrowScreenError);
+    const int left = (W - band_.windowWidth) / 2;
+
+    QFont treeFont = TreeView1->font();
+    treeFont.setPixelSize(qMax(8, int(std::lround(18 * band_.treeScale))));
+    TreeView1->setFont(treeFont);
+    TreeView1->setFixedWidth(band_.treeWidth);
+    for (const char *text :
+         {"Follow These Steps", "3 Review Forms", "Corporation", "Limited Liability Company", "Miscellaneous"})
+        for (QTreeWidgetItemIterator it(TreeView1); *it; ++it)
+            if ((*it)->text(0) == QLatin1String(text) && (*it)->childCount() > 0)
+                (*it)->setExpanded(true);
+
+    resize(band_.windowWidth, height);
+    move(left, qMax(0, (H - height) / 2));
+    files_->RebuildRecentMenu();
+    navigation_->DisplayAPage(Invisible(0));
+    if (QTreeWidgetItem *general = menus_->TreeItem(TreeItemKind::Page, 0))
+        TreeView1->setCurrentItem(general);
+
+    if (pages_->PageSized()) {
+        const int tree = qMax(0, width() - pnlMainForm->width() - 15);
+        TreeView1->setFixedWidth(tree);
+    }
+    ZoomBaseWidth = pnlMainForm->width();
+    if (band_.tooNarrow)
+        QMetaObject::invokeMethod(
+            this, [this] { showMinimized(); }, Qt::QueuedConnection);
+}
+
+void TfrmMain::ExitClick()
+{
+    close();
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    if (closed_ || FormClose()) {
+        closed_ = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+bool TfrmMain::FormClose()
+{
+    files_->CommitEdit();
+    if (!files_->SaveQuestion())
+        return false;
+    CurrentPage = -1;
+    CurrentContinuation = -1;
+    DestroyAnswerStore();
+    WriteSettings(folders.settingsFolder, settings);
+    output_->DeleteTemps(folders.tempFolder, QLatin1String(TempPattern));
+    return true;
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || inKeyDispatch_)
+        return QMainWindow::eventFilter(watched, event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (navigation_->KeyDown(static_cast<QKeyEvent *>(event)))
+        return true;
+    // The framework's own handling runs now; whatever it sets off (a Tab's
+    // focus move and recalculation) leaves the modified flag as it was.
+    const bool modified = Modified;
+    inKeyDispatch_ = true;
+    QCoreApplication::sendEvent(watched, event);
+    inKeyDispatch_ = false;
+    Modified = modified;
+    return true;
 }
 
 } // namespace brevane

@@ -1,0 +1,43 @@
+#pragma once
+// The recalculation entry points of the main window: every recalculation of
+// the program goes through one of these and the calculation driver.
+
+#include "app/Sender.h"
+
+class QWidget;
+
+namespace brevane {
+
+class TfrmMain;
+
+class TCalcCommands
+{
+public:
+    explicit TCalcCommands(TfrmMain &main)
+        : main_(main)
+    {}
+
+    // One run of the calculation driver over the store and the directory
+    // rows, with the displayed page's controls as its transfer. False when a
+    // page procedure failed (the driver has shown 18047).
+    bool Calculate(bool componentTransfer);
+
+    // Exit handler of every page edit and check box: reformat the field for
+    // its edit kind, write the page to the store, calculate, refill.
+    void CalcOnExit(QWidget *sender);
+    // Recalculation with transfer and busy cursor for a menu item or a
+    // toolbar button, then the menu refresh for any sender.
+    void CompleteCalc(const TSender &sender);
+    void RecalculateWithCursor(bool transfer);
+    // The Refresh buttons: recalculate, then rebuild the displayed page.
+    void RefreshClick();
+
+    // Set while CalcOnExit runs, so that a field left while a message of the
+    // run is open starts no second run.
+    bool ExitRecalculation = false;
+
+private:
+    TfrmMain &main_;
+};
+
+} // namespace brevane

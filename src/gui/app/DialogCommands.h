@@ -1,0 +1,34 @@
+#pragma once
+// The commands that open the program's other windows: the directory
+// worksheet, zoom, shrink font, preferences, help, PDF resources and the
+// about box, and the Graphics Adapter Adjust switch.
+
+#include "app/Sender.h"
+
+namespace brevane {
+
+class TfrmMain;
+
+class TDialogCommands
+{
+public:
+    explicit TDialogCommands(TfrmMain &main)
+        : main_(main)
+    {}
+
+    // Tree item "2 Directory Worksheet" and the toolbars' worksheet buttons.
+    void DisplayDirectory(const TSender &sender);
+    void ZoomClick();
+    void ShrinkFontOnClick();
+    void GraphicsAdapterClick();
+    void PreferencesClick();
+    void TableofContentsClick();
+    void TutorialClick();
+    void PDFClick();
+    void AboutBoxClick();
+
+private:
+    TfrmMain &main_;
+};
+
+} // namespace brevane

@@ -1,0 +1,245 @@
+#include "app/Navigation.h"
+
+#include "app/MainMenus.h"
+#include "app/TfrmMain.h"
+#include "output/OutputCommands.h"
+#include "screens/OverrideCommands.h"
+#include "screens/PageBuilder.h"
+#include "screens/PageControls.h"
+#include "screens/PageTransfer.h"
+#include "store/Answers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+#include <array>
+#include <vector>
+
+namespace brevane {
+
+namespace {
+
+// The order in which Prior and Next walk the pages of one form.
+const std::vector<std::vector<int>> &pageSequences()
+{
+    static const std::vector<std::vector<int>> sequences = {
+        {2, 3, 4, 5},                     // Articles (532A-For Profit)
+        {12, 13, 14, 15, 16},             // Code of Regulations
+        {26, 27, 84},                     // Certificate of Amendment (540)
+        {28, 29, 30, 31, 32, 33, 34, 35}, // Certificate of Dissolution (561)
+        {36, 37, 85},                     // Reinstatement (525A-For Profit)
+        {50, 51, 52, 53},                 // Articles of Organization (533A)
+        {54, 55, 56},                     // Certificate of Amendment (543A)
+        {57, 58, 59, 60, 61, 62, 63, 64}, // Operating Agreement
+        {65, 66, 67},                     // Dissolution (562)
+        {77, 78, 79, 83},                 // Statutory Agent Update (521)
+        {80, 81, 82},                     // Multiple Agent Update (526)
+        {86, 87},                         // Stock Certificate
+    };
+    return sequences;
+}
+
+int stepInSequence(int page, int step)
+{
+    for (const std::vector<int> &sequence : pageSequences()) {
+        for (size_t i = 0; i < sequence.size(); ++i) {
+            if (sequence[i] != page)
+                continue;
+            const long j = long(i) + step;
+            if (j < 0 || j >= long(sequence.size()))
+                return -1;
+            return sequence[size_t(j)];
+        }
+    }
+    return -1;
+}
+
+int stepPageTag(int pageTag, const TAnswer *store, int step)
+{
+    const int page = PageOfTag(pageTag);
+    const int continuation = ContinuationOfTag(pageTag);
+    if (IsRepeatablePage(page)) {
+        const int count = store ? store->PgCt[page] : 0;
+        const int next = continuation + step;
+        if (next < 0 || next > count - 1)
+            return -1;
+        return MakePageTag(page, next);
+    }
+    const int next = stepInSequence(page, step);
+    return next < 0 ? -1 : MakePageTag(next, 0);
+}
+
+bool selectsTreeItem(int page)
+{
+    return (page >= 1 && page <= 5) || (page >= 7 && page <= 38) || (page >= 50 && page <= 52) || page == 54 ||
+           page == 55 || (page >= 57 && page <= 68) || (page >= 75 && page <= 87);
+}
+
+} // namespace
+
+int TNavigation::PriorPageTag(int pageTag, const TAnswer *store)
+{
+    return stepPageTag(pageTag, store, -1);
+}
+
+int TNavigation::NextPageTag(int pageTag, const TAnswer *store)
+{
+    return stepPageTag(pageTag, store, +1);
+}
+
+void TNavigation::DisplayAPage(const TSender &sender)
+{
+    if (!sender.IsMenuItem() && !sender.IsTreeItem())
+        return;
+    if (main_.CurrentPage != -1)
+        main_.Transfer().ControlsToAnswers();
+    main_.Pages().LoadPage(sender.Tag);
+    UpdateMenuItems(sender);
+}
+
+void TNavigation::ExpandLevel(QTreeWidgetItem *item)
+{
+    if (item)
+        item->setExpanded(true);
+}
+
+void TNavigation::PriorClick()
+{
+    if (main_.CurrentPage < 0)
+        return;
+    const int tag = PriorPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), CurrentAnswers());
+    if (tag >= 0)
+        DisplayAPage(main_.Invisible(tag));
+}
+
+void TNavigation::NextClick()
+{
+    if (main_.CurrentPage < 0)
+        return;
+    const int tag = NextPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), CurrentAnswers());
+    if (tag >= 0)
+        DisplayAPage(main_.Invisible(tag));
+}
+
+void TNavigation::UpdateMenuItems(const TSender &)
+{
+    const TAnswer *store = CurrentAnswers();
+    if (!store)
+        return;
+    TMainMenus &menus = main_.Menus();
+    main_.UpdateCaption();
+    if (main_.CurrentPage >= 0)
+        menus.SetRefreshVisible(true);
+
+    menus.Action("mnuForceWord")->setChecked(main_.settings.forceWord);
+    menus.Action("mnuForceWordPad")->setChecked(main_.settings.forceWordPad);
+    menus.Action("mnuGraphicsAdapter")->setChecked(main_.GraphicsAdapterAdjust);
+    menus.Action("mnuFindWord")
+        ->setText(main_.Output().FoundWordPath.isEmpty() ? QStringLiteral("F&ind Word")
+                                                         : QStringLiteral("Find Word: FOUND"));
+
+    bool prior = false;
+    bool next = false;
+    if (main_.CurrentPage >= 0) {
+        const int tag = MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation));
+        prior = PriorPageTag(tag, store) >= 0;
+        next = NextPageTag(tag, store) >= 0;
+    }
+    menus.SetPriorNextVisible(prior, next);
+
+    for (int page : RepeatablePages)
+        menus.SetContinuationItemsVisible(page, store->PgCt[page] > 0);
+}
+
+void TNavigation::SelectPageTreeItem(int page)
+{
+    if (!selectsTreeItem(page))
+        return;
+    QTreeWidgetItem *item = IsRepeatablePage(page) ? main_.Menus().TreeItem(TreeItemKind::ViewForm, page * 100)
+                                                   : main_.Menus().TreeItem(TreeItemKind::Page, page * 100);
+    if (item) {
+        const QSignalBlocker block(main_.TreeView1);
+        main_.TreeView1->setCurrentItem(item);
+        item->setSelected(true);
+    }
+}
+
+void TNavigation::ScrollOnEnter(QWidget *sender)
+{
+    main_.Override().SetOverride(sender);
+    if (sender && main_.pnlMainForm->isAncestorOf(sender)) {
+        QScrollBar *bar = main_.VertScrollBox1->verticalScrollBar();
+        const int offset = bar->value();
+        const int height = main_.VertScrollBox1->viewport()->height();
+        const int top = sender->mapTo(main_.pnlMainForm, QPoint(0, 0)).y();
+        if (offset + height < top || top < offset) {
+            bar->setValue(top - height / 2);
+            main_.VertScrollBox1->horizontalScrollBar()->setValue(0);
+        }
+    }
+    UpdateMenuItems(TSender{SenderKind::Control, 0, sender});
+}
+
+bool TNavigation::KeyDown(QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    QScrollBar *bar = main_.VertScrollBox1->verticalScrollBar();
+    const int half = main_.VertScrollBox1->viewport()->height() / 2;
+
+    if (mods == Qt::ControlModifier && key == Qt::Key_Home) {
+        bar->setValue(0);
+        main_.VertScrollBox1->horizontalScrollBar()->setValue(0);
+        return true;
+    }
+    if (mods == Qt::ControlModifier && key == Qt::Key_End) {
+        bar->setValue(main_.pnlMainForm->height());
+        return true;
+    }
+    if (key == Qt::Key_PageUp) {
+        bar->setValue(bar->value() - half);
+        return true;
+    }
+    if (key == Qt::Key_PageDown) {
+        bar->setValue(bar->value() + half);
+        return true;
+    }
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return false;
+
+    // The page edits' pop-up items Override (Ctrl+E) and Cancel Override
+    // (Ctrl+U), each while the pop-up would offer it.
+    if (mods == Qt::ControlModifier && (key == Qt::Key_E || key == Qt::Key_U)) {
+        TPageControl *control = PageControlOf(QApplication::focusWidget());
+        if (control && main_.pnlMainForm->isAncestorOf(control->Widget()) && TPageTransfer::HasOverrideStyle(control)) {
+            const bool overridden = control->StyleLookup().endsWith(QLatin1String("OVERRIDDEN"));
+            if ((key == Qt::Key_E) != overridden) {
+                main_.Override().OverrideClick(TSender{SenderKind::Control, 0, control->Widget()});
+                return true;
+            }
+        }
+    }
+    main_.Modified = true;
+    return false;
+}
+
+void TNavigation::Inserttoday()
+{
+    auto *edit = dynamic_cast<TEdit *>(PageControlOf(QApplication::focusWidget()));
+    if (!edit || edit->isReadOnly())
+        return;
+    edit->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+void TNavigation::MinimizeClick()
+{
+    main_.showMinimized();
+}
+
+} // namespace brevane

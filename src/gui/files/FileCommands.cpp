@@ -1,0 +1,377 @@
+#include "files/FileCommands.h"
+
+#include "app/CalcCommands.h"
+#include "app/MainMenus.h"
+#include "app/Navigation.h"
+#include "app/TfrmMain.h"
+#include "dialogs/ErrorCatalogue.h"
+#include "dialogs/UserDialogs.h"
+#include "files/ClientFile.h"
+#include "screens/PageControls.h"
+#include "screens/PageTransfer.h"
+#include "store/Answers.h"
+#include "store/Conversions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace brevane {
+
+namespace {
+
+const QString Untitled = QStringLiteral("Untitled.cl1");
+const QString ClientFilter = QStringLiteral("Brevane Files (*.cl1)");
+constexpr int MaxRecentFiles = 5;
+
+constexpr int DefaultClientError = 11340;
+constexpr int WrongExtensionError = 11010;
+constexpr int ReopenStoreError = 11533;
+constexpr int ReopenError = 1154;
+constexpr int OpenRejectedError = 33010;
+constexpr int OpenUnreadableError = 33014;
+
+// Counts the messages shown while it lives, passing each on to the sink in
+// use (only when one is installed).
+class MessageCounter : public MessageSink
+{
+public:
+    MessageCounter()
+    {
+        next_ = InstallMessageSink(this);
+        if (!next_)
+            InstallMessageSink(nullptr);
+    }
+    ~MessageCounter() override
+    {
+        if (next_)
+            InstallMessageSink(next_);
+    }
+    void Show(const ErrorMessage &message) override
+    {
+        ++shown;
+        next_->Show(message);
+    }
+    int shown = 0;
+
+private:
+    MessageSink *next_ = nullptr;
+};
+
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+bool TFileCommands::IsUntitled(const QString &fileName)
+{
+    const QString name = QFileInfo(QString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
+    return name.compare(Untitled, Qt::CaseInsensitive) == 0;
+}
+
+QString TFileCommands::DefaultClientPath() const
+{
+    return FileInFolder(main_.settings.clientFolder, QStringLiteral("default.cl1"));
+}
+
+void TFileCommands::ReadDefaultClient()
+{
+    TAnswer *store = CurrentAnswers();
+    const QString path = DefaultClientPath();
+    if (!store || !QFileInfo(path).isFile())
+        return;
+    if (!LoadClientFile(path, *store, main_.DSchedList))
+        ShowError(DefaultClientError);
+}
+
+void TFileCommands::CommitEdit()
+{
+    QWidget *focus = QApplication::focusWidget();
+    TPageControl *control = PageControlOf(focus);
+    if (!control || !main_.pnlMainForm->isAncestorOf(focus))
+        return;
+    if (dynamic_cast<TEdit *>(control) || dynamic_cast<TCheckBox *>(control)) {
+        const bool modified = main_.Modified;
+        main_.Calc().CalcOnExit(focus);
+        main_.Modified = modified;
+    }
+}
+
+bool TFileCommands::SaveQuestion()
+{
+    if (!main_.Modified)
+        return true;
+    const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
+        &main_, QStringLiteral("Brevane"), QStringLiteral("Do You Want To Save Your Changes"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Yes)
+        return SaveFile(); // a save that did not happen keeps the client open
+    return true;
+}
+
+bool TFileCommands::resetStore()
+{
+    main_.CurrentPage = -1;
+    main_.CurrentContinuation = -1;
+    return CreateAnswerStore() != nullptr;
+}
+
+void TFileCommands::NewClick(const TSender &sender)
+{
+    newClient(sender, true);
+}
+
+void TFileCommands::newClient(const TSender &sender, bool ask)
+{
+    if (ask) {
+        CommitEdit();
+        if (!SaveQuestion())
+            return;
+    }
+    if (!resetStore())
+        return;
+    // A new client starts with the worksheet a new run starts with, unless
+    // the default client brings its own.
+    main_.DSchedList = DirectoryTable();
+    ReadDefaultClient();
+    main_.ClientFileName = Untitled;
+    main_.Modified = false;
+    if (sender.IsMenuItem() && sender.Tag == InternalNewTag)
+        return;
+    main_.Calc().RecalculateWithCursor(false);
+    main_.CurrentPage = -1;
+    main_.CurrentContinuation = -1;
+    main_.Navigation().DisplayAPage(main_.Invisible(0));
+}
+
+QString TFileCommands::dialogFolder(bool *unset) const
+{
+    QString folder = main_.settings.clientFolder;
+    *unset = folder.isEmpty();
+    if (*unset)
+        folder = main_.folders.installRoot;
+    return AddPathDelimiter(folder);
+}
+
+void TFileCommands::OpenClick(const TSender &sender)
+{
+    CommitEdit();
+    if (!SaveQuestion())
+        return;
+    bool unset = false;
+    const QString folder = dialogFolder(&unset);
+    const QString path =
+        UserDialogs::Current().OpenFileName(&main_, QStringLiteral("Open File Dialog"), folder, ClientFilter);
+    if (path.isEmpty())
+        return;
+
+    newClient(main_.Invisible(InternalNewTag), false);
+    TAnswer *store = CurrentAnswers();
+    if (!store)
+        return;
+    main_.ClientFileName = path;
+    QString error;
+    MessageCounter counter;
+    if (!LoadClientFile(path, *store, main_.DSchedList, &error)) {
+        // The reader names a file that is not a client file or has an
+        // unknown version; a file that cannot be read at all, or one that
+        // breaks off in a malformed line, is named here.
+        if (!error.isEmpty())
+            ShowError(OpenUnreadableError, path + QStringLiteral(": ") + error);
+        else if (counter.shown == 0)
+            ShowError(OpenRejectedError, path);
+        newClient(sender, false);
+        return;
+    }
+    if (unset)
+        main_.settings.clientFolder = QFileInfo(path).absolutePath();
+    if (!MoveToTopOfRecent(path)) {
+        main_.settings.recentFiles.prepend(path);
+        RebuildRecentMenu();
+    }
+    RebuildRecentMenu();
+    main_.CurrentPage = -1;
+    main_.CurrentContinuation = -1;
+    main_.Navigation().DisplayAPage(main_.Invisible(0));
+    main_.Calc().RecalculateWithCursor(false);
+    main_.Modified = false;
+}
+
+void TFileCommands::ReOpenClick(int index)
+{
+    if (!SaveQuestion())
+        return;
+    if (index < 0 || index >= main_.settings.recentFiles.size())
+        return;
+    const QString path = main_.settings.recentFiles.at(index);
+    BusyCursor busy;
+    main_.ClientFileName = path;
+    if (!resetStore()) {
+        ShowError(ReopenStoreError);
+        return;
+    }
+    main_.DSchedList = DirectoryTable();
+    if (!LoadClientFile(path, *CurrentAnswers(), main_.DSchedList)) {
+        ShowError(ReopenError);
+        // No partly read client stays bound to the path.
+        newClient(TSender::Menu(0), false);
+        return;
+    }
+    main_.Modified = false;
+    main_.CurrentPage = -1;
+    main_.CurrentContinuation = -1;
+    main_.Navigation().DisplayAPage(main_.Invisible(0));
+    if (MoveToTopOfRecent(path))
+        RebuildRecentMenu();
+}
+
+bool TFileCommands::writeClient(const QString &path)
+{
+    TAnswer *store = CurrentAnswers();
+    if (!store)
+        return false;
+    QString error;
+    bool saved;
+    {
+        BusyCursor busy;
+        saved = SaveClientFile(path, *store, main_.DSchedList, &error);
+    }
+    if (!saved) {
+        // The previous file is untouched and the answers stay in the window.
+        UserDialogs::Current().Question(
+            &main_, QStringLiteral("Brevane"),
+            QStringLiteral("The client file could not be saved as\n%1\n\n%2\n\nYour answers are still open. "
+                           "Use Save As to save them in another folder.")
+                .arg(QDir::toNativeSeparators(path), error),
+            QMessageBox::Ok, QMessageBox::Ok);
+    }
+    return saved;
+}
+
+bool TFileCommands::SaveFile()
+{
+    main_.Transfer().ControlsToAnswers();
+    if (IsUntitled(main_.ClientFileName))
+        return SaveAsClick();
+    if (!writeClient(main_.ClientFileName))
+        return false;
+    main_.Modified = false;
+    main_.Navigation().UpdateMenuItems(TSender::Menu(0));
+    return true;
+}
+
+bool TFileCommands::SaveAsClick()
+{
+    CommitEdit();
+    main_.Transfer().ControlsToAnswers();
+    QString proposed;
+    if (IsUntitled(main_.ClientFileName) && CurrentAnswers()) {
+        const QString name = CurrentAnswers()->Text(1, 0, 11);
+        if (!name.isEmpty())
+            proposed = name + QStringLiteral(".cl1");
+    }
+    bool unset = false;
+    const QString folder = dialogFolder(&unset);
+    QString name = UserDialogs::Current().SaveFileName(&main_, QStringLiteral("File|Save As Dialog"), folder + proposed,
+                                                       ClientFilter);
+    if (name.isEmpty())
+        return false; // nothing written; the client stays marked as modified
+
+    // The dialog's default extension for a name typed without one.
+    if (QFileInfo(name).suffix().isEmpty() && !name.endsWith(QLatin1Char('.')))
+        name += QStringLiteral(".cl1");
+    if (name.right(3).compare(QLatin1String("CL1"), Qt::CaseInsensitive) != 0) {
+        ShowError(WrongExtensionError);
+        const QString corrected = RemoveExtension(name) + QStringLiteral(".cl1");
+        // The dialog asked about replacing the name as typed; the corrected
+        // name is asked about here.
+        if (QFileInfo::exists(corrected) &&
+            UserDialogs::Current().Question(&main_, QStringLiteral("Brevane"),
+                                            QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                                .arg(QDir::toNativeSeparators(corrected)),
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return false;
+        name = corrected;
+    }
+    if (!writeClient(name))
+        return false;
+    if (unset)
+        main_.settings.clientFolder = QFileInfo(name).absolutePath();
+    if (!MoveToTopOfRecent(name)) {
+        main_.settings.recentFiles.prepend(name);
+        RebuildRecentMenu();
+    }
+    main_.ClientFileName = name;
+    main_.Modified = false;
+    main_.Navigation().UpdateMenuItems(TSender::Menu(0));
+    return true;
+}
+
+void TFileCommands::DuplicateClick()
+{
+    main_.ClientFileName = Untitled;
+    const bool modified = main_.Modified;
+    main_.Navigation().DisplayAPage(main_.Invisible(MakePageTag(1, 0)));
+    main_.Modified = modified;
+}
+
+bool TFileCommands::MoveToTopOfRecent(const QString &path)
+{
+    if (IsUntitled(path))
+        return true;
+    QStringList &recent = main_.settings.recentFiles;
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        if (recent.at(i).compare(path, Qt::CaseInsensitive) == 0) {
+            recent.removeAt(i);
+            recent.prepend(path);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TFileCommands::RebuildRecentMenu()
+{
+    QStringList &recent = main_.settings.recentFiles;
+    while (recent.size() > MaxRecentFiles)
+        recent.removeLast();
+    TMainMenus &menus = main_.Menus();
+    menus.HX_Line->setVisible(true);
+    for (QAction *item : menus.HX)
+        item->setVisible(false);
+    if (recent.isEmpty()) {
+        menus.HX_Line->setVisible(false);
+        return;
+    }
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString fileName =
+            QFileInfo(QString(recent.at(i)).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
+        menus.HX[i]->setText(QStringLiteral("&%1-").arg(i) +
+                             QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        menus.HX[i]->setVisible(true);
+    }
+}
+
+void TFileCommands::DefaultFileLocation(int tag)
+{
+    if (tag == 0) {
+        const QString folder = UserDialogs::Current().FolderName(&main_, QStringLiteral("Select client file folder"),
+                                                                 main_.settings.clientFolder);
+        if (!folder.isEmpty())
+            main_.settings.clientFolder = QDir::toNativeSeparators(folder);
+    } else {
+        const QString folder = UserDialogs::Current().FolderName(&main_, QStringLiteral("Select temporary file folder"),
+                                                                 main_.folders.tempFolder);
+        if (!folder.isEmpty())
+            main_.folders.tempFolder = QDir::toNativeSeparators(folder);
+    }
+}
+
+} // namespace brevane

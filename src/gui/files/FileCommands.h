@@ -1,0 +1,61 @@
+#pragma once
+// The File menu commands: New (and Close), Open, Reopen from the recent
+// files, Save, Save As and Duplicate, with the save question, the recent
+// files list and its menu, and the Default File Locations commands.
+
+#include "app/Sender.h"
+
+#include <QString>
+
+namespace brevane {
+
+class TfrmMain;
+
+class TFileCommands
+{
+public:
+    explicit TFileCommands(TfrmMain &main)
+        : main_(main)
+    {}
+
+    // New and Close. With mnuInvisible carrying Tag 69 (the internal New of
+    // Open) the store is replaced without a display.
+    void NewClick(const TSender &sender);
+    void OpenClick(const TSender &sender);
+    // A recent-file item: `index` into the recent files list.
+    void ReOpenClick(int index);
+    // True when the client was written.
+    bool SaveFile();
+    bool SaveAsClick();
+    void DuplicateClick();
+
+    bool MoveToTopOfRecent(const QString &path);
+    void RebuildRecentMenu();
+    // Tag 0: the client file folder; Tag 1: the temporary folder.
+    void DefaultFileLocation(int tag);
+
+    // The save question for a modified client. False when the command must
+    // stop: Cancel, or Yes with a save that did not happen.
+    bool SaveQuestion();
+    // The field being edited hands its value to the store, as a Tab would.
+    void CommitEdit();
+
+    // A client never saved: its file-name part is "Untitled.cl1" in any case.
+    static bool IsUntitled(const QString &fileName);
+    QString DefaultClientPath() const;
+    // Reads the default client into the store when it exists; 11340 when it
+    // cannot be read.
+    void ReadDefaultClient();
+
+    static constexpr int InternalNewTag = 69;
+
+private:
+    void newClient(const TSender &sender, bool ask);
+    bool resetStore();
+    bool writeClient(const QString &path);
+    QString dialogFolder(bool *unset) const;
+
+    TfrmMain &main_;
+};
+
+} // namespace brevane

@@ -1,0 +1,149 @@
+#include "screens/ContinuationCommands.h"
+
+#include "app/CalcCommands.h"
+#include "app/Navigation.h"
+#include "app/TfrmMain.h"
+#include "dialogs/ErrorCatalogue.h"
+#include "dialogs/UserDialogs.h"
+#include "screens/PageBuilder.h"
+#include "screens/PageTransfer.h"
+#include "screens/TfrmMultiple.h"
+#include "store/Answers.h"
+
+#include <exception>
+#include <stdexcept>
+
+namespace brevane {
+
+namespace {
+
+constexpr int NewFormSenderError = 11040;
+constexpr int NewFormLimitError = 11860;
+constexpr int NewFormError = 11070;
+constexpr int ViewError = 11063;
+constexpr int DeleteSenderError = 11020;
+constexpr int DeleteError = 11260;
+
+QString pageName(int page)
+{
+    return IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString();
+}
+
+} // namespace
+
+QString TContinuationCommands::DeleteName(int page)
+{
+    switch (page) {
+    case 23:
+        return QStringLiteral("Minutes");
+    case 24:
+        return QStringLiteral("Ledger");
+    case 25:
+        return QStringLiteral("Bond");
+    default:
+        return pageName(page);
+    }
+}
+
+void TContinuationCommands::NewForm(const TSender &sender)
+{
+    if (!sender.IsMenuItem() && !sender.IsTreeItem()) {
+        ShowError(NewFormSenderError);
+        return;
+    }
+    const int page = sender.Tag;
+    try {
+        TAnswer *store = CurrentAnswers();
+        if (!store || !IsRepeatablePage(page))
+            throw std::runtime_error("not a repeatable page");
+        const int count = store->PgCt[page];
+        if (count >= PageContinuationMax[page] + 1) {
+            ShowError(NewFormLimitError);
+            return;
+        }
+        store->PgCt[page] = count + 1;
+        // What the displayed page holds goes to the store first; then every
+        // computed answer, the new copy's included, is brought up to date.
+        main_.Calc().Calculate(true);
+        main_.Pages().LoadPage(MakePageTag(page, count));
+        main_.Navigation().UpdateMenuItems(sender);
+    } catch (const std::exception &) {
+        ShowError(NewFormError, pageName(page));
+    }
+}
+
+void TContinuationCommands::ContinuationDlg(const TSender &sender)
+{
+    const int page = PageOfTag(sender.Tag);
+    try {
+        TAnswer *store = CurrentAnswers();
+        if (!store || !IsRepeatablePage(page))
+            throw std::runtime_error("not a repeatable page");
+        const int count = store->PgCt[page];
+        if (count < 1)
+            return;
+        int picked = 0;
+        if (count >= 2 && !TfrmMultiple::Pick(&main_, page, count, &picked))
+            return;
+        // Whatever the displayed page holds is kept before another is built.
+        main_.Calc().Calculate(true);
+        main_.Pages().LoadPage(MakePageTag(page, picked));
+        main_.Navigation().UpdateMenuItems(sender);
+    } catch (const std::exception &) {
+        ShowError(ViewError);
+    }
+}
+
+void TContinuationCommands::DeleteForm(const TSender &sender)
+{
+    if (!sender.IsMenuItem() && !sender.IsTreeItem()) {
+        ShowError(DeleteSenderError);
+        return;
+    }
+    const int page = sender.Tag;
+    const QString name = DeleteName(page);
+    try {
+        TAnswer *store = CurrentAnswers();
+        if (!store || !IsRepeatablePage(page))
+            throw std::runtime_error("not a repeatable page");
+        const int count = store->PgCt[page];
+        if (count < 1)
+            return;
+        int victim = 0;
+        if (count >= 2 && !TfrmMultiple::Pick(&main_, page, count, &victim))
+            return;
+        const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
+            &main_, QStringLiteral("Brevane"),
+            QStringLiteral("Are You Sure You Want To Delete a ") + name + QStringLiteral(" Page?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+
+        // What the user typed on the displayed page is kept before the copies move.
+        main_.Transfer().ControlsToAnswers();
+        // The later copies move down one place with their override flags;
+        // the last one is emptied.
+        const int answers = PageAnswerMax[page];
+        for (int c = victim; c <= count - 2; ++c)
+            for (int i = 0; i <= answers; ++i)
+                store->Entry(page, c, i) = store->Entry(page, c + 1, i);
+        for (int i = 0; i <= answers; ++i)
+            store->Entry(page, count - 1, i) = AnswerEntry{};
+        store->PgCt[page] = count - 1;
+
+        main_.Calc().Calculate(false);
+        main_.Navigation().UpdateMenuItems(sender);
+        // A copy of this page on screen that no longer exists gives way to
+        // the last copy left, or to the General Information Worksheet.
+        if (main_.CurrentPage == page && main_.CurrentContinuation >= count - 1) {
+            const int tag = count - 1 > 0 ? MakePageTag(page, count - 2) : 0;
+            main_.CurrentPage = -1; // nothing of the vanished copy is written back
+            main_.Navigation().DisplayAPage(main_.Invisible(tag));
+        }
+        main_.Modified = true;
+    } catch (const std::exception &) {
+        ShowError(DeleteError, name);
+    }
+}
+
+} // namespace brevane

@@ -1,0 +1,33 @@
+#pragma once
+// The repeatable pages (generic minutes, share ledger, bond, corporate and
+// members' resolutions): New adds a copy and shows it, View shows one
+// (asking which when there are several), Delete removes one after asking.
+
+#include "app/Sender.h"
+
+#include <QString>
+
+namespace brevane {
+
+class TfrmMain;
+
+class TContinuationCommands
+{
+public:
+    explicit TContinuationCommands(TfrmMain &main)
+        : main_(main)
+    {}
+
+    void NewForm(const TSender &sender);         // Tag: the page
+    void ContinuationDlg(const TSender &sender); // Tag: page * 100
+    void DeleteForm(const TSender &sender);      // Tag: the page
+
+    // The page's name in the Delete question ("Minutes", "Ledger", "Bond" for
+    // pages 23 to 25, else the catalogue's name).
+    static QString DeleteName(int page);
+
+private:
+    TfrmMain &main_;
+};
+
+} // namespace brevane

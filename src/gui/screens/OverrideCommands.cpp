@@ -1,0 +1,93 @@
+#include "screens/OverrideCommands.h"
+
+#include "app/CalcCommands.h"
+#include "app/MainMenus.h"
+#include "app/Navigation.h"
+#include "app/StyleBook.h"
+#include "app/TfrmMain.h"
+#include "screens/PageControls.h"
+#include "screens/PageTransfer.h"
+#include "store/Answers.h"
+
+#include <QApplication>
+
+namespace brevane {
+
+namespace {
+
+bool overridden(const TPageControl *control)
+{
+    const QString style = control->StyleLookup();
+    return style == QLatin1String(StyleName::EditOverridden) || style == QLatin1String(StyleName::MemoOverridden) ||
+           style == QLatin1String(StyleName::CheckBoxOverridden);
+}
+
+} // namespace
+
+void TOverrideCommands::SetOverride(QWidget *widget)
+{
+    TPageControl *control = PageControlOf(widget);
+    const bool bound =
+        dynamic_cast<TEdit *>(control) || dynamic_cast<TMemo *>(control) || dynamic_cast<TCheckBox *>(control);
+    if (!bound)
+        return;
+    lastControl_ = widget;
+    if (!TPageTransfer::HasOverrideStyle(control)) {
+        main_.Menus().SetOverrideVisible(false, false);
+        return;
+    }
+    bool isOverridden = overridden(control);
+    // An edit shows its state by being editable.
+    if (auto *edit = dynamic_cast<TEdit *>(control))
+        isOverridden = !edit->isReadOnly();
+    main_.Menus().SetOverrideVisible(!isOverridden, isOverridden);
+}
+
+QWidget *TOverrideCommands::targetControl(const TSender &sender) const
+{
+    auto isBound = [](QWidget *w) {
+        TPageControl *c = PageControlOf(w);
+        return dynamic_cast<TEdit *>(c) || dynamic_cast<TMemo *>(c) || dynamic_cast<TCheckBox *>(c);
+    };
+    if (sender.kind == SenderKind::Control && isBound(qobject_cast<QWidget *>(sender.object)))
+        return qobject_cast<QWidget *>(sender.object);
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && main_.pnlMainForm->isAncestorOf(focus) && isBound(focus))
+        return focus;
+    // A menu or toolbar may hold the focus for the moment; the command is
+    // meant for the page control the user was on.
+    if ((sender.IsMenuItem() || sender.IsCornerButton()) && lastControl_ &&
+        main_.pnlMainForm->isAncestorOf(lastControl_))
+        return lastControl_;
+    return nullptr;
+}
+
+void TOverrideCommands::OverrideClick(const TSender &sender)
+{
+    TAnswer *store = CurrentAnswers();
+    QWidget *widget = targetControl(sender);
+    TPageControl *control = PageControlOf(widget);
+    // Only computed answers can be overridden: a plain input field, or no
+    // page control at all, leaves every answer alone.
+    if (!store || !control || !TPageTransfer::HasOverrideStyle(control) || main_.CurrentPage < 0)
+        return;
+
+    const bool nowOverridden = !overridden(control);
+    TPageTransfer::ApplyOverrideLook(control, nowOverridden);
+    const int k = TPageTransfer::AnswerIndexOf(control);
+    try {
+        store->SetOvRide(main_.CurrentPage, main_.CurrentContinuation, k, nowOverridden);
+    } catch (const AnswerRangeError &) {
+        return;
+    }
+    main_.Menus().SetOverrideVisible(!nowOverridden, nowOverridden);
+
+    main_.Calc().CompleteCalc(main_.Invisible(0));
+    main_.Transfer().AnswersToControls();
+    main_.Modified = true;
+    main_.Navigation().UpdateMenuItems(sender);
+    if (widget->focusPolicy() != Qt::NoFocus)
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace brevane

@@ -1,0 +1,623 @@
+#include "screens/PageBuilder.h"
+
+#include "app/CalcCommands.h"
+#include "app/MainMenus.h"
+#include "app/Navigation.h"
+#include "app/StyleBook.h"
+#include "app/TfrmMain.h"
+#include "dialogs/ErrorCatalogue.h"
+#include "screens/OverrideCommands.h"
+#include "screens/PageControls.h"
+#include "screens/PageTransfer.h"
+
+#include <QApplication>
+#include <QGraphicsOpacityEffect>
+#include <QMenu>
+#include <QPauseAnimation>
+#include <QPropertyAnimation>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSequentialAnimationGroup>
+#include <QTreeWidget>
+
+#include <cmath>
+#include <exception>
+#include <optional>
+
+namespace brevane {
+
+namespace {
+
+constexpr int ClearPageError = 14010;
+constexpr int FadeDelayMs = 250;
+constexpr int FadeDurationMs = 1750;
+
+bool isClass(const QString &className, const char *name)
+{
+    return className.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+
+bool nameHasHelp(const QWidget *widget)
+{
+    return widget->objectName().contains(QLatin1String("HELP"), Qt::CaseInsensitive);
+}
+
+// A colour of the file: an identifier ("claMistyrose", "Red", "xFFFF0000")
+// or an ARGB integer.
+std::optional<QColor> colourOf(const StreamValue *value)
+{
+    if (!value)
+        return std::nullopt;
+    if (value->IsInteger()) {
+        const auto argb = quint32(value->integer);
+        return QColor::fromRgba(argb);
+    }
+    if (!value->IsText())
+        return std::nullopt;
+    QString name = value->text;
+    if (name.startsWith(QLatin1String("cla"), Qt::CaseInsensitive))
+        name = name.mid(3);
+    if (name.compare(QLatin1String("Null"), Qt::CaseInsensitive) == 0 || name.isEmpty())
+        return std::nullopt;
+    if (name.startsWith(QLatin1Char('x')) || name.startsWith(QLatin1Char('$')) || name.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        const quint32 argb = name.mid(1).toUInt(&ok, 16);
+        if (ok)
+            return QColor::fromRgba(argb);
+        return std::nullopt;
+    }
+    QColor colour = QColor::fromString(name.toLower());
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
+}
+
+Qt::Alignment horizontalOf(const ComponentRecord &r, Qt::Alignment fallback)
+{
+    const QString align =
+        r.String(u"TextSettings.HorzAlign").isEmpty() ? r.String(u"TextAlign") : r.String(u"TextSettings.HorzAlign");
+    if (align.compare(QLatin1String("Center"), Qt::CaseInsensitive) == 0)
+        return Qt::AlignHCenter;
+    if (align.compare(QLatin1String("Trailing"), Qt::CaseInsensitive) == 0)
+        return Qt::AlignRight;
+    if (align.compare(QLatin1String("Leading"), Qt::CaseInsensitive) == 0)
+        return Qt::AlignLeft;
+    return fallback;
+}
+
+Qt::Alignment verticalOf(const ComponentRecord &r, Qt::Alignment fallback)
+{
+    const QString align = r.String(u"TextSettings.VertAlign");
+    if (align.compare(QLatin1String("Leading"), Qt::CaseInsensitive) == 0)
+        return Qt::AlignTop;
+    if (align.compare(QLatin1String("Trailing"), Qt::CaseInsensitive) == 0)
+        return Qt::AlignBottom;
+    if (align.compare(QLatin1String("Center"), Qt::CaseInsensitive) == 0)
+        return Qt::AlignVCenter;
+    return fallback;
+}
+
+// A picture stored with an image: the first binary value under a bitmap
+// property, or inside a multi-resolution bitmap's items.
+QPixmap pictureOf(const ComponentRecord &r)
+{
+    QPixmap picture;
+    auto tryValue = [&](const StreamValue &value) {
+        if (value.type == ValueType::Binary && picture.isNull())
+            picture.loadFromData(value.bytes);
+        for (const CollectionItem &item : value.collection)
+            for (const StreamProperty &p : item.properties)
+                if (p.value.type == ValueType::Binary && picture.isNull())
+                    picture.loadFromData(p.value.bytes);
+    };
+    for (const StreamProperty &p : r.properties)
+        if (p.path.contains(QLatin1String("Bitmap"), Qt::CaseInsensitive) ||
+            p.path.contains(QLatin1String("Picture"), Qt::CaseInsensitive))
+            tryValue(p.value);
+    return picture;
+}
+
+void applyFontSize(QWidget *widget, double size)
+{
+    QFont font = widget->font();
+    // Sizes in the file are device-independent pixels.
+    font.setPointSizeF(qMax(1.0, size) * 0.75);
+    widget->setFont(font);
+}
+
+void applyFont(QWidget *widget, TPageControl *control, const ComponentRecord &r, double zoom)
+{
+    if (const std::optional<double> size = r.FontSize(); size && *size > 0)
+        control->FontSize = *size;
+    QFont font = widget->font();
+    font.setPointSizeF(qMax(1.0, control->FontSize * zoom) * 0.75);
+    QString family = r.String(u"TextSettings.Font.Family");
+    if (family.isEmpty())
+        family = r.String(u"Font.Family");
+    if (!family.isEmpty())
+        font.setFamily(family);
+    const StreamValue *style = r.Property(u"TextSettings.Font.Style");
+    if (!style)
+        style = r.Property(u"Font.Style");
+    if (style && style->type == ValueType::Set) {
+        for (const QString &name : style->names) {
+            if (name.compare(QLatin1String("fsBold"), Qt::CaseInsensitive) == 0)
+                font.setBold(true);
+            else if (name.compare(QLatin1String("fsItalic"), Qt::CaseInsensitive) == 0)
+                font.setItalic(true);
+            else if (name.compare(QLatin1String("fsUnderline"), Qt::CaseInsensitive) == 0)
+                font.setUnderline(true);
+            else if (name.compare(QLatin1String("fsStrikeOut"), Qt::CaseInsensitive) == 0)
+                font.setStrikeOut(true);
+        }
+    }
+    widget->setFont(font);
+    const StreamValue *colour = r.Property(u"TextSettings.FontColor");
+    if (!colour)
+        colour = r.Property(u"FontColor");
+    if (const std::optional<QColor> c = colourOf(colour)) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, *c);
+        palette.setColor(QPalette::Text, *c);
+        palette.setColor(QPalette::ButtonText, *c);
+        widget->setPalette(palette);
+    }
+}
+
+QSize defaultSize(const QString &className)
+{
+    if (isClass(className, "TLabel"))
+        return {120, 17};
+    if (isClass(className, "TEdit"))
+        return {100, 22};
+    if (isClass(className, "TCheckBox"))
+        return {120, 19};
+    if (isClass(className, "TButton"))
+        return {80, 22};
+    if (isClass(className, "TMemo"))
+        return {200, 100};
+    return {100, 100};
+}
+
+} // namespace
+
+TPageBuilder::TPageBuilder(TfrmMain &main)
+    : main_(main)
+{}
+
+TPageBuilder::~TPageBuilder()
+{
+    if (fade_)
+        fade_->stop();
+}
+
+QString TPageBuilder::PageScreenPath(int page) const
+{
+    return main_.folders.Psf() + QStringLiteral("page") + QString::number(page) + QStringLiteral(".psf");
+}
+
+int TPageBuilder::FocusTagOf(int page)
+{
+    switch (page) {
+    case 0:
+    case 18:
+    case 19:
+    case 21:
+    case 25:
+    case 27:
+    case 31:
+    case 34:
+    case 41:
+    case 52:
+    case 55:
+    case 58:
+    case 64:
+    case 75:
+    case 76:
+    case 79:
+    case 81:
+        return 1000;
+    case 7:
+    case 11:
+    case 23:
+    case 33:
+        return 1001;
+    case 32:
+    case 37:
+    case 38:
+    case 57:
+        return 1002;
+    case 28:
+        return 1005;
+    case 8:
+        return 1007;
+    case 10:
+        return 1010;
+    case 2:
+        return 8;
+    case 36:
+        return 6;
+    case 24:
+    case 26:
+    case 30:
+    case 43:
+    case 45:
+    case 50:
+    case 54:
+    case 77:
+    case 80:
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+void TPageBuilder::LoadPage(int pageTag)
+{
+    main_.Transfer().SetBusyCursor(true);
+    if (!main_.GraphicsAdapterAdjust)
+        stopFadeIn(true);
+
+    // From here on the current page names the new page; no handler of the
+    // old page's controls may run and write into it.
+    TPageControl::handlersEnabled = false;
+    main_.CurrentPage = PageOfTag(pageTag);
+    main_.CurrentContinuation = ContinuationOfTag(pageTag);
+    const bool keptModified = main_.Modified;
+
+    main_.pnlToolBar->setVisible(true);
+    const int focusTag = FocusTagOf(main_.CurrentPage);
+
+    if (!ClearPage())
+        ShowError(ClearPageError);
+    main_.VertScrollBox1->verticalScrollBar()->setValue(0);
+    main_.VertScrollBox1->horizontalScrollBar()->setValue(0);
+
+    // A missing or damaged file shows 11150 with its path; what was read
+    // completely before the damage is shown, but neither wired nor filled.
+    ComponentStream stream;
+    const bool read = LoadComponentStream(PageScreenPath(main_.CurrentPage), stream);
+    bool built = false;
+    try {
+        BuildControls(stream);
+        built = true;
+    } catch (const std::exception &) {
+        ShowError(11150, PageScreenPath(main_.CurrentPage));
+    }
+
+    bool focused = false;
+    if (read && built) {
+        PreparePageControls(main_.pnlMainForm);
+        TPageControl::handlersEnabled = true;
+        main_.Calc().Calculate(false);
+        FocusTaggedControl(focusTag);
+        focused = true;
+    }
+    TPageControl::handlersEnabled = true;
+
+    main_.UpdateCaption();
+    main_.TreeView1->clearSelection();
+    main_.Navigation().SelectPageTreeItem(main_.CurrentPage);
+    main_.Modified = keptModified;
+
+    if (focused)
+        main_.VertScrollBox1->verticalScrollBar()->setValue(0);
+    if (!main_.GraphicsAdapterAdjust)
+        startFadeIn();
+    else
+        stopFadeIn(false);
+    main_.Transfer().SetBusyCursor(false);
+}
+
+bool TPageBuilder::ClearPage()
+{
+    QWidget *panel = main_.pnlMainForm;
+    const bool handlers = TPageControl::handlersEnabled;
+    TPageControl::handlersEnabled = false;
+    // The focus leaves the page first, so that no control is destroyed while
+    // it holds it.
+    if (QWidget *focus = QApplication::focusWidget(); focus && panel->isAncestorOf(focus))
+        main_.VertScrollBox1->setFocus(Qt::OtherFocusReason);
+    bool ok = true;
+    try {
+        const QList<QWidget *> children = panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (QWidget *child : children)
+            delete child;
+    } catch (const std::exception &) {
+        ok = false;
+    }
+    TPageControl::handlersEnabled = handlers;
+    return ok;
+}
+
+void TPageBuilder::BuildControls(const ComponentStream &stream)
+{
+    QWidget *panel = main_.pnlMainForm;
+    zoom_ = main_.ZoomFactor() > 0 ? main_.ZoomFactor() : 1.0;
+    panel->setUpdatesEnabled(false);
+    const QSizeF size = stream.RootSize();
+    pageSized_ = size.width() > 0 || size.height() > 0;
+    const QSize viewport = main_.VertScrollBox1->viewport()->size();
+    const int width = size.width() > 0 ? int(std::lround(size.width() * zoom_)) : viewport.width();
+    const int height = size.height() > 0 ? int(std::lround(size.height() * zoom_)) : viewport.height();
+    panel->resize(qMax(1, width), qMax(1, height));
+    for (const ComponentRecord &root : stream.images)
+        for (const ComponentRecord &child : root.children)
+            buildControl(child, panel);
+    panel->setUpdatesEnabled(true);
+}
+
+QWidget *TPageBuilder::buildControl(const ComponentRecord &r, QWidget *parent)
+{
+    const QString &cls = r.className;
+    QWidget *widget = nullptr;
+    TPageControl *control = nullptr;
+    const QString text = r.Text();
+
+    if (isClass(cls, "TLabel")) {
+        auto *label = new TLabel(parent);
+        label->setText(text);
+        label->setAlignment(horizontalOf(r, Qt::AlignLeft) | verticalOf(r, Qt::AlignVCenter));
+        label->setWordWrap(r.Flag(u"TextSettings.WordWrap", r.Flag(u"WordWrap", true)));
+        widget = label;
+        control = label;
+    } else if (isClass(cls, "TEdit")) {
+        auto *edit = new TEdit(parent);
+        edit->setText(text);
+        edit->setReadOnly(r.ReadOnly());
+        edit->setAlignment(horizontalOf(r, Qt::AlignLeft) | Qt::AlignVCenter);
+        if (const std::optional<double> max = r.Number(u"MaxLength"); max && *max > 0)
+            edit->setMaxLength(int(*max));
+        if (const QString prompt = r.String(u"TextPrompt"); !prompt.isEmpty())
+            edit->setPlaceholderText(prompt);
+        widget = edit;
+        control = edit;
+    } else if (isClass(cls, "TMemo")) {
+        auto *memo = new TMemo(parent);
+        memo->setPlainText(text);
+        memo->setReadOnly(r.ReadOnly());
+        widget = memo;
+        control = memo;
+    } else if (isClass(cls, "TCheckBox")) {
+        auto *check = new TCheckBox(parent);
+        check->setText(text);
+        check->setChecked(r.Flag(u"IsChecked", false));
+        widget = check;
+        control = check;
+    } else if (isClass(cls, "TButton")) {
+        auto *button = new TButton(parent);
+        button->setText(text);
+        widget = button;
+        control = button;
+    } else if (isClass(cls, "TCalloutPanel")) {
+        auto *callout = new TCalloutPanel(parent);
+        widget = callout;
+        control = callout;
+    } else if (isClass(cls, "TGroupBox")) {
+        auto *group = new TGroupBox(parent);
+        group->setTitle(text);
+        widget = group;
+        control = group;
+    } else {
+        auto *frame = new TFrameControl(parent);
+        frame->text = text;
+        if (isClass(cls, "TLine")) {
+            frame->line = true;
+            frame->stroke = colourOf(r.Property(u"Stroke.Color")).value_or(QColor(Qt::black));
+        } else if (isClass(cls, "TRectangle") || isClass(cls, "TRoundRect") || isClass(cls, "TEllipse")) {
+            const bool noFill = r.String(u"Fill.Kind").compare(QLatin1String("None"), Qt::CaseInsensitive) == 0;
+            if (!noFill && r.StyleLookup().isEmpty())
+                frame->fill = colourOf(r.Property(u"Fill.Color")).value_or(QColor(Qt::white));
+            if (r.String(u"Stroke.Kind").compare(QLatin1String("None"), Qt::CaseInsensitive) != 0)
+                frame->stroke = colourOf(r.Property(u"Stroke.Color")).value_or(QColor(Qt::black));
+        } else if (isClass(cls, "TPanel")) {
+            frame->setFrameShape(QFrame::StyledPanel);
+        } else if (isClass(cls, "TImage") || isClass(cls, "TImageControl")) {
+            frame->picture = pictureOf(r);
+        }
+        if (const std::optional<QColor> fill = colourOf(r.Property(u"Color")))
+            frame->fill = *fill;
+        widget = frame;
+        control = frame;
+    }
+
+    widget->setObjectName(r.name);
+    control->Tag = int(r.Tag());
+    control->ClassName = cls;
+    if (const QString style = r.StyleLookup(); !style.isEmpty())
+        widget->setProperty(StyleLookupProperty, style.toUpper());
+    if (isClass(cls, "TCalloutPanel") && r.StyleLookup().isEmpty())
+        widget->setProperty(StyleLookupProperty, QString::fromLatin1(StyleName::CalloutPanel));
+
+    const QSize fallback = defaultSize(cls);
+    const double w = r.Width() > 0 ? r.Width() : fallback.width();
+    const double h = r.Height() > 0 ? r.Height() : fallback.height();
+    widget->setGeometry(int(std::lround(r.Left() * zoom_)), int(std::lround(r.Top() * zoom_)),
+                        qMax(1, int(std::lround(w * zoom_))), qMax(1, int(std::lround(h * zoom_))));
+    if (r.String(u"Align").compare(QLatin1String("Client"), Qt::CaseInsensitive) == 0 ||
+        r.String(u"Align").compare(QLatin1String("Contents"), Qt::CaseInsensitive) == 0)
+        widget->setGeometry(parent->rect());
+    applyFont(widget, control, r, zoom_);
+    if (!r.Flag(u"Enabled", true))
+        widget->setEnabled(false);
+    if (!r.Flag(u"TabStop", true) || !r.Flag(u"CanFocus", true))
+        widget->setFocusPolicy(Qt::NoFocus);
+    if (const QString hint = r.String(u"Hint"); !hint.isEmpty())
+        widget->setToolTip(hint);
+
+    for (const ComponentRecord &child : r.children) {
+        auto *button = dynamic_cast<TButton *>(control);
+        if (button && isClass(child.className, "TCalloutPanel")) {
+            // A help callout shows beyond its button: it lives on the page
+            // panel, placed where the file puts it relative to the button.
+            QWidget *panel = main_.pnlMainForm;
+            QWidget *callout = buildControl(child, panel);
+            callout->move(button->mapTo(panel, QPoint(0, 0)) + callout->pos());
+            button->Callouts.append(static_cast<TCalloutPanel *>(callout));
+            continue;
+        }
+        buildControl(child, widget);
+    }
+    if (auto *edit = dynamic_cast<TEdit *>(control)) {
+        // Buttons inside an edit sit at its right end; the text stops short of them.
+        int right = 0;
+        for (QObject *child : edit->children())
+            if (auto *b = dynamic_cast<TButton *>(child))
+                right = qMax(right, edit->width() - b->x());
+        if (right > 0)
+            edit->setTextMargins(0, 0, right, 0);
+    }
+    widget->setVisible(r.Visible());
+    return widget;
+}
+
+void TPageBuilder::PreparePageControls(QWidget *container)
+{
+    TfrmMain &main = main_;
+    for (QObject *child : container->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget)
+            continue;
+        if (PageControlOf(widget) && !widget->children().isEmpty())
+            PreparePageControls(widget);
+        TPageControl *control = PageControlOf(widget);
+        if (!control)
+            continue;
+        auto scrollOnEnter = [&main](QWidget *sender) { main.Navigation().ScrollOnEnter(sender); };
+        auto controlChange = [&main](QWidget *) { main.ControlChange(); };
+        auto calcOnExit = [&main](QWidget *sender) { main.Calc().CalcOnExit(sender); };
+        if (auto *label = dynamic_cast<TLabel *>(control)) {
+            applyFontSize(label, (label->FontSize - main.FontShrink()) * zoom_);
+        } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
+            memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            memo->FontSize = 16;
+            applyFontSize(memo, 16 * zoom_);
+            memo->OnEnter = scrollOnEnter;
+            memo->OnChange = controlChange;
+        } else if (auto *button = dynamic_cast<TButton *>(control)) {
+            if (nameHasHelp(button))
+                button->OnClick = [this](QWidget *sender) { CalloutDispatch(sender); };
+            else
+                button->OnClick = [this](QWidget *sender) { DialogDispatch(sender); };
+            button->OnEnter = scrollOnEnter;
+        } else if (auto *edit = dynamic_cast<TEdit *>(control)) {
+            if (nameHasHelp(edit)) {
+                for (QObject *inner : edit->children())
+                    if (auto *help = dynamic_cast<TButton *>(inner))
+                        help->OnClick = [this](QWidget *sender) { CalloutDispatch(sender); };
+            }
+            edit->OnChange = controlChange;
+            edit->OnExit = calcOnExit;
+            edit->OnEnter = scrollOnEnter;
+            edit->setContextMenuPolicy(Qt::CustomContextMenu);
+            QObject::connect(edit, &QWidget::customContextMenuRequested, edit, [&main, edit](const QPoint &pos) {
+                main.Override().SetOverride(edit);
+                main.Menus().popMain->exec(edit->mapToGlobal(pos));
+            });
+            const QString style = edit->StyleLookup();
+            if (style == QLatin1String(StyleName::EditOverrideable)) {
+                edit->OnDblClick = [&main](QWidget *sender) {
+                    main.Override().OverrideClick(TSender{SenderKind::Control, 0, sender});
+                };
+                edit->setReadOnly(true);
+            }
+            if (style == QLatin1String(StyleName::EditReadOnly))
+                edit->setFocusPolicy(Qt::NoFocus);
+        } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
+            check->OnChange = controlChange;
+            check->OnExit = calcOnExit;
+            check->OnEnter = scrollOnEnter;
+        }
+    }
+}
+
+void TPageBuilder::FocusTaggedControl(int tag)
+{
+    if (tag < 0)
+        return;
+    QWidget *target = nullptr;
+    // The controls inside a container are looked at before the container;
+    // within one container the first match ends its walk, so a match placed
+    // directly on the panel wins over the matches inside containers.
+    std::function<void(QWidget *)> walk = [&](QWidget *container) {
+        for (QObject *child : container->children()) {
+            auto *widget = qobject_cast<QWidget *>(child);
+            if (!widget || !PageControlOf(widget))
+                continue;
+            if (!widget->children().isEmpty())
+                walk(widget);
+            TPageControl *control = PageControlOf(widget);
+            const bool focusable = dynamic_cast<TEdit *>(control) || dynamic_cast<TCheckBox *>(control) ||
+                                   dynamic_cast<TButton *>(control) || dynamic_cast<TMemo *>(control);
+            if (focusable && control->Tag == tag) {
+                target = widget;
+                return;
+            }
+        }
+    };
+    walk(main_.pnlMainForm);
+    if (target && target->focusPolicy() != Qt::NoFocus)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void TPageBuilder::CalloutDispatch(QWidget *sender)
+{
+    auto *button = dynamic_cast<TButton *>(sender);
+    if (!button)
+        return;
+    for (const QPointer<TCalloutPanel> &callout : button->Callouts) {
+        if (!callout)
+            continue;
+        callout->setVisible(!callout->isVisible());
+        if (callout->isVisible())
+            callout->raise();
+    }
+}
+
+void TPageBuilder::DialogDispatch(QWidget *)
+{
+    // Page buttons without a help callout have no command of their own.
+}
+
+bool TPageBuilder::FadeRunning() const
+{
+    return fade_ && fade_->state() == QAbstractAnimation::Running;
+}
+
+void TPageBuilder::startFadeIn()
+{
+    stopFadeIn(true);
+    auto *effect = qobject_cast<QGraphicsOpacityEffect *>(main_.pnlMainForm->graphicsEffect());
+    if (!effect)
+        return;
+    auto *group = new QSequentialAnimationGroup(main_.pnlMainForm);
+    group->addAnimation(new QPauseAnimation(FadeDelayMs, group));
+    auto *opacity = new QPropertyAnimation(effect, "opacity", group);
+    opacity->setStartValue(0.0);
+    opacity->setEndValue(1.0);
+    opacity->setDuration(FadeDurationMs);
+    group->addAnimation(opacity);
+    // Once the page is fully shown it is drawn without the effect again.
+    QObject::connect(group, &QAbstractAnimation::finished, main_.pnlMainForm,
+                     [panel = main_.pnlMainForm] { panel->setGraphicsEffect(nullptr); });
+    fade_ = group;
+    group->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void TPageBuilder::stopFadeIn(bool transparent)
+{
+    if (fade_) {
+        QAbstractAnimation *fade = fade_;
+        fade_ = nullptr;
+        fade->stop();
+    }
+    if (transparent) {
+        auto *effect = new QGraphicsOpacityEffect(main_.pnlMainForm);
+        effect->setOpacity(0.0);
+        main_.pnlMainForm->setGraphicsEffect(effect);
+    } else {
+        main_.pnlMainForm->setGraphicsEffect(nullptr);
+    }
+}
+
+} // namespace brevane

@@ -1,0 +1,63 @@
+#pragma once
+// The page builder: replaces the displayed page by the controls of another
+// page's screen file, wires them to the window's handlers, runs the
+// calculation that fills them, focuses the page's first control and fades
+// the page in.
+
+#include "screens/ComponentStream.h"
+
+#include <QPointer>
+
+class QAbstractAnimation;
+class QWidget;
+
+namespace brevane {
+
+class TfrmMain;
+
+class TPageBuilder
+{
+public:
+    explicit TPageBuilder(TfrmMain &main);
+    ~TPageBuilder();
+
+    // Builds the page of the PageTag (page * 100 + continuation) in the page
+    // panel. Does not save the controls of the page being left and does not
+    // refresh the menus.
+    void LoadPage(int pageTag);
+    // Destroys every control of the page panel. False when that failed.
+    bool ClearPage();
+    // Wires the controls inside `container`, recursively.
+    void PreparePageControls(QWidget *container);
+    // Focuses the edit, check box, button or memo whose Tag is `tag`.
+    void FocusTaggedControl(int tag);
+    // Click handler of help buttons: their callouts show or hide.
+    void CalloutDispatch(QWidget *sender);
+    // Click handler of every other page button.
+    void DialogDispatch(QWidget *sender);
+
+    // The page screen file of a page.
+    QString PageScreenPath(int page) const;
+    // The Tag of the control a page focuses when shown; -1 for none.
+    static int FocusTagOf(int page);
+
+    // The widgets built from a stream inside the page panel (no wiring);
+    // also used for the controls read before a damaged part of a file.
+    void BuildControls(const ComponentStream &stream);
+
+    // Whether the page was sized by its file at the last build.
+    bool PageSized() const { return pageSized_; }
+    bool FadeRunning() const;
+
+private:
+    QWidget *buildControl(const ComponentRecord &record, QWidget *parent);
+    void startFadeIn();
+    void stopFadeIn(bool transparent);
+
+    TfrmMain &main_;
+    QPointer<QAbstractAnimation> fade_;
+    bool pageSized_ = false;
+    double zoom_ = 1.0;
+};
+
+} // namespace brevane

@@ -1,0 +1,177 @@
+#include "screens/PageControls.h"
+
+#include "app/StyleBook.h"
+
+#include <QFocusEvent>
+#include <QPainter>
+
+namespace brevane {
+
+bool TPageControl::handlersEnabled = true;
+
+QString TPageControl::StyleLookup() const
+{
+    return StyleLookupOf(self_);
+}
+
+void TPageControl::SetStyleLookup(const QString &styleName)
+{
+    ApplyStyleLookup(self_, styleName);
+}
+
+void TPageControl::exited(Qt::FocusReason reason)
+{
+    // A menu opening or another window taking over does not move the focus
+    // to another control of the page.
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+        return;
+    run(OnExit);
+}
+
+void TPageControl::run(const Handler &handler)
+{
+    if (handler && handlersEnabled)
+        handler(self_);
+}
+
+TPageControl *PageControlOf(QObject *object)
+{
+    return dynamic_cast<TPageControl *>(object);
+}
+
+TLabel::TLabel(QWidget *parent)
+    : QLabel(parent)
+    , TPageControl(this)
+{
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextFormat(Qt::PlainText);
+}
+
+TEdit::TEdit(QWidget *parent)
+    : QLineEdit(parent)
+    , TPageControl(this)
+{
+    connect(this, &QLineEdit::textChanged, this, [this] { changed(); });
+}
+
+void TEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        entered();
+}
+
+void TEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    exited(event->reason());
+}
+
+void TEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    run(OnDblClick);
+}
+
+TMemo::TMemo(QWidget *parent)
+    : QPlainTextEdit(parent)
+    , TPageControl(this)
+{
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { changed(); });
+}
+
+void TMemo::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        entered();
+}
+
+void TMemo::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    exited(event->reason());
+}
+
+TCheckBox::TCheckBox(QWidget *parent)
+    : QCheckBox(parent)
+    , TPageControl(this)
+{
+    connect(this, &QCheckBox::toggled, this, [this] { changed(); });
+}
+
+void TCheckBox::focusInEvent(QFocusEvent *event)
+{
+    QCheckBox::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        entered();
+}
+
+void TCheckBox::focusOutEvent(QFocusEvent *event)
+{
+    QCheckBox::focusOutEvent(event);
+    exited(event->reason());
+}
+
+TButton::TButton(QWidget *parent)
+    : QPushButton(parent)
+    , TPageControl(this)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { run(OnClick); });
+}
+
+void TButton::focusInEvent(QFocusEvent *event)
+{
+    QPushButton::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        entered();
+}
+
+TCalloutPanel::TCalloutPanel(QWidget *parent)
+    : QFrame(parent)
+    , TPageControl(this)
+{}
+
+TGroupBox::TGroupBox(QWidget *parent)
+    : QGroupBox(parent)
+    , TPageControl(this)
+{}
+
+TFrameControl::TFrameControl(QWidget *parent)
+    : QFrame(parent)
+    , TPageControl(this)
+{}
+
+void TFrameControl::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (!fill.isValid() && !stroke.isValid() && picture.isNull() && text.isEmpty() && !line)
+        return;
+    QPainter painter(this);
+    const QRect area = rect();
+    if (line) {
+        painter.setPen(stroke.isValid() ? stroke : QColor(Qt::black));
+        if (area.width() >= area.height())
+            painter.drawLine(area.left(), area.center().y(), area.right(), area.center().y());
+        else
+            painter.drawLine(area.center().x(), area.top(), area.center().x(), area.bottom());
+        return;
+    }
+    if (fill.isValid())
+        painter.fillRect(area, fill);
+    if (stroke.isValid()) {
+        painter.setPen(stroke);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+    if (!picture.isNull())
+        painter.drawPixmap(area, picture);
+    if (!text.isEmpty()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+    }
+}
+
+} // namespace brevane

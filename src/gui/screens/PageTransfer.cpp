@@ -1,0 +1,255 @@
+#include "screens/PageTransfer.h"
+
+#include "app/StyleBook.h"
+#include "app/TfrmMain.h"
+#include "dialogs/ErrorCatalogue.h"
+#include "screens/PageControls.h"
+#include "store/Conversions.h"
+
+#include <QApplication>
+#include <QLocale>
+
+namespace brevane {
+
+namespace {
+
+constexpr int CalculationError = 18047;
+
+QString grouped(double value, int decimals)
+{
+    return TrimLeftStr(QLocale().toString(value, 'f', decimals));
+}
+
+QString ungrouped(double value, int decimals)
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
+bool isZero(const QString &answer)
+{
+    return Str2Float_2(answer) == 0.0;
+}
+
+} // namespace
+
+KeepModified::KeepModified(TfrmMain &main)
+    : main_(main)
+    , value_(main.Modified)
+{}
+
+KeepModified::~KeepModified()
+{
+    main_.Modified = value_;
+}
+
+bool TPageTransfer::BlankZeroPage(int page)
+{
+    return page == 21 || page == 24 || page == 57 || page == 58;
+}
+
+QString TPageTransfer::DisplayText(int kind, const QString &answer, int page)
+{
+    switch (kind) {
+    case EditText:
+    case EditShortWhole:
+        return answer;
+    case EditMoney:
+        if (BlankZeroPage(page) && isZero(answer))
+            return QString();
+        return grouped(Str2Float_2(answer), 2);
+    case EditPercent:
+        if (BlankZeroPage(page) && isZero(answer))
+            return QString();
+        return TrimLeftStr(ungrouped(Str2Float_P(answer) * 100.0, 2)) + QLatin1Char('%');
+    case EditWhole:
+        if (BlankZeroPage(page) && isZero(answer))
+            return QString();
+        return grouped(Str2Float_0(answer), 0);
+    default:
+        return QString();
+    }
+}
+
+QString TPageTransfer::ExitText(int kind, const QString &text)
+{
+    switch (kind) {
+    case EditMoney:
+        return grouped(Str2Float_2(text), 2);
+    case EditPercent:
+        return TrimLeftStr(ungrouped(Str2Float_P(text), 2)) + QLatin1Char('%');
+    case EditWhole:
+    case EditShortWhole:
+        return grouped(Str2Float_0(text), 0);
+    default:
+        return text;
+    }
+}
+
+QString TPageTransfer::AnswerText(int kind, const QString &text)
+{
+    if (kind != EditPercent)
+        return text;
+    // The shown percentage as a fraction. The number conversion drops the
+    // "%" sign itself, so a percentage typed without it (a field not yet
+    // left) keeps all its digits.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(Str2Float_P(text) / 100.0, 'g', QLocale::FloatingPointShortest);
+}
+
+bool TPageTransfer::HasOverrideStyle(const TPageControl *control)
+{
+    const QString style = control->StyleLookup();
+    if (dynamic_cast<const TEdit *>(control))
+        return style == QLatin1String(StyleName::EditOverrideable) || style == QLatin1String(StyleName::EditOverridden);
+    if (dynamic_cast<const TMemo *>(control))
+        return style == QLatin1String(StyleName::MemoOverrideable) || style == QLatin1String(StyleName::MemoOverridden);
+    if (dynamic_cast<const TCheckBox *>(control))
+        return style == QLatin1String(StyleName::CheckBoxOverrideable) ||
+               style == QLatin1String(StyleName::CheckBoxOverridden);
+    return false;
+}
+
+int TPageTransfer::AnswerIndexOf(const TPageControl *control)
+{
+    if (auto *edit = dynamic_cast<const TEdit *>(control))
+        return edit->AnswerIndex();
+    if (auto *check = dynamic_cast<const TCheckBox *>(control))
+        return check->AnswerIndex();
+    if (dynamic_cast<const TMemo *>(control))
+        return control->Tag;
+    return -1;
+}
+
+void TPageTransfer::ApplyOverrideLook(TPageControl *control, bool overridden)
+{
+    if (!HasOverrideStyle(control))
+        return;
+    if (auto *edit = dynamic_cast<TEdit *>(control)) {
+        edit->SetStyleLookup(QLatin1String(overridden ? StyleName::EditOverridden : StyleName::EditOverrideable));
+        edit->setReadOnly(!overridden);
+    } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
+        memo->SetStyleLookup(QLatin1String(overridden ? StyleName::MemoOverridden : StyleName::MemoOverrideable));
+        memo->setReadOnly(!overridden);
+    } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
+        check->SetStyleLookup(
+            QLatin1String(overridden ? StyleName::CheckBoxOverridden : StyleName::CheckBoxOverrideable));
+    }
+}
+
+void TPageTransfer::ControlsToAnswers()
+{
+    ControlsToAnswers(main_.pnlMainForm);
+}
+
+void TPageTransfer::AnswersToControls()
+{
+    AnswersToControls(main_.pnlMainForm);
+}
+
+void TPageTransfer::SetBusyCursor(bool busy)
+{
+    if (busy) {
+        ++busyDepth_;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0) {
+        --busyDepth_;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+bool TPageTransfer::AnswersToControls(QWidget *container)
+{
+    if (!CurrentAnswers() || main_.CurrentPage < 0 || !container)
+        return true;
+    KeepModified keep(main_);
+    try {
+        fill(container);
+    } catch (const AnswerRangeError &) {
+        ShowError(CalculationError);
+        return false;
+    }
+    return true;
+}
+
+bool TPageTransfer::ControlsToAnswers(QWidget *container)
+{
+    if (!CurrentAnswers() || main_.CurrentPage < 0 || !container)
+        return true;
+    try {
+        store(container);
+    } catch (const AnswerRangeError &) {
+        ShowError(CalculationError);
+        return false;
+    }
+    return true;
+}
+
+void TPageTransfer::fill(QWidget *container)
+{
+    TAnswer &answers = *CurrentAnswers();
+    const int page = main_.CurrentPage;
+    const int cont = main_.CurrentContinuation;
+    for (QObject *child : container->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget)
+            continue;
+        if (TPageControl *control = PageControlOf(widget)) {
+            if (auto *label = dynamic_cast<TLabel *>(control)) {
+                if (label->Tag != 0)
+                    label->setText(answers.Text(page, cont, label->Tag));
+            } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
+                const QString text = BarsToLineBreaks(answers.Text(page, cont, memo->Tag));
+                if (memo->toPlainText() != text)
+                    memo->setPlainText(text);
+                ApplyOverrideLook(memo, answers.OvRide(page, cont, memo->Tag));
+            } else if (auto *edit = dynamic_cast<TEdit *>(control)) {
+                const int kind = edit->EditKind();
+                if (kind >= EditText && kind <= EditShortWhole) {
+                    const int k = edit->AnswerIndex();
+                    edit->setText(DisplayText(kind, answers.Text(page, cont, k), page));
+                    edit->setCursorPosition(0);
+                    ApplyOverrideLook(edit, answers.OvRide(page, cont, k));
+                }
+            } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
+                const int k = check->AnswerIndex();
+                const bool ticked = answers.Text(page, cont, k) == QLatin1String("X");
+                check->setChecked(ticked);
+                if (check->IsEstimate())
+                    check->setText(ticked ? QStringLiteral("EST") : QString());
+                ApplyOverrideLook(check, answers.OvRide(page, cont, k));
+            }
+        }
+        if (!widget->children().isEmpty())
+            fill(widget);
+    }
+}
+
+void TPageTransfer::store(QWidget *container)
+{
+    TAnswer &answers = *CurrentAnswers();
+    const int page = main_.CurrentPage;
+    const int cont = main_.CurrentContinuation;
+    for (QObject *child : container->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget)
+            continue;
+        if (TPageControl *control = PageControlOf(widget)) {
+            if (auto *edit = dynamic_cast<TEdit *>(control)) {
+                const int kind = edit->EditKind();
+                if (kind >= EditText && kind <= EditShortWhole)
+                    answers.SetText(page, cont, edit->AnswerIndex(), AnswerText(kind, edit->text()));
+            } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
+                answers.SetText(page, cont, memo->Tag, LineBreaksToBars(memo->toPlainText()));
+            } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
+                answers.SetText(page, cont, check->AnswerIndex(), check->isChecked() ? QStringLiteral("X") : QString());
+            }
+        }
+        if (!widget->children().isEmpty())
+            store(widget);
+    }
+}
+
+} // namespace brevane

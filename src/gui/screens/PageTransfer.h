@@ -1,0 +1,79 @@
+#pragma once
+// Moving values between the displayed page's controls and the answers of the
+// current page and continuation: AnswersToControls fills the controls in the
+// display format of each edit kind and with the override look of each
+// overrideable control; ControlsToAnswers writes them back. Neither
+// calculates; the calculation driver runs between them and calls both
+// through the CalcTransfer interface.
+
+#include "calc/Calculate.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace brevane {
+
+class TfrmMain;
+class TPageControl;
+
+// Edit kinds (an edit's Tag div 1000).
+enum EditKind { EditUnbound = 0, EditText = 1, EditMoney = 2, EditPercent = 3, EditWhole = 4, EditShortWhole = 5 };
+
+class TPageTransfer : public CalcTransfer
+{
+public:
+    explicit TPageTransfer(TfrmMain &main)
+        : main_(main)
+    {}
+
+    // CalcTransfer: the page panel's controls.
+    void ControlsToAnswers() override;
+    void AnswersToControls() override;
+    void SetBusyCursor(bool busy) override;
+
+    // Both walk the controls inside the container recursively. An answer
+    // index beyond the page's list stops the walk with 18047; they return
+    // false then. The modified flag keeps its value through a fill.
+    bool AnswersToControls(QWidget *container);
+    bool ControlsToAnswers(QWidget *container);
+
+    // The text an edit of `kind` shows for `answer` on `page`.
+    static QString DisplayText(int kind, const QString &answer, int page);
+    // The text an edit of `kind` takes when the user leaves it.
+    static QString ExitText(int kind, const QString &text);
+    // The answer an edit of `kind` showing `text` writes.
+    static QString AnswerText(int kind, const QString &text);
+    // Pages whose empty money, percent and whole-number fields show nothing.
+    static bool BlankZeroPage(int page);
+
+    // The override look of an overrideable control (other styles untouched).
+    static void ApplyOverrideLook(TPageControl *control, bool overridden);
+    // Whether the control's style is one of its class's two overrideable styles.
+    static bool HasOverrideStyle(const TPageControl *control);
+    // The answer index an edit, memo or check box is bound to (-1 for others).
+    static int AnswerIndexOf(const TPageControl *control);
+
+private:
+    void fill(QWidget *container);
+    void store(QWidget *container);
+
+    TfrmMain &main_;
+    int busyDepth_ = 0;
+};
+
+// Keeps the modified flag's value while programmatic fills run.
+class KeepModified
+{
+public:
+    explicit KeepModified(TfrmMain &main);
+    ~KeepModified();
+    KeepModified(const KeepModified &) = delete;
+    KeepModified &operator=(const KeepModified &) = delete;
+
+private:
+    TfrmMain &main_;
+    bool value_;
+};
+
+} // namespace brevane

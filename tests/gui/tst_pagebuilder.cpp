@@ -1,0 +1,245 @@
+// The page builder: controls built from page screen files and bound by
+// class, Tag, name and style; several images on one panel; help callouts;
+// the focus Tag; font shrinking; the fade-in switch; missing and damaged
+// files (11150, the window goes on working).
+#include "GuiFixture.h"
+#include "app/MainMenus.h"
+#include "app/Navigation.h"
+#include "app/StyleBook.h"
+#include "screens/PageBuilder.h"
+#include "store/Answers.h"
+
+#include <QFile>
+#include <QGraphicsOpacityEffect>
+#include <QLabel>
+#include <QTreeWidget>
+
+using namespace brevane;
+using namespace brevane::test;
+
+class tst_pagebuilder : public QObject
+{
+    Q_OBJECT
+private slots:
+    void bindsControlsByClassAndTag();
+    void continuationTagReadsThePagesOneFile();
+    void severalImagesShareOnePanel();
+    void focusGoesToTheTaggedControl();
+    void helpButtonsToggleTheirCallouts_data();
+    void helpButtonsToggleTheirCallouts();
+    void labelsShrinkByTheFontShrinkAmount();
+    void overrideableEditsStartReadOnly();
+    void fadeInFollowsGraphicsAdapterAdjust();
+    void badPageScreenFile_data();
+    void badPageScreenFile();
+};
+
+void tst_pagebuilder::bindsControlsByClassAndTag()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Label("lblStatic", 0, 10, QStringLiteral("Name of the entity")),
+                     Label("lblAnswer", 12, 40, QStringLiteral("stored text")), Edit("edtName", 1000, 10),
+                     Edit("edtUnbound", 7, 70), Memo("memPurpose", 3, 100), CheckBox("cbxBox", 4, 200),
+                     CheckBox("cbxEstimate", 1005, 230)});
+    MessageRecorder messages;
+    auto w = fx.Start(false);
+    TAnswer *store = CurrentAnswers();
+    store->SetText(0, 0, 0, QStringLiteral("Acme Tools"));
+    store->SetText(0, 0, 12, QStringLiteral("first | second"));
+    store->SetText(0, 0, 3, QStringLiteral("line one | line two"));
+    store->SetText(0, 0, 4, QStringLiteral("X"));
+    store->SetText(0, 0, 5, QStringLiteral("X"));
+    store->SetText(0, 0, 7, QStringLiteral("never shown"));
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+
+    QCOMPARE(w->CurrentPage, 0);
+    QCOMPARE(Control<QLabel>(*w, "lblStatic")->text(), QStringLiteral("Name of the entity"));
+    QCOMPARE(Control<QLabel>(*w, "lblAnswer")->text(), QStringLiteral("first | second"));
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Acme Tools"));
+    QCOMPARE(Control<QPlainTextEdit>(*w, "memPurpose")->toPlainText(), QStringLiteral("line one\nline two"));
+    QVERIFY(Control<QCheckBox>(*w, "cbxBox")->isChecked());
+    QCOMPARE(Control<QCheckBox>(*w, "cbxEstimate")->text(), QStringLiteral("EST"));
+
+    // An unbound edit neither shows nor writes an answer.
+    auto *unbound = Control<QLineEdit>(*w, "edtUnbound");
+    QCOMPARE(unbound->text(), QString());
+    unbound->setText(QStringLiteral("typed"));
+    w->Transfer().ControlsToAnswers();
+    QCOMPARE(store->Text(0, 0, 7), QStringLiteral("never shown"));
+    QCOMPARE(store->Text(0, 0, 3), QStringLiteral("line one | line two"));
+    QVERIFY(messages.numbers().isEmpty());
+}
+
+void tst_pagebuilder::continuationTagReadsThePagesOneFile()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    fx.WritePage(23, {Edit("edtDate", 1040, 10)});
+    auto w = fx.Start();
+    CurrentAnswers()->PgCt[23] = 18;
+    CurrentAnswers()->SetText(23, 17, 40, QStringLiteral("meeting of the 17th copy"));
+    w->Navigation().DisplayAPage(w->Invisible(2317));
+    QCOMPARE(w->CurrentPage, 23);
+    QCOMPARE(w->CurrentContinuation, 17);
+    QCOMPARE(Control<QLineEdit>(*w, "edtDate")->text(), QStringLiteral("meeting of the 17th copy"));
+}
+
+void tst_pagebuilder::severalImagesShareOnePanel()
+{
+    GuiFixture fx;
+    QString error;
+    QVERIFY(SaveComponentStream(
+        fx.PagePath(0), {Page({Edit("edtFirst", 1000, 10)}, 700, 900), Page({Edit("edtSecond", 1001, 60)}, 820, 1300)},
+        &error));
+    auto w = fx.Start();
+    QVERIFY(Control(*w, "edtFirst"));
+    QVERIFY(Control(*w, "edtSecond"));
+    QCOMPARE(w->pnlMainForm->size(), QSize(820, 1300));
+}
+
+void tst_pagebuilder::focusGoesToTheTaggedControl()
+{
+    GuiFixture fx;
+    ComponentRecord group = PageControl("TGroupBox", "grpInner", 0, 10, 300, 400, 200);
+    group.children = {Edit("edtInside", 1000, 30)};
+    fx.WritePage(0, {Edit("edtOther", 1001, 10), group, Edit("edtDirect", 1000, 600)});
+    ComponentRecord onlyInside = PageControl("TPanel", "pnlInner", 0, 10, 300, 400, 200);
+    onlyInside.children = {Edit("edtInsideA", 1000, 30), Edit("edtInsideB", 1000, 60)};
+    fx.WritePage(18, {onlyInside});
+    auto w = fx.Start();
+    // A matching control placed directly on the panel wins.
+    QCOMPARE(QApplication::focusWidget(), Control(*w, "edtDirect"));
+    // Inside one container the first match ends its walk.
+    w->Navigation().DisplayAPage(w->Invisible(1800));
+    QCOMPARE(QApplication::focusWidget(), Control(*w, "edtInsideA"));
+}
+
+void tst_pagebuilder::helpButtonsToggleTheirCallouts_data()
+{
+    QTest::addColumn<QString>("buttonName");
+    QTest::addColumn<bool>("toggles");
+    QTest::newRow("upper case") << "btnHELPName" << true;
+    QTest::newRow("mixed case") << "btnHelpName" << true;
+    QTest::newRow("lower case") << "btnhelpname" << true;
+    QTest::newRow("no help in the name") << "btnName" << false;
+}
+
+void tst_pagebuilder::helpButtonsToggleTheirCallouts()
+{
+    QFETCH(QString, buttonName);
+    QFETCH(bool, toggles);
+    GuiFixture fx;
+    ComponentRecord callout = PageControl("TCalloutPanel", "calName", 0, 0, 30, 250, 120);
+    callout.Set(QStringLiteral("Visible"), StreamValue::Boolean(false));
+    callout.children = {Label("lblCallout", 0, 10, QStringLiteral("Type the name as it appears on the charter."))};
+    ComponentRecord button = PageControl("TButton", buttonName, 0, 420, 10, 24, 24);
+    button.children = {callout};
+    fx.WritePage(0, {Edit("edtName", 1000, 10), button});
+    auto w = fx.Start();
+    auto *b = Control<QPushButton>(*w, buttonName);
+    auto *panel = Control(*w, "calName");
+    QVERIFY(b && panel);
+    QVERIFY(!panel->isVisible());
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(panel->isVisible(), toggles);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+}
+
+void tst_pagebuilder::labelsShrinkByTheFontShrinkAmount()
+{
+    GuiFixture fx;
+    ComponentRecord label = Label("lblBig", 0, 10, QStringLiteral("Heading"));
+    label.Set(QStringLiteral("TextSettings.Font.Size"), StreamValue::Number(16));
+    fx.WritePage(0, {label, Edit("edtName", 1000, 40)});
+    auto w = fx.Start();
+    const double full = Control(*w, "lblBig")->font().pointSizeF();
+    w->settings.fontShrink = 1.5;
+    w->Navigation().DisplayAPage(w->Invisible(0));
+    QCOMPARE(Control(*w, "lblBig")->font().pointSizeF(), full - 1.5 * 0.75);
+}
+
+void tst_pagebuilder::overrideableEditsStartReadOnly()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    fx.WritePage(7, {Edit("edtComputed", 1001, 10, QStringLiteral("EditOverrideable")),
+                     Edit("edtGlobal", 1002, 40, QStringLiteral("EditGlobal")),
+                     Edit("edtNoFocus", 1003, 70, QStringLiteral("editreadonly"))});
+    auto w = fx.Start();
+    w->Navigation().DisplayAPage(w->Invisible(700));
+    auto *computed = Control<QLineEdit>(*w, "edtComputed");
+    QVERIFY(computed->isReadOnly());
+    QCOMPARE(StyleLookupOf(computed), QStringLiteral("EDITOVERRIDEABLE"));
+    QVERIFY(!Control<QLineEdit>(*w, "edtGlobal")->isReadOnly());
+    QCOMPARE(Control(*w, "edtNoFocus")->focusPolicy(), Qt::NoFocus);
+    // The style book gives the computed field its azure ground.
+    QCOMPARE(computed->palette().color(QPalette::Base), QColor(QStringLiteral("azure")));
+}
+
+void tst_pagebuilder::fadeInFollowsGraphicsAdapterAdjust()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    auto w = fx.Start();
+    w->GraphicsAdapterAdjust = false;
+    w->Navigation().DisplayAPage(w->Invisible(0));
+    QVERIFY(w->Pages().FadeRunning());
+    auto *effect = qobject_cast<QGraphicsOpacityEffect *>(w->pnlMainForm->graphicsEffect());
+    QVERIFY(effect);
+    QCOMPARE(effect->opacity(), 0.0);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->pnlMainForm->graphicsEffect(), 5000);
+
+    w->GraphicsAdapterAdjust = true;
+    w->Navigation().DisplayAPage(w->Invisible(0));
+    QVERIFY(!w->Pages().FadeRunning());
+    QVERIFY(!w->pnlMainForm->graphicsEffect());
+}
+
+void tst_pagebuilder::badPageScreenFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("bad signature") << QByteArray("XPF0\x07TLayout\x04Page\0\0", 20) << true;
+    QByteArray good = WriteComponentStream(Page({Edit("edtName", 1000, 10), Edit("edtCity", 1001, 40)}));
+    QTest::newRow("truncated") << good.left(good.size() - 8) << true;
+    QTest::newRow("unknown value type") << good.replace("\x03Tag\x03", "\x03Tag\x63") << true;
+}
+
+void tst_pagebuilder::badPageScreenFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, exists);
+    GuiFixture fx;
+    fx.WritePage(1, {Edit("edtDate", 1000, 10)});
+    if (exists) {
+        QFile file(fx.PagePath(0));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    MessageRecorder messages;
+    auto w = fx.Start(false);
+    CurrentAnswers()->SetText(0, 0, 0, QStringLiteral("Acme"));
+    w->Modified = true;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QCOMPARE(messages.numbers(), QList<int>{11150});
+    QCOMPARE(messages.messages().first().detail, fx.PagePath(0));
+    QCOMPARE(w->CurrentPage, 0);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
+    QVERIFY(w->Modified);
+    // Controls read before the damage stay unfilled.
+    for (QLineEdit *edit : w->pnlMainForm->findChildren<QLineEdit *>())
+        QCOMPARE(edit->text(), QString());
+    // The window goes on working.
+    w->Navigation().DisplayAPage(w->Invisible(100));
+    QCOMPARE(w->CurrentPage, 1);
+    QVERIFY(Control(*w, "edtDate"));
+    QCOMPARE(messages.numbers(), QList<int>{11150});
+}
+
+QTEST_MAIN(tst_pagebuilder)
+#include "tst_pagebuilder.moc"
