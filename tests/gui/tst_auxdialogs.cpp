@@ -1,0 +1,299 @@
+// Zoom, shrink font, preferences, help commands, PDF resources and the about box.
+
+#include "dialogs/HelpCommands.h"
+#include "dialogs/TfrmAboutDlg.h"
+#include "dialogs/TfrmPreferenceDlg.h"
+#include "dialogs/TfrmShrinkFont.h"
+#include "dialogs/TfrmWindowScale.h"
+#include "dialogs/UserDialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace brevane;
+
+namespace {
+
+// Answers the next modal dialog by running `act` on it.
+void WhenShown(QObject *context, std::function<void(QWidget *)> act)
+{
+    QTimer::singleShot(0, context, [act] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        act(dialog);
+    });
+}
+
+void Press(QWidget *dialog, const char *button)
+{
+    auto *b = dialog->findChild<QPushButton *>(QLatin1String(button));
+    QVERIFY(b);
+    b->click();
+}
+
+} // namespace
+
+class TestAuxDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void zoomLayout_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("panelHeight");
+        QTest::addColumn<int>("windowWidth");
+        // tree 250 pixels, zoom base width 800
+        QTest::newRow("page 1 at 100%") << 1.0 << 1 << 3465 << 1074;
+        QTest::newRow("page 0 at 100%") << 1.0 << 0 << 2200 << 1074;
+        QTest::newRow("page 3 at 150%") << 1.5 << 3 << 4290 << 1474;
+        QTest::newRow("page 34 at 100%") << 1.0 << 34 << 1925 << 1074;
+        QTest::newRow("page 25 at 50%") << 0.5 << 25 << 523 << 674;
+        QTest::newRow("page 35 falls back") << 1.0 << 35 << 2200 << 1074;
+        QTest::newRow("width truncated") << 0.333 << 13 << 458 << 540;
+    }
+    void zoomLayout()
+    {
+        QFETCH(double, zoom);
+        QFETCH(int, page);
+        QFETCH(int, panelHeight);
+        QFETCH(int, windowWidth);
+        const ZoomGeometry g = ZoomLayout(zoom, 250, 800, page);
+        QCOMPARE(g.panelHeight, panelHeight);
+        QCOMPARE(g.windowWidth, windowWidth);
+        QCOMPARE(g.scale, zoom);
+    }
+
+    void zoomPercent_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one third") << 0.333 << "33%";
+        QTest::newRow("whole") << 1.0 << "100%";
+        QTest::newRow("half to even, down") << 0.125 << "12%";
+        QTest::newRow("half to even, up") << 0.375 << "38%";
+        QTest::newRow("zero") << 0.0 << "0%";
+        QTest::newRow("top") << 2.0 << "200%";
+    }
+    void zoomPercent()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(ZoomPercentText(value), text);
+        TfrmWindowScale dialog(1.0);
+        dialog.SetValue(value);
+        QCOMPARE(dialog.lblValue->text(), text);
+    }
+
+    void zoomDialog()
+    {
+        TfrmWindowScale dialog(1.25);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Set Zoom Level"));
+        QCOMPARE(dialog.Value(), 1.25);
+        QCOMPARE(dialog.lblValue->text(), QStringLiteral("125%"));
+
+        WhenShown(this, [](QWidget *d) {
+            static_cast<TfrmWindowScale *>(d)->TrackBar1->setValue(333);
+            Press(d, "btnOk");
+        });
+        const std::optional<double> ok = ZoomClick(nullptr, 1.0);
+        QVERIFY(ok);
+        QCOMPARE(*ok, 0.333);
+
+        WhenShown(this, [](QWidget *d) {
+            static_cast<TfrmWindowScale *>(d)->TrackBar1->setValue(1500);
+            Press(d, "btnCancel");
+        });
+        QVERIFY(!ZoomClick(nullptr, 1.0));
+    }
+
+    void shrinkFontSelection_data()
+    {
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("0.0") << 0.0 << "0.0";
+        QTest::newRow("1.5") << 1.5 << "1.5";
+        QTest::newRow("3.0") << 3.0 << "3.0";
+        QTest::newRow("between items") << 1.2 << "1.0";
+        QTest::newRow("above the list") << 3.5 << "";
+        QTest::newRow("negative") << -1.0 << "";
+    }
+    void shrinkFontSelection()
+    {
+        QFETCH(double, amount);
+        QFETCH(QString, selected);
+        TfrmShrinkFont dialog(amount, QString());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Shrink Font Amount"));
+        QCOMPARE(dialog.ListBox1->count(), 7);
+        const QList<QListWidgetItem *> items = dialog.ListBox1->selectedItems();
+        QCOMPARE(items.isEmpty() ? QString() : items[0]->text(), selected);
+        QCOMPARE(dialog.SelectedAmount().has_value(), !selected.isEmpty());
+    }
+
+    void shrinkFontOkAndCancel()
+    {
+        WhenShown(this, [](QWidget *d) {
+            static_cast<TfrmShrinkFont *>(d)->ListBox1->setCurrentRow(5);
+            Press(d, "btnCancel");
+        });
+        QVERIFY(!ShrinkFontOnClick(nullptr, 1.5, QString()));
+
+        WhenShown(this, [](QWidget *d) {
+            static_cast<TfrmShrinkFont *>(d)->ListBox1->setCurrentRow(5);
+            Press(d, "btnOk");
+        });
+        QCOMPARE(ShrinkFontOnClick(nullptr, 1.5, QString()), std::optional<double>(2.5));
+
+        // Nothing selected: Ok changes nothing.
+        WhenShown(this, [](QWidget *d) { Press(d, "btnOk"); });
+        QVERIFY(!ShrinkFontOnClick(nullptr, 9.0, QString()));
+    }
+
+    void shrinkFontHelp()
+    {
+        TestDialogs dialogs;
+        TfrmShrinkFont dialog(0.0, QString());
+        Press(&dialog, "btnHelp");
+        QCOMPARE(dialogs.openedUrls.size(), 1);
+        QVERIFY2(dialogs.openedUrls[0].path().endsWith(QStringLiteral("/shrink_font.htm")),
+                 qPrintable(dialogs.openedUrls[0].toString()));
+    }
+
+    // The boxes switch the toolbars at once; the preferences take their final states.
+    void preferences()
+    {
+        QString clientFolder = QStringLiteral("/home/user/Tarnwick/Brevane/Files");
+        QList<bool> icons, labels;
+        PreferenceHooks hooks;
+        hooks.clientFolder = [&] { return clientFolder; };
+        hooks.tempFolder = [] { return QStringLiteral("/home/user/Tarnwick/Brevane/Temp"); };
+        hooks.showIconToolbar = [&](bool on) { icons << on; };
+        hooks.showLabelToolbar = [&](bool on) { labels << on; };
+
+        WhenShown(this, [&](QWidget *d) {
+            auto *dialog = static_cast<TfrmPreferenceDlg *>(d);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Brevane Preferences"));
+            QCOMPARE(dialog->lblClientFolder->text(), clientFolder);
+            QCOMPARE(dialog->lblTempFolder->text(), QStringLiteral("/home/user/Tarnwick/Brevane/Temp"));
+            QVERIFY(dialog->cbxShowIconToolBar->isChecked());
+            QVERIFY(!dialog->cbxShowLabelToolbar->isChecked());
+            dialog->cbxShowIconToolBar->click();
+            QCOMPARE(icons, QList<bool>({false}));
+            dialog->cbxShowLabelToolbar->click();
+            dialog->cbxShowLabelToolbar->click();
+            dialog->cbxShowLabelToolbar->click();
+            QCOMPARE(labels, QList<bool>({true, false, true}));
+            // "Change" shows the folder again as stored now.
+            clientFolder = QStringLiteral("/srv/clients");
+            dialog->btnChangeClient->click();
+            QCOMPARE(dialog->lblClientFolder->text(), clientFolder);
+            dialog->close();
+        });
+        const Preferences result = PreferencesClick(nullptr, {true, false}, hooks);
+        QVERIFY(!result.showIconToolbar);
+        QVERIFY(result.showLabelToolbar);
+    }
+
+    void helpPages()
+    {
+        TestDialogs dialogs;
+        QTemporaryDir program;
+        TableofContentsClick(program.path());
+        TutorialClick(program.path());
+        QCOMPARE(dialogs.openedUrls.size(), 2);
+        // A developer build opens the pages of its source tree.
+        for (const QUrl &url : dialogs.openedUrls) {
+            QVERIFY2(url.isLocalFile() && QFileInfo::exists(url.toLocalFile()), qPrintable(url.toString()));
+        }
+        QVERIFY(dialogs.openedUrls[0].path().endsWith(QStringLiteral("/default.htm")));
+        QVERIFY(dialogs.openedUrls[1].path().endsWith(QStringLiteral("/tutorial/tutorial.htm")));
+
+        // An installed Help folder wins.
+        QVERIFY(QDir(program.path()).mkpath(QStringLiteral("Help")));
+        QFile page(program.path() + QStringLiteral("/Help/default.htm"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        QCOMPARE(HelpPageUrl(program.path(), QString::fromLatin1(HelpContentsPath)),
+                 QUrl::fromLocalFile(program.path() + QStringLiteral("/Help/default.htm")));
+        // A page not installed is read from the maker's help site.
+        QCOMPARE(HelpPageUrl(program.path(), QStringLiteral("/help/Brevane/tutorial/tutorial.htm")),
+                 QUrl(QString::fromLatin1(HelpSiteHost) + QStringLiteral("/help/Brevane/tutorial/tutorial.htm")));
+    }
+
+    void pdfResources_data()
+    {
+        QTest::addColumn<QString>("chosen"); // relative to the PDF folder; empty: cancelled
+        QTest::addColumn<bool>("opens");     // an application takes the file
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("opened") << "guide.pdf" << true << QString();
+        QTest::newRow("name typed without extension") << "guide" << true << QString();
+        QTest::newRow("cancelled") << QString() << true << QString();
+        QTest::newRow("no application") << "guide.pdf" << false
+                                        << "There is no application associated with the given filename extension.";
+        QTest::newRow("file missing") << "missing.pdf" << true << "The specified file was not found.";
+        QTest::newRow("folder missing") << "gone/missing.pdf" << true << "The specified path was not found.";
+    }
+    void pdfResources()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(bool, opens);
+        QFETCH(QString, warning);
+        QTemporaryDir pdf;
+        QFile guide(pdf.path() + QStringLiteral("/guide.PDF"));
+        QVERIFY(guide.open(QIODevice::WriteOnly));
+        guide.write("%PDF-1.4\n");
+        guide.close();
+        QFile::copy(guide.fileName(), pdf.path() + QStringLiteral("/guide.pdf"));
+
+        TestDialogs dialogs;
+        dialogs.openUrlResult = opens;
+        if (!chosen.isEmpty())
+            dialogs.fileAnswers << pdf.path() + QLatin1Char('/') + chosen;
+        PDFClick(nullptr, pdf.path());
+        QCOMPARE(dialogs.asked.value(0), QStringLiteral("Open IRS Publication Dialog"));
+        const bool shellCalled = !chosen.isEmpty() && !chosen.contains(QLatin1String("missing"));
+        QCOMPARE(dialogs.openedUrls.size(), shellCalled ? 1 : 0);
+        if (warning.isEmpty())
+            QCOMPARE(dialogs.asked.size(), 1);
+        else
+            QCOMPARE(dialogs.asked.value(1), QStringLiteral("Warning: ") + warning);
+    }
+
+    void shellFailureTexts()
+    {
+        QCOMPARE(ShellFailureText(ShellOpenStarted), QString());
+        QCOMPARE(ShellFailureText(26), QStringLiteral("A sharing violation occurred."));
+        QCOMPARE(ShellFailureText(32), QStringLiteral("The specified dynamic-link library was not found."));
+        QCOMPARE(ShellFailureText(4), QString());
+    }
+
+    void aboutBox()
+    {
+        QCOMPARE(AboutCaption(), QStringLiteral("About Brevane - Version 1.01"));
+        TfrmAboutDlg dialog;
+        QCOMPARE(dialog.windowTitle(), AboutCaption());
+        QCOMPARE(dialog.size(), QSize(500, 500));
+        QVERIFY(dialog.lblCredits->isHidden());
+        QCOMPARE(dialog.FadeIn->startValue().toDouble(), 0.0);
+        QCOMPARE(dialog.FadeIn->endValue().toDouble(), 1.0);
+        QCOMPARE(dialog.FadeIn->duration(), 3000);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.FadeIn->state(), QAbstractAnimation::Running);
+        QTest::mouseDClick(dialog.Image1, Qt::LeftButton);
+        QVERIFY(dialog.lblCredits->isVisible());
+    }
+};
+
+QTEST_MAIN(TestAuxDialogs)
+#include "tst_auxdialogs.moc"

@@ -1,0 +1,140 @@
+// The message dialog: caption, beep and texts by error number, its layout,
+// and one message at a time.
+
+#include "dialogs/TfrmErrorDlg.h"
+#include "dialogs/UserDialogs.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace brevane;
+
+class TestErrorDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void message_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("instruction");
+
+        QTest::newRow("33010 help, no beep")
+            << 33010 << QString() << "Help On This Item" << 0
+            << "3301-An error occurred when Brevane attempted to open the client file. " << QString();
+        QTest::newRow("11010 error, beep")
+            << 11010 << QString() << "Error Dialog" << 1
+            << "1101-You should save client files with the extension cl1. The extension of this file is being "
+               "changed to cl1. "
+            << QString();
+        QTest::newRow("1154 not catalogued, disk instruction")
+            << 1154 << QString() << "Error Dialog" << 1 << "Unidentified error -  115"
+            << "Possible disk access error. It may be necessary to reinstall Brevane. ";
+        QTest::newRow("29999 below the help range")
+            << 29999 << QString() << "Error Dialog" << 1 << "Unidentified error -  2999"
+            << "You must reduce the amount of text sent to the form referred to above. ";
+        QTest::newRow("37995 top of the help range")
+            << 37995 << QString() << "Help On This Item" << 0 << "Unidentified error -  3799"
+            << "An error occurred during a printing operation. Make sure your printer is ready. ";
+        QTest::newRow("21212 detail inside")
+            << 21212 << "12x"
+            << "Error Dialog" << 1 << "2121-Str2Int. An error occurred while Brevane was converting 12x to an integer. "
+            << "You can probably click OK and continue. If this error persists, restart Brevane. If this is a "
+               "date-related error, find the page and field and fix it. ";
+        QTest::newRow("11150 path after the text")
+            << 11150 << "/opt/brevane/PSF/page7.psf"
+            << "Error Dialog" << 1
+            << "1115-Unable to locate or read the PSF support file that is required for displaying forms. You may "
+               "need to reinstall. Make sure to leave Brevane in the Applications folder: /opt/brevane/PSF/page7.psf"
+            << QString();
+    }
+    void message()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, detail);
+        QFETCH(QString, caption);
+        QFETCH(int, beeps);
+        QFETCH(QString, text);
+        QFETCH(QString, instruction);
+        TestDialogs dialogs;
+        std::unique_ptr<TfrmErrorDlg> dialog(detail.isEmpty() ? TfrmErrorDlg::Create1(number)
+                                                              : TfrmErrorDlg::Create2(number, detail));
+        QCOMPARE(dialog->windowTitle(), caption);
+        QCOMPARE(dialogs.beeps, beeps);
+        QCOMPARE(dialog->MessageLbl->text(), text);
+        QCOMPARE(dialog->MessageLbl2->text(), instruction);
+        QCOMPARE(dialog->Tag(), number / 10);
+        QCOMPARE(dialog->AddedInstructCode, number % 10);
+        QCOMPARE(dialog->TheErrNo, number);
+        QCOMPARE(dialog->TheErrStr, detail);
+    }
+
+    void layout()
+    {
+        TestDialogs dialogs;
+        std::unique_ptr<TfrmErrorDlg> dialog(TfrmErrorDlg::Create1(11010));
+        QCOMPARE(dialog->size(), QSize(537, 336));
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QCOMPARE(dialog->MessageLbl->geometry(), QRect(16, 8, 505, 105));
+        QCOMPARE(dialog->MessageLbl2->geometry(), QRect(16, 128, 505, 105));
+        QCOMPARE(dialog->btnOk->geometry(), QRect(207, 285, 127, 30));
+        QCOMPARE(dialog->btnOk->text(), QStringLiteral("Ok"));
+        QVERIFY(dialog->btnOk->font().bold());
+        QCOMPARE(dialog->btnOk->font().pointSize(), 16);
+        QCOMPARE(dialog->MessageLbl->font().pointSize(), 16);
+        QCOMPARE(dialog->MessageLbl->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop);
+        // No minimize, maximize or close buttons.
+        QVERIFY(!(dialog->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
+    }
+
+    // ShowError through the installed sink: the dialog is modal; any message
+    // raised while it is open is dropped, not queued; afterwards the next shows.
+    void oneMessageAtATime()
+    {
+        TestDialogs dialogs;
+        ErrorDialogSink sink;
+        MessageSink *previous = InstallMessageSink(&sink);
+        int shown = 0;
+        QStringList texts;
+        std::function<void()> answer = [&] {
+            auto *dialog = qobject_cast<TfrmErrorDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(TfrmErrorDlg::Showing(), dialog);
+            ++shown;
+            texts << dialog->MessageLbl->text();
+            const int beepsBefore = dialogs.beeps;
+            if (shown == 1) {
+                ShowError(21212, QStringLiteral("nested"));
+                TfrmErrorDlg::ShowMessage(ComposeError(11010));
+                QCOMPARE(TfrmErrorDlg::Showing(), dialog);
+                QCOMPARE(dialogs.beeps, beepsBefore);
+            }
+            QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
+        };
+        QTimer::singleShot(0, this, answer);
+        ShowError(11010);
+        QCOMPARE(shown, 1);
+        QCOMPARE(TfrmErrorDlg::Showing(), nullptr);
+        QCOMPARE(dialogs.beeps, 1);
+
+        QTimer::singleShot(0, this, answer);
+        ShowError(33010);
+        QCOMPARE(shown, 2);
+        QCOMPARE(dialogs.beeps, 1);
+        QVERIFY(texts[0].startsWith(QStringLiteral("1101-")));
+        QVERIFY(texts[1].startsWith(QStringLiteral("3301-")));
+        InstallMessageSink(previous);
+    }
+};
+
+QTEST_MAIN(TestErrorDialog)
+#include "tst_errordialog.moc"
