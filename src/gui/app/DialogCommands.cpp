@@ -1,27 +1,58 @@
 #include "app/DialogCommands.h"
 
+#include "app/CalcCommands.h"
 #include "app/Navigation.h"
 #include "app/TfrmMain.h"
+#include "dialogs/HelpCommands.h"
+#include "dialogs/TfrmAboutDlg.h"
+#include "dialogs/TfrmPreferenceDlg.h"
+#include "dialogs/TfrmShrinkFont.h"
+#include "dialogs/TfrmWindowScale.h"
+#include "directory/TfrmDirectory.h"
+#include "store/PageCatalogue.h"
+
+#include <QScreen>
+#include <QTreeWidget>
 
 namespace brevane {
 
-// HOOK: the directory worksheet (TfrmDirectory) and the auxiliary dialogs
-// (TfrmWindowScale, TfrmShrinkFont, TfrmPreferenceDlg, TfrmAboutDlg, the help
-// and PDF commands) are wired here as they arrive.
-
 void TDialogCommands::DisplayDirectory(const TSender &)
 {
-    // HOOK: TfrmDirectory
+    DirectoryHooks hooks;
+    hooks.markModified = [this] { main_.Modified = true; };
+    hooks.completeCalc = [this] { main_.Calc().CompleteCalc(main_.Invisible(0)); };
+    hooks.programFolder = main_.folders.programFolder;
+    brevane::DisplayDirectory(&main_, main_.DSchedList, hooks);
 }
 
 void TDialogCommands::ZoomClick()
 {
-    // HOOK: TfrmWindowScale
+    const std::optional<double> zoom = brevane::ZoomClick(&main_, main_.settings.zoomFactor);
+    if (!zoom)
+        return;
+    main_.settings.zoomFactor = *zoom;
+    const ZoomGeometry geometry =
+        ZoomLayout(*zoom, main_.TreeView1->width(), int(main_.ZoomBaseWidth), main_.CurrentPage);
+    // The page is built again at the new scale.
+    if (main_.CurrentPage >= 0)
+        main_.Navigation().DisplayAPage(
+            main_.Invisible(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation))));
+    // The zoom height table gives the panel its height; a page drawn longer
+    // than the table knows keeps its own, so nothing of it is cut off.
+    main_.pnlMainForm->resize(main_.pnlMainForm->width(), qMax(main_.pnlMainForm->height(), geometry.panelHeight));
+    main_.resize(geometry.windowWidth, main_.height());
+    if (QScreen *screen = main_.screen())
+        main_.move(screen->availableGeometry().center() - main_.rect().center());
 }
 
 void TDialogCommands::ShrinkFontOnClick()
 {
-    // HOOK: TfrmShrinkFont
+    const std::optional<double> amount =
+        brevane::ShrinkFontOnClick(&main_, main_.settings.fontShrink, main_.folders.programFolder);
+    if (!amount)
+        return;
+    main_.settings.fontShrink = *amount;
+    main_.Navigation().DisplayAPage(main_.Invisible(0));
 }
 
 void TDialogCommands::GraphicsAdapterClick()
@@ -32,27 +63,35 @@ void TDialogCommands::GraphicsAdapterClick()
 
 void TDialogCommands::PreferencesClick()
 {
-    // HOOK: TfrmPreferenceDlg
+    PreferenceHooks hooks;
+    hooks.clientFolder = [this] { return main_.settings.clientFolder; };
+    hooks.tempFolder = [this] { return main_.folders.tempFolder; };
+    hooks.showIconToolbar = [this](bool on) { main_.pnlToolBar->setVisible(on); };
+    hooks.showLabelToolbar = [this](bool on) { main_.pnlCaptionButtonBar->setVisible(on); };
+    const Preferences result =
+        brevane::PreferencesClick(&main_, Preferences{main_.ShowIconToolbar, main_.ShowLabelToolbar}, hooks);
+    main_.ShowIconToolbar = result.showIconToolbar;
+    main_.ShowLabelToolbar = result.showLabelToolbar;
 }
 
 void TDialogCommands::TableofContentsClick()
 {
-    // HOOK: help pages
+    brevane::TableofContentsClick(main_.folders.programFolder);
 }
 
 void TDialogCommands::TutorialClick()
 {
-    // HOOK: help pages
+    brevane::TutorialClick(main_.folders.programFolder);
 }
 
 void TDialogCommands::PDFClick()
 {
-    // HOOK: PDF resources
+    brevane::PDFClick(&main_, main_.folders.Pdf());
 }
 
 void TDialogCommands::AboutBoxClick()
 {
-    // HOOK: TfrmAboutDlg
+    brevane::AboutBoxClick(&main_);
 }
 
 } // namespace brevane

@@ -69,6 +69,12 @@ TSender TfrmMain::Invisible(int tag)
     return TSender::Menu(tag, mnuInvisible);
 }
 
+void TfrmMain::SetClientFolder(const QString &folder)
+{
+    settings.clientFolder = folder;
+    folders.clientFolder = folder;
+}
+
 void TfrmMain::UpdateCaption()
 {
     setWindowTitle(QFileInfo(QString(ClientFileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName());
@@ -155,6 +161,7 @@ void TfrmMain::FormCreate()
     // A settings folder that cannot be made leaves this run with the
     // defaults; the program works without the file.
     ReadSettings(folders.settingsFolder, settings);
+    folders.clientFolder = settings.clientFolder;
 
     CurrentPage = -1;
     CurrentContinuation = -1;

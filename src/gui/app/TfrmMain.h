@@ -88,6 +88,8 @@ public:
     double ZoomBaseWidth = 0;
 
     double ZoomFactor() const { return settings.zoomFactor; }
+    // The client file folder (kept in the settings and in the folders alike).
+    void SetClientFolder(const QString &folder);
     double FontShrink() const { return settings.fontShrink; }
 
     // ---- handlers of the window

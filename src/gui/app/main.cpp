@@ -1,4 +1,5 @@
 #include "app/TfrmMain.h"
+#include "dialogs/TfrmErrorDlg.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -9,8 +10,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Brevane"));
     QApplication::setOrganizationName(QStringLiteral("Tarnwick Hollow Software"));
     QLocale::setDefault(QLocale::system());
-    // HOOK: the message dialog (TfrmErrorDlg) becomes the message sink here.
+    // Every numbered message of the run is shown in the message dialog.
+    brevane::ErrorDialogSink messages;
+    brevane::InstallMessageSink(&messages);
     brevane::TfrmMain window;
+    messages.SetParent(&window);
     window.show();
-    return app.exec();
+    const int result = app.exec();
+    brevane::InstallMessageSink(nullptr);
+    return result;
 }

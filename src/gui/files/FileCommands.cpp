@@ -191,7 +191,7 @@ void TFileCommands::OpenClick(const TSender &sender)
         return;
     }
     if (unset)
-        main_.settings.clientFolder = QFileInfo(path).absolutePath();
+        main_.SetClientFolder(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     if (!MoveToTopOfRecent(path)) {
         main_.settings.recentFiles.prepend(path);
         RebuildRecentMenu();
@@ -303,7 +303,7 @@ bool TFileCommands::SaveAsClick()
     if (!writeClient(name))
         return false;
     if (unset)
-        main_.settings.clientFolder = QFileInfo(name).absolutePath();
+        main_.SetClientFolder(QDir::toNativeSeparators(QFileInfo(name).absolutePath()));
     if (!MoveToTopOfRecent(name)) {
         main_.settings.recentFiles.prepend(name);
         RebuildRecentMenu();
@@ -365,7 +365,7 @@ void TFileCommands::DefaultFileLocation(int tag)
         const QString folder = UserDialogs::Current().FolderName(&main_, QStringLiteral("Select client file folder"),
                                                                  main_.settings.clientFolder);
         if (!folder.isEmpty())
-            main_.settings.clientFolder = QDir::toNativeSeparators(folder);
+            main_.SetClientFolder(QDir::toNativeSeparators(folder));
     } else {
         const QString folder = UserDialogs::Current().FolderName(&main_, QStringLiteral("Select temporary file folder"),
                                                                  main_.folders.tempFolder);
