@@ -29,6 +29,7 @@ TfrmPreferenceDlg::TfrmPreferenceDlg(const Preferences &preferences, PreferenceH
         grid->addWidget(path, row, 1);
         change = new QPushButton(QStringLiteral("Change"), locations);
         change->setProperty("Tag", row);
+        change->setAutoDefault(false);
         grid->addWidget(change, row, 2);
         connect(change, &QPushButton::clicked, this, [this, row] { SelectClientFileDirectoryClick(row); });
     };

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -241,87 +240,113 @@ QWidget *TfrmDirectory::BuildPanel()
         return edt;
     };
 
-    // Corporation roles.
+    auto tight = [](QLayout *layout) {
+        layout->setContentsMargins(8, 2, 8, 4);
+        layout->setSpacing(2);
+    };
+
+    // The roles, one group above the other on the left.
     QGroupBox *corporation = box(QStringLiteral("gbxCorporation"), QStringLiteral("Corporation"));
-    auto *corporationLayout = new QVBoxLayout(corporation);
+    auto *corporationLayout = new QGridLayout(corporation);
+    tight(corporationLayout);
     cbxDirector = check(corporation, QStringLiteral("cbxDirector"), QStringLiteral("Director (D)"));
     cbxOfficer = check(corporation, QStringLiteral("cbxOfficer"), QStringLiteral("Officer (O)"));
     cbxShareholder = check(corporation, QStringLiteral("cbxShareholder"), QStringLiteral("Shareholder (S)"));
     cbxIncorporator = check(corporation, QStringLiteral("cbxIncorporator"), QStringLiteral("Incorporator (C)"));
-    for (QCheckBox *cbx : {cbxDirector, cbxOfficer, cbxShareholder, cbxIncorporator})
-        corporationLayout->addWidget(cbx);
-    corporationLayout->addStretch();
+    corporationLayout->addWidget(cbxDirector, 0, 0);
+    corporationLayout->addWidget(cbxOfficer, 0, 1);
+    corporationLayout->addWidget(cbxShareholder, 1, 0);
+    corporationLayout->addWidget(cbxIncorporator, 1, 1);
+
+    QGroupBox *llc = box(QStringLiteral("gbxLLC"), QStringLiteral(" LLC "));
+    auto *llcLayout = new QHBoxLayout(llc);
+    tight(llcLayout);
+    cbxMember = check(llc, QStringLiteral("cbxMember"), QStringLiteral("Member (M)"));
+    cbxManager = check(llc, QStringLiteral("cbxManager"), QStringLiteral("Manager (G)"));
+    llcLayout->addWidget(cbxMember);
+    llcLayout->addWidget(cbxManager);
+
+    QGroupBox *misc = box(QStringLiteral("gbxMiscellaneous"), QStringLiteral(" Miscellaneous "));
+    auto *miscLayout = new QGridLayout(misc);
+    tight(miscLayout);
+    cbxIndividual = check(misc, QStringLiteral("cbxIndividual"), QStringLiteral("Individual (I)"));
+    cbxBusiness = check(misc, QStringLiteral("cbxBusiness"), QStringLiteral("Business (B)"));
+    cbxAuthorizedRep = check(misc, QStringLiteral("cbxAuthorizedRep"), QStringLiteral("Authorized Representative (R)"));
+    miscLayout->addWidget(cbxIndividual, 0, 0);
+    miscLayout->addWidget(cbxBusiness, 0, 1);
+    miscLayout->addWidget(cbxAuthorizedRep, 1, 0, 1, 2);
+
+    auto *roles = new QVBoxLayout;
+    roles->setSpacing(2);
+    roles->addWidget(corporation);
+    roles->addWidget(llc);
+    roles->addWidget(misc);
+    roles->addStretch();
 
     // Name and address.
     QGroupBox *address = box(QStringLiteral("gbxNameAddress"), QStringLiteral("Name && Address"));
-    auto *addressLayout = new QFormLayout(address);
+    auto *addressLayout = new QGridLayout(address);
+    tight(addressLayout);
     edtName = edit(address, QStringLiteral("edtName"));
     edtAddress = edit(address, QStringLiteral("edtAddress"));
     edtCity = edit(address, QStringLiteral("edtCity"));
     edtState = edit(address, QStringLiteral("edtState"));
     edtZIP = edit(address, QStringLiteral("edtZIP"));
     edtByName = edit(address, QStringLiteral("edtByName"));
-    addressLayout->addRow(QStringLiteral("Name"), edtName);
-    addressLayout->addRow(QStringLiteral("Street Address"), edtAddress);
-    auto *cityRow = new QHBoxLayout;
-    cityRow->addWidget(edtCity, 3);
-    cityRow->addWidget(new QLabel(QStringLiteral("State"), address));
-    cityRow->addWidget(edtState, 1);
-    cityRow->addWidget(new QLabel(QStringLiteral("ZIP Code"), address));
-    cityRow->addWidget(edtZIP, 2);
-    addressLayout->addRow(QStringLiteral("City"), cityRow);
+    edtState->setMaximumWidth(50);
+    edtZIP->setMaximumWidth(90);
+    addressLayout->addWidget(new QLabel(QStringLiteral("Name"), address), 0, 0);
+    addressLayout->addWidget(edtName, 0, 1, 1, 5);
+    addressLayout->addWidget(new QLabel(QStringLiteral("Street Address"), address), 1, 0);
+    addressLayout->addWidget(edtAddress, 1, 1, 1, 5);
+    addressLayout->addWidget(new QLabel(QStringLiteral("City"), address), 2, 0);
+    addressLayout->addWidget(edtCity, 2, 1);
+    addressLayout->addWidget(new QLabel(QStringLiteral("State"), address), 2, 2);
+    addressLayout->addWidget(edtState, 2, 3);
+    addressLayout->addWidget(new QLabel(QStringLiteral("ZIP Code"), address), 2, 4);
+    addressLayout->addWidget(edtZIP, 2, 5);
     lblByName = new QLabel(QStringLiteral("\"By\" Name"), address);
     lblByName->setObjectName(QStringLiteral("lblByName"));
-    addressLayout->addRow(lblByName, edtByName);
-
-    // LLC roles and miscellaneous marks.
-    QGroupBox *llc = box(QStringLiteral("gbxLLC"), QStringLiteral(" LLC "));
-    auto *llcLayout = new QVBoxLayout(llc);
-    cbxMember = check(llc, QStringLiteral("cbxMember"), QStringLiteral("Member (M)"));
-    cbxManager = check(llc, QStringLiteral("cbxManager"), QStringLiteral("Manager (G)"));
-    llcLayout->addWidget(cbxMember);
-    llcLayout->addWidget(cbxManager);
-    QGroupBox *misc = box(QStringLiteral("gbxMiscellaneous"), QStringLiteral(" Miscellaneous "));
-    auto *miscLayout = new QVBoxLayout(misc);
-    cbxIndividual = check(misc, QStringLiteral("cbxIndividual"), QStringLiteral("Individual (I)"));
-    cbxBusiness = check(misc, QStringLiteral("cbxBusiness"), QStringLiteral("Business (B)"));
-    cbxAuthorizedRep = check(misc, QStringLiteral("cbxAuthorizedRep"), QStringLiteral("Authorized Representative (R)"));
-    miscLayout->addWidget(cbxIndividual);
-    miscLayout->addWidget(cbxBusiness);
-    miscLayout->addWidget(cbxAuthorizedRep);
-    auto *roles = new QVBoxLayout;
-    roles->addWidget(llc);
-    roles->addWidget(misc);
+    addressLayout->addWidget(lblByName, 3, 0);
+    addressLayout->addWidget(edtByName, 3, 1, 1, 5);
+    addressLayout->setColumnStretch(1, 1);
+    // The "By" Name row keeps its place while hidden.
+    addressLayout->setRowMinimumHeight(3, edtByName->sizeHint().height());
 
     // LLC members' contributions and corporation shareholders' subscriptions.
     QGroupBox *members = box(QStringLiteral("gbxLLCMembers"), QStringLiteral("LLC Members"));
-    auto *membersLayout = new QFormLayout(members);
+    auto *membersLayout = new QGridLayout(members);
+    tight(membersLayout);
     cbxCash = check(members, QStringLiteral("cbxCash"), QStringLiteral("Cash"));
     cbxNonCash = check(members, QStringLiteral("cbxNonCash"), QStringLiteral("NonCash"));
-    auto *cashRow = new QHBoxLayout;
-    cashRow->addWidget(cbxCash);
-    cashRow->addWidget(cbxNonCash);
-    membersLayout->addRow(cashRow);
     edtContribution = edit(members, QStringLiteral("edtContribution"));
     edtInterest = edit(members, QStringLiteral("edtInterest"));
-    membersLayout->addRow(QStringLiteral("Contribution"), edtContribution);
-    membersLayout->addRow(QStringLiteral("Interest (%)"), edtInterest);
+    membersLayout->addWidget(cbxCash, 0, 0);
+    membersLayout->addWidget(cbxNonCash, 0, 1);
+    membersLayout->addWidget(new QLabel(QStringLiteral("Contribution"), members), 1, 0);
+    membersLayout->addWidget(edtContribution, 1, 1);
+    membersLayout->addWidget(new QLabel(QStringLiteral("Interest (%)"), members), 2, 0);
+    membersLayout->addWidget(edtInterest, 2, 1);
     QGroupBox *shareholders = box(QStringLiteral("gbxShareholders"), QStringLiteral("Corporation Shareholders"));
-    auto *shareholdersLayout = new QFormLayout(shareholders);
+    auto *shareholdersLayout = new QGridLayout(shareholders);
+    tight(shareholdersLayout);
     edtNoOfShares = edit(shareholders, QStringLiteral("edtNoOfShares"));
     edtClassOfShares = edit(shareholders, QStringLiteral("edtClassOfShares"));
-    shareholdersLayout->addRow(QStringLiteral("Number of Shares Subscribed"), edtNoOfShares);
-    shareholdersLayout->addRow(QStringLiteral("Class Of Shares"), edtClassOfShares);
-    auto *money = new QVBoxLayout;
-    money->addWidget(members);
-    money->addWidget(shareholders);
+    shareholdersLayout->addWidget(new QLabel(QStringLiteral("Number of Shares Subscribed"), shareholders), 0, 0);
+    shareholdersLayout->addWidget(edtNoOfShares, 1, 0);
+    shareholdersLayout->addWidget(new QLabel(QStringLiteral("Class Of Shares"), shareholders), 2, 0);
+    shareholdersLayout->addWidget(edtClassOfShares, 3, 0);
 
-    grid->addWidget(corporation, 0, 0);
-    grid->addWidget(address, 0, 1);
-    grid->addLayout(roles, 0, 2);
-    grid->addLayout(money, 0, 3);
-    grid->setColumnStretch(1, 3);
-    grid->setColumnStretch(3, 2);
+    auto *entries = new QGridLayout;
+    entries->setSpacing(2);
+    entries->addWidget(address, 0, 0, 1, 2);
+    entries->addWidget(members, 1, 0);
+    entries->addWidget(shareholders, 1, 1);
+    entries->setRowStretch(2, 1);
+
+    grid->addLayout(roles, 0, 0);
+    grid->addLayout(entries, 0, 1);
+    grid->setColumnStretch(1, 1);
 
     // Every control of the panel: a user change marks the client modified,
     // leaving the control saves the row.
