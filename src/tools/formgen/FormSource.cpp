@@ -1,0 +1,686 @@
+#include "FormSource.h"
+
+#include "store/Answers.h"
+#include "store/PageCatalogue.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace formgen {
+
+namespace {
+
+// Attributes of one occurrence of an answer, before the page's defaults fill
+// the gaps.
+struct Occurrence
+{
+    std::optional<Mode> mode;
+    std::optional<Kind> kind;
+    int width = 0;
+    int lines = 0;
+    QString help;
+    bool asLabel = false;
+};
+
+struct Parser
+{
+    QString path;
+    FormPage &page;
+    QStringList *errors;
+    int lineNo = 0;
+    bool failed = false;
+    // Explicit attributes gathered over every occurrence of an answer.
+    QMap<int, Occurrence> declared;
+
+    void fail(const QString &message, int line = -1)
+    {
+        failed = true;
+        if (errors)
+            errors->append(QStringLiteral("%1:%2: %3").arg(path).arg(line < 0 ? lineNo : line).arg(message));
+    }
+
+    // "1in", "0.5in", "72pt", "1440" (twips).
+    std::optional<int> twips(const QString &text)
+    {
+        static const QRegularExpression re(QStringLiteral("^(\\d+(?:\\.\\d+)?)(in|pt|tw)?$"));
+        const QRegularExpressionMatch m = re.match(text);
+        if (!m.hasMatch())
+            return std::nullopt;
+        const double value = m.captured(1).toDouble();
+        const QString unit = m.captured(2);
+        if (unit == QLatin1String("in"))
+            return int(value * 1440 + 0.5);
+        if (unit == QLatin1String("pt"))
+            return int(value * 20 + 0.5);
+        return int(value + 0.5);
+    }
+
+    static std::optional<Mode> modeOf(const QString &word)
+    {
+        if (word == QLatin1String("in") || word == QLatin1String("input"))
+            return Mode::Input;
+        if (word == QLatin1String("g") || word == QLatin1String("guarded"))
+            return Mode::Guarded;
+        if (word == QLatin1String("a") || word == QLatin1String("always"))
+            return Mode::Always;
+        return std::nullopt;
+    }
+
+    static std::optional<Kind> kindOf(const QString &word)
+    {
+        static const QMap<QString, Kind> kinds = {
+            {QStringLiteral("text"), Kind::Text},   {QStringLiteral("money"), Kind::Money},
+            {QStringLiteral("pct"), Kind::Percent}, {QStringLiteral("whole"), Kind::Whole},
+            {QStringLiteral("short"), Kind::Short}, {QStringLiteral("date"), Kind::Date},
+            {QStringLiteral("memo"), Kind::Memo},   {QStringLiteral("check"), Kind::Check},
+            {QStringLiteral("est"), Kind::Estimate}};
+        const auto it = kinds.find(word);
+        if (it == kinds.end())
+            return std::nullopt;
+        return *it;
+    }
+
+    bool directive(const QString &text, QList<int> &repeat)
+    {
+        const QStringList words = text.mid(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QString name = words.value(0);
+        const QStringList args = words.mid(1);
+        auto number = [&](const QString &word, int &out) {
+            bool ok = false;
+            out = word.toInt(&ok);
+            if (!ok)
+                fail(QStringLiteral("'%1' is not a whole number").arg(word));
+            return ok;
+        };
+        if (name == QLatin1String("page")) {
+            if (args.size() != 1 || !number(args[0], page.number))
+                return false;
+            if (!brevane::IsValidPage(page.number)) {
+                fail(QStringLiteral("page %1 is outside 0..99").arg(page.number));
+                return false;
+            }
+            return true;
+        }
+        if (page.number < 0) {
+            fail(QStringLiteral("the source must start with .page"));
+            return false;
+        }
+        if (name == QLatin1String("focus")) {
+            page.hasFocus = args.size() == 1 && number(args[0], page.focus);
+            if (args.size() != 1)
+                fail(QStringLiteral(".focus takes one Tag"));
+            return page.hasFocus;
+        }
+        if (name == QLatin1String("margins")) {
+            if (args.size() != 1 && args.size() != 4) {
+                fail(QStringLiteral(".margins takes one value or four (left right top bottom)"));
+                return false;
+            }
+            for (int i = 0; i < 4; ++i) {
+                const std::optional<int> v = twips(args[args.size() == 1 ? 0 : i]);
+                if (!v || *v > 4320) {
+                    fail(QStringLiteral("bad margin '%1'").arg(args[args.size() == 1 ? 0 : i]));
+                    return false;
+                }
+                page.margins[i] = *v;
+            }
+            return true;
+        }
+        if (name == QLatin1String("font")) {
+            if (args.size() != 1 || !number(args[0], page.fontSize) || page.fontSize < 6 || page.fontSize > 36) {
+                fail(QStringLiteral(".font takes a size in points, 6 to 36"));
+                return false;
+            }
+            return true;
+        }
+        if (name == QLatin1String("tabs")) {
+            page.tabs.clear();
+            for (const QString &arg : args) {
+                const std::optional<int> v = twips(arg);
+                if (!v || (!page.tabs.isEmpty() && *v <= page.tabs.last())) {
+                    fail(QStringLiteral("bad tab stop '%1' (stops rise from left to right)").arg(arg));
+                    return false;
+                }
+                page.tabs.append(*v);
+            }
+            return true;
+        }
+        if (name == QLatin1String("screen") || name == QLatin1String("print")) {
+            if (args.size() != 1 || (args[0] != QLatin1String("yes") && args[0] != QLatin1String("no"))) {
+                fail(QStringLiteral(".%1 takes yes or no").arg(name));
+                return false;
+            }
+            (name == QLatin1String("screen") ? page.screen : page.print) = args[0] == QLatin1String("yes");
+            return true;
+        }
+        if (name == QLatin1String("default")) {
+            for (const QString &arg : args) {
+                if (const auto m = modeOf(arg))
+                    page.defaultMode = *m;
+                else if (const auto k = kindOf(arg))
+                    page.defaultKind = *k;
+                else {
+                    fail(QStringLiteral("'%1' is neither a mode nor a kind").arg(arg));
+                    return false;
+                }
+            }
+            return true;
+        }
+        if (name == QLatin1String("inputstyle")) {
+            page.inputStyle = args.value(0);
+            return true;
+        }
+        if (name == QLatin1String("space")) {
+            Block b;
+            b.type = Block::Space;
+            b.line = lineNo;
+            if (!args.isEmpty() && (!number(args[0], b.spaceLines) || b.spaceLines < 1 || b.spaceLines > 20))
+                return false;
+            page.blocks.append(b);
+            return true;
+        }
+        if (name == QLatin1String("repeat")) {
+            int count = 0, step = 0;
+            if (args.size() != 2 || !number(args[0], count) || !number(args[1], step) || count < 1 || step < 1) {
+                fail(QStringLiteral(".repeat takes a count and a step, both at least 1"));
+                return false;
+            }
+            repeat = {count, step};
+            return true;
+        }
+        fail(QStringLiteral("unknown directive .%1").arg(name));
+        return false;
+    }
+
+    // Options in brackets at the start of a line: "[center, print]".
+    bool options(QString &text, Block &b)
+    {
+        if (!text.startsWith(QLatin1Char('[')))
+            return true;
+        const qsizetype end = text.indexOf(QLatin1Char(']'));
+        if (end < 0) {
+            fail(QStringLiteral("unclosed option list"));
+            return false;
+        }
+        const QString list = text.mid(1, end - 1);
+        text = text.mid(end + 1).trimmed();
+        for (QString word : list.split(QRegularExpression(QStringLiteral("[ ,]+")), Qt::SkipEmptyParts)) {
+            if (word == QLatin1String("center"))
+                b.align = Block::Center;
+            else if (word == QLatin1String("right"))
+                b.align = Block::Right;
+            else if (word == QLatin1String("screen"))
+                b.inPrint = false;
+            else if (word == QLatin1String("print"))
+                b.onScreen = false;
+            else if (word == QLatin1String("bold"))
+                b.bold = true;
+            else if (word == QLatin1String("small"))
+                b.small = true;
+            else if (word == QLatin1String("row"))
+                b.row = true;
+            else {
+                fail(QStringLiteral("unknown option '%1'").arg(word));
+                return false;
+            }
+        }
+        if (!b.onScreen && !b.inPrint) {
+            fail(QStringLiteral("a line cannot be for neither screen nor print"));
+            return false;
+        }
+        return true;
+    }
+
+    // The block marker at the start of a line ("=", "==", "===", "-", ">"):
+    // sets the block's type; true when the line continues a paragraph.
+    static bool marker(QString &rest, Block &b)
+    {
+        bool joins = false;
+        if (rest.startsWith(QLatin1String("==="))) {
+            b.type = Block::Heading;
+            rest = rest.mid(3);
+        } else if (rest.startsWith(QLatin1String("=="))) {
+            b.type = Block::Subtitle;
+            rest = rest.mid(2);
+        } else if (rest.startsWith(QLatin1Char('='))) {
+            b.type = Block::Title;
+            rest = rest.mid(1);
+        } else if (rest.startsWith(QLatin1String("- ")) || rest == QLatin1String("-")) {
+            b.type = Block::Item;
+            rest = rest.mid(1);
+        } else if (rest.startsWith(QLatin1Char('>'))) {
+            b.type = Block::Paragraph;
+            b.indent = true;
+            rest = rest.mid(1);
+            joins = true;
+        } else {
+            b.type = Block::Paragraph;
+            joins = true;
+        }
+        rest = rest.trimmed();
+        if (b.type == Block::Title || b.type == Block::Subtitle)
+            b.align = Block::Center;
+        if (b.row)
+            joins = false;
+        return joins;
+    }
+
+    // The attributes inside "{...}".
+    bool field(const QString &inside, Piece &piece, Occurrence &occ)
+    {
+        // Split into words, keeping a quoted help text whole.
+        QStringList words;
+        QString help;
+        bool hasHelp = false;
+        QString current;
+        for (qsizetype i = 0; i < inside.size(); ++i) {
+            const QChar c = inside[i];
+            if (c == QLatin1Char('"')) {
+                if (hasHelp) {
+                    fail(QStringLiteral("only one help text per answer"));
+                    return false;
+                }
+                qsizetype j = i + 1;
+                while (j < inside.size() && inside[j] != QLatin1Char('"')) {
+                    if (inside[j] == QLatin1Char('\\') && j + 1 < inside.size())
+                        ++j;
+                    help += inside[j++];
+                }
+                if (j >= inside.size()) {
+                    fail(QStringLiteral("unclosed help text"));
+                    return false;
+                }
+                hasHelp = true;
+                i = j;
+            } else if (c == QLatin1Char(' ')) {
+                if (!current.isEmpty())
+                    words << current;
+                current.clear();
+            } else {
+                current += c;
+            }
+        }
+        if (!current.isEmpty())
+            words << current;
+        if (words.isEmpty()) {
+            fail(QStringLiteral("empty field"));
+            return false;
+        }
+        if (words[0] == QLatin1String("?")) {
+            if (!hasHelp || words.size() != 1) {
+                fail(QStringLiteral("a help button is written {? \"text\"}"));
+                return false;
+            }
+            piece.type = Piece::Help;
+            piece.text = help;
+            return true;
+        }
+        bool ok = false;
+        piece.type = Piece::Answer;
+        piece.answer = words[0].toInt(&ok);
+        if (!ok || piece.answer < 0) {
+            fail(QStringLiteral("'%1' is not an answer number").arg(words[0]));
+            return false;
+        }
+        occ.help = help;
+        for (const QString &w : words.mid(1)) {
+            static const QRegularExpression size(QStringLiteral("^([wh])(\\d+)$"));
+            const QRegularExpressionMatch m = size.match(w);
+            if (const auto mode = modeOf(w)) {
+                occ.mode = mode;
+            } else if (const auto kind = kindOf(w)) {
+                occ.kind = kind;
+            } else if (w == QLatin1String("lbl")) {
+                occ.asLabel = true;
+            } else if (m.hasMatch()) {
+                (m.captured(1) == QLatin1String("w") ? occ.width : occ.lines) = m.captured(2).toInt();
+            } else {
+                fail(QStringLiteral("unknown field attribute '%1'").arg(w));
+                return false;
+            }
+        }
+        piece.asLabel = occ.asLabel;
+        return true;
+    }
+
+    bool declare(int answer, const Occurrence &occ)
+    {
+        if (answer >= brevane::TAnswer::AnswerCount(page.number)) {
+            fail(QStringLiteral("answer %1 is beyond page %2's answers (0..%3)")
+                     .arg(answer)
+                     .arg(page.number)
+                     .arg(brevane::TAnswer::AnswerCount(page.number) - 1));
+            return false;
+        }
+        Occurrence &d = declared[answer];
+        if (!page.fields.contains(answer)) {
+            Field f;
+            f.answer = answer;
+            f.line = lineNo;
+            page.fields.insert(answer, f);
+        }
+        auto conflict = [&](const char *what) {
+            fail(QStringLiteral("answer %1: %2 differs from an earlier occurrence")
+                     .arg(answer)
+                     .arg(QLatin1String(what)));
+            return false;
+        };
+        if (occ.mode) {
+            if (d.mode && *d.mode != *occ.mode)
+                return conflict("mode");
+            d.mode = occ.mode;
+        }
+        if (occ.kind) {
+            if (d.kind && *d.kind != *occ.kind)
+                return conflict("kind");
+            d.kind = occ.kind;
+        }
+        if (occ.width) {
+            if (d.width && d.width != occ.width)
+                return conflict("width");
+            d.width = occ.width;
+        }
+        if (occ.lines) {
+            if (d.lines && d.lines != occ.lines)
+                return conflict("height");
+            d.lines = occ.lines;
+        }
+        if (!occ.help.isEmpty()) {
+            if (!d.help.isEmpty())
+                return conflict("help text");
+            d.help = occ.help;
+        }
+        return true;
+    }
+
+    // The wording of a line into pieces; `shift` is added to every answer
+    // number (repeated lines), `withHelp` keeps the help texts.
+    bool pieces(const QString &text, QList<Piece> &out, int shift, bool withHelp)
+    {
+        QString words;
+        auto flush = [&] {
+            if (!words.isEmpty()) {
+                Piece p;
+                p.type = Piece::Words;
+                p.text = words;
+                out.append(p);
+                words.clear();
+            }
+        };
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (c == QLatin1Char('|')) {
+                flush();
+                Piece p;
+                p.type = Piece::Tab;
+                out.append(p);
+            } else if (c == QLatin1Char('{')) {
+                qsizetype j = i + 1;
+                bool quoted = false;
+                while (j < text.size() && (quoted || text[j] != QLatin1Char('}'))) {
+                    if (text[j] == QLatin1Char('"'))
+                        quoted = !quoted;
+                    else if (quoted && text[j] == QLatin1Char('\\'))
+                        ++j;
+                    ++j;
+                }
+                if (j >= text.size()) {
+                    fail(QStringLiteral("unclosed {"));
+                    return false;
+                }
+                flush();
+                Piece p;
+                Occurrence occ;
+                if (!field(text.mid(i + 1, j - i - 1), p, occ))
+                    return false;
+                if (p.type == Piece::Answer) {
+                    p.answer += shift;
+                    if (!withHelp)
+                        occ.help.clear();
+                    if (!declare(p.answer, occ))
+                        return false;
+                }
+                out.append(p);
+                i = j;
+            } else if (c == QLatin1Char('}')) {
+                fail(QStringLiteral("} without {"));
+                return false;
+            } else if (c == QLatin1Char('~')) {
+                words += QChar(0xA0); // a blank that never breaks the line
+            } else {
+                words += c;
+            }
+        }
+        flush();
+        return true;
+    }
+
+    bool run(const QString &text)
+    {
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        QList<int> repeat;
+        Block *open = nullptr; // the paragraph that a following plain line joins
+        QString openText;      // its wording so far
+        auto close = [&]() -> bool {
+            if (!open)
+                return true;
+            const int saved = lineNo;
+            lineNo = open->line;
+            const bool ok = pieces(openText, open->pieces, 0, true);
+            lineNo = saved;
+            open = nullptr;
+            openText.clear();
+            return ok;
+        };
+        for (int i = 0; i < lines.size(); ++i) {
+            lineNo = i + 1;
+            QString line = lines[i];
+            while (!line.isEmpty() && line.back().isSpace())
+                line.chop(1);
+            const QString trimmed = line.trimmed();
+            if (trimmed.startsWith(QLatin1Char('#')))
+                continue;
+            if (trimmed.isEmpty()) {
+                if (!close())
+                    return false;
+                continue;
+            }
+            if (trimmed.startsWith(QLatin1Char('.')) && trimmed.size() > 1 && trimmed[1].isLetter()) {
+                if (!close() || !directive(trimmed, repeat))
+                    return false;
+                continue;
+            }
+            if (page.number < 0) {
+                fail(QStringLiteral("the source must start with .page"));
+                return false;
+            }
+            Block b;
+            b.line = lineNo;
+            QString rest = trimmed;
+            if (!options(rest, b))
+                return false;
+            const bool joins = marker(rest, b);
+            if (!repeat.isEmpty()) {
+                // The group: this line and the lines after it up to the next
+                // blank line, each a block of its own, repeated as a whole.
+                if (!close())
+                    return false;
+                QList<QPair<Block, QString>> group{{b, rest}};
+                QList<int> lineNos{lineNo};
+                while (i + 1 < lines.size() && !lines[i + 1].trimmed().isEmpty()) {
+                    lineNo = ++i + 1;
+                    const QString next = lines[i].trimmed();
+                    if (next.startsWith(QLatin1Char('#')))
+                        continue;
+                    Block nb;
+                    nb.line = lineNo;
+                    QString nrest = next;
+                    if (!options(nrest, nb))
+                        return false;
+                    marker(nrest, nb);
+                    group.append({nb, nrest});
+                    lineNos.append(lineNo);
+                }
+                for (int k = 0; k < repeat[0]; ++k) {
+                    for (int g = 0; g < group.size(); ++g) {
+                        lineNo = lineNos[g];
+                        Block copy = group[g].first;
+                        if (!pieces(group[g].second, copy.pieces, k * repeat[1], k == 0))
+                            return false;
+                        page.blocks.append(copy);
+                    }
+                }
+                repeat.clear();
+                continue;
+            }
+            // A line without options continues the open paragraph of its
+            // kind, whose options it shares; a line with options opens one.
+            if (joins && open && open->indent == b.indent && trimmed.front() != QLatin1Char('[')) {
+                openText += QLatin1Char(' ') + rest;
+                continue;
+            }
+            if (!close())
+                return false;
+            page.blocks.append(b);
+            if (joins) {
+                open = &page.blocks.last();
+                openText = rest;
+            } else if (!pieces(rest, page.blocks.last().pieces, 0, true)) {
+                return false;
+            }
+        }
+        if (!close())
+            return false;
+        if (!repeat.isEmpty()) {
+            fail(QStringLiteral(".repeat at the end of the source repeats nothing"));
+            return false;
+        }
+        if (page.number < 0) {
+            fail(QStringLiteral("no .page line"), 1);
+            return false;
+        }
+        return finish();
+    }
+
+    // Fills the defaults, checks what one source cannot say twice.
+    bool finish()
+    {
+        for (auto it = page.fields.begin(); it != page.fields.end(); ++it) {
+            Field &f = *it;
+            const Occurrence &d = declared[f.answer];
+            f.mode = d.mode.value_or(page.defaultMode);
+            f.kind = d.kind.value_or(page.defaultKind);
+            f.width = d.width;
+            f.lines = d.lines;
+            f.help = d.help;
+        }
+        if (!page.screen)
+            return !failed;
+        // Each answer is a control once on the screen; further occurrences
+        // show it as text. An answer the user types or may override must
+        // have its control.
+        QMap<int, bool> hasControl;
+        for (Block &b : page.blocks) {
+            if (!b.onScreen)
+                continue;
+            for (Piece &p : b.pieces) {
+                if (p.type != Piece::Answer)
+                    continue;
+                if (!p.asLabel && !hasControl.value(p.answer))
+                    hasControl[p.answer] = true;
+                else
+                    p.asLabel = true;
+            }
+        }
+        for (const Field &f : std::as_const(page.fields)) {
+            bool shown = false;
+            for (const Block &b : std::as_const(page.blocks))
+                for (const Piece &p : b.pieces)
+                    shown = shown || (b.onScreen && p.type == Piece::Answer && p.answer == f.answer);
+            if (shown && f.mode != Mode::Always && !hasControl.value(f.answer))
+                fail(QStringLiteral("answer %1 is %2 but never shown as a field").arg(f.answer).arg(ModeName(f.mode)),
+                     f.line);
+            if ((f.kind == Kind::Check || f.kind == Kind::Estimate) && f.width)
+                fail(QStringLiteral("answer %1: a check box has no width").arg(f.answer), f.line);
+        }
+        return !failed;
+    }
+};
+
+} // namespace
+
+int EditKind(Kind kind)
+{
+    switch (kind) {
+    case Kind::Money:
+        return 2;
+    case Kind::Percent:
+        return 3;
+    case Kind::Whole:
+        return 4;
+    case Kind::Short:
+        return 5;
+    default:
+        return 1;
+    }
+}
+
+QChar KindMark(Kind kind)
+{
+    switch (kind) {
+    case Kind::Money:
+        return QLatin1Char('$');
+    case Kind::Percent:
+        return QLatin1Char('%');
+    case Kind::Whole:
+    case Kind::Short:
+        return QLatin1Char('#');
+    case Kind::Date:
+        return QLatin1Char('^');
+    case Kind::Memo:
+        return QLatin1Char('+');
+    case Kind::Check:
+    case Kind::Estimate:
+        return QLatin1Char('&');
+    case Kind::Text:
+        break;
+    }
+    return QLatin1Char('*');
+}
+
+QString KindName(Kind kind)
+{
+    static const char *names[] = {"text", "money", "pct", "whole", "short", "date", "memo", "check", "est"};
+    return QLatin1String(names[int(kind)]);
+}
+
+QString ModeName(Mode mode)
+{
+    static const char *names[] = {"input", "guarded", "always"};
+    return QLatin1String(names[int(mode)]);
+}
+
+bool ParseFormText(const QString &text, const QString &path, FormPage &page, QStringList *errors)
+{
+    page = FormPage();
+    page.sourcePath = path;
+    Parser parser{path, page, errors, 0, false, {}};
+    QString unified = text;
+    unified.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return parser.run(unified) && !parser.failed;
+}
+
+bool ParseFormSource(const QString &path, FormPage &page, QStringList *errors)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (errors)
+            errors->append(QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return ParseFormText(QString::fromUtf8(file.readAll()), path, page, errors);
+}
+
+} // namespace formgen

@@ -1,0 +1,95 @@
+#pragma once
+// A page's form source (forms/page<N>.form): the page's settings, its wording
+// in blocks, and the answers bound in the wording. forms/README.md describes
+// the format; this is the parsed form the screen, template and data writers
+// share, so that all three always agree on the answers of the page.
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace formgen {
+
+// Who writes an answer: the user (input), a page procedure unless the user
+// overrode it (guarded), or a page procedure on every run (always).
+enum class Mode { Input, Guarded, Always };
+
+// What the answer holds; fixes the screen control, its edit kind and the
+// template's kind mark.
+enum class Kind { Text, Money, Percent, Whole, Short, Date, Memo, Check, Estimate };
+
+struct Field
+{
+    int answer = -1;
+    Mode mode = Mode::Input;
+    Kind kind = Kind::Text;
+    int width = 0; // in characters; 0 for the kind's default
+    int lines = 0; // memo height in lines; 0 for the default
+    QString help;  // help callout text; empty for none
+    int line = 0;  // source line of the first occurrence
+};
+
+// One piece of a block's wording.
+struct Piece
+{
+    enum Type { Words, Answer, Tab, Help };
+    Type type = Words;
+    QString text; // Words: the wording; Help: the callout text
+    int answer = -1;
+    bool asLabel = false; // Answer: shown as plain text, not as a field
+};
+
+struct Block
+{
+    enum Type { Title, Subtitle, Heading, Paragraph, Item, Space };
+    enum Align { Left, Center, Right };
+    Type type = Paragraph;
+    Align align = Left;
+    bool onScreen = true;
+    bool inPrint = true;
+    bool bold = false;
+    bool small = false;
+    bool indent = false;
+    bool row = false;   // a table row: "|" separates cells ending at the tab stops
+    int spaceLines = 1; // Space: number of blank lines
+    QList<Piece> pieces;
+    int line = 0;
+};
+
+struct FormPage
+{
+    QString sourcePath;
+    int number = -1;
+    bool hasFocus = false;
+    int focus = 0;
+    // Print margins in twips (1440 to the inch): left, right, top, bottom.
+    int margins[4] = {1440, 1440, 1440, 1440};
+    int fontSize = 12;              // print body size in points
+    QList<int> tabs;                // tab stops in twips from the left text edge
+    bool screen = true;             // the page has a page screen file
+    bool print = true;              // the page has a print template and data file
+    Mode defaultMode = Mode::Input; // for fields that name no mode
+    Kind defaultKind = Kind::Text;  // for fields that name no kind
+    QString inputStyle;             // style of the user's own fields (may be empty)
+    QList<Block> blocks;
+    QMap<int, Field> fields; // by answer number
+
+    // The width of the text column in twips (letter paper less the margins).
+    int TextWidth() const { return 12240 - margins[0] - margins[1]; }
+};
+
+// Reads a form source. On failure returns false with "file:line: reason"
+// messages in *errors.
+bool ParseFormSource(const QString &path, FormPage &page, QStringList *errors);
+bool ParseFormText(const QString &text, const QString &path, FormPage &page, QStringList *errors);
+
+// The edit kind of a field (1 text, 2 money, 3 percent, 4 whole number,
+// 5 short whole number).
+int EditKind(Kind kind);
+// The template's kind mark for the field.
+QChar KindMark(Kind kind);
+QString KindName(Kind kind);
+QString ModeName(Mode mode);
+
+} // namespace formgen

@@ -1,0 +1,225 @@
+#include "PrintTemplate.h"
+
+#include "files/LineText.h"
+
+#include <QMap>
+
+namespace formgen {
+
+namespace {
+
+QString hex2(uchar b)
+{
+    return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+QString fs(int points)
+{
+    return QStringLiteral("\\fs") + QString::number(points * 2);
+}
+
+QString tabStops(const FormPage &page)
+{
+    QString out;
+    for (int t : page.tabs)
+        out += QStringLiteral("\\tx") + QString::number(t);
+    return out;
+}
+
+QString variable(const Field &f)
+{
+    return QLatin1Char('/') + QString(KindMark(f.kind)) + QString::number(f.answer) + QLatin1Char('/');
+}
+
+} // namespace
+
+QString EscapeWording(const QString &text)
+{
+    QString out;
+    for (QChar c : text) {
+        const ushort u = c.unicode();
+        if (c == QLatin1Char('\\') || c == QLatin1Char('{') || c == QLatin1Char('}')) {
+            out += QLatin1Char('\\');
+            out += c;
+        } else if (c == QLatin1Char('/')) {
+            out += QStringLiteral("\\'2F");
+        } else if (u == 0xA0) {
+            out += QStringLiteral("\\~");
+        } else if (c == QLatin1Char('\t')) {
+            out += QStringLiteral("\\tab ");
+        } else if (u >= 32 && u < 127) {
+            out += c;
+        } else if (u < 32) {
+            continue;
+        } else {
+            const QByteArray b = brevane::Encode1252(QString(c));
+            if (b.size() == 1 && uchar(b[0]) >= 0x80 && brevane::Decode1252(b) == QString(c))
+                out += QStringLiteral("\\'") + hex2(uchar(b[0]));
+            else
+                out += QStringLiteral("\\u") + QString::number(qint16(u)) + QLatin1Char('?');
+        }
+    }
+    return out;
+}
+
+QByteArray PrintTemplate(const FormPage &page)
+{
+    const int body = page.fontSize;
+    QString rtf;
+    rtf += QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\r\n");
+    rtf += QStringLiteral("{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}{\\f1\\fnil\\fcharset2 Wingdings;}"
+                          "{\\f2\\fswiss\\fcharset0 Arial;}}\r\n");
+    rtf += QStringLiteral("{\\colortbl;\\red192\\green0\\blue0;}\r\n");
+    rtf += QStringLiteral("\\paperw12240\\paperh15840\\margl%1\\margr%2\\margt%3\\margb%4\\widowctrl\r\n")
+               .arg(page.margins[0])
+               .arg(page.margins[1])
+               .arg(page.margins[2])
+               .arg(page.margins[3]);
+    // The header mark, hidden; the body turns hidden text off again.
+    rtf += QStringLiteral("\\v\\'b7");
+    rtf += QStringLiteral("\\v0\\f0") + fs(body) + QStringLiteral("\r\n");
+
+    const QString tabs = tabStops(page);
+    for (const Block &b : page.blocks) {
+        if (!b.inPrint)
+            continue;
+        if (b.type == Block::Space) {
+            for (int i = 0; i < b.spaceLines; ++i)
+                rtf += QStringLiteral("\\pard\\sa0\\par\r\n");
+            continue;
+        }
+        QString para;
+        int cells = 0; // cells opened in a table row
+        if (b.row) {
+            // A table row: one cell per tab stop, the last to the text's edge,
+            // each with a hairline below.
+            para += QStringLiteral("\\trowd\\trgaph72");
+            QList<int> edges = page.tabs;
+            edges.append(page.TextWidth());
+            for (int edge : edges)
+                para += QStringLiteral("\\clbrdrb\\brdrs\\brdrw5\\cellx") + QString::number(edge);
+            para += QLatin1Char(' ');
+            cells = int(edges.size());
+        }
+        para += QStringLiteral("\\pard");
+        if (b.row)
+            para += QStringLiteral("\\intbl");
+        const char *align = b.align == Block::Center ? "\\qc" : b.align == Block::Right ? "\\qr" : "\\ql";
+        para += QLatin1String(align);
+        int size = b.small ? body - 2 : body;
+        bool bold = b.bold;
+        switch (b.type) {
+        case Block::Title:
+            para += QStringLiteral("\\sb0\\sa240\\keepn");
+            size = body + 4;
+            bold = true;
+            break;
+        case Block::Subtitle:
+            para += QStringLiteral("\\sa180\\keepn");
+            size = body + 1;
+            bold = true;
+            break;
+        case Block::Heading:
+            para += QStringLiteral("\\sb200\\sa100\\keepn");
+            bold = true;
+            break;
+        case Block::Item:
+            para += QStringLiteral("\\sa60");
+            break;
+        default:
+            para += QStringLiteral("\\sa160\\sl264\\slmult1");
+            break;
+        }
+        if (b.row)
+            para += QStringLiteral("\\sa20\\sl0");
+        if (b.indent)
+            para += QStringLiteral("\\li720");
+        para += tabs;
+        para += fs(size);
+        if (bold)
+            para += QStringLiteral("\\b");
+        para += QLatin1Char(' ');
+        for (const Piece &p : b.pieces) {
+            switch (p.type) {
+            case Piece::Words:
+                para += EscapeWording(p.text);
+                break;
+            case Piece::Tab:
+                if (b.row && cells > 1) {
+                    para += QStringLiteral("\\cell ");
+                    --cells;
+                } else {
+                    para += QStringLiteral("\\tab ");
+                }
+                break;
+            case Piece::Answer:
+                para += variable(page.fields[p.answer]);
+                break;
+            case Piece::Help:
+                break;
+            }
+        }
+        if (bold)
+            para += QStringLiteral("\\b0");
+        if (size != body)
+            para += fs(body);
+        if (b.row) {
+            while (cells-- > 1)
+                para += QStringLiteral("\\cell ");
+            para += QStringLiteral("\\cell\\row\r\n");
+        } else {
+            para += QStringLiteral("\\par\r\n");
+        }
+        rtf += para;
+    }
+    rtf += QStringLiteral("}\r\n");
+    return rtf.toLatin1();
+}
+
+QByteArray PrintData(const FormPage &page, const ScreenLayout *screen)
+{
+    QMap<int, int> printed;
+    for (const Block &b : page.blocks) {
+        if (!b.inPrint)
+            continue;
+        for (const Piece &p : b.pieces)
+            if (p.type == Piece::Answer)
+                ++printed[p.answer];
+    }
+    int last = -1;
+    if (!page.fields.isEmpty())
+        last = page.fields.lastKey();
+    QByteArray out;
+    for (int k = 0; k <= last; ++k) {
+        const auto f = page.fields.constFind(k);
+        int kind = 0, mode = 0;
+        if (f != page.fields.constEnd()) {
+            kind = int(f->kind) + 1;
+            mode = int(f->mode) + 1;
+        }
+        double x = 0, y = 0, w = 0;
+        QString name = QStringLiteral("-");
+        if (screen) {
+            const auto c = screen->controls.constFind(k);
+            if (c != screen->controls.constEnd()) {
+                x = c->x / ScreenDpi;
+                y = c->y / ScreenDpi;
+                w = c->width / ScreenDpi;
+                name = c->name;
+            }
+        }
+        out += QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8\r\n")
+                   .arg(k)
+                   .arg(kind)
+                   .arg(mode)
+                   .arg(x, 0, 'f', 3)
+                   .arg(y, 0, 'f', 3)
+                   .arg(w, 0, 'f', 3)
+                   .arg(printed.value(k))
+                   .arg(name)
+                   .toLatin1();
+    }
+    return out;
+}
+
+} // namespace formgen
