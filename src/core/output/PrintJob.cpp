@@ -63,10 +63,25 @@ QStringList PrintJob::DocumentLines() const
 
 PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
 {
-    list_.clear();
     document_.clear();
     firstPage_ = false;
     merge_.SetAnswers(&answers_);
+    // Templates and data files are read once for the job.
+    struct JobFiles
+    {
+        PrintJob &job;
+        explicit JobFiles(PrintJob &j)
+            : job(j)
+        {
+            job.templates_.clear();
+            job.merge_.RememberDataFileChecks(true);
+        }
+        ~JobFiles()
+        {
+            job.templates_.clear();
+            job.merge_.RememberDataFileChecks(false);
+        }
+    } jobFiles(*this);
 
     bool anyChecked = false;
     std::array<bool, PageCount> handled{};
@@ -98,12 +113,14 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
 
 PrintJob::Opened PrintJob::OpenDocument(int page, int continuation, bool missingEndsJob)
 {
-    list_.clear();
-    if (!LoadTemplate(list_, templateFolder_, page))
+    QString text;
+    if (!TemplateText(page, text)) {
+        ShowError(11140, TemplatePath(page));
         return missingEndsJob ? Opened::Fatal : Opened::Skipped;
-    if (!merge_.MergeTemplatePage(list_, page, continuation))
+    }
+    if (!merge_.MergeTemplatePageText(text, page, continuation))
         return Opened::Skipped;
-    document_ = ListText(list_);
+    document_ = text;
     firstPage_ = true;
     return Opened::Yes;
 }
@@ -129,15 +146,14 @@ bool PrintJob::PrintInstances(int page)
 
 bool PrintJob::AppendTemplatePage(int page, int continuation)
 {
-    list_.clear();
     const QString path = TemplatePath(page);
-    if (!ReadTextLines(path, list_)) {
+    QString pageText;
+    if (!TemplateText(page, pageText)) {
         ShowError(11130, path);
         return false;
     }
-    if (!merge_.MergeTemplatePage(list_, page, continuation))
+    if (!merge_.MergeTemplatePageText(pageText, page, continuation))
         return false;
-    QString pageText = ListText(list_);
     if (!StripTemplateHeader(pageText)) {
         // Without its header the page would open a second RTF document
         // inside this one.
@@ -149,6 +165,21 @@ bool PrintJob::AppendTemplatePage(int page, int continuation)
     dropClosingBrace(document_);
     document_ += pageText;
     document_ += QLatin1Char('}');
+    return true;
+}
+
+bool PrintJob::TemplateText(int page, QString &text)
+{
+    const auto cached = templates_.constFind(page);
+    if (cached != templates_.cend()) {
+        text = *cached;
+        return true;
+    }
+    QStringList lines;
+    if (!ReadTextLines(TemplatePath(page), lines))
+        return false;
+    text = ListText(lines);
+    templates_.insert(page, text);
     return true;
 }
 

@@ -11,6 +11,7 @@
 
 #include "output/PrintSelection.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -51,8 +52,6 @@ public:
     // Adds the directory worksheet pages: 50 rows a page, at least one page.
     void AppendDirectoryWorksheet();
 
-    // The shared string list: the template being merged.
-    QStringList &SharedList() { return list_; }
     const QString &PrintDocument() const { return document_; }
     // The print document as the lines written to the file.
     QStringList DocumentLines() const;
@@ -67,12 +66,15 @@ private:
     // job when `missingEndsJob`, otherwise the page is left out.
     Opened OpenDocument(int page, int continuation, bool missingEndsJob);
     bool PrintInstances(int page);
+    // The text of the page's template (line ends CR LF). A job reads each
+    // template once, however many instances and worksheet pages it prints.
+    bool TemplateText(int page, QString &text);
 
     TAnswer &answers_;
     const DirectoryTable &directory_;
     TemplateMerge &merge_;
     QString templateFolder_;
-    QStringList list_;
+    QHash<int, QString> templates_;
     QString document_;
     bool firstPage_ = false;
 };

@@ -35,6 +35,17 @@ const char HexDigits[] = "0123456789ABCDEF";
 
 QString EscapeRtfText(const QString &answer)
 {
+    // Most answers are plain text that needs nothing.
+    bool plain = true;
+    for (QChar ch : answer) {
+        const char16_t c = ch.unicode();
+        if (c < 0x20 || c >= 0x7F || c == u'\\' || c == u'{' || c == u'}') {
+            plain = false;
+            break;
+        }
+    }
+    if (plain)
+        return answer;
     QString out;
     out.reserve(answer.size() + answer.size() / 4 + 8);
     const QChar *s = answer.constData();

@@ -1,7 +1,6 @@
 #include "output/TemplateMerge.h"
 
 #include "dialogs/ErrorCatalogue.h"
-#include "files/LineText.h"
 #include "output/RtfText.h"
 #include "store/Answers.h"
 #include "store/Conversions.h"
@@ -61,34 +60,76 @@ bool readInteger(QStringView text, int &value)
     return true;
 }
 
-bool readReal(QStringView text)
+// Reads a whole decimal integer of a data line (optional sign, digits only).
+bool readDataInteger(const char *begin, const char *end)
 {
-    bool ok = false;
-    QLocale::c().toDouble(text, &ok);
-    return ok;
+    const bool negative = begin < end && *begin == '-';
+    if (begin < end && (*begin == '-' || *begin == '+'))
+        ++begin;
+    if (begin == end)
+        return false;
+    qint64 value = 0;
+    for (; begin < end; ++begin) {
+        if (*begin < '0' || *begin > '9')
+            return false;
+        value = value * 10 + (*begin - '0');
+        if (value > 2147483647LL + (negative ? 1 : 0))
+            return false;
+    }
+    return true;
+}
+
+// Reads a real of a data line: optional sign, digits with an optional point
+// and fraction, an optional exponent.
+bool readDataReal(const char *begin, const char *end)
+{
+    const auto digits = [&] {
+        const char *from = begin;
+        while (begin < end && *begin >= '0' && *begin <= '9')
+            ++begin;
+        return begin - from;
+    };
+    if (begin < end && (*begin == '-' || *begin == '+'))
+        ++begin;
+    qsizetype mantissa = digits();
+    if (begin < end && *begin == '.') {
+        ++begin;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (begin < end && (*begin == 'e' || *begin == 'E')) {
+        ++begin;
+        if (begin < end && (*begin == '-' || *begin == '+'))
+            ++begin;
+        if (digits() == 0)
+            return false;
+    }
+    return begin == end;
 }
 
 // One line of a print data file: integer, integer, integer, real, real,
-// real, integer, separated by blanks; the rest of the line is ignored.
-bool readDataLine(const QString &line)
+// real, integer, separated by blanks; the rest of the line is ignored. A
+// line of blanks alone is no line.
+bool readDataLine(const char *begin, const char *end)
 {
-    const QList<QStringView> fields = QStringView(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QList<QStringView> numbers;
-    for (QStringView field : fields) {
-        // Tabs separate as blanks do.
-        for (QStringView part : field.split(QLatin1Char('\t'), Qt::SkipEmptyParts)) {
-            numbers.append(part);
-            if (numbers.size() == 7)
-                break;
-        }
-        if (numbers.size() == 7)
-            break;
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    int field = 0;
+    const char *p = begin;
+    while (field < 7) {
+        while (p < end && isBlank(*p))
+            ++p;
+        if (p == end)
+            return field == 0;
+        const char *token = p;
+        while (p < end && !isBlank(*p))
+            ++p;
+        const bool real = field >= 3 && field <= 5;
+        if (!(real ? readDataReal(token, p) : readDataInteger(token, p)))
+            return false;
+        ++field;
     }
-    if (numbers.size() < 7)
-        return false;
-    int ignored = 0;
-    return readInteger(numbers[0], ignored) && readInteger(numbers[1], ignored) && readInteger(numbers[2], ignored) &&
-           readReal(numbers[3]) && readReal(numbers[4]) && readReal(numbers[5]) && readInteger(numbers[6], ignored);
+    return true;
 }
 
 QString coloured(const QString &text, bool overridden)
@@ -98,10 +139,12 @@ QString coloured(const QString &text, bool overridden)
     return QStringLiteral("\\cf1 ") + text + QStringLiteral("\\cf0 ");
 }
 
+// The regional settings, with thousands separators.
 QLocale numberLocale()
 {
     QLocale locale;
-    locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    if (locale.numberOptions() & QLocale::OmitGroupSeparator)
+        locale.setNumberOptions(QLocale::DefaultNumberOptions);
     return locale;
 }
 
@@ -166,6 +209,8 @@ QString TemplateMerge::DataFilePath(int page) const
 
 bool TemplateMerge::CheckPrintDataFile(int page)
 {
+    if (rememberChecks_ && checkedDataFiles_.contains(page))
+        return true;
     const QString path = DataFilePath(page);
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
@@ -177,28 +222,47 @@ bool TemplateMerge::CheckPrintDataFile(int page)
         ShowError(11120, path);
         return false;
     }
-    for (const QString &line : SplitListText(Decode1252(bytes))) {
-        if (line.trimmed().isEmpty())
-            continue;
-        if (!readDataLine(line)) {
+    const char *data = bytes.constData();
+    const char *end = data + bytes.size();
+    while (data < end) {
+        const char *lineEnd = data;
+        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
+            ++lineEnd;
+        if (!readDataLine(data, lineEnd)) {
             ShowError(21011);
             return false;
         }
+        data = lineEnd;
+        if (data < end && *data == '\r')
+            ++data;
+        if (data < end && *data == '\n')
+            ++data;
     }
+    if (rememberChecks_)
+        checkedDataFiles_.insert(page);
     return true;
 }
 
 bool TemplateMerge::MergeTemplatePage(QStringList &list, int page, int continuation)
 {
+    QString text = ListText(list);
+    if (!MergeTemplatePageText(text, page, continuation))
+        return false;
+    list = SplitListText(text);
+    return true;
+}
+
+bool TemplateMerge::MergeTemplatePageText(QString &text, int page, int continuation)
+{
     if (!CheckPrintDataFile(page))
         return false;
     try {
-        text_ = ListText(list);
+        text_ = text;
         if (!MergeTemplateText(page, continuation)) {
             ShowError(11120, DataFilePath(page));
             return false;
         }
-        list = SplitListText(text_);
+        text = text_;
         return true;
     } catch (const std::exception &) {
         ShowError(11120, DataFilePath(page));
@@ -206,23 +270,68 @@ bool TemplateMerge::MergeTemplatePage(QStringList &list, int page, int continuat
     }
 }
 
+void TemplateMerge::RememberDataFileChecks(bool on)
+{
+    rememberChecks_ = on;
+    checkedDataFiles_.clear();
+}
+
+qsizetype TemplateMerge::Length() const
+{
+    return head_.size() + text_.size() - cut_;
+}
+
+QChar TemplateMerge::At(qsizetype pos) const
+{
+    return pos < head_.size() ? head_[pos] : text_[cut_ + pos - head_.size()];
+}
+
 bool TemplateMerge::MergeTemplateText(int page, int continuation)
 {
     wingdings_ = FindWingdingsFont();
-    qsizetype p = 0;
-    // The last four characters never start a variable.
-    while (p < text_.size() - 4) {
-        TrackFontSize(p);
-        if (text_[p] != QLatin1Char('/')) {
-            ++p;
+    // The working text is the scanned part (head_, final) followed by the
+    // rest of text_ from cut_: each variable is deleted and its answer put
+    // in place in one pass, without moving the rest of the page each time.
+    head_.clear();
+    head_.reserve(text_.size() + text_.size() / 2);
+    cut_ = 0;
+    struct Join
+    {
+        TemplateMerge &merge;
+        ~Join()
+        {
+            merge.head_ += QStringView(merge.text_).mid(merge.cut_);
+            merge.text_.swap(merge.head_);
+            merge.head_.clear();
+            merge.cut_ = 0;
+        }
+    } join{*this};
+
+    for (;;) {
+        // Line breaks removed below move characters: read the data anew.
+        const QChar *d = text_.constData();
+        // The last four characters never start a variable.
+        const qsizetype limit = text_.size() - 4;
+        qsizetype run = cut_;
+        while (run < limit && d[run] != QLatin1Char('/') && d[run] != QLatin1Char('\\'))
+            ++run;
+        head_.append(d + cut_, run - cut_);
+        cut_ = run;
+        if (cut_ >= limit)
+            break;
+        const qsizetype p = head_.size();
+        if (d[cut_] == QLatin1Char('\\')) {
+            TrackFontSize(p);
+            head_ += d[cut_++];
             continue;
         }
         RemoveLineBreaksAt(p + 1);
-        if (p + 1 >= text_.size())
+        if (p + 1 >= Length())
             break;
-        const QChar kind = text_[p + 1];
+        const QChar kind = At(p + 1);
         if (!IsKindMark(kind)) {
-            ++p;
+            head_ += At(p);
+            ++cut_;
             continue;
         }
         // Up to three digits and the closing "/"; line breaks between them go.
@@ -230,50 +339,47 @@ bool TemplateMerge::MergeTemplateText(int page, int continuation)
         bool ended = false;
         for (qsizetype k = 2; k <= 5; ++k) {
             RemoveLineBreaksAt(p + k);
-            if (p + k >= text_.size()) {
+            if (p + k >= Length()) {
                 ended = true;
                 break;
             }
-            if (k >= 3 && text_[p + k] == QLatin1Char('/')) {
+            if (k >= 3 && At(p + k) == QLatin1Char('/')) {
                 length = k + 1;
                 break;
             }
-            if (!isDigit(text_[p + k]))
+            if (!isDigit(At(p + k)))
                 break;
         }
         if (ended)
             break;
         if (length == 0) {
             // Not a variable: the text stays as it is.
-            ++p;
+            head_ += At(p);
+            ++cut_;
             continue;
         }
         int number = 0;
         for (qsizetype k = 2; k < length - 1; ++k)
-            number = number * 10 + (text_[p + k].unicode() - u'0');
-        qsizetype inserted = 0;
-        if (!SubstituteVariable(page, continuation, number, kind, p, length, &inserted))
+            number = number * 10 + (At(p + k).unicode() - u'0');
+        if (!SubstituteVariable(page, continuation, number, kind, length))
             return false;
         if (kind == QLatin1Char('&')) {
             // The check mark sets and restores the font size; follow it.
-            for (qsizetype q = p; q < p + inserted && q < text_.size() - 4; ++q)
+            for (qsizetype q = p; q < head_.size() && q < Length() - 4; ++q)
                 TrackFontSize(q);
         }
-        p += inserted;
     }
     return true;
 }
 
-bool TemplateMerge::SubstituteVariable(int page, int continuation, int number, QChar kind, qsizetype p,
-                                       qsizetype length, qsizetype *inserted)
+bool TemplateMerge::SubstituteVariable(int page, int continuation, int number, QChar kind, qsizetype length)
 {
     RecordMergePosition(page, number);
     if (!answers_ || !TAnswer::HasList(page, continuation) || number > TAnswer::AnswerCount(page) - 1)
         return false;
     const AnswerEntry &entry = answers_->Entry(page, continuation, number);
-    const QString text = FormatAnswer(page, kind, entry.text, entry.obj.OvRide);
-    text_.replace(p, length, text);
-    *inserted = text.size();
+    head_ += FormatAnswer(page, kind, entry.text, entry.obj.OvRide);
+    cut_ += length;
     return true;
 }
 
@@ -375,31 +481,32 @@ QString TemplateMerge::FindWingdingsFont() const
 void TemplateMerge::TrackFontSize(qsizetype p)
 {
     // "\fs" and its first digit, all before the last three characters.
-    if (p < 0 || p + 3 > text_.size() - 4)
+    if (p < 0 || p + 3 > Length() - 4)
         return;
-    if (text_[p] == QLatin1Char('\\') && text_[p + 1] == QLatin1Char('f') && text_[p + 2] == QLatin1Char('s') &&
-        isDigit(text_[p + 3]))
+    if (At(p) == QLatin1Char('\\') && At(p + 1) == QLatin1Char('f') && At(p + 2) == QLatin1Char('s') &&
+        isDigit(At(p + 3)))
         fontSize_ = GetNumFromText(p + 3);
 }
 
 int TemplateMerge::GetNumFromText(qsizetype q)
 {
-    if (q < 0 || q >= text_.size() - 4) {
+    const qsizetype length = Length();
+    if (q < 0 || q >= length - 4) {
         ShowError(21070);
         return -1;
     }
     int value = -1;
-    qsizetype end = q;
-    while (end < text_.size()) {
-        const QChar c = text_[end];
+    QString digits;
+    for (qsizetype end = q; end < length; ++end) {
+        const QChar c = At(end);
         // A line break ends the number as well: RTF writers break lines
         // after control words.
         if (c == QLatin1Char('\\') || c == QLatin1Char(' ') || c == QLatin1Char('{') || c == QLatin1Char('}') ||
             isLineBreak(c))
             break;
-        ++end;
+        digits += c;
         int v = 0;
-        if (!readInteger(QStringView(text_).mid(q, end - q), v)) {
+        if (!readInteger(digits, v)) {
             // Nothing longer reads either; keep the last number read.
             ShowError(21060);
             break;
@@ -411,13 +518,24 @@ int TemplateMerge::GetNumFromText(qsizetype q)
 
 void TemplateMerge::RemoveLineBreaksAt(qsizetype p)
 {
-    if (p < 0)
-        return;
+    if (p < head_.size())
+        return; // the scanned part holds no variable to mend
+    const qsizetype at = cut_ + p - head_.size();
     qsizetype n = 0;
-    while (p + n < text_.size() && isLineBreak(text_[p + n]))
+    while (at + n < text_.size() && isLineBreak(text_[at + n]))
         ++n;
-    if (n > 0)
-        text_.remove(p, n);
+    if (n == 0)
+        return;
+    if (at - cut_ > 8) {
+        text_.remove(at, n);
+        return;
+    }
+    // Moves the few characters between the scan position and the line
+    // breaks over them.
+    QChar *d = text_.data();
+    for (qsizetype k = at - 1; k >= cut_; --k)
+        d[k + n] = d[k];
+    cut_ += n;
 }
 
 } // namespace brevane

@@ -21,6 +21,7 @@
 //
 // Positions in this interface count from 0.
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -59,6 +60,14 @@ public:
     // does not read (2101), or a variable names an answer the page does not
     // have (1112).
     bool MergeTemplatePage(QStringList &list, int page, int continuation);
+    // The same on a template's text (line ends CR LF, as ListText gives it):
+    // on true `text` holds the merged page, on false it is unchanged.
+    bool MergeTemplatePageText(QString &text, int page, int continuation);
+
+    // While on, a print data file that was found good is not read again (a
+    // print job merges one page for each of up to 100 instances). Turning
+    // it off forgets them.
+    void RememberDataFileChecks(bool on);
 
     // The scan over the working text. Each answer is inserted once: the text
     // put in is not scanned again for variables, only the font-size codes of
@@ -91,16 +100,22 @@ public:
 
 private:
     bool CheckPrintDataFile(int page);
-    // Replaces the variable of `length` characters at p; *inserted is the
-    // length of the text put in its place.
-    bool SubstituteVariable(int page, int continuation, int number, QChar kind, qsizetype p, qsizetype length,
-                            qsizetype *inserted);
+    // Replaces the variable of `length` characters at the scan position by
+    // its answer.
+    bool SubstituteVariable(int page, int continuation, int number, QChar kind, qsizetype length);
+    // Length and characters of the working text, also during a scan.
+    qsizetype Length() const;
+    QChar At(qsizetype pos) const;
 
     const TAnswer *answers_ = nullptr;
     QString dataFolder_;
-    QString text_;
+    QString text_; // the working text; during a scan its rest from cut_
+    QString head_; // during a scan: the working text before the scan position
+    qsizetype cut_ = 0;
     int fontSize_ = 0;
     QString wingdings_;
+    bool rememberChecks_ = false;
+    QSet<int> checkedDataFiles_;
 };
 
 } // namespace brevane

@@ -1,0 +1,186 @@
+// Printing a full client: merge and assembly of every printable page ("Select
+// All" of both margin groups, and every box) with every repeatable page at 100
+// instances and 300 directory rows (6 worksheet pages), from fixture templates
+// that hold a variable for every answer of their page. Also the merge of one
+// page on its own and the ASCII write of the document.
+#include "BenchSupport.h"
+#include "dialogs/ErrorCatalogue.h"
+#include "output/PrintJob.h"
+#include "output/PrintSelection.h"
+#include "output/RtfText.h"
+#include "output/TemplateMerge.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <ctime>
+
+using namespace brevane;
+using namespace brevane::bench;
+
+namespace {
+
+// Counts messages instead of showing them; a full client prints without any.
+class CountingSink : public MessageSink
+{
+public:
+    void Show(const ErrorMessage &message) override
+    {
+        if (count++ < 5)
+            std::printf("message %d\n", message.number);
+    }
+    int count = 0;
+};
+
+// Median processor time of the thread over `runs` calls, in milliseconds: on a
+// machine shared with other work the wall time says more about the others.
+double MedianCpuMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        timespec start{}, end{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
+        work();
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
+        times.push_back((end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6);
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[runs / 2];
+}
+
+const char Kinds[] = {'*', '$', '#', '%', '&', '^', '+', '<'};
+
+// An answer that suits the kind of variable printing it.
+QString answerFor(int k)
+{
+    switch (Kinds[k % 8]) {
+    case '$':
+        return QStringLiteral("12,345.60");
+    case '#':
+        return QStringLiteral("1,500");
+    case '%':
+        return QStringLiteral("0.25");
+    case '&':
+        return k % 16 ? QStringLiteral("X") : QString();
+    case '^':
+        return QStringLiteral("3/1/2018");
+    case '+':
+        return QStringLiteral("First line | second line | third line");
+    default:
+        return QStringLiteral("Jos\u00e9 Answer {%1}").arg(k);
+    }
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}
+
+// A template with a header like the real ones and, for every answer of the
+// page, a labelled line with its variable, broken over lines now and then as
+// RTF writers do.
+QByteArray templateFor(int page, bool textOnly = false)
+{
+    QByteArray t = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
+                   "{\\f1\\fnil\\fcharset2 Wingdings;}}{\\colortbl;\\red255\\green0\\blue0;}\\v\\'b7\\v0 "
+                   "\\pard\\plain\\fs24 Page ";
+    t += QByteArray::number(page) + "\\par\r\n";
+    for (int k = 0; k < TAnswer::AnswerCount(page); ++k) {
+        // The directory worksheet prints the rows' texts only.
+        t += "{\\b Item " + QByteArray::number(k) + ":} /" +
+             (textOnly || page == DirectoryWorksheetPage ? '*' : Kinds[k % 8]);
+        t += k % 10 == 3 ? QByteArray::number(k).insert(1, "\r\n") : QByteArray::number(k);
+        t += "/\\par\r\n";
+        if (k % 25 == 0)
+            t += "\\fs22 smaller text\\fs24\r\n";
+    }
+    t += "\\par\r\n}\r\n";
+    return t;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    constexpr int runs = 21;
+    CountingSink sink;
+    InstallMessageSink(&sink);
+
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("RTF"));
+    QDir(dir.path()).mkpath(QStringLiteral("DAT"));
+    QDir(dir.path()).mkpath(QStringLiteral("TXT"));
+    const QString rtf = dir.path() + QStringLiteral("/RTF");
+    const QString dat = dir.path() + QStringLiteral("/DAT");
+    qint64 templateBytes = 0;
+    for (const SelectionBox &box : SelectionBoxes()) {
+        for (int page : box.pages) {
+            const QByteArray t = templateFor(page);
+            templateBytes += t.size();
+            writeFile(rtf + QStringLiteral("/page%1.rtf").arg(page), t);
+            writeFile(dir.path() + QStringLiteral("/TXT/page%1.rtf").arg(page), templateFor(page, true));
+            QByteArray data;
+            for (int k = 0; k < TAnswer::AnswerCount(page); ++k)
+                data += QByteArray::number(k) + " 1 2 1.5 72.0 540.25 11 item\r\n";
+            writeFile(dat + QStringLiteral("/PAGE%1.DAT").arg(page), data);
+        }
+    }
+
+    TAnswer store;
+    DirectoryTable directory;
+    FillFullClient(store, directory, 300, false);
+    for (int p = 0; p < PageCount; ++p)
+        for (int c = 0; c <= PageContinuationMax[p]; ++c)
+            for (int k = 0; k <= PageAnswerMax[p]; ++k)
+                store.SetText(p, c, k, answerFor(k));
+    for (int k = 0; k < 101; k += 7)
+        store.SetOvRide(1, 0, k, true);
+
+    TemplateMerge merge(&store, dat);
+    PrintJob job(store, directory, merge, rtf);
+
+    // One page on its own: the scan over a working text of 101 variables.
+    const QString page12 = ListText(SplitListText(QString::fromLatin1(templateFor(12))));
+    Report("MergeTemplateText, one page (101 variables)", MedianMs(201, [&] {
+               merge.SetWorkingText(page12);
+               merge.MergeTemplateText(12, 0);
+           }));
+
+    const PrintSelection selectAll{SelectAllBoxes({})};
+    int pages = 0;
+    Report("BuildPrintDocument, Select All", MedianMs(runs, [&] {
+               job.BuildPrintDocument(selectAll);
+               pages = int(job.PrintDocument().count(QStringLiteral("\\page "))) + 1;
+           }));
+    const qsizetype documentSize = job.PrintDocument().size();
+    Report("BuildPrintDocument, Select All (processor time)",
+           MedianCpuMs(runs, [&] { job.BuildPrintDocument(selectAll); }));
+
+    // The same pages with text variables only: the merge and assembly
+    // without the number and date conversions.
+    {
+        PrintJob textJob(store, directory, merge, dir.path() + QStringLiteral("/TXT"));
+        Report("BuildPrintDocument, Select All, text variables only",
+               MedianCpuMs(runs, [&] { textJob.BuildPrintDocument(selectAll); }));
+    }
+
+    PrintSelection everyBox;
+    for (const SelectionBox &box : SelectionBoxes())
+        everyBox.SetChecked(box.name);
+    Report("BuildPrintDocument, every box", MedianMs(runs, [&] { job.BuildPrintDocument(everyBox); }));
+
+    job.BuildPrintDocument(selectAll);
+    const QString out = dir.path() + QStringLiteral("/send_temp.rtf");
+    Report("WritePrintDocument (ASCII, to disk)",
+           MedianMs(runs, [&] { WritePrintDocument(out, job.PrintDocument()); }));
+
+    std::printf("Select All: %d printed pages, document %lld characters; templates %lld bytes; %d messages\n", pages,
+                (long long)documentSize, (long long)templateBytes, sink.count);
+    InstallMessageSink(nullptr);
+    return 0;
+}
