@@ -104,6 +104,7 @@ private Q_SLOTS:
         ErrorDialogSink sink;
         MessageSink *previous = InstallMessageSink(&sink);
         int shown = 0;
+        bool nested = false, secondShown = false;
         QStringList texts;
         std::function<void()> answer = [&] {
             auto *dialog = qobject_cast<TfrmErrorDlg *>(QApplication::activeModalWidget());
@@ -113,8 +114,18 @@ private Q_SLOTS:
             texts << dialog->MessageLbl->text();
             const int beepsBefore = dialogs.beeps;
             if (shown == 1) {
+                // Should a second dialog open after all, close it so the test fails instead of waiting.
+                nested = true;
+                QTimer::singleShot(0, this, [&nested, &secondShown, dialog] {
+                    if (nested && QApplication::activeModalWidget() != dialog) {
+                        secondShown = true;
+                        QApplication::activeModalWidget()->close();
+                    }
+                });
                 ShowError(21212, QStringLiteral("nested"));
                 TfrmErrorDlg::ShowMessage(ComposeError(11010));
+                nested = false;
+                QVERIFY(!secondShown);
                 QCOMPARE(TfrmErrorDlg::Showing(), dialog);
                 QCOMPARE(dialogs.beeps, beepsBefore);
             }
