@@ -212,6 +212,11 @@ bool TNavigation::KeyDown(QKeyEvent *event)
     }
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return false;
+    // A modifier pressed on its way to a combination (Ctrl+Home, Ctrl+S)
+    // changes nothing by itself.
+    if (key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt || key == Qt::Key_Meta ||
+        key == Qt::Key_AltGr || key == Qt::Key_CapsLock || key == Qt::Key_unknown)
+        return false;
 
     // The page edits' pop-up items Override (Ctrl+E) and Cancel Override
     // (Ctrl+U), each while the pop-up would offer it.

@@ -1,0 +1,247 @@
+// The override mechanism: a guarded computed answer keeps the user's value
+// through later runs until the override is cancelled; an answer written on
+// every run does not; every route runs the same toggle; the buttons follow
+// the focused control; overrides survive saving and opening again.
+#include "GuiFixture.h"
+#include "app/CalcCommands.h"
+#include "app/MainMenus.h"
+#include "app/Navigation.h"
+#include "app/StyleBook.h"
+#include "app/ToolbarPanel.h"
+#include "dialogs/UserDialogs.h"
+#include "files/FileCommands.h"
+#include "screens/OverrideCommands.h"
+#include "store/Answers.h"
+
+#include <QAbstractButton>
+#include <QMenu>
+
+using namespace brevane;
+using namespace brevane::test;
+
+namespace {
+
+// Order and waiver (page 7): answer 0 is the entity's name, written on every
+// run; answer 1 the meeting's city, kept while overridden.
+void writePages(GuiFixture &fx)
+{
+    fx.WritePage(0, {Edit("edtName", 1000, 10), Edit("edtCity", 1020, 40)});
+    fx.WritePage(7, {Edit("edtEntity", 1000, 10, QStringLiteral("EditOverrideable")),
+                     Edit("edtCity", 1001, 40, QStringLiteral("EditOverrideable")), Edit("edtPlain", 1030, 70),
+                     Memo("memNote", 40, 100, QStringLiteral("MemoOverrideable")),
+                     CheckBox("cbxFlag", 41, 200, QStringLiteral("CheckBoxOverrideable"))});
+}
+
+std::unique_ptr<TfrmMain> startOnPage7(GuiFixture &fx)
+{
+    writePages(fx);
+    auto w = fx.Start(false);
+    CurrentAnswers()->SetText(0, 0, 0, QStringLiteral("Acme Tools"));
+    CurrentAnswers()->SetText(0, 0, 20, QStringLiteral("Columbus"));
+    w->show();
+    if (!QTest::qWaitForWindowActive(w.get()))
+        qWarning("window not active");
+    w->Navigation().DisplayAPage(w->Invisible(700));
+    return w;
+}
+
+bool iconVisible(TfrmMain &w, const char *name)
+{
+    return w.Menus().IconBar->IsButtonVisible(w.Menus().Button(name));
+}
+
+bool labelVisible(TfrmMain &w, const char *name)
+{
+    return w.Menus().LabelBar->IsButtonVisible(w.Menus().Button(name));
+}
+
+} // namespace
+
+class tst_override : public QObject
+{
+    Q_OBJECT
+private slots:
+    void guardedAnswerKeepsTheUsersValue();
+    void answerWrittenOnEveryRunIsReplaced();
+    void everyRouteToggles_data();
+    void everyRouteToggles();
+    void buttonsFollowTheFocusedControl();
+    void plainFieldsAreNotOverridden();
+    void memoAndCheckBoxToggleTheirStyles();
+    void overrideSurvivesSaveAndOpen();
+};
+
+void tst_override::guardedAnswerKeepsTheUsersValue()
+{
+    GuiFixture fx;
+    auto w = startOnPage7(fx);
+    auto *city = Control<QLineEdit>(*w, "edtCity");
+    QCOMPARE(city->text(), QStringLiteral("Columbus"));
+    QVERIFY(city->isReadOnly());
+
+    QTest::mouseDClick(city, Qt::LeftButton);
+    QVERIFY(!city->isReadOnly());
+    QCOMPARE(StyleLookupOf(city), QStringLiteral("EDITOVERRIDDEN"));
+    QVERIFY(CurrentAnswers()->OvRide(7, 0, 1));
+    QCOMPARE(city->palette().color(QPalette::Text), QColor(Qt::red));
+
+    city->selectAll();
+    QTest::keyClicks(city, QStringLiteral("Dayton"));
+    QTest::keyClick(city, Qt::Key_Tab);
+    QCOMPARE(CurrentAnswers()->Text(7, 0, 1), QStringLiteral("Dayton"));
+
+    // Later runs, whatever their cause, keep the user's value.
+    CurrentAnswers()->SetText(0, 0, 20, QStringLiteral("Toledo"));
+    w->Calc().RefreshClick();
+    w->Calc().RecalculateWithCursor(true);
+    city = Control<QLineEdit>(*w, "edtCity");
+    QCOMPARE(city->text(), QStringLiteral("Dayton"));
+
+    // Cancel Override brings the computed value back, read-only and black.
+    Enter(city);
+    Item(*w, "mnuCancelOverride")->trigger();
+    QVERIFY(!CurrentAnswers()->OvRide(7, 0, 1));
+    QCOMPARE(city->text(), QStringLiteral("Toledo"));
+    QVERIFY(city->isReadOnly());
+    QCOMPARE(StyleLookupOf(city), QStringLiteral("EDITOVERRIDEABLE"));
+    QCOMPARE(city->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+void tst_override::answerWrittenOnEveryRunIsReplaced()
+{
+    GuiFixture fx;
+    auto w = startOnPage7(fx);
+    auto *entity = Control<QLineEdit>(*w, "edtEntity");
+    QTest::mouseDClick(entity, Qt::LeftButton);
+    entity->selectAll();
+    QTest::keyClicks(entity, QStringLiteral("Other Name"));
+    QTest::keyClick(entity, Qt::Key_Tab);
+    QVERIFY(CurrentAnswers()->OvRide(7, 0, 0));
+    QCOMPARE(entity->text(), QStringLiteral("Acme Tools"));
+}
+
+void tst_override::everyRouteToggles_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("icon toolbar") << "icon";
+    QTest::newRow("label toolbar") << "label";
+    QTest::newRow("Options menu, both items") << "menu";
+    QTest::newRow("Options menu shortcuts") << "menu keys";
+    QTest::newRow("pop-up menu items") << "popup";
+    QTest::newRow("pop-up menu keys") << "popup keys";
+    QTest::newRow("double click") << "double click";
+}
+
+void tst_override::everyRouteToggles()
+{
+    QFETCH(QString, route);
+    GuiFixture fx;
+    auto w = startOnPage7(fx);
+    auto *city = Control<QLineEdit>(*w, "edtCity");
+    Enter(city);
+    auto toggle = [&](bool on) {
+        if (route == "icon")
+            QTest::mouseClick(w->Menus().Button(on ? "cbtnOverride" : "cbtnCancelOverride"), Qt::LeftButton);
+        else if (route == "label")
+            QTest::mouseClick(w->Menus().Button(on ? "btnOverride" : "btnCancelOverride"), Qt::LeftButton);
+        else if (route == "menu")
+            Item(*w, on ? "mnuCancelOverride" : "mnuOverride")->trigger(); // either item toggles
+        else if (route == "menu keys")
+            QTest::keyClick(city, Qt::Key_V, Qt::ControlModifier | Qt::AltModifier);
+        else if (route == "popup")
+            Item(*w, on ? "popOverride" : "popCancelOverride")->trigger();
+        else if (route == "popup keys")
+            QTest::keyClick(city, on ? Qt::Key_E : Qt::Key_U, Qt::ControlModifier);
+        else
+            QTest::mouseDClick(city, Qt::LeftButton);
+    };
+    toggle(true);
+    QVERIFY(CurrentAnswers()->OvRide(7, 0, 1));
+    QVERIFY(!city->isReadOnly());
+    QVERIFY(w->Modified);
+    toggle(false);
+    QVERIFY(!CurrentAnswers()->OvRide(7, 0, 1));
+    QVERIFY(city->isReadOnly());
+}
+
+void tst_override::buttonsFollowTheFocusedControl()
+{
+    GuiFixture fx;
+    auto w = startOnPage7(fx);
+    auto *city = Control<QLineEdit>(*w, "edtCity");
+    Enter(city);
+    QVERIFY(iconVisible(*w, "cbtnOverride") && labelVisible(*w, "btnOverride"));
+    QVERIFY(!iconVisible(*w, "cbtnCancelOverride") && !labelVisible(*w, "btnCancelOverride"));
+    QVERIFY(Item(*w, "popOverride")->isVisible());
+    QVERIFY(!Item(*w, "popCancelOverride")->isVisible());
+
+    QTest::mouseDClick(city, Qt::LeftButton);
+    QVERIFY(!iconVisible(*w, "cbtnOverride") && !labelVisible(*w, "btnOverride"));
+    QVERIFY(iconVisible(*w, "cbtnCancelOverride") && labelVisible(*w, "btnCancelOverride"));
+    QVERIFY(Item(*w, "popCancelOverride")->isVisible());
+
+    // A plain input hides both.
+    Enter(Control(*w, "edtPlain"));
+    QVERIFY(!iconVisible(*w, "cbtnOverride") && !iconVisible(*w, "cbtnCancelOverride"));
+    QVERIFY(!labelVisible(*w, "btnOverride") && !labelVisible(*w, "btnCancelOverride"));
+}
+
+void tst_override::plainFieldsAreNotOverridden()
+{
+    GuiFixture fx;
+    auto w = startOnPage7(fx);
+    Enter(Control(*w, "edtPlain"));
+    Item(*w, "mnuOverride")->trigger();
+    QVERIFY(!CurrentAnswers()->OvRide(7, 0, 30));
+    QCOMPARE(StyleLookupOf(Control(*w, "edtPlain")), QString());
+    QVERIFY(!w->Modified);
+}
+
+void tst_override::memoAndCheckBoxToggleTheirStyles()
+{
+    GuiFixture fx;
+    auto w = startOnPage7(fx);
+    auto *memo = Control<QPlainTextEdit>(*w, "memNote");
+    QVERIFY(memo->isReadOnly());
+    Enter(memo);
+    Item(*w, "mnuOverride")->trigger();
+    QVERIFY(CurrentAnswers()->OvRide(7, 0, 40));
+    QCOMPARE(StyleLookupOf(memo), QStringLiteral("MEMOOVERRIDDEN"));
+    QVERIFY(!memo->isReadOnly());
+
+    auto *check = Control(*w, "cbxFlag");
+    Enter(check);
+    Item(*w, "mnuOverride")->trigger();
+    QVERIFY(CurrentAnswers()->OvRide(7, 0, 41));
+    QCOMPARE(StyleLookupOf(check), QStringLiteral("CHECKBOXOVERRIDDEN"));
+    QVERIFY(iconVisible(*w, "cbtnCancelOverride"));
+}
+
+void tst_override::overrideSurvivesSaveAndOpen()
+{
+    GuiFixture fx;
+    TestDialogs dialogs;
+    auto w = startOnPage7(fx);
+    auto *city = Control<QLineEdit>(*w, "edtCity");
+    QTest::mouseDClick(city, Qt::LeftButton);
+    city->selectAll();
+    QTest::keyClicks(city, QStringLiteral("Dayton"));
+    QTest::keyClick(city, Qt::Key_Tab);
+    const QString path = fx.Path(QStringLiteral("acme.cl1"));
+    dialogs.fileAnswers << path;
+    QVERIFY(w->Files().SaveAsClick());
+
+    w->Files().NewClick(TSender::Menu(0));
+    QVERIFY(!CurrentAnswers()->OvRide(7, 0, 1));
+    w->Files().ReOpenClick(0);
+    QCOMPARE(w->ClientFileName, path);
+    w->Navigation().DisplayAPage(w->Invisible(700));
+    city = Control<QLineEdit>(*w, "edtCity");
+    QVERIFY(CurrentAnswers()->OvRide(7, 0, 1));
+    QCOMPARE(city->text(), QStringLiteral("Dayton"));
+    QVERIFY(!city->isReadOnly());
+    QCOMPARE(StyleLookupOf(city), QStringLiteral("EDITOVERRIDDEN"));
+}
+
+QTEST_MAIN(tst_override)
+#include "tst_override.moc"
