@@ -1,0 +1,536 @@
+// The File commands: the states untitled/named and clean/modified, the save
+// question's three answers, Save As and its extension rules, Duplicate, the
+// recent files and their menu, the default client, and bad input: files
+// that cannot be read or written give their message and lose nothing the
+// user typed.
+#include "GuiFixture.h"
+#include "app/Navigation.h"
+#include "dialogs/UserDialogs.h"
+#include "files/ClientFile.h"
+#include "files/FileCommands.h"
+#include "store/Answers.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+using namespace brevane;
+using namespace brevane::test;
+
+namespace {
+
+// Scripted dialogs that also keep the folder (with the proposed file name)
+// each file dialog opened in.
+class RecordingDialogs : public TestDialogs
+{
+public:
+    QStringList folders;
+    QString SaveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override
+    {
+        folders << folder;
+        return TestDialogs::SaveFileName(parent, caption, folder, filter);
+    }
+    QString OpenFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override
+    {
+        folders << folder;
+        return TestDialogs::OpenFileName(parent, caption, folder, filter);
+    }
+};
+
+void writePages(GuiFixture &fx)
+{
+    fx.WritePage(0, {Edit("edtName", 1000, 10), Edit("edtCity", 1003, 40)});
+    fx.WritePage(1, {Edit("edtDate", 1011, 10)});
+}
+
+// Types into page 0's name field and leaves it, as the user would.
+void typeName(TfrmMain &w, const QString &text)
+{
+    w.Navigation().DisplayAPage(w.Invisible(0));
+    auto *name = Control<QLineEdit>(w, "edtName");
+    Enter(name);
+    name->selectAll();
+    QTest::keyClicks(name, text);
+    QTest::keyClick(name, Qt::Key_Tab);
+}
+
+QString savedName(const QString &path)
+{
+    TAnswer store;
+    DirectoryTable directory;
+    if (!LoadClientFile(path, store, directory))
+        return QStringLiteral("<unreadable>");
+    return store.Text(0, 0, 0);
+}
+
+void writeClient(const QString &path, const QString &name, const QString &directoryName = QString())
+{
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, name);
+    directory.SetCell(0, ColName, directoryName);
+    QVERIFY(SaveClientFile(path, store, directory));
+}
+
+} // namespace
+
+class tst_filecommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stateTable();
+    void saveQuestion_data();
+    void saveQuestion();
+    void saveQuestionYesWithSaveAsCancelledKeepsTheClient();
+    void saveAsExtensions_data();
+    void saveAsExtensions();
+    void saveAsProposesTheEntitysName();
+    void saveAsCancelledWritesNothing();
+    void duplicateThenSaveAsksForANewName();
+    void recentFiles();
+    void recentFilesMenuShowsFive();
+    void defaultClient();
+    void newStartsWithAnEmptyWorksheet();
+    void badClientFiles_data();
+    void badClientFiles();
+    void reopenOfAMissingFile();
+    void saveIntoAFolderThatCannotBeWritten();
+    void defaultFileLocations();
+};
+
+void tst_filecommands::stateTable()
+{
+    GuiFixture fx;
+    writePages(fx);
+    RecordingDialogs dialogs;
+    auto w = fx.Start();
+    const QString path = fx.Path(QStringLiteral("acme.cl1"));
+    auto state = [&] {
+        return QStringLiteral("%1, %2").arg(TFileCommands::IsUntitled(w->ClientFileName) ? "untitled" : "named",
+                                            w->Modified ? "modified" : "clean");
+    };
+    QCOMPARE(state(), QStringLiteral("untitled, clean"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
+    typeName(*w, QStringLiteral("Acme"));
+    QCOMPARE(state(), QStringLiteral("untitled, modified"));
+
+    dialogs.fileAnswers << path;
+    Item(*w, "mnuSave")->trigger(); // Save of an untitled client is Save As
+    QCOMPARE(dialogs.asked, QStringList{"File|Save As Dialog"});
+    QCOMPARE(state(), QStringLiteral("named, clean"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("acme.cl1"));
+    QCOMPARE(savedName(path), QStringLiteral("Acme"));
+
+    typeName(*w, QStringLiteral("Acme Tools"));
+    QCOMPARE(state(), QStringLiteral("named, modified"));
+    QTest::keyClick(Control(*w, "edtCity"), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(state(), QStringLiteral("named, clean"));
+    QCOMPARE(savedName(path), QStringLiteral("Acme Tools"));
+    QCOMPARE(dialogs.asked.size(), 1);
+
+    dialogs.fileAnswers << path;
+    Item(*w, "mnuNew")->trigger();
+    QCOMPARE(state(), QStringLiteral("untitled, clean"));
+    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QString());
+    Item(*w, "mnuOpen")->trigger();
+    QCOMPARE(state(), QStringLiteral("named, clean"));
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Acme Tools"));
+    Item(*w, "mnuClose")->trigger();
+    QCOMPARE(state(), QStringLiteral("untitled, clean"));
+}
+
+void tst_filecommands::saveQuestion_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("savedAs");    // the file's entity name afterwards
+    QTest::addColumn<QString>("shownAfter"); // page 0's name field afterwards
+    QTest::addColumn<bool>("modifiedAfter");
+    const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
+    QTest::newRow("New, Yes") << "new" << yes << "Changed"
+                              << "" << false;
+    QTest::newRow("New, No") << "new" << no << "Original"
+                             << "" << false;
+    QTest::newRow("New, Cancel") << "new" << cancel << "Original"
+                                 << "Changed" << true;
+    QTest::newRow("Open, Yes") << "open" << yes << "Changed"
+                               << "Other" << false;
+    QTest::newRow("Open, No") << "open" << no << "Original"
+                              << "Other" << false;
+    QTest::newRow("Open, Cancel") << "open" << cancel << "Original"
+                                  << "Changed" << true;
+    QTest::newRow("Reopen, Yes") << "reopen" << yes << "Changed"
+                                 << "Other" << false;
+    QTest::newRow("Reopen, No") << "reopen" << no << "Original"
+                                << "Other" << false;
+    QTest::newRow("Reopen, Cancel") << "reopen" << cancel << "Original"
+                                    << "Changed" << true;
+    QTest::newRow("Close window, Yes") << "close" << yes << "Changed"
+                                       << "" << false;
+    QTest::newRow("Close window, No") << "close" << no << "Original"
+                                      << "" << false;
+    QTest::newRow("Close window, Cancel") << "close" << cancel << "Original"
+                                          << "Changed" << true;
+}
+
+void tst_filecommands::saveQuestion()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(QString, savedAs);
+    QFETCH(QString, shownAfter);
+    QFETCH(bool, modifiedAfter);
+    GuiFixture fx;
+    writePages(fx);
+    const QString path = fx.Path(QStringLiteral("acme.cl1"));
+    const QString other = fx.Path(QStringLiteral("other.cl1"));
+    writeClient(path, QStringLiteral("Original"));
+    writeClient(other, QStringLiteral("Other"));
+    TestDialogs dialogs;
+    auto w = fx.Start();
+    w->settings.recentFiles = {other};
+    dialogs.fileAnswers << path;
+    Item(*w, "mnuOpen")->trigger();
+    typeName(*w, QStringLiteral("Changed"));
+    QVERIFY(w->Modified);
+
+    dialogs.asked.clear();
+    dialogs.questionAnswers << QMessageBox::StandardButton(answer);
+    if (command == "new") {
+        Item(*w, "mnuNew")->trigger();
+    } else if (command == "open") {
+        dialogs.fileAnswers << other;
+        Item(*w, "mnuOpen")->trigger();
+    } else if (command == "reopen") {
+        w->Files().ReOpenClick(1); // other.cl1, second in the list now
+    } else {
+        // Closing: the field being typed in is committed before the question.
+        auto *name = Control<QLineEdit>(*w, "edtName");
+        Enter(name);
+        name->setText(QStringLiteral("Changed"));
+        w->close();
+    }
+    QCOMPARE(dialogs.asked.first(), QStringLiteral("Brevane: Do You Want To Save Your Changes"));
+    QCOMPARE(savedName(path), savedAs);
+    if (command == "close") {
+        QCOMPARE(w->isVisible(), answer == QMessageBox::Cancel);
+        if (answer != QMessageBox::Cancel)
+            return;
+    }
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), shownAfter);
+    QCOMPARE(w->Modified, modifiedAfter);
+}
+
+void tst_filecommands::saveQuestionYesWithSaveAsCancelledKeepsTheClient()
+{
+    GuiFixture fx;
+    writePages(fx);
+    TestDialogs dialogs;
+    auto w = fx.Start();
+    typeName(*w, QStringLiteral("Unsaved"));
+    dialogs.questionAnswers << QMessageBox::Yes; // then the Save As dialog is cancelled
+    Item(*w, "mnuNew")->trigger();
+    QCOMPARE(dialogs.asked.last(), QStringLiteral("File|Save As Dialog"));
+    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Unsaved"));
+    QVERIFY(w->Modified);
+    dialogs.questionAnswers << QMessageBox::Yes;
+    w->close();
+    QVERIFY(w->isVisible());
+}
+
+void tst_filecommands::saveAsExtensions_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("cl1") << "client.cl1"
+                         << "client.cl1" << false;
+    QTest::newRow("upper case CL1") << "CLIENT.CL1"
+                                    << "CLIENT.CL1" << false;
+    QTest::newRow("no extension") << "client"
+                                  << "client.cl1" << false;
+    QTest::newRow("txt") << "client.txt"
+                         << "client.cl1" << true;
+    QTest::newRow("two points") << "a.b.txt"
+                                << "a.b.cl1" << true;
+    QTest::newRow("point at the end") << "client."
+                                      << "client.cl1" << true;
+}
+
+void tst_filecommands::saveAsExtensions()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QFETCH(bool, warned);
+    GuiFixture fx;
+    writePages(fx);
+    TestDialogs dialogs;
+    MessageRecorder messages;
+    auto w = fx.Start();
+    typeName(*w, QStringLiteral("Acme"));
+    dialogs.fileAnswers << fx.Path(typed);
+    QVERIFY(w->Files().SaveAsClick());
+    QCOMPARE(messages.numbers(), warned ? QList<int>{11010} : QList<int>{});
+    QCOMPARE(w->ClientFileName, fx.Path(saved));
+    QCOMPARE(savedName(fx.Path(saved)), QStringLiteral("Acme"));
+    if (typed != saved)
+        QVERIFY(!QFileInfo::exists(fx.Path(typed)));
+    QCOMPARE(w->settings.recentFiles.first(), fx.Path(saved));
+    QVERIFY(!w->Modified);
+}
+
+void tst_filecommands::saveAsProposesTheEntitysName()
+{
+    GuiFixture fx;
+    writePages(fx);
+    RecordingDialogs dialogs;
+    auto w = fx.Start();
+    CurrentAnswers()->SetText(1, 0, 11, QStringLiteral("Acme")); // page 1 answer 11 names the entity
+    w->Navigation().DisplayAPage(w->Invisible(100));
+    w->Files().SaveAsClick();
+    QVERIFY(dialogs.folders.last().endsWith(QStringLiteral("/Acme.cl1")));
+    QVERIFY(dialogs.folders.last().startsWith(fx.ClientFolder()));
+    // A named client proposes nothing.
+    dialogs.fileAnswers << fx.Path(QStringLiteral("named.cl1"));
+    w->Files().SaveAsClick();
+    w->Files().SaveAsClick();
+    QVERIFY(dialogs.folders.last().endsWith(QLatin1Char('/')));
+}
+
+void tst_filecommands::saveAsCancelledWritesNothing()
+{
+    GuiFixture fx;
+    writePages(fx);
+    TestDialogs dialogs;
+    auto w = fx.Start();
+    typeName(*w, QStringLiteral("Acme"));
+    QVERIFY(!w->Files().SaveAsClick());
+    QVERIFY(QDir(fx.ClientFolder()).entryList(QDir::Files).isEmpty());
+    // Nothing was saved, so the client still counts as modified.
+    QVERIFY(w->Modified);
+    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
+}
+
+void tst_filecommands::duplicateThenSaveAsksForANewName()
+{
+    GuiFixture fx;
+    writePages(fx);
+    const QString path = fx.Path(QStringLiteral("acme.cl1"));
+    writeClient(path, QStringLiteral("Original"));
+    TestDialogs dialogs;
+    auto w = fx.Start();
+    dialogs.fileAnswers << path;
+    Item(*w, "mnuOpen")->trigger();
+    w->Files().DuplicateClick();
+    QCOMPARE(w->CurrentPage, 1);
+    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
+    QVERIFY(!w->Modified);
+    CurrentAnswers()->SetText(0, 0, 0, QStringLiteral("Copy"));
+    const QString copy = fx.Path(QStringLiteral("copy.cl1"));
+    dialogs.fileAnswers << copy;
+    dialogs.asked.clear();
+    Item(*w, "mnuSave")->trigger();
+    QCOMPARE(dialogs.asked, QStringList{"File|Save As Dialog"});
+    QCOMPARE(savedName(path), QStringLiteral("Original"));
+    QCOMPARE(savedName(copy), QStringLiteral("Copy"));
+}
+
+void tst_filecommands::recentFiles()
+{
+    GuiFixture fx;
+    writePages(fx);
+    TestDialogs dialogs;
+    auto w = fx.Start();
+    QStringList paths;
+    for (int i = 1; i <= 6; ++i) {
+        paths << fx.Path(QStringLiteral("client%1.cl1").arg(i));
+        writeClient(paths.last(), QStringLiteral("Client %1").arg(i));
+        dialogs.fileAnswers << paths.last();
+        Item(*w, "mnuOpen")->trigger();
+    }
+    // A sixth file drops the oldest.
+    QCOMPARE(w->settings.recentFiles, (QStringList{paths[5], paths[4], paths[3], paths[2], paths[1]}));
+    // Opening a listed file moves it to the top without a second entry.
+    dialogs.fileAnswers << paths[2];
+    Item(*w, "mnuOpen")->trigger();
+    QCOMPARE(w->settings.recentFiles, (QStringList{paths[2], paths[5], paths[4], paths[3], paths[1]}));
+    // The comparison ignores case over the whole path.
+    QVERIFY(w->Files().MoveToTopOfRecent(paths[4].toUpper()));
+    QCOMPARE(w->settings.recentFiles, (QStringList{paths[4].toUpper(), paths[2], paths[5], paths[3], paths[1]}));
+    QVERIFY(w->Files().MoveToTopOfRecent(QStringLiteral("/any/UNTITLED.cl1")));
+    QCOMPARE(w->settings.recentFiles.size(), 5);
+    // Reopen from the menu.
+    Item(*w, "HX3")->trigger();
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Client 4"));
+    QCOMPARE(w->settings.recentFiles.first(), paths[3]);
+    QCOMPARE(Item(*w, "HX0")->text(), QStringLiteral("&0-client4.cl1"));
+    QVERIFY(!w->Modified);
+}
+
+void tst_filecommands::recentFilesMenuShowsFive()
+{
+    GuiFixture fx;
+    writePages(fx);
+    auto w = fx.Start(false);
+    QVERIFY(!Item(*w, "HX_Line")->isVisible());
+    w->settings.recentFiles = {"/a/Smith Corp.cl1", "/a/b.cl1", "/a/c.cl1", "/a/d.cl1",
+                               "/a/e.cl1",          "/a/f.cl1", "/a/g.cl1"};
+    w->Files().RebuildRecentMenu();
+    QCOMPARE(w->settings.recentFiles.size(), 5);
+    QVERIFY(Item(*w, "HX_Line")->isVisible());
+    QCOMPARE(Item(*w, "HX0")->text(), QStringLiteral("&0-Smith Corp.cl1"));
+    QCOMPARE(Item(*w, "HX4")->text(), QStringLiteral("&4-e.cl1"));
+    QVERIFY(Item(*w, "HX4")->isVisible());
+    w->settings.recentFiles = {"/a/only.cl1"};
+    w->Files().RebuildRecentMenu();
+    QVERIFY(Item(*w, "HX0")->isVisible());
+    QVERIFY(!Item(*w, "HX1")->isVisible());
+}
+
+void tst_filecommands::defaultClient()
+{
+    GuiFixture fx;
+    writePages(fx);
+    QDir().mkpath(fx.ClientFolder());
+    writeClient(fx.ClientFolder() + QStringLiteral("/default.cl1"), QStringLiteral("Our Firm"), QStringLiteral("Ann"));
+    MessageRecorder messages;
+    auto w = fx.Start();
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Our Firm"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
+    typeName(*w, QStringLiteral("Changed"));
+    w->DSchedList.SetCell(0, ColName, QStringLiteral("Bob"));
+    TestDialogs dialogs;
+    dialogs.questionAnswers << QMessageBox::No;
+    Item(*w, "mnuNew")->trigger();
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Our Firm"));
+    QCOMPARE(w->DSchedList.Cell(0, ColName), QStringLiteral("Ann"));
+    QVERIFY(messages.numbers().isEmpty());
+}
+
+void tst_filecommands::newStartsWithAnEmptyWorksheet()
+{
+    GuiFixture fx;
+    writePages(fx);
+    auto w = fx.Start();
+    w->DSchedList.SetCell(0, ColName, QStringLiteral("Previous Client's Director"));
+    w->DSchedList.AddRow();
+    w->Files().NewClick(TSender::Menu(0));
+    QCOMPARE(w->DSchedList.RowCount(), 1);
+    QCOMPARE(w->DSchedList.Cell(0, ColName), QString());
+}
+
+void tst_filecommands::badClientFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QList<int>>("messages");
+    QTest::newRow("missing file") << "missing" << QList<int>{33014};
+    QTest::newRow("a folder") << "folder" << QList<int>{33014};
+    QTest::newRow("wrong extension, not a client file") << "text" << QList<int>{33010};
+    QTest::newRow("unknown version") << "version" << QList<int>{33020};
+    QTest::newRow("malformed count") << "malformed" << QList<int>{33010};
+}
+
+void tst_filecommands::badClientFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QList<int>, messages);
+    GuiFixture fx;
+    writePages(fx);
+    QString path = fx.Path(QStringLiteral("bad.cl1"));
+    if (kind == "folder") {
+        QDir().mkpath(path);
+    } else if (kind != "missing") {
+        QFile file(kind == "text" ? (path = fx.Path(QStringLiteral("notes.txt"))) : path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (kind == "text")
+            file.write("Meeting notes\r\nnothing else\r\n");
+        else if (kind == "version")
+            file.write("Brevane\r\n 9.00000000000000E+0000\r\n");
+        else
+            file.write("Brevane\r\n 1.01000000000000E+0000\r\n***** Page Counts\r\nmany\r\n");
+    }
+    TestDialogs dialogs;
+    MessageRecorder recorder;
+    auto w = fx.Start();
+    typeName(*w, QStringLiteral("Typed Before"));
+    dialogs.questionAnswers << QMessageBox::Yes;
+    const QString saved = fx.Path(QStringLiteral("kept.cl1"));
+    dialogs.fileAnswers << path << saved; // the Save As of the save question comes second
+    dialogs.fileAnswers.swapItemsAt(0, 1);
+    Item(*w, "mnuOpen")->trigger();
+    QCOMPARE(recorder.numbers(), messages);
+    // What was typed was saved at the question; the rejected file is bound to nothing.
+    QCOMPARE(savedName(saved), QStringLiteral("Typed Before"));
+    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
+    QCOMPARE(w->CurrentPage, 0);
+    QVERIFY(!w->Modified);
+    QVERIFY(!w->settings.recentFiles.contains(path));
+}
+
+void tst_filecommands::reopenOfAMissingFile()
+{
+    GuiFixture fx;
+    writePages(fx);
+    MessageRecorder recorder;
+    auto w = fx.Start();
+    w->settings.recentFiles = {fx.Path(QStringLiteral("gone.cl1"))};
+    w->Files().RebuildRecentMenu();
+    CurrentAnswers()->SetText(0, 0, 0, QStringLiteral("Before"));
+    Item(*w, "HX0")->trigger();
+    QCOMPARE(recorder.numbers(), QList<int>{1154});
+    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
+    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QString());
+    QCOMPARE(w->CurrentPage, 0);
+}
+
+void tst_filecommands::saveIntoAFolderThatCannotBeWritten()
+{
+    GuiFixture fx;
+    writePages(fx);
+    // A "folder" that is a file: no one, not even an administrator, can create
+    // a file in it.
+    QFile blocker(fx.Path(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = fx.Path(QStringLiteral("blocked/client.cl1"));
+    TestDialogs dialogs;
+    MessageRecorder recorder;
+    auto w = fx.Start();
+    typeName(*w, QStringLiteral("Precious"));
+    dialogs.fileAnswers << path;
+    Item(*w, "mnuSave")->trigger();
+    QCOMPARE(dialogs.asked.size(), 2);
+    QVERIFY(dialogs.asked.last().contains(QStringLiteral("could not be saved")));
+    QVERIFY(w->Modified);
+    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
+    QVERIFY(w->settings.recentFiles.isEmpty());
+    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Precious"));
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Precious"));
+    // Saving elsewhere then works.
+    const QString good = fx.Path(QStringLiteral("client.cl1"));
+    dialogs.fileAnswers << good;
+    Item(*w, "mnuSaveAs")->trigger();
+    QCOMPARE(savedName(good), QStringLiteral("Precious"));
+    QVERIFY(!w->Modified);
+}
+
+void tst_filecommands::defaultFileLocations()
+{
+    GuiFixture fx;
+    writePages(fx);
+    TestDialogs dialogs;
+    auto w = fx.Start(false);
+    const QString before = w->settings.clientFolder;
+    Item(*w, "mnuDefaultCL1")->trigger(); // cancelled
+    QCOMPARE(w->settings.clientFolder, before);
+    dialogs.fileAnswers << fx.Path(QStringLiteral("clients")) << fx.Path(QStringLiteral("temp"));
+    Item(*w, "mnuDefaultCL1")->trigger();
+    Item(*w, "mnuDefaultTempDir")->trigger();
+    QCOMPARE(dialogs.asked,
+             (QStringList{"Select client file folder", "Select client file folder", "Select temporary file folder"}));
+    QCOMPARE(w->settings.clientFolder, fx.Path(QStringLiteral("clients")));
+    QCOMPARE(w->folders.clientFolder, fx.Path(QStringLiteral("clients")));
+    QCOMPARE(w->folders.tempFolder, fx.Path(QStringLiteral("temp")));
+}
+
+QTEST_MAIN(tst_filecommands)
+#include "tst_filecommands.moc"
