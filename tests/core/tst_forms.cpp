@@ -233,6 +233,8 @@ QMap<int, Writes> findWrites()
                     auto marker = [&](int p, int k) {
                         return ticks ? QStringLiteral("X") : QStringLiteral("\x01%1.%2").arg(p).arg(k);
                     };
+                    for (int p : RepeatablePages)
+                        store.PgCt[p] = 1; // one copy in use, so that its procedure runs
                     for (int p : pages) {
                         for (int k = 0; k < TAnswer::AnswerCount(p); ++k) {
                             store.SetText(p, 0, k, marker(p, k));
@@ -504,6 +506,8 @@ void tst_forms::templateMergesAFilledClient()
                 store.SetText(page, 0, k, QLatin1String(samples[kind]));
         }
     }
+    for (int p : RepeatablePages)
+        store.PgCt[p] = 1;
     {
         MessageRecorder quiet;
         Calculate(&store, directory, false);

@@ -400,11 +400,13 @@ struct Parser
     bool pieces(const QString &text, QList<Piece> &out, int shift, bool withHelp)
     {
         QString words;
+        bool bold = false;
         auto flush = [&] {
             if (!words.isEmpty()) {
                 Piece p;
                 p.type = Piece::Words;
                 p.text = words;
+                p.bold = bold;
                 out.append(p);
                 words.clear();
             }
@@ -447,6 +449,10 @@ struct Parser
             } else if (c == QLatin1Char('}')) {
                 fail(QStringLiteral("} without {"));
                 return false;
+            } else if (c == QLatin1Char('*') && i + 1 < text.size() && text[i + 1] == QLatin1Char('*')) {
+                flush();
+                bold = !bold;
+                ++i;
             } else if (c == QLatin1Char('~')) {
                 words += QChar(0xA0); // a blank that never breaks the line
             } else {
@@ -454,6 +460,10 @@ struct Parser
             }
         }
         flush();
+        if (bold) {
+            fail(QStringLiteral("** without its closing **"));
+            return false;
+        }
         return true;
     }
 

@@ -38,6 +38,7 @@ struct Piece
     QString text; // Words: the wording; Help: the callout text
     int answer = -1;
     bool asLabel = false; // Answer: shown as plain text, not as a field
+    bool bold = false;    // Words: written between "**" marks
 };
 
 struct Block

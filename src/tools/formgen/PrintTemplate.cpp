@@ -142,7 +142,10 @@ QByteArray PrintTemplate(const FormPage &page)
         for (const Piece &p : b.pieces) {
             switch (p.type) {
             case Piece::Words:
-                para += EscapeWording(p.text);
+                if (p.bold && !bold)
+                    para += QStringLiteral("\\b ") + EscapeWording(p.text) + QStringLiteral("\\b0 ");
+                else
+                    para += EscapeWording(p.text);
                 break;
             case Piece::Tab:
                 if (b.row && cells > 1) {
@@ -171,6 +174,15 @@ QByteArray PrintTemplate(const FormPage &page)
             para += QStringLiteral("\\par\r\n");
         }
         rtf += para;
+    }
+    // A page never ends inside a table: the page break the print job puts
+    // before the next page would be lost in the table's last row.
+    for (qsizetype i = page.blocks.size() - 1; i >= 0; --i) {
+        if (!page.blocks[i].inPrint)
+            continue;
+        if (page.blocks[i].row)
+            rtf += QStringLiteral("\\pard\\sa0\\fs4\\par") + fs(body) + QStringLiteral("\r\n");
+        break;
     }
     rtf += QStringLiteral("}\r\n");
     return rtf.toLatin1();

@@ -203,7 +203,7 @@ private:
         return button;
     }
 
-    ComponentRecord label(const QString &text, const Block &b, double w, qint64 tag = 0)
+    ComponentRecord label(const QString &text, const Block &b, double w, qint64 tag = 0, bool bold = false)
     {
         ComponentRecord r = record("TLabel", nextName("lbl"));
         r.Set(QStringLiteral("Size.Width"), num(w));
@@ -215,7 +215,7 @@ private:
         r.Set(QStringLiteral("AutoSize"), StreamValue::Boolean(false));
         r.Set(QStringLiteral("WordWrap"), StreamValue::Boolean(false));
         r.Set(QStringLiteral("TextSettings.Font.Size"), num(fontSize(b)));
-        if (boldText(b))
+        if (bold || boldText(b))
             r.Set(QStringLiteral("TextSettings.Font.Style"), StreamValue::SetOf({QStringLiteral("fsBold")}));
         return r;
     }
@@ -286,7 +286,8 @@ private:
             return y + b.spaceLines * 16;
 
         const double size = fontSize(b);
-        const bool bold = boldText(b);
+        const bool blockBold = boldText(b);
+        bool bold = blockBold;
         const double left = b.indent ? IndentWidth : 0;
         const double space = textWidth(QStringLiteral(" "), size, bold) - 2;
         QList<Line> lines(1);
@@ -301,7 +302,7 @@ private:
             item.width = textWidth(run, size, bold);
             item.height = ControlHeight;
             item.x = runX;
-            item.rec = label(run, b, item.width);
+            item.rec = label(run, b, item.width, 0, bold);
             lines.last().items.append(item);
             run.clear();
         };
@@ -324,6 +325,10 @@ private:
         for (const Piece &p : b.pieces) {
             switch (p.type) {
             case Piece::Words: {
+                if ((blockBold || p.bold) != bold) {
+                    flush();
+                    bold = blockBold || p.bold;
+                }
                 const QString &t = p.text;
                 qsizetype i = 0;
                 while (i < t.size()) {
