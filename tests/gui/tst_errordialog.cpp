@@ -96,6 +96,22 @@ private Q_SLOTS:
         QVERIFY(!(dialog->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
     }
 
+    // A message longer than its label is shown whole: the dialog grows.
+    void longMessageIsShownWhole()
+    {
+        TestDialogs dialogs;
+        const QString path = QStringLiteral("/home/a-user-with-a-long-name/Tarnwick/Brevane/program/share/brevane/"
+                                            "PSF/page9.psf and some more words to need another line or two");
+        std::unique_ptr<TfrmErrorDlg> dialog(TfrmErrorDlg::Create2(11152, path));
+        QLabel *text = dialog->MessageLbl;
+        QVERIFY(text->heightForWidth(505) > 105);
+        QCOMPARE(text->height(), text->heightForWidth(505));
+        QVERIFY(dialog->MessageLbl2->y() > text->geometry().bottom());
+        QVERIFY(dialog->btnOk->y() > dialog->MessageLbl2->geometry().bottom());
+        QVERIFY(dialog->btnOk->geometry().bottom() < dialog->height());
+        QCOMPARE(dialog->width(), 537);
+    }
+
     // ShowError through the installed sink: the dialog is modal; any message
     // raised while it is open is dropped, not queued; afterwards the next shows.
     void oneMessageAtATime()

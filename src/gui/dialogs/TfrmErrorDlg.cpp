@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <exception>
 
 namespace brevane {
@@ -105,6 +106,24 @@ void TfrmErrorDlg::LookUpMessage(const ErrorMessage &message)
 {
     MessageLbl->setText(message.text);
     MessageLbl2->setText(message.instructionText);
+    FitTexts();
+}
+
+// A text longer than its label (a message with a long path) makes its label
+// taller and the dialog with it, so that no part of a message is cut off.
+// Texts that fit keep the dialog's usual layout.
+void TfrmErrorDlg::FitTexts()
+{
+    const int messageHeight = std::max(105, MessageLbl->heightForWidth(505));
+    MessageLbl->setGeometry(16, 8, 505, messageHeight);
+    const int instructionTop = MessageLbl->geometry().bottom() + 1 + 15;
+    const int instructionHeight = std::max(105, MessageLbl2->heightForWidth(505));
+    MessageLbl2->setGeometry(16, instructionTop, 505, instructionHeight);
+    const int okTop = MessageLbl2->geometry().bottom() + 1 + 52;
+    btnOk->setGeometry(207, okTop, 127, 30);
+    const int height = okTop + 30 + 21;
+    setFixedSize(537, height);
+    Panel1->setGeometry(0, 0, 537, height);
 }
 
 void TfrmErrorDlg::ShowMessage(const ErrorMessage &message, QWidget *parent)

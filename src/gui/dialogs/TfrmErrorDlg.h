@@ -46,6 +46,7 @@ public:
 private:
     void BuildWindow();
     void LookUpMessage(const ErrorMessage &message);
+    void FitTexts();
     int tag_ = 0;
 };
 
