@@ -1,21 +1,120 @@
 #include "output/OutputCommands.h"
 
+#include "WordProcessor.h"
+#include "app/CalcCommands.h"
 #include "app/Navigation.h"
 #include "app/TfrmMain.h"
+#include "dialogs/ErrorCatalogue.h"
 #include "dialogs/UserDialogs.h"
+#include "output/FileSearch.h"
+#include "output/PrintJob.h"
+#include "output/TfrmProgress.h"
+#include "output/TfrmSelectedForms.h"
+#include "store/Answers.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QFileInfo>
 
 namespace brevane {
 
+namespace {
+constexpr int LaunchError = 11550;
+constexpr int WordPadMarginsError = 21400;
+} // namespace
+
+WordProcessorChoice ChooseWordProcessor(bool wordDetected, bool forceWord, bool forceWordPad)
+{
+    if (forceWordPad)
+        return WordProcessorChoice::WordPad;
+    return wordDetected || forceWord ? WordProcessorChoice::Word : WordProcessorChoice::WordPad;
+}
+
+TOutputCommands::TOutputCommands(TfrmMain &main)
+    : WordSearchFolders(WriterInstallFolders())
+    , WordProgramNames(brevane::WriterProgramNames())
+    , main_(main)
+    , platformLauncher_(std::make_unique<WordProcessorLauncher>())
+    , launcher_(platformLauncher_.get())
+{}
+
+TOutputCommands::~TOutputCommands() = default;
+
+void TOutputCommands::SetLauncher(WordProcessorLauncher *launcher)
+{
+    launcher_ = launcher ? launcher : platformLauncher_.get();
+}
+
+void TOutputCommands::Message(const QString &text)
+{
+    UserDialogs::Current().Question(&main_, QStringLiteral("Brevane"), text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 void TOutputCommands::PrintSelectedForms(const TSender &)
 {
-    // STUB: the print selection dialog and the print job replace this.
-    UserDialogs::Current().Question(&main_, QStringLiteral("Brevane"),
-                                    QStringLiteral("Preview and Print is not available in this version."),
-                                    QMessageBox::Ok, QMessageBox::Ok);
+    SendToWordProcessor(main_.Invisible(0));
+}
+
+void TOutputCommands::SendToWordProcessor(const TSender &sender)
+{
+    if (!sender.IsMenuItem() && !sender.IsTreeItem() && !sender.IsCornerButton())
+        return;
+    PrintSelection selection;
+    {
+        TfrmSelectedForms dialog(main_.CurrentPage, &main_);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        selection = dialog.Selection();
+    }
+
+    // The displayed page's last entries count, and every answer is current.
+    main_.Calc().RecalculateWithCursor(true);
+    TAnswer *answers = CurrentAnswers();
+    if (!answers)
+        return;
+
+    merge_.SetDataFolder(main_.folders.Dat());
+    PrintJob job(*answers, main_.DSchedList, merge_, main_.folders.Rtf());
+    switch (job.BuildPrintDocument(selection)) {
+    case PrintBuildResult::Built:
+        break;
+    case PrintBuildResult::NothingChecked:
+        Message(QStringLiteral("No form is checked, so there is nothing to print. Check the forms you want to "
+                               "print and choose Preview/Print."));
+        return;
+    case PrintBuildResult::NothingPrinted:
+    case PrintBuildResult::Failed:
+        // Each failure has been reported; no document is written.
+        return;
+    }
+
+    const QString folder = main_.folders.tempFolder;
+    QDir().mkpath(folder);
+    const QString path = PrintDocumentPath(folder);
+    QString error;
+    if (!WritePrintDocument(path, job.PrintDocument(), &error)) {
+        Message(QStringLiteral("The print document could not be written as\n%1\n\n%2")
+                    .arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    LaunchWordProcessor(path, folder);
+}
+
+void TOutputCommands::LaunchWordProcessor(const QString &document, const QString &folder)
+{
+    const QString name = QFileInfo(document).fileName();
+    int result;
+    if (ChooseWordProcessor(main_.WordDetected, main_.settings.forceWord, main_.settings.forceWordPad) ==
+        WordProcessorChoice::WordPad) {
+        if (!launcher_->SetWordPadMargins())
+            ShowError(WordPadMarginsError);
+        result = launcher_->StartWordPad(name, folder);
+    } else {
+        result = launcher_->StartWord(name, folder);
+    }
+    if (result != ShellStarted && result != 0)
+        ShowError(LaunchError);
 }
 
 void TOutputCommands::ForceWordClick()
@@ -32,22 +131,30 @@ void TOutputCommands::ForceWordPadClick()
 
 void TOutputCommands::FindWordClick()
 {
-    // STUB: the search for a word processor comes with the hand-off; used
-    // twice the command clears what it found.
     if (!FoundWordPath.isEmpty()) {
         FoundWordPath.clear();
-    } else {
-        UserDialogs::Current().Question(&main_, QStringLiteral("Brevane"),
-                                        QStringLiteral("Did not find Word installation."), QMessageBox::Ok,
-                                        QMessageBox::Ok);
+        main_.Navigation().UpdateMenuItems(TSender::Menu(0));
+        return;
     }
+    TfrmProgress progress(&main_);
+    progress.ShowNow(QStringLiteral("Please Wait. Searching for MS Word."));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TFileSearch search;
+    for (const QString &folder : WordSearchFolders)
+        for (const QString &name : WordProgramNames)
+            search.FindFileRecursive(folder, name);
+    if (search.Found)
+        FoundWordPath = search.FoundPath;
+    progress.close();
+    QApplication::restoreOverrideCursor();
+    Message(search.Found ? QStringLiteral("Found Word installation.")
+                         : QStringLiteral("Did not find Word installation."));
     main_.Navigation().UpdateMenuItems(TSender::Menu(0));
 }
 
 bool TOutputCommands::WordInstalled()
 {
-    return !QStandardPaths::findExecutable(QStringLiteral("lowriter")).isEmpty() ||
-           !QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty();
+    return WriterInstalled();
 }
 
 void TOutputCommands::DeleteTemps(const QString &folder, const QString &pattern)
@@ -57,9 +164,7 @@ void TOutputCommands::DeleteTemps(const QString &folder, const QString &pattern)
         return;
     for (const QString &name : dir.entryList(QStringList{pattern}, QDir::Files | QDir::Hidden | QDir::System)) {
         if (!QFile::remove(dir.filePath(name)))
-            UserDialogs::Current().Question(&main_, QStringLiteral("Brevane"),
-                                            QStringLiteral("Unable to delete ") + name, QMessageBox::Ok,
-                                            QMessageBox::Ok);
+            Message(QStringLiteral("Unable to delete ") + name);
     }
 }
 

@@ -1,43 +1,74 @@
 #pragma once
-// The output commands the main window offers: Preview and Print, the Force
-// Word and Force WordPad switches, Find Word, and the removal of the
-// temporary print documents when the program closes.
-//
-// STUB: printing and the word-processor hand-off come with the print job;
-// until then Preview and Print and Find Word only say so. The switches and
-// the clean-up already work.
+// The output commands of the main window: Preview and Print (the selection
+// dialog, the print job and the hand-off of the document to the word
+// processor), the Force Word and Force WordPad switches, Find Word, and the
+// removal of the temporary print documents when the program closes.
 
 #include "app/Sender.h"
+#include "output/TemplateMerge.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 namespace brevane {
 
 class TfrmMain;
+class WordProcessorLauncher;
+
+enum class WordProcessorChoice { Word, WordPad };
+
+// The word processor a print document opens in: Word when it was detected
+// or Force Word is set, WordPad otherwise; Force WordPad wins over both.
+WordProcessorChoice ChooseWordProcessor(bool wordDetected, bool forceWord, bool forceWordPad);
 
 class TOutputCommands
 {
 public:
-    explicit TOutputCommands(TfrmMain &main)
-        : main_(main)
-    {}
+    explicit TOutputCommands(TfrmMain &main);
+    ~TOutputCommands();
 
-    // Every print command: toolbar buttons, tree item, menu item (Ctrl+P).
+    // Every print command: toolbar buttons, tree item, menu items (Ctrl+P).
     void PrintSelectedForms(const TSender &sender);
+    // One print job: the selection dialog, the recalculation, the print
+    // document written to the temporary folder and opened in the word
+    // processor. Runs for a menu item, a tree item or a button only.
+    void SendToWordProcessor(const TSender &sender);
+    // Opens the written document: its file name alone is the argument, the
+    // temporary folder the working folder. 11550 when it cannot be started.
+    void LaunchWordProcessor(const QString &document, const QString &folder);
+
     void ForceWordClick();
     void ForceWordPadClick();
+    // Searches the usual install folders for the word processor; used again
+    // while one is held, it forgets it without searching.
     void FindWordClick();
 
-    // Whether a word processor that can stand in for Word is installed.
+    // Whether the word processor that stands in for Word is installed.
     static bool WordInstalled();
     // Deletes the files matching `pattern` in `folder`; a file that cannot be
     // deleted is named in a warning and the others are still deleted.
     void DeleteTemps(const QString &folder, const QString &pattern);
 
-    QString FoundWordPath; // held while Find Word has found one
+    // Starts the word processors; nullptr puts back the platform's own.
+    void SetLauncher(WordProcessorLauncher *launcher);
+    WordProcessorLauncher &Launcher() { return *launcher_; }
+
+    QString FoundWordPath;         // held while Find Word has found one
+    QStringList WordSearchFolders; // where Find Word looks, in order
+    QStringList WordProgramNames;  // the file names it looks for
+    TemplateMerge &Merge() { return merge_; }
 
 private:
+    void Message(const QString &text);
+
     TfrmMain &main_;
+    std::unique_ptr<WordProcessorLauncher> platformLauncher_;
+    WordProcessorLauncher *launcher_ = nullptr;
+    // The merge of the run: its working text and font size carry from one
+    // page and one job to the next.
+    TemplateMerge merge_;
 };
 
 } // namespace brevane

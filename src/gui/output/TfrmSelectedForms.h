@@ -1,0 +1,61 @@
+#pragma once
+// "Print Selected Forms": the user ticks the forms of one print job. The boxes
+// sit on four tabs in three margin groups; forms of different groups cannot
+// share a job, so a click on a box clears the boxes of the other groups.
+
+#include "output/PrintSelection.h"
+
+#include <QDialog>
+#include <QMap>
+
+class QAction;
+class QCheckBox;
+class QPushButton;
+class QTabWidget;
+
+namespace brevane {
+
+class TfrmSelectedForms : public QDialog
+{
+    Q_OBJECT
+public:
+    // `displayedPage`: the page the main window shows (-1 for none); its form
+    // starts checked and its tab is shown.
+    explicit TfrmSelectedForms(int displayedPage, QWidget *parent = nullptr);
+
+    QTabWidget *TabControl1 = nullptr;
+    QPushButton *btnPreviewPrint = nullptr; // closes with the OK result
+    QPushButton *btnClearAll = nullptr;
+    QPushButton *btnClose = nullptr; // closes with the Close result
+    QAction *SelectAll1 = nullptr;   // the tabs' context menu
+
+    // The box of that name (e.g. "cbxForm532A"), or nullptr.
+    QCheckBox *Box(const QString &name) const { return boxes_.value(name); }
+    // The names of the checked boxes.
+    CheckedBoxes Checked() const;
+    PrintSelection Selection() const { return PrintSelection{Checked()}; }
+
+    // A click on a box of the first tab clears the one-inch-margin group; a
+    // click on a box of the Corporations or Limited Liability Companies tab
+    // clears the half-inch-margin group; "Front" clears "Back" and both
+    // groups, "Back" clears "Front" and both groups.
+    void ClickHalfInchMargin(const QString &box);
+    void OneInchMarginClick(const QString &box);
+    void EraseStockBack();
+    void EraseStockFront();
+    void btnClearAllClick();
+    void SelectAllClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormCreate(int displayedPage);
+    void BoxClicked(const QString &box);
+    // Checks exactly the boxes named (from code: no click rules run).
+    void SetChecked(const CheckedBoxes &checked);
+
+    QMap<QString, QCheckBox *> boxes_;
+};
+
+} // namespace brevane

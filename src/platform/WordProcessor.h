@@ -1,0 +1,59 @@
+#pragma once
+// How this platform opens the print document in a word processor.
+//
+// Where the program would start Microsoft Word it starts LibreOffice Writer
+// ("lowriter", or "soffice --writer"), found on the PATH; where it would start
+// WordPad it opens the document with the desktop's default application for
+// RTF files. Programs are always started with an argument list, never through
+// a shell command line. Results follow the shell's convention: 42 when the
+// program was started, another value when it was not.
+
+#include <QString>
+#include <QStringList>
+
+namespace brevane {
+
+inline constexpr int ShellStarted = 42;
+inline constexpr int ShellFileNotFound = 2;   // the program does not exist or would not start
+inline constexpr int ShellNoAssociation = 31; // no application opens the document
+
+// The Writer program on the PATH and the arguments that come before the
+// document's name.
+struct WriterCommand
+{
+    QString program; // empty when Writer is not on the PATH
+    QStringList arguments;
+};
+WriterCommand FindWriter();
+// Whether Writer is on the PATH (this platform's "Word detected").
+bool WriterInstalled();
+
+// The names under which the Writer program is installed, and the folders it
+// is usually installed in, in the order they are searched.
+QStringList WriterProgramNames();
+QStringList WriterInstallFolders();
+
+// Starts `program` with `arguments` in `workingFolder`, detached from this
+// process. ShellStarted, or ShellFileNotFound when it could not be started.
+int StartProgram(const QString &program, const QStringList &arguments, const QString &workingFolder);
+// Opens the file with the desktop's default application for its kind.
+// ShellStarted, or ShellNoAssociation when nothing opened it.
+int OpenWithDefaultApplication(const QString &path);
+
+// Starts the word processors. The program holds one; tests put in their own.
+class WordProcessorLauncher
+{
+public:
+    virtual ~WordProcessorLauncher() = default;
+
+    // Word's stand-in with the document's file name (no folder) as its only
+    // argument and the temporary folder as its working folder.
+    virtual int StartWord(const QString &documentName, const QString &workingFolder);
+    // WordPad's stand-in on the document `documentName` in `workingFolder`.
+    virtual int StartWordPad(const QString &documentName, const QString &workingFolder);
+    // Sets WordPad's page margins. Nothing to set on this platform (the
+    // print templates carry their own margins): always true.
+    virtual bool SetWordPadMargins();
+};
+
+} // namespace brevane

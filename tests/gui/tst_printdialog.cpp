@@ -1,0 +1,295 @@
+// The "Print Selected Forms" dialog and the Preview and Print command: the
+// boxes on their tabs, the clearing rules of the margin groups, "Select All"
+// and "Clear All", the box of the displayed page, and the print job from the
+// dialog to the word processor.
+#include "OutputFixture.h"
+#include "app/Navigation.h"
+#include "output/OutputCommands.h"
+#include "output/TfrmSelectedForms.h"
+#include "store/Answers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+using namespace brevane;
+using namespace brevane::test;
+
+namespace {
+
+QStringList sorted(const CheckedBoxes &boxes)
+{
+    QStringList list(boxes.begin(), boxes.end());
+    list.sort();
+    return list;
+}
+
+// Every box of the half-inch and one-inch margin groups.
+QStringList marginBoxes()
+{
+    QStringList list;
+    for (const SelectionBox &box : SelectionBoxes())
+        if (box.group != MarginGroup::Stock)
+            list << box.name;
+    list.sort();
+    return list;
+}
+
+QStringList boxesOfGroup(MarginGroup group)
+{
+    QStringList list;
+    for (const SelectionBox &box : SelectionBoxes())
+        if (box.group == group)
+            list << box.name;
+    return list;
+}
+
+// Answers the next modal dialog by running `act` on it.
+void WhenShown(std::function<void(QWidget *)> act)
+{
+    QTimer::singleShot(0, qApp, [act] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        act(dialog);
+    });
+}
+
+void Press(QWidget *dialog, const char *button)
+{
+    auto *b = dialog->findChild<QPushButton *>(QLatin1String(button));
+    QVERIFY(b);
+    b->click();
+}
+
+} // namespace
+
+class tst_printdialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { UseUnitedStatesLocale(); }
+    void everyBoxOnItsTab();
+    void clicks_data();
+    void clicks();
+    void boxOfDisplayedPage_data();
+    void boxOfDisplayedPage();
+
+    void previewPrintWritesAndOpensTheDocument();
+    void noBoxCheckedWritesNothing();
+    void closeRunsNoJob();
+    void missingTemplateWritesNothing();
+};
+
+void tst_printdialog::everyBoxOnItsTab()
+{
+    TfrmSelectedForms dialog(-1);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Selected Forms"));
+    QCOMPARE(dialog.TabControl1->count(), 4);
+    for (SelectionTab tab : {TabGeneralInfo, TabCorporations, TabLLC, TabStock})
+        QCOMPARE(dialog.TabControl1->tabText(tab), SelectionTabCaption(tab));
+    for (const SelectionBox &box : SelectionBoxes()) {
+        QCheckBox *check = dialog.Box(box.name);
+        QVERIFY2(check, qPrintable(box.name));
+        QCOMPARE(check->text(), box.caption);
+        QVERIFY2(dialog.TabControl1->widget(box.tab)->isAncestorOf(check), qPrintable(box.name));
+    }
+    QCOMPARE(dialog.findChildren<QCheckBox *>().size(), SelectionBoxes().size());
+}
+
+void tst_printdialog::clicks_data()
+{
+    // Steps: a box name is a click on it; "Select All" and "Clear All" are
+    // the context menu item and the button.
+    QTest::addColumn<int>("displayedPage");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("checked");
+
+    const QStringList all = marginBoxes();
+    QStringList allButCover = all;
+    allButCover.removeOne(QStringLiteral("cbxCoverSheet"));
+    for (const QString &box : boxesOfGroup(MarginGroup::OneInch))
+        allButCover.removeOne(box);
+    QStringList allAndFront = all + QStringList{"cbxStockFront"};
+    allAndFront.sort();
+
+    QTest::newRow("cover sheet clears the code of regulations")
+        << -1 << QStringList{"cbxFSM_CodeOfRegulations", "cbxCoverSheet"} << QStringList{"cbxCoverSheet"};
+    QTest::newRow("bond clears the cover sheet")
+        << -1 << QStringList{"cbxCoverSheet", "cbxMisc_Bond"} << QStringList{"cbxMisc_Bond"};
+    QTest::newRow("operating agreement clears the displayed 532A")
+        << 3 << QStringList{"cbxLLC_OperatingAgreement"} << QStringList{"cbxLLC_OperatingAgreement"};
+    QTest::newRow("half-inch boxes of different sections stay")
+        << 2 << QStringList{"cbxForm533A", "cbxForm520"} << QStringList{"cbxForm520", "cbxForm532A", "cbxForm533A"};
+    QTest::newRow("one-inch boxes of two tabs stay") << 1 << QStringList{"cbxLLC_GenericMembersResolution"}
+                                                     << QStringList{"cbxLLC_GenericMembersResolution", "cbxPOC_Page1"};
+    QTest::newRow("unchecking click also clears the other group")
+        << -1 << QStringList{"Select All", "cbxCoverSheet"} << allButCover;
+    QTest::newRow("select all checks both margin groups") << 0 << QStringList{"Select All"} << all;
+    QTest::newRow("select all leaves the front") << -1 << QStringList{"cbxStockFront", "Select All"} << allAndFront;
+    QTest::newRow("clear all leaves the front")
+        << -1 << QStringList{"cbxStockFront", "Select All", "Clear All"} << QStringList{"cbxStockFront"};
+    QTest::newRow("front clears both groups")
+        << -1 << QStringList{"Select All", "cbxStockFront"} << QStringList{"cbxStockFront"};
+    QTest::newRow("back clears the front")
+        << -1 << QStringList{"cbxStockFront", "cbxStockBack"} << QStringList{"cbxStockBack"};
+    QTest::newRow("front clears the back")
+        << -1 << QStringList{"cbxStockBack", "cbxStockFront"} << QStringList{"cbxStockFront"};
+    QTest::newRow("a margin box leaves the stock boxes")
+        << -1 << QStringList{"cbxStockBack", "cbxCoverSheet", "cbxMisc_Bond"}
+        << QStringList{"cbxMisc_Bond", "cbxStockBack"};
+    QTest::newRow("second click unchecks") << -1 << QStringList{"cbxForm526", "cbxForm526"} << QStringList{};
+}
+
+void tst_printdialog::clicks()
+{
+    QFETCH(int, displayedPage);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, checked);
+    TfrmSelectedForms dialog(displayedPage);
+    for (const QString &step : steps) {
+        if (step == QLatin1String("Select All")) {
+            dialog.SelectAll1->trigger();
+        } else if (step == QLatin1String("Clear All")) {
+            dialog.btnClearAll->click();
+        } else {
+            QVERIFY2(dialog.Box(step), qPrintable(step));
+            dialog.Box(step)->click();
+        }
+    }
+    QCOMPARE(sorted(dialog.Checked()), checked);
+}
+
+void tst_printdialog::boxOfDisplayedPage_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("checked");
+    QTest::addColumn<int>("tab");
+    QTest::newRow("general information") << 0 << QStringList{"cbxGeneralInformationWorksheet"} << int(TabGeneralInfo);
+    QTest::newRow("540 checks both boxes")
+        << 84 << QStringList{"cbxForm540_FP", "cbxForm540_PA"} << int(TabGeneralInfo);
+    QTest::newRow("waiver of notice") << 10 << QStringList{"cbxPOC_WaiverOfNotice"} << int(TabCorporations);
+    QTest::newRow("members' resolution") << 68 << QStringList{"cbxLLC_GenericMembersResolution"} << int(TabLLC);
+    QTest::newRow("stock front checks nothing") << 86 << QStringList{} << int(TabLLC);
+    QTest::newRow("no page shown") << -1 << QStringList{} << int(TabLLC);
+}
+
+void tst_printdialog::boxOfDisplayedPage()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, checked);
+    QFETCH(int, tab);
+    TfrmSelectedForms dialog(page);
+    QCOMPARE(sorted(dialog.Checked()), checked);
+    QCOMPARE(dialog.TabControl1->currentIndex(), tab);
+}
+
+void tst_printdialog::previewPrintWritesAndOpensTheDocument()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
+    WritePrintPage(fx, 88, QStringLiteral("<Row: /*1/>"));
+    auto w = fx.Start();
+    FakeLauncher launcher;
+    w->Output().SetLauncher(&launcher);
+    w->WordDetected = false;
+    w->DSchedList.SetCell(0, 1, QStringLiteral("Ann Lee"));
+
+    // Typed but not yet left: the job stores the displayed page first.
+    auto *name = Control<QLineEdit>(*w, "edtName");
+    Enter(name);
+    QTest::keyClicks(name, QStringLiteral("Acme Tools, Inc."));
+
+    MessageRecorder recorder;
+    WhenShown([](QWidget *dialog) {
+        auto *selection = qobject_cast<TfrmSelectedForms *>(dialog);
+        QVERIFY(selection);
+        QCOMPARE(sorted(selection->Checked()), QStringList{"cbxGeneralInformationWorksheet"});
+        Press(dialog, "btnPreviewPrint");
+    });
+    w->Output().PrintSelectedForms(TSender::Button());
+    QVERIFY(recorder.numbers().isEmpty());
+
+    const QString temp = w->folders.tempFolder;
+    QCOMPARE(launcher.calls,
+             QStringList({QStringLiteral("margins"), QStringLiteral("WordPad send_temp.rtf in ") + temp}));
+    QFile document(QDir(temp).filePath(QStringLiteral("send_temp.rtf")));
+    QVERIFY(document.open(QIODevice::ReadOnly));
+    const QByteArray text = document.readAll();
+    QVERIFY2(text.contains("<Entity: Acme Tools, Inc.>\r\n\\page \\v0 <Row: Ann Lee>"), text.constData());
+    QVERIFY(text.startsWith("{\\rtf1"));
+    QVERIFY(text.trimmed().endsWith("}"));
+    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Acme Tools, Inc."));
+
+    // The program's close deletes the document.
+    TestDialogs dialogs;
+    dialogs.questionAnswers << QMessageBox::No; // do not save the client
+    w->close();
+    QVERIFY(!document.exists());
+}
+
+void tst_printdialog::noBoxCheckedWritesNothing()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
+    auto w = fx.Start();
+    FakeLauncher launcher;
+    w->Output().SetLauncher(&launcher);
+    TestDialogs dialogs;
+    MessageRecorder recorder;
+    WhenShown([](QWidget *dialog) {
+        Press(dialog, "btnClearAll");
+        Press(dialog, "btnPreviewPrint");
+    });
+    w->Output().PrintSelectedForms(TSender::Menu(0));
+
+    QCOMPARE(dialogs.asked.size(), 1);
+    QVERIFY2(dialogs.asked.first().contains(QStringLiteral("nothing to print")), qPrintable(dialogs.asked.first()));
+    QVERIFY(launcher.calls.isEmpty());
+    QVERIFY(recorder.numbers().isEmpty());
+    QVERIFY(QDir(w->folders.tempFolder).entryList({QStringLiteral("send_temp*")}, QDir::Files).isEmpty());
+}
+
+void tst_printdialog::closeRunsNoJob()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
+    auto w = fx.Start();
+    FakeLauncher launcher;
+    w->Output().SetLauncher(&launcher);
+    TestDialogs dialogs;
+    WhenShown([](QWidget *dialog) { Press(dialog, "btnClose"); });
+    w->Output().PrintSelectedForms(TSender::Tree(0));
+    QVERIFY(launcher.calls.isEmpty());
+    QVERIFY(dialogs.asked.isEmpty());
+    QVERIFY(QDir(w->folders.tempFolder).entryList({QStringLiteral("send_temp*")}, QDir::Files).isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void tst_printdialog::missingTemplateWritesNothing()
+{
+    // Page 0 opens the job; without its template the job ends.
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    auto w = fx.Start();
+    FakeLauncher launcher;
+    w->Output().SetLauncher(&launcher);
+    MessageRecorder recorder;
+    WhenShown([](QWidget *dialog) { Press(dialog, "btnPreviewPrint"); });
+    w->Output().PrintSelectedForms(TSender::Menu(0));
+    QCOMPARE(recorder.numbers(), QList<int>{11140});
+    QVERIFY(launcher.calls.isEmpty());
+    QVERIFY(QDir(w->folders.tempFolder).entryList({QStringLiteral("send_temp*")}, QDir::Files).isEmpty());
+}
+
+QTEST_MAIN(tst_printdialog)
+#include "tst_printdialog.moc"
