@@ -20,6 +20,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace brevane;
 using namespace brevane::test;
 
@@ -166,6 +168,8 @@ Binding bindingOf(const ComponentRecord *r)
 // every answer of every calculated page holds a marker; an answer whose
 // marker is gone was written. With every override flag set only the answers
 // written on every run change; the others are written unless overridden.
+// The clients range from empty to a directory larger than any page, so that
+// every slot a procedure can fill is filled in one of the runs.
 struct Writes
 {
     QSet<int> written;
@@ -187,9 +191,13 @@ void fillPageZero(TAnswer &store)
         store.SetText(0, 0, g, QStringLiteral("X"));
 }
 
-void fillDirectory(DirectoryTable &directory)
+// A directory of a few rows with mixed roles, or (full) of 100 rows that
+// each have every role, more than any page has room for.
+void fillDirectory(DirectoryTable &directory, bool full = false)
 {
-    const char *codes[] = {"DOSCMGIR", "DOSCMGBR", "DSCI", "DSCB", "SMIR", "CMBR", "DOS", "MGIR"};
+    QList<const char *> codes = {"DOSCMGIR", "DOSCMGBR", "DSCI", "DSCB", "SMIR", "CMBR", "DOS", "MGIR"};
+    if (full)
+        codes = QList<const char *>(100, "DOSCMGIBR");
     int i = 0;
     for (const char *code : codes) {
         directory.AddRow();
@@ -202,8 +210,8 @@ void fillDirectory(DirectoryTable &directory)
                                    QStringLiteral("OH"),
                                    QStringLiteral("4321") + n,
                                    QStringLiteral("Signer ") + n,
-                                   i % 2 ? QString() : QStringLiteral("X"),
-                                   i % 3 ? QStringLiteral("X") : QString(),
+                                   full || i % 2 == 0 ? QStringLiteral("X") : QString(),
+                                   full || i % 3 ? QStringLiteral("X") : QString(),
                                    QStringLiteral("1000"),
                                    QStringLiteral("25"),
                                    QStringLiteral("100"),
@@ -220,7 +228,7 @@ QMap<int, Writes> findWrites()
     QList<int> pages = CalculatedPages();
     QMap<int, Writes> writes;
     for (bool richPageZero : {true, false}) {
-        for (bool richDirectory : {true, false}) {
+        for (int rows : {0, 8, 100}) {
             for (bool ticks : {false, true}) {
                 for (bool overridden : {false, true}) {
                     TAnswer store;
@@ -228,8 +236,8 @@ QMap<int, Writes> findWrites()
                     directory.Clear();
                     if (richPageZero)
                         fillPageZero(store);
-                    if (richDirectory)
-                        fillDirectory(directory);
+                    if (rows)
+                        fillDirectory(directory, rows > 8);
                     auto marker = [&](int p, int k) {
                         return ticks ? QStringLiteral("X") : QStringLiteral("\x01%1.%2").arg(p).arg(k);
                     };
@@ -343,6 +351,10 @@ void tst_forms::screenFileReads()
             ++writable[answer];
         if (is(r, "TEdit"))
             QVERIFY2(r->Tag() / 1000 <= 5, qPrintable(r->name));
+        // A label with Tag 0 shows its own text; without one it shows nothing
+        // (an answer 0 meant to show as a label would end up so).
+        if (is(r, "TLabel") && r->Tag() == 0)
+            QVERIFY2(!r->Text().isEmpty(), qPrintable(r->name + QStringLiteral(" is an empty label")));
     }
     for (auto it = writable.cbegin(); it != writable.cend(); ++it)
         QVERIFY2(it.value() == 1,
@@ -371,7 +383,9 @@ void tst_forms::writtenAnswersAreBound()
             bindings[answer] << bindingOf(r);
     }
     QStringList faults;
-    for (int k : w.written) {
+    QList<int> written(w.written.cbegin(), w.written.cend());
+    std::sort(written.begin(), written.end());
+    for (int k : written) {
         const bool always = w.always.contains(k);
         const QList<Binding> b = bindings.value(k);
         if (b.isEmpty())

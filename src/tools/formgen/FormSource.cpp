@@ -612,6 +612,20 @@ struct Parser
             if (shown && f.mode != Mode::Always && !hasControl.value(f.answer))
                 fail(QStringLiteral("answer %1 is %2 but never shown as a field").arg(f.answer).arg(ModeName(f.mode)),
                      f.line);
+            if (f.answer == 0 && f.mode != Mode::Always && shown) {
+                // A label with Tag 0 is static text: a second showing of
+                // answer 0 is a read-only edit, which must not hold a value
+                // older than the user's own field.
+                int onScreen = 0;
+                for (const Block &b : std::as_const(page.blocks))
+                    for (const Piece &p : b.pieces)
+                        onScreen += b.onScreen && p.type == Piece::Answer && p.answer == 0;
+                if (onScreen > 1)
+                    fail(QStringLiteral("answer 0 is %1 and can be shown only once on the screen; "
+                                        "mark the other lines [print]")
+                             .arg(ModeName(f.mode)),
+                         f.line);
+            }
             if ((f.kind == Kind::Check || f.kind == Kind::Estimate) && f.width)
                 fail(QStringLiteral("answer %1: a check box has no width").arg(f.answer), f.line);
         }

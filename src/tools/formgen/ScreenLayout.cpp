@@ -43,7 +43,7 @@ double textWidth(const QString &text, double size, bool bold)
         const ushort u = c.unicode();
         units += (u >= 32 && u < 127) ? AsciiWidths[u - 32] : 600;
     }
-    return std::ceil(units / 1000.0 * size * (bold ? 1.1 : 1.0) * 1.17) + 2;
+    return std::ceil(units / 1000.0 * size * (bold ? 1.12 : 1.0) * 1.2) + 2;
 }
 
 double fieldWidth(const Field &f)
@@ -390,6 +390,20 @@ private:
             }
             case Piece::Answer: {
                 const Field &f = page_.fields[p.answer];
+                if (p.asLabel && p.answer == 0) {
+                    // A label with Tag 0 is static text, so answer 0 shows
+                    // again as a read-only edit (only an answer written on
+                    // every run may show twice; the source reader checks).
+                    Item item = control(f, Padding + x + Gap);
+                    item.answer = -1;
+                    item.rec.name = QStringLiteral("edt0r") + QString::number(++serial_);
+                    item.rec.children.clear();
+                    item.rec.Set(QStringLiteral("StyleLookup"), StreamValue::Text(QLatin1String(EditReadOnly)));
+                    item.rec.Set(QStringLiteral("ReadOnly"), StreamValue::Boolean(true));
+                    item.rec.Set(QStringLiteral("TabStop"), StreamValue::Boolean(false));
+                    addItem(item, true);
+                    break;
+                }
                 if (p.asLabel) {
                     Item item;
                     item.answer = -1;
