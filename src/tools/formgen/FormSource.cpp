@@ -526,6 +526,23 @@ struct Parser
                         continue;
                     Block nb;
                     nb.line = lineNo;
+                    if (next.startsWith(QLatin1Char('.')) && next.size() > 1 && next[1].isLetter()) {
+                        // Of the directives only .space belongs to a group.
+                        const QStringList words = next.mid(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                        bool ok = words.size() <= 2 && words[0] == QLatin1String("space");
+                        nb.type = Block::Space;
+                        if (ok && words.size() == 2) {
+                            nb.spaceLines = words[1].toInt(&ok);
+                            ok = ok && nb.spaceLines >= 1 && nb.spaceLines <= 20;
+                        }
+                        if (!ok) {
+                            fail(QStringLiteral("only .space may stand inside a repeated group"));
+                            return false;
+                        }
+                        group.append({nb, QString()});
+                        lineNos.append(lineNo);
+                        continue;
+                    }
                     QString nrest = next;
                     if (!options(nrest, nb))
                         return false;
