@@ -69,6 +69,13 @@ int OpenWithDefaultApplication(const QString &path)
 #endif
 }
 
+bool DocumentHeldOpen(const QString &path)
+{
+    const QFileInfo document(path);
+    return QFileInfo::exists(
+        document.dir().filePath(QStringLiteral(".~lock.") + document.fileName() + QLatin1Char('#')));
+}
+
 int WordProcessorLauncher::StartWord(const QString &documentName, const QString &workingFolder)
 {
     const WriterCommand writer = FindWriter();

@@ -40,6 +40,11 @@ int StartProgram(const QString &program, const QStringList &arguments, const QSt
 // ShellStarted, or ShellNoAssociation when nothing opened it.
 int OpenWithDefaultApplication(const QString &path);
 
+// Whether a word processor holds the document open: LibreOffice keeps the
+// lock file ".~lock.<name>#" beside a document while it is open. Asked to
+// open such a document again, it shows the copy it holds, not the file.
+bool DocumentHeldOpen(const QString &path);
+
 // Starts the word processors. The program holds one; tests put in their own.
 class WordProcessorLauncher
 {

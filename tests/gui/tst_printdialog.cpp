@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -82,6 +83,7 @@ private slots:
     void boxOfDisplayedPage();
 
     void previewPrintWritesAndOpensTheDocument();
+    void documentStillOpenGetsANumberedName();
     void noBoxCheckedWritesNothing();
     void closeRunsNoJob();
     void missingTemplateWritesNothing();
@@ -233,6 +235,46 @@ void tst_printdialog::previewPrintWritesAndOpensTheDocument()
     dialogs.questionAnswers << QMessageBox::No; // do not save the client
     w->close();
     QVERIFY(!document.exists());
+}
+
+void tst_printdialog::documentStillOpenGetsANumberedName()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
+    WritePrintPage(fx, 88, QStringLiteral("<Row: /*1/>"));
+    auto w = fx.Start();
+    FakeLauncher launcher;
+    w->Output().SetLauncher(&launcher);
+    w->WordDetected = true;
+    Control<QLineEdit>(*w, "edtName")->setText(QStringLiteral("Second Job Ltd."));
+
+    // The earlier document is open in the word processor, which would show
+    // its own copy again if asked to open that name.
+    const QDir temp(w->folders.tempFolder);
+    QVERIFY(temp.mkpath(QStringLiteral(".")));
+    for (const char *name : {"send_temp.rtf", ".~lock.send_temp.rtf#"}) {
+        QFile file(temp.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("earlier");
+    }
+    MessageRecorder recorder;
+    WhenShown([](QWidget *dialog) { Press(dialog, "btnPreviewPrint"); });
+    w->Output().PrintSelectedForms(TSender::Menu(0));
+
+    QCOMPARE(launcher.calls.size(), 1);
+    static const QRegularExpression started(QStringLiteral("^Word (send_temp(\\d{1,3})\\.rtf) in (.*)$"));
+    const QRegularExpressionMatch match = started.match(launcher.calls.first());
+    QVERIFY2(match.hasMatch(), qPrintable(launcher.calls.first()));
+    QVERIFY(match.captured(2).toInt() <= 998);
+    QCOMPARE(match.captured(3), w->folders.tempFolder);
+    QFile document(temp.filePath(match.captured(1)));
+    QVERIFY(document.open(QIODevice::ReadOnly));
+    QVERIFY(document.readAll().contains("<Entity: Second Job Ltd.>"));
+    QFile earlier(temp.filePath(QStringLiteral("send_temp.rtf")));
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    QCOMPARE(recorder.numbers(), QList<int>{});
 }
 
 void tst_printdialog::noBoxCheckedWritesNothing()

@@ -16,12 +16,34 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 namespace brevane {
 
 namespace {
 constexpr int LaunchError = 11550;
 constexpr int WordPadMarginsError = 21400;
+// The file the print document is written to. The previous document may
+// still be open in the word processor: where its file cannot be deleted the
+// job takes a numbered name (as PrintDocumentPath does), and likewise where
+// the word processor holds it open although the file could be replaced,
+// since it would show its own copy of the earlier document again.
+QString documentPath(const QString &folder)
+{
+    const QString plain = QDir(folder).filePath(QStringLiteral("send_temp.rtf"));
+    if (!DocumentHeldOpen(plain))
+        return PrintDocumentPath(folder);
+    const int start = int(QRandomGenerator::global()->bounded(999));
+    for (int k = 0; k < 999; ++k) {
+        const QString candidate = QDir(folder).filePath(QStringLiteral("send_temp%1.rtf").arg((start + k) % 999));
+        if (DocumentHeldOpen(candidate))
+            continue;
+        if (!QFileInfo::exists(candidate) || QFile::remove(candidate))
+            return candidate;
+    }
+    return PrintDocumentPath(folder);
+}
+
 } // namespace
 
 WordProcessorChoice ChooseWordProcessor(bool wordDetected, bool forceWord, bool forceWordPad)
@@ -91,7 +113,7 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
 
     const QString folder = main_.folders.tempFolder;
     QDir().mkpath(folder);
-    const QString path = PrintDocumentPath(folder);
+    const QString path = documentPath(folder);
     QString error;
     if (!WritePrintDocument(path, job.PrintDocument(), &error)) {
         Message(QStringLiteral("The print document could not be written as\n%1\n\n%2")
