@@ -28,6 +28,8 @@ private slots:
     void helpButtonsToggleTheirCallouts_data();
     void helpButtonsToggleTheirCallouts();
     void labelsShrinkByTheFontShrinkAmount();
+    void styleBookLooks_data();
+    void styleBookLooks();
     void overrideableEditsStartReadOnly();
     void fadeInFollowsGraphicsAdapterAdjust();
     void badPageScreenFile_data();
@@ -158,6 +160,78 @@ void tst_pagebuilder::labelsShrinkByTheFontShrinkAmount()
     w->settings.fontShrink = 1.5;
     w->Navigation().DisplayAPage(w->Invisible(0));
     QCOMPARE(Control(*w, "lblBig")->font().pointSizeF(), full - 1.5 * 0.75);
+}
+
+void tst_pagebuilder::styleBookLooks_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("EditOverrideable") << "EditOverrideable"
+                                      << "azure"
+                                      << "black";
+    QTest::newRow("EditOverridden") << "EditOverridden"
+                                    << "azure"
+                                    << "red";
+    QTest::newRow("EditReadOnly") << "EditReadOnly"
+                                  << "cornsilk"
+                                  << "black";
+    QTest::newRow("EditGlobal") << "EditGlobal"
+                                << "mistyrose"
+                                << "black";
+    QTest::newRow("NonEssentialEditStyle") << "NonEssentialEditStyle"
+                                           << "#fcfcfc"
+                                           << "blue";
+    QTest::newRow("NonEssentialLabelStyle") << "NonEssentialLabelStyle"
+                                            << ""
+                                            << "blue";
+    QTest::newRow("MemoOverrideable") << "MemoOverrideable"
+                                      << "azure"
+                                      << "black";
+    QTest::newRow("MemoOverridden") << "MemoOverridden"
+                                    << "azure"
+                                    << "crimson";
+    QTest::newRow("MemoReadOnly") << "MemoReadOnly"
+                                  << "cornsilk"
+                                  << "black";
+    QTest::newRow("CheckBoxOverrideable") << "CheckBoxOverrideable"
+                                          << ""
+                                          << "black";
+    QTest::newRow("CheckBoxOverridden") << "CheckBoxOverridden"
+                                        << ""
+                                        << "red";
+    QTest::newRow("calloutpanelstyle") << "calloutpanelstyle"
+                                       << "navajowhite"
+                                       << "";
+    QTest::newRow("WhiteText") << "WhiteText"
+                               << ""
+                               << "white";
+    QTest::newRow("PinkPanel") << "PinkPanel"
+                               << "pink"
+                               << "";
+    for (const char *name : {"MemoOverrideableX", "LabelStyle1", "Edit1LabelStyle1", "GroupBox1Style1",
+                             "LightPurpleRectangle", "LightGreyRectangle", "LightSeaGreenRectangle", "midgrayrect"})
+        QTest::newRow(name) << name << "*"
+                            << "*";
+}
+
+void tst_pagebuilder::styleBookLooks()
+{
+    QFETCH(QString, style);
+    QFETCH(QString, background);
+    QFETCH(QString, text);
+    const StyleLook *look = LookOf(style);
+    QVERIFY(look);
+    if (background != "*")
+        QCOMPARE(look->background, background.isEmpty() ? QColor() : QColor::fromString(background));
+    if (text != "*")
+        QCOMPARE(look->text, text.isEmpty() ? QColor() : QColor::fromString(text));
+    if (style.startsWith(QLatin1String("CheckBox"))) {
+        QCOMPARE(look->checkMark, QColor(QStringLiteral("aqua")));
+        QCOMPARE(look->fontPixelSize, 16);
+    }
+    if (style == "calloutpanelstyle")
+        QCOMPARE(look->border, QColor::fromString("gray"));
 }
 
 void tst_pagebuilder::overrideableEditsStartReadOnly()

@@ -1,6 +1,10 @@
 #include "app/StyleBook.h"
 
-#include <QStyle>
+#include <QAbstractButton>
+#include <QHash>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QVariant>
 #include <QWidget>
 
@@ -8,9 +12,9 @@ namespace brevane {
 
 const QString &KZR_StyleBook()
 {
-    // Fields and texts of the page controls. The behavioural styles are the
-    // override looks: azure computed fields, red or crimson text once the
-    // user has overridden them, cornsilk for fields that take no focus.
+    // The behavioural styles are the override looks: azure computed fields,
+    // red or crimson text once the user has overridden them, cornsilk for
+    // fields that take no focus.
     static const QString sheet = QStringLiteral(R"(
 *[StyleLookup="EDITOVERRIDEABLE"] { background-color: azure; color: black; }
 *[StyleLookup="EDITOVERRIDDEN"] { background-color: azure; color: red; }
@@ -19,22 +23,18 @@ const QString &KZR_StyleBook()
 *[StyleLookup="NONESSENTIALEDITSTYLE"] { background-color: #fcfcfc; color: blue; }
 *[StyleLookup="NONESSENTIALLABELSTYLE"] { color: blue; }
 *[StyleLookup="MEMOOVERRIDEABLE"] { background-color: azure; color: black; }
-*[StyleLookup="MEMOOVERRIDDEN"] { background-color: azure; color: red; }
+*[StyleLookup="MEMOOVERRIDDEN"] { background-color: azure; color: crimson; }
 *[StyleLookup="MEMOREADONLY"] { background-color: cornsilk; color: black; }
 *[StyleLookup="MEMOOVERRIDEABLEX"] { background-color: lightcyan; color: black; }
 *[StyleLookup="LABELSTYLE1"] { color: black; font-weight: bold; }
 *[StyleLookup="EDIT1LABELSTYLE1"] { color: #303030; }
 *[StyleLookup="WHITETEXT"] { color: white; }
-QCheckBox[StyleLookup="CHECKBOXOVERRIDEABLE"] { color: black; font-size: 16px; }
-QCheckBox[StyleLookup="CHECKBOXOVERRIDDEN"] { color: red; font-size: 16px; }
-QCheckBox[StyleLookup="CHECKBOXOVERRIDEABLE"]::indicator,
-QCheckBox[StyleLookup="CHECKBOXOVERRIDDEN"]::indicator {
-    width: 14px; height: 14px; border: 1px solid #4a4a4a; background-color: white; }
-QCheckBox[StyleLookup="CHECKBOXOVERRIDEABLE"]::indicator:checked,
-QCheckBox[StyleLookup="CHECKBOXOVERRIDDEN"]::indicator:checked { background-color: aqua; }
-*[StyleLookup="CALLOUTPANELSTYLE"] {
-    background-color: navajowhite; border: 1px solid gray; border-radius: 6px; }
-*[StyleLookup="GROUPBOX1STYLE1"] { border: 1px solid #8a8a8a; border-radius: 4px; }
+*[StyleLookup="CHECKBOXOVERRIDEABLE"] { color: black; font-size: 16px; }
+*[StyleLookup="CHECKBOXOVERRIDDEN"] { color: red; font-size: 16px; }
+*[StyleLookup="CHECKBOXOVERRIDEABLE"]::indicator:checked { background-color: aqua; }
+*[StyleLookup="CHECKBOXOVERRIDDEN"]::indicator:checked { background-color: aqua; }
+*[StyleLookup="CALLOUTPANELSTYLE"] { background-color: navajowhite; border: 1px solid gray; }
+*[StyleLookup="GROUPBOX1STYLE1"] { border: 1px solid #8a8a8a; }
 *[StyleLookup="PINKPANEL"] { background-color: pink; }
 *[StyleLookup="LIGHTPURPLERECTANGLE"] { background-color: #e6e0f8; }
 *[StyleLookup="LIGHTGREYRECTANGLE"] { background-color: lightgrey; }
@@ -44,17 +44,103 @@ QCheckBox[StyleLookup="CHECKBOXOVERRIDDEN"]::indicator:checked { background-colo
     return sheet;
 }
 
-void ApplyStyleLookup(QWidget *widget, const QString &styleName)
+namespace {
+
+QColor colour(const QString &value)
+{
+    return QColor::fromString(value.trimmed());
+}
+
+// The sheet read into looks: each rule's selectors name their styles; the
+// declarations set the look's colours and font.
+QHash<QString, StyleLook> readStyleBook(const QString &sheet)
+{
+    QHash<QString, StyleLook> looks;
+    static const QRegularExpression rule(QStringLiteral(R"re(([^{}]+)\{([^}]*)\})re"));
+    static const QRegularExpression name(QStringLiteral(R"re(\[StyleLookup="([^"]+)"\]\s*(::indicator)?)re"));
+    for (auto rules = rule.globalMatch(sheet); rules.hasNext();) {
+        const QRegularExpressionMatch r = rules.next();
+        const QStringList declarations = r.captured(2).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (const QString &selector : r.captured(1).split(QLatin1Char(','))) {
+            const QRegularExpressionMatch s = name.match(selector);
+            if (!s.hasMatch())
+                continue;
+            StyleLook &look = looks[s.captured(1).toUpper()];
+            const bool indicator = !s.captured(2).isEmpty();
+            for (const QString &declaration : declarations) {
+                const qsizetype colon = declaration.indexOf(QLatin1Char(':'));
+                if (colon < 0)
+                    continue;
+                const QString property = declaration.left(colon).trimmed();
+                const QString value = declaration.mid(colon + 1).trimmed();
+                if (indicator) {
+                    if (property == QLatin1String("background-color"))
+                        look.checkMark = colour(value);
+                } else if (property == QLatin1String("background-color")) {
+                    look.background = colour(value);
+                } else if (property == QLatin1String("color")) {
+                    look.text = colour(value);
+                } else if (property == QLatin1String("border")) {
+                    look.border = colour(value.section(QLatin1Char(' '), -1));
+                } else if (property == QLatin1String("font-size")) {
+                    look.fontPixelSize = QString(value).remove(QStringLiteral("px")).toInt();
+                } else if (property == QLatin1String("font-weight")) {
+                    look.bold = value == QLatin1String("bold");
+                }
+            }
+        }
+    }
+    return looks;
+}
+
+const QHash<QString, StyleLook> &looks()
+{
+    static const QHash<QString, StyleLook> table = readStyleBook(KZR_StyleBook());
+    return table;
+}
+
+} // namespace
+
+const StyleLook *LookOf(const QString &styleName)
+{
+    const auto it = looks().constFind(styleName.toUpper());
+    return it == looks().constEnd() ? nullptr : &*it;
+}
+
+void ApplyStyleLookup(QWidget *widget, const QString &styleName, const QPalette &base)
 {
     const QString upper = styleName.toUpper();
-    if (widget->property(StyleLookupProperty).toString() == upper)
-        return;
     widget->setProperty(StyleLookupProperty, upper);
-    if (widget->style()) {
-        widget->style()->unpolish(widget);
-        widget->style()->polish(widget);
+    const StyleLook *look = LookOf(upper);
+    QPalette palette = base;
+    if (look) {
+        const bool field = qobject_cast<QLineEdit *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
+        if (look->background.isValid()) {
+            if (field) {
+                palette.setColor(QPalette::Base, look->background);
+            } else {
+                palette.setColor(QPalette::Window, look->background);
+                widget->setAutoFillBackground(true);
+            }
+        }
+        if (look->text.isValid()) {
+            palette.setColor(QPalette::WindowText, look->text);
+            palette.setColor(QPalette::Text, look->text);
+            palette.setColor(QPalette::ButtonText, look->text);
+        }
+        // The check mark is drawn in the text colour of the box.
+        if (look->checkMark.isValid() && qobject_cast<QAbstractButton *>(widget))
+            palette.setColor(QPalette::Text, look->checkMark);
+        if (look->fontPixelSize > 0 || look->bold) {
+            QFont font = widget->font();
+            if (look->fontPixelSize > 0)
+                font.setPixelSize(look->fontPixelSize);
+            if (look->bold)
+                font.setBold(true);
+            widget->setFont(font);
+        }
     }
-    widget->update();
+    widget->setPalette(palette);
 }
 
 QString StyleLookupOf(const QWidget *widget)

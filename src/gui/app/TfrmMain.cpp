@@ -125,7 +125,6 @@ void TfrmMain::LayOutWindow()
     QPalette palette = pnlMainForm->palette();
     palette.setColor(QPalette::Window, Qt::white);
     pnlMainForm->setPalette(palette);
-    pnlMainForm->setStyleSheet(KZR_StyleBook());
     pnlMainForm->resize(1000, 1000);
     VertScrollBox1->setWidget(pnlMainForm);
 

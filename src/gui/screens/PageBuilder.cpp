@@ -122,7 +122,8 @@ void applyFontSize(QWidget *widget, double size)
     QFont font = widget->font();
     // Sizes in the file are device-independent pixels.
     font.setPointSizeF(qMax(1.0, size) * 0.75);
-    widget->setFont(font);
+    if (font != widget->font())
+        widget->setFont(font);
 }
 
 void applyFont(QWidget *widget, TPageControl *control, const ComponentRecord &r, double zoom)
@@ -151,7 +152,8 @@ void applyFont(QWidget *widget, TPageControl *control, const ComponentRecord &r,
                 font.setStrikeOut(true);
         }
     }
-    widget->setFont(font);
+    if (font != widget->font())
+        widget->setFont(font);
     const StreamValue *colour = r.Property(u"TextSettings.FontColor");
     if (!colour)
         colour = r.Property(u"FontColor");
@@ -335,6 +337,8 @@ void TPageBuilder::BuildControls(const ComponentStream &stream)
     QWidget *panel = main_.pnlMainForm;
     zoom_ = main_.ZoomFactor() > 0 ? main_.ZoomFactor() : 1.0;
     panel->setUpdatesEnabled(false);
+    const bool shown = panel->isVisible();
+    panel->hide();
     const QSizeF size = stream.RootSize();
     pageSized_ = size.width() > 0 || size.height() > 0;
     const QSize viewport = main_.VertScrollBox1->viewport()->size();
@@ -344,6 +348,8 @@ void TPageBuilder::BuildControls(const ComponentStream &stream)
     for (const ComponentRecord &root : stream.images)
         for (const ComponentRecord &child : root.children)
             buildControl(child, panel);
+    if (shown)
+        panel->show();
     panel->setUpdatesEnabled(true);
 }
 
@@ -424,10 +430,6 @@ QWidget *TPageBuilder::buildControl(const ComponentRecord &r, QWidget *parent)
     widget->setObjectName(r.name);
     control->Tag = int(r.Tag());
     control->ClassName = cls;
-    if (const QString style = r.StyleLookup(); !style.isEmpty())
-        widget->setProperty(StyleLookupProperty, style.toUpper());
-    if (isClass(cls, "TCalloutPanel") && r.StyleLookup().isEmpty())
-        widget->setProperty(StyleLookupProperty, QString::fromLatin1(StyleName::CalloutPanel));
 
     const QSize fallback = defaultSize(cls);
     const double w = r.Width() > 0 ? r.Width() : fallback.width();
@@ -438,6 +440,11 @@ QWidget *TPageBuilder::buildControl(const ComponentRecord &r, QWidget *parent)
         r.String(u"Align").compare(QLatin1String("Contents"), Qt::CaseInsensitive) == 0)
         widget->setGeometry(parent->rect());
     applyFont(widget, control, r, zoom_);
+    control->BasePalette = widget->palette();
+    if (const QString style = r.StyleLookup(); !style.isEmpty())
+        control->SetStyleLookup(style);
+    else if (isClass(cls, "TCalloutPanel"))
+        control->SetStyleLookup(QString::fromLatin1(StyleName::CalloutPanel));
     if (!r.Flag(u"Enabled", true))
         widget->setEnabled(false);
     if (!r.Flag(u"TabStop", true) || !r.Flag(u"CanFocus", true))

@@ -9,14 +9,20 @@ namespace brevane {
 
 bool TPageControl::handlersEnabled = true;
 
-QString TPageControl::StyleLookup() const
-{
-    return StyleLookupOf(self_);
-}
-
 void TPageControl::SetStyleLookup(const QString &styleName)
 {
-    ApplyStyleLookup(self_, styleName);
+    const QString upper = styleName.toUpper();
+    if (styled_ && upper == style_)
+        return;
+    style_ = upper;
+    styled_ = true;
+    ApplyStyleLookup(self_, upper, BasePalette);
+    if (const StyleLook *look = LookOf(upper); look && look->border.isValid()) {
+        if (auto *frame = dynamic_cast<TFrameControl *>(this))
+            frame->stroke = look->border;
+        else if (auto *box = dynamic_cast<QFrame *>(self_))
+            box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    }
 }
 
 void TPageControl::exited(Qt::FocusReason reason)
@@ -134,6 +140,17 @@ TCalloutPanel::TCalloutPanel(QWidget *parent)
     : QFrame(parent)
     , TPageControl(this)
 {}
+
+void TCalloutPanel::paintEvent(QPaintEvent *)
+{
+    // A balloon: the style's ground inside a rounded border.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const StyleLook *look = LookOf(StyleLookup());
+    painter.setPen(look && look->border.isValid() ? look->border : QColor(Qt::gray));
+    painter.setBrush(palette().color(QPalette::Window));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+}
 
 TGroupBox::TGroupBox(QWidget *parent)
     : QGroupBox(parent)

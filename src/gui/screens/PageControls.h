@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -33,6 +34,7 @@ public:
     int Tag = 0;
     QString ClassName;
     double FontSize = 12; // as the file gives it, before zoom and shrinking
+    QPalette BasePalette; // as the file gives it, before any style's look
 
     Handler OnEnter;    // the control received the focus
     Handler OnExit;     // the focus moved on to another control of the window
@@ -42,7 +44,9 @@ public:
 
     QWidget *Widget() const { return self_; }
     QString Name() const { return self_->objectName(); }
-    QString StyleLookup() const;
+    // The style name, upper case (empty: none).
+    const QString &StyleLookup() const { return style_; }
+    // Gives the control a style's look and remembers the name.
     void SetStyleLookup(const QString &styleName);
 
     // Handlers run only while the control is live on the page: the builder
@@ -57,6 +61,8 @@ protected:
 
 private:
     QWidget *self_;
+    QString style_;
+    bool styled_ = false;
 };
 
 // The control of a widget built from a page screen file, or nullptr.
@@ -121,8 +127,9 @@ class TCalloutPanel : public QFrame, public TPageControl
 {
 public:
     explicit TCalloutPanel(QWidget *parent);
-    // Where the file places it inside its button, in page panel terms later.
-    QPointF offset;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A group box of the file: a frame with its caption.
