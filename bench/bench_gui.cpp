@@ -124,6 +124,11 @@ int main(int argc, char *argv[])
     Report("LoadPage, 300 controls, empty client", MedianMs(31, [&] { window.Pages().LoadPage(700); }));
 
     FillFullClient(*CurrentAnswers(), window.DSchedList, 300, true);
+    // The shown pages hold what their fields expect: amounts, percentages,
+    // numbers and ticks read as such.
+    for (int page : {0, 7})
+        for (int k = 0; k <= 100; ++k)
+            CurrentAnswers()->SetText(page, 0, k, k % 10 == 7 ? QStringLiteral("X") : QStringLiteral("1,234.50"));
     window.GraphicsAdapterAdjust = true; // paint the page itself, not a transparent one
     Report("LoadPage, 300 controls, full client", MedianMs(31, [&] { window.Pages().LoadPage(700); }));
     Report("LoadPage and first paint, 300 controls, full client", MedianMs(31, [&] {

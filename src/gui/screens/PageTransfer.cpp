@@ -198,7 +198,7 @@ void TPageTransfer::fill(QWidget *container)
             continue;
         if (TPageControl *control = PageControlOf(widget)) {
             if (auto *label = dynamic_cast<TLabel *>(control)) {
-                if (label->Tag != 0)
+                if (label->Tag != 0 && label->text() != answers.Text(page, cont, label->Tag))
                     label->setText(answers.Text(page, cont, label->Tag));
             } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
                 const QString text = BarsToLineBreaks(answers.Text(page, cont, memo->Tag));
@@ -209,15 +209,18 @@ void TPageTransfer::fill(QWidget *container)
                 const int kind = edit->EditKind();
                 if (kind >= EditText && kind <= EditShortWhole) {
                     const int k = edit->AnswerIndex();
-                    edit->setText(DisplayText(kind, answers.Text(page, cont, k), page));
-                    edit->setCursorPosition(0);
+                    const QString text = DisplayText(kind, answers.Text(page, cont, k), page);
+                    if (text != edit->text()) {
+                        edit->setText(text);
+                        edit->setCursorPosition(0);
+                    }
                     ApplyOverrideLook(edit, answers.OvRide(page, cont, k));
                 }
             } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
                 const int k = check->AnswerIndex();
                 const bool ticked = answers.Text(page, cont, k) == QLatin1String("X");
                 check->setChecked(ticked);
-                if (check->IsEstimate())
+                if (check->IsEstimate() && check->text().isEmpty() == ticked)
                     check->setText(ticked ? QStringLiteral("EST") : QString());
                 ApplyOverrideLook(check, answers.OvRide(page, cont, k));
             }
