@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <cmath>
@@ -215,8 +216,10 @@ void TfrmMain::FormShow()
         TreeView1->setCurrentItem(general);
 
     if (pages_->PageSized()) {
-        const int tree = qMax(0, width() - pnlMainForm->width() - 15);
-        TreeView1->setFixedWidth(tree);
+        // The tree takes what the page and the page area's scroll bar leave.
+        const int scrollBar =
+            qMax(15, VertScrollBox1->verticalScrollBar()->sizeHint().width() + 2 * VertScrollBox1->frameWidth());
+        TreeView1->setFixedWidth(qMax(0, width() - pnlMainForm->width() - scrollBar));
     }
     ZoomBaseWidth = pnlMainForm->width();
     if (band_.tooNarrow)
