@@ -9,11 +9,13 @@
 #include "app/TfrmMain.h"
 #include "calc/Calculate.h"
 #include "dialogs/ErrorCatalogue.h"
+#include "files/Folders.h"
 #include "screens/ComponentStream.h"
 #include "screens/PageBuilder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -117,6 +119,17 @@ int main(int argc, char *argv[])
         window->repaint();
     });
     Report("start-up to page 0 shown (150 controls)", startup);
+    // The same with the program's own page screens, when they are found.
+    TStartOptions installed = options;
+    installed.programFolder = FindProgramFolder(QCoreApplication::applicationDirPath());
+    if (QFileInfo::exists(installed.programFolder + QStringLiteral("/PSF/page0.psf"))) {
+        Report("start-up to page 0 shown (the program's page 0)", MedianMs(15, [&] {
+                   auto window = std::make_unique<TfrmMain>(installed);
+                   window->show();
+                   QCoreApplication::processEvents();
+                   window->repaint();
+               }));
+    }
 
     TfrmMain window(options);
     window.show();
