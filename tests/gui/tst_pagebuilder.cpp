@@ -308,8 +308,9 @@ void tst_pagebuilder::badPageScreenFile()
     // Controls read before the damage stay unfilled.
     for (QLineEdit *edit : w->pnlMainForm->findChildren<QLineEdit *>())
         QCOMPARE(edit->text(), QString());
-    // The window goes on working.
+    // The window goes on working, and leaving the page blanks none of its answers.
     w->Navigation().DisplayAPage(w->Invisible(100));
+    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Acme"));
     QCOMPARE(w->CurrentPage, 1);
     QVERIFY(Control(*w, "edtDate"));
     QCOMPARE(messages.numbers(), QList<int>{11150});

@@ -270,6 +270,7 @@ void TPageBuilder::LoadPage(int pageTag)
     main_.pnlToolBar->setVisible(true);
     const int focusTag = FocusTagOf(main_.CurrentPage);
 
+    pageReady_ = false;
     if (!ClearPage())
         ShowError(ClearPageError);
     main_.VertScrollBox1->verticalScrollBar()->setValue(0);
@@ -290,6 +291,7 @@ void TPageBuilder::LoadPage(int pageTag)
     bool focused = false;
     if (read && built) {
         PreparePageControls(main_.pnlMainForm);
+        pageReady_ = true;
         TPageControl::handlersEnabled = true;
         main_.Calc().Calculate(false);
         FocusTaggedControl(focusTag);

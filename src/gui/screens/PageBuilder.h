@@ -45,6 +45,10 @@ public:
     // also used for the controls read before a damaged part of a file.
     void BuildControls(const ComponentStream &stream);
 
+    // Whether the shown page was read, wired and filled completely. The
+    // controls of a page whose file broke off are shown as read but never
+    // written to the store, so they cannot blank the answers they stand for.
+    bool PageReady() const { return pageReady_; }
     // Whether the page was sized by its file at the last build.
     bool PageSized() const { return pageSized_; }
     bool FadeRunning() const;
@@ -57,6 +61,7 @@ private:
     TfrmMain &main_;
     QPointer<QAbstractAnimation> fade_;
     bool pageSized_ = false;
+    bool pageReady_ = false;
     double zoom_ = 1.0;
 };
 

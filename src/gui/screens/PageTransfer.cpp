@@ -3,6 +3,7 @@
 #include "app/StyleBook.h"
 #include "app/TfrmMain.h"
 #include "dialogs/ErrorCatalogue.h"
+#include "screens/PageBuilder.h"
 #include "screens/PageControls.h"
 #include "store/Conversions.h"
 
@@ -162,7 +163,7 @@ void TPageTransfer::SetBusyCursor(bool busy)
 
 bool TPageTransfer::AnswersToControls(QWidget *container)
 {
-    if (!CurrentAnswers() || main_.CurrentPage < 0 || !container)
+    if (!CurrentAnswers() || main_.CurrentPage < 0 || !container || !main_.Pages().PageReady())
         return true;
     KeepModified keep(main_);
     try {
@@ -176,7 +177,7 @@ bool TPageTransfer::AnswersToControls(QWidget *container)
 
 bool TPageTransfer::ControlsToAnswers(QWidget *container)
 {
-    if (!CurrentAnswers() || main_.CurrentPage < 0 || !container)
+    if (!CurrentAnswers() || main_.CurrentPage < 0 || !container || !main_.Pages().PageReady())
         return true;
     try {
         store(container);
