@@ -326,6 +326,12 @@ void tst_navigation::branchesExpandAndStartExpanded()
     QVERIFY(bond->isExpanded());
     menus.TreeItemClicked(bond);
     QVERIFY(bond->isExpanded());
+    // Enter on an item works as a click.
+    w->TreeView1->setFocus();
+    w->TreeView1->setCurrentItem(menus.TreeItemByText(QStringLiteral("Cover Sheet")));
+    QTest::keyClick(w->TreeView1, Qt::Key_Return);
+    QCOMPARE(w->CurrentPage, 75);
+    QVERIFY(!w->Modified);
 }
 
 void tst_navigation::scrollingKeys()

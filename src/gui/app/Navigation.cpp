@@ -218,6 +218,11 @@ bool TNavigation::KeyDown(QKeyEvent *event)
         key == Qt::Key_AltGr || key == Qt::Key_CapsLock || key == Qt::Key_unknown)
         return false;
 
+    // Enter on a tree item does what a click on it does.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && QApplication::focusWidget() == main_.TreeView1) {
+        main_.Menus().TreeItemClicked(main_.TreeView1->currentItem());
+        return true;
+    }
     // The page edits' pop-up items Override (Ctrl+E) and Cancel Override
     // (Ctrl+U), each while the pop-up would offer it.
     if (mods == Qt::ControlModifier && (key == Qt::Key_E || key == Qt::Key_U)) {
