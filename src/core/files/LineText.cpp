@@ -61,6 +61,16 @@ void AppendLine1252(QByteArray &out, const QString &text)
     out.resize(d - out.constData());
 }
 
+int Windows1252Byte(char16_t c)
+{
+    if (c >= 0xA0 && c <= 0xFF)
+        return c;
+    if (c < 0x100) // ASCII and the C1 controls, which stand for no character
+        return 0;
+    const char b = encodeChar(c);
+    return b == '?' ? 0 : static_cast<unsigned char>(b);
+}
+
 QByteArray Encode1252(const QString &text)
 {
     QByteArray out;

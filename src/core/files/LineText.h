@@ -13,6 +13,9 @@ namespace brevane {
 // two lines of a file.
 void AppendLine1252(QByteArray &out, const QString &text);
 QByteArray Encode1252(const QString &text);
+// The Windows-1252 byte of a character outside ASCII, or 0 when the code page
+// holds no character for it (also for the five bytes it leaves undefined).
+int Windows1252Byte(char16_t c);
 QString Decode1252(const char *data, qsizetype size);
 inline QString Decode1252(const QByteArray &bytes) { return Decode1252(bytes.constData(), bytes.size()); }
 

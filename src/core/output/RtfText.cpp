@@ -9,26 +9,6 @@ namespace brevane {
 
 namespace {
 
-// Unicode characters of the Windows-1252 bytes 0x80..0x9F (0 where the code
-// page defines no character).
-constexpr char16_t High1252[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-// The Windows-1252 byte of a character outside ASCII, or 0 when the code page
-// does not hold it.
-int byte1252(char16_t c)
-{
-    if (c >= 0xA0 && c <= 0xFF)
-        return c;
-    for (int i = 0; i < 32; ++i)
-        if (High1252[i] != 0 && High1252[i] == c)
-            return 0x80 + i;
-    return 0;
-}
-
 const char HexDigits[] = "0123456789ABCDEF";
 
 } // namespace
@@ -82,7 +62,7 @@ QString EscapeRtfText(const QString &answer)
             out += QChar(c);
             continue;
         }
-        if (const int b = byte1252(c)) {
+        if (const int b = Windows1252Byte(c)) {
             out += QLatin1String("\\'");
             out += QLatin1Char(HexDigits[b >> 4]);
             out += QLatin1Char(HexDigits[b & 15]);
