@@ -1,4 +1,5 @@
 #include "dialogs/TfrmShrinkFont.h"
+#include "dialogs/DialogButtons.h"
 
 #include "dialogs/HelpCommands.h"
 
@@ -37,16 +38,8 @@ TfrmShrinkFont::TfrmShrinkFont(double fontShrink, const QString &programFolder, 
     help->setObjectName(QStringLiteral("btnHelp"));
     buttons->addWidget(help);
     buttons->addStretch();
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setObjectName(QStringLiteral("btnOk"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    AddOkCancelButtons(this, buttons);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &TfrmShrinkFont::HelpOnClick);
 
     // The item for the amount, in half points; an amount outside the list selects nothing.

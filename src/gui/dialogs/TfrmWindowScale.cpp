@@ -1,4 +1,5 @@
 #include "dialogs/TfrmWindowScale.h"
+#include "dialogs/DialogButtons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -118,16 +119,8 @@ TfrmWindowScale::TfrmWindowScale(double zoomFactor, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setObjectName(QStringLiteral("btnOk"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    AddOkCancelButtons(this, buttons);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     connect(TrackBar1, &QSlider::valueChanged, this, &TfrmWindowScale::TrackBar1Change);
     SetValue(zoomFactor);
