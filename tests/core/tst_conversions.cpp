@@ -52,6 +52,8 @@ private slots:
     void removeExtension_data();
     void removeExtension();
     void germanSeparatorsAndDateOrder();
+    void formatNumberWritesAsTheRegionDoes_data();
+    void formatNumberWritesAsTheRegionDoes();
 };
 
 void tst_conversions::init()
@@ -528,6 +530,36 @@ void tst_conversions::germanSeparatorsAndDateOrder()
     QVERIFY(recorder.numbers().isEmpty());
     // The United States order does not read here.
     QCOMPARE(ConvertDate(QStringLiteral("12/31/2018")), QStringLiteral("12/31/2018"));
+}
+
+void tst_conversions::formatNumberWritesAsTheRegionDoes_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("C") << QLocale::c();
+    QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany);
+    QTest::newRow("France") << QLocale(QLocale::French, QLocale::France);
+    QTest::newRow("Switzerland") << QLocale(QLocale::German, QLocale::Switzerland);
+    QTest::newRow("India") << QLocale(QLocale::Hindi, QLocale::India);
+    QTest::newRow("Egypt") << QLocale(QLocale::Arabic, QLocale::Egypt);
+}
+
+// Numbers print with the region's separators whichever way they are written:
+// compared with QLocale over values with ties, carries, signs and sizes.
+void tst_conversions::formatNumberWritesAsTheRegionDoes()
+{
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
+    QLocale reference = locale;
+    reference.setNumberOptions(QLocale::DefaultNumberOptions);
+    const double values[] = {0,     0.5,         -0.5,       2.5,         3.5,         12.125,      -0.004,
+                             999.5, 999.995,     1000,       -1234567.89, 6.0625,      0.1 + 0.2,   123456789012.345,
+                             1e14,  -99999.9995, 1e15 + 0.5, 1e300,       2.675 * 100, -1000000.25, 7.0e-7};
+    for (const double value : values) {
+        for (const int decimals : {0, 2, 3}) {
+            QCOMPARE(FormatNumber(value, decimals), reference.toString(value, 'f', decimals));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_conversions)

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <cmath>
 #include <exception>
@@ -137,15 +136,6 @@ QString coloured(const QString &text, bool overridden)
     if (!overridden || text.isEmpty())
         return text;
     return QStringLiteral("\\cf1 ") + text + QStringLiteral("\\cf0 ");
-}
-
-// The regional settings, with thousands separators.
-QLocale numberLocale()
-{
-    QLocale locale;
-    if (locale.numberOptions() & QLocale::OmitGroupSeparator)
-        locale.setNumberOptions(QLocale::DefaultNumberOptions);
-    return locale;
 }
 
 } // namespace
@@ -400,7 +390,7 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
         if (answer.isEmpty())
             return IsZeroSuppressingPage(page) ? QString() : coloured(QStringLiteral("0.00"), overridden);
         try {
-            return coloured(Float2Dollar(Str2Float_2(RemoveCommasAndSigns(answer))), overridden);
+            return coloured(Float2Dollar(Str2Float_2(answer)), overridden);
         } catch (const std::exception &) {
             return coloured(EscapeRtfText(answer), overridden);
         }
@@ -412,7 +402,7 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
             return QString();
         try {
             const double whole = std::round(Str2Float_2(cleaned)) + 0.0;
-            return coloured(TrimLeftStr(numberLocale().toString(whole, 'f', 0)), overridden);
+            return coloured(TrimLeftStr(FormatNumber(whole, 0)), overridden);
         } catch (const std::exception &) {
             return coloured(EscapeRtfText(answer), overridden);
         }
@@ -421,7 +411,7 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
         if (answer.isEmpty())
             return QString();
         try {
-            return TrimLeftStr(numberLocale().toString(Str2Float_P(answer) * 100, 'f', 3)) + QLatin1Char('%');
+            return TrimLeftStr(FormatNumber(Str2Float_P(answer) * 100, 3)) + QLatin1Char('%');
         } catch (const std::exception &) {
             return EscapeRtfText(answer);
         }

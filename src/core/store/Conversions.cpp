@@ -7,8 +7,12 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace brevane {
@@ -29,19 +33,141 @@ bool isAsciiDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+enum class DatePart { Day, Month, Year };
+
+// The order of day, month and year in a short date format.
+std::array<DatePart, 3> shortDateOrder(const QString &format)
+{
+    const qsizetype d = format.indexOf(QLatin1Char('d'));
+    const qsizetype m = format.indexOf(QLatin1Char('M'));
+    const qsizetype y = format.indexOf(QLatin1Char('y'));
+    if (d < 0 || m < 0 || y < 0)
+        return {DatePart::Month, DatePart::Day, DatePart::Year};
+    std::array<std::pair<qsizetype, DatePart>, 3> parts = {std::pair{d, DatePart::Day}, std::pair{m, DatePart::Month},
+                                                           std::pair{y, DatePart::Year}};
+    std::sort(parts.begin(), parts.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    return {parts[0].second, parts[1].second, parts[2].second};
+}
+
+// What the conversions need of the regional settings. Asking QLocale for
+// them is slow next to the conversions themselves (a print job converts
+// thousands of answers), so they are read again only when the default
+// locale has changed since the last call.
+struct RegionalFormat
+{
+    QLocale locale;
+    QLocale numbers; // with thousands separators even where the region omits them
+    QString decimalPoint;
+    QChar group;         // null when the separator is not one character
+    bool commaIsDecimal; // a comma is the decimal separator, not a thousands one
+    std::array<DatePart, 3> dateOrder;
+    bool plainDigits = false; // groupedNumber() writes numbers as `numbers` does
+};
+
+// The value with `decimals` decimals, the point and a separator after every
+// three whole digits: the usual way of writing numbers, done without QLocale.
+QString groupedNumber(double value, int decimals, QChar point, QChar group)
+{
+    char digits[400];
+    const auto written =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, std::max(decimals, 0));
+    if (written.ec != std::errc())
+        return QString();
+    const std::string_view text(digits, written.ptr - digits);
+    const size_t sign = text.starts_with('-') ? 1 : 0;
+    const size_t dot = std::min(text.find('.'), text.size());
+    QString result;
+    result.reserve(qsizetype(text.size() + text.size() / 3 + 1));
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i == dot) {
+            result += point;
+            continue;
+        }
+        result += QLatin1Char(text[i]);
+        if (i >= sign && i + 1 < dot && (dot - i - 1) % 3 == 0)
+            result += group;
+    }
+    return result;
+}
+
+const RegionalFormat &regional()
+{
+    thread_local std::optional<RegionalFormat> cached;
+    const QLocale now;
+    if (!cached || !(cached->locale == now)) {
+        QLocale numbers = now;
+        numbers.setNumberOptions(QLocale::DefaultNumberOptions);
+        const QString group = now.groupSeparator();
+        cached = RegionalFormat{now,
+                                numbers,
+                                now.decimalPoint(),
+                                group.size() == 1 ? group.at(0) : QChar(),
+                                now.decimalPoint() == QStringLiteral(","),
+                                shortDateOrder(now.dateFormat(QLocale::ShortFormat))};
+        // Regions that write digits, signs or groups their own way keep
+        // QLocale's formatting; the others take the quicker one.
+        RegionalFormat &format = *cached;
+        format.plainDigits = format.decimalPoint.size() == 1 && !format.group.isNull() && [&] {
+            for (const double probe : {-1234567.891, 987654321.0, 12.0, 0.0, 100.0, 1000.0})
+                for (const int decimals : {0, 2, 3})
+                    if (groupedNumber(probe, decimals, format.decimalPoint.at(0), format.group) !=
+                        numbers.toString(probe, 'f', decimals))
+                        return false;
+            return true;
+        }();
+    }
+    return *cached;
+}
+
+// "-", digits, and "." with digits after it, the first and the last optional;
+// at most 63 characters.
+bool isPlainDecimal(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    if (n >= 64)
+        return false;
+    if (i < n && text[i] == QLatin1Char('-'))
+        ++i;
+    const qsizetype firstDigit = i;
+    while (i < n && isAsciiDigit(text[i]))
+        ++i;
+    if (i == firstDigit)
+        return false;
+    if (i < n && text[i] == QLatin1Char('.')) {
+        const qsizetype firstDecimal = ++i;
+        while (i < n && isAsciiDigit(text[i]))
+            ++i;
+        if (i == firstDecimal)
+            return false;
+    }
+    return i == n;
+}
+
 // Reads a cleaned entry as a real. The regional decimal separator is the
 // only one accepted; the thousands separators are gone already.
 bool parseReal(const QString &cleaned, double &value)
 {
+    static const QLocale c = [] {
+        QLocale locale = QLocale::c();
+        locale.setNumberOptions(QLocale::RejectGroupSeparator);
+        return locale;
+    }();
+    const QString &point = regional().decimalPoint;
+    if (point == QStringLiteral(".") && isPlainDecimal(cleaned)) {
+        // The common entry: digits with at most one point and a sign. Both
+        // readers give the nearest double; this one skips QLocale's copying.
+        char latin[64];
+        for (qsizetype i = 0; i < cleaned.size(); ++i)
+            latin[i] = char(cleaned[i].unicode());
+        return std::from_chars(latin, latin + cleaned.size(), value).ec == std::errc() && std::isfinite(value);
+    }
     QString text = cleaned;
-    const QString point = QLocale().decimalPoint();
     if (point != QStringLiteral(".")) {
         if (text.contains(QLatin1Char('.')))
             return false;
         text.replace(point, QStringLiteral("."));
     }
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
     value = c.toDouble(text, &ok);
     // "inf" and "nan" are words, not amounts.
@@ -56,33 +182,32 @@ double roundHalfAway(double value, int decimals)
     if (!std::isfinite(value))
         return value;
     const bool negative = value < 0;
-    QString digits = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
-    qsizetype point = digits.indexOf(QLatin1Char('.'));
-    if (point < 0)
+    // Fixed notation of the largest and the smallest doubles fits.
+    char digits[800];
+    const auto written = std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed);
+    if (written.ec != std::errc())
         return value + 0.0;
-    QString intPart = digits.left(point);
-    QString fraction = digits.mid(point + 1);
-    if (fraction.size() <= decimals)
+    const std::string_view text(digits, written.ptr - digits);
+    const size_t point = text.find('.');
+    if (point == std::string_view::npos || text.size() - point - 1 <= size_t(decimals))
         return value + 0.0;
-    const bool up = fraction.at(decimals) >= QLatin1Char('5');
-    QString kept = intPart + fraction.left(decimals);
-    if (up) {
-        qsizetype i = kept.size() - 1;
-        for (; i >= 0; --i) {
-            if (kept[i] == QLatin1Char('9')) {
-                kept[i] = QLatin1Char('0');
-            } else {
-                kept[i] = QChar(kept[i].unicode() + 1);
+    // The integer digits and the kept decimals, with room for a carry.
+    std::string kept = "0";
+    kept.append(text.substr(0, point));
+    kept.append(text.substr(point + 1, decimals));
+    if (text[point + 1 + decimals] >= '5') {
+        for (size_t i = kept.size(); i-- > 0;) {
+            if (kept[i] != '9') {
+                ++kept[i];
                 break;
             }
+            kept[i] = '0';
         }
-        if (i < 0)
-            kept.prepend(QLatin1Char('1'));
     }
-    QString rounded = kept.left(kept.size() - decimals);
     if (decimals > 0)
-        rounded += QLatin1Char('.') + kept.right(decimals);
-    double result = QLocale::c().toDouble(rounded);
+        kept.insert(kept.size() - decimals, 1, '.');
+    double result = 0;
+    std::from_chars(kept.data(), kept.data() + kept.size(), result);
     if (negative)
         result = -result;
     return result + 0.0; // no "-0"
@@ -145,23 +270,6 @@ const std::array<QString, 12> MonthNames = {
     QStringLiteral("September"), QStringLiteral("October"),  QStringLiteral("November"), QStringLiteral("December"),
 };
 
-enum class DatePart { Day, Month, Year };
-
-// The order of day, month and year in the regional short date format.
-std::array<DatePart, 3> shortDateOrder()
-{
-    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    const qsizetype d = format.indexOf(QLatin1Char('d'));
-    const qsizetype m = format.indexOf(QLatin1Char('M'));
-    const qsizetype y = format.indexOf(QLatin1Char('y'));
-    if (d < 0 || m < 0 || y < 0)
-        return {DatePart::Month, DatePart::Day, DatePart::Year};
-    std::array<std::pair<qsizetype, DatePart>, 3> parts = {std::pair{d, DatePart::Day}, std::pair{m, DatePart::Month},
-                                                           std::pair{y, DatePart::Year}};
-    std::sort(parts.begin(), parts.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    return {parts[0].second, parts[1].second, parts[2].second};
-}
-
 bool isDateSeparator(QChar c)
 {
     return c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char('.');
@@ -174,25 +282,25 @@ QString RemoveCommasAndSigns(const QString &entry)
     if (entry.isEmpty())
         return QString();
     const bool negative = entry.contains(QLatin1Char('(')) || entry.contains(QLatin1Char('-'));
-    const QLocale locale;
-    const QString group = locale.groupSeparator();
     // A comma goes unless it is the regional decimal separator; the regional
     // thousands separator always goes.
-    const bool commaIsDecimal = locale.decimalPoint() == QStringLiteral(",");
+    const RegionalFormat &format = regional();
+    const bool commaIsDecimal = format.commaIsDecimal;
+    const auto removed = [&](QChar c) {
+        const char16_t u = c.unicode();
+        return u == u' ' || u == u'$' || u == u'%' || u == u'(' || u == u')' || u == u'-' ||
+               (u == u',' && !commaIsDecimal) || (!format.group.isNull() && c == format.group);
+    };
+    if (std::none_of(entry.begin(), entry.end(), removed))
+        return entry;
     QString result;
     result.reserve(entry.size() + 1);
-    for (QChar c : entry) {
-        const char16_t u = c.unicode();
-        if (u == u' ' || u == u'$' || u == u'%' || u == u'(' || u == u')' || u == u'-')
-            continue;
-        if (u == u',' && !commaIsDecimal)
-            continue;
-        if (group.size() == 1 && c == group.at(0))
-            continue;
-        result += c;
-    }
     if (negative)
-        result.prepend(QLatin1Char('-'));
+        result += QLatin1Char('-');
+    for (QChar c : entry) {
+        if (!removed(c))
+            result += c;
+    }
     return result;
 }
 
@@ -246,11 +354,25 @@ int Str2Int(const QString &entry)
     return int(magnitude);
 }
 
+QString FormatNumber(double value, int decimals)
+{
+    const RegionalFormat &format = regional();
+    if (!format.plainDigits || !(std::fabs(value) < 1e15) || decimals < 0 || decimals > 6 || (value < 0 && value > -1))
+        return format.numbers.toString(value, 'f', decimals);
+    // QLocale rounds a value halfway between two results away from zero, the
+    // quicker writer to the even one; near a half the slower one decides. So
+    // does a negative value that rounds to zero, since how "-0" shows is
+    // QLocale's.
+    static constexpr double Scale[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    const double scaled = std::fabs(value) * Scale[decimals];
+    if (std::fabs(scaled - std::floor(scaled) - 0.5) < 1e-6)
+        return format.numbers.toString(value, 'f', decimals);
+    return groupedNumber(value, decimals, format.decimalPoint.at(0), format.group);
+}
+
 QString Float2Dollar(double value)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::DefaultNumberOptions);
-    return TrimLeftStr(TrimStr(locale.toString(roundHalfAway(value, 2), 'f', 2)));
+    return TrimLeftStr(TrimStr(FormatNumber(roundHalfAway(value, 2), 2)));
 }
 
 QString NumberToWords(double value)
@@ -318,43 +440,44 @@ QString ConvertTeens(const QString &text)
 QDate ReadShortDate(const QString &text)
 {
     const QString s = text.trimmed();
-    // Three runs of digits with one kind of separator between them.
-    std::array<QString, 3> fields;
+    // Three runs of digits with one kind of separator between them; only
+    // runs of up to four digits can be part of a date.
+    std::array<int, 3> numbers{};
+    std::array<int, 3> lengths{};
     QChar separator;
     int field = 0;
     for (QChar c : s) {
         if (isAsciiDigit(c)) {
-            fields[field] += c;
-        } else if (isDateSeparator(c) && field < 2 && !fields[field].isEmpty() &&
-                   (separator.isNull() || c == separator)) {
+            if (++lengths[field] <= 4)
+                numbers[field] = numbers[field] * 10 + (c.unicode() - u'0');
+        } else if (isDateSeparator(c) && field < 2 && lengths[field] > 0 && (separator.isNull() || c == separator)) {
             separator = c;
             ++field;
         } else {
             return QDate();
         }
     }
-    if (field != 2)
+    if (field != 2 || lengths[2] == 0)
         return QDate();
     int day = 0, month = 0, year = 0;
-    const std::array<DatePart, 3> order = shortDateOrder();
+    const std::array<DatePart, 3> &order = regional().dateOrder;
     for (int k = 0; k < 3; ++k) {
-        const QString &digits = fields[k];
-        const int number = digits.toInt();
+        const int number = numbers[k];
         switch (order[k]) {
         case DatePart::Day:
-            if (digits.size() > 2)
+            if (lengths[k] > 2)
                 return QDate();
             day = number;
             break;
         case DatePart::Month:
-            if (digits.size() > 2)
+            if (lengths[k] > 2)
                 return QDate();
             month = number;
             break;
         case DatePart::Year:
-            if (digits.size() == 4) {
+            if (lengths[k] == 4) {
                 year = number;
-            } else if (digits.size() == 2) {
+            } else if (lengths[k] == 2) {
                 // The hundred years that start fifty years before this one.
                 const int first = QDate::currentDate().year() - 50;
                 year = first / 100 * 100 + number;

@@ -1,8 +1,8 @@
 #pragma once
 // Text and number conversions shared by every subsystem. Each routine reports
 // its own failures through ShowError and returns its fallback value; none
-// throws. Separators and the short-date order come from QLocale() at the time
-// of the call.
+// throws. Separators and the short-date order come from QLocale(), as it
+// stands at the time of the call.
 
 #include <QDate>
 #include <QString>
@@ -23,6 +23,10 @@ double Str2Float_0(const QString &entry);
 // integer shows 2121/2 naming the entry and gives the leading digits.
 int Str2Int(const QString &entry);
 
+// The value with the regional thousands separators and decimal point, even
+// where the region leaves the thousands separators out; halves are rounded as
+// QLocale does.
+QString FormatNumber(double value, int decimals);
 // 2 decimals with thousands separators, halves away from zero: "1,234.50".
 QString Float2Dollar(double value);
 
