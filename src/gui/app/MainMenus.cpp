@@ -23,6 +23,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <vector>
+
 namespace brevane {
 
 namespace {
@@ -40,6 +42,164 @@ QString treeText(const QString &menuText)
 QString pageItemText(int n)
 {
     return QStringLiteral("Page %1").arg(n);
+}
+
+// The forms the Display menu and the page tree's "3 Review Forms" offer, one
+// table for both. A row stands at a depth below the last group before it.
+enum class FormEntry { Group, Page, Pages, Repeatable };
+enum class ShownIn { Both, Menu, Tree };
+
+struct FormRow
+{
+    int depth;
+    FormEntry kind;
+    const char *text; // the menu's caption, a shown ampersand doubled
+    int page;         // a group has none; Pages: the first of the run
+    int lastPage = -1;
+    ShownIn shownIn = ShownIn::Both;
+    const char *treeText = nullptr; // the tree's caption where it differs
+
+    constexpr FormRow inTreeAs(const char *caption) const
+    {
+        FormRow row = *this;
+        row.treeText = caption;
+        return row;
+    }
+    constexpr FormRow only(ShownIn view) const
+    {
+        FormRow row = *this;
+        row.shownIn = view;
+        return row;
+    }
+    const char *caption(ShownIn view) const { return view == ShownIn::Tree && treeText ? treeText : text; }
+};
+
+constexpr FormRow group(int depth, const char *text)
+{
+    return {depth, FormEntry::Group, text, -1};
+}
+
+constexpr FormRow page(int depth, const char *text, int number)
+{
+    return {depth, FormEntry::Page, text, number};
+}
+
+// The pages first to last, as "Page 1", "Page 2", ...
+constexpr FormRow pages(int depth, int first, int last)
+{
+    return {depth, FormEntry::Pages, "", first, last};
+}
+
+// New, View and Delete of a repeatable page.
+constexpr FormRow repeatable(int depth, const char *text, int number)
+{
+    return {depth, FormEntry::Repeatable, text, number};
+}
+
+constexpr FormRow FormTable[] = {
+    group(0, "Corporation"),
+    group(1, "Proceedings of Incorporators"),
+    page(2, "Commencement", 1).inTreeAs("Page 1"),
+    group(2, "Articles (532A-For Profit)"),
+    pages(3, 2, 4),
+    page(3, "Instructions", 5),
+    group(2, "Articles (532C-Prof Assoc)"),
+    pages(3, 39, 41),
+    page(3, "Instructions", 42),
+    page(2, "Order && Waiver", 7),
+    page(2, "Share Subscription", 8),
+    page(2, "Notice to Shareholders", 9),
+    page(2, "Waiver of Notice", 10),
+    page(2, "Election of Chairman Pro Tem", 11),
+
+    group(1, "First Shareholders' Meeting"),
+    group(2, "Code of Regulations"),
+    pages(3, 12, 16),
+    page(2, "Assent to Adoption", 17),
+    page(2, "Election of Board of Directors", 18),
+    page(2, "Certificate Of Inspectors", 19),
+
+    group(1, "First Directors Meeting"),
+    page(2, "Commencement", 20).inTreeAs("Page 1"),
+    page(2, "Election of Officers", 21),
+    page(2, "Conclusion and Certification", 22),
+
+    group(1, "Miscellaneous"),
+    repeatable(2, "Generic Minutes", 23),
+    repeatable(2, "Share Ledger/Journal", 24),
+    repeatable(2, "Bond", 25),
+    group(2, "Certificate of Amendment (540)"),
+    pages(3, 26, 27),
+    page(3, "Instructions", 84).only(ShownIn::Tree),
+    group(2, "Certificate of Dissolution (561)"),
+    pages(3, 28, 35),
+    group(2, "Reinstatement (525A-For Profit)"),
+    pages(3, 36, 37),
+    page(3, "Instructions", 85).only(ShownIn::Tree),
+    group(2, "Reinstatement (525B-Prof Assoc)"),
+    pages(3, 43, 44),
+    repeatable(2, "Corporate Resolution", 38),
+    page(2, "Stock Certificate", 86).only(ShownIn::Menu),
+    group(2, "Stock Certificate").only(ShownIn::Tree),
+    page(3, "Front", 86).only(ShownIn::Tree),
+    page(3, "Back", 87).only(ShownIn::Tree),
+
+    group(0, "Limited Liability Company"),
+    group(1, "Articles of Organization (533A)"),
+    pages(2, 50, 52),
+    group(1, "Certificate of Amendment (543A)"),
+    pages(2, 54, 55),
+    group(1, "Operating Agreement"),
+    pages(2, 57, 64),
+    group(1, "Dissolution (562)"),
+    pages(2, 65, 67),
+    repeatable(1, "Members Resolution", 68),
+
+    group(0, "Miscellaneous"),
+    page(1, "Cover Sheet", 75),
+    page(1, "Credit Card Authorization", 76),
+    group(1, "Statutory Agent Update (521)"),
+    pages(2, 77, 79),
+    page(2, "Instructions", 83).only(ShownIn::Tree),
+    group(1, "Multiple Agent Update (526)"),
+    pages(2, 80, 82),
+    group(1, "Biennial Report"),
+    pages(2, 45, 46),
+    page(2, "Instructions", 47),
+};
+
+// Builds one view of the form table below `root` from the view's own ways of
+// adding a group (returning what the group's rows go under), a page and a
+// repeatable page. The rows of a group the view does not show go under that
+// group's parent.
+template <typename Parent, typename AddGroup, typename AddPage, typename AddRepeatable>
+void buildForms(Parent root, ShownIn view, AddGroup addGroup, AddPage addPage, AddRepeatable addRepeatable)
+{
+    std::vector<Parent> parents{root}; // parents[d]: where the rows of depth d go
+    for (const FormRow &row : FormTable) {
+        parents.resize(size_t(row.depth) + 1);
+        Parent parent = parents.back();
+        if (row.shownIn == ShownIn::Both || row.shownIn == view) {
+            const QString text = QString::fromLatin1(row.caption(view));
+            switch (row.kind) {
+            case FormEntry::Group:
+                parent = addGroup(parent, text);
+                break;
+            case FormEntry::Page:
+                addPage(parent, text, row.page);
+                break;
+            case FormEntry::Pages:
+                for (int p = row.page; p <= row.lastPage; ++p)
+                    addPage(parent, pageItemText(p - row.page + 1), p);
+                break;
+            case FormEntry::Repeatable:
+                addRepeatable(parent, text, row.page);
+                break;
+            }
+        }
+        if (row.kind == FormEntry::Group)
+            parents.push_back(parent);
+    }
 }
 
 } // namespace
@@ -229,11 +389,6 @@ void TMainMenus::buildDisplayMenu(QMenu *display)
         connect(a, &QAction::triggered, this,
                 [&m, a] { m.Navigation().DisplayAPage(TSender::Menu(a->data().toInt(), a)); });
     };
-    auto pages = [&](QMenu *menu, int first, int last) {
-        for (int p = first; p <= last; ++p)
-            page(menu, pageItemText(p - first + 1), p);
-    };
-    auto sub = [&](QMenu *menu, const QString &text) { return menu->addMenu(text); };
     auto multi = [&](QMenu *menu, const QString &text, int pageNo) {
         QMenu *group = menu->addMenu(text);
         const QByteArray number = QByteArray::number(pageNo);
@@ -252,59 +407,8 @@ void TMainMenus::buildDisplayMenu(QMenu *display)
     };
 
     page(display, QStringLiteral("General Information Worksheet"), 0);
-
-    QMenu *corporation = sub(display, QStringLiteral("Corporation"));
-    QMenu *proceedings = sub(corporation, QStringLiteral("Proceedings of Incorporators"));
-    page(proceedings, QStringLiteral("Commencement"), 1);
-    QMenu *articlesA = sub(proceedings, QStringLiteral("Articles (532A-For Profit)"));
-    pages(articlesA, 2, 4);
-    page(articlesA, QStringLiteral("Instructions"), 5);
-    QMenu *articlesC = sub(proceedings, QStringLiteral("Articles (532C-Prof Assoc)"));
-    pages(articlesC, 39, 41);
-    page(articlesC, QStringLiteral("Instructions"), 42);
-    page(proceedings, QStringLiteral("Order && Waiver"), 7);
-    page(proceedings, QStringLiteral("Share Subscription"), 8);
-    page(proceedings, QStringLiteral("Notice to Shareholders"), 9);
-    page(proceedings, QStringLiteral("Waiver of Notice"), 10);
-    page(proceedings, QStringLiteral("Election of Chairman Pro Tem"), 11);
-
-    QMenu *shareholders = sub(corporation, QStringLiteral("First Shareholders' Meeting"));
-    pages(sub(shareholders, QStringLiteral("Code of Regulations")), 12, 16);
-    page(shareholders, QStringLiteral("Assent to Adoption"), 17);
-    page(shareholders, QStringLiteral("Election of Board of Directors"), 18);
-    page(shareholders, QStringLiteral("Certificate Of Inspectors"), 19);
-
-    QMenu *directors = sub(corporation, QStringLiteral("First Directors Meeting"));
-    page(directors, QStringLiteral("Commencement"), 20);
-    page(directors, QStringLiteral("Election of Officers"), 21);
-    page(directors, QStringLiteral("Conclusion and Certification"), 22);
-
-    QMenu *miscCorp = sub(corporation, QStringLiteral("Miscellaneous"));
-    multi(miscCorp, QStringLiteral("Generic Minutes"), 23);
-    multi(miscCorp, QStringLiteral("Share Ledger/Journal"), 24);
-    multi(miscCorp, QStringLiteral("Bond"), 25);
-    pages(sub(miscCorp, QStringLiteral("Certificate of Amendment (540)")), 26, 27);
-    pages(sub(miscCorp, QStringLiteral("Certificate of Dissolution (561)")), 28, 35);
-    pages(sub(miscCorp, QStringLiteral("Reinstatement (525A-For Profit)")), 36, 37);
-    pages(sub(miscCorp, QStringLiteral("Reinstatement (525B-Prof Assoc)")), 43, 44);
-    multi(miscCorp, QStringLiteral("Corporate Resolution"), 38);
-    page(miscCorp, QStringLiteral("Stock Certificate"), 86);
-
-    QMenu *llc = sub(display, QStringLiteral("Limited Liability Company"));
-    pages(sub(llc, QStringLiteral("Articles of Organization (533A)")), 50, 52);
-    pages(sub(llc, QStringLiteral("Certificate of Amendment (543A)")), 54, 55);
-    pages(sub(llc, QStringLiteral("Operating Agreement")), 57, 64);
-    pages(sub(llc, QStringLiteral("Dissolution (562)")), 65, 67);
-    multi(llc, QStringLiteral("Members Resolution"), 68);
-
-    QMenu *misc = sub(display, QStringLiteral("Miscellaneous"));
-    page(misc, QStringLiteral("Cover Sheet"), 75);
-    page(misc, QStringLiteral("Credit Card Authorization"), 76);
-    pages(sub(misc, QStringLiteral("Statutory Agent Update (521)")), 77, 79);
-    pages(sub(misc, QStringLiteral("Multiple Agent Update (526)")), 80, 82);
-    QMenu *biennial = sub(misc, QStringLiteral("Biennial Report"));
-    pages(biennial, 45, 46);
-    page(biennial, QStringLiteral("Instructions"), 47);
+    auto sub = [](QMenu *menu, const QString &text) { return menu->addMenu(text); };
+    buildForms(display, ShownIn::Menu, sub, page, multi);
 }
 
 void TMainMenus::buildPopMain()
@@ -355,10 +459,6 @@ void TMainMenus::buildTree()
     auto page = [&](QTreeWidgetItem *parent, const QString &text, int pageNo) {
         return item(parent, text, TreeItemKind::Page, pageNo * 100);
     };
-    auto pages = [&](QTreeWidgetItem *parent, int first, int last) {
-        for (int p = first; p <= last; ++p)
-            page(parent, pageItemText(p - first + 1), p);
-    };
     auto multi = [&](QTreeWidgetItem *parent, const QString &text, int pageNo) {
         QTreeWidgetItem *group = branch(parent, text);
         item(group, QStringLiteral("New"), TreeItemKind::NewForm, pageNo);
@@ -371,66 +471,7 @@ void TMainMenus::buildTree()
     item(steps, QStringLiteral("2 Directory Worksheet"), TreeItemKind::Directory, 0);
     QTreeWidgetItem *review = branch(steps, QStringLiteral("3 Review Forms"));
 
-    QTreeWidgetItem *corporation = branch(review, QStringLiteral("Corporation"));
-    QTreeWidgetItem *proceedings = branch(corporation, QStringLiteral("Proceedings of Incorporators"));
-    page(proceedings, QStringLiteral("Page 1"), 1);
-    QTreeWidgetItem *articlesA = branch(proceedings, QStringLiteral("Articles (532A-For Profit)"));
-    pages(articlesA, 2, 4);
-    page(articlesA, QStringLiteral("Instructions"), 5);
-    QTreeWidgetItem *articlesC = branch(proceedings, QStringLiteral("Articles (532C-Prof Assoc)"));
-    pages(articlesC, 39, 41);
-    page(articlesC, QStringLiteral("Instructions"), 42);
-    page(proceedings, QStringLiteral("Order && Waiver"), 7);
-    page(proceedings, QStringLiteral("Share Subscription"), 8);
-    page(proceedings, QStringLiteral("Notice to Shareholders"), 9);
-    page(proceedings, QStringLiteral("Waiver of Notice"), 10);
-    page(proceedings, QStringLiteral("Election of Chairman Pro Tem"), 11);
-
-    QTreeWidgetItem *shareholders = branch(corporation, QStringLiteral("First Shareholders' Meeting"));
-    pages(branch(shareholders, QStringLiteral("Code of Regulations")), 12, 16);
-    page(shareholders, QStringLiteral("Assent to Adoption"), 17);
-    page(shareholders, QStringLiteral("Election of Board of Directors"), 18);
-    page(shareholders, QStringLiteral("Certificate Of Inspectors"), 19);
-
-    QTreeWidgetItem *directors = branch(corporation, QStringLiteral("First Directors Meeting"));
-    page(directors, QStringLiteral("Page 1"), 20);
-    page(directors, QStringLiteral("Election of Officers"), 21);
-    page(directors, QStringLiteral("Conclusion and Certification"), 22);
-
-    QTreeWidgetItem *miscCorp = branch(corporation, QStringLiteral("Miscellaneous"));
-    multi(miscCorp, QStringLiteral("Generic Minutes"), 23);
-    multi(miscCorp, QStringLiteral("Share Ledger/Journal"), 24);
-    multi(miscCorp, QStringLiteral("Bond"), 25);
-    QTreeWidgetItem *amendment = branch(miscCorp, QStringLiteral("Certificate of Amendment (540)"));
-    pages(amendment, 26, 27);
-    page(amendment, QStringLiteral("Instructions"), 84);
-    pages(branch(miscCorp, QStringLiteral("Certificate of Dissolution (561)")), 28, 35);
-    QTreeWidgetItem *reinstatementA = branch(miscCorp, QStringLiteral("Reinstatement (525A-For Profit)"));
-    pages(reinstatementA, 36, 37);
-    page(reinstatementA, QStringLiteral("Instructions"), 85);
-    pages(branch(miscCorp, QStringLiteral("Reinstatement (525B-Prof Assoc)")), 43, 44);
-    multi(miscCorp, QStringLiteral("Corporate Resolution"), 38);
-    QTreeWidgetItem *stock = branch(miscCorp, QStringLiteral("Stock Certificate"));
-    page(stock, QStringLiteral("Front"), 86);
-    page(stock, QStringLiteral("Back"), 87);
-
-    QTreeWidgetItem *llc = branch(review, QStringLiteral("Limited Liability Company"));
-    pages(branch(llc, QStringLiteral("Articles of Organization (533A)")), 50, 52);
-    pages(branch(llc, QStringLiteral("Certificate of Amendment (543A)")), 54, 55);
-    pages(branch(llc, QStringLiteral("Operating Agreement")), 57, 64);
-    pages(branch(llc, QStringLiteral("Dissolution (562)")), 65, 67);
-    multi(llc, QStringLiteral("Members Resolution"), 68);
-
-    QTreeWidgetItem *misc = branch(review, QStringLiteral("Miscellaneous"));
-    page(misc, QStringLiteral("Cover Sheet"), 75);
-    page(misc, QStringLiteral("Credit Card Authorization"), 76);
-    QTreeWidgetItem *agent = branch(misc, QStringLiteral("Statutory Agent Update (521)"));
-    pages(agent, 77, 79);
-    page(agent, QStringLiteral("Instructions"), 83);
-    pages(branch(misc, QStringLiteral("Multiple Agent Update (526)")), 80, 82);
-    QTreeWidgetItem *biennial = branch(misc, QStringLiteral("Biennial Report"));
-    pages(biennial, 45, 46);
-    page(biennial, QStringLiteral("Instructions"), 47);
+    buildForms(review, ShownIn::Tree, branch, page, multi);
 
     item(steps, QStringLiteral("4 Preview && Print"), TreeItemKind::Print, 0);
 
