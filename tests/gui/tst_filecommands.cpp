@@ -286,7 +286,10 @@ void tst_filecommands::saveAsProposesTheEntitysName()
     auto w = fx.Start();
     CurrentAnswers()->SetText(1, 0, 11, QStringLiteral("Acme")); // page 1 answer 11 names the entity
     w->Navigation().DisplayAPage(w->Invisible(100));
+    QVERIFY(!QFileInfo::exists(fx.ClientFolder()));
     w->Files().SaveAsClick();
+    // The dialog opens in the client folder, made on the first run.
+    QVERIFY(QFileInfo(fx.ClientFolder()).isDir());
     QVERIFY(dialogs.folders.last().endsWith(QStringLiteral("/Acme.cl1")));
     QVERIFY(dialogs.folders.last().startsWith(fx.ClientFolder()));
     // A named client proposes nothing.

@@ -157,6 +157,9 @@ QString TFileCommands::dialogFolder(bool *unset) const
     *unset = folder.isEmpty();
     if (*unset)
         folder = main_.folders.installRoot;
+    // On the first run the client folder is not there yet; a dialog would
+    // then open wherever the program was started from.
+    QDir().mkpath(folder);
     return AddPathDelimiter(folder);
 }
 
