@@ -457,6 +457,11 @@ void tst_forms::templateMatchesItsPage()
         header.contains(QRegularExpression(QStringLiteral("\\{\\\\colortbl;\\\\red\\d+\\\\green\\d+\\\\blue\\d+;"))));
     for (const char *margin : {"\\margl", "\\margr", "\\margt", "\\margb"})
         QVERIFY(header.contains(QLatin1String(margin)));
+    // Letter paper; the stock certificate's two sides print sideways.
+    const bool sideways = page == 86 || page == 87;
+    QCOMPARE(header.contains(QLatin1String("\\landscape")), sideways);
+    QVERIFY(header.contains(sideways ? QLatin1String("\\paperw15840\\paperh12240")
+                                     : QLatin1String("\\paperw12240\\paperh15840")));
     QVERIFY2(variablesOf(header).isEmpty(), "a variable in the header would be lost on later pages");
 
     // The body: balanced braces, closed by the last "}", no variable at its end.

@@ -128,6 +128,14 @@ struct Parser
             }
             return true;
         }
+        if (name == QLatin1String("landscape")) {
+            if (!args.isEmpty()) {
+                fail(QStringLiteral(".landscape takes no value"));
+                return false;
+            }
+            page.landscape = true;
+            return true;
+        }
         if (name == QLatin1String("font")) {
             if (args.size() != 1 || !number(args[0], page.fontSize) || page.fontSize < 6 || page.fontSize > 36) {
                 fail(QStringLiteral(".font takes a size in points, 6 to 36"));

@@ -67,6 +67,7 @@ struct FormPage
     // Print margins in twips (1440 to the inch): left, right, top, bottom.
     int margins[4] = {1440, 1440, 1440, 1440};
     int fontSize = 12;              // print body size in points
+    bool landscape = false;         // letter paper turned sideways
     QList<int> tabs;                // tab stops in twips from the left text edge
     bool screen = true;             // the page has a page screen file
     bool print = true;              // the page has a print template and data file
@@ -76,8 +77,11 @@ struct FormPage
     QList<Block> blocks;
     QMap<int, Field> fields; // by answer number
 
-    // The width of the text column in twips (letter paper less the margins).
-    int TextWidth() const { return 12240 - margins[0] - margins[1]; }
+    // Letter paper in twips, as the page is printed.
+    int PaperWidth() const { return landscape ? 15840 : 12240; }
+    int PaperHeight() const { return landscape ? 12240 : 15840; }
+    // The width of the text column in twips (the paper less the margins).
+    int TextWidth() const { return PaperWidth() - margins[0] - margins[1]; }
 };
 
 // Reads a form source. On failure returns false with "file:line: reason"

@@ -70,7 +70,11 @@ QByteArray PrintTemplate(const FormPage &page)
     rtf += QStringLiteral("{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}{\\f1\\fnil\\fcharset2 Wingdings;}"
                           "{\\f2\\fswiss\\fcharset0 Arial;}}\r\n");
     rtf += QStringLiteral("{\\colortbl;\\red192\\green0\\blue0;}\r\n");
-    rtf += QStringLiteral("\\paperw12240\\paperh15840\\margl%1\\margr%2\\margt%3\\margb%4\\widowctrl\r\n")
+    rtf += QStringLiteral("\\paperw%1\\paperh%2%3")
+               .arg(page.PaperWidth())
+               .arg(page.PaperHeight())
+               .arg(page.landscape ? QStringLiteral("\\landscape") : QString());
+    rtf += QStringLiteral("\\margl%1\\margr%2\\margt%3\\margb%4\\widowctrl\r\n")
                .arg(page.margins[0])
                .arg(page.margins[1])
                .arg(page.margins[2])
