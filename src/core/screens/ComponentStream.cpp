@@ -9,9 +9,12 @@
 #include <QSet>
 #include <QtEndian>
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <type_traits>
+#include <utility>
 
 namespace brevane {
 
@@ -106,11 +109,11 @@ bool fitsType(ValueType type, qint64 value)
 {
     switch (type) {
     case ValueType::Int8:
-        return value >= std::numeric_limits<qint8>::min() && value <= std::numeric_limits<qint8>::max();
+        return std::in_range<qint8>(value);
     case ValueType::Int16:
-        return value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max();
+        return std::in_range<qint16>(value);
     case ValueType::Int32:
-        return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
+        return std::in_range<qint32>(value);
     case ValueType::Int64:
     case ValueType::Currency:
         return true;
@@ -197,6 +200,32 @@ private:
         return true;
     }
 
+    // A little-endian T widened into `value`: an integer, or the bits of a float.
+    template <typename T, typename Wide> bool readAs(Wide &value)
+    {
+        using Bits = std::conditional_t<std::is_floating_point_v<T>, typename QIntegerForSizeof<T>::Unsigned, T>;
+        Bits bits = 0;
+        if (!readLE(bits))
+            return false;
+        value = std::bit_cast<T>(bits);
+        return true;
+    }
+
+    // An integer of the width its type names: Int8, Int16, Int32, else 64 bits.
+    bool readInteger(ValueType type, qint64 &value)
+    {
+        switch (type) {
+        case ValueType::Int8:
+            return readAs<qint8>(value);
+        case ValueType::Int16:
+            return readAs<qint16>(value);
+        case ValueType::Int32:
+            return readAs<qint32>(value);
+        default:
+            return readAs<qint64>(value);
+        }
+    }
+
     // A 4-byte length of `unit`-byte units that must lie within the data.
     bool readLength(qsizetype unit, qsizetype &bytes)
     {
@@ -229,22 +258,15 @@ private:
         if (!readByte(type))
             return false;
         switch (ValueType(type)) {
-        case ValueType::Int8: {
-            qint8 v = 0;
-            if (!readLE(v))
+        case ValueType::Int8:
+        case ValueType::Int16:
+        case ValueType::Int32: {
+            qint64 wide = 0;
+            if (!readInteger(ValueType(type), wide))
                 return false;
-            value = v;
+            value = qint32(wide);
             return true;
         }
-        case ValueType::Int16: {
-            qint16 v = 0;
-            if (!readLE(v))
-                return false;
-            value = v;
-            return true;
-        }
-        case ValueType::Int32:
-            return readLE(value);
         default:
             --pos_;
             return fail(type > LastValueType ? StreamError::UnknownValueType : StreamError::Malformed);
@@ -298,53 +320,23 @@ private:
                     return false;
                 value.items.append(std::move(item));
             }
-        case ValueType::Int8: {
-            qint8 v = 0;
-            if (!readLE(v))
-                return false;
-            value.integer = v;
-            return true;
-        }
-        case ValueType::Int16: {
-            qint16 v = 0;
-            if (!readLE(v))
-                return false;
-            value.integer = v;
-            return true;
-        }
-        case ValueType::Int32: {
-            qint32 v = 0;
-            if (!readLE(v))
-                return false;
-            value.integer = v;
-            return true;
-        }
+        case ValueType::Int8:
+        case ValueType::Int16:
+        case ValueType::Int32:
         case ValueType::Int64:
         case ValueType::Currency:
-            return readLE(value.integer);
+            return readInteger(value.type, value.integer);
         case ValueType::Extended:
             if (!need(10))
                 return false;
             value.bytes = QByteArray(reinterpret_cast<const char *>(d_ + pos_), 10);
             pos_ += 10;
             return true;
-        case ValueType::Single: {
-            quint32 bits = 0;
-            if (!readLE(bits))
-                return false;
-            float f;
-            std::memcpy(&f, &bits, sizeof f);
-            value.real = f;
-            return true;
-        }
+        case ValueType::Single:
+            return readAs<float>(value.real);
         case ValueType::Date:
-        case ValueType::Double: {
-            quint64 bits = 0;
-            if (!readLE(bits))
-                return false;
-            std::memcpy(&value.real, &bits, sizeof value.real);
-            return true;
-        }
+        case ValueType::Double:
+            return readAs<double>(value.real);
         case ValueType::String:
         case ValueType::Ident:
             return readShortString(value.text);
@@ -527,16 +519,24 @@ private:
         return true;
     }
 
-    void writeSmallInteger(qint32 value)
+    // An integer in the width its type names: Int8, Int16, Int32, else 64 bits.
+    void writeInteger(ValueType type, qint64 value)
     {
-        const ValueType type = smallestIntegerType(value);
-        out.append(char(type));
         if (type == ValueType::Int8)
             writeLE(qint8(value));
         else if (type == ValueType::Int16)
             writeLE(qint16(value));
+        else if (type == ValueType::Int32)
+            writeLE(qint32(value));
         else
             writeLE(value);
+    }
+
+    void writeSmallInteger(qint32 value)
+    {
+        const ValueType type = smallestIntegerType(value);
+        out.append(char(type));
+        writeInteger(type, value);
     }
 
     bool writeProperties(const QList<StreamProperty> &properties, int depth)
@@ -572,14 +572,7 @@ private:
         case ValueType::Currency:
             if (!fitsType(value.type, value.integer))
                 return false;
-            if (value.type == ValueType::Int8)
-                writeLE(qint8(value.integer));
-            else if (value.type == ValueType::Int16)
-                writeLE(qint16(value.integer));
-            else if (value.type == ValueType::Int32)
-                writeLE(qint32(value.integer));
-            else
-                writeLE(value.integer);
+            writeInteger(value.type, value.integer);
             return true;
         case ValueType::Extended:
             if (value.bytes.size() != 10)
@@ -592,18 +585,13 @@ private:
             const float f = std::isfinite(value.real) && std::fabs(value.real) > std::numeric_limits<float>::max()
                                 ? (value.real > 0 ? infinity : -infinity)
                                 : float(value.real);
-            quint32 bits;
-            std::memcpy(&bits, &f, sizeof bits);
-            writeLE(bits);
+            writeLE(std::bit_cast<quint32>(f));
             return true;
         }
         case ValueType::Date:
-        case ValueType::Double: {
-            quint64 bits;
-            std::memcpy(&bits, &value.real, sizeof bits);
-            writeLE(bits);
+        case ValueType::Double:
+            writeLE(std::bit_cast<quint64>(value.real));
             return true;
-        }
         case ValueType::String:
         case ValueType::Ident:
             return writeShortString(value.text, true);
