@@ -135,11 +135,9 @@ void tst_calc_filingaids::copiedAnswers()
     QVERIFY(client.calculate());
     QCOMPARE(client.at(page, answer), expected);
 
-    client.overridden(page, answer, QStringLiteral("user text"));
-    for (int run = 0; run < 2; ++run) {
-        QVERIFY(client.calculate());
-        QCOMPARE(client.at(page, answer), guarded ? QStringLiteral("user text") : expected);
-    }
+    checkOverrides(client, {{page, answer}}, guarded, expected);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(messages.numbers().isEmpty());
 }
 
@@ -281,12 +279,7 @@ void tst_calc_filingaids::multipleAgentSigner()
     QCOMPARE(answers(client, 81, {0, 1}), expected);
 
     // The user's own texts stay.
-    client.overridden(81, 0, QStringLiteral("Own 0"));
-    client.overridden(81, 1, QStringLiteral("Own 1"));
-    for (int run = 0; run < 2; ++run) {
-        QVERIFY(client.calculate());
-        QCOMPARE(answers(client, 81, {0, 1}), QStringList({"Own 0", "Own 1"}));
-    }
+    checkOverrides(client, {{81, 0}, {81, 1}}, true);
 }
 
 void tst_calc_filingaids::representativeMarks_data()
@@ -355,17 +348,7 @@ void tst_calc_filingaids::representativeMarks()
     QCOMPARE(client.at(76, 0), holder);
 
     // Each is guarded: the user's texts stay through later runs.
-    client.overridden(46, 11, QStringLiteral("Own 11"));
-    client.overridden(46, 13, QStringLiteral("Own 13"));
-    client.overridden(75, 1, QStringLiteral("Own 1"));
-    client.overridden(76, 0, QStringLiteral("Own 0"));
-    for (int run = 0; run < 2; ++run) {
-        QVERIFY(client.calculate());
-        QCOMPARE(client.at(46, 11), QStringLiteral("Own 11"));
-        QCOMPARE(client.at(46, 13), QStringLiteral("Own 13"));
-        QCOMPARE(client.at(75, 1), QStringLiteral("Own 1"));
-        QCOMPARE(client.at(76, 0), QStringLiteral("Own 0"));
-    }
+    checkOverrides(client, {{46, 11}, {46, 13}, {75, 1}, {76, 0}}, true);
 }
 
 void tst_calc_filingaids::shareholdersListed()

@@ -444,15 +444,7 @@ void tst_calc_incorporation::overrides()
     CalcClient client;
     fillPageZero(client);
     client.row({"CIS", "Ann Lee", "", "", "", "", "", "", "", "", "", "100", "Common"});
-    const QString mine = QStringLiteral("typed by the user");
-    client.overridden(page, answer, mine);
-    for (int run = 0; run < 2; ++run) {
-        QVERIFY(client.calculate());
-        if (guarded)
-            QCOMPARE(client.at(page, answer), mine);
-        else
-            QVERIFY(client.at(page, answer) != mine);
-    }
+    checkOverrides(client, {{page, answer}}, guarded);
 }
 
 // A page that runs out of room keeps what it wrote, the run shows 18047

@@ -1,14 +1,18 @@
 #pragma once
 // A small client for calculation tests: page-0 answers, directory rows and
-// overrides set in a few lines, then one or more calculation runs.
+// overrides set in a few lines, then one or more calculation runs; and the
+// check that overridden answers keep or lose the user's text.
 
 #include "calc/Calculate.h"
 #include "store/Answers.h"
 #include "store/DirectoryTable.h"
 
+#include <QList>
 #include <QString>
+#include <QTest>
 
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace brevane::test {
@@ -55,5 +59,39 @@ struct CalcClient
 
     bool calculate() { return Calculate(&store, directory, false); }
 };
+
+// Answer k of page p, continuation c.
+struct AnswerAt
+{
+    int page;
+    int answer;
+    int continuation = 0;
+};
+
+// The user types over each of `answers` (marking it overridden), then the
+// calculation runs twice. After each run a guarded answer still holds the
+// user's text; any other has been recomputed: to `recomputed` when it is
+// given, otherwise at least to something other than the user's text.
+inline void checkOverrides(CalcClient &client, const QList<AnswerAt> &answers, bool guarded,
+                           const std::optional<QString> &recomputed = std::nullopt)
+{
+    auto typed = [](const AnswerAt &a) {
+        return QStringLiteral("typed by the user into %1/%2/%3").arg(a.page).arg(a.continuation).arg(a.answer);
+    };
+    for (const AnswerAt &a : answers)
+        client.overridden(a.page, a.answer, typed(a), a.continuation);
+    for (int run = 0; run < 2; ++run) {
+        QVERIFY(client.calculate());
+        for (const AnswerAt &a : answers) {
+            const QString text = client.at(a.page, a.answer, a.continuation);
+            if (guarded)
+                QCOMPARE(text, typed(a));
+            else if (recomputed)
+                QCOMPARE(text, *recomputed);
+            else
+                QVERIFY(text != typed(a));
+        }
+    }
+}
 
 } // namespace brevane::test
