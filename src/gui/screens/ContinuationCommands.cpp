@@ -29,7 +29,22 @@ QString pageName(int page)
     return IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString();
 }
 
+// The answers of the client open, for a repeatable page; throws otherwise.
+TAnswer &repeatableAnswers(int page)
+{
+    TAnswer *store = CurrentAnswers();
+    if (!store || !IsRepeatablePage(page))
+        throw std::runtime_error("not a repeatable page");
+    return *store;
+}
+
 } // namespace
+
+bool TContinuationCommands::pickCopy(int page, int count, int &picked)
+{
+    picked = 0;
+    return count >= 2 ? TfrmMultiple::Pick(&main_, page, count, &picked) : count == 1;
+}
 
 QString TContinuationCommands::DeleteName(int page)
 {
@@ -53,15 +68,13 @@ void TContinuationCommands::NewForm(const TSender &sender)
     }
     const int page = sender.Tag;
     try {
-        TAnswer *store = CurrentAnswers();
-        if (!store || !IsRepeatablePage(page))
-            throw std::runtime_error("not a repeatable page");
-        const int count = store->PgCt[page];
+        TAnswer &store = repeatableAnswers(page);
+        const int count = store.PgCt[page];
         if (count >= PageContinuationMax[page] + 1) {
             ShowError(NewFormLimitError);
             return;
         }
-        store->PgCt[page] = count + 1;
+        store.PgCt[page] = count + 1;
         // What the displayed page holds goes to the store first; then every
         // computed answer, the new copy's included, is brought up to date.
         main_.Calc().Calculate(true);
@@ -76,14 +89,8 @@ void TContinuationCommands::ContinuationDlg(const TSender &sender)
 {
     const int page = PageOfTag(sender.Tag);
     try {
-        TAnswer *store = CurrentAnswers();
-        if (!store || !IsRepeatablePage(page))
-            throw std::runtime_error("not a repeatable page");
-        const int count = store->PgCt[page];
-        if (count < 1)
-            return;
         int picked = 0;
-        if (count >= 2 && !TfrmMultiple::Pick(&main_, page, count, &picked))
+        if (!pickCopy(page, repeatableAnswers(page).PgCt[page], picked))
             return;
         // Whatever the displayed page holds is kept before another is built.
         main_.Calc().Calculate(true);
@@ -103,14 +110,10 @@ void TContinuationCommands::DeleteForm(const TSender &sender)
     const int page = sender.Tag;
     const QString name = DeleteName(page);
     try {
-        TAnswer *store = CurrentAnswers();
-        if (!store || !IsRepeatablePage(page))
-            throw std::runtime_error("not a repeatable page");
-        const int count = store->PgCt[page];
-        if (count < 1)
-            return;
+        TAnswer &store = repeatableAnswers(page);
+        const int count = store.PgCt[page];
         int victim = 0;
-        if (count >= 2 && !TfrmMultiple::Pick(&main_, page, count, &victim))
+        if (!pickCopy(page, count, victim))
             return;
         const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
             &main_, QStringLiteral("Brevane"),
@@ -126,10 +129,10 @@ void TContinuationCommands::DeleteForm(const TSender &sender)
         const int answers = PageAnswerMax[page];
         for (int c = victim; c <= count - 2; ++c)
             for (int i = 0; i <= answers; ++i)
-                store->Entry(page, c, i) = store->Entry(page, c + 1, i);
+                store.Entry(page, c, i) = store.Entry(page, c + 1, i);
         for (int i = 0; i <= answers; ++i)
-            store->Entry(page, count - 1, i) = AnswerEntry{};
-        store->PgCt[page] = count - 1;
+            store.Entry(page, count - 1, i) = AnswerEntry{};
+        store.PgCt[page] = count - 1;
 
         main_.Calc().Calculate(false);
         main_.Navigation().UpdateMenuItems(sender);

@@ -27,6 +27,11 @@ public:
     static QString DeleteName(int page);
 
 private:
+    // Which of the `count` copies of a repeatable page is meant: the only one,
+    // or the one the user picks when there are several. False when the page
+    // has no copy or the user cancels.
+    bool pickCopy(int page, int count, int &picked);
+
     TfrmMain &main_;
 };
 

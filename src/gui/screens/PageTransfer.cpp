@@ -33,6 +33,21 @@ bool isZero(const QString &answer)
     return Str2Float_2(answer) == 0.0;
 }
 
+// Calls `visit` for each page control inside `container`, depth first in
+// child order.
+template <typename Visit> void forEachControl(QWidget *container, const Visit &visit)
+{
+    for (QObject *child : container->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget)
+            continue;
+        if (TPageControl *control = PageControlOf(widget))
+            visit(control);
+        if (!widget->children().isEmpty())
+            forEachControl(widget, visit);
+    }
+}
+
 } // namespace
 
 KeepModified::KeepModified(TfrmMain &main)
@@ -163,24 +178,24 @@ void TPageTransfer::SetBusyCursor(bool busy)
 
 bool TPageTransfer::AnswersToControls(QWidget *container)
 {
-    if (!CurrentAnswers() || main_.CurrentPage < 0 || !container || !main_.Pages().PageReady())
-        return true;
     KeepModified keep(main_);
-    try {
-        fill(container);
-    } catch (const AnswerRangeError &) {
-        ShowError(CalculationError);
-        return false;
-    }
-    return true;
+    return transfer(container, fill);
 }
 
 bool TPageTransfer::ControlsToAnswers(QWidget *container)
 {
+    return transfer(container, store);
+}
+
+bool TPageTransfer::transfer(QWidget *container, ControlStep step)
+{
     if (!CurrentAnswers() || main_.CurrentPage < 0 || !container || !main_.Pages().PageReady())
         return true;
+    TAnswer &answers = *CurrentAnswers();
+    const int page = main_.CurrentPage;
+    const int cont = main_.CurrentContinuation;
     try {
-        store(container);
+        forEachControl(container, [&](TPageControl *control) { step(control, answers, page, cont); });
     } catch (const AnswerRangeError &) {
         ShowError(CalculationError);
         return false;
@@ -188,71 +203,47 @@ bool TPageTransfer::ControlsToAnswers(QWidget *container)
     return true;
 }
 
-void TPageTransfer::fill(QWidget *container)
+void TPageTransfer::fill(TPageControl *control, TAnswer &answers, int page, int cont)
 {
-    TAnswer &answers = *CurrentAnswers();
-    const int page = main_.CurrentPage;
-    const int cont = main_.CurrentContinuation;
-    for (QObject *child : container->children()) {
-        auto *widget = qobject_cast<QWidget *>(child);
-        if (!widget)
-            continue;
-        if (TPageControl *control = PageControlOf(widget)) {
-            if (auto *label = dynamic_cast<TLabel *>(control)) {
-                if (label->Tag != 0 && label->text() != answers.Text(page, cont, label->Tag))
-                    label->setText(answers.Text(page, cont, label->Tag));
-            } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
-                const QString text = BarsToLineBreaks(answers.Text(page, cont, memo->Tag));
-                if (memo->toPlainText() != text)
-                    memo->setPlainText(text);
-                ApplyOverrideLook(memo, answers.OvRide(page, cont, memo->Tag));
-            } else if (auto *edit = dynamic_cast<TEdit *>(control)) {
-                const int kind = edit->EditKind();
-                if (kind >= EditText && kind <= EditShortWhole) {
-                    const int k = edit->AnswerIndex();
-                    const QString text = DisplayText(kind, answers.Text(page, cont, k), page);
-                    if (text != edit->text()) {
-                        edit->setText(text);
-                        edit->setCursorPosition(0);
-                    }
-                    ApplyOverrideLook(edit, answers.OvRide(page, cont, k));
-                }
-            } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
-                const int k = check->AnswerIndex();
-                const bool ticked = answers.Text(page, cont, k) == QLatin1String("X");
-                check->setChecked(ticked);
-                if (check->IsEstimate() && check->text().isEmpty() == ticked)
-                    check->setText(ticked ? QStringLiteral("EST") : QString());
-                ApplyOverrideLook(check, answers.OvRide(page, cont, k));
+    if (auto *label = dynamic_cast<TLabel *>(control)) {
+        if (label->Tag != 0 && label->text() != answers.Text(page, cont, label->Tag))
+            label->setText(answers.Text(page, cont, label->Tag));
+    } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
+        const QString text = BarsToLineBreaks(answers.Text(page, cont, memo->Tag));
+        if (memo->toPlainText() != text)
+            memo->setPlainText(text);
+        ApplyOverrideLook(memo, answers.OvRide(page, cont, memo->Tag));
+    } else if (auto *edit = dynamic_cast<TEdit *>(control)) {
+        const int kind = edit->EditKind();
+        if (kind >= EditText && kind <= EditShortWhole) {
+            const int k = edit->AnswerIndex();
+            const QString text = DisplayText(kind, answers.Text(page, cont, k), page);
+            if (text != edit->text()) {
+                edit->setText(text);
+                edit->setCursorPosition(0);
             }
+            ApplyOverrideLook(edit, answers.OvRide(page, cont, k));
         }
-        if (!widget->children().isEmpty())
-            fill(widget);
+    } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
+        const int k = check->AnswerIndex();
+        const bool ticked = answers.Text(page, cont, k) == QLatin1String("X");
+        check->setChecked(ticked);
+        if (check->IsEstimate() && check->text().isEmpty() == ticked)
+            check->setText(ticked ? QStringLiteral("EST") : QString());
+        ApplyOverrideLook(check, answers.OvRide(page, cont, k));
     }
 }
 
-void TPageTransfer::store(QWidget *container)
+void TPageTransfer::store(TPageControl *control, TAnswer &answers, int page, int cont)
 {
-    TAnswer &answers = *CurrentAnswers();
-    const int page = main_.CurrentPage;
-    const int cont = main_.CurrentContinuation;
-    for (QObject *child : container->children()) {
-        auto *widget = qobject_cast<QWidget *>(child);
-        if (!widget)
-            continue;
-        if (TPageControl *control = PageControlOf(widget)) {
-            if (auto *edit = dynamic_cast<TEdit *>(control)) {
-                const int kind = edit->EditKind();
-                if (kind >= EditText && kind <= EditShortWhole)
-                    answers.SetText(page, cont, edit->AnswerIndex(), AnswerText(kind, edit->text()));
-            } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
-                answers.SetText(page, cont, memo->Tag, LineBreaksToBars(memo->toPlainText()));
-            } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
-                answers.SetText(page, cont, check->AnswerIndex(), check->isChecked() ? QStringLiteral("X") : QString());
-            }
-        }
-        if (!widget->children().isEmpty())
-            store(widget);
+    if (auto *edit = dynamic_cast<TEdit *>(control)) {
+        const int kind = edit->EditKind();
+        if (kind >= EditText && kind <= EditShortWhole)
+            answers.SetText(page, cont, edit->AnswerIndex(), AnswerText(kind, edit->text()));
+    } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
+        answers.SetText(page, cont, memo->Tag, LineBreaksToBars(memo->toPlainText()));
+    } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
+        answers.SetText(page, cont, check->AnswerIndex(), check->isChecked() ? QStringLiteral("X") : QString());
     }
 }
 

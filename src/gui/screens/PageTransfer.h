@@ -14,6 +14,7 @@ class QWidget;
 
 namespace brevane {
 
+class TAnswer;
 class TfrmMain;
 class TPageControl;
 
@@ -55,8 +56,11 @@ public:
     static int AnswerIndexOf(const TPageControl *control);
 
 private:
-    void fill(QWidget *container);
-    void store(QWidget *container);
+    // What a walk does with each control of the page shown.
+    using ControlStep = void (*)(TPageControl *control, TAnswer &answers, int page, int cont);
+    bool transfer(QWidget *container, ControlStep step);
+    static void fill(TPageControl *control, TAnswer &answers, int page, int cont);
+    static void store(TPageControl *control, TAnswer &answers, int page, int cont);
 
     TfrmMain &main_;
     int busyDepth_ = 0;
