@@ -10,7 +10,6 @@
 #include "store/Answers.h"
 
 #include <QFile>
-#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -255,20 +254,24 @@ void tst_pagebuilder::overrideableEditsStartReadOnly()
 void tst_pagebuilder::fadeInFollowsGraphicsAdapterAdjust()
 {
     GuiFixture fx;
-    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    fx.WritePage(0, {Edit("edtName", 1000, 10), Edit("edtCity", 1003, 40)});
     auto w = fx.Start();
     w->GraphicsAdapterAdjust = false;
     w->Navigation().DisplayAPage(w->Invisible(0));
     QVERIFY(w->Pages().FadeRunning());
-    auto *effect = qobject_cast<QGraphicsOpacityEffect *>(w->pnlMainForm->graphicsEffect());
-    QVERIFY(effect);
-    QCOMPARE(effect->opacity(), 0.0);
-    QTRY_VERIFY_WITH_TIMEOUT(!w->pnlMainForm->graphicsEffect(), 5000);
+    QCOMPARE(w->Pages().PageOpacity(), 0.0);
+    // The page takes clicks while it fades in.
+    auto *city = Control(*w, "edtCity");
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, city->mapTo(w.get(), QPoint(5, 5)));
+    QVERIFY(city->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(w->Pages().PageOpacity() > 0.0 && w->Pages().PageOpacity() < 1.0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->Pages().FadeRunning(), 5000);
+    QCOMPARE(w->Pages().PageOpacity(), 1.0);
 
     w->GraphicsAdapterAdjust = true;
     w->Navigation().DisplayAPage(w->Invisible(0));
     QVERIFY(!w->Pages().FadeRunning());
-    QVERIFY(!w->pnlMainForm->graphicsEffect());
+    QCOMPARE(w->Pages().PageOpacity(), 1.0);
 }
 
 void tst_pagebuilder::badPageScreenFile_data()

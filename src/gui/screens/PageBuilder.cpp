@@ -11,14 +11,14 @@
 #include "screens/PageTransfer.h"
 
 #include <QApplication>
-#include <QGraphicsOpacityEffect>
 #include <QMenu>
+#include <QPainter>
 #include <QPauseAnimation>
-#include <QPropertyAnimation>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSequentialAnimationGroup>
 #include <QTreeWidget>
+#include <QVariantAnimation>
 
 #include <cmath>
 #include <exception>
@@ -31,6 +31,46 @@ namespace {
 constexpr int ClearPageError = 14010;
 constexpr int FadeDelayMs = 250;
 constexpr int FadeDurationMs = 1750;
+
+// Paints the page area's background over the page, the less the further the
+// page has faded in. It follows the page area's size and lets every mouse
+// event through to the page.
+class TFadeCurtain : public QWidget
+{
+public:
+    explicit TFadeCurtain(QWidget *area)
+        : QWidget(area)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(area->rect());
+        area->installEventFilter(this);
+    }
+
+    double Opacity() const { return opacity_; }
+    void SetOpacity(double opacity)
+    {
+        opacity_ = opacity;
+        update();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        QColor cover = parentWidget()->palette().color(parentWidget()->backgroundRole());
+        cover.setAlphaF(float(1.0 - opacity_));
+        QPainter(this).fillRect(rect(), cover);
+    }
+
+private:
+    double opacity_ = 0.0;
+};
 
 bool isClass(const QString &className, const char *name)
 {
@@ -593,22 +633,32 @@ bool TPageBuilder::FadeRunning() const
     return fade_ && fade_->state() == QAbstractAnimation::Running;
 }
 
+double TPageBuilder::PageOpacity() const
+{
+    return curtain_ ? static_cast<const TFadeCurtain *>(curtain_.data())->Opacity() : 1.0;
+}
+
+// The page fades in under a curtain of the page area's own background that
+// turns from opaque to clear. An opacity effect on the page panel would do
+// the same, but leaves the old page's pixels showing through memos while it
+// runs (their viewports count as opaque and are not redrawn).
 void TPageBuilder::startFadeIn()
 {
     stopFadeIn(true);
-    auto *effect = qobject_cast<QGraphicsOpacityEffect *>(main_.pnlMainForm->graphicsEffect());
-    if (!effect)
-        return;
-    auto *group = new QSequentialAnimationGroup(main_.pnlMainForm);
+    auto *group = new QSequentialAnimationGroup(main_.VertScrollBox1);
     group->addAnimation(new QPauseAnimation(FadeDelayMs, group));
-    auto *opacity = new QPropertyAnimation(effect, "opacity", group);
+    auto *opacity = new QVariantAnimation(group);
     opacity->setStartValue(0.0);
     opacity->setEndValue(1.0);
     opacity->setDuration(FadeDurationMs);
+    QObject::connect(opacity, &QVariantAnimation::valueChanged, curtain_.data(),
+                     [curtain = curtain_](const QVariant &v) {
+                         if (curtain)
+                             static_cast<TFadeCurtain *>(curtain.data())->SetOpacity(v.toDouble());
+                     });
     group->addAnimation(opacity);
-    // Once the page is fully shown it is drawn without the effect again.
-    QObject::connect(group, &QAbstractAnimation::finished, main_.pnlMainForm,
-                     [panel = main_.pnlMainForm] { panel->setGraphicsEffect(nullptr); });
+    // Once the page is fully shown the curtain goes.
+    QObject::connect(group, &QAbstractAnimation::finished, curtain_.data(), &QObject::deleteLater);
     fade_ = group;
     group->start(QAbstractAnimation::DeleteWhenStopped);
 }
@@ -620,12 +670,12 @@ void TPageBuilder::stopFadeIn(bool transparent)
         fade_ = nullptr;
         fade->stop();
     }
+    delete curtain_.data();
     if (transparent) {
-        auto *effect = new QGraphicsOpacityEffect(main_.pnlMainForm);
-        effect->setOpacity(0.0);
-        main_.pnlMainForm->setGraphicsEffect(effect);
-    } else {
-        main_.pnlMainForm->setGraphicsEffect(nullptr);
+        auto *curtain = new TFadeCurtain(main_.VertScrollBox1->viewport());
+        curtain->show();
+        curtain->raise();
+        curtain_ = curtain;
     }
 }
 

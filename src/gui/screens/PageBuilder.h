@@ -52,6 +52,8 @@ public:
     // Whether the page was sized by its file at the last build.
     bool PageSized() const { return pageSized_; }
     bool FadeRunning() const;
+    // How far the shown page has faded in: 0 hidden, 1 fully shown.
+    double PageOpacity() const;
 
 private:
     QWidget *buildControl(const ComponentRecord &record, QWidget *parent);
@@ -60,6 +62,8 @@ private:
 
     TfrmMain &main_;
     QPointer<QAbstractAnimation> fade_;
+    // Covers the page while it fades in (see startFadeIn).
+    QPointer<QWidget> curtain_;
     bool pageSized_ = false;
     bool pageReady_ = false;
     double zoom_ = 1.0;
