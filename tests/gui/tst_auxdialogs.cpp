@@ -1,5 +1,6 @@
 // Zoom, shrink font, preferences, help commands, PDF resources and the about box.
 
+#include "GuiFixture.h"
 #include "dialogs/HelpCommands.h"
 #include "dialogs/TfrmAboutDlg.h"
 #include "dialogs/TfrmPreferenceDlg.h"
@@ -13,34 +14,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPropertyAnimation>
-#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using namespace brevane;
-
-namespace {
-
-// Answers the next modal dialog by running `act` on it.
-void WhenShown(QObject *context, std::function<void(QWidget *)> act)
-{
-    QTimer::singleShot(0, context, [act] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        act(dialog);
-    });
-}
-
-void Press(QWidget *dialog, const char *button)
-{
-    auto *b = dialog->findChild<QPushButton *>(QLatin1String(button));
-    QVERIFY(b);
-    b->click();
-}
-
-} // namespace
+using namespace brevane::test;
 
 class TestAuxDialogs : public QObject
 {
@@ -102,7 +81,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.Value(), 1.25);
         QCOMPARE(dialog.lblValue->text(), QStringLiteral("125%"));
 
-        WhenShown(this, [](QWidget *d) {
+        WhenShown([](QWidget *d) {
             static_cast<TfrmWindowScale *>(d)->TrackBar1->setValue(333);
             Press(d, "btnOk");
         });
@@ -110,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(ok);
         QCOMPARE(*ok, 0.333);
 
-        WhenShown(this, [](QWidget *d) {
+        WhenShown([](QWidget *d) {
             static_cast<TfrmWindowScale *>(d)->TrackBar1->setValue(1500);
             Press(d, "btnCancel");
         });
@@ -142,20 +121,20 @@ private Q_SLOTS:
 
     void shrinkFontOkAndCancel()
     {
-        WhenShown(this, [](QWidget *d) {
+        WhenShown([](QWidget *d) {
             static_cast<TfrmShrinkFont *>(d)->ListBox1->setCurrentRow(5);
             Press(d, "btnCancel");
         });
         QVERIFY(!ShrinkFontOnClick(nullptr, 1.5, QString()));
 
-        WhenShown(this, [](QWidget *d) {
+        WhenShown([](QWidget *d) {
             static_cast<TfrmShrinkFont *>(d)->ListBox1->setCurrentRow(5);
             Press(d, "btnOk");
         });
         QCOMPARE(ShrinkFontOnClick(nullptr, 1.5, QString()), std::optional<double>(2.5));
 
         // Nothing selected: Ok changes nothing.
-        WhenShown(this, [](QWidget *d) { Press(d, "btnOk"); });
+        WhenShown([](QWidget *d) { Press(d, "btnOk"); });
         QVERIFY(!ShrinkFontOnClick(nullptr, 9.0, QString()));
     }
 
@@ -180,7 +159,7 @@ private Q_SLOTS:
         hooks.showIconToolbar = [&](bool on) { icons << on; };
         hooks.showLabelToolbar = [&](bool on) { labels << on; };
 
-        WhenShown(this, [&](QWidget *d) {
+        WhenShown([&](QWidget *d) {
             auto *dialog = static_cast<TfrmPreferenceDlg *>(d);
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Brevane Preferences"));
             QCOMPARE(dialog->lblClientFolder->text(), clientFolder);

@@ -48,9 +48,7 @@ void typeName(TfrmMain &w, const QString &text)
     w.Navigation().DisplayAPage(w.Invisible(0));
     auto *name = Control<QLineEdit>(w, "edtName");
     Enter(name);
-    name->selectAll();
-    QTest::keyClicks(name, text);
-    QTest::keyClick(name, Qt::Key_Tab);
+    TypeOver(name, text);
 }
 
 QString savedName(const QString &path)

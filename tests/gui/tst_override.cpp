@@ -85,9 +85,7 @@ void tst_override::guardedAnswerKeepsTheUsersValue()
     QVERIFY(CurrentAnswers()->OvRide(7, 0, 1));
     QCOMPARE(city->palette().color(QPalette::Text), QColor(Qt::red));
 
-    city->selectAll();
-    QTest::keyClicks(city, QStringLiteral("Dayton"));
-    QTest::keyClick(city, Qt::Key_Tab);
+    TypeOver(city, QStringLiteral("Dayton"));
     QCOMPARE(CurrentAnswers()->Text(7, 0, 1), QStringLiteral("Dayton"));
 
     // Later runs, whatever their cause, keep the user's value.
@@ -113,9 +111,7 @@ void tst_override::answerWrittenOnEveryRunIsReplaced()
     auto w = startOnPage7(fx);
     auto *entity = Control<QLineEdit>(*w, "edtEntity");
     QTest::mouseDClick(entity, Qt::LeftButton);
-    entity->selectAll();
-    QTest::keyClicks(entity, QStringLiteral("Other Name"));
-    QTest::keyClick(entity, Qt::Key_Tab);
+    TypeOver(entity, QStringLiteral("Other Name"));
     QVERIFY(CurrentAnswers()->OvRide(7, 0, 0));
     QCOMPARE(entity->text(), QStringLiteral("Acme Tools"));
 }
@@ -224,9 +220,7 @@ void tst_override::overrideSurvivesSaveAndOpen()
     auto w = startOnPage7(fx);
     auto *city = Control<QLineEdit>(*w, "edtCity");
     QTest::mouseDClick(city, Qt::LeftButton);
-    city->selectAll();
-    QTest::keyClicks(city, QStringLiteral("Dayton"));
-    QTest::keyClick(city, Qt::Key_Tab);
+    TypeOver(city, QStringLiteral("Dayton"));
     const QString path = fx.Path(QStringLiteral("acme.cl1"));
     dialogs.fileAnswers << path;
     QVERIFY(w->Files().SaveAsClick());

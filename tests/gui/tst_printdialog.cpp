@@ -12,13 +12,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <algorithm>
-#include <functional>
 
 using namespace brevane;
 using namespace brevane::test;
@@ -50,23 +47,6 @@ QStringList boxesOfGroup(MarginGroup group)
         if (box.group == group)
             list << box.name;
     return list;
-}
-
-// Answers the next modal dialog by running `act` on it.
-void WhenShown(std::function<void(QWidget *)> act)
-{
-    QTimer::singleShot(0, qApp, [act] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        act(dialog);
-    });
-}
-
-void Press(QWidget *dialog, const char *button)
-{
-    auto *b = dialog->findChild<QPushButton *>(QLatin1String(button));
-    QVERIFY(b);
-    b->click();
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // Shared by the widget tests: small page screen files written with the
 // stream writer into a temporary program folder, a main window started on
-// them in a temporary install root, and ways to look at the window.
+// them in a temporary install root, ways to look at the window, and the
+// user's typing and answers to modal dialogs.
 
 #include "TestSupport.h"
 #include "app/TfrmMain.h"
@@ -12,9 +13,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace brevane::test {
@@ -34,36 +39,32 @@ inline ComponentRecord PageControl(const char *className, const QString &name, i
     return r;
 }
 
+// The control with a text property set, unless the text is empty.
+inline ComponentRecord WithText(ComponentRecord r, const char *path, const QString &text)
+{
+    if (!text.isEmpty())
+        r.Set(QLatin1String(path), StreamValue::Text(text));
+    return r;
+}
+
 inline ComponentRecord Edit(const QString &name, int tag, double y, const QString &style = QString())
 {
-    ComponentRecord r = PageControl("TEdit", name, tag, 200, y);
-    if (!style.isEmpty())
-        r.Set(QStringLiteral("StyleLookup"), StreamValue::Text(style));
-    return r;
+    return WithText(PageControl("TEdit", name, tag, 200, y), "StyleLookup", style);
 }
 
 inline ComponentRecord Label(const QString &name, int tag, double y, const QString &text = QString())
 {
-    ComponentRecord r = PageControl("TLabel", name, tag, 10, y, 180);
-    if (!text.isEmpty())
-        r.Set(QStringLiteral("Text"), StreamValue::Text(text));
-    return r;
+    return WithText(PageControl("TLabel", name, tag, 10, y, 180), "Text", text);
 }
 
 inline ComponentRecord CheckBox(const QString &name, int tag, double y, const QString &style = QString())
 {
-    ComponentRecord r = PageControl("TCheckBox", name, tag, 200, y);
-    if (!style.isEmpty())
-        r.Set(QStringLiteral("StyleLookup"), StreamValue::Text(style));
-    return r;
+    return WithText(PageControl("TCheckBox", name, tag, 200, y), "StyleLookup", style);
 }
 
 inline ComponentRecord Memo(const QString &name, int tag, double y, const QString &style = QString())
 {
-    ComponentRecord r = PageControl("TMemo", name, tag, 200, y, 300, 80);
-    if (!style.isEmpty())
-        r.Set(QStringLiteral("StyleLookup"), StreamValue::Text(style));
-    return r;
+    return WithText(PageControl("TMemo", name, tag, 200, y, 300, 80), "StyleLookup", style);
 }
 
 inline ComponentRecord Page(const QList<ComponentRecord> &children, double width = 900, double height = 1200)
@@ -140,6 +141,32 @@ inline void Enter(QWidget *control)
 {
     control->setFocus(Qt::TabFocusReason);
     QCoreApplication::processEvents();
+}
+
+// Types `text` over what the edit holds and leaves it with Tab.
+inline void TypeOver(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+// Answers the next modal dialog by running `act` on it.
+inline void WhenShown(std::function<void(QWidget *)> act)
+{
+    QTimer::singleShot(0, qApp, [act] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        act(dialog);
+    });
+}
+
+// Clicks the dialog's push button of that name.
+inline void Press(QWidget *dialog, const char *button)
+{
+    auto *b = dialog->findChild<QPushButton *>(QLatin1String(button));
+    QVERIFY(b);
+    b->click();
 }
 
 } // namespace brevane::test
