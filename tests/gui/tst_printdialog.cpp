@@ -65,6 +65,7 @@ private slots:
     void previewPrintWritesAndOpensTheDocument();
     void documentStillOpenGetsANumberedName();
     void noBoxCheckedWritesNothing();
+    void documentThatCannotBeWrittenIsReported();
     void closeRunsNoJob();
     void missingTemplateWritesNothing();
 };
@@ -273,11 +274,32 @@ void tst_printdialog::noBoxCheckedWritesNothing()
     });
     w->Output().PrintSelectedForms(TSender::Menu(0));
 
-    QCOMPARE(dialogs.asked.size(), 1);
-    QVERIFY2(dialogs.asked.first().contains(QStringLiteral("nothing to print")), qPrintable(dialogs.asked.first()));
+    QCOMPARE(recorder.numbers(), QList<int>{11160});
     QVERIFY(launcher.calls.isEmpty());
-    QVERIFY(recorder.numbers().isEmpty());
     QVERIFY(QDir(w->folders.tempFolder).entryList({QStringLiteral("send_temp*")}, QDir::Files).isEmpty());
+}
+
+void tst_printdialog::documentThatCannotBeWrittenIsReported()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
+    WritePrintPage(fx, 88, QStringLiteral("<Row: /*1/>"));
+    auto w = fx.Start();
+    FakeLauncher launcher;
+    w->Output().SetLauncher(&launcher);
+    // The temporary folder's place is taken by a file.
+    QDir().rmdir(w->folders.tempFolder);
+    QFile blocker(w->folders.tempFolder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    MessageRecorder recorder;
+    WhenShown([](QWidget *dialog) { Press(dialog, "btnPreviewPrint"); });
+    w->Output().PrintSelectedForms(TSender::Menu(0));
+    QCOMPARE(recorder.numbers(), QList<int>{11174});
+    QVERIFY(recorder.messages().first().detail.contains(QStringLiteral("send_temp")));
+    QVERIFY(launcher.calls.isEmpty());
 }
 
 void tst_printdialog::closeRunsNoJob()

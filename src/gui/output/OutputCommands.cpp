@@ -102,8 +102,7 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
     case PrintBuildResult::Built:
         break;
     case PrintBuildResult::NothingChecked:
-        Message(QStringLiteral("No form is checked, so there is nothing to print. Check the forms you want to "
-                               "print and choose Preview/Print."));
+        ShowError(11160);
         return;
     case PrintBuildResult::NothingPrinted:
     case PrintBuildResult::Failed:
@@ -116,8 +115,7 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
     const QString path = documentPath(folder);
     QString error;
     if (!WritePrintDocument(path, job.PrintDocument(), &error)) {
-        Message(QStringLiteral("The print document could not be written as\n%1\n\n%2")
-                    .arg(QDir::toNativeSeparators(path), error));
+        ShowError(11174, QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
         return;
     }
     LaunchWordProcessor(path, folder);
