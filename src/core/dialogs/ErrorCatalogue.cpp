@@ -166,6 +166,8 @@ const CatalogueRow Catalogue[] = {
     {3301, QStringLiteral("3301-An error occurred when Brevane attempted to open the client file. "), Kind::Fixed},
     {3302, QStringLiteral("3302-An error occurred when Brevane checked the version number. "), Kind::Fixed},
     {3305, QStringLiteral("3305-An error occurred when Brevane attempted to import the file: "), Kind::Detail},
+    // The program's own: a save that failed, the file on disk untouched.
+    {3306, QStringLiteral("3306-The client file could not be saved. Your answers are still open: use Save As to save them in another folder. "), Kind::Detail},
     {3400, QStringLiteral("3400-Error messages go here"), Kind::Fixed},
     {3500, QStringLiteral("3500-Error messages go here"), Kind::Fixed},
     {3600, QStringLiteral("3600-Error messages go here"), Kind::Fixed},

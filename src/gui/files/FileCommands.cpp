@@ -31,6 +31,7 @@ constexpr int ReopenStoreError = 11533;
 constexpr int ReopenError = 1154;
 constexpr int OpenRejectedError = 33010;
 constexpr int OpenUnreadableError = 33014;
+constexpr int SaveFailedError = 33060;
 
 // Counts the messages shown while it lives, passing each on to the sink in
 // use (only when one is installed).
@@ -248,12 +249,7 @@ bool TFileCommands::writeClient(const QString &path)
     }
     if (!saved) {
         // The previous file is untouched and the answers stay in the window.
-        UserDialogs::Current().Question(
-            &main_, QStringLiteral("Brevane"),
-            QStringLiteral("The client file could not be saved as\n%1\n\n%2\n\nYour answers are still open. "
-                           "Use Save As to save them in another folder.")
-                .arg(QDir::toNativeSeparators(path), error),
-            QMessageBox::Ok, QMessageBox::Ok);
+        ShowError(SaveFailedError, QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
     }
     return saved;
 }
