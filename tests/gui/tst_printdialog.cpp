@@ -49,6 +49,16 @@ QStringList boxesOfGroup(MarginGroup group)
     return list;
 }
 
+// Page 0 with the entity's name field, its print template, and the
+// directory worksheet's template (page 88) unless told otherwise.
+void writeJobPages(GuiFixture &fx, bool worksheet = true)
+{
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
+    if (worksheet)
+        WritePrintPage(fx, 88, QStringLiteral("<Row: /*1/>"));
+}
+
 } // namespace
 
 class tst_printdialog : public QObject
@@ -176,9 +186,7 @@ void tst_printdialog::boxOfDisplayedPage()
 void tst_printdialog::previewPrintWritesAndOpensTheDocument()
 {
     GuiFixture fx;
-    fx.WritePage(0, {Edit("edtName", 1000, 10)});
-    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
-    WritePrintPage(fx, 88, QStringLiteral("<Row: /*1/>"));
+    writeJobPages(fx);
     auto w = fx.Start();
     FakeLauncher launcher;
     w->Output().SetLauncher(&launcher);
@@ -221,9 +229,7 @@ void tst_printdialog::previewPrintWritesAndOpensTheDocument()
 void tst_printdialog::documentStillOpenGetsANumberedName()
 {
     GuiFixture fx;
-    fx.WritePage(0, {Edit("edtName", 1000, 10)});
-    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
-    WritePrintPage(fx, 88, QStringLiteral("<Row: /*1/>"));
+    writeJobPages(fx);
     auto w = fx.Start();
     FakeLauncher launcher;
     w->Output().SetLauncher(&launcher);
@@ -261,8 +267,7 @@ void tst_printdialog::documentStillOpenGetsANumberedName()
 void tst_printdialog::noBoxCheckedWritesNothing()
 {
     GuiFixture fx;
-    fx.WritePage(0, {Edit("edtName", 1000, 10)});
-    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
+    writeJobPages(fx, false);
     auto w = fx.Start();
     FakeLauncher launcher;
     w->Output().SetLauncher(&launcher);
@@ -282,9 +287,7 @@ void tst_printdialog::noBoxCheckedWritesNothing()
 void tst_printdialog::documentThatCannotBeWrittenIsReported()
 {
     GuiFixture fx;
-    fx.WritePage(0, {Edit("edtName", 1000, 10)});
-    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
-    WritePrintPage(fx, 88, QStringLiteral("<Row: /*1/>"));
+    writeJobPages(fx);
     auto w = fx.Start();
     FakeLauncher launcher;
     w->Output().SetLauncher(&launcher);
@@ -305,8 +308,7 @@ void tst_printdialog::documentThatCannotBeWrittenIsReported()
 void tst_printdialog::closeRunsNoJob()
 {
     GuiFixture fx;
-    fx.WritePage(0, {Edit("edtName", 1000, 10)});
-    WritePrintPage(fx, 0, QStringLiteral("<Entity: /*0/>"));
+    writeJobPages(fx, false);
     auto w = fx.Start();
     FakeLauncher launcher;
     w->Output().SetLauncher(&launcher);
