@@ -144,6 +144,25 @@ void tst_mainwindow::zoomBuildsThePageAtTheNewScale()
     QCOMPARE(after.width(), int(before.width() * 1.5));
     // Page 0 is 2000 units high in the zoom table: 2000 * 1.5 * 1.1.
     QCOMPARE(w->pnlMainForm->height(), 3300);
+
+    // At twice the size the window would be wider than the screen: it keeps
+    // to the screen, with its menu bar and page tree on it.
+    whenShown<TfrmWindowScale>(
+        [](TfrmWindowScale *d) {
+            d->SetValue(2.0);
+            d->accept();
+        },
+        &seen);
+    Item(*w, "mnuZoom")->trigger();
+    QCOMPARE(w->ZoomFactor(), 2.0);
+    const QRect screen = w->screen()->availableGeometry();
+    const QRect frame = w->frameGeometry();
+    QVERIFY2(frame.left() >= screen.left() && frame.right() <= screen.right(),
+             qPrintable(QStringLiteral("window from x %1 to %2 on a screen from %3 to %4")
+                            .arg(frame.left())
+                            .arg(frame.right())
+                            .arg(screen.left())
+                            .arg(screen.right())));
 }
 
 void tst_mainwindow::preferencesSwitchTheToolbars()

@@ -40,9 +40,23 @@ void TDialogCommands::ZoomClick()
     // The zoom height table gives the panel its height; a page drawn longer
     // than the table knows keeps its own, so nothing of it is cut off.
     main_.pnlMainForm->resize(main_.pnlMainForm->width(), qMax(main_.pnlMainForm->height(), geometry.panelHeight));
-    main_.resize(geometry.windowWidth, main_.height());
-    if (QScreen *screen = main_.screen())
-        main_.move(screen->availableGeometry().center() - main_.rect().center());
+    // The window never grows past the screen: centred, a wider one would
+    // push its menu bar and page tree off the left edge. The page area
+    // scrolls instead.
+    QScreen *screen = main_.screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const int frame = main_.frameGeometry().width() - main_.width();
+    int width = geometry.windowWidth;
+    if (screen)
+        width = qMin(width, available.width() - frame);
+    main_.resize(width, main_.height());
+    if (screen) {
+        QRect placed = main_.frameGeometry();
+        placed.moveCenter(available.center());
+        placed.moveLeft(qMax(placed.left(), available.left()));
+        placed.moveTop(qMax(placed.top(), available.top()));
+        main_.move(placed.topLeft());
+    }
 }
 
 void TDialogCommands::ShrinkFontOnClick()
