@@ -207,6 +207,14 @@ private Q_SLOTS:
         // A page not installed is read from the maker's help site.
         QCOMPARE(HelpPageUrl(program.path(), QStringLiteral("/help/Brevane/tutorial/tutorial.htm")),
                  QUrl(QString::fromLatin1(HelpSiteHost) + QStringLiteral("/help/Brevane/tutorial/tutorial.htm")));
+
+        // Without a browser to take it, the user is told where the page is.
+        MessageRecorder recorder;
+        dialogs.openUrlResult = false;
+        TableofContentsClick(program.path());
+        QCOMPARE(recorder.numbers(), QList<int>{11180});
+        QCOMPARE(recorder.messages().first().detail,
+                 QDir::toNativeSeparators(program.path() + QStringLiteral("/Help/default.htm")));
     }
 
     void pdfResources_data()

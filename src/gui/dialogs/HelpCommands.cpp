@@ -1,5 +1,6 @@
 #include "dialogs/HelpCommands.h"
 
+#include "dialogs/ErrorCatalogue.h"
 #include "dialogs/UserDialogs.h"
 
 #include <QDir>
@@ -35,7 +36,9 @@ QUrl HelpPageUrl(const QString &programFolder, const QString &sitePath)
 
 void OpenHelpPage(const QString &programFolder, const QString &sitePath)
 {
-    UserDialogs::Current().OpenUrl(HelpPageUrl(programFolder, sitePath));
+    const QUrl url = HelpPageUrl(programFolder, sitePath);
+    if (!UserDialogs::Current().OpenUrl(url))
+        ShowError(11180, url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString());
 }
 
 void TableofContentsClick(const QString &programFolder)
