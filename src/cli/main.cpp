@@ -14,6 +14,7 @@
 #include "output/PrintJob.h"
 #include "output/TemplateMerge.h"
 #include "store/Answers.h"
+#include "store/Conversions.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -121,7 +122,7 @@ int printCommand(const QStringList &args, const QString &supportFolder)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QLocale::setDefault(QLocale::system());
+    UseSystemRegionalSettings();
     QStringList args = app.arguments().mid(1);
     QString supportFolder;
     const qsizetype supportAt = args.indexOf(QStringLiteral("--support"));

@@ -17,6 +17,8 @@ private slots:
     void calcWritesDerivedAnswers();
     void unreadableNumbersAreReportedAndRunCompletes();
     void rejectedClientFile();
+    void regionalSettings_data();
+    void regionalSettings();
     void usage_data();
     void usage();
 
@@ -26,7 +28,7 @@ private:
         int exitCode;
         QString errors;
     };
-    Result run(const QStringList &args);
+    Result run(const QStringList &args, const QString &locale = QStringLiteral("en_US.UTF-8"));
     QString write(const QString &name, TAnswer &store, DirectoryTable &directory);
     QString program_;
     QTemporaryDir dir_;
@@ -38,12 +40,12 @@ void tst_cli::initTestCase()
     QVERIFY2(QFileInfo::exists(program_), qPrintable(program_));
 }
 
-tst_cli::Result tst_cli::run(const QStringList &args)
+tst_cli::Result tst_cli::run(const QStringList &args, const QString &locale)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("LANG"), locale);
+    env.insert(QStringLiteral("LC_ALL"), locale);
     process.setProcessEnvironment(env);
     process.start(program_, args);
     if (!process.waitForFinished(60000))
@@ -130,6 +132,40 @@ void tst_cli::rejectedClientFile()
     result = run({QStringLiteral("calc"), dir_.filePath(QStringLiteral("absent.cl1")), out});
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.errors.contains(QStringLiteral("absent.cl1")));
+}
+
+void tst_cli::regionalSettings_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("filed");
+    QTest::newRow("United States") << "en_US.UTF-8"
+                                   << "January 5, 2018";
+    // No regional settings at all: read as in the United States.
+    QTest::newRow("C") << "C.UTF-8"
+                       << "January 5, 2018";
+    QTest::newRow("POSIX") << "POSIX"
+                           << "January 5, 2018";
+    // A region that writes the day first reads it first.
+    QTest::newRow("United Kingdom") << "en_GB.UTF-8"
+                                    << "May 1, 2018";
+}
+
+// The program reads dates in the order of the regional settings.
+void tst_cli::regionalSettings()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, filed);
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 12, QStringLiteral("1/5/18"));
+    const QString in = write(QStringLiteral("dates.cl1"), store, directory);
+    const QString out = dir_.filePath(QStringLiteral("dates-out.cl1"));
+    const Result result = run({QStringLiteral("calc"), in, out}, locale);
+    QCOMPARE(result.exitCode, 0);
+    TAnswer back;
+    DirectoryTable backDirectory;
+    QVERIFY(LoadClientFile(out, back, backDirectory));
+    QCOMPARE(back.Text(1, 0, 0), filed);
 }
 
 void tst_cli::usage_data()

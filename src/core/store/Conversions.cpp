@@ -277,6 +277,12 @@ bool isDateSeparator(QChar c)
 
 } // namespace
 
+void UseSystemRegionalSettings()
+{
+    const QLocale system = QLocale::system();
+    QLocale::setDefault(system.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : system);
+}
+
 QString RemoveCommasAndSigns(const QString &entry)
 {
     if (entry.isEmpty())

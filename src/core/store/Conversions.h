@@ -9,6 +9,11 @@
 
 namespace brevane {
 
+// Makes the system's regional settings those of the program (QLocale's
+// default). A system without any (the C or POSIX locale) gets United States
+// English, the convention of the Ohio forms: dates read month first.
+void UseSystemRegionalSettings();
+
 // Deletes blanks, "$", "%", "(", ")", "," and "-"; an entry holding "(" or "-"
 // gets one "-" in front of what is left.
 QString RemoveCommasAndSigns(const QString &entry);

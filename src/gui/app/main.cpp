@@ -1,15 +1,15 @@
 #include "app/TfrmMain.h"
 #include "dialogs/TfrmErrorDlg.h"
+#include "store/Conversions.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brevane"));
     QApplication::setOrganizationName(QStringLiteral("Tarnwick Hollow Software"));
-    QLocale::setDefault(QLocale::system());
+    brevane::UseSystemRegionalSettings();
     // Every numbered message of the run is shown in the message dialog.
     brevane::ErrorDialogSink messages;
     brevane::InstallMessageSink(&messages);
