@@ -17,6 +17,8 @@ private slots:
     void emptyClientLayout();
     void roundTripKeepsEverything();
     void lineBreaksBecomeBars();
+    void textIsFittedToTheCodePage_data();
+    void textIsFittedToTheCodePage();
     void sectionsFollowPageCounts();
     void zeroDirectoryRows();
     void version_data();
@@ -385,6 +387,32 @@ void tst_clientfile::rejectedFileIsNotChanged()
     QString error;
     QVERIFY(!LoadClientFile(dir.filePath(QStringLiteral("absent.cl1")), store, directory, &error));
     QVERIFY(!error.isEmpty());
+}
+
+void tst_clientfile::textIsFittedToTheCodePage_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("Western European letters")
+        << QStringLiteral("Jos\u00e9 M\u00fcller \u0152uvre \u20ac5 \u201cA\u201d")
+        << QStringLiteral("Jos\u00e9 M\u00fcller \u0152uvre \u20ac5 \u201cA\u201d");
+    QTest::newRow("Vietnamese name") << QStringLiteral("Nguy\u1ec5n Th\u1ecb") << QStringLiteral("Nguyen Thi");
+    QTest::newRow("Polish city") << QStringLiteral("\u0141\u00f3d\u017a") << QStringLiteral("L\u00f3dz");
+    QTest::newRow("no letter to fall back on") << QStringLiteral("\u65e5\u672c \u03a9") << QStringLiteral("?? ?");
+    QTest::newRow("outside the basic plane")
+        << QStringLiteral("Caf\u00e9 \U0001F600!") << QStringLiteral("Caf\u00e9 ?!");
+    QTest::newRow("line breaks") << QStringLiteral("one\ntwo") << QStringLiteral("one\ntwo");
+}
+
+// What a user types comes back from the file as it was fitted, never with
+// more changed than the fitting showed.
+void tst_clientfile::textIsFittedToTheCodePage()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    const QString fitted = FitWindows1252(typed);
+    QCOMPARE(fitted, kept);
+    QCOMPARE(Decode1252(Encode1252(fitted)), QString(fitted).replace(QLatin1Char('\n'), QStringLiteral(" | ")));
 }
 
 QTEST_GUILESS_MAIN(tst_clientfile)

@@ -190,6 +190,22 @@ private Q_SLOTS:
         QCOMPARE(window->Rows().Cell(0, ColNoncash), QStringLiteral("X"));
     }
 
+    // A name the client file cannot hold as typed is changed on leaving the
+    // field, and the user is told what it became.
+    void typedLettersTheFileCannotKeep()
+    {
+        QVERIFY(Open(Rows({QStringLiteral("A")})));
+        brevane::test::MessageRecorder recorder;
+        window->edtName->setFocus(Qt::TabFocusReason);
+        window->edtName->selectAll();
+        window->edtName->insert(QStringLiteral("Nguy\u1ec5n Van")); // as typed or pasted
+        Leave(window->edtName, window->edtAddress);
+        QCOMPARE(window->Rows().Cell(0, ColName), QStringLiteral("Nguyen Van"));
+        QCOMPARE(window->edtName->text(), QStringLiteral("Nguyen Van"));
+        QCOMPARE(recorder.numbers(), QList<int>{11190});
+        QCOMPARE(recorder.messages().first().detail, QStringLiteral("Nguy\u1ec5n Van \u2192 Nguyen Van"));
+    }
+
     void insertRow()
     {
         QVERIFY(Open(Rows({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")})));

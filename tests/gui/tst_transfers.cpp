@@ -24,6 +24,7 @@ private slots:
     void percentAnswer();
     void leavingMoneyEditReformatsAndRecalculates();
     void checkBoxesAndMemosRoundTrip();
+    void typedLettersTheFileCannotKeep();
     void modifiedFlag_data();
     void modifiedFlag();
     void fillingKeepsModifiedFlagSet();
@@ -129,6 +130,34 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     QCOMPARE(CurrentAnswers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
     QCOMPARE(Control<QLabel>(*w, "lblWords")->text(), QStringLiteral("One Thousand Two Hundred Thirty Four "));
     QVERIFY(w->Modified);
+}
+
+// What the client file cannot hold as typed is changed when the field is
+// left, shown in the field, and reported once.
+void tst_transfers::typedLettersTheFileCannotKeep()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10), Edit("edtCity", 1002, 40), Memo("memNotes", 61, 100)});
+    auto w = fx.Start();
+    MessageRecorder recorder;
+    auto *name = Control<QLineEdit>(*w, "edtName");
+    Enter(name);
+    name->selectAll();
+    name->insert(QStringLiteral("\u0141\u00f3d\u017a Bakery")); // as typed or pasted
+    QTest::keyClick(name, Qt::Key_Tab);
+    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("L\u00f3dz Bakery"));
+    QCOMPARE(name->text(), QStringLiteral("L\u00f3dz Bakery"));
+    QCOMPARE(recorder.numbers(), QList<int>{11190});
+    // Leaving the next field does not report it again.
+    TypeOver(Control<QLineEdit>(*w, "edtCity"), QStringLiteral("Dayton"));
+    QCOMPARE(recorder.numbers(), QList<int>{11190});
+
+    auto *memo = Control<QPlainTextEdit>(*w, "memNotes");
+    Enter(memo);
+    memo->setPlainText(QStringLiteral("Owner: Tr\u1ea7n\nsince 2019"));
+    w->Transfer().ControlsToAnswers(); // a memo reaches the store at the next transfer
+    QCOMPARE(CurrentAnswers()->Text(0, 0, 61), QStringLiteral("Owner: Tran | since 2019"));
+    QCOMPARE(recorder.numbers(), (QList<int>{11190, 11190}));
 }
 
 void tst_transfers::checkBoxesAndMemosRoundTrip()

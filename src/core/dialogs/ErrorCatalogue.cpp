@@ -39,12 +39,13 @@ const CatalogueRow Catalogue[] = {
     {1113, QStringLiteral("1113-Unable to locate or read the RTF support file that is required for printing. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
     {1114, QStringLiteral("1114-Unable to locate or read the RTF support file that is required for printing. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
     {1115, QStringLiteral("1115-Unable to locate or read the PSF support file that is required for displaying forms. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
-    // 1116 to 1118 are the program's own: a print job with nothing to
+    // 1116 to 1119 are the program's own: a print job with nothing to
     // print, a print document that cannot be written, a help page that no
-    // browser opens.
+    // browser opens, typed characters the client file cannot keep.
     {1116, QStringLiteral("1116-No form is checked, so there is nothing to print. Check the forms you want to print and choose Preview/Print. "), Kind::Fixed},
     {1117, QStringLiteral("1117-The print document could not be written: "), Kind::Detail},
     {1118, QStringLiteral("1118-The help page could not be opened: no web browser took it. Open it in your browser: "), Kind::Detail},
+    {1119, QStringLiteral("1119-Brevane keeps the letters of Western European languages only. What it cannot keep was changed: "), Kind::Detail},
     {1126, QStringLiteral("1126-Error in Delete Form routine - "), Kind::Detail},
     {1129, QStringLiteral("1129-Bad Tag. Please call Tarnwick Hollow Software about this error. "), Kind::Fixed},
     {1155, QStringLiteral("1155-Word Processing Error. Brevane is failing to detect or run your word processor. Note that you must have MS Word installed to preview and print on a Mac. Try using the Options menu and select Force Word or Force WordPad. "), Kind::Fixed},

@@ -1,7 +1,10 @@
 #include "files/LineText.h"
 
+#include "dialogs/ErrorCatalogue.h"
+
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -71,6 +74,75 @@ int Windows1252Byte(char16_t c)
     return b == '?' ? 0 : static_cast<unsigned char>(b);
 }
 
+namespace {
+
+bool kept(char16_t c)
+{
+    return c < 0x80 || Windows1252Byte(c) != 0;
+}
+
+// Letters whose plain form is not a decomposition.
+char16_t plainLetter(char16_t c)
+{
+    switch (c) {
+    case u'\u0141':
+        return u'L'; // Ł
+    case u'\u0142':
+        return u'l'; // ł
+    case u'\u0110':
+        return u'D'; // Đ
+    case u'\u0111':
+        return u'd'; // đ
+    case u'\u0131':
+        return u'i'; // dotless i
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+QString FitWindows1252(const QString &text)
+{
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return kept(c.unicode()); }))
+        return text;
+    QString fitted;
+    fitted.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (kept(c.unicode())) {
+            fitted += c;
+            continue;
+        }
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i; // one character outside the basic plane
+            fitted += QLatin1Char('?');
+            continue;
+        }
+        if (const char16_t plain = plainLetter(c.unicode())) {
+            fitted += QChar(plain);
+            continue;
+        }
+        // The base letter of a decomposed character, when the code page has it.
+        const QString decomposed = QString(c).normalized(QString::NormalizationForm_D);
+        if (decomposed.size() > 1 && kept(decomposed[0].unicode()) &&
+            std::all_of(decomposed.cbegin() + 1, decomposed.cend(),
+                        [](QChar m) { return m.category() == QChar::Mark_NonSpacing; }))
+            fitted += decomposed[0];
+        else
+            fitted += QLatin1Char('?');
+    }
+    return fitted;
+}
+
+QString FitTypedText(const QString &typed)
+{
+    const QString fitted = FitWindows1252(typed);
+    if (fitted != typed)
+        ShowError(11190, typed + QStringLiteral(" \u2192 ") + fitted);
+    return fitted;
+}
+
 QByteArray Encode1252(const QString &text)
 {
     QByteArray out;
@@ -116,7 +188,9 @@ double ParseReal(const QString &text, bool *ok)
     return parsed ? value : 0.0;
 }
 
-LineReader::LineReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
+LineReader::LineReader(QByteArray bytes)
+    : bytes_(std::move(bytes))
+{}
 
 QString LineReader::ReadLine()
 {

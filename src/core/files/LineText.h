@@ -17,7 +17,19 @@ QByteArray Encode1252(const QString &text);
 // holds no character for it (also for the five bytes it leaves undefined).
 int Windows1252Byte(char16_t c);
 QString Decode1252(const char *data, qsizetype size);
-inline QString Decode1252(const QByteArray &bytes) { return Decode1252(bytes.constData(), bytes.size()); }
+
+// The text as a client file can keep it. A character Windows-1252 lacks
+// becomes its letter without the accent when the code page has that letter
+// ("Nguyễn" gives "Nguyen", "Łódź" gives "Lódz"), otherwise "?". Line breaks
+// and the characters the code page holds are kept.
+QString FitWindows1252(const QString &text);
+// FitWindows1252 for text the user typed: when anything had to change, the
+// user is told (message 1119, "typed → kept").
+QString FitTypedText(const QString &typed);
+inline QString Decode1252(const QByteArray &bytes)
+{
+    return Decode1252(bytes.constData(), bytes.size());
+}
 
 // " 1.01000000000000E+0000": sign position (blank or "-"), one digit, a point,
 // 14 digits, "E", exponent sign and 4 exponent digits, whatever the locale.

@@ -3,6 +3,7 @@
 #include "dialogs/ErrorCatalogue.h"
 #include "dialogs/HelpCommands.h"
 #include "dialogs/UserDialogs.h"
+#include "files/LineText.h"
 
 #include <QAbstractTableModel>
 #include <QAction>
@@ -97,6 +98,10 @@ private:
 
 namespace {
 TfrmDirectory *showingWindow = nullptr;
+
+// The grid column of each entry of PanelEdits(), in the same order.
+constexpr int PanelColumns[] = {ColName,   ColAddress,      ColCity,     ColState,      ColZIP,
+                                ColByName, ColContribution, ColInterest, ColNoOfShares, ColClassOfShares};
 } // namespace
 
 TfrmDirectory::TfrmDirectory(DirectoryTable &dschedList, DirectoryHooks hooks, QWidget *parent)
@@ -523,10 +528,8 @@ void TfrmDirectory::RowToPanel()
     for (int i = 0; i < roles.size(); ++i)
         roles[i]->setChecked(HasRole(code, QLatin1Char(RoleLetters[i])));
     const QList<QLineEdit *> edits = PanelEdits();
-    const int columns[] = {ColName,   ColAddress,      ColCity,     ColState,      ColZIP,
-                           ColByName, ColContribution, ColInterest, ColNoOfShares, ColClassOfShares};
     for (int i = 0; i < edits.size(); ++i) {
-        const QString &text = grid_.Cell(selected_, columns[i]);
+        const QString &text = grid_.Cell(selected_, PanelColumns[i]);
         if (edits[i]->text() != text)
             edits[i]->setText(text);
     }
@@ -550,18 +553,11 @@ void TfrmDirectory::SaveEntry()
             code += QLatin1Char(RoleLetters[i]);
     const int r = selected_;
     grid_.SetCell(r, ColCode, code);
-    grid_.SetCell(r, ColName, edtName->text());
-    grid_.SetCell(r, ColAddress, edtAddress->text());
-    grid_.SetCell(r, ColCity, edtCity->text());
-    grid_.SetCell(r, ColState, edtState->text());
-    grid_.SetCell(r, ColZIP, edtZIP->text());
-    grid_.SetCell(r, ColByName, edtByName->text());
+    const QList<QLineEdit *> edits = PanelEdits();
+    for (int i = 0; i < edits.size(); ++i)
+        grid_.SetCell(r, PanelColumns[i], FitTypedText(edits[i]->text()));
     grid_.SetCell(r, ColCash, cbxCash->isChecked() ? QStringLiteral("X") : QString());
     grid_.SetCell(r, ColNoncash, cbxNonCash->isChecked() ? QStringLiteral("X") : QString());
-    grid_.SetCell(r, ColContribution, edtContribution->text());
-    grid_.SetCell(r, ColInterest, edtInterest->text());
-    grid_.SetCell(r, ColNoOfShares, edtNoOfShares->text());
-    grid_.SetCell(r, ColClassOfShares, edtClassOfShares->text());
     model_->RowChanged(r);
     RowToPanel();
     SaveStringGrid();

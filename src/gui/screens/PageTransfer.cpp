@@ -3,6 +3,7 @@
 #include "app/StyleBook.h"
 #include "app/TfrmMain.h"
 #include "dialogs/ErrorCatalogue.h"
+#include "files/LineText.h"
 #include "screens/PageBuilder.h"
 #include "screens/PageControls.h"
 #include "store/Conversions.h"
@@ -239,9 +240,9 @@ void TPageTransfer::store(TPageControl *control, TAnswer &answers, int page, int
     if (auto *edit = dynamic_cast<TEdit *>(control)) {
         const int kind = edit->EditKind();
         if (kind >= EditText && kind <= EditShortWhole)
-            answers.SetText(page, cont, edit->AnswerIndex(), AnswerText(kind, edit->text()));
+            answers.SetText(page, cont, edit->AnswerIndex(), AnswerText(kind, FitTypedText(edit->text())));
     } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
-        answers.SetText(page, cont, memo->Tag, LineBreaksToBars(memo->toPlainText()));
+        answers.SetText(page, cont, memo->Tag, LineBreaksToBars(FitTypedText(memo->toPlainText())));
     } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
         answers.SetText(page, cont, check->AnswerIndex(), check->isChecked() ? QStringLiteral("X") : QString());
     }
