@@ -64,8 +64,7 @@ TEdit::TEdit(QWidget *parent)
 void TEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
-        entered();
+    entered(event->reason());
 }
 
 void TEdit::focusOutEvent(QFocusEvent *event)
@@ -91,8 +90,7 @@ TMemo::TMemo(QWidget *parent)
 void TMemo::focusInEvent(QFocusEvent *event)
 {
     QPlainTextEdit::focusInEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
-        entered();
+    entered(event->reason());
 }
 
 void TMemo::focusOutEvent(QFocusEvent *event)
@@ -111,8 +109,7 @@ TCheckBox::TCheckBox(QWidget *parent)
 void TCheckBox::focusInEvent(QFocusEvent *event)
 {
     QCheckBox::focusInEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
-        entered();
+    entered(event->reason());
 }
 
 void TCheckBox::focusOutEvent(QFocusEvent *event)
@@ -132,8 +129,7 @@ TButton::TButton(QWidget *parent)
 void TButton::focusInEvent(QFocusEvent *event)
 {
     QPushButton::focusInEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
-        entered();
+    entered(event->reason());
 }
 
 TCalloutPanel::TCalloutPanel(QWidget *parent)

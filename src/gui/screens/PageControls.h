@@ -54,7 +54,12 @@ public:
     static bool handlersEnabled;
 
 protected:
-    void entered() { run(OnEnter); }
+    // A pop-up menu taking and giving back the focus is no entry.
+    void entered(Qt::FocusReason reason)
+    {
+        if (reason != Qt::PopupFocusReason)
+            run(OnEnter);
+    }
     void exited(Qt::FocusReason reason);
     void changed() { run(OnChange); }
     void run(const Handler &handler);
