@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the benchmarks: a full client and a median timer.
 
+#include "dialogs/ErrorCatalogue.h"
 #include "store/Answers.h"
 #include "store/DirectoryTable.h"
 
@@ -13,6 +14,22 @@
 #include <vector>
 
 namespace brevane::bench {
+
+// Counts the messages instead of showing them, and prints the numbers of the
+// first `echo` of them.
+struct CountingSink : MessageSink
+{
+    explicit CountingSink(int echo = 0)
+        : echo(echo)
+    {}
+    void Show(const ErrorMessage &message) override
+    {
+        if (shown++ < echo)
+            std::printf("message %d\n", message.number);
+    }
+    int echo;
+    int shown = 0;
+};
 
 // Median wall time of `runs` calls, in milliseconds.
 inline double MedianMs(int runs, const std::function<void()> &work)

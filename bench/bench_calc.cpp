@@ -9,14 +9,6 @@
 using namespace brevane;
 using namespace brevane::bench;
 
-namespace {
-struct CountingSink : MessageSink
-{
-    int shown = 0;
-    void Show(const ErrorMessage &) override { ++shown; }
-};
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);

@@ -26,12 +26,6 @@ using namespace brevane::bench;
 
 namespace {
 
-struct CountingSink : MessageSink
-{
-    int shown = 0;
-    void Show(const ErrorMessage &) override { ++shown; }
-};
-
 ComponentRecord control(const char *className, const QString &name, int tag, double x, double y, double w, double h,
                         const QString &style = QString())
 {
