@@ -35,7 +35,6 @@ public:
 
     int Page() const { return page_; }
     int Continuation() const { return continuation_; }
-    TAnswer &Store() { return store_; }
     const DirectoryTable &Directory() const { return directory_; }
 
     // Answer n of page 0.

@@ -56,11 +56,6 @@ QString PrintJob::TemplatePath(int page) const
     return AddPathDelimiter(templateFolder_) + templateFileName(page);
 }
 
-QStringList PrintJob::DocumentLines() const
-{
-    return SplitListText(document_);
-}
-
 PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
 {
     document_.clear();

@@ -53,10 +53,6 @@ public:
     void AppendDirectoryWorksheet();
 
     const QString &PrintDocument() const { return document_; }
-    // The print document as the lines written to the file.
-    QStringList DocumentLines() const;
-    // True once a page has opened the print document.
-    bool FirstPageAdded() const { return firstPage_; }
     // The template folder + "page" + page + ".rtf".
     QString TemplatePath(int page) const;
 

@@ -49,7 +49,6 @@ public:
     void SetAnswers(const TAnswer *answers) { answers_ = answers; }
     const TAnswer *Answers() const { return answers_; }
     void SetDataFolder(const QString &folder) { dataFolder_ = folder; }
-    const QString &DataFolder() const { return dataFolder_; }
     // The data folder + "PAGE" + page + ".DAT".
     QString DataFilePath(int page) const;
 
@@ -93,7 +92,6 @@ public:
     void SetWorkingText(const QString &text) { text_ = text; }
     int CurrentFontSize() const { return fontSize_; }
     void SetCurrentFontSize(int size) { fontSize_ = size; }
-    const QString &WingdingsPrefix() const { return wingdings_; }
 
     // The text a variable of the given kind prints for an answer of the page.
     QString FormatAnswer(int page, QChar kind, const QString &answer, bool overridden) const;

@@ -192,23 +192,23 @@ void TfrmMain::FormShow()
     const int H = screenSize.height();
     const int height = H - int(H * 0.075);
 
-    band_ = BandFor(W);
-    settings.zoomFactor = band_.zoom;
-    if (band_.tooNarrow)
+    const ScreenBand band = BandFor(W);
+    settings.zoomFactor = band.zoom;
+    if (band.tooNarrow)
         ShowError(NarrowScreenError);
-    const int left = (W - band_.windowWidth) / 2;
+    const int left = (W - band.windowWidth) / 2;
 
     QFont treeFont = TreeView1->font();
-    treeFont.setPixelSize(qMax(8, int(std::lround(18 * band_.treeScale))));
+    treeFont.setPixelSize(qMax(8, int(std::lround(18 * band.treeScale))));
     TreeView1->setFont(treeFont);
-    TreeView1->setFixedWidth(band_.treeWidth);
+    TreeView1->setFixedWidth(band.treeWidth);
     for (const char *text :
          {"Follow These Steps", "3 Review Forms", "Corporation", "Limited Liability Company", "Miscellaneous"})
         for (QTreeWidgetItemIterator it(TreeView1); *it; ++it)
             if ((*it)->text(0) == QLatin1String(text) && (*it)->childCount() > 0)
                 (*it)->setExpanded(true);
 
-    resize(band_.windowWidth, height);
+    resize(band.windowWidth, height);
     move(left, qMax(0, (H - height) / 2));
     files_->RebuildRecentMenu();
     navigation_->DisplayAPage(Invisible(0));
@@ -222,7 +222,7 @@ void TfrmMain::FormShow()
         TreeView1->setFixedWidth(qMax(0, width() - pnlMainForm->width() - scrollBar));
     }
     ZoomBaseWidth = pnlMainForm->width();
-    if (band_.tooNarrow)
+    if (band.tooNarrow)
         QMetaObject::invokeMethod(
             this, [this] { showMinimized(); }, Qt::QueuedConnection);
 }

@@ -107,10 +107,8 @@ public:
         bool tooNarrow = false; // error 11080, minimized
     };
     static ScreenBand BandFor(int screenWidth);
-    const ScreenBand &Band() const { return band_; }
 
     // Whether the window has gone through its first showing.
-    bool Shown() const { return shown_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -135,7 +133,6 @@ private:
     std::unique_ptr<TOutputCommands> output_;
     std::unique_ptr<TDialogCommands> dialogs_;
     std::unique_ptr<TMainMenus> menus_;
-    ScreenBand band_;
     bool shown_ = false;
     bool closed_ = false;
     bool inKeyDispatch_ = false;

@@ -53,7 +53,6 @@ public:
 
     // Starts the word processors; nullptr puts back the platform's own.
     void SetLauncher(WordProcessorLauncher *launcher);
-    WordProcessorLauncher &Launcher() { return *launcher_; }
 
     QString FoundWordPath;         // held while Find Word has found one
     QStringList WordSearchFolders; // where Find Word looks, in order
