@@ -273,7 +273,9 @@ private:
         }
     }
 
-    bool readProperties(QList<StreamProperty> &properties, int depth)
+    // Reads items with `readItem` until the zero byte that ends their list,
+    // and moves past that byte.
+    template <typename ReadItem> bool readUntilEnd(const ReadItem &readItem)
     {
         for (;;) {
             if (!need(1))
@@ -282,11 +284,20 @@ private:
                 ++pos_;
                 return true;
             }
+            if (!readItem())
+                return false;
+        }
+    }
+
+    bool readProperties(QList<StreamProperty> &properties, int depth)
+    {
+        return readUntilEnd([&] {
             StreamProperty property;
             if (!count() || !readShortString(property.path) || !readValue(property.value, depth))
                 return false;
             properties.append(std::move(property));
-        }
+            return true;
+        });
     }
 
     bool readValue(StreamValue &value, int depth)
@@ -308,18 +319,13 @@ private:
         case ValueType::True:
             return true;
         case ValueType::List:
-            for (;;) {
-                if (!need(1))
-                    return false;
-                if (d_[pos_] == 0) {
-                    ++pos_;
-                    return true;
-                }
+            return readUntilEnd([&] {
                 StreamValue item;
                 if (!readValue(item, depth + 1))
                     return false;
                 value.items.append(std::move(item));
-            }
+                return true;
+            });
         case ValueType::Int8:
         case ValueType::Int16:
         case ValueType::Int32:
@@ -386,13 +392,7 @@ private:
                 value.names.append(name);
             }
         case ValueType::Collection:
-            for (;;) {
-                if (!need(1))
-                    return false;
-                if (d_[pos_] == 0) {
-                    ++pos_;
-                    return true;
-                }
+            return readUntilEnd([&] {
                 if (depth + 1 > MaxStreamDepth)
                     return fail(StreamError::TooDeep);
                 CollectionItem item;
@@ -416,7 +416,8 @@ private:
                 if (!readProperties(item.properties, depth + 2))
                     return false;
                 value.collection.append(std::move(item));
-            }
+                return true;
+            });
         }
         return fail(StreamError::UnknownValueType); // not reached
     }
@@ -453,18 +454,13 @@ private:
         }
         if (!readProperties(record.properties, depth + 1))
             return false;
-        for (;;) {
-            if (!need(1))
-                return false;
-            if (d_[pos_] == 0) {
-                ++pos_;
-                return true;
-            }
+        return readUntilEnd([&] {
             ComponentRecord child;
             if (!readRecord(child, false, depth + 1))
                 return false;
             record.children.append(std::move(child));
-        }
+            return true;
+        });
     }
 
     const uchar *d_;
