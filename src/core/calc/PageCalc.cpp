@@ -1,18 +1,8 @@
-#include "calc/PageCalc.h"
+#include "core/calc/PageCalc.h"
 
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
 namespace brevane {
-
-bool HasRole(const DirectoryRow &row, QChar letter)
-{
-    return row[ColCode].contains(letter, Qt::CaseSensitive);
-}
-
-bool HasRoleIgnoringCase(const DirectoryRow &row, QChar letter)
-{
-    return row[ColCode].toUpper().contains(letter.toUpper(), Qt::CaseSensitive);
-}
 
 QString SigningName(const DirectoryRow &row)
 {
@@ -29,8 +19,7 @@ PageCalc::PageCalc(TAnswer &store, const DirectoryTable &directory, int page, in
     , directory_(directory)
     , page_(page)
     , continuation_(continuation)
-{
-}
+{}
 
 void PageCalc::Guarded(int k, const QString &text)
 {

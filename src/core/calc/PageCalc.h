@@ -8,20 +8,15 @@
 // overridden that very answer). Every access is checked against the page's
 // answer list and throws AnswerRangeError outside it.
 
-#include "store/Answers.h"
-#include "store/DirectoryTable.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryRoles.h"
+#include "core/store/DirectoryTable.h"
 
 #include <QString>
 
 namespace brevane {
 
 enum class Write { Always, Guarded };
-
-// A row has role `letter` when its Code cell contains the letter anywhere
-// (case-sensitive).
-bool HasRole(const DirectoryRow &row, QChar letter);
-// The same test on an upper-cased copy of the Code cell (dissolution papers).
-bool HasRoleIgnoringCase(const DirectoryRow &row, QChar letter);
 
 // The name a row signs with: its Name for an individual (role I), the
 // ByName of the person signing for a business (role B; a row with both ends

@@ -1,20 +1,67 @@
-#include "store/DirectoryTable.h"
+#include "core/store/DirectoryTable.h"
+
+#include <algorithm>
 
 namespace brevane {
+
+RCurrentRow &CurrentRowClipboard()
+{
+    static RCurrentRow clipboard;
+    return clipboard;
+}
 
 const QString &DirectoryTable::Cell(int row, int column) const
 {
     static const QString empty;
-    if (row < 0 || row >= rows_.size() || column < 0 || column >= DirectoryColumnCount)
+    if (!HasRow(row) || column < 0 || column >= DirectoryColumnCount)
         return empty;
     return rows_[row][column];
 }
 
 void DirectoryTable::SetCell(int row, int column, const QString &text)
 {
-    if (row < 0 || row >= rows_.size() || column < 0 || column >= DirectoryColumnCount)
+    if (!HasRow(row) || column < 0 || column >= DirectoryColumnCount)
         return;
     rows_[row][column] = text;
+}
+
+int DirectoryTable::ClampRow(int row) const
+{
+    if (rows_.isEmpty())
+        return -1;
+    return std::clamp(row, 0, int(rows_.size()) - 1);
+}
+
+bool DirectoryTable::InsertRow(int row)
+{
+    if (!HasRow(row))
+        return false;
+    rows_.insert(row, DirectoryRow{});
+    return true;
+}
+
+bool DirectoryTable::RemoveRow(int row)
+{
+    if (!HasRow(row))
+        return false;
+    rows_.remove(row);
+    return true;
+}
+
+bool DirectoryTable::CopyRow(int row) const
+{
+    if (!HasRow(row))
+        return false;
+    CurrentRowClipboard() = rows_[row];
+    return true;
+}
+
+bool DirectoryTable::PasteRow(int row)
+{
+    if (!HasRow(row))
+        return false;
+    rows_[row] = CurrentRowClipboard();
+    return true;
 }
 
 } // namespace brevane

@@ -34,7 +34,9 @@ class DirectoryTable
 {
 public:
     // A new table holds one empty row, as the worksheet starts.
-    DirectoryTable() : rows_(1) {}
+    DirectoryTable()
+        : rows_(1)
+    {}
 
     int RowCount() const { return int(rows_.size()); }
     // Cells outside the table read as empty.
@@ -50,10 +52,36 @@ public:
     void Clear() { rows_.clear(); }
     void SetRowCount(int count) { rows_.resize(count < 0 ? 0 : count); }
 
+    // The row a selection of `row` lands on: `row` kept within the table, so
+    // that after the last row is removed the new last row is selected; -1 when
+    // the table has no rows.
+    int ClampRow(int row) const;
+
+    // The row commands of the worksheet. Each works on an existing row only:
+    // outside the table (so on a table without rows) nothing changes and the
+    // answer is false.
+    //
+    // Inserts an empty row at `row`; that row and every row below it move down
+    // one place, so `row` now holds the empty row.
+    bool InsertRow(int row);
+    // Removes `row`; the rows below it move up one place.
+    bool RemoveRow(int row);
+    // Puts a copy of `row` on the row clipboard.
+    bool CopyRow(int row) const;
+    // Writes the row clipboard over `row`, every cell.
+    bool PasteRow(int row);
+
     bool operator==(const DirectoryTable &other) const { return rows_ == other.rows_; }
 
 private:
+    bool HasRow(int row) const { return row >= 0 && row < rows_.size(); }
+
     QVector<DirectoryRow> rows_;
 };
+
+// The row clipboard of the worksheet's Copy, Cut and Paste: one row kept for
+// the whole run, also while the worksheet window is closed. Empty at start.
+using RCurrentRow = DirectoryRow;
+RCurrentRow &CurrentRowClipboard();
 
 } // namespace brevane

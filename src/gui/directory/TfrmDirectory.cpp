@@ -1,9 +1,9 @@
-#include "directory/TfrmDirectory.h"
+#include "gui/directory/TfrmDirectory.h"
 
-#include "dialogs/ErrorCatalogue.h"
-#include "dialogs/HelpCommands.h"
-#include "dialogs/UserDialogs.h"
-#include "files/LineText.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/files/LineText.h"
+#include "gui/dialogs/HelpCommands.h"
+#include "gui/dialogs/UserDialogs.h"
 
 #include <QAbstractTableModel>
 #include <QAction>
@@ -22,31 +22,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <string_view>
+#include <iterator>
 #include <utility>
 
 namespace brevane {
-
-RCurrentRow &CurrentRowClipboard()
-{
-    static RCurrentRow clipboard;
-    return clipboard;
-}
-
-bool HasRole(const QString &code, QChar letter)
-{
-    return code.contains(letter);
-}
-
-QString RoleCode(const QString &letters)
-{
-    QString code;
-    for (const char letter : std::string_view(RoleLetters))
-        if (HasRole(letters, QLatin1Char(letter)))
-            code += QLatin1Char(letter);
-    return code;
-}
 
 // The grid's view of the window's rows: read-only text cells with the column headers.
 class DirectoryGridModel : public QAbstractTableModel
@@ -546,13 +525,13 @@ void TfrmDirectory::SaveEntry()
         panelDirty_ = false;
         return;
     }
-    QString code;
+    QString ticked;
     const QList<QCheckBox *> roles = RoleBoxes();
     for (int i = 0; i < roles.size(); ++i)
         if (roles[i]->isChecked())
-            code += QLatin1Char(RoleLetters[i]);
+            ticked += QLatin1Char(RoleLetters[i]);
     const int r = selected_;
-    grid_.SetCell(r, ColCode, code);
+    grid_.SetCell(r, ColCode, RoleCode(ticked));
     const QList<QLineEdit *> edits = PanelEdits();
     for (int i = 0; i < edits.size(); ++i)
         grid_.SetCell(r, PanelColumns[i], FitTypedText(edits[i]->text()));
@@ -631,11 +610,11 @@ void TfrmDirectory::Changed()
 
 void TfrmDirectory::SelectRow(int row)
 {
-    if (grid_.RowCount() == 0) {
+    row = grid_.ClampRow(row);
+    if (row < 0) {
         selected_ = -1;
         return;
     }
-    row = std::clamp(row, 0, grid_.RowCount() - 1);
     const bool changed = row != selected_;
     selected_ = row;
     SyncGridSelection();
@@ -702,9 +681,9 @@ void TfrmDirectory::InsertRow()
     if (selected_ < 0)
         return;
     CommitPanel();
-    // The selected row and every row below it move down one place; the selected
-    // index now holds an empty row.
-    grid_.Rows().insert(selected_, DirectoryRow{});
+    // The selected index now holds an empty row.
+    if (!grid_.InsertRow(selected_))
+        return;
     model_->Reset();
     SyncGridSelection();
     ClearPanel();
@@ -737,21 +716,18 @@ void TfrmDirectory::DeleteRow()
 
 void TfrmDirectory::RemoveSelectedRow()
 {
-    if (selected_ < 0 || selected_ >= grid_.RowCount())
+    if (!grid_.RemoveRow(selected_))
         return;
-    grid_.Rows().remove(selected_);
     model_->Reset();
     UpdatePanelEnabled();
     Changed();
-    if (grid_.RowCount() == 0) {
-        selected_ = -1;
-        SyncGridSelection();
-        ClearPanel();
-        return;
-    }
-    selected_ = std::min(selected_, grid_.RowCount() - 1);
+    selected_ = grid_.ClampRow(selected_);
     SyncGridSelection();
-    RowToPanel();
+    // With no row left the deleted row is not left in the panel.
+    if (selected_ < 0)
+        ClearPanel();
+    else
+        RowToPanel();
 }
 
 void TfrmDirectory::CopyCurrentRow()
@@ -759,14 +735,13 @@ void TfrmDirectory::CopyCurrentRow()
     if (selected_ < 0)
         return;
     CommitPanel();
-    CurrentRowClipboard() = grid_.Row(selected_);
+    grid_.CopyRow(selected_);
 }
 
 void TfrmDirectory::PasteCurrentRow()
 {
-    if (selected_ < 0)
+    if (!grid_.PasteRow(selected_))
         return;
-    grid_.Rows()[selected_] = CurrentRowClipboard();
     model_->RowChanged(selected_);
     // The panel shows the pasted row at once, so that leaving a panel field
     // never writes the row's former contents over the pasted ones.
@@ -785,8 +760,8 @@ void TfrmDirectory::CutCurrentRow()
 
 void TfrmDirectory::ClearWorksheet()
 {
-    grid_.Clear();
-    grid_.AddRow();
+    // The worksheet starts over as a new one: one empty row.
+    grid_ = DirectoryTable();
     model_->Reset();
     UpdatePanelEnabled();
     selected_ = 0;

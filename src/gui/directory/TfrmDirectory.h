@@ -14,8 +14,13 @@
 //
 // While it is open, the client file writer brings the rows up to date with
 //     if (TfrmDirectory *w = TfrmDirectory::Showing()) w->SaveStringGrid();
+//
+// The rules of the rows (insert, remove, the row clipboard, the role code)
+// belong to DirectoryTable and DirectoryRoles; the window shows the rows and
+// turns the user's commands into those calls.
 
-#include "store/DirectoryTable.h"
+#include "core/store/DirectoryRoles.h"
+#include "core/store/DirectoryTable.h"
 
 #include <QDialog>
 
@@ -33,18 +38,6 @@ class QToolButton;
 class QWidget;
 
 namespace brevane {
-
-// The row clipboard: one row kept for the whole run, also across closing and
-// reopening the window. Empty at start.
-using RCurrentRow = DirectoryRow;
-RCurrentRow &CurrentRowClipboard();
-
-// Builds the role code from the roles that apply, in the order D O S C M G I B R.
-QString RoleCode(const QString &letters);
-// True when `letter` occurs anywhere in a Code cell.
-bool HasRole(const QString &code, QChar letter);
-// The role letters in the order the code writes them.
-inline constexpr char RoleLetters[] = "DOSCMGIBR";
 
 struct DirectoryHooks
 {
