@@ -1,9 +1,9 @@
 #pragma once
 // Shared by the benchmarks: a full client and a median timer.
 
-#include "dialogs/ErrorCatalogue.h"
-#include "store/Answers.h"
-#include "store/DirectoryTable.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
 
 #include <QElapsedTimer>
 #include <QString>

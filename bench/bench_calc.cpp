@@ -1,8 +1,8 @@
 // One calculation run: on a full client (300 directory rows of mixed roles,
 // every repeatable page at 100 continuations) and on an empty client.
 #include "BenchSupport.h"
-#include "calc/Calculate.h"
-#include "dialogs/ErrorCatalogue.h"
+#include "core/calc/Calculate.h"
+#include "core/dialogs/ErrorCatalogue.h"
 
 #include <QCoreApplication>
 

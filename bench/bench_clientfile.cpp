@@ -3,8 +3,8 @@
 // bytes with no parsing. Writes the client to the path given (default
 // /tmp/brevane-full.cl1) for measuring brevane-cli on it.
 #include "BenchSupport.h"
-#include "files/ClientFile.h"
-#include "files/LineText.h"
+#include "core/files/ClientFile.h"
+#include "core/files/LineText.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -4,14 +4,14 @@
 //
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/bench_gui
 #include "BenchSupport.h"
-#include "app/CalcCommands.h"
-#include "app/Navigation.h"
-#include "app/TfrmMain.h"
-#include "calc/Calculate.h"
-#include "dialogs/ErrorCatalogue.h"
-#include "files/Folders.h"
-#include "screens/ComponentStream.h"
-#include "screens/PageBuilder.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/TfrmMain.h"
+#include "core/calc/Calculate.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/files/Folders.h"
+#include "core/screens/ComponentWriter.h"
+#include "gui/screens/PageBuilder.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,11 +4,11 @@
 // that hold a variable for every answer of their page. Also the merge of one
 // page on its own and the ASCII write of the document.
 #include "BenchSupport.h"
-#include "dialogs/ErrorCatalogue.h"
-#include "output/PrintJob.h"
-#include "output/PrintSelection.h"
-#include "output/RtfText.h"
-#include "output/TemplateMerge.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/output/PrintJob.h"
+#include "core/output/PrintSelection.h"
+#include "core/output/RtfText.h"
+#include "core/output/TemplateMerge.h"
 
 #include <QCoreApplication>
 #include <QDir>

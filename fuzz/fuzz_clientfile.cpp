@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the client file reader: it must reject or load
 // them without crashing, reading out of bounds or allocating without limit.
-#include "dialogs/ErrorCatalogue.h"
-#include "files/ClientFile.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/files/ClientFile.h"
 
 #include <cstddef>
 #include <cstdint>

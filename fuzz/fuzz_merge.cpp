@@ -7,11 +7,11 @@
 // size), then the answers (UTF-8, separated by 0x01; an answer starting with
 // 0x02 is overridden), a 0x00, [the data file's bytes and a 0x00,] and the
 // template (Windows-1252).
-#include "dialogs/ErrorCatalogue.h"
-#include "output/PrintJob.h"
-#include "output/RtfText.h"
-#include "output/TemplateMerge.h"
-#include "store/Answers.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/output/PrintJob.h"
+#include "core/output/RtfText.h"
+#include "core/output/TemplateMerge.h"
+#include "core/store/Answers.h"
 
 #include <QDir>
 #include <QFile>

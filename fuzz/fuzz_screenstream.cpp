@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the page screen file reader: it must reject or read
 // them without crashing, reading out of bounds or allocating without limit.
 // Whatever it reads must write out again and read back to the same tree.
-#include "dialogs/ErrorCatalogue.h"
-#include "screens/ComponentStream.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/screens/ComponentReader.h"
+#include "core/screens/ComponentWriter.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the settings file reader.
-#include "files/Settings.h"
+#include "core/files/Settings.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -8,13 +8,13 @@
 // Messages go to standard error, one a line. Exit status: 0 success, 1 the
 // client file is rejected or the document cannot be built, 2 wrong usage.
 
-#include "calc/Calculate.h"
-#include "files/ClientFile.h"
-#include "files/Folders.h"
-#include "output/PrintJob.h"
-#include "output/TemplateMerge.h"
-#include "store/Answers.h"
-#include "store/Conversions.h"
+#include "core/calc/Calculate.h"
+#include "core/files/ClientFile.h"
+#include "core/files/Folders.h"
+#include "core/output/PrintJob.h"
+#include "core/output/TemplateMerge.h"
+#include "core/store/Answers.h"
+#include "core/store/Conversions.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "WordProcessor.h"
+#include "platform/WordProcessor.h"
 
 #include <QDir>
 #include <QFileInfo>

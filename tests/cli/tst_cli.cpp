@@ -1,7 +1,7 @@
 // brevane-cli run as a user runs it: real files, real process, its messages
 // on standard error and its exit status.
 #include "TestSupport.h"
-#include "files/ClientFile.h"
+#include "core/files/ClientFile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

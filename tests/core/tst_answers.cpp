@@ -1,7 +1,7 @@
 // The page catalogue and the answer store.
 #include "TestSupport.h"
-#include "store/Answers.h"
-#include "store/PageCatalogue.h"
+#include "core/store/Answers.h"
+#include "core/store/PageCatalogue.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 // officers, conclusion).
 #include "CalcFixture.h"
 #include "TestSupport.h"
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 // incorporators, from the order and waiver to the election of a chairman pro tem.
 #include "CalcFixture.h"
 #include "TestSupport.h"
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 #include <QtTest>
 

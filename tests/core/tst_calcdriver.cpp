@@ -1,7 +1,7 @@
 // The calculation driver and the building blocks the page procedures share.
 #include "CalcFixture.h"
 #include "TestSupport.h"
-#include "calc/PageCalc.h"
+#include "core/calc/PageCalc.h"
 
 #include <QtTest>
 

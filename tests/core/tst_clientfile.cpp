@@ -1,8 +1,9 @@
 // The client file: written and read back line for line, and every way a bad
 // file is turned away without harm.
 #include "TestSupport.h"
-#include "files/ClientFile.h"
-#include "files/LineText.h"
+#include "core/files/ClientFile.h"
+#include "core/files/LineText.h"
+#include "core/files/Windows1252.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // Text and number conversions: entries to numbers, numbers to money text and
 // words, short dates to their long form, memo line breaks and file names.
 #include "TestSupport.h"
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
 #include <QDir>
 #include <QLocale>

@@ -7,12 +7,13 @@
 // each variable and merges a filled client cleanly.
 #include "CalcFixture.h"
 #include "TestSupport.h"
-#include "calc/Calculate.h"
-#include "files/LineText.h"
-#include "output/RtfText.h"
-#include "output/TemplateMerge.h"
-#include "screens/ComponentStream.h"
-#include "store/PageCatalogue.h"
+#include "core/calc/Calculate.h"
+#include "core/files/LineText.h"
+#include "core/forms/PageFacts.h"
+#include "core/output/RtfText.h"
+#include "core/output/TemplateMerge.h"
+#include "core/screens/ComponentReader.h"
+#include "core/store/PageCatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,50 +48,24 @@ QString datPath(int page)
     return supportDir() + QStringLiteral("/DAT/PAGE") + QString::number(page) + QStringLiteral(".DAT");
 }
 
-// The pages shown on screen and the pages printed.
-QList<int> displayedPages()
+// The pages shown on screen and the pages printed, as their sources say.
+QList<int> pagesWhere(bool (*fact)(const PageFacts &))
 {
     QList<int> pages;
-    for (int p = 0; p <= 87; ++p) {
-        if (p == 6 || p == 48 || p == 49 || p == 53 || p == 56 || (p >= 69 && p <= 74))
-            continue;
-        pages << p;
-    }
+    for (int p = 0; p < PageCount; ++p)
+        if (fact(FactsOfPage(p)))
+            pages << p;
     return pages;
+}
+
+QList<int> displayedPages()
+{
+    return pagesWhere([](const PageFacts &f) { return f.hasScreen; });
 }
 
 QList<int> printedPages()
 {
-    QList<int> pages;
-    for (int p = 0; p <= 88; ++p) {
-        if (p == 6 || p == 48 || p == 49 || (p >= 69 && p <= 74))
-            continue;
-        pages << p;
-    }
-    return pages;
-}
-
-// The control that receives the focus when a page is shown.
-const QMap<int, int> &focusTags()
-{
-    static const QMap<int, int> tags = [] {
-        QMap<int, int> t;
-        for (int p : {0, 18, 19, 21, 25, 27, 31, 34, 41, 52, 55, 58, 64, 75, 76, 79, 81})
-            t[p] = 1000;
-        for (int p : {7, 11, 23, 33})
-            t[p] = 1001;
-        for (int p : {32, 37, 38, 57})
-            t[p] = 1002;
-        t[28] = 1005;
-        t[8] = 1007;
-        t[10] = 1010;
-        t[2] = 8;
-        t[36] = 6;
-        for (int p : {24, 26, 30, 43, 45, 50, 54, 77, 80})
-            t[p] = 0;
-        return t;
-    }();
-    return tags;
+    return pagesWhere([](const PageFacts &f) { return f.isPrinted; });
 }
 
 // Every control of a page, depth first.
@@ -411,8 +386,8 @@ void tst_forms::focusTagNamesAControl_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("tag");
-    for (auto it = focusTags().cbegin(); it != focusTags().cend(); ++it)
-        QTest::addRow("page %d", it.key()) << it.key() << it.value();
+    for (int p : pagesWhere([](const PageFacts &f) { return f.focusTag >= 0; }))
+        QTest::addRow("page %d", p) << p << FactsOfPage(p).focusTag;
 }
 
 void tst_forms::focusTagNamesAControl()

@@ -3,9 +3,9 @@
 // that must print exactly as typed without touching the RTF around them.
 #include "PrintFixture.h"
 #include "TestSupport.h"
-#include "output/RtfText.h"
-#include "output/TemplateMerge.h"
-#include "store/Answers.h"
+#include "core/output/RtfText.h"
+#include "core/output/TemplateMerge.h"
+#include "core/store/Answers.h"
 
 #include <QtTest>
 

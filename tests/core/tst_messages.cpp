@@ -1,6 +1,6 @@
 // The numbered message catalogue and ShowError.
 #include "TestSupport.h"
-#include "dialogs/ErrorCatalogue.h"
+#include "core/dialogs/ErrorCatalogue.h"
 
 #include <QtTest>
 

@@ -5,13 +5,13 @@
 // word processor that opens the result.
 #include "PrintFixture.h"
 #include "TestSupport.h"
-#include "files/ClientFile.h"
-#include "output/PrintJob.h"
-#include "output/PrintSelection.h"
-#include "output/RtfText.h"
-#include "output/TemplateMerge.h"
-#include "store/Answers.h"
-#include "store/DirectoryTable.h"
+#include "core/files/ClientFile.h"
+#include "core/output/PrintJob.h"
+#include "core/output/PrintSelection.h"
+#include "core/output/RtfText.h"
+#include "core/output/TemplateMerge.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
 
 #include <QProcess>
 #include <QRegularExpression>

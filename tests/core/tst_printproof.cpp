@@ -8,13 +8,13 @@
 // folder; while that folder holds none yet, the test is skipped.
 #include "FilledClient.h"
 #include "TestSupport.h"
-#include "calc/Calculate.h"
-#include "files/ClientFile.h"
-#include "output/PrintJob.h"
-#include "output/PrintSelection.h"
-#include "output/TemplateMerge.h"
-#include "store/Answers.h"
-#include "store/DirectoryTable.h"
+#include "core/calc/Calculate.h"
+#include "core/files/ClientFile.h"
+#include "core/output/PrintJob.h"
+#include "core/output/PrintSelection.h"
+#include "core/output/TemplateMerge.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,8 @@
 // nested records, several images and the page's size, the typed views the page
 // builder uses, and every way a damaged file is turned away with 11150.
 #include "TestSupport.h"
-#include "screens/ComponentStream.h"
+#include "core/screens/ComponentReader.h"
+#include "core/screens/ComponentWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The settings file and the folders Brevane keeps its files in.
 #include "TestSupport.h"
-#include "files/Folders.h"
-#include "files/LineText.h"
-#include "files/Settings.h"
+#include "core/files/Folders.h"
+#include "core/files/LineText.h"
+#include "core/files/Settings.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,12 +1,12 @@
 // Zoom, shrink font, preferences, help commands, PDF resources and the about box.
 
 #include "GuiFixture.h"
-#include "dialogs/HelpCommands.h"
-#include "dialogs/TfrmAboutDlg.h"
-#include "dialogs/TfrmPreferenceDlg.h"
-#include "dialogs/TfrmShrinkFont.h"
-#include "dialogs/TfrmWindowScale.h"
-#include "dialogs/UserDialogs.h"
+#include "gui/dialogs/HelpCommands.h"
+#include "gui/dialogs/TfrmAboutDlg.h"
+#include "gui/dialogs/TfrmPreferenceDlg.h"
+#include "gui/dialogs/TfrmShrinkFont.h"
+#include "gui/dialogs/TfrmWindowScale.h"
+#include "gui/dialogs/UserDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,12 +2,12 @@
 // the limit of 100 copies, the Delete question, the copies moving down, and
 // the View and Delete items following the count.
 #include "GuiFixture.h"
-#include "app/MainMenus.h"
-#include "app/Navigation.h"
-#include "dialogs/UserDialogs.h"
-#include "screens/ContinuationCommands.h"
-#include "screens/TfrmMultiple.h"
-#include "store/Answers.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/Navigation.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "gui/screens/ContinuationCommands.h"
+#include "gui/screens/TfrmMultiple.h"
+#include "core/store/Answers.h"
 
 #include <QComboBox>
 #include <QLabel>

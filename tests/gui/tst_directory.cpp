@@ -2,8 +2,8 @@
 // clipboard, the copy back to DSchedList and the modified flag.
 
 #include "TestSupport.h"
-#include "dialogs/UserDialogs.h"
-#include "directory/TfrmDirectory.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "gui/directory/TfrmDirectory.h"
 
 #include <QAction>
 #include <QApplication>

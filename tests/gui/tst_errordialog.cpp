@@ -1,8 +1,8 @@
 // The message dialog: caption, beep and texts by error number, its layout,
 // and one message at a time.
 
-#include "dialogs/TfrmErrorDlg.h"
-#include "dialogs/UserDialogs.h"
+#include "gui/dialogs/TfrmErrorDlg.h"
+#include "gui/dialogs/UserDialogs.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,11 +4,11 @@
 // that cannot be read or written give their message and lose nothing the
 // user typed.
 #include "GuiFixture.h"
-#include "app/Navigation.h"
-#include "dialogs/UserDialogs.h"
-#include "files/ClientFile.h"
-#include "files/FileCommands.h"
-#include "store/Answers.h"
+#include "gui/app/Navigation.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "core/files/ClientFile.h"
+#include "gui/files/FileCommands.h"
+#include "core/store/Answers.h"
 
 #include <QFile>
 #include <QFileInfo>

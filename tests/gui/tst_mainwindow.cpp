@@ -3,16 +3,16 @@
 // when it closes), shrink font, zoom, preferences, the Graphics Adapter
 // Adjust switch, the help pages, PDF resources and the about box.
 #include "GuiFixture.h"
-#include "app/MainMenus.h"
-#include "app/Navigation.h"
-#include "app/ToolbarPanel.h"
-#include "dialogs/TfrmAboutDlg.h"
-#include "dialogs/TfrmPreferenceDlg.h"
-#include "dialogs/TfrmShrinkFont.h"
-#include "dialogs/TfrmWindowScale.h"
-#include "dialogs/UserDialogs.h"
-#include "directory/TfrmDirectory.h"
-#include "store/Answers.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/ToolbarPanel.h"
+#include "gui/dialogs/TfrmAboutDlg.h"
+#include "gui/dialogs/TfrmPreferenceDlg.h"
+#include "gui/dialogs/TfrmShrinkFont.h"
+#include "gui/dialogs/TfrmWindowScale.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "gui/directory/TfrmDirectory.h"
+#include "core/store/Answers.h"
 
 #include <QAbstractButton>
 #include <QGraphicsOpacityEffect>

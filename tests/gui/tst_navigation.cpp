@@ -3,10 +3,10 @@
 // copies of repeatable pages; UpdateMenuItems keeps buttons and items in
 // step; the tree marks the shown page; the window's scrolling keys.
 #include "GuiFixture.h"
-#include "app/MainMenus.h"
-#include "app/Navigation.h"
-#include "app/ToolbarPanel.h"
-#include "store/Answers.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/ToolbarPanel.h"
+#include "core/store/Answers.h"
 
 #include <QAbstractButton>
 #include <QMenu>

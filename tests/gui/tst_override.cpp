@@ -3,15 +3,15 @@
 // every run does not; every route runs the same toggle; the buttons follow
 // the focused control; overrides survive saving and opening again.
 #include "GuiFixture.h"
-#include "app/CalcCommands.h"
-#include "app/MainMenus.h"
-#include "app/Navigation.h"
-#include "app/StyleBook.h"
-#include "app/ToolbarPanel.h"
-#include "dialogs/UserDialogs.h"
-#include "files/FileCommands.h"
-#include "screens/OverrideCommands.h"
-#include "store/Answers.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/StyleBook.h"
+#include "gui/app/ToolbarPanel.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "gui/files/FileCommands.h"
+#include "gui/screens/OverrideCommands.h"
+#include "core/store/Answers.h"
 
 #include <QAbstractButton>
 #include <QMenu>

@@ -3,11 +3,11 @@
 // the focus Tag; font shrinking; the fade-in switch; missing and damaged
 // files (11150, the window goes on working).
 #include "GuiFixture.h"
-#include "app/MainMenus.h"
-#include "app/Navigation.h"
-#include "app/StyleBook.h"
-#include "screens/PageBuilder.h"
-#include "store/Answers.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/StyleBook.h"
+#include "gui/screens/PageBuilder.h"
+#include "core/store/Answers.h"
 
 #include <QFile>
 #include <QLabel>

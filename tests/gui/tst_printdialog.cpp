@@ -3,10 +3,10 @@
 // and "Clear All", the box of the displayed page, and the print job from the
 // dialog to the word processor.
 #include "OutputFixture.h"
-#include "app/Navigation.h"
-#include "output/OutputCommands.h"
-#include "output/TfrmSelectedForms.h"
-#include "store/Answers.h"
+#include "gui/app/Navigation.h"
+#include "gui/output/OutputCommands.h"
+#include "gui/output/TfrmSelectedForms.h"
+#include "core/store/Answers.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,12 +2,12 @@
 // and written at close, the default client, the first page, and the
 // temporary print documents removed at close.
 #include "GuiFixture.h"
-#include "dialogs/UserDialogs.h"
-#include "files/ClientFile.h"
-#include "files/FileCommands.h"
-#include "files/LineText.h"
-#include "files/Settings.h"
-#include "store/Answers.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "core/files/ClientFile.h"
+#include "gui/files/FileCommands.h"
+#include "core/files/Windows1252.h"
+#include "core/files/Settings.h"
+#include "core/store/Answers.h"
 
 #include <QFile>
 #include <QScrollArea>

@@ -2,9 +2,9 @@
 // (reformat, store, recalculate, refill), check boxes and memos, and the
 // modified flag: fills never set it, typing does, Tab moves never do.
 #include "GuiFixture.h"
-#include "app/CalcCommands.h"
-#include "app/Navigation.h"
-#include "store/Answers.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/Navigation.h"
+#include "core/store/Answers.h"
 
 #include <QLabel>
 

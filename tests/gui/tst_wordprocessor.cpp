@@ -3,9 +3,9 @@
 // Find Word search and its switch, and the removal of the temporary print
 // documents.
 #include "OutputFixture.h"
-#include "app/MainMenus.h"
-#include "output/FileSearch.h"
-#include "output/OutputCommands.h"
+#include "gui/app/MainMenus.h"
+#include "gui/output/FileSearch.h"
+#include "gui/output/OutputCommands.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 // overrides set in a few lines, then one or more calculation runs; and the
 // check that overridden answers keep or lose the user's text.
 
-#include "calc/Calculate.h"
-#include "store/Answers.h"
-#include "store/DirectoryTable.h"
+#include "core/calc/Calculate.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
 
 #include <QList>
 #include <QString>

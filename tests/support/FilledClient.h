@@ -2,9 +2,9 @@
 // A client as a user would fill it, for the tests that show or print every
 // page: the general information worksheet, five people and businesses with
 // their roles, two copies of every repeatable page and one overridden answer.
-#include "store/Answers.h"
-#include "store/DirectoryTable.h"
-#include "store/PageCatalogue.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
+#include "core/store/PageCatalogue.h"
 
 #include <QList>
 #include <QPair>

@@ -5,10 +5,10 @@
 // user's typing and answers to modal dialogs.
 
 #include "TestSupport.h"
-#include "app/TfrmMain.h"
-#include "screens/ComponentStream.h"
-#include "screens/PageControls.h"
-#include "screens/PageTransfer.h"
+#include "gui/app/TfrmMain.h"
+#include "core/screens/ComponentWriter.h"
+#include "gui/screens/PageControls.h"
+#include "gui/screens/PageTransfer.h"
 
 #include <QAction>
 #include <QApplication>

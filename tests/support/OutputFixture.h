@@ -5,8 +5,8 @@
 
 #include "GuiFixture.h"
 #include "PrintFixture.h"
-#include "WordProcessor.h"
-#include "dialogs/UserDialogs.h"
+#include "platform/WordProcessor.h"
+#include "gui/dialogs/UserDialogs.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // Shared helpers for the tests: a recorder for the messages core code shows,
 // United States regional settings, and temporary folders.
 
-#include "dialogs/ErrorCatalogue.h"
+#include "core/dialogs/ErrorCatalogue.h"
 
 #include <QList>
 #include <QString>

@@ -1,5 +1,5 @@
 // Proceedings of the incorporators, first page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Waiver of notice of the first shareholders' meeting.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Election of a chairman pro tem of the first shareholders' meeting.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,7 +1,7 @@
 // Code of regulations, first page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Assent of the shareholders to the adoption of the code of regulations.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,7 +1,7 @@
 // Election of the board of directors at the first shareholders' meeting.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // Certificate of the inspectors of election at the first shareholders' meeting.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Articles of incorporation of a for-profit corporation (form 532A), first page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Minutes of the first directors' meeting, first page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,8 +1,8 @@
 // Election of officers at the first directors' meeting, with the shares
 // issued to each subscriber and the consideration paid for them.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Conclusion and certification of the first directors' meeting.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Generic minutes (one page per continuation in use).
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,5 +1,5 @@
 // Share ledger and journal (one page per continuation in use).
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Certificate of amendment (form 540), first page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

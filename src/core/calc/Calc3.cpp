@@ -1,6 +1,6 @@
 // Articles of incorporation of a for-profit corporation (form 532A): appointment of the statutory
 // agent and the agent's acceptance.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

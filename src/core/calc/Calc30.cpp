@@ -1,6 +1,6 @@
 // Certificate of dissolution (form 561), names and addresses of the
 // incorporators.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

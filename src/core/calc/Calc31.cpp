@@ -1,5 +1,5 @@
 // Certificate of dissolution (form 561), incorporators' signatures.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Certificate of dissolution (form 561), the representative's address.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,7 +1,7 @@
 // Certificate of dissolution (form 561), the representative's statement.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
 namespace brevane {
 

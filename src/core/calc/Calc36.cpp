@@ -1,5 +1,5 @@
 // Reinstatement (form 525A), first page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Reinstatement (form 525A), second page: the statutory agent and the
 // representatives' signatures.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

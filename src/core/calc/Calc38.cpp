@@ -1,7 +1,7 @@
 // Corporate resolution (one page per continuation in use).
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,5 +1,5 @@
 // Articles of incorporation of a professional association (form 532C), first page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

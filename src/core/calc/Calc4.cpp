@@ -1,6 +1,6 @@
 // Articles of incorporation of a for-profit corporation (form 532A): the incorporators'
 // signatures.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Articles of incorporation of a professional association (form 532C): appointment of the statutory
 // agent and the agent's acceptance.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Articles of incorporation of a professional association (form 532C): the incorporators'
 // signatures.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Reinstatement of a professional association (form 525B).
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

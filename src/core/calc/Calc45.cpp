@@ -1,6 +1,6 @@
 // Biennial report, first page: the professional association item and the
 // shareholders with their addresses.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

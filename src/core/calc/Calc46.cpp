@@ -1,5 +1,5 @@
 // Biennial report, second page: the representative who signs it.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

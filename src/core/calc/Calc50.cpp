@@ -1,6 +1,6 @@
 // Articles of organization (form 533A), first page: the company's name and
 // the items of its articles.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Articles of organization (form 533A), second page: appointment of the
 // statutory agent and the agent's acceptance.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

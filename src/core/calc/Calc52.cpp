@@ -1,6 +1,6 @@
 // Articles of organization (form 533A), third page: the authorized
 // representatives' signatures.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,7 +1,7 @@
 // Certificate of amendment of a limited liability company (form 543A), first
 // page. Answers 0 and 2 are the user's check boxes choosing what the
 // certificate amends; the items they govern are filled only while ticked.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Certificate of amendment of a limited liability company (form 543A), second
 // page: the authorized representatives' signatures.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Operating agreement, first page: the company, its members and the members
 // who contribute cash.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // Operating agreement, second page: the members who contribute other than
 // cash, and the item the user entered on the first page (answer 7 there).
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Operating agreement, third page: the first member.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Operating agreement, eighth page: the members' signatures.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Certificate of dissolution of a limited liability company (form 562),
 // first page: the company and the representative's address.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Certificate of dissolution of a limited liability company (form 562),
 // second page: the authorized representatives' signatures.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,7 +1,7 @@
 // Order and waiver of notice of the incorporators' first meeting.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
 namespace brevane {
 

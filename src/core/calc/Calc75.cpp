@@ -1,5 +1,5 @@
 // Cover sheet sent with a filing: whom the Secretary of State returns it to.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Credit card authorization sent with a filing: the card holder's name and
 // billing address.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Statutory agent update (form 521), first page: the entity and, when the
 // agent's name changes, the new agent.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Statutory agent update (form 521), second page: the parts of the record
 // that change, as marked on the first page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Statutory agent update (form 521), third page: the authorized
 // representatives' signatures.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,5 +1,5 @@
 // Share subscription: the shareholders and the shares each subscribes.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

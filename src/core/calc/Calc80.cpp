@@ -1,7 +1,7 @@
 // Multiple agent name and address change (form 526), first page: the
 // statutory agent. Answers 0 and 1 are the user's check boxes for the
 // signature page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

@@ -1,6 +1,6 @@
 // Multiple agent name and address change (form 526), second page: the
 // representative who signs, on each line the user ticked on the first page.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

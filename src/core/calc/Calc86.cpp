@@ -1,5 +1,5 @@
 // Stock certificate, front.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

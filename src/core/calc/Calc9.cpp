@@ -1,5 +1,5 @@
 // Notice of the first shareholders' meeting.
-#include "calc/PageProcedures.h"
+#include "core/calc/PageProcedures.h"
 
 namespace brevane {
 

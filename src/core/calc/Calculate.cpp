@@ -1,7 +1,7 @@
-#include "calc/Calculate.h"
+#include "core/calc/Calculate.h"
 
-#include "calc/PageProcedures.h"
-#include "dialogs/ErrorCatalogue.h"
+#include "core/calc/PageProcedures.h"
+#include "core/dialogs/ErrorCatalogue.h"
 
 #include <exception>
 

@@ -2,8 +2,8 @@
 // The calculation driver: one run recomputes every derived answer of every
 // form page in a fixed order, then refreshes the displayed page's controls.
 
-#include "store/Answers.h"
-#include "store/DirectoryTable.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
 
 namespace brevane {
 

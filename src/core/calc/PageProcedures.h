@@ -3,7 +3,7 @@
 // what it needs and writes the answers of its own page (and continuation, for
 // the repeatable pages 23, 24, 25, 38 and 68).
 
-#include "calc/PageCalc.h"
+#include "core/calc/PageCalc.h"
 
 namespace brevane {
 

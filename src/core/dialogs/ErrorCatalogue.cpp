@@ -1,4 +1,4 @@
-#include "dialogs/ErrorCatalogue.h"
+#include "core/dialogs/ErrorCatalogue.h"
 
 #include <algorithm>
 #include <array>

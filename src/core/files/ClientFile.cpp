@@ -1,7 +1,7 @@
-#include "files/ClientFile.h"
+#include "core/files/ClientFile.h"
 
-#include "dialogs/ErrorCatalogue.h"
-#include "files/LineText.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/files/LineText.h"
 
 #include <QFile>
 #include <QSaveFile>

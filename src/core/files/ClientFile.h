@@ -20,8 +20,8 @@
 //
 // A text holding a line break is written with " | " in its place.
 
-#include "store/Answers.h"
-#include "store/DirectoryTable.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "files/Folders.h"
+#include "core/files/Folders.h"
 
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "files/Settings.h"
+#include "core/files/Settings.h"
 
-#include "files/Folders.h"
-#include "files/LineText.h"
+#include "core/files/Folders.h"
+#include "core/files/LineText.h"
 
 #include <QDir>
 #include <QFile>

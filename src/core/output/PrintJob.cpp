@@ -1,12 +1,12 @@
-#include "output/PrintJob.h"
+#include "core/output/PrintJob.h"
 
-#include "dialogs/ErrorCatalogue.h"
-#include "output/RtfText.h"
-#include "output/TemplateMerge.h"
-#include "store/Answers.h"
-#include "store/Conversions.h"
-#include "store/DirectoryTable.h"
-#include "store/PageCatalogue.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/output/RtfText.h"
+#include "core/output/TemplateMerge.h"
+#include "core/store/Answers.h"
+#include "core/store/Conversions.h"
+#include "core/store/DirectoryTable.h"
+#include "core/store/PageCatalogue.h"
 
 #include <QFile>
 #include <QFileInfo>

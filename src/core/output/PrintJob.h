@@ -9,7 +9,7 @@
 // one closing "}" at its end. Templates are "page<N>.rtf" in the template
 // folder.
 
-#include "output/PrintSelection.h"
+#include "core/output/PrintSelection.h"
 
 #include <QHash>
 #include <QString>

@@ -1,43 +1,15 @@
 #pragma once
-// What the user can print: the boxes of the "Print Selected Forms" dialog, in
-// the fixed order in which their pages enter the print document, with the
-// rules by which ticking one box clears others.
+// What the user can print: the boxes of the "Print Selected Forms" dialog
+// (held by the form catalogue), in the fixed order in which their pages enter
+// the print document, with the rules by which ticking one box clears others.
+
+#include "core/forms/FormCatalogue.h"
 
 #include <QList>
 #include <QSet>
 #include <QString>
 
 namespace brevane {
-
-// The forms on one tab share margins; forms of different groups cannot be
-// printed in one job, so ticking a box clears the boxes of the other groups.
-enum class MarginGroup {
-    HalfInch, // every box of the first tab (the Secretary of State forms)
-    OneInch,  // the Corporations and the Limited Liability Companies tabs
-    Stock,    // the stock certificate's front and back
-};
-
-// The dialog's tabs, in the order they are shown.
-enum SelectionTab {
-    TabGeneralInfo = 0, // "General Info. && Sec'y of State"
-    TabCorporations,    // "Corporations"
-    TabLLC,             // "Limited Liability Companies"
-    TabStock,           // "Stock Certificate"
-};
-
-struct SelectionBox
-{
-    QString name;      // the check box's name, e.g. "cbxForm532A"
-    QString caption;   // its caption ("&&" shows as one "&")
-    SelectionTab tab;  // the tab it is on
-    QString section;   // the group box it is in (empty on the stock tab)
-    MarginGroup group; // its margin group
-    int dialogOrder;   // its place in the dialog: tab by tab, top to bottom
-    // The pages it prints, in order. A repeatable page (23, 24, 25, 38, 68)
-    // prints every instance in use; page 88 stands for the directory
-    // worksheet pages.
-    QList<int> pages;
-};
 
 // Every box, in the order the print document takes them.
 const QList<SelectionBox> &SelectionBoxes();

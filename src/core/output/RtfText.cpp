@@ -1,6 +1,6 @@
-#include "output/RtfText.h"
+#include "core/output/RtfText.h"
 
-#include "files/LineText.h"
+#include "core/files/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>

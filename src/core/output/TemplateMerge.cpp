@@ -1,9 +1,11 @@
-#include "output/TemplateMerge.h"
+#include "core/output/TemplateMerge.h"
 
-#include "dialogs/ErrorCatalogue.h"
-#include "output/RtfText.h"
-#include "store/Answers.h"
-#include "store/Conversions.h"
+#include "core/forms/PageFacts.h"
+
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/output/RtfText.h"
+#include "core/store/Answers.h"
+#include "core/store/Conversions.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -142,32 +144,12 @@ QString coloured(const QString &text, bool overridden)
 
 bool IsKeepBlankPage(int page)
 {
-    switch (page) {
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 8:
-    case 10:
-    case 17:
-    case 19:
-    case 20:
-    case 21:
-    case 24:
-    case 86:
-    case 87:
-    case 88:
-        return true;
-    default:
-        break;
-    }
-    return (page >= 26 && page <= 37) || (page >= 39 && page <= 47) || (page >= 50 && page <= 58) ||
-           (page >= 64 && page <= 67) || (page >= 75 && page <= 83);
+    return FactsOfPage(page).keepBlank;
 }
 
 bool IsZeroSuppressingPage(int page)
 {
-    return page == 21 || page == 24 || page == 57 || page == 58;
+    return FactsOfPage(page).zeroBlank;
 }
 
 bool IsKindMark(QChar c)

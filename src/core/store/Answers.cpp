@@ -1,6 +1,6 @@
-#include "store/Answers.h"
+#include "core/store/Answers.h"
 
-#include "dialogs/ErrorCatalogue.h"
+#include "core/dialogs/ErrorCatalogue.h"
 
 #include <new>
 

@@ -3,7 +3,7 @@
 // list of texts with override flags per page and continuation, plus the count
 // of continuations in use per page.
 
-#include "store/PageCatalogue.h"
+#include "core/store/PageCatalogue.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "store/Conversions.h"
+#include "core/store/Conversions.h"
 
-#include "dialogs/ErrorCatalogue.h"
+#include "core/dialogs/ErrorCatalogue.h"
 
 #include <QDir>
 #include <QLocale>

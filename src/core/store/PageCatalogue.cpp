@@ -1,4 +1,4 @@
-#include "store/PageCatalogue.h"
+#include "core/store/PageCatalogue.h"
 
 namespace brevane {
 

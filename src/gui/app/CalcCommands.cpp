@@ -1,10 +1,10 @@
-#include "app/CalcCommands.h"
+#include "gui/app/CalcCommands.h"
 
-#include "app/Navigation.h"
-#include "app/TfrmMain.h"
-#include "calc/Calculate.h"
-#include "screens/PageControls.h"
-#include "screens/PageTransfer.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/TfrmMain.h"
+#include "core/calc/Calculate.h"
+#include "gui/screens/PageControls.h"
+#include "gui/screens/PageTransfer.h"
 
 namespace brevane {
 

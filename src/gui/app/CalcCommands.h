@@ -2,7 +2,7 @@
 // The recalculation entry points of the main window: every recalculation of
 // the program goes through one of these and the calculation driver.
 
-#include "app/Sender.h"
+#include "gui/app/Sender.h"
 
 class QWidget;
 

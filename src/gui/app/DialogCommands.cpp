@@ -1,15 +1,15 @@
-#include "app/DialogCommands.h"
+#include "gui/app/DialogCommands.h"
 
-#include "app/CalcCommands.h"
-#include "app/Navigation.h"
-#include "app/TfrmMain.h"
-#include "dialogs/HelpCommands.h"
-#include "dialogs/TfrmAboutDlg.h"
-#include "dialogs/TfrmPreferenceDlg.h"
-#include "dialogs/TfrmShrinkFont.h"
-#include "dialogs/TfrmWindowScale.h"
-#include "directory/TfrmDirectory.h"
-#include "store/PageCatalogue.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/dialogs/HelpCommands.h"
+#include "gui/dialogs/TfrmAboutDlg.h"
+#include "gui/dialogs/TfrmPreferenceDlg.h"
+#include "gui/dialogs/TfrmShrinkFont.h"
+#include "gui/dialogs/TfrmWindowScale.h"
+#include "gui/directory/TfrmDirectory.h"
+#include "core/store/PageCatalogue.h"
 
 #include <QScreen>
 #include <QTreeWidget>

@@ -3,7 +3,7 @@
 // worksheet, zoom, shrink font, preferences, help, PDF resources and the
 // about box, and the Graphics Adapter Adjust switch.
 
-#include "app/Sender.h"
+#include "gui/app/Sender.h"
 
 namespace brevane {
 

@@ -1,18 +1,20 @@
-#include "app/MainMenus.h"
+#include "gui/app/MainMenus.h"
 
-#include "app/CalcCommands.h"
-#include "app/DialogCommands.h"
-#include "app/Navigation.h"
-#include "app/TfrmMain.h"
-#include "app/ToolbarPanel.h"
-#include "files/FileCommands.h"
-#include "output/OutputCommands.h"
-#include "screens/ContinuationCommands.h"
-#include "screens/OverrideCommands.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/DialogCommands.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/app/ToolbarPanel.h"
+#include "gui/files/FileCommands.h"
+#include "gui/output/OutputCommands.h"
+#include "gui/screens/ContinuationCommands.h"
+#include "gui/screens/OverrideCommands.h"
+#include "core/forms/FormCatalogue.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPauseAnimation>
@@ -39,166 +41,54 @@ QString treeText(const QString &menuText)
     return QString(menuText).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
-QString pageItemText(int n)
-{
-    return QStringLiteral("Page %1").arg(n);
-}
-
-// The forms the Display menu and the page tree's "3 Review Forms" offer, one
-// table for both. A row stands at a depth below the last group before it.
-enum class FormEntry { Group, Page, Pages, Repeatable };
-enum class ShownIn { Both, Menu, Tree };
-
-struct FormRow
-{
-    int depth;
-    FormEntry kind;
-    const char *text; // the menu's caption, a shown ampersand doubled
-    int page;         // a group has none; Pages: the first of the run
-    int lastPage = -1;
-    ShownIn shownIn = ShownIn::Both;
-    const char *treeText = nullptr; // the tree's caption where it differs
-
-    constexpr FormRow inTreeAs(const char *caption) const
-    {
-        FormRow row = *this;
-        row.treeText = caption;
-        return row;
-    }
-    constexpr FormRow only(ShownIn view) const
-    {
-        FormRow row = *this;
-        row.shownIn = view;
-        return row;
-    }
-    const char *caption(ShownIn view) const { return view == ShownIn::Tree && treeText ? treeText : text; }
-};
-
-constexpr FormRow group(int depth, const char *text)
-{
-    return {depth, FormEntry::Group, text, -1};
-}
-
-constexpr FormRow page(int depth, const char *text, int number)
-{
-    return {depth, FormEntry::Page, text, number};
-}
-
-// The pages first to last, as "Page 1", "Page 2", ...
-constexpr FormRow pages(int depth, int first, int last)
-{
-    return {depth, FormEntry::Pages, "", first, last};
-}
-
-// New, View and Delete of a repeatable page.
-constexpr FormRow repeatable(int depth, const char *text, int number)
-{
-    return {depth, FormEntry::Repeatable, text, number};
-}
-
-constexpr FormRow FormTable[] = {
-    group(0, "Corporation"),
-    group(1, "Proceedings of Incorporators"),
-    page(2, "Commencement", 1).inTreeAs("Page 1"),
-    group(2, "Articles (532A-For Profit)"),
-    pages(3, 2, 4),
-    page(3, "Instructions", 5),
-    group(2, "Articles (532C-Prof Assoc)"),
-    pages(3, 39, 41),
-    page(3, "Instructions", 42),
-    page(2, "Order && Waiver", 7),
-    page(2, "Share Subscription", 8),
-    page(2, "Notice to Shareholders", 9),
-    page(2, "Waiver of Notice", 10),
-    page(2, "Election of Chairman Pro Tem", 11),
-
-    group(1, "First Shareholders' Meeting"),
-    group(2, "Code of Regulations"),
-    pages(3, 12, 16),
-    page(2, "Assent to Adoption", 17),
-    page(2, "Election of Board of Directors", 18),
-    page(2, "Certificate Of Inspectors", 19),
-
-    group(1, "First Directors Meeting"),
-    page(2, "Commencement", 20).inTreeAs("Page 1"),
-    page(2, "Election of Officers", 21),
-    page(2, "Conclusion and Certification", 22),
-
-    group(1, "Miscellaneous"),
-    repeatable(2, "Generic Minutes", 23),
-    repeatable(2, "Share Ledger/Journal", 24),
-    repeatable(2, "Bond", 25),
-    group(2, "Certificate of Amendment (540)"),
-    pages(3, 26, 27),
-    page(3, "Instructions", 84).only(ShownIn::Tree),
-    group(2, "Certificate of Dissolution (561)"),
-    pages(3, 28, 35),
-    group(2, "Reinstatement (525A-For Profit)"),
-    pages(3, 36, 37),
-    page(3, "Instructions", 85).only(ShownIn::Tree),
-    group(2, "Reinstatement (525B-Prof Assoc)"),
-    pages(3, 43, 44),
-    repeatable(2, "Corporate Resolution", 38),
-    page(2, "Stock Certificate", 86).only(ShownIn::Menu),
-    group(2, "Stock Certificate").only(ShownIn::Tree),
-    page(3, "Front", 86).only(ShownIn::Tree),
-    page(3, "Back", 87).only(ShownIn::Tree),
-
-    group(0, "Limited Liability Company"),
-    group(1, "Articles of Organization (533A)"),
-    pages(2, 50, 52),
-    group(1, "Certificate of Amendment (543A)"),
-    pages(2, 54, 55),
-    group(1, "Operating Agreement"),
-    pages(2, 57, 64),
-    group(1, "Dissolution (562)"),
-    pages(2, 65, 67),
-    repeatable(1, "Members Resolution", 68),
-
-    group(0, "Miscellaneous"),
-    page(1, "Cover Sheet", 75),
-    page(1, "Credit Card Authorization", 76),
-    group(1, "Statutory Agent Update (521)"),
-    pages(2, 77, 79),
-    page(2, "Instructions", 83).only(ShownIn::Tree),
-    group(1, "Multiple Agent Update (526)"),
-    pages(2, 80, 82),
-    group(1, "Biennial Report"),
-    pages(2, 45, 46),
-    page(2, "Instructions", 47),
-};
-
-// Builds one view of the form table below `root` from the view's own ways of
-// adding a group (returning what the group's rows go under), a page and a
-// repeatable page. The rows of a group the view does not show go under that
-// group's parent.
+// Builds one view of the form catalogue below `root` from the view's own
+// ways of adding a group (returning what the group's items go under), a
+// page and a repeatable page. The family without a place (the worksheets) is
+// the caller's to place.
 template <typename Parent, typename AddGroup, typename AddPage, typename AddRepeatable>
-void buildForms(Parent root, ShownIn view, AddGroup addGroup, AddPage addPage, AddRepeatable addRepeatable)
+void buildForms(Parent root, bool inTree, AddGroup addGroup, AddPage addPage, AddRepeatable addRepeatable)
 {
-    std::vector<Parent> parents{root}; // parents[d]: where the rows of depth d go
-    for (const FormRow &row : FormTable) {
-        parents.resize(size_t(row.depth) + 1);
-        Parent parent = parents.back();
-        if (row.shownIn == ShownIn::Both || row.shownIn == view) {
-            const QString text = QString::fromLatin1(row.caption(view));
-            switch (row.kind) {
-            case FormEntry::Group:
-                parent = addGroup(parent, text);
-                break;
-            case FormEntry::Page:
-                addPage(parent, text, row.page);
-                break;
-            case FormEntry::Pages:
-                for (int p = row.page; p <= row.lastPage; ++p)
-                    addPage(parent, pageItemText(p - row.page + 1), p);
-                break;
-            case FormEntry::Repeatable:
-                addRepeatable(parent, text, row.page);
+    QHash<QString, Parent> groups; // by their place, "Corporation/Miscellaneous"
+    auto groupAt = [&](const QString &place) {
+        Parent parent = root;
+        QString path;
+        for (const QString &name : place.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+            path = path.isEmpty() ? name : path + QLatin1Char('/') + name;
+            auto it = groups.find(path);
+            if (it == groups.end())
+                it = groups.insert(path, addGroup(parent, name));
+            parent = *it;
+        }
+        return parent;
+    };
+    const Offered ownView = inTree ? Offered::Tree : Offered::Menu;
+    for (const FormFamily &family : FormFamilies()) {
+        if (family.place.isEmpty())
+            continue;
+        const Parent parent = groupAt(family.place);
+        const QString caption = family.Caption(inTree);
+        const int first = family.pages.first().page;
+        switch (family.layout) {
+        case FamilyLayout::Item:
+            addPage(parent, caption, first);
+            break;
+        case FamilyLayout::Repeatable:
+            addRepeatable(parent, caption, first);
+            break;
+        case FamilyLayout::Pages: {
+            if (!inTree && family.oneMenuItem) {
+                addPage(parent, caption, first);
                 break;
             }
+            const Parent group = addGroup(parent, caption);
+            for (int k = 0; k < family.pages.size(); ++k) {
+                const Offered offered = family.pages[k].offered;
+                if (offered == Offered::Both || offered == ownView)
+                    addPage(group, family.PageCaption(k), family.pages[k].page);
+            }
+            break;
         }
-        if (row.kind == FormEntry::Group)
-            parents.push_back(parent);
+        }
     }
 }
 
@@ -406,9 +296,9 @@ void TMainMenus::buildDisplayMenu(QMenu *display)
                 [&m, a] { m.Continuations().DeleteForm(TSender::Menu(a->data().toInt(), a)); });
     };
 
-    page(display, QStringLiteral("General Information Worksheet"), 0);
+    page(display, FamilyOfPage(0)->caption, 0);
     auto sub = [](QMenu *menu, const QString &text) { return menu->addMenu(text); };
-    buildForms(display, ShownIn::Menu, sub, page, multi);
+    buildForms(display, false, sub, page, multi);
 }
 
 void TMainMenus::buildPopMain()
@@ -467,11 +357,11 @@ void TMainMenus::buildTree()
     };
 
     QTreeWidgetItem *steps = branch(nullptr, QStringLiteral("Follow These Steps"));
-    page(steps, QStringLiteral("1 General Information Worksheet"), 0);
+    page(steps, QStringLiteral("1 ") + FamilyOfPage(0)->caption, 0);
     item(steps, QStringLiteral("2 Directory Worksheet"), TreeItemKind::Directory, 0);
     QTreeWidgetItem *review = branch(steps, QStringLiteral("3 Review Forms"));
 
-    buildForms(review, ShownIn::Tree, branch, page, multi);
+    buildForms(review, true, branch, page, multi);
 
     item(steps, QStringLiteral("4 Preview && Print"), TreeItemKind::Print, 0);
 

@@ -1,13 +1,14 @@
-#include "app/Navigation.h"
+#include "gui/app/Navigation.h"
 
-#include "app/MainMenus.h"
-#include "app/TfrmMain.h"
-#include "output/OutputCommands.h"
-#include "screens/OverrideCommands.h"
-#include "screens/PageBuilder.h"
-#include "screens/PageControls.h"
-#include "screens/PageTransfer.h"
-#include "store/Answers.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/output/OutputCommands.h"
+#include "gui/screens/OverrideCommands.h"
+#include "gui/screens/PageBuilder.h"
+#include "gui/screens/PageControls.h"
+#include "gui/screens/PageTransfer.h"
+#include "core/forms/FormCatalogue.h"
+#include "core/store/Answers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,46 +19,19 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
-#include <array>
-#include <vector>
 
 namespace brevane {
 
 namespace {
 
-// The order in which Prior and Next walk the pages of one form.
-const std::vector<std::vector<int>> &pageSequences()
-{
-    static const std::vector<std::vector<int>> sequences = {
-        {2, 3, 4, 5},                     // Articles (532A-For Profit)
-        {12, 13, 14, 15, 16},             // Code of Regulations
-        {26, 27, 84},                     // Certificate of Amendment (540)
-        {28, 29, 30, 31, 32, 33, 34, 35}, // Certificate of Dissolution (561)
-        {36, 37, 85},                     // Reinstatement (525A-For Profit)
-        {50, 51, 52, 53},                 // Articles of Organization (533A)
-        {54, 55, 56},                     // Certificate of Amendment (543A)
-        {57, 58, 59, 60, 61, 62, 63, 64}, // Operating Agreement
-        {65, 66, 67},                     // Dissolution (562)
-        {77, 78, 79, 83},                 // Statutory Agent Update (521)
-        {80, 81, 82},                     // Multiple Agent Update (526)
-        {86, 87},                         // Stock Certificate
-    };
-    return sequences;
-}
-
+// The page `step` pages away in the page's Prior/Next sequence, or -1.
 int stepInSequence(int page, int step)
 {
-    for (const std::vector<int> &sequence : pageSequences()) {
-        for (size_t i = 0; i < sequence.size(); ++i) {
-            if (sequence[i] != page)
-                continue;
-            const long j = long(i) + step;
-            if (j < 0 || j >= long(sequence.size()))
-                return -1;
-            return sequence[size_t(j)];
-        }
-    }
-    return -1;
+    const QList<int> sequence = PageSequence(page);
+    const qsizetype j = sequence.indexOf(page) + step;
+    if (sequence.isEmpty() || j < 0 || j >= sequence.size())
+        return -1;
+    return sequence.at(j);
 }
 
 int stepPageTag(int pageTag, const TAnswer *store, int step)
@@ -73,12 +47,6 @@ int stepPageTag(int pageTag, const TAnswer *store, int step)
     }
     const int next = stepInSequence(page, step);
     return next < 0 ? -1 : MakePageTag(next, 0);
-}
-
-bool selectsTreeItem(int page)
-{
-    return (page >= 1 && page <= 5) || (page >= 7 && page <= 38) || (page >= 50 && page <= 52) || page == 54 ||
-           page == 55 || (page >= 57 && page <= 68) || (page >= 75 && page <= 87);
 }
 
 } // namespace
@@ -159,7 +127,7 @@ void TNavigation::UpdateMenuItems(const TSender &)
 
 void TNavigation::SelectPageTreeItem(int page)
 {
-    if (!selectsTreeItem(page))
+    if (!PageSelectsTreeItem(page))
         return;
     QTreeWidgetItem *item = IsRepeatablePage(page) ? main_.Menus().TreeItem(TreeItemKind::ViewForm, page * 100)
                                                    : main_.Menus().TreeItem(TreeItemKind::Page, page * 100);

@@ -1,4 +1,4 @@
-#include "app/StyleBook.h"
+#include "gui/app/StyleBook.h"
 
 #include <QAbstractButton>
 #include <QHash>

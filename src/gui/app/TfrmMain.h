@@ -7,10 +7,10 @@
 // override, continuation pages, file commands, output and the auxiliary
 // windows.
 
-#include "app/Sender.h"
-#include "files/Folders.h"
-#include "files/Settings.h"
-#include "store/DirectoryTable.h"
+#include "gui/app/Sender.h"
+#include "core/files/Folders.h"
+#include "core/files/Settings.h"
+#include "core/store/DirectoryTable.h"
 
 #include <QMainWindow>
 #include <QSize>

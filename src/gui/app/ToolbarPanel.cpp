@@ -1,4 +1,4 @@
-#include "app/ToolbarPanel.h"
+#include "gui/app/ToolbarPanel.h"
 
 #include <QAbstractButton>
 #include <QPropertyAnimation>

@@ -1,6 +1,6 @@
-#include "app/TfrmMain.h"
-#include "dialogs/TfrmErrorDlg.h"
-#include "store/Conversions.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/dialogs/TfrmErrorDlg.h"
+#include "core/store/Conversions.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "dialogs/HelpCommands.h"
+#include "gui/dialogs/HelpCommands.h"
 
-#include "dialogs/ErrorCatalogue.h"
-#include "dialogs/UserDialogs.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "gui/dialogs/UserDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "dialogs/TfrmAboutDlg.h"
+#include "gui/dialogs/TfrmAboutDlg.h"
 
 #include <QEvent>
 #include <QGraphicsOpacityEffect>

@@ -1,6 +1,6 @@
-#include "dialogs/TfrmErrorDlg.h"
+#include "gui/dialogs/TfrmErrorDlg.h"
 
-#include "dialogs/UserDialogs.h"
+#include "gui/dialogs/UserDialogs.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -6,7 +6,7 @@
 //     static ErrorDialogSink sink;       // lives for the whole run
 //     InstallMessageSink(&sink);
 
-#include "dialogs/ErrorCatalogue.h"
+#include "core/dialogs/ErrorCatalogue.h"
 
 #include <QDialog>
 

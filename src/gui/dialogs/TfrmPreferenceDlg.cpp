@@ -1,4 +1,4 @@
-#include "dialogs/TfrmPreferenceDlg.h"
+#include "gui/dialogs/TfrmPreferenceDlg.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

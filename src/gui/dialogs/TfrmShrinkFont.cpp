@@ -1,7 +1,7 @@
-#include "dialogs/TfrmShrinkFont.h"
-#include "dialogs/DialogButtons.h"
+#include "gui/dialogs/TfrmShrinkFont.h"
+#include "gui/dialogs/DialogButtons.h"
 
-#include "dialogs/HelpCommands.h"
+#include "gui/dialogs/HelpCommands.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

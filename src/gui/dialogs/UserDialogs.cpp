@@ -1,4 +1,4 @@
-#include "dialogs/UserDialogs.h"
+#include "gui/dialogs/UserDialogs.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,16 +1,16 @@
-#include "files/FileCommands.h"
+#include "gui/files/FileCommands.h"
 
-#include "app/CalcCommands.h"
-#include "app/MainMenus.h"
-#include "app/Navigation.h"
-#include "app/TfrmMain.h"
-#include "dialogs/ErrorCatalogue.h"
-#include "dialogs/UserDialogs.h"
-#include "files/ClientFile.h"
-#include "screens/PageControls.h"
-#include "screens/PageTransfer.h"
-#include "store/Answers.h"
-#include "store/Conversions.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/TfrmMain.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "core/files/ClientFile.h"
+#include "gui/screens/PageControls.h"
+#include "gui/screens/PageTransfer.h"
+#include "core/store/Answers.h"
+#include "core/store/Conversions.h"
 
 #include <QAction>
 #include <QApplication>

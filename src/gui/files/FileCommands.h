@@ -3,7 +3,7 @@
 // files, Save, Save As and Duplicate, with the save question, the recent
 // files list and its menu, and the Default File Locations commands.
 
-#include "app/Sender.h"
+#include "gui/app/Sender.h"
 
 #include <QString>
 

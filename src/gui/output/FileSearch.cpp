@@ -1,4 +1,4 @@
-#include "output/FileSearch.h"
+#include "gui/output/FileSearch.h"
 
 #include <QDir>
 #include <QFileInfo>

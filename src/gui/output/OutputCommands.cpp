@@ -1,16 +1,16 @@
-#include "output/OutputCommands.h"
+#include "gui/output/OutputCommands.h"
 
-#include "WordProcessor.h"
-#include "app/CalcCommands.h"
-#include "app/Navigation.h"
-#include "app/TfrmMain.h"
-#include "dialogs/ErrorCatalogue.h"
-#include "dialogs/UserDialogs.h"
-#include "output/FileSearch.h"
-#include "output/PrintJob.h"
-#include "output/TfrmProgress.h"
-#include "output/TfrmSelectedForms.h"
-#include "store/Answers.h"
+#include "platform/WordProcessor.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/TfrmMain.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "gui/output/FileSearch.h"
+#include "core/output/PrintJob.h"
+#include "gui/output/TfrmProgress.h"
+#include "gui/output/TfrmSelectedForms.h"
+#include "core/store/Answers.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 // processor), the Force Word and Force WordPad switches, Find Word, and the
 // removal of the temporary print documents when the program closes.
 
-#include "app/Sender.h"
-#include "output/TemplateMerge.h"
+#include "gui/app/Sender.h"
+#include "core/output/TemplateMerge.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "output/TfrmProgress.h"
+#include "gui/output/TfrmProgress.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "output/TfrmSelectedForms.h"
+#include "gui/output/TfrmSelectedForms.h"
 
 #include <QAction>
 #include <QBoxLayout>

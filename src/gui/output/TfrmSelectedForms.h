@@ -3,7 +3,7 @@
 // sit on four tabs in three margin groups; forms of different groups cannot
 // share a job, so a click on a box clears the boxes of the other groups.
 
-#include "output/PrintSelection.h"
+#include "core/output/PrintSelection.h"
 
 #include <QDialog>
 #include <QMap>

@@ -1,14 +1,14 @@
-#include "screens/ContinuationCommands.h"
+#include "gui/screens/ContinuationCommands.h"
 
-#include "app/CalcCommands.h"
-#include "app/Navigation.h"
-#include "app/TfrmMain.h"
-#include "dialogs/ErrorCatalogue.h"
-#include "dialogs/UserDialogs.h"
-#include "screens/PageBuilder.h"
-#include "screens/PageTransfer.h"
-#include "screens/TfrmMultiple.h"
-#include "store/Answers.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/TfrmMain.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "gui/screens/PageBuilder.h"
+#include "gui/screens/PageTransfer.h"
+#include "gui/screens/TfrmMultiple.h"
+#include "core/store/Answers.h"
 
 #include <exception>
 #include <stdexcept>

@@ -3,7 +3,7 @@
 // members' resolutions): New adds a copy and shows it, View shows one
 // (asking which when there are several), Delete removes one after asking.
 
-#include "app/Sender.h"
+#include "gui/app/Sender.h"
 
 #include <QString>
 

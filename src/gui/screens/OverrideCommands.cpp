@@ -1,13 +1,13 @@
-#include "screens/OverrideCommands.h"
+#include "gui/screens/OverrideCommands.h"
 
-#include "app/CalcCommands.h"
-#include "app/MainMenus.h"
-#include "app/Navigation.h"
-#include "app/StyleBook.h"
-#include "app/TfrmMain.h"
-#include "screens/PageControls.h"
-#include "screens/PageTransfer.h"
-#include "store/Answers.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/StyleBook.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/screens/PageControls.h"
+#include "gui/screens/PageTransfer.h"
+#include "core/store/Answers.h"
 
 #include <QApplication>
 

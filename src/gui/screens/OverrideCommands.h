@@ -4,7 +4,7 @@
 // menu, their keys, a double click on a computed field) runs the same
 // toggle on the focused control.
 
-#include "app/Sender.h"
+#include "gui/app/Sender.h"
 
 #include <QPointer>
 

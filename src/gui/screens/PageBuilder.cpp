@@ -1,14 +1,16 @@
-#include "screens/PageBuilder.h"
+#include "gui/screens/PageBuilder.h"
 
-#include "app/CalcCommands.h"
-#include "app/MainMenus.h"
-#include "app/Navigation.h"
-#include "app/StyleBook.h"
-#include "app/TfrmMain.h"
-#include "dialogs/ErrorCatalogue.h"
-#include "screens/OverrideCommands.h"
-#include "screens/PageControls.h"
-#include "screens/PageTransfer.h"
+#include "gui/app/CalcCommands.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/StyleBook.h"
+#include "gui/app/TfrmMain.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/forms/PageFacts.h"
+#include "core/screens/ComponentReader.h"
+#include "gui/screens/OverrideCommands.h"
+#include "gui/screens/PageControls.h"
+#include "gui/screens/PageTransfer.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -240,58 +242,7 @@ QString TPageBuilder::PageScreenPath(int page) const
 
 int TPageBuilder::FocusTagOf(int page)
 {
-    switch (page) {
-    case 0:
-    case 18:
-    case 19:
-    case 21:
-    case 25:
-    case 27:
-    case 31:
-    case 34:
-    case 41:
-    case 52:
-    case 55:
-    case 58:
-    case 64:
-    case 75:
-    case 76:
-    case 79:
-    case 81:
-        return 1000;
-    case 7:
-    case 11:
-    case 23:
-    case 33:
-        return 1001;
-    case 32:
-    case 37:
-    case 38:
-    case 57:
-        return 1002;
-    case 28:
-        return 1005;
-    case 8:
-        return 1007;
-    case 10:
-        return 1010;
-    case 2:
-        return 8;
-    case 36:
-        return 6;
-    case 24:
-    case 26:
-    case 30:
-    case 43:
-    case 45:
-    case 50:
-    case 54:
-    case 77:
-    case 80:
-        return 0;
-    default:
-        return -1;
-    }
+    return FactsOfPage(page).focusTag;
 }
 
 void TPageBuilder::LoadPage(int pageTag)

@@ -4,7 +4,7 @@
 // calculation that fills them, focuses the page's first control and fades
 // the page in.
 
-#include "screens/ComponentStream.h"
+#include "core/screens/ComponentModel.h"
 
 #include <QPointer>
 

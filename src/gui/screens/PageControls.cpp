@@ -1,6 +1,6 @@
-#include "screens/PageControls.h"
+#include "gui/screens/PageControls.h"
 
-#include "app/StyleBook.h"
+#include "gui/app/StyleBook.h"
 
 #include <QFocusEvent>
 #include <QPainter>

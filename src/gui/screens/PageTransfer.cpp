@@ -1,12 +1,13 @@
-#include "screens/PageTransfer.h"
+#include "gui/screens/PageTransfer.h"
 
-#include "app/StyleBook.h"
-#include "app/TfrmMain.h"
-#include "dialogs/ErrorCatalogue.h"
-#include "files/LineText.h"
-#include "screens/PageBuilder.h"
-#include "screens/PageControls.h"
-#include "store/Conversions.h"
+#include "gui/app/StyleBook.h"
+#include "gui/app/TfrmMain.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/forms/PageFacts.h"
+#include "core/files/LineText.h"
+#include "gui/screens/PageBuilder.h"
+#include "gui/screens/PageControls.h"
+#include "core/store/Conversions.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -63,7 +64,7 @@ KeepModified::~KeepModified()
 
 bool TPageTransfer::BlankZeroPage(int page)
 {
-    return page == 21 || page == 24 || page == 57 || page == 58;
+    return FactsOfPage(page).zeroBlank;
 }
 
 QString TPageTransfer::DisplayText(int kind, const QString &answer, int page)

@@ -6,7 +6,7 @@
 // calculates; the calculation driver runs between them and calls both
 // through the CalcTransfer interface.
 
-#include "calc/Calculate.h"
+#include "core/calc/Calculate.h"
 
 #include <QString>
 

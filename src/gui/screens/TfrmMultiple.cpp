@@ -1,6 +1,6 @@
-#include "screens/TfrmMultiple.h"
+#include "gui/screens/TfrmMultiple.h"
 
-#include "dialogs/ErrorCatalogue.h"
+#include "core/dialogs/ErrorCatalogue.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,12 +1,13 @@
 #include "FormSource.h"
 
-#include "store/Answers.h"
-#include "store/PageCatalogue.h"
+#include "core/store/Answers.h"
+#include "core/store/PageCatalogue.h"
 
 #include <QFile>
 #include <QRegularExpression>
 
 #include <optional>
+#include <utility>
 
 namespace formgen {
 
@@ -128,12 +129,17 @@ struct Parser
             }
             return true;
         }
-        if (name == QLatin1String("landscape")) {
+        // Settings that are on when named.
+        const std::pair<const char *, bool *> flags[] = {
+            {"landscape", &page.landscape}, {"keepblank", &page.keepBlank}, {"zeroblank", &page.zeroBlank}};
+        for (const auto &[flag, value] : flags) {
+            if (name != QLatin1String(flag))
+                continue;
             if (!args.isEmpty()) {
-                fail(QStringLiteral(".landscape takes no value"));
+                fail(QStringLiteral(".%1 takes no value").arg(name));
                 return false;
             }
-            page.landscape = true;
+            *value = true;
             return true;
         }
         if (name == QLatin1String("font")) {

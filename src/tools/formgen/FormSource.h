@@ -68,6 +68,8 @@ struct FormPage
     int margins[4] = {1440, 1440, 1440, 1440};
     int fontSize = 12;              // print body size in points
     bool landscape = false;         // letter paper turned sideways
+    bool keepBlank = false;         // an empty text answer prints nothing (else a line to fill in)
+    bool zeroBlank = false;         // empty or zero money, percent and whole numbers show and print as nothing
     QList<int> tabs;                // tab stops in twips from the left text edge
     bool screen = true;             // the page has a page screen file
     bool print = true;              // the page has a print template and data file

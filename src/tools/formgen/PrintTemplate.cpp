@@ -1,6 +1,7 @@
 #include "PrintTemplate.h"
 
-#include "files/LineText.h"
+#include "core/files/LineText.h"
+#include "core/files/Windows1252.h"
 
 #include <QMap>
 

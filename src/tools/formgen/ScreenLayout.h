@@ -6,7 +6,7 @@
 
 #include "FormSource.h"
 
-#include "screens/ComponentStream.h"
+#include "core/screens/ComponentModel.h"
 
 #include <QMap>
 

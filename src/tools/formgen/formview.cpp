@@ -7,7 +7,7 @@
 // their answer number in the colour of their style; help callouts are left
 // out.
 
-#include "screens/ComponentStream.h"
+#include "core/screens/ComponentReader.h"
 
 #include <QFont>
 #include <QGuiApplication>
