@@ -1,6 +1,8 @@
-#include "files/LineText.h"
+#include "core/files/LineText.h"
 
-#include "dialogs/ErrorCatalogue.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
+#include "core/files/Windows1252.h"
 
 #include <QLocale>
 
@@ -11,67 +13,34 @@
 
 namespace brevane {
 
-namespace {
-
-// Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves
-// undefined map to the C1 control characters, as Windows itself reads them,
-// so every byte survives a read and write unchanged.
-constexpr char16_t High1252[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char encodeChar(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
-    for (int i = 0; i < 32; ++i)
-        if (High1252[i] == c)
-            return char(0x80 + i);
-    return '?';
-}
-
-} // namespace
-
 void AppendLine1252(QByteArray &out, const QString &text)
 {
     // Worst case: every character a line break written as " | ", plus CR LF.
-    const qsizetype n = text.size();
     const qsizetype start = out.size();
-    out.resize(start + 3 * n + 2);
-    char *d = out.data() + start;
-    const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = s[i];
-        if (c < 0x80 && c != u'\r' && c != u'\n') {
-            *d++ = char(c);
-        } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < n && s[i + 1] == u'\n')
+    out.resize(start + 3 * text.size() + 2);
+    char *const begin = out.data() + start;
+    char *d = Write1252(begin, text);
+    // CR and LF are bytes of their own, so the line breaks are found among the
+    // bytes: each one (CR LF, CR or LF) becomes " | ".
+    if (std::any_of(begin, d, [](char c) { return c == '\r' || c == '\n'; })) {
+        const QByteArray line(begin, d - begin);
+        d = begin;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c != '\r' && c != '\n') {
+                *d++ = c;
+                continue;
+            }
+            if (c == '\r' && i + 1 < line.size() && line[i + 1] == '\n')
                 ++i;
             *d++ = ' ';
             *d++ = '|';
             *d++ = ' ';
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
-            ++i;
-            *d++ = '?';
-        } else {
-            *d++ = encodeChar(c);
         }
     }
     *d++ = '\r';
     *d++ = '\n';
     out.resize(d - out.constData());
-}
-
-int Windows1252Byte(char16_t c)
-{
-    if (c >= 0xA0 && c <= 0xFF)
-        return c;
-    if (c < 0x100) // ASCII and the C1 controls, which stand for no character
-        return 0;
-    const char b = encodeChar(c);
-    return b == '?' ? 0 : static_cast<unsigned char>(b);
 }
 
 namespace {
@@ -139,7 +108,7 @@ QString FitTypedText(const QString &typed)
 {
     const QString fitted = FitWindows1252(typed);
     if (fitted != typed)
-        ShowError(11190, typed + QStringLiteral(" \u2192 ") + fitted);
+        ShowError(msg::TypedTextFitted, typed + QStringLiteral(" \u2192 ") + fitted);
     return fitted;
 }
 
@@ -150,17 +119,6 @@ QByteArray Encode1252(const QString &text)
     AppendLine1252(out, text);
     out.chop(2);
     return out;
-}
-
-QString Decode1252(const char *data, qsizetype size)
-{
-    QString text(size, Qt::Uninitialized);
-    QChar *d = text.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const unsigned char b = static_cast<unsigned char>(data[i]);
-        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(High1252[b - 0x80]) : QChar(b);
-    }
-    return text;
 }
 
 QString FormatReal23(double value)

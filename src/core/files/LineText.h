@@ -8,15 +8,12 @@
 
 namespace brevane {
 
-// Text to Windows-1252; characters the code page cannot hold become "?".
-// Every line break (CR LF, CR or LF) becomes " | ", so a value never spans
-// two lines of a file.
+// Text to Windows-1252 (Windows1252.h); characters the code page cannot hold
+// become "?". Every line break (CR LF, CR or LF) becomes " | ", so a value
+// never spans two lines of a file. AppendLine1252 ends the line with CR LF,
+// Encode1252 gives the line without its end.
 void AppendLine1252(QByteArray &out, const QString &text);
 QByteArray Encode1252(const QString &text);
-// The Windows-1252 byte of a character outside ASCII, or 0 when the code page
-// holds no character for it (also for the five bytes it leaves undefined).
-int Windows1252Byte(char16_t c);
-QString Decode1252(const char *data, qsizetype size);
 
 // The text as a client file can keep it. A character Windows-1252 lacks
 // becomes its letter without the accent when the code page has that letter
@@ -26,10 +23,6 @@ QString FitWindows1252(const QString &text);
 // FitWindows1252 for text the user typed: when anything had to change, the
 // user is told (message 1119, "typed → kept").
 QString FitTypedText(const QString &typed);
-inline QString Decode1252(const QByteArray &bytes)
-{
-    return Decode1252(bytes.constData(), bytes.size());
-}
 
 // " 1.01000000000000E+0000": sign position (blank or "-"), one digit, a point,
 // 14 digits, "E", exponent sign and 4 exponent digits, whatever the locale.

@@ -1,6 +1,7 @@
 #pragma once
 // Page screen files: the binary component stream that describes the controls
-// of a page, read into and written from a neutral tree of component records.
+// of a page, and the neutral tree of component records it is read into
+// (ComponentReader.h) and written from (ComponentWriter.h).
 //
 // A file holds one or more component images, one directly after the other:
 //
@@ -17,11 +18,6 @@
 // apply to the panel, and a later root's properties override an earlier
 // one's. Component names below the roots are unique within the page (case
 // ignored) or empty.
-//
-// A file that is not a valid stream is turned away with error 11150 and the
-// file's path. Reading works from memory with a fixed cap on the file's size,
-// nesting depth and number of elements, so no file can make it crash or
-// allocate without bound.
 
 #include <QByteArray>
 #include <QList>
@@ -59,6 +55,11 @@ enum class ValueType : quint8 {
     Double = 21,     // 64-bit float
 };
 constexpr int LastValueType = 21;
+
+// Whether an integer type (Int8, Int16, Int32, Int64 or Currency) holds the value.
+bool IntegerTypeHolds(ValueType type, qint64 value);
+// The smallest of Int8, Int16, Int32 and Int64 that holds the value.
+ValueType SmallestIntegerType(qint64 value);
 
 struct StreamProperty;
 struct CollectionItem;
@@ -181,60 +182,13 @@ struct ComponentStream
     friend bool operator==(const ComponentStream &a, const ComponentStream &b) { return a.images == b.images; }
 };
 
-// Why a stream was turned away (for tests and diagnostics; the user sees 11150).
-struct StreamError
-{
-    enum Kind {
-        None,
-        Unreadable,       // missing or unreadable file
-        Empty,            // no image at all
-        BadSignature,     // an image does not start with "TPF0"
-        UnknownValueType, // a type byte the format does not have
-        Truncated,        // the data ends inside an image
-        BadLength,        // a negative or impossibly large length
-        DuplicateName,    // a component name used twice in the page
-        Malformed,        // anything else: empty class name, bad prefix, ...
-        TooDeep,          // nesting beyond MaxStreamDepth
-        TooLarge,         // file or element count beyond the caps
-    };
-    Kind kind = None;
-    qsizetype offset = 0; // where in the data the fault was found
-};
+// What every image starts with.
+constexpr char ImageSignature[4] = {'T', 'P', 'F', '0'};
 
-// Caps that keep a damaged file from exhausting the stack or the memory.
+// Caps on a stream, read or written, that keep a damaged file from exhausting
+// the stack or the memory.
 constexpr qsizetype MaxStreamFileSize = 16 * 1024 * 1024;
 constexpr int MaxStreamDepth = 64;              // records, lists, collections and items nested
 constexpr qsizetype MaxStreamElements = 500000; // records, properties, values, set names, items
-
-// Reads a page screen file from memory. On failure shows 11150 with `path` as
-// the detail and returns false; `out` then holds what was read completely
-// before the fault: every complete image, and of the failing image its root
-// with the properties and whole child records read so far.
-bool ReadComponentStream(const QByteArray &bytes, const QString &path, ComponentStream &out,
-                         StreamError *error = nullptr);
-
-// Reads the page screen file at `path`: 11150 with the path, as above, also
-// when the file is missing, unreadable or larger than MaxStreamFileSize.
-bool LoadComponentStream(const QString &path, ComponentStream &out, StreamError *error = nullptr);
-
-// The stream of the images (one image per root). Empty when the tree cannot
-// be written: a name, class or path that is empty where it may not be, longer
-// than 255 bytes or not Windows-1252; an integer outside its type; a Null
-// inside a list; an empty set name; a nesting or element count beyond the
-// caps. Nothing that was read can fail to be written again.
-QByteArray WriteComponentStream(const QList<ComponentRecord> &images);
-inline QByteArray WriteComponentStream(const ComponentRecord &root)
-{
-    return WriteComponentStream(QList<ComponentRecord>{root});
-}
-inline QByteArray WriteComponentStream(const ComponentStream &stream)
-{
-    return WriteComponentStream(stream.images);
-}
-
-// Writes the file through a temporary file that replaces `path` only when
-// complete. False (with the reason in *error) when the tree cannot be written
-// or the file cannot be saved; no message is shown.
-bool SaveComponentStream(const QString &path, const QList<ComponentRecord> &images, QString *error = nullptr);
 
 } // namespace brevane
