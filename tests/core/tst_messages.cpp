@@ -1,6 +1,7 @@
 // The numbered message catalogue and ShowError.
 #include "TestSupport.h"
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 
 #include <QtTest>
 
@@ -28,6 +29,10 @@ QList<int> CataloguedCodes()
     return codes;
 }
 
+// The messages the program shows whose code has no catalogue text: the user
+// sees "Unidentified error -  " and the code.
+const QList<int> ShownWithoutText = {1154, 11080, 11340, 11453, 11533, 11860, 16020, 16030, 16050, 18023, 18047, 21400};
+
 const QString Text2118 = QStringLiteral(
     "2118-Str2Float_P. An error occurred while Brevane was converting an entry to a real number. This can occur "
     "when a date field contains text that it cannot read. When in doubt, use MM/DD/YY format and let Brevane do the "
@@ -54,6 +59,8 @@ private slots:
     void mergePositionIsZeroBeforeAnyMerge();
     void catalogueHoldsExactlyItsCodes();
     void everyTextBeginsWithItsCode();
+    void namedMessagesHaveTheirText_data();
+    void namedMessagesHaveTheirText();
     void fixedRows_data();
     void fixedRows();
     void detailRows_data();
@@ -97,6 +104,19 @@ void tst_messages::everyTextBeginsWithItsCode()
             prefix = QStringLiteral("1106 -");
         QVERIFY2(LookUpMessage(code).startsWith(prefix), qPrintable(LookUpMessage(code)));
     }
+}
+
+void tst_messages::namedMessagesHaveTheirText_data()
+{
+    QTest::addColumn<int>("number");
+    for (const msg::NamedMessage &message : msg::All)
+        QTest::newRow(message.name) << message.number;
+}
+
+void tst_messages::namedMessagesHaveTheirText()
+{
+    QFETCH(int, number);
+    QCOMPARE(IsCatalogued(number / 10), !ShownWithoutText.contains(number));
 }
 
 void tst_messages::fixedRows_data()

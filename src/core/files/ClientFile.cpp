@@ -1,6 +1,7 @@
 #include "core/files/ClientFile.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 #include "core/files/LineText.h"
 
 #include <QFile>
@@ -83,13 +84,13 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     bool ok = true;
 
     if (!in.ReadLine().contains(QLatin1String(ProgramLine))) {
-        ShowError(33010);
+        ShowError(msg::ClientFileRejected);
         return false;
     }
     const double version = in.ReadReal(&ok);
     const double whole = std::trunc(version);
     if (!ok || (whole != 1.0 && whole != 21.0)) {
-        ShowError(33020);
+        ShowError(msg::ClientFileVersionUnknown);
         return false;
     }
     in.SkipLine(); // ***** Page Counts

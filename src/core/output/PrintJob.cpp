@@ -1,6 +1,7 @@
 #include "core/output/PrintJob.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 #include "core/output/RtfText.h"
 #include "core/output/TemplateMerge.h"
 #include "core/store/Answers.h"
@@ -110,7 +111,7 @@ PrintJob::Opened PrintJob::OpenDocument(int page, int continuation, bool missing
 {
     QString text;
     if (!TemplateText(page, text)) {
-        ShowError(11140, TemplatePath(page));
+        ShowError(msg::PrintTemplateUnreadable, TemplatePath(page));
         return missingEndsJob ? Opened::Fatal : Opened::Skipped;
     }
     if (!merge_.MergeTemplatePageText(text, page, continuation))
@@ -144,7 +145,7 @@ bool PrintJob::AppendTemplatePage(int page, int continuation)
     const QString path = TemplatePath(page);
     QString pageText;
     if (!TemplateText(page, pageText)) {
-        ShowError(11130, path);
+        ShowError(msg::PrintPageTemplateUnusable, path);
         return false;
     }
     if (!merge_.MergeTemplatePageText(pageText, page, continuation))
@@ -152,7 +153,7 @@ bool PrintJob::AppendTemplatePage(int page, int continuation)
     if (!StripTemplateHeader(pageText)) {
         // Without its header the page would open a second RTF document
         // inside this one.
-        ShowError(11130, path);
+        ShowError(msg::PrintPageTemplateUnusable, path);
         return false;
     }
     pageText.prepend(QStringLiteral("\\page "));
@@ -203,7 +204,7 @@ bool LoadTemplate(QStringList &list, const QString &folder, int page)
     const QString path = AddPathDelimiter(folder) + templateFileName(page);
     QStringList lines;
     if (!ReadTextLines(path, lines)) {
-        ShowError(11140, path);
+        ShowError(msg::PrintTemplateUnreadable, path);
         return false;
     }
     list = lines;

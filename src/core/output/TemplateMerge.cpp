@@ -3,6 +3,7 @@
 #include "core/forms/PageFacts.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 #include "core/output/RtfText.h"
 #include "core/store/Answers.h"
 #include "core/store/Conversions.h"
@@ -186,12 +187,12 @@ bool TemplateMerge::CheckPrintDataFile(int page)
     const QString path = DataFilePath(page);
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        ShowError(11120, path);
+        ShowError(msg::PrintDataUnreadable, path);
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        ShowError(11120, path);
+        ShowError(msg::PrintDataUnreadable, path);
         return false;
     }
     const char *data = bytes.constData();
@@ -201,7 +202,7 @@ bool TemplateMerge::CheckPrintDataFile(int page)
         while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
             ++lineEnd;
         if (!readDataLine(data, lineEnd)) {
-            ShowError(21011);
+            ShowError(msg::PrintDataLineUnreadable);
             return false;
         }
         data = lineEnd;
@@ -231,13 +232,13 @@ bool TemplateMerge::MergeTemplatePageText(QString &text, int page, int continuat
     try {
         text_ = text;
         if (!MergeTemplateText(page, continuation)) {
-            ShowError(11120, DataFilePath(page));
+            ShowError(msg::PrintDataUnreadable, DataFilePath(page));
             return false;
         }
         text = text_;
         return true;
     } catch (const std::exception &) {
-        ShowError(11120, DataFilePath(page));
+        ShowError(msg::PrintDataUnreadable, DataFilePath(page));
         return false;
     }
 }
@@ -464,7 +465,7 @@ int TemplateMerge::GetNumFromText(qsizetype q)
 {
     const qsizetype length = Length();
     if (q < 0 || q >= length - 4) {
-        ShowError(21070);
+        ShowError(msg::TemplateNumberAtEnd);
         return -1;
     }
     int value = -1;
@@ -480,7 +481,7 @@ int TemplateMerge::GetNumFromText(qsizetype q)
         int v = 0;
         if (!readInteger(digits, v)) {
             // Nothing longer reads either; keep the last number read.
-            ShowError(21060);
+            ShowError(msg::TemplateNumberUnreadable);
             break;
         }
         value = v;

@@ -1,6 +1,7 @@
 #include "core/store/Conversions.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 
 #include <QDir>
 #include <QLocale>
@@ -312,17 +313,17 @@ QString RemoveCommasAndSigns(const QString &entry)
 
 double Str2Float_P(const QString &entry)
 {
-    return entryToReal(entry, -1, 21182);
+    return entryToReal(entry, -1, msg::NumberEntryUnreadable);
 }
 
 double Str2Float_2(const QString &entry)
 {
-    return entryToReal(entry, 2, 21202);
+    return entryToReal(entry, 2, msg::AmountEntryUnreadable);
 }
 
 double Str2Float_0(const QString &entry)
 {
-    return entryToReal(entry, 0, 21192);
+    return entryToReal(entry, 0, msg::WholeNumberEntryUnreadable);
 }
 
 int Str2Int(const QString &entry)
@@ -352,7 +353,7 @@ int Str2Int(const QString &entry)
         if (value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
             return int(value);
     }
-    ShowError(21212, entry);
+    ShowError(msg::IntegerEntryUnreadable, entry);
     // The leading digits, without their sign; a number beyond the integer
     // range gives 0.
     if (tooLarge || magnitude > std::numeric_limits<int>::max())
@@ -384,7 +385,7 @@ QString Float2Dollar(double value)
 QString NumberToWords(double value)
 {
     if (std::isnan(value) || value > 999999999.0) {
-        ShowError(21260);
+        ShowError(msg::NumberTooLargeForWords);
         return QString();
     }
     if (value < 1)
@@ -408,7 +409,7 @@ QString NumberToWords(double value)
         appendGroup(text, units);
         return ConvertTeens(text);
     } catch (...) {
-        ShowError(21270);
+        ShowError(msg::NumberNotInWords);
         return QString();
     }
 }
@@ -438,7 +439,7 @@ QString ConvertTeens(const QString &text)
         }
         return text;
     } catch (...) {
-        ShowError(21010);
+        ShowError(msg::TeensNotConverted);
         return text;
     }
 }
@@ -521,7 +522,7 @@ bool CheckDateText(const QString &text)
         if (text.contains(abbreviation))
             return true;
     }
-    ShowError(21180);
+    ShowError(msg::DateUnreadable);
     return false;
 }
 

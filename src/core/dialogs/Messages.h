@@ -1,0 +1,94 @@
+#pragma once
+// Every error number the program shows, by name: code passes the name to
+// ShowError (ErrorCatalogue.h), never the bare number.
+//
+// An error number is message code * 10 + added-instruction code (0..9): 21202
+// is the text of code 2120 followed by added instruction 2. Users quote the
+// number they saw, so a message keeps its number, and the list is in number
+// order to find it by. Where the catalogue has no text for the code, the user
+// sees "Unidentified error -  " and the code ("no text" below).
+//
+// The list is written once, as X(Name, number): it makes the constants and
+// the table of them all.
+
+#include <iterator>
+
+#define BREVANE_MESSAGES(X)                                                                                            \
+    X(RecentFileNotRead, 1154)           /* a file of the recent-files list; code 115, no text */                      \
+    X(ClientFileExtensionChanged, 11010) /* Save As: a name not ending in .cl1 gets .cl1 */                            \
+    X(DeleteFormBadSender, 11020)        /* Delete Form from neither a menu item nor the page tree */                  \
+    X(NewFormBadSender, 11040)           /* New Form from neither a menu item nor the page tree */                     \
+    X(ContinuationNotShown, 11063)       /* View: the chosen copy of a repeatable page */                              \
+    X(NewFormFailed, 11070)              /* no copy of a repeatable page added; detail: the page's name */             \
+    X(ScreenTooNarrow, 11080)            /* the window starts minimized; no text */                                    \
+    X(PrintDataUnreadable, 11120)        /* missing, unreadable or not fitting the page; detail: its path */           \
+    X(PrintPageTemplateUnusable, 11130)  /* a page after the first: its print template is missing,                     \
+                                            unreadable or without its header mark; detail: its path */                 \
+    X(PrintTemplateUnreadable, 11140)    /* missing or unreadable; detail: its path */                                 \
+    X(PageScreenUnreadable, 11150)       /* missing or damaged; detail: its path */                                    \
+    X(NothingToPrint, 11160)             /* Preview/Print with no form checked */                                      \
+    X(PrintDocumentNotWritten, 11174)    /* detail: its path and the reason */                                         \
+    X(HelpPageNotOpened, 11180)          /* no web browser took it; detail: where the page is */                       \
+    X(TypedTextFitted, 11190)            /* typed characters the client file cannot keep were changed;                 \
+                                            detail: what was typed and what was kept */                                \
+    X(DeleteFormFailed, 11260)           /* detail: the page's name */                                                 \
+    X(DefaultClientUnreadable, 11340)    /* at start-up; no text */                                                    \
+    X(ContinuationPickerFailed, 11453)   /* the window picking a copy of a repeatable page; no text */                 \
+    X(ReopenStoreNotCreated, 11533)      /* no fresh answer store for a recent file; no text */                        \
+    X(WordProcessorNotStarted, 11550)    /* the one that opens the print document */                                   \
+    X(ContinuationLimitReached, 11860)   /* New Form: the page has all the copies it can have; no text */              \
+    X(PageNotCleared, 14010)             /* the controls of the page shown before stay */                              \
+    X(DirectoryWindowFailed, 14050)      /* the Directory Worksheet window */                                          \
+    X(DirectoryTableNotSetUp, 16020)     /* the Directory Worksheet's table; no text */                                \
+    X(DirectoryRowNotShown, 16030)       /* the Directory Worksheet's selected row; no text */                         \
+    X(DirectoryRowsNotKept, 16050)       /* the Directory Worksheet's rows not handed back; no text */                 \
+    X(AnswerStoreNotCreated, 18023)      /* out of memory; no text */                                                  \
+    X(CalculationFailed, 18047)          /* a page procedure failed or reached past its page's answers; no text */     \
+    X(TeensNotConverted, 21010)          /* while writing a number in words */                                         \
+    X(PrintDataLineUnreadable, 21011)    /* a line of a page's print data file */                                      \
+    X(TemplateNumberUnreadable, 21060)   /* a number in a print template */                                            \
+    X(TemplateNumberAtEnd, 21070)        /* a number among the last characters of a print template */                  \
+    X(DateUnreadable, 21180)             /* while printing, the text names the page and variable being merged */       \
+    X(NumberEntryUnreadable, 21182)      /* an entry read as an unrounded number */                                    \
+    X(WholeNumberEntryUnreadable, 21192) /* an entry read as a whole number */                                         \
+    X(AmountEntryUnreadable, 21202)      /* an entry read as an amount with two decimals */                            \
+    X(IntegerEntryUnreadable, 21212)     /* detail: the entry */                                                       \
+    X(NumberTooLargeForWords, 21260)     /* above 999,999,999 */                                                       \
+    X(NumberNotInWords, 21270)           /* writing a number in words failed otherwise */                              \
+    X(WordPadMarginsNotSet, 21400)       /* no text */                                                                 \
+    X(ClientFileRejected, 33010)         /* not a client file, or rejected by the reader without a message */          \
+    X(ClientFileUnreadable, 33014)       /* cannot be read, or breaks off in a malformed line; detail: its path        \
+                                            and the reason */                                                          \
+    X(ClientFileVersionUnknown, 33020)   /* the client file is of a version the program does not read */               \
+    X(ClientFileNotSaved, 33060)         /* the file on disk is untouched; detail: its path and the reason */
+
+namespace brevane::msg {
+
+#define BREVANE_MESSAGE_CONSTANT(name, number) inline constexpr int name = number;
+BREVANE_MESSAGES(BREVANE_MESSAGE_CONSTANT)
+#undef BREVANE_MESSAGE_CONSTANT
+
+struct NamedMessage
+{
+    const char *name;
+    int number;
+};
+
+// Every message of the list, in its order.
+inline constexpr NamedMessage All[] = {
+#define BREVANE_MESSAGE_ROW(name, number) {#name, number},
+    BREVANE_MESSAGES(BREVANE_MESSAGE_ROW)
+#undef BREVANE_MESSAGE_ROW
+};
+
+// In ascending order, a number has one name only.
+consteval bool InNumberOrder()
+{
+    for (std::size_t i = 1; i < std::size(All); ++i)
+        if (All[i].number <= All[i - 1].number)
+            return false;
+    return true;
+}
+static_assert(InNumberOrder(), "the messages are listed in ascending order of number, each number once");
+
+} // namespace brevane::msg
