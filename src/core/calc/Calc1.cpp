@@ -7,10 +7,10 @@ void Calc1(PageCalc &pc)
 {
     // Each answer goes through the date conversion, which leaves any text that
     // does not read as a date (the entity's name, the charter number) as it is.
-    pc.Always(0, pc.DateOf(12));
-    pc.Always(1, pc.DateOf(0));
-    pc.Always(2, pc.DateOf(13));
-    pc.Always(3, pc.DateOf(8));
+    pc.Always(0, pc.DateOf(G0::FilingDate));
+    pc.Always(1, pc.DateOf(G0::EntityName));
+    pc.Always(2, pc.DateOf(G0::WrittenActionsDate));
+    pc.Always(3, pc.DateOf(G0::CharterNo));
 }
 
 } // namespace brevane

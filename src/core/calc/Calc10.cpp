@@ -5,18 +5,13 @@ namespace brevane {
 
 void Calc10(PageCalc &pc)
 {
-    pc.Guarded(0, pc.G(2));
-    pc.Always(1, pc.G(0));
-    pc.Always(2, pc.G(19));
-    pc.Always(3, pc.G(20));
-    pc.Always(4, pc.G(22));
-    pc.Always(5, pc.DateOf(23));
-    pc.Always(6, pc.G(24));
-    // The AM/PM mark printed beside the time of answer 6. That time is G24,
-    // whose marks are G25 and G26; the marks G35 and G36 belong to the time
-    // of the meeting named in the notice to shareholders and would put that
-    // meeting's mark beside this one's time.
-    pc.AmPm(7, 25, 26);
+    pc.Guarded(0, pc.G(G0::City));
+    pc.Always(1, pc.G(G0::EntityName));
+    // The meeting the incorporators order, at answers 2 to 7. Its AM/PM mark
+    // (answer 7) is that of its own time: the notice's marks belong to the
+    // time of the meeting named in the notice to shareholders and would put
+    // that meeting's mark beside this one's time.
+    pc.MeetingPlaceAndTime(Write::Always, 2, OrderedMeeting);
 
     // Rows of four answers from answer 9: the shareholder's name at 9 + 4i
     // and number of shares at 11 + 4i. Both are cleared in every row first,

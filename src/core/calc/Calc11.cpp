@@ -5,10 +5,10 @@ namespace brevane {
 
 void Calc11(PageCalc &pc)
 {
-    pc.Guarded(1, pc.G(2));
-    pc.Always(2, pc.DateOf(13));
-    pc.Always(3, pc.G(39)); // the chairman pro tem, named again on the election of the board
-    pc.Always(4, pc.G(40));
+    pc.Guarded(1, pc.G(G0::City));
+    pc.Always(2, pc.DateOf(G0::WrittenActionsDate));
+    pc.Always(3, pc.G(G0::ChairmanProTem)); // the chairman pro tem, named again on the election of the board
+    pc.Always(4, pc.G(G0::SecretaryProTem));
 }
 
 } // namespace brevane

@@ -5,8 +5,8 @@ namespace brevane {
 
 void Calc17(PageCalc &pc)
 {
-    pc.Guarded(0, pc.G(2));
-    pc.Always(2, pc.G(0));
+    pc.Guarded(0, pc.G(G0::City));
+    pc.Always(2, pc.G(G0::EntityName));
 
     // The first nineteen subscribers of the share subscription (page 8, rows
     // of name, shares and class from answer 6), each with its shares.

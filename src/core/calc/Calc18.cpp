@@ -27,8 +27,8 @@ void Calc18(PageCalc &pc)
     pc.Guarded(3, directors.join(QStringLiteral(", ")));
     // Answer 2 as it now stands, the user's own text when overridden.
     pc.Guarded(7, pc.Get(2));
-    pc.Guarded(12, pc.G(94));
-    pc.Guarded(13, pc.G(97));
+    pc.Guarded(12, pc.G(G0::FirstInspector));
+    pc.Guarded(13, pc.G(G0::SecondInspector));
 }
 
 } // namespace brevane

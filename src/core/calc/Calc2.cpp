@@ -6,9 +6,9 @@ namespace brevane {
 void Calc2(PageCalc &pc)
 {
     // Name, city, county, the articles items and the shares with their amount.
-    int k = 0;
-    for (int g : {0, 2, 5, 14, 15, 16, 17, 18})
-        pc.Always(k++, pc.G(g));
+    pc.CopyPageZero(Write::Always, 0,
+                    {G0::EntityName, G0::City, G0::County, G0::EffectiveDate, G0::AuthorizedShares, G0::ShareClass,
+                     G0::ParValue, G0::StatedCapital});
 }
 
 } // namespace brevane

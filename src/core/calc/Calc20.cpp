@@ -5,10 +5,10 @@ namespace brevane {
 
 void Calc20(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Always(1, pc.DateOf(90));
-    pc.Always(2, pc.G(86));
-    pc.Always(21, pc.G(87));
+    pc.Always(0, pc.G(G0::EntityName));
+    pc.Always(1, pc.DateOf(G0::DirectorsMeetingDate));
+    pc.Always(2, pc.G(G0::DirectorsMeetingStreet));
+    pc.Always(21, pc.G(G0::DirectorsMeetingCity));
 
     // The first six directors, each with name and address (street, city,
     // state; no ZIP code) at 3 + 2k and 4 + 2k; the page has room for six.
@@ -30,10 +30,10 @@ void Calc20(PageCalc &pc)
         pc.Always(4 + 2 * i, addresses[i]);
     }
 
-    pc.Always(15, pc.G(43));
-    pc.Always(16, pc.G(44));
-    pc.Always(17, pc.G(45));
-    pc.Always(18, pc.G(46));
+    pc.Always(15, pc.G(G0::DirectorsChairman));
+    pc.Always(16, pc.G(G0::DirectorsSecretary));
+    pc.Always(17, pc.G(G0::Bank));
+    pc.Always(18, pc.G(G0::FiscalYearEnd));
     pc.Always(19, pc.Get(17));
     pc.Always(20, pc.Get(18));
 }

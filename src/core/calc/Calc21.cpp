@@ -8,11 +8,11 @@ namespace brevane {
 
 void Calc21(PageCalc &pc)
 {
-    pc.Guarded(0, pc.G(45));
-    pc.Always(1, pc.G(47));
-    pc.Always(2, pc.G(48));
-    pc.Always(3, pc.G(49));
-    pc.Always(4, pc.G(50));
+    pc.Guarded(0, pc.G(G0::Bank));
+    pc.Always(1, pc.G(G0::President));
+    pc.Always(2, pc.G(G0::VicePresident));
+    pc.Always(3, pc.G(G0::Secretary));
+    pc.Always(4, pc.G(G0::Treasurer));
 
     // The first fifteen subscribers of the share subscription (page 8, rows
     // of name, shares and class from answer 6): name, consideration, shares.
@@ -20,7 +20,7 @@ void Calc21(PageCalc &pc)
     // once a run rather than once a row.
     constexpr int subscriptionPage = 8;
     constexpr int subscribers = 15;
-    const double perShare = Str2Float_2(pc.G(17));
+    const double perShare = Str2Float_2(pc.G(G0::ParValue));
     for (int i = 0; i < subscribers; ++i) {
         pc.Always(6 + 3 * i, pc.OtherPage(subscriptionPage, 6 + 3 * i));
         pc.Always(8 + 3 * i, pc.OtherPage(subscriptionPage, 7 + 3 * i));

@@ -5,9 +5,9 @@ namespace brevane {
 
 void Calc22(PageCalc &pc)
 {
-    pc.Always(0, pc.DateOf(90));
-    pc.Always(1, pc.DateOf(46));
-    pc.Always(2, pc.DateOf(51));
+    pc.Always(0, pc.DateOf(G0::DirectorsMeetingDate));
+    pc.Always(1, pc.DateOf(G0::FiscalYearEnd));
+    pc.Always(2, pc.DateOf(G0::MinutesCertifiedDate));
 }
 
 } // namespace brevane

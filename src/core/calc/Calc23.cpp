@@ -8,12 +8,12 @@ namespace brevane {
 
 void Calc23(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Guarded(2, pc.G(2));
+    pc.Always(0, pc.G(G0::EntityName));
+    pc.Guarded(2, pc.G(G0::City));
     // Taken at every run: minutes whose date the user has not overridden show
     // the date of the latest run.
     pc.Guarded(3, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    pc.Guarded(5, pc.G(49));
+    pc.Guarded(5, pc.G(G0::Secretary));
     pc.Guarded(6, QStringLiteral("Secretary"));
 }
 

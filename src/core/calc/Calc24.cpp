@@ -5,7 +5,7 @@ namespace brevane {
 
 void Calc24(PageCalc &pc)
 {
-    pc.Always(189, pc.G(0));
+    pc.Always(189, pc.G(G0::EntityName));
 }
 
 } // namespace brevane

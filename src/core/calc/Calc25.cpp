@@ -11,7 +11,7 @@ void Calc25(PageCalc &pc)
     // conversion and leaves the words empty.
     pc.Always(2, AmountToWords(Str2Float_2(pc.Get(3))));
     for (int k : {9, 11, 12, 13})
-        pc.Always(k, pc.G(0));
+        pc.Always(k, pc.G(G0::EntityName));
     pc.Always(18, pc.Get(0));
 }
 

@@ -5,8 +5,8 @@ namespace brevane {
 
 void Calc26(PageCalc &pc)
 {
-    pc.Always(2, pc.G(0));
-    pc.Always(3, pc.G(8));
+    pc.Always(2, pc.G(G0::EntityName));
+    pc.Always(3, pc.G(G0::CharterNo));
 }
 
 } // namespace brevane

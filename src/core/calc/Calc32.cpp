@@ -5,11 +5,10 @@ namespace brevane {
 
 void Calc32(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Always(1, pc.G(0));
-    if (!pc.G(57).isEmpty()) {
-        for (int i = 0; i < 4; ++i)
-            pc.Guarded(2 + i, pc.G(59 + i));
+    pc.Always(0, pc.G(G0::EntityName));
+    pc.Always(1, pc.G(G0::EntityName));
+    if (!pc.G(G0::RepresentativeName).isEmpty()) {
+        pc.RepresentativeAddress(Write::Guarded, 2);
         return;
     }
     // No representative on the worksheet: the address of the first individual

@@ -7,11 +7,10 @@ namespace brevane {
 
 void Calc33(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Guarded(5, pc.G(58));
-    pc.Guarded(6, pc.G(57));
-    for (int i = 0; i < 4; ++i)
-        pc.Guarded(7 + i, pc.G(59 + i));
+    pc.Always(0, pc.G(G0::EntityName));
+    pc.Guarded(5, pc.G(G0::RepresentativeTitle));
+    pc.Guarded(6, pc.G(G0::RepresentativeName));
+    pc.RepresentativeAddress(Write::Guarded, 7);
     // The user's own date, written in its long form.
     pc.Always(11, ConvertDate(pc.Get(11)));
 }

@@ -7,13 +7,13 @@ namespace brevane {
 
 void Calc34(PageCalc &pc)
 {
-    const QString &state = pc.G(3);
+    const QString &state = pc.G(G0::State);
     pc.Guarded(0, state.toUpper() == QLatin1String("OH") ? QStringLiteral("Ohio") : state);
-    pc.Guarded(1, pc.G(5));
-    pc.Guarded(2, pc.G(57));
-    pc.Guarded(3, pc.G(58));
-    pc.Always(4, pc.G(0));
-    pc.Guarded(13, pc.G(58));
+    pc.Guarded(1, pc.G(G0::County));
+    pc.Guarded(2, pc.G(G0::RepresentativeName));
+    pc.Guarded(3, pc.G(G0::RepresentativeTitle));
+    pc.Always(4, pc.G(G0::EntityName));
+    pc.Guarded(13, pc.G(G0::RepresentativeTitle));
     // The user's own date, written in its long form.
     pc.Always(14, ConvertDate(pc.Get(14)));
 }

@@ -5,12 +5,9 @@ namespace brevane {
 
 void Calc36(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Always(1, pc.G(8));
-    pc.Always(2, pc.G(70));
-    pc.Always(3, pc.G(71));
-    pc.Always(4, pc.G(72));
-    pc.Always(5, pc.G(73));
+    pc.Always(0, pc.G(G0::EntityName));
+    pc.Always(1, pc.G(G0::CharterNo));
+    pc.AgentNameAndAddress(2);
 }
 
 } // namespace brevane

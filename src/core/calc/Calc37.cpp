@@ -6,11 +6,11 @@ namespace brevane {
 
 void Calc37(PageCalc &pc)
 {
-    pc.Always(0, pc.G(70));
-    pc.Always(1, pc.G(0));
+    pc.Always(0, pc.G(G0::AgentName));
+    pc.Always(1, pc.G(G0::EntityName));
     // Three signer slots at answers 2 to 10; a business representative signs
-    // under its own name (G57).
-    pc.RepresentativeBlock(2, 3, pc.G(57));
+    // under its own name.
+    pc.RepresentativeBlock(2, 3, pc.G(G0::RepresentativeName));
 }
 
 } // namespace brevane

@@ -10,12 +10,12 @@ namespace brevane {
 
 void Calc38(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Guarded(2, pc.G(2));
+    pc.Always(0, pc.G(G0::EntityName));
+    pc.Guarded(2, pc.G(G0::City));
     // Taken at every run, in its long form: a resolution whose date the user
     // has not overridden shows the date of the latest run.
     pc.Guarded(3, ConvertDate(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
-    pc.Guarded(5, pc.G(49));
+    pc.Guarded(5, pc.G(G0::Secretary));
     pc.Guarded(6, QStringLiteral("Secretary"));
 }
 

@@ -5,10 +5,10 @@ namespace brevane {
 
 void Calc39(PageCalc &pc)
 {
-    // As the for-profit articles, with the profession (G96) after the name.
-    int k = 0;
-    for (int g : {0, 96, 2, 5, 14, 15, 16, 17, 18})
-        pc.Always(k++, pc.G(g));
+    // As the for-profit articles, with the profession after the name.
+    pc.CopyPageZero(Write::Always, 0,
+                    {G0::EntityName, G0::Profession, G0::City, G0::County, G0::EffectiveDate, G0::AuthorizedShares,
+                     G0::ShareClass, G0::ParValue, G0::StatedCapital});
 }
 
 } // namespace brevane

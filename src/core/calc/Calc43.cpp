@@ -5,8 +5,8 @@ namespace brevane {
 
 void Calc43(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Always(1, pc.G(8));
+    pc.Always(0, pc.G(G0::EntityName));
+    pc.Always(1, pc.G(G0::CharterNo));
     // Two signer slots at answers 2 to 7, filled from the directory's
     // representatives only: this form takes no representative from the
     // worksheet.

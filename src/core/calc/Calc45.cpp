@@ -6,8 +6,8 @@ namespace brevane {
 
 void Calc45(PageCalc &pc)
 {
-    // Answer 0 is the user's check box for the item of G96.
-    pc.Always(2, pc.Get(0) == QLatin1String("X") ? pc.G(96) : QString());
+    // Answer 0 is the user's check box for printing the profession.
+    pc.Always(2, pc.Get(0) == QLatin1String("X") ? pc.G(G0::Profession) : QString());
 
     // Six rows of two answers from answer 8: name, then the address on one
     // line. Later shareholders are not listed.

@@ -9,13 +9,13 @@ void Calc46(PageCalc &pc)
     // signs. An individual representative has no business line, so a
     // business chosen earlier is cleared rather than printed beside the
     // person. Neither type mark ticked leaves both as they are.
-    if (pc.Ticked(56)) {
+    if (pc.Ticked(G0::RepresentativeIsIndividual)) {
         pc.Guarded(11, QString());
-        pc.Guarded(13, pc.G(57));
+        pc.Guarded(13, pc.G(G0::RepresentativeName));
     }
-    if (pc.Ticked(55)) {
-        pc.Guarded(11, pc.G(57));
-        pc.Guarded(13, pc.G(67));
+    if (pc.Ticked(G0::RepresentativeIsBusiness)) {
+        pc.Guarded(11, pc.G(G0::RepresentativeName));
+        pc.Guarded(13, pc.G(G0::RepresentativeSigner));
     }
 }
 

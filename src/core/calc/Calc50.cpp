@@ -6,10 +6,10 @@ namespace brevane {
 
 void Calc50(PageCalc &pc)
 {
-    pc.Always(2, pc.G(0));
-    pc.Guarded(3, pc.G(52));
-    pc.Guarded(4, pc.G(53));
-    pc.Guarded(5, pc.G(54));
+    pc.Always(2, pc.G(G0::EntityName));
+    pc.Guarded(3, pc.G(G0::LlcEffectiveDate));
+    pc.Guarded(4, pc.G(G0::LlcPurpose));
+    pc.Guarded(5, pc.G(G0::LlcProvisions));
 }
 
 } // namespace brevane

@@ -7,8 +7,8 @@ namespace brevane {
 void Calc52(PageCalc &pc)
 {
     // Three signer slots at answers 0 to 8; a business representative signs
-    // under its own name (G57).
-    pc.RepresentativeBlock(0, 3, pc.G(57));
+    // under its own name.
+    pc.RepresentativeBlock(0, 3, pc.G(G0::RepresentativeName));
 }
 
 } // namespace brevane

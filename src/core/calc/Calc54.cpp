@@ -10,15 +10,15 @@ void Calc54(PageCalc &pc)
     const bool firstBox = pc.Get(0) == QLatin1String("X");
     const bool secondBox = pc.Get(2) == QLatin1String("X");
     if (firstBox)
-        pc.Guarded(1, pc.G(52));
+        pc.Guarded(1, pc.G(G0::LlcEffectiveDate));
     if (secondBox)
-        pc.Guarded(3, pc.G(52));
-    pc.Always(4, pc.G(0));
-    pc.Always(5, pc.G(8));
+        pc.Guarded(3, pc.G(G0::LlcEffectiveDate));
+    pc.Always(4, pc.G(G0::EntityName));
+    pc.Always(5, pc.G(G0::CharterNo));
     if (firstBox) {
-        pc.Guarded(6, pc.G(0));
-        pc.Guarded(7, pc.G(53));
-        pc.Guarded(9, pc.G(54));
+        pc.Guarded(6, pc.G(G0::EntityName));
+        pc.Guarded(7, pc.G(G0::LlcPurpose));
+        pc.Guarded(9, pc.G(G0::LlcProvisions));
     }
 }
 

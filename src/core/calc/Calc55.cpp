@@ -7,8 +7,8 @@ namespace brevane {
 void Calc55(PageCalc &pc)
 {
     // Three signer slots at answers 0 to 8; a business representative signs
-    // for the company itself (G0).
-    pc.RepresentativeBlock(0, 3, pc.G(0));
+    // for the company itself.
+    pc.RepresentativeBlock(0, 3, pc.G(G0::EntityName));
 }
 
 } // namespace brevane

@@ -27,16 +27,16 @@ void Calc57(PageCalc &pc)
             members.append(row[ColName]);
     }
 
-    pc.Always(1, pc.G(0));
+    pc.Always(1, pc.G(G0::EntityName));
     pc.Guarded(2, JoinMembers(members));
     // With no member the word keeps whatever it held.
     if (members.size() == 1)
         pc.Always(3, QStringLiteral("Member"));
     else if (members.size() > 1)
         pc.Always(3, QStringLiteral("Members"));
-    pc.Always(4, pc.G(0));
-    pc.Always(5, pc.G(53));
-    pc.Always(6, pc.G(54));
+    pc.Always(4, pc.G(G0::EntityName));
+    pc.Always(5, pc.G(G0::LlcPurpose));
+    pc.Always(6, pc.G(G0::LlcProvisions));
 
     // Cash contributions: rows of three answers from answer 8 (name,
     // contribution, interest). The first ten rows are cleared; the members are

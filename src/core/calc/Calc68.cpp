@@ -10,8 +10,8 @@ namespace brevane {
 
 void Calc68(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Guarded(2, pc.G(2));
+    pc.Always(0, pc.G(G0::EntityName));
+    pc.Guarded(2, pc.G(G0::City));
     // Taken at every run, in its long form: a resolution whose date the user
     // has not overridden shows the date of the latest run.
     pc.Guarded(3, ConvertDate(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));

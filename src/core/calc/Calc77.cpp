@@ -12,13 +12,13 @@ void Calc77(PageCalc &pc)
     const QLatin1String ticked("X");
     const bool agentName = pc.Get(0) == ticked || pc.Get(2) == ticked;
 
-    pc.Always(15, pc.G(0));
-    pc.Always(16, pc.G(8));
-    pc.Always(18, agentName ? pc.G(70) : QString());
-    pc.Always(19, agentName ? pc.G(71) : QString());
-    pc.Always(20, agentName ? pc.G(72) : QString());
+    pc.Always(15, pc.G(G0::EntityName));
+    pc.Always(16, pc.G(G0::CharterNo));
+    pc.Always(18, agentName ? pc.G(G0::AgentName) : QString());
+    pc.Always(19, agentName ? pc.G(G0::AgentStreet) : QString());
+    pc.Always(20, agentName ? pc.G(G0::AgentCity) : QString());
     pc.Always(21, QStringLiteral("Ohio"));
-    pc.Always(22, agentName ? pc.G(73) : QString());
+    pc.Always(22, agentName ? pc.G(G0::AgentZip) : QString());
 }
 
 } // namespace brevane

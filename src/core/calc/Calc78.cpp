@@ -22,18 +22,18 @@ void Calc78(PageCalc &pc)
     const bool agentAddress = Marked(pc, 5, 7);
     const bool entityAddress = Marked(pc, 10, 12);
 
-    pc.Always(0, agentName ? pc.G(70) : QString());
-    pc.Always(1, agentName ? pc.G(0) : QString());
+    pc.Always(0, agentName ? pc.G(G0::AgentName) : QString());
+    pc.Always(1, agentName ? pc.G(G0::EntityName) : QString());
 
-    pc.Always(3, agentAddress ? pc.G(71) : QString());
-    pc.Always(4, agentAddress ? pc.G(72) : QString());
-    pc.Always(5, agentAddress ? pc.G(73) : QString());
+    pc.Always(3, agentAddress ? pc.G(G0::AgentStreet) : QString());
+    pc.Always(4, agentAddress ? pc.G(G0::AgentCity) : QString());
+    pc.Always(5, agentAddress ? pc.G(G0::AgentZip) : QString());
     pc.Always(6, QStringLiteral("OH"));
 
-    pc.Always(7, entityAddress ? pc.G(1) : QString());
-    pc.Always(8, entityAddress ? pc.G(2) : QString());
-    pc.Always(9, entityAddress ? pc.G(3) : QString());
-    pc.Always(10, entityAddress ? pc.G(4) : QString());
+    pc.Always(7, entityAddress ? pc.G(G0::Street) : QString());
+    pc.Always(8, entityAddress ? pc.G(G0::City) : QString());
+    pc.Always(9, entityAddress ? pc.G(G0::State) : QString());
+    pc.Always(10, entityAddress ? pc.G(G0::Zip) : QString());
 }
 
 } // namespace brevane

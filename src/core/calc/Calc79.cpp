@@ -7,8 +7,8 @@ namespace brevane {
 void Calc79(PageCalc &pc)
 {
     // Two signer slots at answers 0 to 5; a business representative signs for
-    // the entity itself (G0).
-    pc.RepresentativeBlock(0, 2, pc.G(0));
+    // the entity itself.
+    pc.RepresentativeBlock(0, 2, pc.G(G0::EntityName));
 }
 
 } // namespace brevane

@@ -5,7 +5,7 @@ namespace brevane {
 
 void Calc8(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
+    pc.Always(0, pc.G(G0::EntityName));
 
     // Rows of three answers from answer 6: name, number of shares, class.
     // Every answer of every row is cleared first, so a shareholder taken out

@@ -7,10 +7,7 @@ namespace brevane {
 
 void Calc80(PageCalc &pc)
 {
-    pc.Always(6, pc.G(70));
-    pc.Always(7, pc.G(71));
-    pc.Always(8, pc.G(72));
-    pc.Always(9, pc.G(73));
+    pc.AgentNameAndAddress(6);
 }
 
 } // namespace brevane

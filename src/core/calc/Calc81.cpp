@@ -10,10 +10,10 @@ void Calc81(PageCalc &pc)
     // ticked nothing is written.
     for (int k = 0; k < 2; ++k) {
         const bool wanted = pc.OtherPage(80, k) == QLatin1String("X");
-        if (pc.Ticked(56))
-            pc.Guarded(k, wanted ? pc.G(57) : QString());
-        if (pc.Ticked(55))
-            pc.Guarded(k, wanted ? pc.G(67) : QString());
+        if (pc.Ticked(G0::RepresentativeIsIndividual))
+            pc.Guarded(k, wanted ? pc.G(G0::RepresentativeName) : QString());
+        if (pc.Ticked(G0::RepresentativeIsBusiness))
+            pc.Guarded(k, wanted ? pc.G(G0::RepresentativeSigner) : QString());
     }
 }
 

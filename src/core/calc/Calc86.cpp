@@ -5,7 +5,7 @@ namespace brevane {
 
 void Calc86(PageCalc &pc)
 {
-    pc.Always(4, pc.G(0));
+    pc.Always(4, pc.G(G0::EntityName));
 }
 
 } // namespace brevane

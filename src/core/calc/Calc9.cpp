@@ -5,15 +5,10 @@ namespace brevane {
 
 void Calc9(PageCalc &pc)
 {
-    pc.Always(0, pc.G(0));
-    pc.Always(1, pc.G(29));
-    pc.Always(2, pc.G(30));
-    pc.Always(3, pc.G(32));
-    pc.Always(4, pc.DateOf(33));
-    pc.Always(5, pc.G(34));
-    pc.AmPm(6, 35, 36);
-    pc.Always(7, pc.DateOf(37));
-    pc.Always(8, pc.DateOf(38));
+    pc.Always(0, pc.G(G0::EntityName));
+    pc.MeetingPlaceAndTime(Write::Always, 1, NoticeMeeting);
+    pc.Always(7, pc.DateOf(G0::NoticeDate));
+    pc.Always(8, pc.DateOf(G0::NoticeMailingDate));
 
     // The incorporators sign from answer 9 on, one answer each, as many as
     // the page holds (92); a further incorporator fails the procedure there.

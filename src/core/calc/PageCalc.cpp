@@ -35,6 +35,12 @@ void PageCalc::Set(Write kind, int k, const QString &text)
         Guarded(k, text);
 }
 
+void PageCalc::CopyPageZero(Write kind, int first, std::initializer_list<int> g)
+{
+    for (const int n : g)
+        Set(kind, first++, G(n));
+}
+
 QString PageCalc::DateOf(int g) const
 {
     return ConvertDate(G(g));
@@ -46,6 +52,27 @@ void PageCalc::AmPm(int target, int amBox, int pmBox)
         Always(target, QStringLiteral("A"));
     if (Ticked(pmBox))
         Always(target, QStringLiteral("P"));
+}
+
+void PageCalc::MeetingPlaceAndTime(Write kind, int first, const PageZeroMeeting &meeting)
+{
+    Set(kind, first, G(meeting.street));
+    Set(kind, first + 1, G(meeting.city));
+    Set(kind, first + 2, G(meeting.room));
+    Set(kind, first + 3, DateOf(meeting.date));
+    Set(kind, first + 4, G(meeting.time));
+    AmPm(first + 5, meeting.am, meeting.pm);
+}
+
+void PageCalc::RepresentativeAddress(Write kind, int first)
+{
+    CopyPageZero(kind, first,
+                 {G0::RepresentativeStreet, G0::RepresentativeCity, G0::RepresentativeState, G0::RepresentativeZip});
+}
+
+void PageCalc::AgentNameAndAddress(int first)
+{
+    CopyPageZero(Write::Always, first, {G0::AgentName, G0::AgentStreet, G0::AgentCity, G0::AgentZip});
 }
 
 void PageCalc::FillSlot(int first, int slot, const QString &business, const QString &line, const QString &printed,
@@ -80,23 +107,20 @@ void PageCalc::IncorporatorSignatures(int slotCount)
 
 void PageCalc::StatutoryAgentAppointment()
 {
-    Always(0, G(0));
-    Always(1, G(70));
-    Always(2, G(71));
-    Always(3, G(72));
-    Always(4, G(73));
-    Always(5, G(70));
-    Always(6, G(0));
+    Always(0, G(G0::EntityName));
+    AgentNameAndAddress(1);
+    Always(5, G(G0::AgentName));
+    Always(6, G(G0::EntityName));
 }
 
 void PageCalc::RepresentativeBlock(int first, int slotCount, const QString &businessName, bool usePageZero)
 {
-    const bool individual = usePageZero && Ticked(56);
-    const bool business = usePageZero && Ticked(55);
+    const bool individual = usePageZero && Ticked(G0::RepresentativeIsIndividual);
+    const bool business = usePageZero && Ticked(G0::RepresentativeIsBusiness);
     if (individual)
-        FillSlot(first, 0, QString(), QString(), G(57));
+        FillSlot(first, 0, QString(), QString(), G(G0::RepresentativeName));
     if (business)
-        FillSlot(first, 0, businessName, QString(), G(67));
+        FillSlot(first, 0, businessName, QString(), G(G0::RepresentativeSigner));
 
     // The first slot for the directory's representatives. Slot 0 is taken when
     // it shows the page-0 representative (a type mark is ticked) or when the

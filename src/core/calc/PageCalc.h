@@ -1,22 +1,44 @@
 #pragma once
 // What a page procedure works with: the answers of its own page and
-// continuation, page 0 (G n), other pages of the same run, the directory rows,
-// and the building blocks that recur on many form pages.
+// continuation, page 0 (G, by the names in G0), other pages of the same run,
+// the directory rows, and the building blocks that recur on many form pages.
 //
 // Every write is one of two kinds: Always (recomputed on every run whatever
 // the answer's override flag says) or Guarded (skipped while the user has
 // overridden that very answer). Every access is checked against the page's
 // answer list and throws AnswerRangeError outside it.
 
+#include "core/forms/PageZero.h"
 #include "core/store/Answers.h"
 #include "core/store/DirectoryRoles.h"
 #include "core/store/DirectoryTable.h"
 
 #include <QString>
 
+#include <initializer_list>
+
 namespace brevane {
 
 enum class Write { Always, Guarded };
+
+// A meeting as page 0 gives it: its place (street, city, building or room)
+// and its time (date, time of day, and the AM and PM boxes).
+struct PageZeroMeeting
+{
+    int street, city, room, date, time, am, pm;
+};
+// The first shareholders' meeting as the incorporators order it, the same
+// meeting as the notice to shareholders gives it, and the first directors'
+// meeting.
+inline constexpr PageZeroMeeting OrderedMeeting{
+    G0::OrderedMeetingStreet, G0::OrderedMeetingCity, G0::OrderedMeetingRoom, G0::OrderedMeetingDate,
+    G0::OrderedMeetingTime,   G0::OrderedMeetingAm,   G0::OrderedMeetingPm};
+inline constexpr PageZeroMeeting NoticeMeeting{G0::NoticeMeetingStreet, G0::NoticeMeetingCity, G0::NoticeMeetingRoom,
+                                               G0::NoticeMeetingDate,   G0::NoticeMeetingTime, G0::NoticeMeetingAm,
+                                               G0::NoticeMeetingPm};
+inline constexpr PageZeroMeeting DirectorsMeeting{
+    G0::DirectorsMeetingStreet, G0::DirectorsMeetingCity, G0::DirectorsMeetingRoom, G0::DirectorsMeetingDate,
+    G0::DirectorsMeetingTime,   G0::DirectorsMeetingAm,   G0::DirectorsMeetingPm};
 
 // The name a row signs with: its Name for an individual (role I), the
 // ByName of the person signing for a business (role B; a row with both ends
@@ -32,9 +54,9 @@ public:
     int Continuation() const { return continuation_; }
     const DirectoryTable &Directory() const { return directory_; }
 
-    // Answer n of page 0.
+    // Answer n of page 0, named in G0 (G(G0::Bank)).
     const QString &G(int n) const { return store_.Text(0, 0, n); }
-    // G n is a ticked check box ("X").
+    // Page-0 answer n is a ticked check box ("X").
     bool Ticked(int n) const { return G(n) == QLatin1String("X"); }
     // Answer k of this page and continuation.
     const QString &Get(int k) const { return store_.Text(page_, continuation_, k); }
@@ -45,13 +67,26 @@ public:
     void Always(int k, const QString &text) { store_.SetText(page_, continuation_, k, text); }
     void Guarded(int k, const QString &text);
     void Set(Write kind, int k, const QString &text);
+    // Page-0 answers `g`, in order, to this page's answers from `first` on.
+    void CopyPageZero(Write kind, int first, std::initializer_list<int> g);
 
-    // G date converted to its long form ("January 5, 2018"); other text unchanged.
+    // Page-0 date g converted to its long form ("January 5, 2018"); other text unchanged.
     QString DateOf(int g) const;
 
-    // AM/PM mark for a time: "A" when G amBox is ticked, then "P" when G pmBox
-    // is ticked; neither leaves the target as it is. Written Always.
+    // AM/PM mark for a time: "A" when page-0 box amBox is ticked, then "P"
+    // when pmBox is ticked; neither leaves the target as it is. Written Always.
     void AmPm(int target, int amBox, int pmBox);
+
+    // A page-0 meeting's street, city, building or room, long date and time
+    // at answers first to first + 4, and its AM/PM mark at first + 5 (always
+    // written, as AmPm).
+    void MeetingPlaceAndTime(Write kind, int first, const PageZeroMeeting &meeting);
+    // The page-0 representative's street, city, state and ZIP code at answers
+    // first to first + 3.
+    void RepresentativeAddress(Write kind, int first);
+    // The statutory agent's name, street, city and ZIP code at answers first
+    // to first + 3, written Always.
+    void AgentNameAndAddress(int first);
 
     // Signer slot k of a block starting at answer `first`: business name,
     // signature line, printed name at first + 3k, +1, +2.
@@ -72,10 +107,10 @@ public:
     void StatutoryAgentAppointment();
 
     // Representative signature block of `slotCount` slots from answer `first`.
-    // Slot 0 takes the page-0 representative when a type mark (G55 business,
-    // G56 individual) is ticked; the directory's R rows fill the other slots.
-    // With `usePageZero` false (a page without a page-0 representative) only
-    // the directory rows are used.
+    // Slot 0 takes the page-0 representative when a type mark
+    // (RepresentativeIsBusiness, RepresentativeIsIndividual) is ticked; the
+    // directory's R rows fill the other slots. With `usePageZero` false (a
+    // page without a page-0 representative) only the directory rows are used.
     void RepresentativeBlock(int first, int slotCount, const QString &businessName, bool usePageZero = true);
 
 private:

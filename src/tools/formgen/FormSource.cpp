@@ -22,6 +22,7 @@ struct Occurrence
     int width = 0;
     int lines = 0;
     QString help;
+    QString name;
     bool asLabel = false;
 };
 
@@ -342,7 +343,15 @@ struct Parser
         for (const QString &w : words.mid(1)) {
             static const QRegularExpression size(QStringLiteral("^([wh])(\\d+)$"));
             const QRegularExpressionMatch m = size.match(w);
-            if (const auto mode = modeOf(w)) {
+            if (w.startsWith(QLatin1String("name="))) {
+                // A CamelCase name, so that it is a C++ name and never a keyword.
+                static const QRegularExpression camel(QStringLiteral("^[A-Z][A-Za-z0-9]*$"));
+                occ.name = w.mid(5);
+                if (!camel.match(occ.name).hasMatch()) {
+                    fail(QStringLiteral("'%1' is not a name: a capital letter, then letters and digits").arg(occ.name));
+                    return false;
+                }
+            } else if (const auto mode = modeOf(w)) {
                 occ.mode = mode;
             } else if (const auto kind = kindOf(w)) {
                 occ.kind = kind;
@@ -405,6 +414,11 @@ struct Parser
             if (!d.help.isEmpty())
                 return conflict("help text");
             d.help = occ.help;
+        }
+        if (!occ.name.isEmpty()) {
+            if (!d.name.isEmpty() && d.name != occ.name)
+                return conflict("name");
+            d.name = occ.name;
         }
         return true;
     }
@@ -616,6 +630,23 @@ struct Parser
             f.width = d.width;
             f.lines = d.lines;
             f.help = d.help;
+            f.name = d.name;
+        }
+        // The page procedures read page 0 by these names.
+        QMap<QString, int> named;
+        for (const Field &f : std::as_const(page.fields)) {
+            if (f.name.isEmpty()) {
+                if (page.number == 0)
+                    fail(QStringLiteral("a page-0 answer needs a name"), f.line);
+            } else if (named.contains(f.name)) {
+                fail(QStringLiteral("answer %1: the name %2 is already answer %3's")
+                         .arg(f.answer)
+                         .arg(f.name)
+                         .arg(named.value(f.name)),
+                     f.line);
+            } else {
+                named.insert(f.name, f.answer);
+            }
         }
         if (!page.screen)
             return !failed;

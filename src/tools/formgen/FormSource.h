@@ -27,6 +27,7 @@ struct Field
     int width = 0; // in characters; 0 for the kind's default
     int lines = 0; // memo height in lines; 0 for the default
     QString help;  // help callout text; empty for none
+    QString name;  // the answer's name in the program's code (name=...); every answer of page 0 has one
     int line = 0;  // source line of the first occurrence
 };
 

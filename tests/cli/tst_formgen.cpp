@@ -1,0 +1,140 @@
+// brevane-formgen run as the build runs it: the names of page 0's answers
+// that the page procedures read, and what a source with bad names is told.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <utility>
+
+class tst_formgen : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void names_data();
+    void names();
+    void namesAreNeitherShownNorPrinted();
+
+private:
+    struct Result
+    {
+        int exitCode;
+        QString errors;
+    };
+    Result run(const QStringList &args);
+    // Writes `text` as <folder>/page<N>.form and returns its path.
+    QString source(const QString &folder, int page, const QString &text);
+    static QByteArray read(const QString &path);
+    QString program_;
+    QTemporaryDir dir_;
+};
+
+void tst_formgen::initTestCase()
+{
+    program_ =
+        QString::fromLocal8Bit(qgetenv("BREVANE_BINARY_DIR")) + QStringLiteral("/src/tools/formgen/brevane-formgen");
+    QVERIFY2(QFileInfo::exists(program_), qPrintable(program_));
+    QVERIFY(dir_.isValid());
+}
+
+tst_formgen::Result tst_formgen::run(const QStringList &args)
+{
+    QProcess process;
+    process.start(program_, args);
+    if (!process.waitForFinished(60000))
+        return {-1, QStringLiteral("timed out")};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QString tst_formgen::source(const QString &folder, int page, const QString &text)
+{
+    QDir(dir_.path()).mkpath(folder);
+    const QString path = dir_.filePath(folder + QStringLiteral("/page%1.form").arg(page));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) != text.toUtf8().size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QByteArray tst_formgen::read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void tst_formgen::names_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("exitCode");
+    // Lines the header holds on success, else messages on standard error.
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("named answers")
+        << 0
+        << ".page 0\n=== The bank\n- Bank of the account | {45 name=Bank w30 \"Named in the resolution.\"}\n"
+           "- Time | {24 name=MeetingTime w8} {25 name=MeetingAm check} AM\n"
+           "- Again: {45 lbl}\n"
+        << 0
+        << QStringList{"namespace brevane::G0 {\n\n// The bank\n"
+                       "inline constexpr int Bank = 45; // Bank of the account\n"
+                       "inline constexpr int MeetingTime = 24; // Time\n"
+                       "inline constexpr int MeetingAm = 25; // AM\n\n}"};
+    QTest::newRow("answer without a name") << 0 << ".page 0\n- Bank | {45 name=Bank}\n- City | {2 w24}\n"
+                                           << 1 << QStringList{"page0.form:3: a page-0 answer needs a name"};
+    QTest::newRow("one name for two answers")
+        << 0 << ".page 0\n- Bank | {45 name=Bank}\n- Other bank | {46 name=Bank}\n"
+        << 1 << QStringList{"page0.form:3: answer 46: the name Bank is already answer 45's"};
+    QTest::newRow("two names for one answer")
+        << 0 << ".page 0\n- Bank | {45 name=Bank}\n- Again | {45 name=BankName lbl}\n"
+        << 1 << QStringList{"page0.form:3: answer 45: name differs from an earlier occurrence"};
+    QTest::newRow("not a name") << 0 << ".page 0\n- Bank | {45 name=bank_name}\n"
+                                << 1 << QStringList{"page0.form:2: 'bank_name' is not a name"};
+    QTest::newRow("empty name") << 0 << ".page 0\n- Bank | {45 name=}\n"
+                                << 1 << QStringList{"page0.form:2: '' is not a name"};
+    QTest::newRow("another page") << 7 << ".page 7\n- Name | {0 name=EntityName}\n"
+                                  << 1 << QStringList{"names are written for page 0 alone"};
+}
+
+void tst_formgen::names()
+{
+    QFETCH(int, page);
+    QFETCH(QString, text);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, expected);
+
+    const QString header = dir_.filePath(QStringLiteral("core/forms/PageZero.h"));
+    QFile::remove(header);
+    const Result result =
+        run({QStringLiteral("--names"), header, source(QString::fromLatin1(QTest::currentDataTag()), page, text)});
+    QCOMPARE(result.exitCode, exitCode);
+    const QString written = QString::fromUtf8(read(header));
+    QCOMPARE(written.isEmpty(), exitCode != 0);
+    for (const QString &line : expected)
+        QVERIFY2((exitCode == 0 ? written : result.errors).contains(line),
+                 qPrintable(result.errors + QLatin1Char('\n') + written));
+}
+
+void tst_formgen::namesAreNeitherShownNorPrinted()
+{
+    const QString text = QStringLiteral(".page 7\n.focus 1003\n= ORDER\n"
+                                        "We order that the meeting be held at {3 %1w30 \"Where.\"}, on {9 %2date}.\n");
+    for (const auto &[folder, named] : {std::pair{"plain", false}, std::pair{"named", true}}) {
+        const QString path = source(QLatin1String(folder), 7,
+                                    named ? text.arg(QStringLiteral("name=Street "), QStringLiteral("name=Date "))
+                                          : text.arg(QString(), QString()));
+        const Result result = run({QStringLiteral("--out"), dir_.filePath(QLatin1String(folder)), path});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.errors, QString());
+    }
+    for (const char *file : {"/PSF/page7.psf", "/RTF/page7.rtf", "/DAT/PAGE7.DAT"}) {
+        const QByteArray plain = read(dir_.filePath(QStringLiteral("plain")) + QLatin1String(file));
+        QVERIFY2(!plain.isEmpty(), file);
+        QCOMPARE(read(dir_.filePath(QStringLiteral("named")) + QLatin1String(file)), plain);
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_formgen)
+#include "tst_formgen.moc"
