@@ -4,13 +4,13 @@
 //
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/bench_gui
 #include "BenchSupport.h"
-#include "gui/app/CalcCommands.h"
-#include "gui/app/Navigation.h"
-#include "gui/app/TfrmMain.h"
 #include "core/calc/Calculate.h"
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/files/Folders.h"
 #include "core/screens/ComponentWriter.h"
+#include "gui/app/Navigation.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/screens/CalcCommands.h"
 #include "gui/screens/PageBuilder.h"
 
 #include <QApplication>
@@ -130,12 +130,12 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     Report("LoadPage, 300 controls, empty client", MedianMs(31, [&] { window.Pages().LoadPage(700); }));
 
-    FillFullClient(*CurrentAnswers(), window.DSchedList, 300, true);
+    FillFullClient(*window.Document().Answers(), window.Document().Directory(), 300, true);
     // The shown pages hold what their fields expect: amounts, percentages,
     // numbers and ticks read as such.
     for (int page : {0, 7})
         for (int k = 0; k <= 100; ++k)
-            CurrentAnswers()->SetText(page, 0, k, k % 10 == 7 ? QStringLiteral("X") : QStringLiteral("1,234.50"));
+            window.Document().Answers()->SetText(page, 0, k, k % 10 == 7 ? QStringLiteral("X") : QStringLiteral("1,234.50"));
     window.GraphicsAdapterAdjust = true; // paint the page itself, not a transparent one
     Report("LoadPage, 300 controls, full client", MedianMs(31, [&] { window.Pages().LoadPage(700); }));
     Report("LoadPage and first paint, 300 controls, full client", MedianMs(31, [&] {
@@ -143,7 +143,7 @@ int main(int argc, char *argv[])
                window.repaint();
            }));
     Report("calculation run alone, full client",
-           MedianMs(31, [&] { Calculate(CurrentAnswers(), window.DSchedList, false); }));
+           MedianMs(31, [&] { Calculate(window.Document().Answers(), window.Document().Directory()); }));
 
     window.Navigation().DisplayAPage(window.Invisible(0));
     auto *edit = window.pnlMainForm->findChild<QLineEdit *>(QStringLiteral("ctl1")); // a money field

@@ -8,12 +8,8 @@
 // Messages go to standard error, one a line. Exit status: 0 success, 1 the
 // client file is rejected or the document cannot be built, 2 wrong usage.
 
-#include "core/calc/Calculate.h"
-#include "core/files/ClientFile.h"
+#include "core/document/ClientDocument.h"
 #include "core/files/Folders.h"
-#include "core/output/PrintJob.h"
-#include "core/output/TemplateMerge.h"
-#include "core/store/Answers.h"
 #include "core/store/Conversions.h"
 
 #include <QCoreApplication>
@@ -43,16 +39,16 @@ int usage()
     return ExitUsage;
 }
 
-// Reads IN into a fresh store and directory and runs one calculation.
-bool loadAndCalculate(const QString &in, TAnswer &store, DirectoryTable &directory)
+// Reads IN into the document's fresh store and runs one calculation.
+bool loadAndCalculate(const QString &in, ClientDocument &client)
 {
     QString error;
-    if (!LoadClientFile(in, store, directory, &error)) {
+    if (!client.Answers() || !client.Load(in, &error)) {
         if (!error.isEmpty())
             printLine(QStringLiteral("brevane-cli: cannot read %1: %2").arg(in, error));
         return false;
     }
-    Calculate(&store, directory, false);
+    client.Recalculate();
     return true;
 }
 
@@ -60,14 +56,11 @@ int calcCommand(const QStringList &args)
 {
     if (args.size() != 2)
         return usage();
-    TAnswer *store = CreateAnswerStore();
-    if (!store)
-        return ExitFailed;
-    DirectoryTable directory;
-    if (!loadAndCalculate(args[0], *store, directory))
+    ClientDocument client;
+    if (!loadAndCalculate(args[0], client))
         return ExitFailed;
     QString error;
-    if (!SaveClientFile(args[1], *store, directory, &error)) {
+    if (!client.Save(args[1], &error)) {
         printLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));
         return ExitFailed;
     }
@@ -88,17 +81,13 @@ int printCommand(const QStringList &args, const QString &supportFolder)
         }
         selection.SetChecked(box);
     }
-    TAnswer *store = CreateAnswerStore();
-    if (!store)
-        return ExitFailed;
-    DirectoryTable directory;
-    if (!loadAndCalculate(args[0], *store, directory))
+    ClientDocument client;
+    if (!loadAndCalculate(args[0], client))
         return ExitFailed;
     Folders folders;
     folders.programFolder = FindProgramFolder(QCoreApplication::applicationDirPath(), supportFolder);
-    TemplateMerge merge(store, folders.Dat());
-    PrintJob job(*store, directory, merge, folders.Rtf());
-    switch (job.BuildPrintDocument(selection)) {
+    QString document;
+    switch (client.BuildPrintDocument(selection, folders.Rtf(), folders.Dat(), &document)) {
     case PrintBuildResult::Built:
         break;
     case PrintBuildResult::NothingChecked:
@@ -110,7 +99,7 @@ int printCommand(const QStringList &args, const QString &supportFolder)
         return ExitFailed;
     }
     QString error;
-    if (!WritePrintDocument(args[1], job.PrintDocument(), &error)) {
+    if (!WritePrintDocument(args[1], document, &error)) {
         printLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));
         return ExitFailed;
     }

@@ -20,7 +20,6 @@ private slots:
     void overrideFlagIsPerAnswer();
     void worksheetPages_data();
     void worksheetPages();
-    void oneStoreAtATime();
 };
 
 void tst_answers::catalogueLimits()
@@ -141,18 +140,6 @@ void tst_answers::worksheetPages()
     QFETCH(int, rows);
     QFETCH(int, pages);
     QCOMPARE(TAnswer::NoOfWorksheetPages(rows), pages);
-}
-
-void tst_answers::oneStoreAtATime()
-{
-    TAnswer *first = CreateAnswerStore();
-    QVERIFY(first);
-    first->SetText(0, 0, 0, QStringLiteral("Acme"));
-    TAnswer *second = CreateAnswerStore();
-    QCOMPARE(CurrentAnswers(), second);
-    QVERIFY(second->Text(0, 0, 0).isEmpty());
-    DestroyAnswerStore();
-    QCOMPARE(CurrentAnswers(), nullptr);
 }
 
 QTEST_GUILESS_MAIN(tst_answers)

@@ -13,8 +13,6 @@ class tst_calcdriver : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { UseUnitedStatesLocale(); }
-    void noStoreDoesNothing();
-    void transferHooksRunAroundTheRun();
     void roleTest_data();
     void roleTest();
     void amPm_data();
@@ -26,38 +24,6 @@ private slots:
     void representativeBlockIsStableAcrossRuns();
     void guardedWriteKeepsOverride();
 };
-
-namespace {
-struct RecordingTransfer : CalcTransfer
-{
-    QStringList calls;
-    void ControlsToAnswers() override { calls << QStringLiteral("to answers"); }
-    void AnswersToControls() override { calls << QStringLiteral("to controls"); }
-    void SetBusyCursor(bool busy) override { calls << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
-};
-} // namespace
-
-void tst_calcdriver::noStoreDoesNothing()
-{
-    RecordingTransfer transfer;
-    DirectoryTable directory;
-    QVERIFY(Calculate(nullptr, directory, true, &transfer));
-    QVERIFY(transfer.calls.isEmpty());
-}
-
-void tst_calcdriver::transferHooksRunAroundTheRun()
-{
-    CalcClient client;
-    client.store.ErrFlag = true;
-    RecordingTransfer transfer;
-    QVERIFY(Calculate(&client.store, client.directory, true, &transfer));
-    QCOMPARE(transfer.calls, QStringList({"to answers", "busy", "idle", "to controls"}));
-    QVERIFY(!client.store.ErrFlag);
-
-    transfer.calls.clear();
-    Calculate(&client.store, client.directory, false, &transfer);
-    QCOMPARE(transfer.calls, QStringList({"busy", "idle", "to controls"}));
-}
 
 void tst_calcdriver::roleTest_data()
 {

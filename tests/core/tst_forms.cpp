@@ -224,7 +224,7 @@ QMap<int, Writes> findWrites()
                             store.SetOvRide(p, 0, k, overridden);
                         }
                     }
-                    Calculate(&store, directory, false);
+                    Calculate(&store, directory);
                     for (int p : pages) {
                         for (int k = 0; k < TAnswer::AnswerCount(p); ++k) {
                             if (store.Text(p, 0, k) == marker(p, k))
@@ -504,7 +504,7 @@ void tst_forms::templateMergesAFilledClient()
         store.PgCt[p] = 1;
     {
         MessageRecorder quiet;
-        Calculate(&store, directory, false);
+        Calculate(&store, directory);
     }
     store.SetOvRide(page, 0, 0, true); // one overridden answer prints in colour 1
 

@@ -96,7 +96,7 @@ void tst_printproof::everyPrintablePageOpensInLibreOffice()
     DirectoryTable directory;
     brevane::test::FillClient(*store, directory);
     MessageRecorder recorder;
-    QVERIFY(Calculate(store.get(), directory, false));
+    QVERIFY(Calculate(store.get(), directory));
     QCOMPARE(store->Text(4, 0, 2), OverriddenSigner);
 
     TemplateMerge merge(store.get(), support + QStringLiteral("/DAT"));

@@ -2,12 +2,12 @@
 // the limit of 100 copies, the Delete question, the copies moving down, and
 // the View and Delete items following the count.
 #include "GuiFixture.h"
+#include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/Navigation.h"
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/screens/ContinuationCommands.h"
 #include "gui/screens/TfrmMultiple.h"
-#include "core/store/Answers.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -59,9 +59,9 @@ void writePages(GuiFixture &fx)
 
 // Continuation c of `page` holds "copy c" in answer 90 (and 200 where the
 // page has it), with answer 91 overridden on copy 2.
-void fillCopies(int page, int count)
+void fillCopies(TfrmMain &w, int page, int count)
 {
-    TAnswer &store = *CurrentAnswers();
+    TAnswer &store = *w.Document().Answers();
     store.PgCt[page] = count;
     for (int c = 0; c < count; ++c) {
         store.SetText(page, c, 90, QStringLiteral("copy %1").arg(c));
@@ -125,8 +125,8 @@ void tst_continuations::newShowsTheNewCopy()
         w->Menus().TreeItemClicked(w->Menus().TreeItem(TreeItemKind::NewForm, page));
     else
         Item(*w, QStringLiteral("mnuNew%1").arg(page))->trigger();
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Typed Before"));
-    QCOMPARE(CurrentAnswers()->PgCt[page], 1);
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Typed Before"));
+    QCOMPARE(w->Document().Answers()->PgCt[page], 1);
     QCOMPARE(w->CurrentPage, page);
     QCOMPARE(w->CurrentContinuation, 0);
     QVERIFY(viewDeleteVisible(*w, page));
@@ -140,10 +140,10 @@ void tst_continuations::newStopsAtOneHundredCopies()
     writePages(fx);
     MessageRecorder messages;
     auto w = fx.Start();
-    CurrentAnswers()->PgCt[25] = 100;
+    w->Document().Answers()->PgCt[25] = 100;
     Item(*w, "mnuNew25")->trigger();
     QCOMPARE(messages.numbers(), QList<int>{11860});
-    QCOMPARE(CurrentAnswers()->PgCt[25], 100);
+    QCOMPARE(w->Document().Answers()->PgCt[25], 100);
     QCOMPARE(w->CurrentPage, 0);
 }
 
@@ -152,7 +152,7 @@ void tst_continuations::viewWithOneCopyShowsItWithoutPicker()
     GuiFixture fx;
     writePages(fx);
     auto w = fx.Start();
-    fillCopies(38, 1);
+    fillCopies(*w, 38, 1);
     PickerScript picker;
     picker.arm();
     Item(*w, "mnuView38")->trigger();
@@ -175,7 +175,7 @@ void tst_continuations::viewPicksAmongSeveral()
     GuiFixture fx;
     writePages(fx);
     auto w = fx.Start();
-    fillCopies(page, 3);
+    fillCopies(*w, page, 3);
     w->Navigation().UpdateMenuItems(TSender::Menu(0));
     PickerScript picker;
     picker.pick = 1;
@@ -195,7 +195,7 @@ void tst_continuations::cancelInThePickerDoesNothing()
     writePages(fx);
     TestDialogs dialogs;
     auto w = fx.Start();
-    fillCopies(24, 3);
+    fillCopies(*w, 24, 3);
     PickerScript picker;
     picker.arm();
     Item(*w, "mnuView24")->trigger();
@@ -206,7 +206,7 @@ void tst_continuations::cancelInThePickerDoesNothing()
     Item(*w, "mnuDelete24")->trigger();
     QVERIFY(again.shown);
     QVERIFY(dialogs.asked.isEmpty());
-    QCOMPARE(CurrentAnswers()->PgCt[24], 3);
+    QCOMPARE(w->Document().Answers()->PgCt[24], 3);
 }
 
 void tst_continuations::deleteMovesLaterCopiesDown()
@@ -216,13 +216,13 @@ void tst_continuations::deleteMovesLaterCopiesDown()
     TestDialogs dialogs;
     dialogs.questionAnswers << QMessageBox::Yes;
     auto w = fx.Start();
-    fillCopies(25, 4);
+    fillCopies(*w, 25, 4);
     PickerScript picker;
     picker.pick = 1; // the second copy
     picker.arm();
     Item(*w, "mnuDelete25")->trigger();
     QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Bond Page?"});
-    TAnswer &store = *CurrentAnswers();
+    TAnswer &store = *w->Document().Answers();
     QCOMPARE(store.PgCt[25], 3);
     QCOMPARE(store.Text(25, 0, 90), QStringLiteral("copy 0"));
     QCOMPARE(store.Text(25, 1, 90), QStringLiteral("copy 2"));
@@ -231,7 +231,7 @@ void tst_continuations::deleteMovesLaterCopiesDown()
     // An override moves with its answer.
     QVERIFY(store.OvRide(25, 1, 91));
     QVERIFY(!store.OvRide(25, 2, 91));
-    QVERIFY(w->Modified);
+    QVERIFY(w->Document().Modified);
 }
 
 void tst_continuations::deleteTheOnlyCopyHidesViewAndDelete()
@@ -248,7 +248,7 @@ void tst_continuations::deleteTheOnlyCopyHidesViewAndDelete()
     Item(*w, "mnuDelete38")->trigger();
     QVERIFY(!picker.shown);
     QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Corporate Resolution Page?"});
-    QCOMPARE(CurrentAnswers()->PgCt[38], 0);
+    QCOMPARE(w->Document().Answers()->PgCt[38], 0);
     QVERIFY(!viewDeleteVisible(*w, 38));
     // The copy on screen is gone; the General Information Worksheet shows.
     QCOMPARE(w->CurrentPage, 0);
@@ -262,14 +262,14 @@ void tst_continuations::deleteMovesEveryAnswerOfTheLedger()
     TestDialogs dialogs;
     dialogs.questionAnswers << QMessageBox::Yes;
     auto w = fx.Start();
-    fillCopies(24, 2);
+    fillCopies(*w, 24, 2);
     PickerScript picker;
     picker.pick = 0;
     picker.arm();
     w->Menus().TreeItemClicked(w->Menus().TreeItem(TreeItemKind::DeleteForm, 24));
     QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Ledger Page?"});
-    QCOMPARE(CurrentAnswers()->Text(24, 0, 200), QStringLiteral("last 1"));
-    QCOMPARE(CurrentAnswers()->Text(24, 1, 200), QString());
+    QCOMPARE(w->Document().Answers()->Text(24, 0, 200), QStringLiteral("last 1"));
+    QCOMPARE(w->Document().Answers()->Text(24, 1, 200), QString());
 }
 
 void tst_continuations::deleteAnsweredNoKeepsEverything()
@@ -279,11 +279,11 @@ void tst_continuations::deleteAnsweredNoKeepsEverything()
     TestDialogs dialogs;
     dialogs.questionAnswers << QMessageBox::No;
     auto w = fx.Start();
-    fillCopies(23, 1);
+    fillCopies(*w, 23, 1);
     Item(*w, "mnuDelete23")->trigger();
     QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Minutes Page?"});
-    QCOMPARE(CurrentAnswers()->PgCt[23], 1);
-    QCOMPARE(CurrentAnswers()->Text(23, 0, 90), QStringLiteral("copy 0"));
+    QCOMPARE(w->Document().Answers()->PgCt[23], 1);
+    QCOMPARE(w->Document().Answers()->Text(23, 0, 90), QStringLiteral("copy 0"));
 }
 
 void tst_continuations::onlyMenuAndTreeItemsMayAsk()
@@ -295,7 +295,7 @@ void tst_continuations::onlyMenuAndTreeItemsMayAsk()
     w->Continuations().NewForm(TSender::Button(23));
     w->Continuations().DeleteForm(TSender::Button(23));
     QCOMPARE(messages.numbers(), (QList<int>{11040, 11020}));
-    QCOMPARE(CurrentAnswers()->PgCt[23], 0);
+    QCOMPARE(w->Document().Answers()->PgCt[23], 0);
 }
 
 QTEST_MAIN(tst_continuations)

@@ -4,11 +4,11 @@
 // that cannot be read or written give their message and lose nothing the
 // user typed.
 #include "GuiFixture.h"
+#include "core/files/ClientFile.h"
+#include "core/store/Answers.h"
 #include "gui/app/Navigation.h"
 #include "gui/dialogs/UserDialogs.h"
-#include "core/files/ClientFile.h"
 #include "gui/files/FileCommands.h"
-#include "core/store/Answers.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -103,8 +103,8 @@ void tst_filecommands::stateTable()
     auto w = fx.Start();
     const QString path = fx.Path(QStringLiteral("acme.cl1"));
     auto state = [&] {
-        return QStringLiteral("%1, %2").arg(TFileCommands::IsUntitled(w->ClientFileName) ? "untitled" : "named",
-                                            w->Modified ? "modified" : "clean");
+        return QStringLiteral("%1, %2").arg(TFileCommands::IsUntitled(w->Document().FileName) ? "untitled" : "named",
+                                            w->Document().Modified ? "modified" : "clean");
     };
     QCOMPARE(state(), QStringLiteral("untitled, clean"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
@@ -128,7 +128,7 @@ void tst_filecommands::stateTable()
     dialogs.fileAnswers << path;
     Item(*w, "mnuNew")->trigger();
     QCOMPARE(state(), QStringLiteral("untitled, clean"));
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QString());
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QString());
     Item(*w, "mnuOpen")->trigger();
     QCOMPARE(state(), QStringLiteral("named, clean"));
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Acme Tools"));
@@ -189,7 +189,7 @@ void tst_filecommands::saveQuestion()
     dialogs.fileAnswers << path;
     Item(*w, "mnuOpen")->trigger();
     typeName(*w, QStringLiteral("Changed"));
-    QVERIFY(w->Modified);
+    QVERIFY(w->Document().Modified);
 
     dialogs.asked.clear();
     dialogs.questionAnswers << QMessageBox::StandardButton(answer);
@@ -215,7 +215,7 @@ void tst_filecommands::saveQuestion()
             return;
     }
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), shownAfter);
-    QCOMPARE(w->Modified, modifiedAfter);
+    QCOMPARE(w->Document().Modified, modifiedAfter);
 }
 
 void tst_filecommands::saveQuestionYesWithSaveAsCancelledKeepsTheClient()
@@ -228,8 +228,8 @@ void tst_filecommands::saveQuestionYesWithSaveAsCancelledKeepsTheClient()
     dialogs.questionAnswers << QMessageBox::Yes; // then the Save As dialog is cancelled
     Item(*w, "mnuNew")->trigger();
     QCOMPARE(dialogs.asked.last(), QStringLiteral("File|Save As Dialog"));
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Unsaved"));
-    QVERIFY(w->Modified);
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Unsaved"));
+    QVERIFY(w->Document().Modified);
     dialogs.questionAnswers << QMessageBox::Yes;
     w->close();
     QVERIFY(w->isVisible());
@@ -268,12 +268,12 @@ void tst_filecommands::saveAsExtensions()
     dialogs.fileAnswers << fx.Path(typed);
     QVERIFY(w->Files().SaveAsClick());
     QCOMPARE(messages.numbers(), warned ? QList<int>{11010} : QList<int>{});
-    QCOMPARE(w->ClientFileName, fx.Path(saved));
+    QCOMPARE(w->Document().FileName, fx.Path(saved));
     QCOMPARE(savedName(fx.Path(saved)), QStringLiteral("Acme"));
     if (typed != saved)
         QVERIFY(!QFileInfo::exists(fx.Path(typed)));
     QCOMPARE(w->settings.recentFiles.first(), fx.Path(saved));
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
 }
 
 void tst_filecommands::saveAsProposesTheEntitysName()
@@ -282,7 +282,7 @@ void tst_filecommands::saveAsProposesTheEntitysName()
     writePages(fx);
     RecordingDialogs dialogs;
     auto w = fx.Start();
-    CurrentAnswers()->SetText(1, 0, 11, QStringLiteral("Acme")); // page 1 answer 11 names the entity
+    w->Document().Answers()->SetText(1, 0, 11, QStringLiteral("Acme")); // page 1 answer 11 names the entity
     w->Navigation().DisplayAPage(w->Invisible(100));
     QVERIFY(!QFileInfo::exists(fx.ClientFolder()));
     w->Files().SaveAsClick();
@@ -307,8 +307,8 @@ void tst_filecommands::saveAsCancelledWritesNothing()
     QVERIFY(!w->Files().SaveAsClick());
     QVERIFY(QDir(fx.ClientFolder()).entryList(QDir::Files).isEmpty());
     // Nothing was saved, so the client still counts as modified.
-    QVERIFY(w->Modified);
-    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
+    QVERIFY(w->Document().Modified);
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
 }
 
 void tst_filecommands::duplicateThenSaveAsksForANewName()
@@ -323,9 +323,9 @@ void tst_filecommands::duplicateThenSaveAsksForANewName()
     Item(*w, "mnuOpen")->trigger();
     w->Files().DuplicateClick();
     QCOMPARE(w->CurrentPage, 1);
-    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
-    QVERIFY(!w->Modified);
-    CurrentAnswers()->SetText(0, 0, 0, QStringLiteral("Copy"));
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+    QVERIFY(!w->Document().Modified);
+    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Copy"));
     const QString copy = fx.Path(QStringLiteral("copy.cl1"));
     dialogs.fileAnswers << copy;
     dialogs.asked.clear();
@@ -364,7 +364,7 @@ void tst_filecommands::recentFiles()
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Client 4"));
     QCOMPARE(w->settings.recentFiles.first(), paths[3]);
     QCOMPARE(Item(*w, "HX0")->text(), QStringLiteral("&0-client4.cl1"));
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
 }
 
 void tst_filecommands::recentFilesMenuShowsFive()
@@ -398,12 +398,12 @@ void tst_filecommands::defaultClient()
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Our Firm"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
     typeName(*w, QStringLiteral("Changed"));
-    w->DSchedList.SetCell(0, ColName, QStringLiteral("Bob"));
+    w->Document().Directory().SetCell(0, ColName, QStringLiteral("Bob"));
     TestDialogs dialogs;
     dialogs.questionAnswers << QMessageBox::No;
     Item(*w, "mnuNew")->trigger();
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Our Firm"));
-    QCOMPARE(w->DSchedList.Cell(0, ColName), QStringLiteral("Ann"));
+    QCOMPARE(w->Document().Directory().Cell(0, ColName), QStringLiteral("Ann"));
     QVERIFY(messages.numbers().isEmpty());
 }
 
@@ -412,11 +412,11 @@ void tst_filecommands::newStartsWithAnEmptyWorksheet()
     GuiFixture fx;
     writePages(fx);
     auto w = fx.Start();
-    w->DSchedList.SetCell(0, ColName, QStringLiteral("Previous Client's Director"));
-    w->DSchedList.AddRow();
+    w->Document().Directory().SetCell(0, ColName, QStringLiteral("Previous Client's Director"));
+    w->Document().Directory().AddRow();
     w->Files().NewClick(TSender::Menu(0));
-    QCOMPARE(w->DSchedList.RowCount(), 1);
-    QCOMPARE(w->DSchedList.Cell(0, ColName), QString());
+    QCOMPARE(w->Document().Directory().RowCount(), 1);
+    QCOMPARE(w->Document().Directory().Cell(0, ColName), QString());
 }
 
 void tst_filecommands::badClientFiles_data()
@@ -461,9 +461,9 @@ void tst_filecommands::badClientFiles()
     QCOMPARE(recorder.numbers(), messages);
     // What was typed was saved at the question; the rejected file is bound to nothing.
     QCOMPARE(savedName(saved), QStringLiteral("Typed Before"));
-    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
     QCOMPARE(w->CurrentPage, 0);
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
     QVERIFY(!w->settings.recentFiles.contains(path));
 }
 
@@ -475,11 +475,11 @@ void tst_filecommands::reopenOfAMissingFile()
     auto w = fx.Start();
     w->settings.recentFiles = {fx.Path(QStringLiteral("gone.cl1"))};
     w->Files().RebuildRecentMenu();
-    CurrentAnswers()->SetText(0, 0, 0, QStringLiteral("Before"));
+    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Before"));
     Item(*w, "HX0")->trigger();
     QCOMPARE(recorder.numbers(), QList<int>{1154});
-    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QString());
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QString());
     QCOMPARE(w->CurrentPage, 0);
 }
 
@@ -501,17 +501,17 @@ void tst_filecommands::saveIntoAFolderThatCannotBeWritten()
     Item(*w, "mnuSave")->trigger();
     QCOMPARE(recorder.numbers(), QList<int>{33060});
     QVERIFY(recorder.messages().first().detail.contains(QStringLiteral("client.cl1")));
-    QVERIFY(w->Modified);
-    QVERIFY(TFileCommands::IsUntitled(w->ClientFileName));
+    QVERIFY(w->Document().Modified);
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
     QVERIFY(w->settings.recentFiles.isEmpty());
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Precious"));
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Precious"));
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Precious"));
     // Saving elsewhere then works.
     const QString good = fx.Path(QStringLiteral("client.cl1"));
     dialogs.fileAnswers << good;
     Item(*w, "mnuSaveAs")->trigger();
     QCOMPARE(savedName(good), QStringLiteral("Precious"));
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
 }
 
 void tst_filecommands::defaultFileLocations()

@@ -7,12 +7,12 @@
 #include "FilledClient.h"
 #include "GuiFixture.h"
 #include "TestSupport.h"
-#include "gui/app/MainMenus.h"
-#include "gui/app/Navigation.h"
-#include "gui/dialogs/UserDialogs.h"
 #include "core/files/ClientFile.h"
 #include "core/forms/FormCatalogue.h"
 #include "core/store/PageCatalogue.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/Navigation.h"
+#include "gui/dialogs/UserDialogs.h"
 
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -122,7 +122,7 @@ void tst_formpages::everyTreePageOpens()
     MessageRecorder recorder;
     auto w = openFilledClient();
     QCOMPARE(recorder.numbers(), QList<int>{});
-    QCOMPARE(QFileInfo(w->ClientFileName).fileName(), QStringLiteral("filled.cl1"));
+    QCOMPARE(QFileInfo(w->Document().FileName).fileName(), QStringLiteral("filled.cl1"));
 
     QStringList faults;
     QSet<int> shown;

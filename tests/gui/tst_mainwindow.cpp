@@ -3,6 +3,7 @@
 // when it closes), shrink font, zoom, preferences, the Graphics Adapter
 // Adjust switch, the help pages, PDF resources and the about box.
 #include "GuiFixture.h"
+#include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/Navigation.h"
 #include "gui/app/ToolbarPanel.h"
@@ -12,7 +13,6 @@
 #include "gui/dialogs/TfrmWindowScale.h"
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/directory/TfrmDirectory.h"
-#include "core/store/Answers.h"
 
 #include <QAbstractButton>
 #include <QGraphicsOpacityEffect>
@@ -85,8 +85,8 @@ void tst_mainwindow::directoryRowsReachTheForms()
         &seen);
     w->Menus().TreeItemClicked(w->Menus().TreeItemByText(QStringLiteral("2 Directory Worksheet")));
     QVERIFY(seen);
-    QCOMPARE(w->DSchedList.Cell(0, ColCode), QStringLiteral("CI"));
-    QVERIFY(w->Modified);
+    QCOMPARE(w->Document().Directory().Cell(0, ColCode), QStringLiteral("CI"));
+    QVERIFY(w->Document().Modified);
     // The recalculation on closing filled the incorporators on the shown page.
     QCOMPARE(Control<QLabel>(*w, "lblFirst")->text(), QStringLiteral("Ann Smith"));
 }
@@ -100,7 +100,7 @@ void tst_mainwindow::directoryWithoutChangesLeavesTheClientClean()
     whenShown<TfrmDirectory>([](TfrmDirectory *d) { d->close(); }, &seen);
     QTest::mouseClick(w->Menus().Button("cbtnWorksheet"), Qt::LeftButton);
     QVERIFY(seen);
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
 }
 
 void tst_mainwindow::shrinkFontRebuildsTheWorksheet()

@@ -3,10 +3,10 @@
 // copies of repeatable pages; UpdateMenuItems keeps buttons and items in
 // step; the tree marks the shown page; the window's scrolling keys.
 #include "GuiFixture.h"
+#include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/Navigation.h"
 #include "gui/app/ToolbarPanel.h"
-#include "core/store/Answers.h"
 
 #include <QAbstractButton>
 #include <QMenu>
@@ -126,8 +126,8 @@ void tst_navigation::buttonsWalkTheContinuations()
     fx.WritePage(68, {Edit("edtResolution", 1090, 10)});
     auto w = fx.Start();
     for (int c = 0; c < 4; ++c)
-        CurrentAnswers()->SetText(68, c, 90, QStringLiteral("resolution %1").arg(c + 1));
-    CurrentAnswers()->PgCt[68] = 4;
+        w->Document().Answers()->SetText(68, c, 90, QStringLiteral("resolution %1").arg(c + 1));
+    w->Document().Answers()->PgCt[68] = 4;
     w->Navigation().DisplayAPage(w->Invisible(6801));
     QVERIFY(visible(*w, "cbtnPrior", "btnPrior") && visible(*w, "cbtnNext", "btnNext"));
     // What is typed on one copy stays with it.
@@ -142,7 +142,7 @@ void tst_navigation::buttonsWalkTheContinuations()
         QTest::mouseClick(w->Menus().Button("btnPrior"), Qt::LeftButton);
     QCOMPARE(w->CurrentContinuation, 0);
     QVERIFY(!visible(*w, "cbtnPrior", "btnPrior"));
-    QCOMPARE(CurrentAnswers()->Text(68, 1, 90), QStringLiteral("edited second"));
+    QCOMPARE(w->Document().Answers()->Text(68, 1, 90), QStringLiteral("edited second"));
 }
 
 void tst_navigation::treeAndMenuOfferEveryPage()
@@ -300,7 +300,7 @@ void tst_navigation::treeMarksTheShownPage()
     QFETCH(QString, selected);
     GuiFixture fx;
     auto w = fx.Start(false);
-    CurrentAnswers()->PgCt[25] = 3;
+    w->Document().Answers()->PgCt[25] = 3;
     w->Navigation().DisplayAPage(w->Invisible(pageTag));
     const QList<QTreeWidgetItem *> items = w->TreeView1->selectedItems();
     if (selected.isEmpty()) {
@@ -331,7 +331,7 @@ void tst_navigation::branchesExpandAndStartExpanded()
     w->TreeView1->setCurrentItem(menus.TreeItemByText(QStringLiteral("Cover Sheet")));
     QTest::keyClick(w->TreeView1, Qt::Key_Return);
     QCOMPARE(w->CurrentPage, 75);
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
 }
 
 void tst_navigation::scrollingKeys()
@@ -351,7 +351,7 @@ void tst_navigation::scrollingKeys()
     QCOMPARE(bar->value(), bar->maximum());
     QTest::keyClick(name, Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(bar->value(), 0);
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
 }
 
 void tst_navigation::enteringAControlBringsItIntoView()
@@ -363,7 +363,7 @@ void tst_navigation::enteringAControlBringsItIntoView()
     QScrollBar *bar = w->VertScrollBox1->verticalScrollBar();
     const int height = w->VertScrollBox1->viewport()->height();
     QVERIFY(bar->value() <= 2000 && 2000 + 24 <= bar->value() + height);
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
 }
 
 QTEST_MAIN(tst_navigation)

@@ -3,15 +3,15 @@
 // every run does not; every route runs the same toggle; the buttons follow
 // the focused control; overrides survive saving and opening again.
 #include "GuiFixture.h"
-#include "gui/app/CalcCommands.h"
+#include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/Navigation.h"
-#include "gui/app/StyleBook.h"
 #include "gui/app/ToolbarPanel.h"
+#include "gui/common/StyleBook.h"
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/files/FileCommands.h"
+#include "gui/screens/CalcCommands.h"
 #include "gui/screens/OverrideCommands.h"
-#include "core/store/Answers.h"
 
 #include <QAbstractButton>
 #include <QMenu>
@@ -36,8 +36,8 @@ std::unique_ptr<TfrmMain> startOnPage7(GuiFixture &fx)
 {
     writePages(fx);
     auto w = fx.Start(false);
-    CurrentAnswers()->SetText(0, 0, 0, QStringLiteral("Acme Tools"));
-    CurrentAnswers()->SetText(0, 0, 20, QStringLiteral("Columbus"));
+    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Acme Tools"));
+    w->Document().Answers()->SetText(0, 0, 20, QStringLiteral("Columbus"));
     w->show();
     if (!QTest::qWaitForWindowActive(w.get()))
         qWarning("window not active");
@@ -82,14 +82,14 @@ void tst_override::guardedAnswerKeepsTheUsersValue()
     QTest::mouseDClick(city, Qt::LeftButton);
     QVERIFY(!city->isReadOnly());
     QCOMPARE(StyleLookupOf(city), QStringLiteral("EDITOVERRIDDEN"));
-    QVERIFY(CurrentAnswers()->OvRide(7, 0, 1));
+    QVERIFY(w->Document().Answers()->OvRide(7, 0, 1));
     QCOMPARE(city->palette().color(QPalette::Text), QColor(Qt::red));
 
     TypeOver(city, QStringLiteral("Dayton"));
-    QCOMPARE(CurrentAnswers()->Text(7, 0, 1), QStringLiteral("Dayton"));
+    QCOMPARE(w->Document().Answers()->Text(7, 0, 1), QStringLiteral("Dayton"));
 
     // Later runs, whatever their cause, keep the user's value.
-    CurrentAnswers()->SetText(0, 0, 20, QStringLiteral("Toledo"));
+    w->Document().Answers()->SetText(0, 0, 20, QStringLiteral("Toledo"));
     w->Calc().RefreshClick();
     w->Calc().RecalculateWithCursor(true);
     city = Control<QLineEdit>(*w, "edtCity");
@@ -98,7 +98,7 @@ void tst_override::guardedAnswerKeepsTheUsersValue()
     // Cancel Override brings the computed value back, read-only and black.
     Enter(city);
     Item(*w, "mnuCancelOverride")->trigger();
-    QVERIFY(!CurrentAnswers()->OvRide(7, 0, 1));
+    QVERIFY(!w->Document().Answers()->OvRide(7, 0, 1));
     QCOMPARE(city->text(), QStringLiteral("Toledo"));
     QVERIFY(city->isReadOnly());
     QCOMPARE(StyleLookupOf(city), QStringLiteral("EDITOVERRIDEABLE"));
@@ -112,7 +112,7 @@ void tst_override::answerWrittenOnEveryRunIsReplaced()
     auto *entity = Control<QLineEdit>(*w, "edtEntity");
     QTest::mouseDClick(entity, Qt::LeftButton);
     TypeOver(entity, QStringLiteral("Other Name"));
-    QVERIFY(CurrentAnswers()->OvRide(7, 0, 0));
+    QVERIFY(w->Document().Answers()->OvRide(7, 0, 0));
     QCOMPARE(entity->text(), QStringLiteral("Acme Tools"));
 }
 
@@ -152,11 +152,11 @@ void tst_override::everyRouteToggles()
             QTest::mouseDClick(city, Qt::LeftButton);
     };
     toggle(true);
-    QVERIFY(CurrentAnswers()->OvRide(7, 0, 1));
+    QVERIFY(w->Document().Answers()->OvRide(7, 0, 1));
     QVERIFY(!city->isReadOnly());
-    QVERIFY(w->Modified);
+    QVERIFY(w->Document().Modified);
     toggle(false);
-    QVERIFY(!CurrentAnswers()->OvRide(7, 0, 1));
+    QVERIFY(!w->Document().Answers()->OvRide(7, 0, 1));
     QVERIFY(city->isReadOnly());
 }
 
@@ -188,9 +188,9 @@ void tst_override::plainFieldsAreNotOverridden()
     auto w = startOnPage7(fx);
     Enter(Control(*w, "edtPlain"));
     Item(*w, "mnuOverride")->trigger();
-    QVERIFY(!CurrentAnswers()->OvRide(7, 0, 30));
+    QVERIFY(!w->Document().Answers()->OvRide(7, 0, 30));
     QCOMPARE(StyleLookupOf(Control(*w, "edtPlain")), QString());
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
 }
 
 void tst_override::memoAndCheckBoxToggleTheirStyles()
@@ -201,14 +201,14 @@ void tst_override::memoAndCheckBoxToggleTheirStyles()
     QVERIFY(memo->isReadOnly());
     Enter(memo);
     Item(*w, "mnuOverride")->trigger();
-    QVERIFY(CurrentAnswers()->OvRide(7, 0, 40));
+    QVERIFY(w->Document().Answers()->OvRide(7, 0, 40));
     QCOMPARE(StyleLookupOf(memo), QStringLiteral("MEMOOVERRIDDEN"));
     QVERIFY(!memo->isReadOnly());
 
     auto *check = Control(*w, "cbxFlag");
     Enter(check);
     Item(*w, "mnuOverride")->trigger();
-    QVERIFY(CurrentAnswers()->OvRide(7, 0, 41));
+    QVERIFY(w->Document().Answers()->OvRide(7, 0, 41));
     QCOMPARE(StyleLookupOf(check), QStringLiteral("CHECKBOXOVERRIDDEN"));
     QVERIFY(iconVisible(*w, "cbtnCancelOverride"));
 }
@@ -226,12 +226,12 @@ void tst_override::overrideSurvivesSaveAndOpen()
     QVERIFY(w->Files().SaveAsClick());
 
     w->Files().NewClick(TSender::Menu(0));
-    QVERIFY(!CurrentAnswers()->OvRide(7, 0, 1));
+    QVERIFY(!w->Document().Answers()->OvRide(7, 0, 1));
     w->Files().ReOpenClick(0);
-    QCOMPARE(w->ClientFileName, path);
+    QCOMPARE(w->Document().FileName, path);
     w->Navigation().DisplayAPage(w->Invisible(700));
     city = Control<QLineEdit>(*w, "edtCity");
-    QVERIFY(CurrentAnswers()->OvRide(7, 0, 1));
+    QVERIFY(w->Document().Answers()->OvRide(7, 0, 1));
     QCOMPARE(city->text(), QStringLiteral("Dayton"));
     QVERIFY(!city->isReadOnly());
     QCOMPARE(StyleLookupOf(city), QStringLiteral("EDITOVERRIDDEN"));

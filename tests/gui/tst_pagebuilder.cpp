@@ -3,11 +3,11 @@
 // the focus Tag; font shrinking; the fade-in switch; missing and damaged
 // files (11150, the window goes on working).
 #include "GuiFixture.h"
+#include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/Navigation.h"
-#include "gui/app/StyleBook.h"
+#include "gui/common/StyleBook.h"
 #include "gui/screens/PageBuilder.h"
-#include "core/store/Answers.h"
 
 #include <QFile>
 #include <QLabel>
@@ -44,7 +44,7 @@ void tst_pagebuilder::bindsControlsByClassAndTag()
                      CheckBox("cbxEstimate", 1005, 230)});
     MessageRecorder messages;
     auto w = fx.Start(false);
-    TAnswer *store = CurrentAnswers();
+    TAnswer *store = w->Document().Answers();
     store->SetText(0, 0, 0, QStringLiteral("Acme Tools"));
     store->SetText(0, 0, 12, QStringLiteral("first | second"));
     store->SetText(0, 0, 3, QStringLiteral("line one | line two"));
@@ -78,8 +78,8 @@ void tst_pagebuilder::continuationTagReadsThePagesOneFile()
     fx.WritePage(0, {Edit("edtName", 1000, 10)});
     fx.WritePage(23, {Edit("edtDate", 1040, 10)});
     auto w = fx.Start();
-    CurrentAnswers()->PgCt[23] = 18;
-    CurrentAnswers()->SetText(23, 17, 40, QStringLiteral("meeting of the 17th copy"));
+    w->Document().Answers()->PgCt[23] = 18;
+    w->Document().Answers()->SetText(23, 17, 40, QStringLiteral("meeting of the 17th copy"));
     w->Navigation().DisplayAPage(w->Invisible(2317));
     QCOMPARE(w->CurrentPage, 23);
     QCOMPARE(w->CurrentContinuation, 17);
@@ -299,21 +299,21 @@ void tst_pagebuilder::badPageScreenFile()
     }
     MessageRecorder messages;
     auto w = fx.Start(false);
-    CurrentAnswers()->SetText(0, 0, 0, QStringLiteral("Acme"));
-    w->Modified = true;
+    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Acme"));
+    w->Document().Modified = true;
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     QCOMPARE(messages.numbers(), QList<int>{11150});
     QCOMPARE(messages.messages().first().detail, fx.PagePath(0));
     QCOMPARE(w->CurrentPage, 0);
     QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
-    QVERIFY(w->Modified);
+    QVERIFY(w->Document().Modified);
     // Controls read before the damage stay unfilled.
     for (QLineEdit *edit : w->pnlMainForm->findChildren<QLineEdit *>())
         QCOMPARE(edit->text(), QString());
     // The window goes on working, and leaving the page blanks none of its answers.
     w->Navigation().DisplayAPage(w->Invisible(100));
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Acme"));
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Acme"));
     QCOMPARE(w->CurrentPage, 1);
     QVERIFY(Control(*w, "edtDate"));
     QCOMPARE(messages.numbers(), QList<int>{11150});

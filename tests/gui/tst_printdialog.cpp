@@ -3,10 +3,10 @@
 // and "Clear All", the box of the displayed page, and the print job from the
 // dialog to the word processor.
 #include "OutputFixture.h"
+#include "core/store/Answers.h"
 #include "gui/app/Navigation.h"
 #include "gui/output/OutputCommands.h"
 #include "gui/output/TfrmSelectedForms.h"
-#include "core/store/Answers.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -191,7 +191,7 @@ void tst_printdialog::previewPrintWritesAndOpensTheDocument()
     FakeLauncher launcher;
     w->Output().SetLauncher(&launcher);
     w->WordDetected = false;
-    w->DSchedList.SetCell(0, 1, QStringLiteral("Ann Lee"));
+    w->Document().Directory().SetCell(0, 1, QStringLiteral("Ann Lee"));
 
     // Typed but not yet left: the job stores the displayed page first.
     auto *name = Control<QLineEdit>(*w, "edtName");
@@ -217,7 +217,7 @@ void tst_printdialog::previewPrintWritesAndOpensTheDocument()
     QVERIFY2(text.contains("<Entity: Acme Tools, Inc.>\r\n\\page \\v0 <Row: Ann Lee>"), text.constData());
     QVERIFY(text.startsWith("{\\rtf1"));
     QVERIFY(text.trimmed().endsWith("}"));
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Acme Tools, Inc."));
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Acme Tools, Inc."));
 
     // The program's close deletes the document.
     TestDialogs dialogs;

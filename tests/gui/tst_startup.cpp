@@ -2,12 +2,12 @@
 // and written at close, the default client, the first page, and the
 // temporary print documents removed at close.
 #include "GuiFixture.h"
-#include "gui/dialogs/UserDialogs.h"
 #include "core/files/ClientFile.h"
-#include "gui/files/FileCommands.h"
-#include "core/files/Windows1252.h"
 #include "core/files/Settings.h"
+#include "core/files/Windows1252.h"
 #include "core/store/Answers.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "gui/files/FileCommands.h"
 
 #include <QFile>
 #include <QScrollArea>
@@ -183,12 +183,12 @@ void tst_startup::defaultClientUnreadable()
     QCOMPARE(messages.numbers(), (QList<int>{33010, 11340}));
     QCOMPARE(w->CurrentPage, 0);
     QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
     // The window works: typing and leaving a field reaches the store.
     auto *name = Control<QLineEdit>(*w, "edtName");
     QTest::keyClicks(name, QStringLiteral("Acme"));
     QTest::keyClick(name, Qt::Key_Tab);
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Acme"));
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Acme"));
 }
 
 void tst_startup::closingRemovesTemporaryDocuments()
@@ -203,7 +203,7 @@ void tst_startup::closingRemovesTemporaryDocuments()
     }
     w->close();
     QCOMPARE(QDir(w->folders.tempFolder).entryList(QDir::Files), QStringList{"keep.rtf"});
-    QVERIFY(!CurrentAnswers());
+    QVERIFY(!w->Document().Answers());
 }
 
 void tst_startup::closingCommitsTheFieldBeingTyped()

@@ -2,9 +2,9 @@
 // (reformat, store, recalculate, refill), check boxes and memos, and the
 // modified flag: fills never set it, typing does, Tab moves never do.
 #include "GuiFixture.h"
-#include "gui/app/CalcCommands.h"
-#include "gui/app/Navigation.h"
 #include "core/store/Answers.h"
+#include "gui/app/Navigation.h"
+#include "gui/screens/CalcCommands.h"
 
 #include <QLabel>
 
@@ -118,7 +118,7 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     fx.WritePage(0, {Edit("edtName", 1000, 10)});
     fx.WritePage(25, {Edit("edtAmount", 2003, 10), Label("lblWords", 2, 40), Edit("edtObligee", 1004, 70)});
     auto w = fx.Start();
-    CurrentAnswers()->PgCt[25] = 1;
+    w->Document().Answers()->PgCt[25] = 1;
     w->Navigation().DisplayAPage(w->Invisible(2500));
     auto *amount = Control<QLineEdit>(*w, "edtAmount");
     Enter(amount);
@@ -127,9 +127,9 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     QTest::keyClick(amount, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Control(*w, "edtObligee"));
     QCOMPARE(amount->text(), QStringLiteral("1,234.50"));
-    QCOMPARE(CurrentAnswers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
+    QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
     QCOMPARE(Control<QLabel>(*w, "lblWords")->text(), QStringLiteral("One Thousand Two Hundred Thirty Four "));
-    QVERIFY(w->Modified);
+    QVERIFY(w->Document().Modified);
 }
 
 // What the client file cannot hold as typed is changed when the field is
@@ -145,7 +145,7 @@ void tst_transfers::typedLettersTheFileCannotKeep()
     name->selectAll();
     name->insert(QStringLiteral("\u0141\u00f3d\u017a Bakery")); // as typed or pasted
     QTest::keyClick(name, Qt::Key_Tab);
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("L\u00f3dz Bakery"));
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("L\u00f3dz Bakery"));
     QCOMPARE(name->text(), QStringLiteral("L\u00f3dz Bakery"));
     QCOMPARE(recorder.numbers(), QList<int>{11190});
     // Leaving the next field does not report it again.
@@ -156,7 +156,7 @@ void tst_transfers::typedLettersTheFileCannotKeep()
     Enter(memo);
     memo->setPlainText(QStringLiteral("Owner: Tr\u1ea7n\nsince 2019"));
     w->Transfer().ControlsToAnswers(); // a memo reaches the store at the next transfer
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 61), QStringLiteral("Owner: Tran | since 2019"));
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 61), QStringLiteral("Owner: Tran | since 2019"));
     QCOMPARE(recorder.numbers(), (QList<int>{11190, 11190}));
 }
 
@@ -166,7 +166,7 @@ void tst_transfers::checkBoxesAndMemosRoundTrip()
     fx.WritePage(0, {Edit("edtName", 1000, 10), CheckBox("cbxLower", 60, 40), CheckBox("cbxEstimate", 1012, 70),
                      Memo("memLines", 61, 100)});
     auto w = fx.Start(false);
-    TAnswer &store = *CurrentAnswers();
+    TAnswer &store = *w->Document().Answers();
     store.SetText(0, 0, 60, QStringLiteral("x"));
     store.SetText(0, 0, 12, QStringLiteral("X"));
     store.SetText(0, 0, 61, QStringLiteral("first | second"));
@@ -218,12 +218,12 @@ void tst_transfers::modifiedFlag()
                      Edit("edtPlace", 1001, 40, QStringLiteral("EditOverrideable")),
                      Edit("edtCapital", 2013, 70, QStringLiteral("EditOverrideable"))});
     auto w = fx.Start(false);
-    CurrentAnswers()->SetText(0, 0, 0, QStringLiteral("Acme"));
+    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Acme"));
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     auto *name = Control<QLineEdit>(*w, "edtName");
     QCOMPARE(QApplication::focusWidget(), name);
-    QVERIFY(!w->Modified);
+    QVERIFY(!w->Document().Modified);
 
     if (action == "display") {
         w->Navigation().DisplayAPage(w->Invisible(700));
@@ -241,7 +241,7 @@ void tst_transfers::modifiedFlag()
     } else if (action == "tab money") {
         auto *shares = Control<QLineEdit>(*w, "edtShares");
         shares->setText(QStringLiteral("1500.4")); // as a file would leave it
-        w->Modified = false;
+        w->Document().Modified = false;
         Enter(shares);
         QTest::keyClick(shares, Qt::Key_Tab);
         QCOMPARE(shares->text(), QStringLiteral("1,500"));
@@ -270,7 +270,7 @@ void tst_transfers::modifiedFlag()
     } else if (action == "refresh") {
         w->Calc().RefreshClick();
     }
-    QCOMPARE(w->Modified, modified);
+    QCOMPARE(w->Document().Modified, modified);
 }
 
 void tst_transfers::fillingKeepsModifiedFlagSet()
@@ -278,10 +278,10 @@ void tst_transfers::fillingKeepsModifiedFlagSet()
     GuiFixture fx;
     fx.WritePage(0, {Edit("edtName", 1000, 10)});
     auto w = fx.Start();
-    w->Modified = true;
+    w->Document().Modified = true;
     w->Navigation().DisplayAPage(w->Invisible(0));
     w->Calc().RecalculateWithCursor(true);
-    QVERIFY(w->Modified);
+    QVERIFY(w->Document().Modified);
 }
 
 void tst_transfers::answerBeyondThePageStopsWith18047()
@@ -295,7 +295,7 @@ void tst_transfers::answerBeyondThePageStopsWith18047()
     messages.clear();
     Control<QLineEdit>(*w, "edtName")->setText(QStringLiteral("Acme"));
     w->Transfer().ControlsToAnswers();
-    QCOMPARE(CurrentAnswers()->Text(0, 0, 0), QStringLiteral("Acme"));
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Acme"));
     QCOMPARE(messages.numbers(), QList<int>{18047});
 }
 

@@ -57,7 +57,7 @@ struct CalcClient
     // Answer k of page p (continuation c).
     QString at(int p, int k, int c = 0) const { return store.Text(p, c, k); }
 
-    bool calculate() { return Calculate(&store, directory, false); }
+    bool calculate() { return Calculate(&store, directory); }
 };
 
 // Answer k of page p, continuation c.

@@ -5,8 +5,8 @@
 // user's typing and answers to modal dialogs.
 
 #include "TestSupport.h"
-#include "gui/app/TfrmMain.h"
 #include "core/screens/ComponentWriter.h"
+#include "gui/app/TfrmMain.h"
 #include "gui/screens/PageControls.h"
 #include "gui/screens/PageTransfer.h"
 

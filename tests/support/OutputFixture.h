@@ -5,8 +5,8 @@
 
 #include "GuiFixture.h"
 #include "PrintFixture.h"
-#include "platform/WordProcessor.h"
 #include "gui/dialogs/UserDialogs.h"
+#include "platform/WordProcessor.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "core/calc/PageProcedures.h"
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 
 #include <exception>
 
@@ -90,14 +91,10 @@ const QList<int> &CalculatedPages()
     return pages;
 }
 
-bool Calculate(TAnswer *store, const DirectoryTable &directory, bool componentTransfer, CalcTransfer *transfer)
+bool Calculate(TAnswer *store, const DirectoryTable &directory)
 {
     if (!store)
         return true;
-    if (componentTransfer && transfer)
-        transfer->ControlsToAnswers();
-    if (transfer)
-        transfer->SetBusyCursor(true);
     store->ErrFlag = false;
     store->CalcActive = true;
 
@@ -124,12 +121,8 @@ bool Calculate(TAnswer *store, const DirectoryTable &directory, bool componentTr
     }
 
     store->CalcActive = false;
-    if (transfer) {
-        transfer->SetBusyCursor(false);
-        transfer->AnswersToControls();
-    }
     if (failed)
-        ShowError(18047);
+        ShowError(msg::CalculationFailed);
     return !failed;
 }
 

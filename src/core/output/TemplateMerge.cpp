@@ -143,16 +143,6 @@ QString coloured(const QString &text, bool overridden)
 
 } // namespace
 
-bool IsKeepBlankPage(int page)
-{
-    return FactsOfPage(page).keepBlank;
-}
-
-bool IsZeroSuppressingPage(int page)
-{
-    return FactsOfPage(page).zeroBlank;
-}
-
 bool IsKindMark(QChar c)
 {
     switch (c.unicode()) {
@@ -362,7 +352,7 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
     case u'*':
     case u'<':
         if (answer.isEmpty()) {
-            if (IsKeepBlankPage(page))
+            if (FactsOfPage(page).keepBlank)
                 return QString();
             return coloured(page == 0 ? Underscores7 : Underscores16, overridden);
         }
@@ -371,7 +361,7 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
         return coloured(EscapeRtfText(answer), overridden);
     case u'$':
         if (answer.isEmpty())
-            return IsZeroSuppressingPage(page) ? QString() : coloured(QStringLiteral("0.00"), overridden);
+            return FactsOfPage(page).zeroBlank ? QString() : coloured(QStringLiteral("0.00"), overridden);
         try {
             return coloured(Float2Dollar(Str2Float_2(answer)), overridden);
         } catch (const std::exception &) {
@@ -379,9 +369,9 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
         }
     case u'#': {
         if (answer.isEmpty())
-            return IsZeroSuppressingPage(page) ? QString() : coloured(QStringLiteral("0"), overridden);
+            return FactsOfPage(page).zeroBlank ? QString() : coloured(QStringLiteral("0"), overridden);
         const QString cleaned = RemoveCommasAndSigns(answer);
-        if (Str2Int(cleaned) == 0 && IsZeroSuppressingPage(page))
+        if (Str2Int(cleaned) == 0 && FactsOfPage(page).zeroBlank)
             return QString();
         try {
             const double whole = std::round(Str2Float_2(cleaned)) + 0.0;

@@ -29,12 +29,6 @@ namespace brevane {
 
 class TAnswer;
 
-// Pages on which an empty text answer prints as nothing (elsewhere as a line
-// to fill in by hand).
-bool IsKeepBlankPage(int page);
-// Pages on which an empty money answer, and an empty or zero whole number,
-// print as nothing instead of "0.00" or "0".
-bool IsZeroSuppressingPage(int page);
 bool IsKindMark(QChar c);
 
 // The merge of the running program. Its state (the working text, the current

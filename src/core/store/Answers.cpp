@@ -1,6 +1,5 @@
 #include "core/store/Answers.h"
 
-#include "core/dialogs/ErrorCatalogue.h"
 
 #include <new>
 
@@ -85,36 +84,6 @@ int TAnswer::NoOfWorksheetPages(int directoryRows)
     if (directoryRows <= 0)
         return 0;
     return (directoryRows + 49) / 50;
-}
-
-namespace {
-std::unique_ptr<TAnswer> &globalStore()
-{
-    static std::unique_ptr<TAnswer> store;
-    return store;
-}
-} // namespace
-
-TAnswer *CurrentAnswers()
-{
-    return globalStore().get();
-}
-
-TAnswer *CreateAnswerStore()
-{
-    globalStore().reset();
-    try {
-        globalStore() = std::make_unique<TAnswer>();
-    } catch (const std::bad_alloc &) {
-        ShowError(18023);
-        return nullptr;
-    }
-    return globalStore().get();
-}
-
-void DestroyAnswerStore()
-{
-    globalStore().reset();
 }
 
 } // namespace brevane

@@ -79,12 +79,4 @@ private:
     std::array<std::array<int, ContinuationCount>, PageCount> listStart_;
 };
 
-// The one store of the running program. Replacing it destroys the old store
-// before the new one is built, so two never exist at once.
-TAnswer *CurrentAnswers();
-// Destroys the current store and creates a fresh, empty one. Shows 18023 and
-// returns nullptr (no store) when the memory for it cannot be had.
-TAnswer *CreateAnswerStore();
-void DestroyAnswerStore();
-
 } // namespace brevane

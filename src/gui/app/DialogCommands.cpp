@@ -1,6 +1,6 @@
 #include "gui/app/DialogCommands.h"
 
-#include "gui/app/CalcCommands.h"
+#include "core/store/PageCatalogue.h"
 #include "gui/app/Navigation.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/dialogs/HelpCommands.h"
@@ -9,7 +9,7 @@
 #include "gui/dialogs/TfrmShrinkFont.h"
 #include "gui/dialogs/TfrmWindowScale.h"
 #include "gui/directory/TfrmDirectory.h"
-#include "core/store/PageCatalogue.h"
+#include "gui/screens/CalcCommands.h"
 
 #include <QScreen>
 #include <QTreeWidget>
@@ -19,10 +19,10 @@ namespace brevane {
 void TDialogCommands::DisplayDirectory(const TSender &)
 {
     DirectoryHooks hooks;
-    hooks.markModified = [this] { main_.Modified = true; };
+    hooks.markModified = [this] { main_.Document().Modified = true; };
     hooks.completeCalc = [this] { main_.Calc().CompleteCalc(main_.Invisible(0)); };
     hooks.programFolder = main_.folders.programFolder;
-    brevane::DisplayDirectory(&main_, main_.DSchedList, hooks);
+    brevane::DisplayDirectory(&main_, main_.Document().Directory(), hooks);
 }
 
 void TDialogCommands::ZoomClick()

@@ -3,7 +3,7 @@
 // worksheet, zoom, shrink font, preferences, help, PDF resources and the
 // about box, and the Graphics Adapter Adjust switch.
 
-#include "gui/app/Sender.h"
+#include "gui/common/Sender.h"
 
 namespace brevane {
 

@@ -1,18 +1,19 @@
 #include "gui/app/MainMenus.h"
 
-#include "gui/app/CalcCommands.h"
+#include "core/forms/FormCatalogue.h"
 #include "gui/app/DialogCommands.h"
 #include "gui/app/Navigation.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/app/ToolbarPanel.h"
 #include "gui/files/FileCommands.h"
 #include "gui/output/OutputCommands.h"
+#include "gui/screens/CalcCommands.h"
 #include "gui/screens/ContinuationCommands.h"
 #include "gui/screens/OverrideCommands.h"
-#include "core/forms/FormCatalogue.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QGraphicsOpacityEffect>
 #include <QHash>
 #include <QMenu>
@@ -559,6 +560,19 @@ void TMainMenus::SetContinuationItemsVisible(int page, bool visible)
         view->setHidden(!visible);
     if (QTreeWidgetItem *del = TreeItem(TreeItemKind::DeleteForm, page))
         del->setHidden(!visible);
+}
+
+void TMainMenus::ShowRecentFiles(const QStringList &files)
+{
+    for (QAction *item : HX)
+        item->setVisible(false);
+    HX_Line->setVisible(!files.isEmpty());
+    for (int i = 0; i < files.size() && i < HX.size(); ++i) {
+        const QString fileName =
+            QFileInfo(QString(files.at(i)).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
+        HX[i]->setText(QStringLiteral("&%1-").arg(i) + QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        HX[i]->setVisible(true);
+    }
 }
 
 } // namespace brevane

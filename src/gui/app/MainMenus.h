@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QKeySequence>
 #include <QList>
+#include <QStringList>
 #include <QObject>
 #include <QPointer>
 
@@ -55,6 +56,8 @@ public:
     void SetOverrideVisible(bool showOverride, bool showCancel);
     // View and Delete of a repeatable page, in the Display menu and the tree.
     void SetContinuationItemsVisible(int page, bool visible);
+    // The recent files at the end of the File menu (at most five shown).
+    void ShowRecentFiles(const QStringList &files);
 
     // Runs the command of a tree item, as a click on it does.
     void TreeItemClicked(QTreeWidgetItem *item);

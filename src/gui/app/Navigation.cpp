@@ -1,5 +1,7 @@
 #include "gui/app/Navigation.h"
 
+#include "core/forms/FormCatalogue.h"
+#include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/output/OutputCommands.h"
@@ -7,8 +9,6 @@
 #include "gui/screens/PageBuilder.h"
 #include "gui/screens/PageControls.h"
 #include "gui/screens/PageTransfer.h"
-#include "core/forms/FormCatalogue.h"
-#include "core/store/Answers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,7 +81,7 @@ void TNavigation::PriorClick()
 {
     if (main_.CurrentPage < 0)
         return;
-    const int tag = PriorPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), CurrentAnswers());
+    const int tag = PriorPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), main_.Document().Answers());
     if (tag >= 0)
         DisplayAPage(main_.Invisible(tag));
 }
@@ -90,14 +90,14 @@ void TNavigation::NextClick()
 {
     if (main_.CurrentPage < 0)
         return;
-    const int tag = NextPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), CurrentAnswers());
+    const int tag = NextPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), main_.Document().Answers());
     if (tag >= 0)
         DisplayAPage(main_.Invisible(tag));
 }
 
 void TNavigation::UpdateMenuItems(const TSender &)
 {
-    const TAnswer *store = CurrentAnswers();
+    const TAnswer *store = main_.Document().Answers();
     if (!store)
         return;
     TMainMenus &menus = main_.Menus();
@@ -203,7 +203,7 @@ bool TNavigation::KeyDown(QKeyEvent *event)
             }
         }
     }
-    main_.Modified = true;
+    main_.Document().Modified = true;
     return false;
 }
 

@@ -4,7 +4,7 @@
 // refresh of buttons and menu items after every display, scrolling that
 // follows the focus, the window's own keys, Insert Today and Minimize.
 
-#include "gui/app/Sender.h"
+#include "gui/common/Sender.h"
 
 class QKeyEvent;
 class QTreeWidgetItem;

@@ -1,26 +1,27 @@
 #include "gui/app/TfrmMain.h"
 
-#include "gui/app/CalcCommands.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 #include "gui/app/DialogCommands.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/Navigation.h"
-#include "gui/app/StyleBook.h"
 #include "gui/app/ToolbarPanel.h"
-#include "core/dialogs/ErrorCatalogue.h"
+#include "gui/common/StyleBook.h"
 #include "gui/files/FileCommands.h"
 #include "gui/output/OutputCommands.h"
+#include "gui/screens/CalcCommands.h"
 #include "gui/screens/ContinuationCommands.h"
 #include "gui/screens/OverrideCommands.h"
 #include "gui/screens/PageBuilder.h"
 #include "gui/screens/PageControls.h"
 #include "gui/screens/PageTransfer.h"
-#include "core/store/Answers.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -31,7 +32,6 @@
 namespace brevane {
 
 namespace {
-constexpr int NarrowScreenError = 11080;
 constexpr char TempPattern[] = "send_temp*.rtf";
 } // namespace
 
@@ -50,6 +50,8 @@ TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
     output_ = std::make_unique<TOutputCommands>(*this);
     dialogs_ = std::make_unique<TDialogCommands>(*this);
     menus_ = std::make_unique<TMainMenus>(*this);
+    // Whatever a recalculation changed shows on the displayed page.
+    connect(&document_, &ClientDocument::AnswersChanged, this, [this] { transfer_->AnswersToControls(); });
     FormCreate();
     qApp->installEventFilter(this);
 }
@@ -70,15 +72,44 @@ TSender TfrmMain::Invisible(int tag)
     return TSender::Menu(tag, mnuInvisible);
 }
 
-void TfrmMain::SetClientFolder(const QString &folder)
-{
-    settings.clientFolder = folder;
-    folders.clientFolder = folder;
-}
-
 void TfrmMain::UpdateCaption()
 {
-    setWindowTitle(QFileInfo(QString(ClientFileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName());
+    setWindowTitle(QFileInfo(QString(document_.FileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName());
+}
+
+void TfrmMain::ShowPage(int pageTag)
+{
+    navigation_->DisplayAPage(Invisible(pageTag));
+}
+
+void TfrmMain::UpdateMenuItems()
+{
+    navigation_->UpdateMenuItems(Invisible(0));
+}
+
+void TfrmMain::SelectPageTreeItem(int page)
+{
+    navigation_->SelectPageTreeItem(page);
+}
+
+void TfrmMain::SetOverrideVisible(bool showOverride, bool showCancel)
+{
+    menus_->SetOverrideVisible(showOverride, showCancel);
+}
+
+void TfrmMain::ScrollOnEnter(QWidget *sender)
+{
+    navigation_->ScrollOnEnter(sender);
+}
+
+void TfrmMain::ShowPagePopup(const QPoint &globalPos)
+{
+    menus_->popMain->exec(globalPos);
+}
+
+void TfrmMain::ShowRecentFiles(const QStringList &files)
+{
+    menus_->ShowRecentFiles(files);
 }
 
 TfrmMain::ScreenBand TfrmMain::BandFor(int screenWidth)
@@ -143,7 +174,6 @@ void TfrmMain::LayOutWindow()
 
 void TfrmMain::FormCreate()
 {
-    CreateAnswerStore();
     settings.recentFiles.clear();
     LayOutWindow();
     ShowIconToolbar = true;
@@ -166,9 +196,9 @@ void TfrmMain::FormCreate()
     CurrentPage = -1;
     CurrentContinuation = -1;
     settings.zoomFactor = 1.0;
-    ClientFileName = QStringLiteral("Untitled.cl1");
+    document_.FileName = QStringLiteral("Untitled.cl1");
     files_->ReadDefaultClient();
-    Modified = false;
+    document_.Modified = false;
     UpdateCaption();
 }
 
@@ -195,7 +225,7 @@ void TfrmMain::FormShow()
     const ScreenBand band = BandFor(W);
     settings.zoomFactor = band.zoom;
     if (band.tooNarrow)
-        ShowError(NarrowScreenError);
+        ShowError(msg::ScreenTooNarrow);
     const int left = (W - band.windowWidth) / 2;
 
     QFont treeFont = TreeView1->font();
@@ -249,7 +279,7 @@ bool TfrmMain::FormClose()
         return false;
     CurrentPage = -1;
     CurrentContinuation = -1;
-    DestroyAnswerStore();
+    document_.ReleaseAnswers();
     WriteSettings(folders.settingsFolder, settings);
     output_->DeleteTemps(folders.tempFolder, QLatin1String(TempPattern));
     return true;
@@ -267,11 +297,11 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
         return true;
     // The framework's own handling runs now; whatever it sets off (a Tab's
     // focus move and recalculation) leaves the modified flag as it was.
-    const bool modified = Modified;
+    const bool modified = document_.Modified;
     inKeyDispatch_ = true;
     QCoreApplication::sendEvent(watched, event);
     inKeyDispatch_ = false;
-    Modified = modified;
+    document_.Modified = modified;
     return true;
 }
 

@@ -7,10 +7,9 @@
 // override, continuation pages, file commands, output and the auxiliary
 // windows.
 
-#include "gui/app/Sender.h"
-#include "core/files/Folders.h"
-#include "core/files/Settings.h"
-#include "core/store/DirectoryTable.h"
+#include "core/document/ClientDocument.h"
+#include "gui/common/MainWindow.h"
+#include "gui/common/Sender.h"
 
 #include <QMainWindow>
 #include <QSize>
@@ -18,8 +17,6 @@
 #include <memory>
 
 class QAction;
-class QScrollArea;
-class QTreeWidget;
 
 namespace brevane {
 
@@ -43,60 +40,45 @@ struct TStartOptions
     QSize screenSize;      // empty: the size of the window's screen
 };
 
-class TfrmMain : public QMainWindow
+class TfrmMain : public QMainWindow, public TMainWindow
 {
     Q_OBJECT
 public:
     explicit TfrmMain(const TStartOptions &options = {}, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
-    // ---- the subsystems' commands
-    TPageBuilder &Pages() { return *pages_; }
-    TPageTransfer &Transfer() { return *transfer_; }
-    TCalcCommands &Calc() { return *calc_; }
+    // ---- TMainWindow
+    ClientDocument &Document() override { return document_; }
+    TPageBuilder &Pages() override { return *pages_; }
+    TPageTransfer &Transfer() override { return *transfer_; }
+    TCalcCommands &Calc() override { return *calc_; }
+    TOverrideCommands &Override() override { return *override_; }
+    TContinuationCommands &Continuations() override { return *continuations_; }
+    TFileCommands &Files() override { return *files_; }
+    TOutputCommands &Output() override { return *output_; }
+    void ShowPage(int pageTag) override;
+    void UpdateMenuItems() override;
+    void SelectPageTreeItem(int page) override;
+    void SetOverrideVisible(bool showOverride, bool showCancel) override;
+    void ShowRecentFiles(const QStringList &files) override;
+    void ScrollOnEnter(QWidget *sender) override;
+    void ShowPagePopup(const QPoint &globalPos) override;
+    // The window caption: the file name of the current client file.
+    void UpdateCaption() override;
+    QWidget *Window() override { return this; }
+
+    // ---- the window's own commands
     TNavigation &Navigation() { return *navigation_; }
-    TOverrideCommands &Override() { return *override_; }
-    TContinuationCommands &Continuations() { return *continuations_; }
-    TFileCommands &Files() { return *files_; }
-    TOutputCommands &Output() { return *output_; }
     TDialogCommands &Dialogs() { return *dialogs_; }
     TMainMenus &Menus() { return *menus_; }
 
-    // ---- widgets
-    QScrollArea *VertScrollBox1 = nullptr; // the page area
-    QWidget *pnlMainForm = nullptr;        // the page panel inside it
-    QTreeWidget *TreeView1 = nullptr;
-    QWidget *pnlToolBar = nullptr;          // icon toolbar
-    QWidget *pnlCaptionButtonBar = nullptr; // label toolbar
-    QAction *mnuInvisible = nullptr;        // hidden; carries the Tag of a command the program asks for
-
+    QAction *mnuInvisible = nullptr; // hidden; carries the Tag of a command the program asks for
     // mnuInvisible as a sender, with its Tag set.
     TSender Invisible(int tag);
 
-    // ---- main-window state
-    int CurrentPage = -1;         // -1: no page shown
-    int CurrentContinuation = -1; // -1: none
-    bool Modified = false;
-    QString ClientFileName = QStringLiteral("Untitled.cl1");
-    DirectoryTable DSchedList;
-    Folders folders;
-    Settings settings; // client file folder, Force Word/WordPad, zoom, font shrink, recent files
-    bool GraphicsAdapterAdjust = false;
-    bool ShowIconToolbar = true;
-    bool ShowLabelToolbar = true;
-    bool WordDetected = false;
-    double ZoomBaseWidth = 0;
-
-    double ZoomFactor() const { return settings.zoomFactor; }
-    // The client file folder (kept in the settings and in the folders alike).
-    void SetClientFolder(const QString &folder);
-    double FontShrink() const { return settings.fontShrink; }
-
     // ---- handlers of the window
-    void ControlChange() { Modified = true; }
+    void ControlChange() { document_.Modified = true; }
     void ExitClick();
-    // The window caption: the file name of the current client file.
-    void UpdateCaption();
     // The size the window took at its first showing, by screen band.
     struct ScreenBand
     {
@@ -123,6 +105,7 @@ private:
     void LayOutWindow();
 
     TStartOptions options_;
+    ClientDocument document_;
     std::unique_ptr<TPageTransfer> transfer_;
     std::unique_ptr<TPageBuilder> pages_;
     std::unique_ptr<TCalcCommands> calc_;

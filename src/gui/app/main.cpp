@@ -1,6 +1,6 @@
+#include "core/store/Conversions.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/dialogs/TfrmErrorDlg.h"
-#include "core/store/Conversions.h"
 
 #include <QApplication>
 

@@ -1,6 +1,7 @@
 #include "gui/dialogs/HelpCommands.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 #include "gui/dialogs/UserDialogs.h"
 
 #include <QDir>
@@ -38,7 +39,8 @@ void OpenHelpPage(const QString &programFolder, const QString &sitePath)
 {
     const QUrl url = HelpPageUrl(programFolder, sitePath);
     if (!UserDialogs::Current().OpenUrl(url))
-        ShowError(11180, url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString());
+        ShowError(msg::HelpPageNotOpened,
+                  url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString());
 }
 
 void TableofContentsClick(const QString &programFolder)

@@ -1,6 +1,7 @@
 #include "gui/directory/TfrmDirectory.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 #include "core/files/LineText.h"
 #include "gui/dialogs/HelpCommands.h"
 #include "gui/dialogs/UserDialogs.h"
@@ -436,7 +437,7 @@ void TfrmDirectory::FormCreate()
         // Selecting the first row fills the panel; the window's own fills never mark the client modified.
         SelectRow(0);
     } catch (...) {
-        ShowError(16020);
+        ShowError(msg::DirectoryTableNotSetUp);
     }
 }
 
@@ -455,7 +456,7 @@ void TfrmDirectory::FormShow()
         RowToPanel();
         cbxDirector->setFocus(Qt::OtherFocusReason);
     } catch (...) {
-        ShowError(16030);
+        ShowError(msg::DirectoryRowNotShown);
     }
 }
 
@@ -489,7 +490,7 @@ void TfrmDirectory::SaveStringGrid()
     try {
         dschedList_ = grid_;
     } catch (...) {
-        ShowError(16050);
+        ShowError(msg::DirectoryRowsNotKept);
     }
 }
 
@@ -782,7 +783,7 @@ bool DisplayDirectory(QWidget *parent, DirectoryTable &dschedList, const Directo
         window.exec();
         return window.RowsChanged();
     } catch (...) {
-        ShowError(14050);
+        ShowError(msg::DirectoryWindowFailed);
         return false;
     }
 }

@@ -1,16 +1,16 @@
 #include "gui/files/FileCommands.h"
 
-#include "gui/app/CalcCommands.h"
-#include "gui/app/MainMenus.h"
-#include "gui/app/Navigation.h"
-#include "gui/app/TfrmMain.h"
 #include "core/dialogs/ErrorCatalogue.h"
-#include "gui/dialogs/UserDialogs.h"
+#include "core/dialogs/Messages.h"
+#include "core/document/ClientDocument.h"
 #include "core/files/ClientFile.h"
-#include "gui/screens/PageControls.h"
-#include "gui/screens/PageTransfer.h"
 #include "core/store/Answers.h"
 #include "core/store/Conversions.h"
+#include "gui/common/MainWindow.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "gui/screens/CalcCommands.h"
+#include "gui/screens/PageControls.h"
+#include "gui/screens/PageTransfer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,14 +24,6 @@ namespace {
 const QString Untitled = QStringLiteral("Untitled.cl1");
 const QString ClientFilter = QStringLiteral("Brevane Files (*.cl1)");
 constexpr int MaxRecentFiles = 5;
-
-constexpr int DefaultClientError = 11340;
-constexpr int WrongExtensionError = 11010;
-constexpr int ReopenStoreError = 11533;
-constexpr int ReopenError = 1154;
-constexpr int OpenRejectedError = 33010;
-constexpr int OpenUnreadableError = 33014;
-constexpr int SaveFailedError = 33060;
 
 // Counts the messages shown while it lives, passing each on to the sink in
 // use (only when one is installed).
@@ -82,12 +74,12 @@ QString TFileCommands::DefaultClientPath() const
 
 void TFileCommands::ReadDefaultClient()
 {
-    TAnswer *store = CurrentAnswers();
+    TAnswer *store = main_.Document().Answers();
     const QString path = DefaultClientPath();
     if (!store || !QFileInfo(path).isFile())
         return;
-    if (!LoadClientFile(path, *store, main_.DSchedList))
-        ShowError(DefaultClientError);
+    if (!LoadClientFile(path, *store, main_.Document().Directory()))
+        ShowError(msg::DefaultClientUnreadable);
 }
 
 void TFileCommands::CommitEdit()
@@ -97,18 +89,18 @@ void TFileCommands::CommitEdit()
     if (!control || !main_.pnlMainForm->isAncestorOf(focus))
         return;
     if (dynamic_cast<TEdit *>(control) || dynamic_cast<TCheckBox *>(control)) {
-        const bool modified = main_.Modified;
+        const bool modified = main_.Document().Modified;
         main_.Calc().CalcOnExit(focus);
-        main_.Modified = modified;
+        main_.Document().Modified = modified;
     }
 }
 
 bool TFileCommands::SaveQuestion()
 {
-    if (!main_.Modified)
+    if (!main_.Document().Modified)
         return true;
     const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
-        &main_, QStringLiteral("Brevane"), QStringLiteral("Do You Want To Save Your Changes"),
+        main_.Window(), QStringLiteral("Brevane"), QStringLiteral("Do You Want To Save Your Changes"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Cancel)
         return false;
@@ -121,7 +113,7 @@ bool TFileCommands::resetStore()
 {
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
-    return CreateAnswerStore() != nullptr;
+    return main_.Document().ResetAnswers();
 }
 
 void TFileCommands::NewClick(const TSender &sender)
@@ -140,16 +132,16 @@ void TFileCommands::newClient(const TSender &sender, bool ask)
         return;
     // A new client starts with the worksheet a new run starts with, unless
     // the default client brings its own.
-    main_.DSchedList = DirectoryTable();
+    main_.Document().Directory() = DirectoryTable();
     ReadDefaultClient();
-    main_.ClientFileName = Untitled;
-    main_.Modified = false;
+    main_.Document().FileName = Untitled;
+    main_.Document().Modified = false;
     if (sender.IsMenuItem() && sender.Tag == InternalNewTag)
         return;
     main_.Calc().RecalculateWithCursor(false);
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
-    main_.Navigation().DisplayAPage(main_.Invisible(0));
+    main_.ShowPage(0);
 }
 
 QString TFileCommands::dialogFolder(bool *unset) const
@@ -172,25 +164,25 @@ void TFileCommands::OpenClick(const TSender &sender)
     bool unset = false;
     const QString folder = dialogFolder(&unset);
     const QString path =
-        UserDialogs::Current().OpenFileName(&main_, QStringLiteral("Open File Dialog"), folder, ClientFilter);
+        UserDialogs::Current().OpenFileName(main_.Window(), QStringLiteral("Open File Dialog"), folder, ClientFilter);
     if (path.isEmpty())
         return;
 
-    newClient(main_.Invisible(InternalNewTag), false);
-    TAnswer *store = CurrentAnswers();
+    newClient(TSender::Menu(InternalNewTag), false);
+    TAnswer *store = main_.Document().Answers();
     if (!store)
         return;
-    main_.ClientFileName = path;
+    main_.Document().FileName = path;
     QString error;
     MessageCounter counter;
-    if (!LoadClientFile(path, *store, main_.DSchedList, &error)) {
+    if (!LoadClientFile(path, *store, main_.Document().Directory(), &error)) {
         // The reader names a file that is not a client file or has an
         // unknown version; a file that cannot be read at all, or one that
         // breaks off in a malformed line, is named here.
         if (!error.isEmpty())
-            ShowError(OpenUnreadableError, path + QStringLiteral(": ") + error);
+            ShowError(msg::ClientFileUnreadable, path + QStringLiteral(": ") + error);
         else if (counter.shown == 0)
-            ShowError(OpenRejectedError, path);
+            ShowError(msg::ClientFileRejected, path);
         newClient(sender, false);
         return;
     }
@@ -203,9 +195,9 @@ void TFileCommands::OpenClick(const TSender &sender)
     RebuildRecentMenu();
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
-    main_.Navigation().DisplayAPage(main_.Invisible(0));
+    main_.ShowPage(0);
     main_.Calc().RecalculateWithCursor(false);
-    main_.Modified = false;
+    main_.Document().Modified = false;
 }
 
 void TFileCommands::ReOpenClick(int index)
@@ -216,40 +208,41 @@ void TFileCommands::ReOpenClick(int index)
         return;
     const QString path = main_.settings.recentFiles.at(index);
     BusyCursor busy;
-    main_.ClientFileName = path;
+    main_.Document().FileName = path;
     if (!resetStore()) {
-        ShowError(ReopenStoreError);
+        ShowError(msg::ReopenStoreNotCreated);
         return;
     }
-    main_.DSchedList = DirectoryTable();
-    if (!LoadClientFile(path, *CurrentAnswers(), main_.DSchedList)) {
-        ShowError(ReopenError);
+    main_.Document().Directory() = DirectoryTable();
+    if (!LoadClientFile(path, *main_.Document().Answers(), main_.Document().Directory())) {
+        ShowError(msg::RecentFileNotRead);
         // No partly read client stays bound to the path.
         newClient(TSender::Menu(0), false);
         return;
     }
-    main_.Modified = false;
+    main_.Document().Modified = false;
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
-    main_.Navigation().DisplayAPage(main_.Invisible(0));
+    main_.ShowPage(0);
     if (MoveToTopOfRecent(path))
         RebuildRecentMenu();
 }
 
 bool TFileCommands::writeClient(const QString &path)
 {
-    TAnswer *store = CurrentAnswers();
+    TAnswer *store = main_.Document().Answers();
     if (!store)
         return false;
     QString error;
     bool saved;
     {
         BusyCursor busy;
-        saved = SaveClientFile(path, *store, main_.DSchedList, &error);
+        saved = SaveClientFile(path, *store, main_.Document().Directory(), &error);
     }
     if (!saved) {
         // The previous file is untouched and the answers stay in the window.
-        ShowError(SaveFailedError, QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
+        ShowError(msg::ClientFileNotSaved,
+                  QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
     }
     return saved;
 }
@@ -257,12 +250,12 @@ bool TFileCommands::writeClient(const QString &path)
 bool TFileCommands::SaveFile()
 {
     main_.Transfer().ControlsToAnswers();
-    if (IsUntitled(main_.ClientFileName))
+    if (IsUntitled(main_.Document().FileName))
         return SaveAsClick();
-    if (!writeClient(main_.ClientFileName))
+    if (!writeClient(main_.Document().FileName))
         return false;
-    main_.Modified = false;
-    main_.Navigation().UpdateMenuItems(TSender::Menu(0));
+    main_.Document().Modified = false;
+    main_.UpdateMenuItems();
     return true;
 }
 
@@ -271,14 +264,14 @@ bool TFileCommands::SaveAsClick()
     CommitEdit();
     main_.Transfer().ControlsToAnswers();
     QString proposed;
-    if (IsUntitled(main_.ClientFileName) && CurrentAnswers()) {
-        const QString name = CurrentAnswers()->Text(1, 0, 11);
+    if (IsUntitled(main_.Document().FileName) && main_.Document().Answers()) {
+        const QString name = main_.Document().Answers()->Text(1, 0, 11);
         if (!name.isEmpty())
             proposed = name + QStringLiteral(".cl1");
     }
     bool unset = false;
     const QString folder = dialogFolder(&unset);
-    QString name = UserDialogs::Current().SaveFileName(&main_, QStringLiteral("File|Save As Dialog"), folder + proposed,
+    QString name = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("File|Save As Dialog"), folder + proposed,
                                                        ClientFilter);
     if (name.isEmpty())
         return false; // nothing written; the client stays marked as modified
@@ -287,12 +280,12 @@ bool TFileCommands::SaveAsClick()
     if (QFileInfo(name).suffix().isEmpty() && !name.endsWith(QLatin1Char('.')))
         name += QStringLiteral(".cl1");
     if (name.right(3).compare(QLatin1String("CL1"), Qt::CaseInsensitive) != 0) {
-        ShowError(WrongExtensionError);
+        ShowError(msg::ClientFileExtensionChanged);
         const QString corrected = RemoveExtension(name) + QStringLiteral(".cl1");
         // The dialog asked about replacing the name as typed; the corrected
         // name is asked about here.
         if (QFileInfo::exists(corrected) &&
-            UserDialogs::Current().Question(&main_, QStringLiteral("Brevane"),
+            UserDialogs::Current().Question(main_.Window(), QStringLiteral("Brevane"),
                                             QStringLiteral("%1 already exists.\nDo you want to replace it?")
                                                 .arg(QDir::toNativeSeparators(corrected)),
                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
@@ -307,18 +300,18 @@ bool TFileCommands::SaveAsClick()
         main_.settings.recentFiles.prepend(name);
         RebuildRecentMenu();
     }
-    main_.ClientFileName = name;
-    main_.Modified = false;
-    main_.Navigation().UpdateMenuItems(TSender::Menu(0));
+    main_.Document().FileName = name;
+    main_.Document().Modified = false;
+    main_.UpdateMenuItems();
     return true;
 }
 
 void TFileCommands::DuplicateClick()
 {
-    main_.ClientFileName = Untitled;
-    const bool modified = main_.Modified;
-    main_.Navigation().DisplayAPage(main_.Invisible(MakePageTag(1, 0)));
-    main_.Modified = modified;
+    main_.Document().FileName = Untitled;
+    const bool modified = main_.Document().Modified;
+    main_.ShowPage(MakePageTag(1, 0));
+    main_.Document().Modified = modified;
 }
 
 bool TFileCommands::MoveToTopOfRecent(const QString &path)
@@ -341,32 +334,18 @@ void TFileCommands::RebuildRecentMenu()
     QStringList &recent = main_.settings.recentFiles;
     while (recent.size() > MaxRecentFiles)
         recent.removeLast();
-    TMainMenus &menus = main_.Menus();
-    menus.HX_Line->setVisible(true);
-    for (QAction *item : menus.HX)
-        item->setVisible(false);
-    if (recent.isEmpty()) {
-        menus.HX_Line->setVisible(false);
-        return;
-    }
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString fileName =
-            QFileInfo(QString(recent.at(i)).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
-        menus.HX[i]->setText(QStringLiteral("&%1-").arg(i) +
-                             QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        menus.HX[i]->setVisible(true);
-    }
+    main_.ShowRecentFiles(recent);
 }
 
 void TFileCommands::DefaultFileLocation(int tag)
 {
     if (tag == 0) {
-        const QString folder = UserDialogs::Current().FolderName(&main_, QStringLiteral("Select client file folder"),
+        const QString folder = UserDialogs::Current().FolderName(main_.Window(), QStringLiteral("Select client file folder"),
                                                                  main_.settings.clientFolder);
         if (!folder.isEmpty())
             main_.SetClientFolder(QDir::toNativeSeparators(folder));
     } else {
-        const QString folder = UserDialogs::Current().FolderName(&main_, QStringLiteral("Select temporary file folder"),
+        const QString folder = UserDialogs::Current().FolderName(main_.Window(), QStringLiteral("Select temporary file folder"),
                                                                  main_.folders.tempFolder);
         if (!folder.isEmpty())
             main_.folders.tempFolder = QDir::toNativeSeparators(folder);

@@ -3,18 +3,18 @@
 // files, Save, Save As and Duplicate, with the save question, the recent
 // files list and its menu, and the Default File Locations commands.
 
-#include "gui/app/Sender.h"
+#include "gui/common/Sender.h"
 
 #include <QString>
 
 namespace brevane {
 
-class TfrmMain;
+class TMainWindow;
 
 class TFileCommands
 {
 public:
-    explicit TFileCommands(TfrmMain &main)
+    explicit TFileCommands(TMainWindow &main)
         : main_(main)
     {}
 
@@ -55,7 +55,7 @@ private:
     bool writeClient(const QString &path);
     QString dialogFolder(bool *unset) const;
 
-    TfrmMain &main_;
+    TMainWindow &main_;
 };
 
 } // namespace brevane

@@ -1,16 +1,17 @@
 #include "gui/output/OutputCommands.h"
 
-#include "platform/WordProcessor.h"
-#include "gui/app/CalcCommands.h"
-#include "gui/app/Navigation.h"
-#include "gui/app/TfrmMain.h"
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
+#include "core/document/ClientDocument.h"
+#include "core/output/PrintJob.h"
+#include "core/store/Answers.h"
+#include "gui/common/MainWindow.h"
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/output/FileSearch.h"
-#include "core/output/PrintJob.h"
 #include "gui/output/TfrmProgress.h"
 #include "gui/output/TfrmSelectedForms.h"
-#include "core/store/Answers.h"
+#include "gui/screens/CalcCommands.h"
+#include "platform/WordProcessor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,8 +22,6 @@
 namespace brevane {
 
 namespace {
-constexpr int LaunchError = 11550;
-constexpr int WordPadMarginsError = 21400;
 // The file the print document is written to. The previous document may
 // still be open in the word processor: where its file cannot be deleted the
 // job takes a numbered name (as PrintDocumentPath does), and likewise where
@@ -53,7 +52,7 @@ WordProcessorChoice ChooseWordProcessor(bool wordDetected, bool forceWord, bool 
     return wordDetected || forceWord ? WordProcessorChoice::Word : WordProcessorChoice::WordPad;
 }
 
-TOutputCommands::TOutputCommands(TfrmMain &main)
+TOutputCommands::TOutputCommands(TMainWindow &main)
     : WordSearchFolders(WriterInstallFolders())
     , WordProgramNames(brevane::WriterProgramNames())
     , main_(main)
@@ -70,12 +69,12 @@ void TOutputCommands::SetLauncher(WordProcessorLauncher *launcher)
 
 void TOutputCommands::Message(const QString &text)
 {
-    UserDialogs::Current().Question(&main_, QStringLiteral("Brevane"), text, QMessageBox::Ok, QMessageBox::Ok);
+    UserDialogs::Current().Question(main_.Window(), QStringLiteral("Brevane"), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void TOutputCommands::PrintSelectedForms(const TSender &)
 {
-    SendToWordProcessor(main_.Invisible(0));
+    SendToWordProcessor(TSender::Menu(0));
 }
 
 void TOutputCommands::SendToWordProcessor(const TSender &sender)
@@ -84,7 +83,7 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
         return;
     PrintSelection selection;
     {
-        TfrmSelectedForms dialog(main_.CurrentPage, &main_);
+        TfrmSelectedForms dialog(main_.CurrentPage, main_.Window());
         if (dialog.exec() != QDialog::Accepted)
             return;
         selection = dialog.Selection();
@@ -92,17 +91,17 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
 
     // The displayed page's last entries count, and every answer is current.
     main_.Calc().RecalculateWithCursor(true);
-    TAnswer *answers = CurrentAnswers();
+    TAnswer *answers = main_.Document().Answers();
     if (!answers)
         return;
 
     merge_.SetDataFolder(main_.folders.Dat());
-    PrintJob job(*answers, main_.DSchedList, merge_, main_.folders.Rtf());
+    PrintJob job(*answers, main_.Document().Directory(), merge_, main_.folders.Rtf());
     switch (job.BuildPrintDocument(selection)) {
     case PrintBuildResult::Built:
         break;
     case PrintBuildResult::NothingChecked:
-        ShowError(11160);
+        ShowError(msg::NothingToPrint);
         return;
     case PrintBuildResult::NothingPrinted:
     case PrintBuildResult::Failed:
@@ -115,7 +114,8 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
     const QString path = documentPath(folder);
     QString error;
     if (!WritePrintDocument(path, job.PrintDocument(), &error)) {
-        ShowError(11174, QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
+        ShowError(msg::PrintDocumentNotWritten,
+                  QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
         return;
     }
     LaunchWordProcessor(path, folder);
@@ -128,35 +128,35 @@ void TOutputCommands::LaunchWordProcessor(const QString &document, const QString
     if (ChooseWordProcessor(main_.WordDetected, main_.settings.forceWord, main_.settings.forceWordPad) ==
         WordProcessorChoice::WordPad) {
         if (!launcher_->SetWordPadMargins())
-            ShowError(WordPadMarginsError);
+            ShowError(msg::WordPadMarginsNotSet);
         result = launcher_->StartWordPad(name, folder);
     } else {
         result = launcher_->StartWord(name, folder);
     }
     if (result != ShellStarted && result != 0)
-        ShowError(LaunchError);
+        ShowError(msg::WordProcessorNotStarted);
 }
 
 void TOutputCommands::ForceWordClick()
 {
     main_.settings.forceWord = !main_.settings.forceWord;
-    main_.Navigation().UpdateMenuItems(TSender::Menu(0));
+    main_.UpdateMenuItems();
 }
 
 void TOutputCommands::ForceWordPadClick()
 {
     main_.settings.forceWordPad = !main_.settings.forceWordPad;
-    main_.Navigation().UpdateMenuItems(TSender::Menu(0));
+    main_.UpdateMenuItems();
 }
 
 void TOutputCommands::FindWordClick()
 {
     if (!FoundWordPath.isEmpty()) {
         FoundWordPath.clear();
-        main_.Navigation().UpdateMenuItems(TSender::Menu(0));
+        main_.UpdateMenuItems();
         return;
     }
-    TfrmProgress progress(&main_);
+    TfrmProgress progress(main_.Window());
     progress.ShowNow(QStringLiteral("Please Wait. Searching for MS Word."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TFileSearch search;
@@ -169,7 +169,7 @@ void TOutputCommands::FindWordClick()
     QApplication::restoreOverrideCursor();
     Message(search.Found ? QStringLiteral("Found Word installation.")
                          : QStringLiteral("Did not find Word installation."));
-    main_.Navigation().UpdateMenuItems(TSender::Menu(0));
+    main_.UpdateMenuItems();
 }
 
 bool TOutputCommands::WordInstalled()

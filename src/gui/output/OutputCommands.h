@@ -4,8 +4,8 @@
 // processor), the Force Word and Force WordPad switches, Find Word, and the
 // removal of the temporary print documents when the program closes.
 
-#include "gui/app/Sender.h"
 #include "core/output/TemplateMerge.h"
+#include "gui/common/Sender.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +14,7 @@
 
 namespace brevane {
 
-class TfrmMain;
+class TMainWindow;
 class WordProcessorLauncher;
 
 enum class WordProcessorChoice { Word, WordPad };
@@ -26,7 +26,7 @@ WordProcessorChoice ChooseWordProcessor(bool wordDetected, bool forceWord, bool 
 class TOutputCommands
 {
 public:
-    explicit TOutputCommands(TfrmMain &main);
+    explicit TOutputCommands(TMainWindow &main);
     ~TOutputCommands();
 
     // Every print command: toolbar buttons, tree item, menu items (Ctrl+P).
@@ -62,7 +62,7 @@ public:
 private:
     void Message(const QString &text);
 
-    TfrmMain &main_;
+    TMainWindow &main_;
     std::unique_ptr<WordProcessorLauncher> platformLauncher_;
     WordProcessorLauncher *launcher_ = nullptr;
     // The merge of the run: its working text and font size carry from one

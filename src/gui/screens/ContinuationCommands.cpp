@@ -1,14 +1,15 @@
 #include "gui/screens/ContinuationCommands.h"
 
-#include "gui/app/CalcCommands.h"
-#include "gui/app/Navigation.h"
-#include "gui/app/TfrmMain.h"
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
+#include "core/document/ClientDocument.h"
+#include "core/store/Answers.h"
+#include "gui/common/MainWindow.h"
 #include "gui/dialogs/UserDialogs.h"
+#include "gui/screens/CalcCommands.h"
 #include "gui/screens/PageBuilder.h"
 #include "gui/screens/PageTransfer.h"
 #include "gui/screens/TfrmMultiple.h"
-#include "core/store/Answers.h"
 
 #include <exception>
 #include <stdexcept>
@@ -17,22 +18,14 @@ namespace brevane {
 
 namespace {
 
-constexpr int NewFormSenderError = 11040;
-constexpr int NewFormLimitError = 11860;
-constexpr int NewFormError = 11070;
-constexpr int ViewError = 11063;
-constexpr int DeleteSenderError = 11020;
-constexpr int DeleteError = 11260;
-
 QString pageName(int page)
 {
     return IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString();
 }
 
 // The answers of the client open, for a repeatable page; throws otherwise.
-TAnswer &repeatableAnswers(int page)
+TAnswer &repeatableAnswers(TAnswer *store, int page)
 {
-    TAnswer *store = CurrentAnswers();
     if (!store || !IsRepeatablePage(page))
         throw std::runtime_error("not a repeatable page");
     return *store;
@@ -43,7 +36,7 @@ TAnswer &repeatableAnswers(int page)
 bool TContinuationCommands::pickCopy(int page, int count, int &picked)
 {
     picked = 0;
-    return count >= 2 ? TfrmMultiple::Pick(&main_, page, count, &picked) : count == 1;
+    return count >= 2 ? TfrmMultiple::Pick(main_.Window(), page, count, &picked) : count == 1;
 }
 
 QString TContinuationCommands::DeleteName(int page)
@@ -63,15 +56,15 @@ QString TContinuationCommands::DeleteName(int page)
 void TContinuationCommands::NewForm(const TSender &sender)
 {
     if (!sender.IsMenuItem() && !sender.IsTreeItem()) {
-        ShowError(NewFormSenderError);
+        ShowError(msg::NewFormBadSender);
         return;
     }
     const int page = sender.Tag;
     try {
-        TAnswer &store = repeatableAnswers(page);
+        TAnswer &store = repeatableAnswers(main_.Document().Answers(), page);
         const int count = store.PgCt[page];
         if (count >= PageContinuationMax[page] + 1) {
-            ShowError(NewFormLimitError);
+            ShowError(msg::ContinuationLimitReached);
             return;
         }
         store.PgCt[page] = count + 1;
@@ -79,9 +72,9 @@ void TContinuationCommands::NewForm(const TSender &sender)
         // computed answer, the new copy's included, is brought up to date.
         main_.Calc().Calculate(true);
         main_.Pages().LoadPage(MakePageTag(page, count));
-        main_.Navigation().UpdateMenuItems(sender);
+        main_.UpdateMenuItems();
     } catch (const std::exception &) {
-        ShowError(NewFormError, pageName(page));
+        ShowError(msg::NewFormFailed, pageName(page));
     }
 }
 
@@ -90,33 +83,33 @@ void TContinuationCommands::ContinuationDlg(const TSender &sender)
     const int page = PageOfTag(sender.Tag);
     try {
         int picked = 0;
-        if (!pickCopy(page, repeatableAnswers(page).PgCt[page], picked))
+        if (!pickCopy(page, repeatableAnswers(main_.Document().Answers(), page).PgCt[page], picked))
             return;
         // Whatever the displayed page holds is kept before another is built.
         main_.Calc().Calculate(true);
         main_.Pages().LoadPage(MakePageTag(page, picked));
-        main_.Navigation().UpdateMenuItems(sender);
+        main_.UpdateMenuItems();
     } catch (const std::exception &) {
-        ShowError(ViewError);
+        ShowError(msg::ContinuationNotShown);
     }
 }
 
 void TContinuationCommands::DeleteForm(const TSender &sender)
 {
     if (!sender.IsMenuItem() && !sender.IsTreeItem()) {
-        ShowError(DeleteSenderError);
+        ShowError(msg::DeleteFormBadSender);
         return;
     }
     const int page = sender.Tag;
     const QString name = DeleteName(page);
     try {
-        TAnswer &store = repeatableAnswers(page);
+        TAnswer &store = repeatableAnswers(main_.Document().Answers(), page);
         const int count = store.PgCt[page];
         int victim = 0;
         if (!pickCopy(page, count, victim))
             return;
         const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
-            &main_, QStringLiteral("Brevane"),
+            main_.Window(), QStringLiteral("Brevane"),
             QStringLiteral("Are You Sure You Want To Delete a ") + name + QStringLiteral(" Page?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
@@ -135,17 +128,17 @@ void TContinuationCommands::DeleteForm(const TSender &sender)
         store.PgCt[page] = count - 1;
 
         main_.Calc().Calculate(false);
-        main_.Navigation().UpdateMenuItems(sender);
+        main_.UpdateMenuItems();
         // A copy of this page on screen that no longer exists gives way to
         // the last copy left, or to the General Information Worksheet.
         if (main_.CurrentPage == page && main_.CurrentContinuation >= count - 1) {
             const int tag = count - 1 > 0 ? MakePageTag(page, count - 2) : 0;
             main_.CurrentPage = -1; // nothing of the vanished copy is written back
-            main_.Navigation().DisplayAPage(main_.Invisible(tag));
+            main_.ShowPage(tag);
         }
-        main_.Modified = true;
+        main_.Document().Modified = true;
     } catch (const std::exception &) {
-        ShowError(DeleteError, name);
+        ShowError(msg::DeleteFormFailed, name);
     }
 }
 

@@ -3,18 +3,18 @@
 // members' resolutions): New adds a copy and shows it, View shows one
 // (asking which when there are several), Delete removes one after asking.
 
-#include "gui/app/Sender.h"
+#include "gui/common/Sender.h"
 
 #include <QString>
 
 namespace brevane {
 
-class TfrmMain;
+class TMainWindow;
 
 class TContinuationCommands
 {
 public:
-    explicit TContinuationCommands(TfrmMain &main)
+    explicit TContinuationCommands(TMainWindow &main)
         : main_(main)
     {}
 
@@ -32,7 +32,7 @@ private:
     // has no copy or the user cancels.
     bool pickCopy(int page, int count, int &picked);
 
-    TfrmMain &main_;
+    TMainWindow &main_;
 };
 
 } // namespace brevane

@@ -1,13 +1,12 @@
 #include "gui/screens/OverrideCommands.h"
 
-#include "gui/app/CalcCommands.h"
-#include "gui/app/MainMenus.h"
-#include "gui/app/Navigation.h"
-#include "gui/app/StyleBook.h"
-#include "gui/app/TfrmMain.h"
+#include "core/document/ClientDocument.h"
+#include "core/store/Answers.h"
+#include "gui/common/MainWindow.h"
+#include "gui/common/StyleBook.h"
+#include "gui/screens/CalcCommands.h"
 #include "gui/screens/PageControls.h"
 #include "gui/screens/PageTransfer.h"
-#include "core/store/Answers.h"
 
 #include <QApplication>
 
@@ -33,14 +32,14 @@ void TOverrideCommands::SetOverride(QWidget *widget)
         return;
     lastControl_ = widget;
     if (!TPageTransfer::HasOverrideStyle(control)) {
-        main_.Menus().SetOverrideVisible(false, false);
+        main_.SetOverrideVisible(false, false);
         return;
     }
     bool isOverridden = overridden(control);
     // An edit shows its state by being editable.
     if (auto *edit = dynamic_cast<TEdit *>(control))
         isOverridden = !edit->isReadOnly();
-    main_.Menus().SetOverrideVisible(!isOverridden, isOverridden);
+    main_.SetOverrideVisible(!isOverridden, isOverridden);
 }
 
 QWidget *TOverrideCommands::targetControl(const TSender &sender) const
@@ -64,7 +63,7 @@ QWidget *TOverrideCommands::targetControl(const TSender &sender) const
 
 void TOverrideCommands::OverrideClick(const TSender &sender)
 {
-    TAnswer *store = CurrentAnswers();
+    TAnswer *store = main_.Document().Answers();
     QWidget *widget = targetControl(sender);
     TPageControl *control = PageControlOf(widget);
     // Only computed answers can be overridden: a plain input field, or no
@@ -80,12 +79,12 @@ void TOverrideCommands::OverrideClick(const TSender &sender)
     } catch (const AnswerRangeError &) {
         return;
     }
-    main_.Menus().SetOverrideVisible(!nowOverridden, nowOverridden);
+    main_.SetOverrideVisible(!nowOverridden, nowOverridden);
 
-    main_.Calc().CompleteCalc(main_.Invisible(0));
+    main_.Calc().CompleteCalc(TSender::Menu(0));
     main_.Transfer().AnswersToControls();
-    main_.Modified = true;
-    main_.Navigation().UpdateMenuItems(sender);
+    main_.Document().Modified = true;
+    main_.UpdateMenuItems();
     if (widget->focusPolicy() != Qt::NoFocus)
         widget->setFocus(Qt::OtherFocusReason);
 }

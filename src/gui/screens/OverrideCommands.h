@@ -4,7 +4,7 @@
 // menu, their keys, a double click on a computed field) runs the same
 // toggle on the focused control.
 
-#include "gui/app/Sender.h"
+#include "gui/common/Sender.h"
 
 #include <QPointer>
 
@@ -12,12 +12,12 @@ class QWidget;
 
 namespace brevane {
 
-class TfrmMain;
+class TMainWindow;
 
 class TOverrideCommands
 {
 public:
-    explicit TOverrideCommands(TfrmMain &main)
+    explicit TOverrideCommands(TMainWindow &main)
         : main_(main)
     {}
 
@@ -30,7 +30,7 @@ public:
 private:
     QWidget *targetControl(const TSender &sender) const;
 
-    TfrmMain &main_;
+    TMainWindow &main_;
     QPointer<QWidget> lastControl_;
 };
 

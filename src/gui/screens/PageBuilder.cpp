@@ -1,13 +1,13 @@
 #include "gui/screens/PageBuilder.h"
 
-#include "gui/app/CalcCommands.h"
-#include "gui/app/MainMenus.h"
-#include "gui/app/Navigation.h"
-#include "gui/app/StyleBook.h"
-#include "gui/app/TfrmMain.h"
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
+#include "core/document/ClientDocument.h"
 #include "core/forms/PageFacts.h"
 #include "core/screens/ComponentReader.h"
+#include "gui/common/MainWindow.h"
+#include "gui/common/StyleBook.h"
+#include "gui/screens/CalcCommands.h"
 #include "gui/screens/OverrideCommands.h"
 #include "gui/screens/PageControls.h"
 #include "gui/screens/PageTransfer.h"
@@ -30,7 +30,6 @@ namespace brevane {
 
 namespace {
 
-constexpr int ClearPageError = 14010;
 constexpr int FadeDelayMs = 250;
 constexpr int FadeDurationMs = 1750;
 
@@ -225,7 +224,7 @@ QSize defaultSize(const QString &className)
 
 } // namespace
 
-TPageBuilder::TPageBuilder(TfrmMain &main)
+TPageBuilder::TPageBuilder(TMainWindow &main)
     : main_(main)
 {}
 
@@ -240,11 +239,6 @@ QString TPageBuilder::PageScreenPath(int page) const
     return main_.folders.Psf() + QStringLiteral("page") + QString::number(page) + QStringLiteral(".psf");
 }
 
-int TPageBuilder::FocusTagOf(int page)
-{
-    return FactsOfPage(page).focusTag;
-}
-
 void TPageBuilder::LoadPage(int pageTag)
 {
     main_.Transfer().SetBusyCursor(true);
@@ -256,14 +250,14 @@ void TPageBuilder::LoadPage(int pageTag)
     TPageControl::handlersEnabled = false;
     main_.CurrentPage = PageOfTag(pageTag);
     main_.CurrentContinuation = ContinuationOfTag(pageTag);
-    const bool keptModified = main_.Modified;
+    const bool keptModified = main_.Document().Modified;
 
     main_.pnlToolBar->setVisible(true);
-    const int focusTag = FocusTagOf(main_.CurrentPage);
+    const int focusTag = FactsOfPage(main_.CurrentPage).focusTag;
 
     pageReady_ = false;
     if (!ClearPage())
-        ShowError(ClearPageError);
+        ShowError(msg::PageNotCleared);
     main_.VertScrollBox1->verticalScrollBar()->setValue(0);
     main_.VertScrollBox1->horizontalScrollBar()->setValue(0);
 
@@ -276,7 +270,7 @@ void TPageBuilder::LoadPage(int pageTag)
         BuildControls(stream);
         built = true;
     } catch (const std::exception &) {
-        ShowError(11150, PageScreenPath(main_.CurrentPage));
+        ShowError(msg::PageScreenUnreadable, PageScreenPath(main_.CurrentPage));
     }
 
     bool focused = false;
@@ -292,8 +286,8 @@ void TPageBuilder::LoadPage(int pageTag)
 
     main_.UpdateCaption();
     main_.TreeView1->clearSelection();
-    main_.Navigation().SelectPageTreeItem(main_.CurrentPage);
-    main_.Modified = keptModified;
+    main_.SelectPageTreeItem(main_.CurrentPage);
+    main_.Document().Modified = keptModified;
 
     if (focused)
         main_.VertScrollBox1->verticalScrollBar()->setValue(0);
@@ -473,7 +467,7 @@ QWidget *TPageBuilder::buildControl(const ComponentRecord &r, QWidget *parent)
 
 void TPageBuilder::PreparePageControls(QWidget *container)
 {
-    TfrmMain &main = main_;
+    TMainWindow &main = main_;
     for (QObject *child : container->children()) {
         auto *widget = qobject_cast<QWidget *>(child);
         if (!widget)
@@ -483,8 +477,8 @@ void TPageBuilder::PreparePageControls(QWidget *container)
         TPageControl *control = PageControlOf(widget);
         if (!control)
             continue;
-        auto scrollOnEnter = [&main](QWidget *sender) { main.Navigation().ScrollOnEnter(sender); };
-        auto controlChange = [&main](QWidget *) { main.ControlChange(); };
+        auto scrollOnEnter = [&main](QWidget *sender) { main.ScrollOnEnter(sender); };
+        auto controlChange = [&main](QWidget *) { main.Document().Modified = true; };
         auto calcOnExit = [&main](QWidget *sender) { main.Calc().CalcOnExit(sender); };
         if (auto *label = dynamic_cast<TLabel *>(control)) {
             applyFontSize(label, (label->FontSize - main.FontShrink()) * zoom_);
@@ -512,7 +506,7 @@ void TPageBuilder::PreparePageControls(QWidget *container)
             edit->setContextMenuPolicy(Qt::CustomContextMenu);
             QObject::connect(edit, &QWidget::customContextMenuRequested, edit, [&main, edit](const QPoint &pos) {
                 main.Override().SetOverride(edit);
-                main.Menus().popMain->exec(edit->mapToGlobal(pos));
+                main.ShowPagePopup(edit->mapToGlobal(pos));
             });
             const QString style = edit->StyleLookup();
             if (style == QLatin1String(StyleName::EditOverrideable)) {

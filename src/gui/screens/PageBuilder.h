@@ -13,12 +13,12 @@ class QWidget;
 
 namespace brevane {
 
-class TfrmMain;
+class TMainWindow;
 
 class TPageBuilder
 {
 public:
-    explicit TPageBuilder(TfrmMain &main);
+    explicit TPageBuilder(TMainWindow &main);
     ~TPageBuilder();
 
     // Builds the page of the PageTag (page * 100 + continuation) in the page
@@ -38,8 +38,6 @@ public:
 
     // The page screen file of a page.
     QString PageScreenPath(int page) const;
-    // The Tag of the control a page focuses when shown; -1 for none.
-    static int FocusTagOf(int page);
 
     // The widgets built from a stream inside the page panel (no wiring);
     // also used for the controls read before a damaged part of a file.
@@ -60,7 +58,7 @@ private:
     void startFadeIn();
     void stopFadeIn(bool transparent);
 
-    TfrmMain &main_;
+    TMainWindow &main_;
     QPointer<QAbstractAnimation> fade_;
     // Covers the page while it fades in (see startFadeIn).
     QPointer<QWidget> curtain_;

@@ -1,6 +1,6 @@
 #include "gui/screens/PageControls.h"
 
-#include "gui/app/StyleBook.h"
+#include "gui/common/StyleBook.h"
 
 #include <QFocusEvent>
 #include <QPainter>

@@ -1,13 +1,15 @@
 #include "gui/screens/PageTransfer.h"
 
-#include "gui/app/StyleBook.h"
-#include "gui/app/TfrmMain.h"
 #include "core/dialogs/ErrorCatalogue.h"
-#include "core/forms/PageFacts.h"
+#include "core/dialogs/Messages.h"
+#include "core/document/ClientDocument.h"
 #include "core/files/LineText.h"
+#include "core/forms/PageFacts.h"
+#include "core/store/Conversions.h"
+#include "gui/common/MainWindow.h"
+#include "gui/common/StyleBook.h"
 #include "gui/screens/PageBuilder.h"
 #include "gui/screens/PageControls.h"
-#include "core/store/Conversions.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -15,8 +17,6 @@
 namespace brevane {
 
 namespace {
-
-constexpr int CalculationError = 18047;
 
 QString grouped(double value, int decimals)
 {
@@ -52,19 +52,14 @@ template <typename Visit> void forEachControl(QWidget *container, const Visit &v
 
 } // namespace
 
-KeepModified::KeepModified(TfrmMain &main)
+KeepModified::KeepModified(TMainWindow &main)
     : main_(main)
-    , value_(main.Modified)
+    , value_(main.Document().Modified)
 {}
 
 KeepModified::~KeepModified()
 {
-    main_.Modified = value_;
-}
-
-bool TPageTransfer::BlankZeroPage(int page)
-{
-    return FactsOfPage(page).zeroBlank;
+    main_.Document().Modified = value_;
 }
 
 QString TPageTransfer::DisplayText(int kind, const QString &answer, int page)
@@ -74,15 +69,15 @@ QString TPageTransfer::DisplayText(int kind, const QString &answer, int page)
     case EditShortWhole:
         return answer;
     case EditMoney:
-        if (BlankZeroPage(page) && isZero(answer))
+        if (FactsOfPage(page).zeroBlank && isZero(answer))
             return QString();
         return grouped(Str2Float_2(answer), 2);
     case EditPercent:
-        if (BlankZeroPage(page) && isZero(answer))
+        if (FactsOfPage(page).zeroBlank && isZero(answer))
             return QString();
         return TrimLeftStr(ungrouped(Str2Float_P(answer) * 100.0, 2)) + QLatin1Char('%');
     case EditWhole:
-        if (BlankZeroPage(page) && isZero(answer))
+        if (FactsOfPage(page).zeroBlank && isZero(answer))
             return QString();
         return grouped(Str2Float_0(answer), 0);
     default:
@@ -191,15 +186,15 @@ bool TPageTransfer::ControlsToAnswers(QWidget *container)
 
 bool TPageTransfer::transfer(QWidget *container, ControlStep step)
 {
-    if (!CurrentAnswers() || main_.CurrentPage < 0 || !container || !main_.Pages().PageReady())
+    if (!main_.Document().Answers() || main_.CurrentPage < 0 || !container || !main_.Pages().PageReady())
         return true;
-    TAnswer &answers = *CurrentAnswers();
+    TAnswer &answers = *main_.Document().Answers();
     const int page = main_.CurrentPage;
     const int cont = main_.CurrentContinuation;
     try {
         forEachControl(container, [&](TPageControl *control) { step(control, answers, page, cont); });
     } catch (const AnswerRangeError &) {
-        ShowError(CalculationError);
+        ShowError(msg::CalculationFailed);
         return false;
     }
     return true;

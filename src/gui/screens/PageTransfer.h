@@ -3,10 +3,8 @@
 // current page and continuation: AnswersToControls fills the controls in the
 // display format of each edit kind and with the override look of each
 // overrideable control; ControlsToAnswers writes them back. Neither
-// calculates; the calculation driver runs between them and calls both
-// through the CalcTransfer interface.
-
-#include "core/calc/Calculate.h"
+// calculates: a recalculation stores the page first, and the page is filled
+// again when the client document announces the new answers.
 
 #include <QString>
 
@@ -15,23 +13,23 @@ class QWidget;
 namespace brevane {
 
 class TAnswer;
-class TfrmMain;
+class TMainWindow;
 class TPageControl;
 
 // Edit kinds (an edit's Tag div 1000).
 enum EditKind { EditUnbound = 0, EditText = 1, EditMoney = 2, EditPercent = 3, EditWhole = 4, EditShortWhole = 5 };
 
-class TPageTransfer : public CalcTransfer
+class TPageTransfer
 {
 public:
-    explicit TPageTransfer(TfrmMain &main)
+    explicit TPageTransfer(TMainWindow &main)
         : main_(main)
     {}
 
-    // CalcTransfer: the page panel's controls.
-    void ControlsToAnswers() override;
-    void AnswersToControls() override;
-    void SetBusyCursor(bool busy) override;
+    // The page panel's controls.
+    void ControlsToAnswers();
+    void AnswersToControls();
+    void SetBusyCursor(bool busy);
 
     // Both walk the controls inside the container recursively. An answer
     // index beyond the page's list stops the walk with 18047; they return
@@ -45,8 +43,6 @@ public:
     static QString ExitText(int kind, const QString &text);
     // The answer an edit of `kind` showing `text` writes.
     static QString AnswerText(int kind, const QString &text);
-    // Pages whose empty money, percent and whole-number fields show nothing.
-    static bool BlankZeroPage(int page);
 
     // The override look of an overrideable control (other styles untouched).
     static void ApplyOverrideLook(TPageControl *control, bool overridden);
@@ -62,7 +58,7 @@ private:
     static void fill(TPageControl *control, TAnswer &answers, int page, int cont);
     static void store(TPageControl *control, TAnswer &answers, int page, int cont);
 
-    TfrmMain &main_;
+    TMainWindow &main_;
     int busyDepth_ = 0;
 };
 
@@ -70,13 +66,13 @@ private:
 class KeepModified
 {
 public:
-    explicit KeepModified(TfrmMain &main);
+    explicit KeepModified(TMainWindow &main);
     ~KeepModified();
     KeepModified(const KeepModified &) = delete;
     KeepModified &operator=(const KeepModified &) = delete;
 
 private:
-    TfrmMain &main_;
+    TMainWindow &main_;
     bool value_;
 };
 

@@ -1,6 +1,7 @@
 #include "gui/screens/TfrmMultiple.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -59,7 +60,7 @@ bool TfrmMultiple::Pick(QWidget *parent, int page, int count, int *index)
         *index = picker.Picked();
         return true;
     } catch (const std::exception &) {
-        ShowError(11453);
+        ShowError(msg::ContinuationPickerFailed);
         return false;
     }
 }

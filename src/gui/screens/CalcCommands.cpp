@@ -1,8 +1,7 @@
-#include "gui/app/CalcCommands.h"
+#include "gui/screens/CalcCommands.h"
 
-#include "gui/app/Navigation.h"
-#include "gui/app/TfrmMain.h"
-#include "core/calc/Calculate.h"
+#include "core/document/ClientDocument.h"
+#include "gui/common/MainWindow.h"
 #include "gui/screens/PageControls.h"
 #include "gui/screens/PageTransfer.h"
 
@@ -10,7 +9,14 @@ namespace brevane {
 
 bool TCalcCommands::Calculate(bool componentTransfer)
 {
-    return brevane::Calculate(CurrentAnswers(), main_.DSchedList, componentTransfer, &main_.Transfer());
+    if (componentTransfer)
+        main_.Transfer().ControlsToAnswers();
+    main_.Transfer().SetBusyCursor(true);
+    // The displayed page's controls are filled again when the document
+    // announces the new answers.
+    const bool ok = main_.Document().Recalculate();
+    main_.Transfer().SetBusyCursor(false);
+    return ok;
 }
 
 void TCalcCommands::CalcOnExit(QWidget *sender)
@@ -52,16 +58,15 @@ void TCalcCommands::CompleteCalc(const TSender &sender)
 {
     if (sender.IsMenuItem() || sender.IsCornerButton())
         RecalculateWithCursor(true);
-    main_.Navigation().UpdateMenuItems(sender);
+    main_.UpdateMenuItems();
 }
 
 void TCalcCommands::RefreshClick()
 {
-    CompleteCalc(main_.Invisible(0));
+    CompleteCalc(TSender::Menu(0));
     if (main_.CurrentPage < 0)
         return;
-    main_.Navigation().DisplayAPage(
-        main_.Invisible(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation))));
+    main_.ShowPage(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)));
 }
 
 } // namespace brevane

@@ -2,18 +2,18 @@
 // The recalculation entry points of the main window: every recalculation of
 // the program goes through one of these and the calculation driver.
 
-#include "gui/app/Sender.h"
+#include "gui/common/Sender.h"
 
 class QWidget;
 
 namespace brevane {
 
-class TfrmMain;
+class TMainWindow;
 
 class TCalcCommands
 {
 public:
-    explicit TCalcCommands(TfrmMain &main)
+    explicit TCalcCommands(TMainWindow &main)
         : main_(main)
     {}
 
@@ -37,7 +37,7 @@ public:
     bool ExitRecalculation = false;
 
 private:
-    TfrmMain &main_;
+    TMainWindow &main_;
 };
 
 } // namespace brevane

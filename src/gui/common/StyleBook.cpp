@@ -1,4 +1,4 @@
-#include "gui/app/StyleBook.h"
+#include "gui/common/StyleBook.h"
 
 #include <QAbstractButton>
 #include <QHash>

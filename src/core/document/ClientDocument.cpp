@@ -1,0 +1,76 @@
+#include "core/document/ClientDocument.h"
+
+#include "core/calc/Calculate.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
+#include "core/files/ClientFile.h"
+#include "core/output/TemplateMerge.h"
+
+#include <new>
+#include <vector>
+
+namespace brevane {
+
+ClientDocument::ClientDocument(QObject *parent)
+    : QObject(parent)
+{
+    ResetAnswers();
+}
+
+ClientDocument::~ClientDocument() = default;
+
+bool ClientDocument::ResetAnswers()
+{
+    answers_.reset();
+    try {
+        answers_ = std::make_unique<TAnswer>();
+    } catch (const std::bad_alloc &) {
+        ShowError(msg::AnswerStoreNotCreated);
+        return false;
+    }
+    return true;
+}
+
+bool ClientDocument::Load(const QString &path, QString *error)
+{
+    return answers_ && LoadClientFile(path, *answers_, directory_, error);
+}
+
+bool ClientDocument::Save(const QString &path, QString *error)
+{
+    return answers_ && SaveClientFile(path, *answers_, directory_, error);
+}
+
+bool ClientDocument::Recalculate()
+{
+    if (!answers_)
+        return true;
+    const bool ok = Calculate(answers_.get(), directory_);
+    Q_EMIT AnswersChanged();
+    return ok;
+}
+
+PrintBuildResult ClientDocument::BuildPrintDocument(const PrintSelection &selection, const QString &templateFolder,
+                                                    const QString &dataFolder, QString *document)
+{
+    if (!answers_)
+        return PrintBuildResult::Failed;
+    // The directory worksheet prints through the answers of page 88; they
+    // are put back as they were when the job is done.
+    constexpr int worksheetPage = 88;
+    std::vector<AnswerEntry> worksheet;
+    for (int k = 0; k < TAnswer::AnswerCount(worksheetPage); ++k)
+        worksheet.push_back(answers_->Entry(worksheetPage, 0, k));
+
+    TemplateMerge merge(answers_.get(), dataFolder);
+    PrintJob job(*answers_, directory_, merge, templateFolder);
+    const PrintBuildResult result = job.BuildPrintDocument(selection);
+    if (document)
+        *document = job.PrintDocument();
+
+    for (int k = 0; k < TAnswer::AnswerCount(worksheetPage); ++k)
+        answers_->Entry(worksheetPage, 0, k) = worksheet[size_t(k)];
+    return result;
+}
+
+} // namespace brevane

@@ -1,0 +1,71 @@
+#pragma once
+// The client being edited: all its answers, the directory rows, the name of
+// its client file and whether it has changes not yet saved. The program and
+// brevane-cli both work through it: load, save, recalculate and build the
+// print document of a selection of forms.
+
+#include "core/output/PrintJob.h"
+#include "core/output/PrintSelection.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace brevane {
+
+class ClientDocument : public QObject
+{
+    Q_OBJECT
+public:
+    // A new document holds an empty client, "Untitled.cl1".
+    explicit ClientDocument(QObject *parent = nullptr);
+    ~ClientDocument() override;
+
+    // The answers; null only after a fresh store could not be had (18023 shown).
+    TAnswer *Answers() const { return answers_.get(); }
+    DirectoryTable &Directory() { return directory_; }
+    const DirectoryTable &Directory() const { return directory_; }
+
+    // The client file's path ("Untitled.cl1" until the client is saved).
+    QString FileName = QStringLiteral("Untitled.cl1");
+    // Set by the user's own changes, cleared by New, Open and Save.
+    bool Modified = false;
+
+    // Replaces the answers with a fresh, empty store; the old store is
+    // destroyed first, so that two never exist at once. Shows 18023 and
+    // answers false (no answers) when the memory for it cannot be had.
+    bool ResetAnswers();
+    // Frees the answers when the program closes.
+    void ReleaseAnswers() { answers_.reset(); }
+
+    // Reads the client file into the answers and the directory rows (a fresh
+    // store should be in place). False when the file cannot be read (*error
+    // holds the system's text) or is not a client file (message shown).
+    bool Load(const QString &path, QString *error = nullptr);
+    // Writes the client file; a failed save leaves the old file whole. False
+    // with the system's text in *error.
+    bool Save(const QString &path, QString *error = nullptr);
+
+    // One calculation run over the answers and the directory rows, then
+    // AnswersChanged. False when a page procedure failed (18047 shown).
+    bool Recalculate();
+
+    // Builds the print document of the checked boxes from the templates and
+    // print data in the support folders. The client's answers are as they
+    // were before (the directory worksheet pages are filled on the side).
+    PrintBuildResult BuildPrintDocument(const PrintSelection &selection, const QString &templateFolder,
+                                        const QString &dataFolder, QString *document);
+
+Q_SIGNALS:
+    // After every recalculation: whatever shows answers refreshes.
+    void AnswersChanged();
+
+private:
+    std::unique_ptr<TAnswer> answers_;
+    DirectoryTable directory_;
+};
+
+} // namespace brevane
