@@ -35,8 +35,7 @@ void TDialogCommands::ZoomClick()
         ZoomLayout(*zoom, main_.TreeView1->width(), int(main_.ZoomBaseWidth), main_.CurrentPage);
     // The page is built again at the new scale.
     if (main_.CurrentPage >= 0)
-        main_.Navigation().DisplayAPage(
-            main_.Invisible(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation))));
+        main_.ShowPage(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)));
     // The zoom height table gives the panel its height; a page drawn longer
     // than the table knows keeps its own, so nothing of it is cut off.
     main_.pnlMainForm->resize(main_.pnlMainForm->width(), qMax(main_.pnlMainForm->height(), geometry.panelHeight));
@@ -66,7 +65,7 @@ void TDialogCommands::ShrinkFontOnClick()
     if (!amount)
         return;
     main_.settings.fontShrink = *amount;
-    main_.Navigation().DisplayAPage(main_.Invisible(0));
+    main_.ShowPage(0);
 }
 
 void TDialogCommands::GraphicsAdapterClick()

@@ -83,7 +83,7 @@ void TNavigation::PriorClick()
         return;
     const int tag = PriorPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), main_.Document().Answers());
     if (tag >= 0)
-        DisplayAPage(main_.Invisible(tag));
+        main_.ShowPage(tag);
 }
 
 void TNavigation::NextClick()
@@ -92,7 +92,7 @@ void TNavigation::NextClick()
         return;
     const int tag = NextPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), main_.Document().Answers());
     if (tag >= 0)
-        DisplayAPage(main_.Invisible(tag));
+        main_.ShowPage(tag);
 }
 
 void TNavigation::UpdateMenuItems(const TSender &)

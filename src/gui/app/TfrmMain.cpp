@@ -241,7 +241,7 @@ void TfrmMain::FormShow()
     resize(band.windowWidth, height);
     move(left, qMax(0, (H - height) / 2));
     files_->RebuildRecentMenu();
-    navigation_->DisplayAPage(Invisible(0));
+    ShowPage(0);
     if (QTreeWidgetItem *general = menus_->TreeItem(TreeItemKind::Page, 0))
         TreeView1->setCurrentItem(general);
 
