@@ -4,7 +4,6 @@
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/files/ClientFile.h"
-#include "core/output/TemplateMerge.h"
 
 #include <new>
 #include <vector>
@@ -62,8 +61,9 @@ PrintBuildResult ClientDocument::BuildPrintDocument(const PrintSelection &select
     for (int k = 0; k < TAnswer::AnswerCount(worksheetPage); ++k)
         worksheet.push_back(answers_->Entry(worksheetPage, 0, k));
 
-    TemplateMerge merge(answers_.get(), dataFolder);
-    PrintJob job(*answers_, directory_, merge, templateFolder);
+    merge_.SetAnswers(answers_.get());
+    merge_.SetDataFolder(dataFolder);
+    PrintJob job(*answers_, directory_, merge_, templateFolder);
     const PrintBuildResult result = job.BuildPrintDocument(selection);
     if (document)
         *document = job.PrintDocument();

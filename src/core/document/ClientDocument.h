@@ -6,6 +6,7 @@
 
 #include "core/output/PrintJob.h"
 #include "core/output/PrintSelection.h"
+#include "core/output/TemplateMerge.h"
 #include "core/store/Answers.h"
 #include "core/store/DirectoryTable.h"
 
@@ -66,6 +67,9 @@ Q_SIGNALS:
 private:
     std::unique_ptr<TAnswer> answers_;
     DirectoryTable directory_;
+    // The merge of the run: its working text and font size carry from one
+    // page and one job to the next.
+    TemplateMerge merge_;
 };
 
 } // namespace brevane

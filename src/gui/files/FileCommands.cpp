@@ -3,7 +3,6 @@
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
-#include "core/files/ClientFile.h"
 #include "core/store/Answers.h"
 #include "core/store/Conversions.h"
 #include "gui/common/MainWindow.h"
@@ -74,11 +73,10 @@ QString TFileCommands::DefaultClientPath() const
 
 void TFileCommands::ReadDefaultClient()
 {
-    TAnswer *store = main_.Document().Answers();
     const QString path = DefaultClientPath();
-    if (!store || !QFileInfo(path).isFile())
+    if (!main_.Document().Answers() || !QFileInfo(path).isFile())
         return;
-    if (!LoadClientFile(path, *store, main_.Document().Directory()))
+    if (!main_.Document().Load(path))
         ShowError(msg::DefaultClientUnreadable);
 }
 
@@ -169,13 +167,12 @@ void TFileCommands::OpenClick(const TSender &sender)
         return;
 
     newClient(TSender::Menu(InternalNewTag), false);
-    TAnswer *store = main_.Document().Answers();
-    if (!store)
+    if (!main_.Document().Answers())
         return;
     main_.Document().FileName = path;
     QString error;
     MessageCounter counter;
-    if (!LoadClientFile(path, *store, main_.Document().Directory(), &error)) {
+    if (!main_.Document().Load(path, &error)) {
         // The reader names a file that is not a client file or has an
         // unknown version; a file that cannot be read at all, or one that
         // breaks off in a malformed line, is named here.
@@ -214,7 +211,7 @@ void TFileCommands::ReOpenClick(int index)
         return;
     }
     main_.Document().Directory() = DirectoryTable();
-    if (!LoadClientFile(path, *main_.Document().Answers(), main_.Document().Directory())) {
+    if (!main_.Document().Load(path)) {
         ShowError(msg::RecentFileNotRead);
         // No partly read client stays bound to the path.
         newClient(TSender::Menu(0), false);
@@ -230,14 +227,13 @@ void TFileCommands::ReOpenClick(int index)
 
 bool TFileCommands::writeClient(const QString &path)
 {
-    TAnswer *store = main_.Document().Answers();
-    if (!store)
+    if (!main_.Document().Answers())
         return false;
     QString error;
     bool saved;
     {
         BusyCursor busy;
-        saved = SaveClientFile(path, *store, main_.Document().Directory(), &error);
+        saved = main_.Document().Save(path, &error);
     }
     if (!saved) {
         // The previous file is untouched and the answers stay in the window.

@@ -91,13 +91,8 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
 
     // The displayed page's last entries count, and every answer is current.
     main_.Calc().RecalculateWithCursor(true);
-    TAnswer *answers = main_.Document().Answers();
-    if (!answers)
-        return;
-
-    merge_.SetDataFolder(main_.folders.Dat());
-    PrintJob job(*answers, main_.Document().Directory(), merge_, main_.folders.Rtf());
-    switch (job.BuildPrintDocument(selection)) {
+    QString document;
+    switch (main_.Document().BuildPrintDocument(selection, main_.folders.Rtf(), main_.folders.Dat(), &document)) {
     case PrintBuildResult::Built:
         break;
     case PrintBuildResult::NothingChecked:
@@ -113,7 +108,7 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
     QDir().mkpath(folder);
     const QString path = documentPath(folder);
     QString error;
-    if (!WritePrintDocument(path, job.PrintDocument(), &error)) {
+    if (!WritePrintDocument(path, document, &error)) {
         ShowError(msg::PrintDocumentNotWritten,
                   QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
         return;

@@ -4,7 +4,6 @@
 // processor), the Force Word and Force WordPad switches, Find Word, and the
 // removal of the temporary print documents when the program closes.
 
-#include "core/output/TemplateMerge.h"
 #include "gui/common/Sender.h"
 
 #include <QString>
@@ -57,7 +56,6 @@ public:
     QString FoundWordPath;         // held while Find Word has found one
     QStringList WordSearchFolders; // where Find Word looks, in order
     QStringList WordProgramNames;  // the file names it looks for
-    TemplateMerge &Merge() { return merge_; }
 
 private:
     void Message(const QString &text);
@@ -65,9 +63,6 @@ private:
     TMainWindow &main_;
     std::unique_ptr<WordProcessorLauncher> platformLauncher_;
     WordProcessorLauncher *launcher_ = nullptr;
-    // The merge of the run: its working text and font size carry from one
-    // page and one job to the next.
-    TemplateMerge merge_;
 };
 
 } // namespace brevane
