@@ -1,5 +1,6 @@
 // The settings file and the folders Brevane keeps its files in.
 #include "TestSupport.h"
+#include "core/files/ClientFile.h"
 #include "core/files/Folders.h"
 #include "core/files/LineText.h"
 #include "core/files/Settings.h"
@@ -7,6 +8,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <clocale>
 
 using namespace brevane;
 using namespace brevane::test;
@@ -23,7 +26,8 @@ private slots:
     void flags();
     void missingLinesKeepDefaults();
     void sevenRecentFilesAllLoad();
-    void commaLocaleReadsBackUnchanged();
+    void numbersReadBackInEveryRegion_data();
+    void numbersReadBackInEveryRegion();
     void defaultClientPathWithOrWithoutDelimiter();
     void folders();
 
@@ -157,20 +161,46 @@ void tst_settings::sevenRecentFilesAllLoad()
     QCOMPARE(fewer.recentFiles, QStringList({"/one.cl1"}));
 }
 
-void tst_settings::commaLocaleReadsBackUnchanged()
+void tst_settings::numbersReadBackInEveryRegion_data()
 {
+    QTest::addColumn<QString>("region");
+    for (const char *region : {"en_US", "de_DE", "fr_FR", "sv_SE", "tr_TR"})
+        QTest::newRow(region) << QString::fromLatin1(region);
+}
+
+// The regional settings of the program (QLocale) and of the C library
+// (which the program's start takes from the system) both set to a region:
+// the settings and the client file's version line are written with a point
+// and read back in any other region.
+void tst_settings::numbersReadBackInEveryRegion()
+{
+    QFETCH(QString, region);
+    const QByteArray name = region.toLatin1() + ".UTF-8";
+    const QByteArray previous = setlocale(LC_ALL, nullptr);
+    if (!setlocale(LC_ALL, name.constData()))
+        QSKIP(qPrintable(QStringLiteral("the system has no %1 locale (scripts/deps.sh test makes it)").arg(region)));
     const QLocale saved;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QLocale::setDefault(QLocale(region));
     Settings settings;
     settings.zoomFactor = 0.75;
     settings.fontShrink = 2.5;
     const QByteArray bytes = FormatSettings(settings);
+    TAnswer store;
+    const QByteArray client = WriteClientFile(store, DirectoryTable());
+    setlocale(LC_ALL, previous.constData());
+    QLocale::setDefault(saved);
+
     QVERIFY(bytes.contains(" 2.50000000000000E+0000"));
+    QVERIFY(client.contains("\r\n 1.01000000000000E+0000\r\n"));
     Settings back;
     ParseSettings(bytes, back);
-    QLocale::setDefault(saved);
     QCOMPARE(back.zoomFactor, 0.75);
     QCOMPARE(back.fontShrink, 2.5);
+    MessageRecorder messages;
+    TAnswer read;
+    DirectoryTable rows;
+    QVERIFY(ReadClientFile(client, read, rows));
+    QVERIFY(messages.numbers().isEmpty());
 }
 
 void tst_settings::defaultClientPathWithOrWithoutDelimiter()

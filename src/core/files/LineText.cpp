@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace brevane {
@@ -125,9 +124,9 @@ QString FormatReal23(double value)
 {
     if (!std::isfinite(value))
         value = 0.0;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14E", value); // d.ddddddddddddddE+xx
-    QString text = QString::fromLatin1(buffer);
+    // d.ddddddddddddddE+xx with a point in every region: the C library's
+    // formatting would follow the system's decimal comma.
+    const QString text = QString::number(value, 'E', 14);
     const qsizetype e = text.indexOf(QLatin1Char('E'));
     const QChar expSign = text.at(e + 1);
     const int exponent = text.mid(e + 2).toInt();

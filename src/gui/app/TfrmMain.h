@@ -77,7 +77,6 @@ public:
     TSender Invisible(int tag);
 
     // ---- handlers of the window
-    void ControlChange() { document_.Modified = true; }
     void ExitClick();
     // The size the window took at its first showing, by screen band.
     struct ScreenBand
@@ -90,7 +89,6 @@ public:
     };
     static ScreenBand BandFor(int screenWidth);
 
-    // Whether the window has gone through its first showing.
 
 protected:
     void showEvent(QShowEvent *event) override;
