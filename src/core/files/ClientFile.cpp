@@ -2,6 +2,7 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
+#include "core/files/FileRead.h"
 #include "core/files/LineText.h"
 
 #include <QFile>
@@ -159,18 +160,9 @@ bool SaveClientFile(const QString &path, TAnswer &store, const DirectoryTable &d
 
 bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    QByteArray bytes;
+    if (!ReadRegularFile(path, &bytes, error))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     return ReadClientFile(bytes, store, directory);
 }
 

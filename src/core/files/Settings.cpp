@@ -1,10 +1,12 @@
 #include "core/files/Settings.h"
 
 #include "core/files/Folders.h"
+#include "core/files/FileRead.h"
 #include "core/files/LineText.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace brevane {
@@ -81,14 +83,12 @@ bool WriteSettings(const QString &settingsFolder, const Settings &settings, QStr
 
 bool ReadSettings(const QString &settingsFolder, Settings &settings, QString *error)
 {
-    QFile file(FileInFolder(settingsFolder, QLatin1String(SettingsFileName)));
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = file.errorString();
+    const QString path = FileInFolder(settingsFolder, QLatin1String(SettingsFileName));
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        QByteArray bytes;
+        if (!ReadRegularFile(path, &bytes, error))
             return false;
-        }
-        ParseSettings(file.readAll(), settings);
+        ParseSettings(bytes, settings);
         return true;
     }
     return WriteSettings(settingsFolder, settings, error);

@@ -2,9 +2,11 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
+#include "core/files/FileRead.h"
 #include "core/files/Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QtEndian>
 
@@ -367,20 +369,15 @@ bool ReadComponentStream(const QByteArray &bytes, const QString &path, Component
 bool LoadComponentStream(const QString &path, ComponentStream &out, StreamError *error)
 {
     out.images.clear();
-    QFile file(path);
     StreamError fault;
-    if (!file.open(QIODevice::ReadOnly)) {
-        fault.kind = StreamError::Unreadable;
-    } else if (file.size() > MaxStreamFileSize) {
+    QByteArray bytes;
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > MaxStreamFileSize)
         fault.kind = StreamError::TooLarge;
-    } else {
-        // Reads one byte past the cap so that a file growing meanwhile is caught.
-        const QByteArray bytes = file.read(MaxStreamFileSize + 1);
-        if (file.error() != QFileDevice::NoError)
-            fault.kind = StreamError::Unreadable;
-        else
-            return ReadComponentStream(bytes, path, out, error);
-    }
+    else if (!ReadRegularFile(path, &bytes, nullptr, MaxStreamFileSize))
+        fault.kind = StreamError::Unreadable;
+    else
+        return ReadComponentStream(bytes, path, out, error);
     if (error)
         *error = fault;
     ShowError(msg::PageScreenUnreadable, path);

@@ -1,0 +1,21 @@
+#pragma once
+// Reading a whole file the program keeps or ships (client, settings, page
+// screen): only a regular file is read, and only up to a size far above any
+// real one, so that a pipe, a device or a runaway file never freezes the
+// program or fills its memory.
+
+#include <QByteArray>
+#include <QString>
+
+namespace brevane {
+
+// 64 MB: a full client is under 4 MB.
+inline constexpr qint64 MaxReadFileSize = 64 * 1024 * 1024;
+
+// Reads the file at `path` into *bytes. False, with the reason in *error,
+// when it does not exist, is not a regular file (a folder, a pipe, a
+// device), is larger than `maxSize` bytes, or cannot be read.
+bool ReadRegularFile(const QString &path, QByteArray *bytes, QString *error = nullptr,
+                     qint64 maxSize = MaxReadFileSize);
+
+} // namespace brevane

@@ -1,0 +1,118 @@
+// Only regular files are read as client, settings or page screen files: a
+// pipe, a device, a folder or a runaway file is refused at once with its
+// reason, and the program goes on.
+#include "TestSupport.h"
+#include "core/files/ClientFile.h"
+#include "core/files/FileRead.h"
+#include "core/files/Settings.h"
+#include "core/screens/ComponentReader.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace brevane;
+using namespace brevane::test;
+
+class tst_fileread : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void specialFilesAreRefused_data();
+    void specialFilesAreRefused();
+    void everyReaderRefusesAPipe();
+
+private:
+    // Makes the kind of file at `path`; false when this system cannot.
+    static bool make(const QString &kind, const QString &path);
+};
+
+bool tst_fileread::make(const QString &kind, const QString &path)
+{
+    if (kind == QLatin1String("regular") || kind == QLatin1String("link to a regular file")) {
+        QFile file(kind == QLatin1String("regular") ? path : path + QStringLiteral(".target"));
+        if (!file.open(QIODevice::WriteOnly) || file.write("Brevane\r\n") != 9)
+            return false;
+        file.close();
+        return kind == QLatin1String("regular") || QFile::link(file.fileName(), path);
+    }
+    if (kind == QLatin1String("folder"))
+        return QDir().mkpath(path);
+    if (kind == QLatin1String("larger than the limit")) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.resize(MaxReadFileSize + 1); // sparse: no disk used
+    }
+    if (kind == QLatin1String("endless device"))
+        return QFile::link(QStringLiteral("/dev/zero"), path) && QFileInfo::exists(QStringLiteral("/dev/zero"));
+#ifdef Q_OS_UNIX
+    if (kind == QLatin1String("pipe"))
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#endif
+    return false;
+}
+
+void tst_fileread::specialFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("regular") << "regular" << true << "";
+    QTest::newRow("link to a regular file") << "link to a regular file" << true << "";
+    QTest::newRow("pipe") << "pipe" << false << "not a regular file";
+    QTest::newRow("endless device") << "endless device" << false << "not a regular file";
+    QTest::newRow("folder") << "folder" << false << "not a regular file";
+    QTest::newRow("larger than the limit") << "larger than the limit" << false << "larger than 64 MB";
+    QTest::newRow("missing") << "missing" << false << "No such file or directory";
+}
+
+void tst_fileread::specialFilesAreRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, read);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("client.cl1"));
+    if (kind != QLatin1String("missing") && !make(kind, path))
+        QSKIP("this system cannot make such a file");
+    QByteArray bytes;
+    QString error;
+    QCOMPARE(ReadRegularFile(path, &bytes, &error), read);
+    QCOMPARE(error, reason);
+    if (read)
+        QCOMPARE(bytes, QByteArray("Brevane\r\n"));
+}
+
+void tst_fileread::everyReaderRefusesAPipe()
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    if (!make(QStringLiteral("pipe"), pipe))
+        QSKIP("this system has no named pipes");
+    MessageRecorder messages;
+
+    TAnswer store;
+    DirectoryTable rows;
+    QString error;
+    QVERIFY(!LoadClientFile(pipe, store, rows, &error));
+    QCOMPARE(error, QStringLiteral("not a regular file"));
+
+    ComponentStream stream;
+    QVERIFY(!LoadComponentStream(pipe, stream));
+    QCOMPARE(messages.numbers(), QList<int>{11150});
+
+    QTemporaryDir settingsFolder;
+    QVERIFY(make(QStringLiteral("pipe"), settingsFolder.filePath(QLatin1String(SettingsFileName))));
+    Settings settings;
+    settings.zoomFactor = 1.0;
+    QVERIFY(!ReadSettings(settingsFolder.path(), settings, &error));
+    QCOMPARE(error, QStringLiteral("not a regular file"));
+    QCOMPARE(settings.zoomFactor, 1.0);
+}
+
+QTEST_GUILESS_MAIN(tst_fileread)
+#include "tst_fileread.moc"
