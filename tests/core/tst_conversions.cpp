@@ -1,6 +1,7 @@
 // Text and number conversions: entries to numbers, numbers to money text and
 // words, short dates to their long form, memo line breaks and file names.
 #include "TestSupport.h"
+#include "core/files/LineText.h"
 #include "core/store/Conversions.h"
 
 #include <QDir>
@@ -17,6 +18,8 @@ class tst_conversions : public QObject
 {
     Q_OBJECT
 private slots:
+    void numbersKeepToTheCodePage_data();
+    void numbersKeepToTheCodePage();
     void init();
     void cleanup();
 
@@ -557,9 +560,39 @@ void tst_conversions::formatNumberWritesAsTheRegionDoes()
                              1e14,  -99999.9995, 1e15 + 0.5, 1e300,       2.675 * 100, -1000000.25, 7.0e-7};
     for (const double value : values) {
         for (const int decimals : {0, 2, 3}) {
-            QCOMPARE(FormatNumber(value, decimals), reference.toString(value, 'f', decimals));
+            // As the region writes it, with the characters the client file keeps.
+            QCOMPARE(FormatNumber(value, decimals), FileSafeNumberText(reference.toString(value, 'f', decimals)));
         }
     }
+}
+
+void tst_conversions::numbersKeepToTheCodePage_data()
+{
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<double>("value");
+    for (const char *region : {"en_US", "de_DE", "fr_FR", "sv_SE", "tr_TR", "fr_CH", "nb_NO"})
+        for (const double value : {-1234567.5, 1234.25, 0.0})
+            QTest::addRow("%s %g", region, value) << QString::fromLatin1(region) << value;
+}
+
+// Amounts written into answers hold only characters the client file keeps
+// (a narrow space or a minus sign of a region would be saved as "?"), and
+// read back as the same amount in that region.
+void tst_conversions::numbersKeepToTheCodePage()
+{
+    QFETCH(QString, region);
+    QFETCH(double, value);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(region));
+    MessageRecorder messages;
+    const QString money = Float2Dollar(value);
+    const QString whole = FormatNumber(value, 0);
+    const double back = Str2Float_2(money);
+    QLocale::setDefault(saved);
+    QCOMPARE(FitWindows1252(money), money);
+    QCOMPARE(FitWindows1252(whole), whole);
+    QCOMPARE(back, value);
+    QVERIFY(messages.numbers().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_conversions)

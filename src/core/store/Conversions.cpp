@@ -50,6 +50,29 @@ std::array<DatePart, 3> shortDateOrder(const QString &format)
     return {parts[0].second, parts[1].second, parts[2].second};
 }
 
+// A character of a formatted number as the client file can keep it: the
+// narrow and thin spaces some regions group digits with become the code
+// page's no-break space, and the minus sign becomes "-".
+QChar fileSafe(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x2007: // figure space
+    case 0x2009: // thin space
+    case 0x202F: // narrow no-break space
+        return QChar(0x00A0);
+    case 0x2212: // minus sign
+        return QLatin1Char('-');
+    default:
+        return c;
+    }
+}
+
+// A separator some region puts between groups of digits.
+bool isGroupSpace(char16_t u)
+{
+    return u == 0x00A0 || u == 0x2007 || u == 0x2009 || u == 0x202F;
+}
+
 // What the conversions need of the regional settings. Asking QLocale for
 // them is slow next to the conversions themselves (a print job converts
 // thousands of answers), so they are read again only when the default
@@ -102,7 +125,7 @@ const RegionalFormat &regional()
         cached = RegionalFormat{now,
                                 numbers,
                                 now.decimalPoint(),
-                                group.size() == 1 ? group.at(0) : QChar(),
+                                group.size() == 1 ? fileSafe(group.at(0)) : QChar(),
                                 now.decimalPoint() == QStringLiteral(","),
                                 shortDateOrder(now.dateFormat(QLocale::ShortFormat))};
         // Regions that write digits, signs or groups their own way keep
@@ -112,7 +135,7 @@ const RegionalFormat &regional()
             for (const double probe : {-1234567.891, 987654321.0, 12.0, 0.0, 100.0, 1000.0})
                 for (const int decimals : {0, 2, 3})
                     if (groupedNumber(probe, decimals, format.decimalPoint.at(0), format.group) !=
-                        numbers.toString(probe, 'f', decimals))
+                        FileSafeNumberText(numbers.toString(probe, 'f', decimals)))
                         return false;
             return true;
         }();
@@ -288,15 +311,16 @@ QString RemoveCommasAndSigns(const QString &entry)
 {
     if (entry.isEmpty())
         return QString();
-    const bool negative = entry.contains(QLatin1Char('(')) || entry.contains(QLatin1Char('-'));
+    const bool negative =
+        entry.contains(QLatin1Char('(')) || entry.contains(QLatin1Char('-')) || entry.contains(QChar(0x2212));
     // A comma goes unless it is the regional decimal separator; the regional
     // thousands separator always goes.
     const RegionalFormat &format = regional();
     const bool commaIsDecimal = format.commaIsDecimal;
     const auto removed = [&](QChar c) {
         const char16_t u = c.unicode();
-        return u == u' ' || u == u'$' || u == u'%' || u == u'(' || u == u')' || u == u'-' ||
-               (u == u',' && !commaIsDecimal) || (!format.group.isNull() && c == format.group);
+        return u == u' ' || u == u'$' || u == u'%' || u == u'(' || u == u')' || u == u'-' || u == 0x2212 ||
+               isGroupSpace(u) || (u == u',' && !commaIsDecimal) || (!format.group.isNull() && c == format.group);
     };
     if (std::none_of(entry.begin(), entry.end(), removed))
         return entry;
@@ -361,11 +385,18 @@ int Str2Int(const QString &entry)
     return int(magnitude);
 }
 
+QString FileSafeNumberText(QString text)
+{
+    for (QChar &c : text)
+        c = fileSafe(c);
+    return text;
+}
+
 QString FormatNumber(double value, int decimals)
 {
     const RegionalFormat &format = regional();
     if (!format.plainDigits || !(std::fabs(value) < 1e15) || decimals < 0 || decimals > 6 || (value < 0 && value > -1))
-        return format.numbers.toString(value, 'f', decimals);
+        return FileSafeNumberText(format.numbers.toString(value, 'f', decimals));
     // QLocale rounds a value halfway between two results away from zero, the
     // quicker writer to the even one; near a half the slower one decides. So
     // does a negative value that rounds to zero, since how "-0" shows is
@@ -373,7 +404,7 @@ QString FormatNumber(double value, int decimals)
     static constexpr double Scale[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
     const double scaled = std::fabs(value) * Scale[decimals];
     if (std::fabs(scaled - std::floor(scaled) - 0.5) < 1e-6)
-        return format.numbers.toString(value, 'f', decimals);
+        return FileSafeNumberText(format.numbers.toString(value, 'f', decimals));
     return groupedNumber(value, decimals, format.decimalPoint.at(0), format.group);
 }
 

@@ -32,6 +32,9 @@ int Str2Int(const QString &entry);
 // where the region leaves the thousands separators out; halves are rounded as
 // QLocale does.
 QString FormatNumber(double value, int decimals);
+// A number as some region writes it, with only characters the client file
+// keeps: narrow and thin spaces become the no-break space, the minus sign "-".
+QString FileSafeNumberText(QString text);
 // 2 decimals with thousands separators, halves away from zero: "1,234.50".
 QString Float2Dollar(double value);
 

@@ -20,14 +20,14 @@ namespace {
 
 QString grouped(double value, int decimals)
 {
-    return TrimLeftStr(QLocale().toString(value, 'f', decimals));
+    return TrimLeftStr(FormatNumber(value, decimals));
 }
 
 QString ungrouped(double value, int decimals)
 {
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', decimals);
+    return FileSafeNumberText(locale.toString(value, 'f', decimals));
 }
 
 bool isZero(const QString &answer)
@@ -109,7 +109,7 @@ QString TPageTransfer::AnswerText(int kind, const QString &text)
     // left) keeps all its digits.
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale.toString(Str2Float_P(text) / 100.0, 'g', QLocale::FloatingPointShortest);
+    return FileSafeNumberText(locale.toString(Str2Float_P(text) / 100.0, 'g', QLocale::FloatingPointShortest));
 }
 
 bool TPageTransfer::HasOverrideStyle(const TPageControl *control)
