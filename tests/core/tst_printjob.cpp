@@ -55,6 +55,9 @@ class tst_printjob : public QObject
 {
     Q_OBJECT
 private slots:
+    void temporaryDocumentNeverFollowsALink_data();
+    void temporaryDocumentNeverFollowsALink();
+    void aFullDiskIsAFailure();
     void init();
 
     void twoPagesMakeOneDocument();
@@ -616,6 +619,59 @@ void tst_printjob::wordProcessorOpensTheDocument()
     // Two pages, nothing of the hidden header mark.
     QCOMPARE(printed.count(QLatin1Char('\f')), 2);
     QVERIFY(!printed.contains(QChar(0x00b7)));
+}
+
+void tst_printjob::temporaryDocumentNeverFollowsALink_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("link to another file") << "victim.txt";
+    QTest::newRow("broken link") << "nowhere.txt";
+}
+
+// A link planted at the document's name is deleted (never what it points
+// to) before the document is made, and a link planted after the name was
+// chosen makes the write fail: no file but the document is ever written.
+void tst_printjob::temporaryDocumentNeverFollowsALink()
+{
+    QFETCH(QString, planted);
+    const QString temp = folder_->tempFolder();
+    const QString victim = temp + QStringLiteral("/victim.txt");
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("precious") == 8);
+    file.close();
+    const QString document = temp + QStringLiteral("/send_temp.rtf");
+    if (!QFile::link(temp + QLatin1Char('/') + planted, document))
+        QSKIP("this system has no symbolic links");
+
+    const QString path = PrintDocumentPath(temp);
+    QCOMPARE(path, document);
+    QVERIFY(WritePrintDocument(path, QStringLiteral("{\\rtf1 doc}"), nullptr, WriteMode::CreateNew));
+    QVERIFY(!QFileInfo(path).isSymLink());
+
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QFile::link(temp + QLatin1Char('/') + planted, path));
+    QString error;
+    QVERIFY(!WritePrintDocument(path, QStringLiteral("{\\rtf1 doc}"), &error, WriteMode::CreateNew));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QFileInfo(path).isSymLink());
+
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("precious"));
+    QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/nowhere.txt")));
+}
+
+// A device that takes no more data stands for a full disk: the write is a
+// failure with the system's reason, and the device is left alone.
+void tst_printjob::aFullDiskIsAFailure()
+{
+    if (!QFileInfo(QStringLiteral("/dev/full")).exists())
+        QSKIP("this system has no /dev/full");
+    const QString out = folder_->tempFolder() + QStringLiteral("/out.rtf");
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), out));
+    QString error;
+    QVERIFY(!WritePrintDocument(out, QStringLiteral("{\\rtf1 doc}"), &error));
+    QVERIFY2(error.contains(QStringLiteral("space"), Qt::CaseInsensitive), qPrintable(error));
+    QVERIFY(QFileInfo::exists(QStringLiteral("/dev/full")));
 }
 
 QTEST_GUILESS_MAIN(tst_printjob)

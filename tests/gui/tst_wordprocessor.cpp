@@ -270,15 +270,16 @@ void tst_wordprocessor::deleteTempsWarnsAndGoesOn()
     TestDialogs dialogs;
     window_->Output().DeleteTemps(folder, QStringLiteral("send_temp*.rtf"));
     QVERIFY(QFile::exists(locked));
-    QVERIFY(dialogs.asked.contains(QStringLiteral("Brevane: Unable to delete send_temp.rtf")));
+    QCOMPARE(dialogs.asked.size(), 1);
     if (immutable) {
         // The other document is deleted all the same.
-        QCOMPARE(dialogs.asked.size(), 1);
+        QCOMPARE(dialogs.asked.first(), QStringLiteral("Brevane: Unable to delete send_temp.rtf"));
         QVERIFY(!QFile::exists(other));
     } else {
-        // In a read-only folder neither goes, and each is named.
-        QCOMPARE(dialogs.asked.size(), 2);
-        QVERIFY(dialogs.asked.contains(QStringLiteral("Brevane: Unable to delete send_temp2.rtf")));
+        // In a read-only folder neither goes; one message names both.
+        QVERIFY(dialogs.asked.first().startsWith(QStringLiteral("Brevane: Unable to delete ")));
+        QVERIFY(dialogs.asked.first().contains(QStringLiteral("send_temp.rtf")));
+        QVERIFY(dialogs.asked.first().contains(QStringLiteral("send_temp2.rtf")));
     }
 }
 

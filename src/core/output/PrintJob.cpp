@@ -223,22 +223,28 @@ bool StripTemplateHeader(QString &text)
 QString PrintDocumentPath(const QString &tempFolder)
 {
     const QString path = AddPathDelimiter(tempFolder) + QStringLiteral("send_temp.rtf");
-    if (!QFileInfo::exists(path) || QFile::remove(path))
+    if (FreeDocumentPath(path))
         return path;
     // The previous document is still open in the word processor.
     QString candidate;
     for (int attempt = 0; attempt < 100; ++attempt) {
         candidate =
             RemoveExtension(path) + QString::number(QRandomGenerator::global()->bounded(999)) + QStringLiteral(".rtf");
-        if (!QFileInfo::exists(candidate) || QFile::remove(candidate))
+        if (FreeDocumentPath(candidate))
             break;
     }
     return candidate;
 }
 
-bool WritePrintDocument(const QString &path, const QString &document, QString *error)
+bool FreeDocumentPath(const QString &path)
 {
-    return WriteAsciiFile(path, SplitListText(document), error);
+    const QFileInfo info(path);
+    return (!info.exists() && !info.isSymLink()) || QFile::remove(path);
+}
+
+bool WritePrintDocument(const QString &path, const QString &document, QString *error, WriteMode mode)
+{
+    return WriteAsciiFile(path, SplitListText(document), error, mode);
 }
 
 } // namespace brevane

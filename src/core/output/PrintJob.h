@@ -10,6 +10,7 @@
 // folder.
 
 #include "core/output/PrintSelection.h"
+#include "core/output/RtfText.h"
 
 #include <QHash>
 #include <QString>
@@ -88,9 +89,14 @@ bool StripTemplateHeader(QString &text);
 // open in the word processor), "send_temp" + a number from 0 to 998 + ".rtf",
 // choosing a number whose file is free.
 QString PrintDocumentPath(const QString &tempFolder);
+// True when nothing is at the path, not even a link, once a leftover there
+// has been deleted (a link is deleted itself, never what it points to).
+bool FreeDocumentPath(const QString &path);
 
 // Writes the print document in ASCII (CR LF line ends, "?" for a character
-// outside ASCII). False with the system's error text in *error.
-bool WritePrintDocument(const QString &path, const QString &document, QString *error = nullptr);
+// outside ASCII). False with the system's error text in *error; nothing is
+// left at the path then. The temporary document is written CreateNew.
+bool WritePrintDocument(const QString &path, const QString &document, QString *error = nullptr,
+                        WriteMode mode = WriteMode::Replace);
 
 } // namespace brevane

@@ -5,6 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace brevane {
 
 namespace {
@@ -124,23 +131,42 @@ QByteArray EncodeAsciiLines(const QStringList &lines)
     return bytes;
 }
 
-bool WriteAsciiFile(const QString &path, const QStringList &lines, QString *error)
+bool WriteAsciiFile(const QString &path, const QStringList &lines, QString *error, WriteMode mode)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    const QIODevice::OpenMode how =
+        mode == WriteMode::CreateNew ? QIODevice::WriteOnly | QIODevice::NewOnly : QIODevice::WriteOnly | QIODevice::Truncate;
+    if (!file.open(how)) {
         if (error)
             *error = file.errorString();
         return false;
     }
     const QByteArray bytes = EncodeAsciiLines(lines);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    bool written = file.write(bytes) == bytes.size() && file.flush();
+#ifdef Q_OS_UNIX
+    // A full disk or a failing device may show only when the data reaches it.
+    if (written && ::fsync(file.handle()) != 0) {
+        written = false;
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+    } else if (!written && error) {
+        *error = file.errorString();
+    }
+#else
+    if (!written && error)
+        *error = file.errorString();
+#endif
+    file.close();
+    if (written && file.error() != QFileDevice::NoError) {
+        written = false;
         if (error)
             *error = file.errorString();
-        file.close();
-        return false;
     }
-    file.close();
-    return true;
+    // What was written in part goes; a device or a link's target stays.
+    const QFileInfo left(path);
+    if (!written && left.isFile() && !left.isSymLink())
+        file.remove();
+    return written;
 }
 
 bool ReadTextLines(const QString &path, QStringList &lines)

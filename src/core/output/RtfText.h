@@ -28,9 +28,17 @@ QStringList SplitListText(const QString &text);
 // every character outside ASCII written as "?".
 QByteArray EncodeAsciiLines(const QStringList &lines);
 
-// Writes the line list to `path` in ASCII. False with the system's error text
-// in *error when the file cannot be written.
-bool WriteAsciiFile(const QString &path, const QStringList &lines, QString *error = nullptr);
+// How a file is written: over what is there (following a link, as a path the
+// user named), or as a new file that is never anything already at the path
+// (the temporary print document: a link planted there is refused).
+enum class WriteMode { Replace, CreateNew };
+
+// Writes the line list to `path` in ASCII. The written bytes are synced to
+// the disk and the file closed before it counts as written; on any failure
+// (disk full, I/O error) no partial file is left behind. False with the
+// system's error text in *error.
+bool WriteAsciiFile(const QString &path, const QStringList &lines, QString *error = nullptr,
+                    WriteMode mode = WriteMode::Replace);
 
 // Reads a text file as Windows-1252 into a line list. False when it cannot be
 // read.

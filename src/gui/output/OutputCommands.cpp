@@ -37,7 +37,7 @@ QString documentPath(const QString &folder)
         const QString candidate = QDir(folder).filePath(QStringLiteral("send_temp%1.rtf").arg((start + k) % 999));
         if (DocumentHeldOpen(candidate))
             continue;
-        if (!QFileInfo::exists(candidate) || QFile::remove(candidate))
+        if (FreeDocumentPath(candidate))
             return candidate;
     }
     return PrintDocumentPath(folder);
@@ -105,10 +105,13 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
     }
 
     const QString folder = main_.folders.tempFolder;
-    QDir().mkpath(folder);
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder)) {
+        // A folder the program makes for its documents is the user's alone.
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     const QString path = documentPath(folder);
     QString error;
-    if (!WritePrintDocument(path, document, &error)) {
+    if (!WritePrintDocument(path, document, &error, WriteMode::CreateNew)) {
         ShowError(msg::PrintDocumentNotWritten,
                   QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
         return;
@@ -177,10 +180,14 @@ void TOutputCommands::DeleteTemps(const QString &folder, const QString &pattern)
     const QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
         return;
+    QStringList left;
     for (const QString &name : dir.entryList(QStringList{pattern}, QDir::Files | QDir::Hidden | QDir::System)) {
         if (!QFile::remove(dir.filePath(name)))
-            Message(QStringLiteral("Unable to delete ") + name);
+            left << name;
     }
+    // One message names every document that stays.
+    if (!left.isEmpty())
+        Message(QStringLiteral("Unable to delete ") + left.join(QStringLiteral(", ")));
 }
 
 } // namespace brevane
