@@ -2,11 +2,10 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
-#include "core/files/FileRead.h"
 #include "core/files/LineText.h"
+#include "core/files/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -148,14 +147,7 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
 bool SaveClientFile(const QString &path, TAnswer &store, const DirectoryTable &directory, QString *error)
 {
     const QByteArray bytes = WriteClientFile(store, directory);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return ReplaceFile(path, bytes, error);
 }
 
 bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error)

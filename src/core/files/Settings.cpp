@@ -1,13 +1,12 @@
 #include "core/files/Settings.h"
 
 #include "core/files/Folders.h"
-#include "core/files/FileRead.h"
+#include "core/files/WholeFile.h"
 #include "core/files/LineText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace brevane {
 
@@ -70,15 +69,7 @@ bool WriteSettings(const QString &settingsFolder, const Settings &settings, QStr
             *error = QStringLiteral("cannot create folder ") + settingsFolder;
         return false;
     }
-    QSaveFile file(FileInFolder(settingsFolder, QLatin1String(SettingsFileName)));
-    const QByteArray bytes = FormatSettings(settings);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return ReplaceFile(FileInFolder(settingsFolder, QLatin1String(SettingsFileName)), FormatSettings(settings), error);
 }
 
 bool ReadSettings(const QString &settingsFolder, Settings &settings, QString *error)

@@ -2,7 +2,7 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
-#include "core/files/FileRead.h"
+#include "core/files/WholeFile.h"
 #include "core/files/Windows1252.h"
 
 #include <QFile>

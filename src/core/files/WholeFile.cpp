@@ -1,7 +1,15 @@
-#include "core/files/FileRead.h"
+#include "core/files/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace brevane {
 
@@ -32,6 +40,31 @@ bool ReadRegularFile(const QString &path, QByteArray *bytes, QString *error, qin
     if (bytes)
         *bytes = std::move(read);
     return true;
+}
+
+bool ReplaceFile(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    QString reason = ok ? QString() : file.errorString();
+#ifdef Q_OS_UNIX
+    // The commit below does not report a failed sync: a full disk or a
+    // failing device may show only here.
+    if (ok && ::fsync(file.handle()) != 0) {
+        ok = false;
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+    }
+#endif
+    if (ok && !file.commit()) {
+        ok = false;
+        reason = file.errorString();
+    }
+    if (!ok) {
+        file.cancelWriting();
+        if (error)
+            *error = reason;
+    }
+    return ok;
 }
 
 } // namespace brevane

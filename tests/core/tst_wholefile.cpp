@@ -3,7 +3,7 @@
 // reason, and the program goes on.
 #include "TestSupport.h"
 #include "core/files/ClientFile.h"
-#include "core/files/FileRead.h"
+#include "core/files/WholeFile.h"
 #include "core/files/Settings.h"
 #include "core/screens/ComponentReader.h"
 
@@ -18,7 +18,7 @@
 using namespace brevane;
 using namespace brevane::test;
 
-class tst_fileread : public QObject
+class tst_wholefile : public QObject
 {
     Q_OBJECT
 
@@ -32,7 +32,7 @@ private:
     static bool make(const QString &kind, const QString &path);
 };
 
-bool tst_fileread::make(const QString &kind, const QString &path)
+bool tst_wholefile::make(const QString &kind, const QString &path)
 {
     if (kind == QLatin1String("regular") || kind == QLatin1String("link to a regular file")) {
         QFile file(kind == QLatin1String("regular") ? path : path + QStringLiteral(".target"));
@@ -56,7 +56,7 @@ bool tst_fileread::make(const QString &kind, const QString &path)
     return false;
 }
 
-void tst_fileread::specialFilesAreRefused_data()
+void tst_wholefile::specialFilesAreRefused_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("read");
@@ -70,7 +70,7 @@ void tst_fileread::specialFilesAreRefused_data()
     QTest::newRow("missing") << "missing" << false << "No such file or directory";
 }
 
-void tst_fileread::specialFilesAreRefused()
+void tst_wholefile::specialFilesAreRefused()
 {
     QFETCH(QString, kind);
     QFETCH(bool, read);
@@ -87,7 +87,7 @@ void tst_fileread::specialFilesAreRefused()
         QCOMPARE(bytes, QByteArray("Brevane\r\n"));
 }
 
-void tst_fileread::everyReaderRefusesAPipe()
+void tst_wholefile::everyReaderRefusesAPipe()
 {
     QTemporaryDir dir;
     const QString pipe = dir.filePath(QStringLiteral("pipe"));
@@ -114,5 +114,5 @@ void tst_fileread::everyReaderRefusesAPipe()
     QCOMPARE(settings.zoomFactor, 1.0);
 }
 
-QTEST_GUILESS_MAIN(tst_fileread)
-#include "tst_fileread.moc"
+QTEST_GUILESS_MAIN(tst_wholefile)
+#include "tst_wholefile.moc"
