@@ -43,9 +43,15 @@ int usage()
 bool loadAndCalculate(const QString &in, ClientDocument &client)
 {
     QString error;
-    if (!client.Answers() || !client.Load(in, &error)) {
-        if (!error.isEmpty())
-            printLine(QStringLiteral("brevane-cli: cannot read %1: %2").arg(in, error));
+    QString problem;
+    if (!client.Answers() || !client.Load(in, &error, &problem)) {
+        if (!error.isEmpty() || !problem.isEmpty())
+            printLine(QStringLiteral("brevane-cli: cannot read %1: %2").arg(in, error.isEmpty() ? problem : error));
+        return false;
+    }
+    // A batch run never goes on from a part of a client.
+    if (!problem.isEmpty()) {
+        printLine(QStringLiteral("brevane-cli: %1 is damaged: %2").arg(in, problem));
         return false;
     }
     client.Recalculate();

@@ -30,6 +30,8 @@ private slots:
     void malformedNumbers();
     void earlyEnd_data();
     void earlyEnd();
+    void impossibleCountsAreRejected_data();
+    void impossibleCountsAreRejected();
     void unixAndMacLineEnds();
     void columnCountLineIsIgnored();
     void hugeRowCountDoesNotExhaustMemory();
@@ -283,7 +285,8 @@ void tst_clientfile::earlyEnd()
     MessageRecorder recorder;
     TAnswer store;
     DirectoryTable directory;
-    const bool read = ReadClientFile(cut, store, directory);
+    QString problem;
+    const bool read = ReadClientFile(cut, store, directory, &problem);
     if (rows < 0) { // an empty file is not a client file
         QVERIFY(!read);
         QCOMPARE(recorder.numbers(), QList<int>({33010}));
@@ -294,8 +297,47 @@ void tst_clientfile::earlyEnd()
     QCOMPARE(store.Text(0, 0, 0), answer);
     QVERIFY(store.Text(99, 0, 0).isEmpty() || keepLines >= 21372 - 13);
     QCOMPARE(directory.RowCount(), rows);
-    if (keepLines == 21372)
+    // What was read is loaded, and the reader says the file ended early; a
+    // last line without its line end is whole.
+    if (keepLines == 21372) {
         QCOMPARE(directory.Cell(0, ColName), QStringLiteral("Ann"));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    } else {
+        QVERIFY2(problem.startsWith(QStringLiteral("it ends early, in ")), qPrintable(problem));
+    }
+}
+
+void tst_clientfile::impossibleCountsAreRejected_data()
+{
+    QTest::addColumn<int>("line"); // 0-based line of the count
+    QTest::addColumn<QByteArray>("count");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("most negative page count") << 3 << QByteArray("-2147483648")
+                                              << "page 0 has -2147483648 copies, which it cannot have";
+    QTest::newRow("copies of a page kept once") << 3 + 7 << QByteArray("1") << "page 7 has 1 copies, which it cannot have";
+    QTest::newRow("more than 100 copies") << 3 + 23 << QByteArray("101")
+                                          << "page 23 has 101 copies, which it cannot have";
+    QTest::newRow("page count not a number") << 3 + 5 << QByteArray("0x10")
+                                             << "the count of copies of page 5 is not a number";
+    QTest::newRow("negative row count") << -1 << QByteArray("-1")
+                                        << "the count of directory rows is not a number of rows";
+}
+
+// A count no saved file has would shift every later section: the file is
+// rejected, and the reader says what was wrong.
+void tst_clientfile::impossibleCountsAreRejected()
+{
+    QFETCH(int, line);
+    QFETCH(QByteArray, count);
+    QFETCH(QString, problem);
+    QList<QByteArray> l = emptyClient().split('\n');
+    const int at = line >= 0 ? line : int(l.size()) - 1 - 13 - 1; // the row count before the 13 cell lines
+    l[at] = count + '\r';
+    TAnswer store;
+    DirectoryTable directory;
+    QString said;
+    QVERIFY(!ReadClientFile(l.join('\n'), store, directory, &said));
+    QCOMPARE(said, problem);
 }
 
 void tst_clientfile::unixAndMacLineEnds()

@@ -90,6 +90,7 @@ private slots:
     void newStartsWithAnEmptyWorksheet();
     void badClientFiles_data();
     void badClientFiles();
+    void damagedFileOpensAndSaveAsksForAName();
     void reopenOfAMissingFile();
     void saveIntoAFolderThatCannotBeWritten();
     void defaultFileLocations();
@@ -467,6 +468,41 @@ void tst_filecommands::badClientFiles()
     QVERIFY(!w->settings.recentFiles.contains(path));
 }
 
+// A client file cut short opens with what it holds and a message naming it;
+// the next Save asks for a name, so the damaged file stays as it was.
+void tst_filecommands::damagedFileOpensAndSaveAsksForAName()
+{
+    GuiFixture fx;
+    writePages(fx);
+    TAnswer original;
+    DirectoryTable rows;
+    original.SetText(0, 0, 0, QStringLiteral("Acme Tools, Inc."));
+    rows.SetCell(0, ColName, QStringLiteral("Ann Lee"));
+    const QByteArray whole = WriteClientFile(original, rows);
+    const QByteArray cut = whole.left(whole.size() / 2);
+    const QString damaged = fx.Path(QStringLiteral("damaged.cl1"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cut) == cut.size());
+    file.close();
+
+    TestDialogs dialogs;
+    MessageRecorder recorder;
+    auto w = fx.Start();
+    dialogs.fileAnswers << damaged;
+    Item(*w, "mnuOpen")->trigger();
+    QCOMPARE(recorder.numbers(), QList<int>{33070});
+    QVERIFY(recorder.messages().first().text.contains(QStringLiteral("damaged.cl1")));
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Acme Tools, Inc."));
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+
+    const QString renamed = fx.Path(QStringLiteral("recovered.cl1"));
+    dialogs.fileAnswers << renamed;
+    Item(*w, "mnuSave")->trigger();
+    QVERIFY(QFileInfo::exists(renamed));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), cut);
+}
+
 void tst_filecommands::reopenOfAMissingFile()
 {
     GuiFixture fx;
@@ -500,7 +536,7 @@ void tst_filecommands::saveIntoAFolderThatCannotBeWritten()
     dialogs.fileAnswers << path;
     Item(*w, "mnuSave")->trigger();
     QCOMPARE(recorder.numbers(), QList<int>{33060});
-    QVERIFY(recorder.messages().first().detail.contains(QStringLiteral("client.cl1")));
+    QVERIFY(recorder.messages().first().text.contains(QStringLiteral("client.cl1")));
     QVERIFY(w->Document().Modified);
     QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
     QVERIFY(w->settings.recentFiles.isEmpty());

@@ -171,6 +171,9 @@ const CatalogueRow Catalogue[] = {
     {3305, QStringLiteral("3305-An error occurred when Brevane attempted to import the file: "), Kind::Detail},
     // The program's own: a save that failed, the file on disk untouched.
     {3306, QStringLiteral("3306-The client file could not be saved. Your answers are still open: use Save As to save them in another folder. "), Kind::Detail},
+    // The program's own: a client file that ends early. The file is kept as
+    // it is; the next Save asks for a new name.
+    {3307, QStringLiteral("3307-The client file is damaged. Brevane shows what it could read; Save will ask for a new name, so the damaged file is kept as it is: "), Kind::Detail},
     {3400, QStringLiteral("3400-Error messages go here"), Kind::Fixed},
     {3500, QStringLiteral("3500-Error messages go here"), Kind::Fixed},
     {3600, QStringLiteral("3600-Error messages go here"), Kind::Fixed},

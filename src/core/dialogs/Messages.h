@@ -60,7 +60,8 @@
     X(ClientFileUnreadable, 33014)       /* cannot be read, or breaks off in a malformed line; detail: its path        \
                                             and the reason */                                                          \
     X(ClientFileVersionUnknown, 33020)   /* the client file is of a version the program does not read */               \
-    X(ClientFileNotSaved, 33060)         /* the file on disk is untouched; detail: its path and the reason */
+    X(ClientFileNotSaved, 33060)         /* the file on disk is untouched; detail: its path and the reason */          \
+    X(ClientFileDamaged, 33070)          /* ends early: what it holds is shown; detail: its path and where */
 
 namespace brevane::msg {
 

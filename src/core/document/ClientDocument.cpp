@@ -30,9 +30,9 @@ bool ClientDocument::ResetAnswers()
     return true;
 }
 
-bool ClientDocument::Load(const QString &path, QString *error)
+bool ClientDocument::Load(const QString &path, QString *error, QString *problem)
 {
-    return answers_ && LoadClientFile(path, *answers_, directory_, error);
+    return answers_ && LoadClientFile(path, *answers_, directory_, error, problem);
 }
 
 bool ClientDocument::Save(const QString &path, QString *error)

@@ -44,8 +44,10 @@ public:
 
     // Reads the client file into the answers and the directory rows (a fresh
     // store should be in place). False when the file cannot be read (*error
-    // holds the system's text) or is not a client file (message shown).
-    bool Load(const QString &path, QString *error = nullptr);
+    // holds the system's text) or is rejected (*problem says why, where the
+    // reader showed no message). True for a file that ends early, with
+    // *problem saying so: what it holds is loaded.
+    bool Load(const QString &path, QString *error = nullptr, QString *problem = nullptr);
     // Writes the client file; a failed save leaves the old file whole. False
     // with the system's text in *error.
     bool Save(const QString &path, QString *error = nullptr);

@@ -77,11 +77,22 @@ QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory)
     return out;
 }
 
-bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory)
+bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory, QString *problem)
 {
     store.ErrFlag = false;
     LineReader in(bytes);
     bool ok = true;
+    QString section = QStringLiteral("the page counts");
+    QString shortSection; // the first section the data ran out in
+    const auto enter = [&](const QString &next) {
+        if (in.RanOut() && shortSection.isEmpty())
+            shortSection = section;
+        section = next;
+    };
+    const auto say = [problem](const QString &what) {
+        if (problem)
+            *problem = what;
+    };
 
     if (!in.ReadLine().contains(QLatin1String(ProgramLine))) {
         ShowError(msg::ClientFileRejected);
@@ -96,8 +107,18 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     in.SkipLine(); // ***** Page Counts
     for (int p = 0; p < PageCount; ++p) {
         store.PgCt[p] = in.ReadInteger(&ok);
-        if (!ok)
+        if (!ok) {
+            say(QStringLiteral("the count of copies of page %1 is not a number").arg(p));
             return false;
+        }
+        // A page kept once has no copies; a repeatable one at most 100.
+        const int most = IsRepeatablePage(p) ? PageContinuationMax[p] + 1 : 0;
+        if (store.PgCt[p] < 0 || store.PgCt[p] > most) {
+            say(QStringLiteral("page %1 has %2 copies, which it cannot have").arg(p).arg(store.PgCt[p]));
+            store.PgCt[p] = 0;
+            store.ErrFlag = true;
+            return false;
+        }
     }
     in.SkipLine(); // ***** Page Data
 
@@ -111,12 +132,14 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
                 store.ErrFlag = true;
                 return false;
             }
+            enter(QStringLiteral("page %1, copy %2").arg(p).arg(c + 1));
             in.SkipLine(); // ***** Page p; Cont c
             for (int k = 0; k <= PageAnswerMax[p]; ++k) {
                 AnswerEntry &entry = store.Entry(p, c, k);
                 entry.text = in.ReadLine();
                 const int flag = in.ReadInteger(&ok);
                 if (!ok) {
+                    say(QStringLiteral("the override mark of answer %1 on %2 is not 0 or 1").arg(k).arg(section));
                     store.ErrFlag = true;
                     return false;
                 }
@@ -126,11 +149,15 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     }
     store.VersionNo = DataVersion;
 
+    enter(QStringLiteral("the directory rows"));
     for (int i = 0; i < 4; ++i)
         in.SkipLine(); // worksheet header, "Column Count", its number, "Row Count"
     int rows = in.ReadInteger(&ok);
-    if (!ok)
+    if (!ok || rows < 0) {
+        say(QStringLiteral("the count of directory rows is not a number of rows"));
         return false;
+    }
+    const qsizetype rowsPromised = rows;
     // Rows are made for the cell lines of column 0; a count larger than the
     // lines the file still holds cannot come from a saved file and would only
     // fill memory with empty rows.
@@ -138,9 +165,20 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     directory.Clear();
     directory.SetRowCount(rows);
     QVector<DirectoryRow> &cells = directory.Rows();
-    for (int column = 0; column < DirectoryColumnCount; ++column)
-        for (int row = 0; row < rows; ++row)
+    for (int column = 0; column < DirectoryColumnCount; ++column) {
+        for (int row = 0; row < rows; ++row) {
+            // A file missing only its last line end lost nothing: the last
+            // cell is read, empty or not, without counting as running out.
+            if (column == DirectoryColumnCount - 1 && row == rows - 1)
+                enter(section);
             cells[row][column] = in.ReadLine();
+        }
+    }
+    if (rows == 0)
+        enter(section);
+    if (!shortSection.isEmpty() || rowsPromised > rows)
+        say(QStringLiteral("it ends early, in %1; what it holds is shown")
+                .arg(shortSection.isEmpty() ? QStringLiteral("the directory rows") : shortSection));
     return true;
 }
 
@@ -150,12 +188,13 @@ bool SaveClientFile(const QString &path, TAnswer &store, const DirectoryTable &d
     return ReplaceFile(path, bytes, error);
 }
 
-bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error)
+bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error,
+                    QString *problem)
 {
     QByteArray bytes;
     if (!ReadRegularFile(path, &bytes, error))
         return false;
-    return ReadClientFile(bytes, store, directory);
+    return ReadClientFile(bytes, store, directory, problem);
 }
 
 } // namespace brevane

@@ -33,10 +33,12 @@ QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory);
 
 // Fills a freshly created store and the directory from the file's bytes.
 // Shows 33010 (not a client file) or 33020 (unknown version) and returns
-// false; a malformed count or flag, or a continuation the page does not have,
-// returns false without a message of its own (ErrFlag is set for a bad page
-// section). A file that ends early loads what it holds.
-bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory);
+// false; a malformed count or flag, or a count of copies the page cannot
+// have, returns false without a message of its own, saying what was wrong in
+// *problem (ErrFlag is set for a bad page section). A file that ends early
+// loads what it holds and answers true, saying so in *problem; *problem is
+// left alone for a whole file.
+bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory, QString *problem = nullptr);
 
 // Writes the client file through a temporary file beside it that replaces the
 // old file only when complete, so a failed save never destroys the previous
@@ -45,7 +47,8 @@ bool SaveClientFile(const QString &path, TAnswer &store, const DirectoryTable &d
 
 // Reads the file at `path` into the store and directory. False when the file
 // cannot be read (*error holds the system's text; no message shown) or when
-// ReadClientFile rejects it.
-bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error = nullptr);
+// ReadClientFile rejects it; *problem as ReadClientFile gives it.
+bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error = nullptr,
+                    QString *problem = nullptr);
 
 } // namespace brevane

@@ -153,6 +153,8 @@ QString LineReader::ReadLine()
 {
     const qsizetype n = bytes_.size();
     const char *d = bytes_.constData();
+    if (pos_ >= n)
+        ranOut_ = true;
     const qsizetype start = pos_;
     while (pos_ < n && d[pos_] != '\r' && d[pos_] != '\n')
         ++pos_;
@@ -192,6 +194,7 @@ int LineReader::ReadInteger(bool *ok)
     while (pos_ < n && (d[pos_] == ' ' || d[pos_] == '\t' || d[pos_] == '\r' || d[pos_] == '\n'))
         ++pos_;
     if (pos_ >= n) { // the end of the data reads as 0
+        ranOut_ = true;
         *ok = true;
         return 0;
     }
@@ -225,6 +228,7 @@ double LineReader::ReadReal(bool *ok)
 {
     const QByteArray text = token(64);
     if (text.isEmpty()) {
+        ranOut_ = ranOut_ || AtEnd();
         *ok = true;
         return 0.0;
     }

@@ -48,11 +48,15 @@ public:
     // Number of line ends from the current position to the end of the data
     // (a last line without a line end counts as a line).
     qsizetype RemainingLines() const;
+    // Whether a read began at the end of the data: the file ended before
+    // everything its layout promises was read.
+    bool RanOut() const { return ranOut_; }
 
 private:
     QByteArray token(qsizetype maxLength);
     QByteArray bytes_;
     qsizetype pos_ = 0;
+    bool ranOut_ = false;
 };
 
 } // namespace brevane

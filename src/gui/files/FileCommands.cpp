@@ -76,8 +76,11 @@ void TFileCommands::ReadDefaultClient()
     const QString path = DefaultClientPath();
     if (!main_.Document().Answers() || !QFileInfo(path).isFile())
         return;
-    if (!main_.Document().Load(path))
+    QString problem;
+    if (!main_.Document().Load(path, nullptr, &problem))
         ShowError(msg::DefaultClientUnreadable);
+    else if (!problem.isEmpty())
+        reportDamage(path, problem);
 }
 
 void TFileCommands::CommitEdit()
@@ -171,18 +174,20 @@ void TFileCommands::OpenClick(const TSender &sender)
         return;
     main_.Document().FileName = path;
     QString error;
+    QString problem;
     MessageCounter counter;
-    if (!main_.Document().Load(path, &error)) {
+    if (!main_.Document().Load(path, &error, &problem)) {
         // The reader names a file that is not a client file or has an
         // unknown version; a file that cannot be read at all, or one that
-        // breaks off in a malformed line, is named here.
+        // breaks off in a malformed line, is named here with what was wrong.
         if (!error.isEmpty())
             ShowError(msg::ClientFileUnreadable, path + QStringLiteral(": ") + error);
         else if (counter.shown == 0)
-            ShowError(msg::ClientFileRejected, path);
+            ShowError(msg::ClientFileRejected, problem.isEmpty() ? path : path + QStringLiteral(": ") + problem);
         newClient(sender, false);
         return;
     }
+    const bool damaged = !problem.isEmpty();
     if (unset)
         main_.SetClientFolder(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     if (!MoveToTopOfRecent(path)) {
@@ -195,6 +200,8 @@ void TFileCommands::OpenClick(const TSender &sender)
     main_.ShowPage(0);
     main_.Calc().RecalculateWithCursor(false);
     main_.Document().Modified = false;
+    if (damaged)
+        reportDamage(path, problem);
 }
 
 void TFileCommands::ReOpenClick(int index)
@@ -211,7 +218,8 @@ void TFileCommands::ReOpenClick(int index)
         return;
     }
     main_.Document().Directory() = DirectoryTable();
-    if (!main_.Document().Load(path)) {
+    QString problem;
+    if (!main_.Document().Load(path, nullptr, &problem)) {
         ShowError(msg::RecentFileNotRead);
         // No partly read client stays bound to the path.
         newClient(TSender::Menu(0), false);
@@ -223,6 +231,8 @@ void TFileCommands::ReOpenClick(int index)
     main_.ShowPage(0);
     if (MoveToTopOfRecent(path))
         RebuildRecentMenu();
+    if (!problem.isEmpty())
+        reportDamage(path, problem);
 }
 
 bool TFileCommands::writeClient(const QString &path)
@@ -346,6 +356,15 @@ void TFileCommands::DefaultFileLocation(int tag)
         if (!folder.isEmpty())
             main_.folders.tempFolder = QDir::toNativeSeparators(folder);
     }
+}
+
+void TFileCommands::reportDamage(const QString &path, const QString &problem)
+{
+    ShowError(msg::ClientFileDamaged, QDir::toNativeSeparators(path) + QStringLiteral(": ") + problem);
+    // The next Save asks for a name, so the part that was read never
+    // replaces the damaged file.
+    main_.Document().FileName = QStringLiteral("Untitled.cl1");
+    main_.UpdateCaption();
 }
 
 } // namespace brevane

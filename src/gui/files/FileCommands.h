@@ -50,6 +50,8 @@ public:
     static constexpr int InternalNewTag = 69;
 
 private:
+    // A client file that ended early: the user is told, and Save asks for a name.
+    void reportDamage(const QString &path, const QString &problem);
     void newClient(const TSender &sender, bool ask);
     bool resetStore();
     bool writeClient(const QString &path);
