@@ -26,6 +26,10 @@ private slots:
     void flags();
     void missingLinesKeepDefaults();
     void sevenRecentFilesAllLoad();
+    void pathsKeepEveryCharacter_data();
+    void pathsKeepEveryCharacter();
+    void valuesOutOfRangeKeepTheDefaults_data();
+    void valuesOutOfRangeKeepTheDefaults();
     void numbersReadBackInEveryRegion_data();
     void numbersReadBackInEveryRegion();
     void defaultClientPathWithOrWithoutDelimiter();
@@ -159,6 +163,65 @@ void tst_settings::sevenRecentFilesAllLoad()
     Settings fewer; // a count larger than the paths present reads what is there
     ParseSettings("f\r\nreserved\r\nFALSE\r\nFALSE\r\n\r\n\r\n3\r\n/one.cl1\r\n", fewer);
     QCOMPARE(fewer.recentFiles, QStringList({"/one.cl1"}));
+}
+
+void tst_settings::pathsKeepEveryCharacter_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("asWritten"); // Windows-1252 holds it: written as it is
+    QTest::newRow("plain") << "/home/ana/clients/acme.cl1" << true;
+    QTest::newRow("western accents") << "/home/jos\u00e9/Cr\u00e8me Br\u00fbl\u00e9e.cl1" << true;
+    QTest::newRow("percent sign") << "/home/ana/100% done.cl1" << true;
+    QTest::newRow("cyrillic") << "/home/ana/\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b/\u043a\u043b\u0438\u0435\u043d\u0442.cl1"
+                              << false;
+    QTest::newRow("beyond the basic plane") << "/home/ana/\U0001F4C1 files/x.cl1" << false;
+    QTest::newRow("starts with the mark") << "utf-8:%41" << false;
+}
+
+// The client folder and the recent files keep every character through the
+// settings file; a path Windows-1252 holds is written as older files have it.
+void tst_settings::pathsKeepEveryCharacter()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, asWritten);
+    Settings settings;
+    settings.clientFolder = path;
+    settings.recentFiles = {path, QStringLiteral("/other.cl1")};
+    const QByteArray bytes = FormatSettings(settings);
+    QCOMPARE(bytes.startsWith(Encode1252(path) + "\r\n"), asWritten);
+    Settings back;
+    ParseSettings(bytes, back);
+    QCOMPARE(back.clientFolder, path);
+    QCOMPARE(back.recentFiles, settings.recentFiles);
+}
+
+void tst_settings::valuesOutOfRangeKeepTheDefaults_data()
+{
+    QTest::addColumn<QByteArray>("zoom");
+    QTest::addColumn<QByteArray>("shrink");
+    QTest::addColumn<double>("expectedZoom");
+    QTest::addColumn<double>("expectedShrink");
+    QTest::newRow("in range") << QByteArray(" 1.50000000000000E+0000") << QByteArray(" 2.50000000000000E+0000") << 1.5
+                              << 2.5;
+    QTest::newRow("huge negative shrink") << QByteArray(" 1.00000000000000E+0000") << QByteArray("-1.00000000000000E+0308")
+                                          << 1.0 << 0.25;
+    QTest::newRow("huge zoom") << QByteArray(" 1.00000000000000E+0010") << QByteArray(" 0.00000000000000E+0000") << 0.75
+                               << 0.0;
+    QTest::newRow("not a number") << QByteArray("nan") << QByteArray("inf") << 0.75 << 0.25;
+}
+
+void tst_settings::valuesOutOfRangeKeepTheDefaults()
+{
+    QFETCH(QByteArray, zoom);
+    QFETCH(QByteArray, shrink);
+    QFETCH(double, expectedZoom);
+    QFETCH(double, expectedShrink);
+    Settings settings;
+    settings.zoomFactor = 0.75;
+    settings.fontShrink = 0.25;
+    ParseSettings("/clients\r\nreserved\r\nFALSE\r\nFALSE\r\n" + zoom + "\r\n" + shrink + "\r\n0\r\n", settings);
+    QCOMPARE(settings.zoomFactor, expectedZoom);
+    QCOMPARE(settings.fontShrink, expectedShrink);
 }
 
 void tst_settings::numbersReadBackInEveryRegion_data()

@@ -3,6 +3,7 @@
 // lines read and written by position (not a sectioned key/value file).
 //
 //   1  client file folder        (non-empty replaces the default)
+//      (a path Windows-1252 cannot hold: "utf-8:" and its bytes in percent form)
 //   2  "reserved"
 //   3  Force Word                "TRUE" or "FALSE"
 //   4  Force WordPad             "TRUE" or "FALSE"
@@ -27,6 +28,12 @@ struct Settings
 };
 
 inline constexpr char SettingsFileName[] = "brevane.ini";
+
+// The values the settings file may hold; others keep the default. The zoom
+// dialog offers 0 to 2, the font shrink list 0 to 3 points.
+inline constexpr double MinZoomFactor = 0.0;
+inline constexpr double MaxZoomFactor = 2.0;
+inline constexpr double MaxFontShrink = 3.0;
 
 // Reads the settings file of `settingsFolder` into `settings` (whose values
 // are the defaults in memory). When the file is missing, creates the folder
