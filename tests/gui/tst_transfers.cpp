@@ -24,6 +24,7 @@ private slots:
     void percentAnswer();
     void leavingMoneyEditReformatsAndRecalculates();
     void checkBoxesAndMemosRoundTrip();
+    void longAnswerIsNotCut();
     void typedLettersTheFileCannotKeep();
     void modifiedFlag_data();
     void modifiedFlag();
@@ -187,6 +188,21 @@ void tst_transfers::checkBoxesAndMemosRoundTrip()
     // A memo reaches the store at the next transfer, with its lines joined.
     w->Transfer().ControlsToAnswers();
     QCOMPARE(store.Text(0, 0, 61), QStringLiteral("first | second"));
+}
+
+// An answer longer than a line edit keeps by default (32,767 characters)
+// is shown and stored whole.
+void tst_transfers::longAnswerIsNotCut()
+{
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    auto w = fx.Start(false);
+    TAnswer &store = *w->Document().Answers();
+    const QString longText = QString(40000, QLatin1Char('a')) + QStringLiteral("end");
+    store.SetText(0, 0, 0, longText);
+    w->Transfer().AnswersToControls();
+    w->Transfer().ControlsToAnswers();
+    QCOMPARE(store.Text(0, 0, 0), longText);
 }
 
 void tst_transfers::modifiedFlag_data()

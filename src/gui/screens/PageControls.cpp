@@ -5,6 +5,8 @@
 #include <QFocusEvent>
 #include <QPainter>
 
+#include <limits>
+
 namespace brevane {
 
 bool TPageControl::handlersEnabled = true;
@@ -58,6 +60,9 @@ TEdit::TEdit(QWidget *parent)
     : QLineEdit(parent)
     , TPageControl(this)
 {
+    // A line edit keeps 32,767 characters unless told otherwise; an answer
+    // the client file holds is never cut when it is shown and stored again.
+    setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, [this] { changed(); });
 }
 
