@@ -200,7 +200,9 @@ void tst_transfers::longAnswerIsNotCut()
     TAnswer &store = *w->Document().Answers();
     const QString longText = QString(40000, QLatin1Char('a')) + QStringLiteral("end");
     store.SetText(0, 0, 0, longText);
-    w->Transfer().AnswersToControls();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text().size(), longText.size());
     w->Transfer().ControlsToAnswers();
     QCOMPARE(store.Text(0, 0, 0), longText);
 }
