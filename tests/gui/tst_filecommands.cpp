@@ -513,10 +513,12 @@ void tst_filecommands::reopenOfAMissingFile()
     w->Files().RebuildRecentMenu();
     w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Before"));
     Item(*w, "HX0")->trigger();
-    QCOMPARE(recorder.numbers(), QList<int>{1154});
-    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
-    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QString());
-    QCOMPARE(w->CurrentPage, 0);
+    // Named as gone and taken off the list; the client open is kept.
+    QCOMPARE(recorder.numbers(), QList<int>{33080});
+    QVERIFY(recorder.messages().first().text.contains(QStringLiteral("gone.cl1")));
+    QVERIFY(w->settings.recentFiles.isEmpty());
+    QVERIFY(!Item(*w, "HX0")->isVisible());
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Before"));
 }
 
 void tst_filecommands::saveIntoAFolderThatCannotBeWritten()

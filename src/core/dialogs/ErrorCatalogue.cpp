@@ -174,6 +174,8 @@ const CatalogueRow Catalogue[] = {
     // The program's own: a client file that ends early. The file is kept as
     // it is; the next Save asks for a new name.
     {3307, QStringLiteral("3307-The client file is damaged. Brevane shows what it could read; Save will ask for a new name, so the damaged file is kept as it is: "), Kind::Detail},
+    // The program's own: a recent file that is gone; its entry leaves the list.
+    {3308, QStringLiteral("3308-This client file no longer exists, so it was taken off the recent files: "), Kind::Detail},
     {3400, QStringLiteral("3400-Error messages go here"), Kind::Fixed},
     {3500, QStringLiteral("3500-Error messages go here"), Kind::Fixed},
     {3600, QStringLiteral("3600-Error messages go here"), Kind::Fixed},

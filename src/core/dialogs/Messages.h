@@ -61,7 +61,8 @@
                                             and the reason */                                                          \
     X(ClientFileVersionUnknown, 33020)   /* the client file is of a version the program does not read */               \
     X(ClientFileNotSaved, 33060)         /* the file on disk is untouched; detail: its path and the reason */          \
-    X(ClientFileDamaged, 33070)          /* ends early: what it holds is shown; detail: its path and where */
+    X(ClientFileDamaged, 33070)          /* ends early: what it holds is shown; detail: its path and where */          \
+    X(RecentFileGone, 33080)             /* a recent file that no longer exists; detail: its path */
 
 namespace brevane::msg {
 

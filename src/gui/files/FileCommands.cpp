@@ -206,11 +206,20 @@ void TFileCommands::OpenClick(const TSender &sender)
 
 void TFileCommands::ReOpenClick(int index)
 {
-    if (!SaveQuestion())
-        return;
     if (index < 0 || index >= main_.settings.recentFiles.size())
         return;
     const QString path = main_.settings.recentFiles.at(index);
+    // A file that is gone leaves the list; the client open stays as it is,
+    // and nothing is asked first.
+    const QFileInfo file(path);
+    if (!file.exists() && !file.isSymLink()) {
+        ShowError(msg::RecentFileGone, QDir::toNativeSeparators(path));
+        main_.settings.recentFiles.removeAt(index);
+        RebuildRecentMenu();
+        return;
+    }
+    if (!SaveQuestion())
+        return;
     BusyCursor busy;
     main_.Document().FileName = path;
     if (!resetStore()) {
