@@ -467,6 +467,14 @@ private Q_SLOTS:
     void clearWorksheet()
     {
         QVERIFY(Open(Rows({QStringLiteral("DS|A"), QStringLiteral("B"), QStringLiteral("C")})));
+        // Asked first; No keeps every row.
+        dialogs->questionAnswers << QMessageBox::No;
+        window->ClearWorksheet();
+        QCOMPARE(dialogs->asked.size(), 1);
+        QVERIFY2(dialogs->asked[0].contains(QStringLiteral("Clear all 3 rows of the Directory Worksheet?")),
+                 qPrintable(dialogs->asked[0]));
+        QCOMPARE(window->Rows().RowCount(), 3);
+        dialogs->questionAnswers << QMessageBox::Yes;
         window->ClearWorksheet();
         QCOMPARE(window->Rows().RowCount(), 1);
         QCOMPARE(window->Rows().Row(0), DirectoryRow{});

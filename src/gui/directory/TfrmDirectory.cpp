@@ -761,6 +761,15 @@ void TfrmDirectory::CutCurrentRow()
 
 void TfrmDirectory::ClearWorksheet()
 {
+    // One click would empty the people list: the user is asked first, as for
+    // deleting one row.
+    CommitPanel();
+    const int rows = grid_.RowCount();
+    const QString question = rows == 1 ? QStringLiteral("Clear the row of the Directory Worksheet?")
+                                       : QStringLiteral("Clear all %1 rows of the Directory Worksheet?").arg(rows);
+    if (UserDialogs::Current().Question(this, QStringLiteral("Warning"), question, QMessageBox::Yes | QMessageBox::No,
+                                        QMessageBox::No) != QMessageBox::Yes)
+        return;
     // The worksheet starts over as a new one: one empty row.
     grid_ = DirectoryTable();
     model_->Reset();
