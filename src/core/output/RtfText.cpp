@@ -144,8 +144,10 @@ bool WriteAsciiFile(const QString &path, const QStringList &lines, QString *erro
     const QByteArray bytes = EncodeAsciiLines(lines);
     bool written = file.write(bytes) == bytes.size() && file.flush();
 #ifdef Q_OS_UNIX
-    // A full disk or a failing device may show only when the data reaches it.
-    if (written && ::fsync(file.handle()) != 0) {
+    // A full disk or a failing device may show only when the data reaches
+    // it. A pipe or a terminal (brevane-cli writing to standard output) has
+    // nothing to sync.
+    if (written && QFileInfo(path).isFile() && ::fsync(file.handle()) != 0) {
         written = false;
         if (error)
             *error = QString::fromLocal8Bit(std::strerror(errno));
