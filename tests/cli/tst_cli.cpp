@@ -19,6 +19,8 @@ private slots:
     void rejectedClientFile();
     void regionalSettings_data();
     void regionalSettings();
+    void damagedInputIsRefused();
+    void printToStandardOutput();
     void usage_data();
     void usage();
 
@@ -132,6 +134,41 @@ void tst_cli::rejectedClientFile()
     result = run({QStringLiteral("calc"), dir_.filePath(QStringLiteral("absent.cl1")), out});
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.errors.contains(QStringLiteral("absent.cl1")));
+}
+
+// A client cut short is never calculated and written out as if whole.
+void tst_cli::damagedInputIsRefused()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, QStringLiteral("Acme"));
+    const QByteArray whole = WriteClientFile(store, directory);
+    const QString in = dir_.filePath(QStringLiteral("cut.cl1"));
+    QFile f(in);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(whole.left(whole.size() / 3));
+    f.close();
+    const QString out = dir_.filePath(QStringLiteral("from-cut.cl1"));
+    const Result result = run({QStringLiteral("calc"), in, out});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.errors.contains(QStringLiteral("cut.cl1 is damaged: it ends early")), qPrintable(result.errors));
+    QVERIFY(!QFileInfo::exists(out));
+}
+
+// Standard output is a pipe here: the document goes through it whole.
+void tst_cli::printToStandardOutput()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, QStringLiteral("Acme"));
+    const QString in = write(QStringLiteral("stdout.cl1"), store, directory);
+    QProcess process;
+    process.start(program_, {QStringLiteral("print"), in, QStringLiteral("/dev/stdout"), QStringLiteral("cbxCoverSheet")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray document = process.readAllStandardOutput();
+    QVERIFY(document.startsWith("{\\rtf1"));
+    QVERIFY(document.trimmed().endsWith('}'));
 }
 
 void tst_cli::regionalSettings_data()
