@@ -21,6 +21,7 @@ private Q_SLOTS:
     void startsEmptyAndResetsToAFreshStore();
     void savesAndLoadsTheWholeClient();
     void recalculationIsAnnouncedAfterTheRun();
+    void aFileWrittenElsewhereIsNoticed();
     void printingLeavesTheAnswersAsTheyWere();
 };
 
@@ -95,6 +96,27 @@ void tst_clientdocument::printingLeavesTheAnswersAsTheyWere()
     QCOMPARE(client.Answers()->Text(88, 0, 1), QStringLiteral("kept"));
     QVERIFY(client.Answers()->OvRide(88, 0, 2));
     QVERIFY(client.Answers()->Text(88, 0, 0).isEmpty());
+}
+
+void tst_clientdocument::aFileWrittenElsewhereIsNoticed()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("acme.cl1"));
+    ClientDocument here;
+    QVERIFY(!here.ChangedOnDisk(path)); // never read or saved here
+    QVERIFY(here.Save(path));
+    QVERIFY(!here.ChangedOnDisk(path));
+
+    ClientDocument elsewhere;
+    QVERIFY(elsewhere.Load(path));
+    elsewhere.Answers()->SetText(0, 0, 0, QStringLiteral("Written in another window"));
+    QVERIFY(elsewhere.Save(path));
+    QVERIFY(here.ChangedOnDisk(path));
+    QVERIFY(!elsewhere.ChangedOnDisk(path));
+    QVERIFY(!here.ChangedOnDisk(dir.filePath(QStringLiteral("other.cl1"))));
+
+    QVERIFY(here.Save(path));
+    QVERIFY(!here.ChangedOnDisk(path));
 }
 
 QTEST_GUILESS_MAIN(tst_clientdocument)

@@ -4,6 +4,7 @@
 // that cannot be read or written give their message and lose nothing the
 // user typed.
 #include "GuiFixture.h"
+#include "core/document/ClientDocument.h"
 #include "core/files/ClientFile.h"
 #include "core/store/Answers.h"
 #include "gui/app/Navigation.h"
@@ -91,6 +92,7 @@ private slots:
     void badClientFiles_data();
     void badClientFiles();
     void damagedFileOpensAndSaveAsksForAName();
+    void saveOverAFileChangedElsewhereAsks();
     void reopenOfAMissingFile();
     void saveIntoAFolderThatCannotBeWritten();
     void defaultFileLocations();
@@ -501,6 +503,43 @@ void tst_filecommands::damagedFileOpensAndSaveAsksForAName()
     QVERIFY(QFileInfo::exists(renamed));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), cut);
+}
+
+// Another window saved the client since it was opened here: Save asks
+// before replacing that work, and No keeps it.
+void tst_filecommands::saveOverAFileChangedElsewhereAsks()
+{
+    GuiFixture fx;
+    writePages(fx);
+    const QString path = fx.Path(QStringLiteral("shared.cl1"));
+    {
+        ClientDocument first;
+        first.Answers()->SetText(0, 0, 0, QStringLiteral("First"));
+        QVERIFY(first.Save(path));
+    }
+    TestDialogs dialogs;
+    auto w = fx.Start();
+    dialogs.fileAnswers << path;
+    Item(*w, "mnuOpen")->trigger();
+    QCOMPARE(w->Document().FileName, path);
+
+    ClientDocument other;
+    QVERIFY(other.Load(path));
+    other.Answers()->SetText(0, 0, 0, QStringLiteral("Saved in the other window"));
+    QVERIFY(other.Save(path));
+
+    typeName(*w, QStringLiteral("Typed here"));
+    dialogs.questionAnswers << QMessageBox::No;
+    Item(*w, "mnuSave")->trigger();
+    QVERIFY2(dialogs.asked.last().contains(QStringLiteral("shared.cl1 was changed on disk")),
+             qPrintable(dialogs.asked.last()));
+    QCOMPARE(savedName(path), QStringLiteral("Saved in the other window"));
+    QVERIFY(w->Document().Modified);
+
+    dialogs.questionAnswers << QMessageBox::Yes;
+    Item(*w, "mnuSave")->trigger();
+    QCOMPARE(savedName(path), QStringLiteral("Typed here"));
+    QVERIFY(!w->Document().Modified);
 }
 
 void tst_filecommands::reopenOfAMissingFile()

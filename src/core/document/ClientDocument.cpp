@@ -5,6 +5,8 @@
 #include "core/dialogs/Messages.h"
 #include "core/files/ClientFile.h"
 
+#include <QFileInfo>
+
 #include <new>
 #include <vector>
 
@@ -32,12 +34,34 @@ bool ClientDocument::ResetAnswers()
 
 bool ClientDocument::Load(const QString &path, QString *error, QString *problem)
 {
-    return answers_ && LoadClientFile(path, *answers_, directory_, error, problem);
+    if (!answers_ || !LoadClientFile(path, *answers_, directory_, error, problem))
+        return false;
+    rememberDiskState(path);
+    return true;
 }
 
 bool ClientDocument::Save(const QString &path, QString *error)
 {
-    return answers_ && SaveClientFile(path, *answers_, directory_, error);
+    if (!answers_ || !SaveClientFile(path, *answers_, directory_, error))
+        return false;
+    rememberDiskState(path);
+    return true;
+}
+
+void ClientDocument::rememberDiskState(const QString &path)
+{
+    const QFileInfo file(path);
+    diskPath_ = file.absoluteFilePath();
+    diskModified_ = file.lastModified();
+    diskSize_ = file.size();
+}
+
+bool ClientDocument::ChangedOnDisk(const QString &path) const
+{
+    const QFileInfo file(path);
+    if (file.absoluteFilePath() != diskPath_ || !file.exists())
+        return false;
+    return file.lastModified() != diskModified_ || file.size() != diskSize_;
 }
 
 bool ClientDocument::Recalculate()

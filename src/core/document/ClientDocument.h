@@ -10,6 +10,7 @@
 #include "core/store/Answers.h"
 #include "core/store/DirectoryTable.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -51,6 +52,9 @@ public:
     // Writes the client file; a failed save leaves the old file whole. False
     // with the system's text in *error.
     bool Save(const QString &path, QString *error = nullptr);
+    // Whether the file at `path` changed on disk (another window or program
+    // wrote it) since this document last read or saved it there.
+    bool ChangedOnDisk(const QString &path) const;
 
     // One calculation run over the answers and the directory rows, then
     // AnswersChanged. False when a page procedure failed (18047 shown).
@@ -67,7 +71,13 @@ Q_SIGNALS:
     void AnswersChanged();
 
 private:
+    // Notes how the file at `path` is on disk now.
+    void rememberDiskState(const QString &path);
+
     std::unique_ptr<TAnswer> answers_;
+    QString diskPath_; // the file last read or saved, as it was then
+    QDateTime diskModified_;
+    qint64 diskSize_ = -1;
     DirectoryTable directory_;
     // The merge of the run: its working text and font size carry from one
     // page and one job to the next.

@@ -267,6 +267,15 @@ bool TFileCommands::SaveFile()
     main_.Transfer().ControlsToAnswers();
     if (IsUntitled(main_.Document().FileName))
         return SaveAsClick();
+    // Another window or program wrote the file since it was opened here:
+    // replacing it would lose that work unasked.
+    if (main_.Document().ChangedOnDisk(main_.Document().FileName) &&
+        UserDialogs::Current().Question(main_.Window(), QStringLiteral("Brevane"),
+                                        QStringLiteral("%1 was changed on disk since you opened it. Replace it with "
+                                                       "your answers?")
+                                            .arg(QFileInfo(main_.Document().FileName).fileName()),
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return false;
     if (!writeClient(main_.Document().FileName))
         return false;
     main_.Document().Modified = false;
