@@ -224,14 +224,6 @@ QList<int> FormFamily::PageNumbers() const
     return numbers;
 }
 
-bool FormFamily::HasPage(int page) const
-{
-    for (const FormPageEntry &entry : pages)
-        if (entry.page == page)
-            return true;
-    return false;
-}
-
 QString FormFamily::PageCaption(int k) const
 {
     const FormPageEntry &entry = pages.at(k);

@@ -89,7 +89,6 @@ struct FormFamily
     QList<SelectionBox> boxes;
 
     QList<int> PageNumbers() const;
-    bool HasPage(int page) const;
     // The caption of the menu or tree item of its k-th page.
     QString PageCaption(int k) const;
     QString Caption(bool inTree) const { return inTree && !treeCaption.isEmpty() ? treeCaption : caption; }
