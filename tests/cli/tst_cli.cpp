@@ -86,7 +86,7 @@ void tst_cli::calcWritesDerivedAnswers()
     QVERIFY(LoadClientFile(out, back, backDirectory));
     QCOMPARE(back.Text(1, 0, 0), QStringLiteral("January 5, 2018"));
     QCOMPARE(back.Text(2, 0, 0), QStringLiteral("Acme Holdings, Inc."));
-    QCOMPARE(back.Text(7, 0, 12), QStringLiteral("One "));
+    QCOMPARE(back.Text(7, 0, 12), QStringLiteral("One and 50/100 "));
     QCOMPARE(back.Text(7, 0, 13), QStringLiteral("kept by the user"));
     QCOMPARE(back.Text(7, 0, 14), QStringLiteral("1,500.00"));
     QCOMPARE(back.Text(7, 0, 18), QStringLiteral("Ann Lee"));

@@ -1,5 +1,6 @@
 // brevane-formgen run as the build runs it: the names of page 0's answers
-// that the page procedures read, and what a source with bad names is told.
+// that the page procedures read, what a source with bad names is told, and
+// where the print template leaves a line to fill in for an empty answer.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -16,6 +17,8 @@ private slots:
     void names_data();
     void names();
     void namesAreNeitherShownNorPrinted();
+    void fillLines_data();
+    void fillLines();
 
 private:
     struct Result
@@ -134,6 +137,39 @@ void tst_formgen::namesAreNeitherShownNorPrinted()
         QVERIFY2(!plain.isEmpty(), file);
         QCOMPARE(read(dir_.filePath(QStringLiteral("named")) + QLatin1String(file)), plain);
     }
+}
+
+void tst_formgen::fillLines_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("filled");
+    QTest::newRow("text in a sentence") << "" << "It takes effect on {3 w10} and ends." << true;
+    QTest::newRow("text in a sentence, keep-blank page") << ".keepblank" << "It takes effect on {3 w10} and ends."
+                                                         << true;
+    QTest::newRow("text on its own line, keep-blank page") << ".keepblank" << "- Street | {3 w10}" << false;
+    QTest::newRow("text on its own line, other pages") << "" << "- Street | {3 w10}" << true;
+    QTest::newRow("an occurrence marked blank") << "" << "It takes effect on {3 w10 blank}." << false;
+    QTest::newRow("an occurrence marked fill") << ".keepblank" << "- Street | {3 w10 fill}" << true;
+    QTest::newRow("an amount") << ".keepblank" << "- Amount | ${3 w10 money}" << true;
+    QTest::newRow("an amount, zero-blank page") << ".zeroblank" << "Paid ${3 w10 money} in cash." << false;
+    QTest::newRow("a date in a sentence") << ".keepblank" << "Adopted on {3 w10 date}." << true;
+    QTest::newRow("a check box") << "" << "{3 check} Ticked." << false;
+}
+
+void tst_formgen::fillLines()
+{
+    QFETCH(QString, settings);
+    QFETCH(QString, line);
+    QFETCH(bool, filled);
+    const QString folder = QStringLiteral("fill-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+    const QString path = source(folder, 26, QStringLiteral(".page 26\n%1\n%2\n").arg(settings, line));
+    const Result result = run({QStringLiteral("--out"), dir_.filePath(folder), path});
+    QCOMPARE(result.exitCode, 0);
+    const QByteArray rtf = read(dir_.filePath(folder) + QStringLiteral("/RTF/page26.rtf"));
+    QVERIFY(!rtf.isEmpty());
+    // Ten underscores: the field's width.
+    QCOMPARE(rtf.contains("3/{\\*\\brevanefill __________}"), filled);
 }
 
 QTEST_GUILESS_MAIN(tst_formgen)

@@ -316,7 +316,7 @@ void tst_calc_corporate::bondsReadTheirOwnContinuation()
     client.store.PgCt[25] = 3;
     const QStringList obligees = {"First Bank", "Second Bank", "Third Bank"};
     const QStringList amounts = {"1,500.00", "$20,000", "1000000.99"};
-    const QStringList words = {"One Thousand Five Hundred ", "Twenty Thousand ", "One Million "};
+    const QStringList words = {"One Thousand Five Hundred ", "Twenty Thousand ", "One Million and 99/100 "};
     for (int c = 0; c < 3; ++c) {
         client.store.SetText(25, c, 0, obligees[c]);
         client.store.SetText(25, c, 3, amounts[c]);

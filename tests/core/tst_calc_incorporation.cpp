@@ -177,7 +177,7 @@ void tst_calc_incorporation::orderAndWaiver_data()
     QTest::newRow("9 meeting date") << 9 << "February 1, 2018";
     QTest::newRow("10 time") << 10 << "10:00";
     QTest::newRow("11 AM mark") << 11 << "A";
-    QTest::newRow("12 first amount in words") << 12 << "One ";
+    QTest::newRow("12 first amount in words, with its cents") << 12 << "One and 50/100 ";
     QTest::newRow("13 first amount") << 13 << "1.5";
     QTest::newRow("14 first amount times shares") << 14 << "1,500.00";
     QTest::newRow("15 second amount in words") << 15 << "Two ";
@@ -209,7 +209,7 @@ void tst_calc_incorporation::orderAndWaiverUnreadableAmounts()
     PageCalc pc(client.store, client.directory, 7);
     Calc7(pc);
     QCOMPARE(messages.numbers(), QList<int>({21212, 21202}));
-    QCOMPARE(client.at(7, 12), QStringLiteral("One "));
+    QCOMPARE(client.at(7, 12), QStringLiteral("One and 50/100 "));
     QCOMPARE(client.at(7, 14), QStringLiteral("0.00"));
     QCOMPARE(client.at(7, 15), QString());
     QCOMPARE(client.at(7, 16), QStringLiteral("two dollars"));

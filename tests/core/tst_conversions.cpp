@@ -36,7 +36,8 @@ private slots:
     void numberToWords();
     void numberToWordsRefusesLargeValues_data();
     void numberToWordsRefusesLargeValues();
-    void amountToWordsDropsCents();
+    void amountToWordsWritesCents_data();
+    void amountToWordsWritesCents();
     void convertTeens_data();
     void convertTeens();
     void convertDate_data();
@@ -273,10 +274,25 @@ void tst_conversions::numberToWordsRefusesLargeValues()
     QCOMPARE(recorder.numbers(), QList<int>{21260});
 }
 
-void tst_conversions::amountToWordsDropsCents()
+void tst_conversions::amountToWordsWritesCents_data()
 {
-    QCOMPARE(AmountToWords(1234.99), QStringLiteral("One Thousand Two Hundred Thirty Four "));
-    QCOMPARE(AmountToWords(0.5), QString());
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("whole dollars") << 10.0 << "Ten ";
+    QTest::newRow("cents") << 12.5 << "Twelve and 50/100 ";
+    QTest::newRow("one cent") << 1234.01 << "One Thousand Two Hundred Thirty Four and 01/100 ";
+    QTest::newRow("cents round to a whole dollar") << 12.999 << "Thirteen ";
+    QTest::newRow("cents alone") << 0.5 << "Zero and 50/100 ";
+    QTest::newRow("nothing") << 0.0 << "";
+}
+
+void tst_conversions::amountToWordsWritesCents()
+{
+    QFETCH(double, amount);
+    QFETCH(QString, words);
+    MessageRecorder recorder;
+    QCOMPARE(AmountToWords(amount), words);
+    QCOMPARE(recorder.numbers(), QList<int>{});
 }
 
 void tst_conversions::convertTeens_data()

@@ -421,13 +421,13 @@ void tst_forms::templateMatchesItsPage()
     QVERIFY(ReadTextLines(rtfPath(page), lines));
     const QString text = ListText(lines);
 
-    // The header the print job keeps: the Wingdings entry for check marks,
+    // The header the print job keeps: the ballot-box font for check marks,
     // colour 1 for overridden answers, the page's margins, then the mark.
     const qsizetype mark = text.indexOf(QLatin1String("\\'b7"));
     QVERIFY(mark > 0);
     const QString header = text.left(mark);
     QVERIFY(header.startsWith(QLatin1String("{\\rtf1")));
-    QVERIFY(header.contains(QRegularExpression(QStringLiteral("\\{\\\\fonttbl.*\\\\f\\d+[^;]*Wingdings;"))));
+    QVERIFY(header.contains(QRegularExpression(QStringLiteral("\\{\\\\fonttbl.*\\\\f\\d+[^;]*DejaVu Sans\\{\\\\\\*\\\\falt [^;]+\\};"))));
     QVERIFY(
         header.contains(QRegularExpression(QStringLiteral("\\{\\\\colortbl;\\\\red\\d+\\\\green\\d+\\\\blue\\d+;"))));
     for (const char *margin : {"\\margl", "\\margr", "\\margt", "\\margb"})

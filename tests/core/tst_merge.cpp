@@ -32,6 +32,10 @@ private slots:
     void wingdingsLookup_data();
     void wingdingsLookup();
     void checkMarkRestoresFontSize();
+    void ballotBoxes_data();
+    void ballotBoxes();
+    void fillGroups_data();
+    void fillGroups();
     void fontSizeCarriesToTheNextPage();
     void fontSizeCodes_data();
     void fontSizeCodes();
@@ -180,8 +184,9 @@ void tst_merge::kindMarks_data()
                                 << "a | b" << false << "a\\par b" << none;
     QTest::newRow("multi-line empty") << 26 << "+"
                                       << "" << false << "" << none;
-    QTest::newRow("multi-line overridden, not coloured") << 26 << "+"
-                                                         << "a | b" << true << "a\\par b" << none;
+    QTest::newRow("multi-line overridden, coloured like any override")
+        << 26 << "+"
+        << "a | b" << true << "\\cf1 a\\par b\\cf0 " << none;
     QTest::newRow("multi-line escaped") << 26 << "+"
                                         << "{x} | y\\z" << false << "\\{x\\}\\par y\\\\z" << none;
 
@@ -362,6 +367,88 @@ void tst_merge::checkMarkRestoresFontSize()
     QCOMPARE(merged, QStringLiteral("[{\\fonttbl{\\f1\\fnil Wingdings;}}\\fs28 \\f1 \\fs20 x\\fs28\\f0  after\\fs18 "
                                     "\\f1 \\fs20 o\\fs18\\f0  \\fs22 end]"));
     QCOMPARE(merge_.CurrentFontSize(), 22);
+}
+
+void tst_merge::ballotBoxes_data()
+{
+    QTest::addColumn<QString>("fonts");
+    QTest::addColumn<QString>("ticked");
+    QTest::addColumn<QString>("empty");
+    const QString generated = QStringLiteral(
+        "{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fnil\\fcharset0 DejaVu Sans{\\*\\falt Segoe UI Symbol};}}");
+    QTest::newRow("the generated font table") << generated << "\\f1 \\u9746?\\f0 "
+                                              << "\\f1 \\u9744?\\f0 ";
+    QTest::newRow("preferred to Wingdings")
+        << "{\\fonttbl{\\f0 Times;}{\\f1\\fnil Wingdings;}{\\f4\\fnil DejaVu Sans;}}"
+        << "\\f4 \\u9746?\\f0 "
+        << "\\f4 \\u9744?\\f0 ";
+    QTest::newRow("the monospaced face is no ballot font")
+        << "{\\fonttbl{\\f0 Times;}{\\f1\\fnil Wingdings;}{\\f4\\fnil DejaVu Sans Mono;}}"
+        << "\\f1 \\fs20 x\\fs28\\f0 "
+        << "\\f1 \\fs20 o\\fs28\\f0 ";
+}
+
+void tst_merge::ballotBoxes()
+{
+    // A ticked and an empty box print differently whatever fonts the
+    // reader's system has.
+    QFETCH(QString, fonts);
+    QFETCH(QString, ticked);
+    QFETCH(QString, empty);
+    store_.SetText(26, 0, 1, QStringLiteral("X"));
+    store_.SetText(26, 0, 2, QString());
+    const QString merged = mergeBody(26, fonts + QStringLiteral("\\fs28 /&1/ yes /&2/ no"));
+    QCOMPARE(merged, QLatin1Char('[') + fonts + QStringLiteral("\\fs28 ") + ticked + QStringLiteral(" yes ") + empty +
+                         QStringLiteral(" no]"));
+    QCOMPARE(merge_.CurrentFontSize(), 28);
+}
+
+void tst_merge::fillGroups_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("expected");
+    const QString line = QStringLiteral("__________");
+    // Page 2 keeps blanks and page 21 suppresses zeros: the group decides.
+    QTest::newRow("empty text, keep-blank page") << 2 << "*"
+                                                 << "" << line;
+    QTest::newRow("text answer, the group goes") << 2 << "*"
+                                                 << "Ann Lee" << "Ann Lee";
+    QTest::newRow("blanks alone are empty") << 1 << "*"
+                                            << "   " << line;
+    QTest::newRow("words of a number lose their blank") << 1 << "*"
+                                                        << "Ten " << "Ten";
+    QTest::newRow("empty money") << 26 << "$"
+                                 << "" << line;
+    QTest::newRow("money answer") << 26 << "$"
+                                  << "12.5" << "12.50";
+    QTest::newRow("empty whole number") << 26 << "#"
+                                        << "" << line;
+    QTest::newRow("a zero that was computed prints") << 26 << "#"
+                                                     << "0" << "0";
+    QTest::newRow("empty percentage") << 26 << "%"
+                                      << "" << line;
+    QTest::newRow("empty date") << 26 << "^"
+                                << "" << line;
+    QTest::newRow("date") << 26 << "^"
+                          << "3/1/2025" << "March 1, 2025";
+    QTest::newRow("empty multi-line text has no line") << 26 << "+"
+                                                       << "" << "";
+}
+
+void tst_merge::fillGroups()
+{
+    QFETCH(int, page);
+    QFETCH(QString, mark);
+    QFETCH(QString, answer);
+    QFETCH(QString, expected);
+    MessageRecorder recorder;
+    store_.SetText(page, 0, 3, answer);
+    const QString merged = mergeBody(page, QStringLiteral("on /") + mark +
+                                               QStringLiteral("3/{\\*\\brevanefill __________}, and"));
+    QCOMPARE(merged, QStringLiteral("[on ") + expected + QStringLiteral(", and]"));
+    QCOMPARE(recorder.numbers(), QList<int>{});
 }
 
 void tst_merge::fontSizeCarriesToTheNextPage()

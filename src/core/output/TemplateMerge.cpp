@@ -134,6 +134,18 @@ bool readDataLine(const char *begin, const char *end)
     return true;
 }
 
+// An answer as a sentence prints it: without the blanks around it (the words
+// of a number end in one), so that no double blank shows.
+QString trimBlanks(const QString &answer)
+{
+    qsizetype from = 0, to = answer.size();
+    while (from < to && answer[from] == QLatin1Char(' '))
+        ++from;
+    while (to > from && answer[to - 1] == QLatin1Char(' '))
+        --to;
+    return from == 0 && to == answer.size() ? answer : answer.mid(from, to - from);
+}
+
 QString coloured(const QString &text, bool overridden)
 {
     if (!overridden || text.isEmpty())
@@ -251,7 +263,8 @@ QChar TemplateMerge::At(qsizetype pos) const
 
 bool TemplateMerge::MergeTemplateText(int page, int continuation)
 {
-    wingdings_ = FindWingdingsFont();
+    ballot_ = FindBallotFont();
+    wingdings_ = ballot_.isEmpty() ? FindWingdingsFont() : QString();
     // The working text is the scanned part (head_, final) followed by the
     // rest of text_ from cut_: each variable is deleted and its answer put
     // in place in one pass, without moving the rest of the page each time.
@@ -341,13 +354,32 @@ bool TemplateMerge::SubstituteVariable(int page, int continuation, int number, Q
     if (!answers_ || !TAnswer::HasList(page, continuation) || number > TAnswer::AnswerCount(page) - 1)
         return false;
     const AnswerEntry &entry = answers_->Entry(page, continuation, number);
-    head_ += FormatAnswer(page, kind, entry.text, entry.obj.OvRide);
     cut_ += length;
+    const QString fill = TakeFillGroup();
+    head_ += FormatAnswer(page, kind, entry.text, entry.obj.OvRide, fill);
     return true;
 }
 
-QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer, bool overridden) const
+QString TemplateMerge::TakeFillGroup()
 {
+    const QLatin1String opening(FillGroupOpening);
+    if (!QStringView(text_).mid(cut_).startsWith(opening))
+        return QString();
+    const qsizetype from = cut_ + opening.size();
+    const qsizetype close = text_.indexOf(QLatin1Char('}'), from);
+    if (close < 0)
+        return QString();
+    const QString line = text_.mid(from, close - from);
+    cut_ = close + 1;
+    return line;
+}
+
+QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &stored, bool overridden,
+                                   const QString &fill) const
+{
+    const QString answer = kind == QLatin1Char('+') ? stored : trimBlanks(stored);
+    if (answer.isEmpty() && !fill.isEmpty() && kind != QLatin1Char('&') && kind != QLatin1Char('+'))
+        return fill;
     switch (kind.unicode()) {
     case u'*':
     case u'<':
@@ -389,12 +421,14 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
             return EscapeRtfText(answer);
         }
     case u'&': {
+        const bool ticked = stored == QLatin1String("X");
+        if (!ballot_.isEmpty())
+            return ballot_ + (ticked ? QStringLiteral("\\u9746?") : QStringLiteral("\\u9744?")) + QStringLiteral("\\f0 ");
         // Before any "\fs" code has been read the size is unknown; the text
         // then returns to the size RTF gives text that names none.
         const int size = fontSize_ > 0 ? fontSize_ : RtfDefaultFontSize;
-        return wingdings_ + QStringLiteral("\\fs20 ") +
-               (answer == QLatin1String("X") ? QLatin1Char('x') : QLatin1Char('o')) + QStringLiteral("\\fs") +
-               QString::number(size) + QStringLiteral("\\f0 ");
+        return wingdings_ + QStringLiteral("\\fs20 ") + (ticked ? QLatin1Char('x') : QLatin1Char('o')) +
+               QStringLiteral("\\fs") + QString::number(size) + QStringLiteral("\\f0 ");
     }
     case u'^':
         if (answer.isEmpty())
@@ -403,16 +437,14 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
     case u'+':
         if (answer.isEmpty())
             return QString();
-        return BarsToRtfParagraphs(EscapeRtfText(answer));
+        return coloured(BarsToRtfParagraphs(EscapeRtfText(answer)), overridden);
     default:
         return QString();
     }
 }
 
-QString TemplateMerge::FindWingdingsFont() const
+template<typename Match> QString TemplateMerge::FindFontEntry(Match match) const
 {
-    if (!text_.contains(QLatin1String("Wingdings")))
-        return QString();
     const qsizetype table = text_.indexOf(QLatin1String("fonttbl"));
     if (table < 0)
         return QString();
@@ -434,11 +466,25 @@ QString TemplateMerge::FindWingdingsFont() const
             if (text_[to++] == QLatin1Char(';'))
                 break;
         }
-        if (from < text_.size() && text_.mid(from, to - from).toUpper().contains(QLatin1String("WINGDINGS")))
+        if (from < text_.size() && match(text_.mid(from, to - from).toUpper()))
             return QStringLiteral("\\f") + number + QLatin1Char(' ');
         i = qMax(to, i + 1);
     }
     return QString();
+}
+
+QString TemplateMerge::FindWingdingsFont() const
+{
+    if (!text_.contains(QLatin1String("Wingdings")))
+        return QString();
+    return FindFontEntry([](const QString &name) { return name.contains(QLatin1String("WINGDINGS")); });
+}
+
+QString TemplateMerge::FindBallotFont() const
+{
+    return FindFontEntry([](const QString &name) {
+        return name.contains(QLatin1String("DEJAVU SANS")) && !name.contains(QLatin1String("DEJAVU SANS MONO"));
+    });
 }
 
 void TemplateMerge::TrackFontSize(qsizetype p)

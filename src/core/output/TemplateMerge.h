@@ -15,6 +15,17 @@
 //   "%"      percentage    "&"  check mark           "^"  date in long form
 //   "+"      multi-line text
 //
+// A variable may be followed at once by a fill group, "{\*\brevanefill
+// ____}", that the form generator writes where an empty answer must leave a
+// line to fill in by hand: while the answer is empty the line prints in its
+// place, otherwise the group goes. A word processor ignores the group, so a
+// template read by anything else prints as if it were not there.
+//
+// Check marks print as the ballot boxes U+2612 (ticked) and U+2610 (empty)
+// in the font table's DejaVu Sans entry, which every platform can show (the
+// entry names a Windows alternative). Templates with a Wingdings entry
+// instead print Wingdings' "x" and "o".
+//
 // Beside each template, the page's print data file "PAGE<N>.DAT" holds one
 // line of seven numbers per variable; the merge only checks that it is there
 // and that every line reads.
@@ -30,6 +41,9 @@ namespace brevane {
 class TAnswer;
 
 bool IsKindMark(QChar c);
+
+// The opening of a fill group; its line of underscores and "}" follow.
+inline constexpr char FillGroupOpening[] = "{\\*\\brevanefill ";
 
 // The merge of the running program. Its state (the working text, the current
 // font size, the Wingdings prefix) lives from one page to the next: the font
@@ -71,6 +85,9 @@ public:
     // "\f" + the number of the font table's Wingdings entry + " ", or empty
     // when the working text has none (check marks then print as "x" and "o").
     QString FindWingdingsFont() const;
+    // The same for the entry whose name starts with "DejaVu Sans", which
+    // holds the ballot boxes; empty when there is none.
+    QString FindBallotFont() const;
     // Follows a "\fs" code starting at p: the current font size becomes its
     // number.
     void TrackFontSize(qsizetype p);
@@ -87,11 +104,18 @@ public:
     int CurrentFontSize() const { return fontSize_; }
     void SetCurrentFontSize(int size) { fontSize_ = size; }
 
-    // The text a variable of the given kind prints for an answer of the page.
-    QString FormatAnswer(int page, QChar kind, const QString &answer, bool overridden) const;
+    // The text a variable of the given kind prints for an answer of the page;
+    // `fill` is the line of the variable's fill group, if it has one.
+    QString FormatAnswer(int page, QChar kind, const QString &answer, bool overridden,
+                         const QString &fill = QString()) const;
 
 private:
     bool CheckPrintDataFile(int page);
+    // The prefix of the font table entry whose upper-case name passes `match`.
+    template<typename Match> QString FindFontEntry(Match match) const;
+    // Takes the fill group that stands at the rest's position, if any, and
+    // gives its line.
+    QString TakeFillGroup();
     // Replaces the variable of `length` characters at the scan position by
     // its answer.
     bool SubstituteVariable(int page, int continuation, int number, QChar kind, qsizetype length);
@@ -106,6 +130,7 @@ private:
     qsizetype cut_ = 0;
     int fontSize_ = 0;
     QString wingdings_;
+    QString ballot_;
     bool rememberChecks_ = false;
     QSet<int> checkedDataFiles_;
 };

@@ -447,7 +447,16 @@ QString NumberToWords(double value)
 
 QString AmountToWords(double amount)
 {
-    return NumberToWords(amount);
+    // Whole dollars as words; cents, when there are any, in the form a
+    // cheque or a deed writes them: "Twelve and 50/100 ".
+    if (std::isnan(amount) || amount > 999999999.0 || amount < 0)
+        return NumberToWords(amount);
+    const qint64 cents = std::llround(amount * 100);
+    const double dollars = double(cents / 100);
+    if (cents % 100 == 0)
+        return NumberToWords(dollars);
+    const QString words = dollars >= 1 ? NumberToWords(dollars) : QStringLiteral("Zero ");
+    return words + QStringLiteral("and %1/100 ").arg(cents % 100, 2, 10, QLatin1Char('0'));
 }
 
 QString ConvertTeens(const QString &text)

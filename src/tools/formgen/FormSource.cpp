@@ -24,6 +24,7 @@ struct Occurrence
     QString help;
     QString name;
     bool asLabel = false;
+    Piece::EmptyPrint whenEmpty = Piece::PageRule;
 };
 
 struct Parser
@@ -357,6 +358,8 @@ struct Parser
                 occ.kind = kind;
             } else if (w == QLatin1String("lbl")) {
                 occ.asLabel = true;
+            } else if (w == QLatin1String("fill") || w == QLatin1String("blank")) {
+                occ.whenEmpty = w == QLatin1String("fill") ? Piece::FillLine : Piece::Nothing;
             } else if (m.hasMatch()) {
                 (m.captured(1) == QLatin1String("w") ? occ.width : occ.lines) = m.captured(2).toInt();
             } else {
@@ -365,6 +368,7 @@ struct Parser
             }
         }
         piece.asLabel = occ.asLabel;
+        piece.whenEmpty = occ.whenEmpty;
         return true;
     }
 
@@ -696,6 +700,26 @@ struct Parser
 };
 
 } // namespace
+
+int FieldChars(const Field &f)
+{
+    if (f.width != 0)
+        return f.width;
+    switch (f.kind) {
+    case Kind::Money:
+        return 12;
+    case Kind::Percent:
+        return 8;
+    case Kind::Whole:
+        return 10;
+    case Kind::Short:
+        return 6;
+    case Kind::Date:
+        return 18;
+    default:
+        return 24;
+    }
+}
 
 int EditKind(Kind kind)
 {

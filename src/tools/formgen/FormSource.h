@@ -40,6 +40,11 @@ struct Piece
     int answer = -1;
     bool asLabel = false; // Answer: shown as plain text, not as a field
     bool bold = false;    // Words: written between "**" marks
+    // Answer: what the occurrence prints while the answer is empty. By
+    // default the page's rule (see WritesFillLine); "fill" asks for a line
+    // to fill in by hand, "blank" for nothing.
+    enum EmptyPrint { PageRule, FillLine, Nothing };
+    EmptyPrint whenEmpty = PageRule;
 };
 
 struct Block
@@ -91,6 +96,9 @@ struct FormPage
 // messages in *errors.
 bool ParseFormSource(const QString &path, FormPage &page, QStringList *errors);
 bool ParseFormText(const QString &text, const QString &path, FormPage &page, QStringList *errors);
+
+// The field's width in characters: its own, or the default of its kind.
+int FieldChars(const Field &f);
 
 // The edit kind of a field (1 text, 2 money, 3 percent, 4 whole number,
 // 5 short whole number).

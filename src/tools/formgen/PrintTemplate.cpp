@@ -1,9 +1,12 @@
 #include "PrintTemplate.h"
 
 #include "core/files/LineText.h"
+#include "core/output/TemplateMerge.h"
 #include "core/files/Windows1252.h"
 
 #include <QMap>
+
+#include <algorithm>
 
 namespace formgen {
 
@@ -30,6 +33,37 @@ QString tabStops(const FormPage &page)
 QString variable(const Field &f)
 {
     return QLatin1Char('/') + QString(KindMark(f.kind)) + QString::number(f.answer) + QLatin1Char('/');
+}
+
+// The fill group after an occurrence's variable: the line to fill in by hand
+// that the occurrence prints while its answer is empty. A sentence never
+// loses a word to an empty answer; on keep-blank pages a line of its own
+// (an address line, a table row) prints nothing, and on zero-blank pages
+// numbers and amounts print nothing. Page 0 keeps the merge's short line;
+// check boxes and memos have none.
+QString fillGroup(const FormPage &page, const Block &b, const Piece &p, const Field &f)
+{
+    if (page.number == 0 || p.whenEmpty == Piece::Nothing)
+        return QString();
+    switch (f.kind) {
+    case Kind::Check:
+    case Kind::Estimate:
+    case Kind::Memo:
+        return QString();
+    default:
+        break;
+    }
+    const bool number = f.kind == Kind::Money || f.kind == Kind::Percent || f.kind == Kind::Whole ||
+                        f.kind == Kind::Short;
+    if (p.whenEmpty == Piece::PageRule) {
+        if (number && page.zeroBlank)
+            return QString();
+        const bool ownLine = b.row || b.type == Block::Item;
+        if (!number && page.keepBlank && ownLine)
+            return QString();
+    }
+    return QLatin1String(brevane::FillGroupOpening) + QString(std::clamp(FieldChars(f), 8, 24), QLatin1Char('_')) +
+           QLatin1Char('}');
 }
 
 } // namespace
@@ -68,7 +102,8 @@ QByteArray PrintTemplate(const FormPage &page)
     const int body = page.fontSize;
     QString rtf;
     rtf += QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\r\n");
-    rtf += QStringLiteral("{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}{\\f1\\fnil\\fcharset2 Wingdings;}"
+    rtf += QStringLiteral("{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
+                          "{\\f1\\fnil\\fcharset0 DejaVu Sans{\\*\\falt Segoe UI Symbol};}"
                           "{\\f2\\fswiss\\fcharset0 Arial;}}\r\n");
     rtf += QStringLiteral("{\\colortbl;\\red192\\green0\\blue0;}\r\n");
     rtf += QStringLiteral("\\paperw%1\\paperh%2%3")
@@ -161,7 +196,7 @@ QByteArray PrintTemplate(const FormPage &page)
                 }
                 break;
             case Piece::Answer:
-                para += variable(page.fields[p.answer]);
+                para += variable(page.fields[p.answer]) + fillGroup(page, b, p, page.fields[p.answer]);
                 break;
             case Piece::Help:
                 break;

@@ -52,30 +52,7 @@ double fieldWidth(const Field &f)
         return 24;
     if (f.kind == Kind::Estimate)
         return 64;
-    int chars = f.width;
-    if (chars == 0) {
-        switch (f.kind) {
-        case Kind::Money:
-            chars = 12;
-            break;
-        case Kind::Percent:
-            chars = 8;
-            break;
-        case Kind::Whole:
-            chars = 10;
-            break;
-        case Kind::Short:
-            chars = 6;
-            break;
-        case Kind::Date:
-            chars = 18;
-            break;
-        default:
-            chars = 24;
-            break;
-        }
-    }
-    return chars * 8 + 12;
+    return FieldChars(f) * 8 + 12;
 }
 
 StreamValue num(double v)
