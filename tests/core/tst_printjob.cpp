@@ -64,6 +64,8 @@ private slots:
     void selectAllPrintsBothMarginGroupsInBoxOrder();
     void boxesPrintTheirPages_data();
     void boxesPrintTheirPages();
+    void eachPageKeepsItsLayout_data();
+    void eachPageKeepsItsLayout();
     void instancesInUse_data();
     void instancesInUse();
     void worksheetChunks_data();
@@ -142,10 +144,11 @@ void tst_printjob::twoPagesMakeOneDocument()
     MessageRecorder recorder;
     QCOMPARE(build({QStringLiteral("cbxPOC_OrderWaiver"), QStringLiteral("cbxPOC_Page1")}), PrintBuildResult::Built);
     QVERIFY(recorder.numbers().isEmpty());
-    // Page 1 as merged, header included; then "\page " and page 7's body; one "}".
+    // Page 1 as merged, header included, in a section of its own; then a
+    // section break and page 7's body; one "}".
     const QString document = job_->PrintDocument();
-    QCOMPARE(document, brevane::test::FixtureHeader() +
-                           QStringLiteral("\\v0 Page one Smith\r\n\\page \\v0 Page seven Jones\r\n}"));
+    QCOMPARE(document, brevane::test::FixtureHeader() + PageStart(1, true) + QStringLiteral("\\v0 Page one Smith\r\n") +
+                           PageStart(7, false) + QStringLiteral("\\v0 Page seven Jones\r\n}"));
     QCOMPARE(document.count(QStringLiteral("{\\rtf1")), 1);
     QCOMPARE(document.count(QStringLiteral("\\'b7")), 1);
     QCOMPARE(document.count(QLatin1Char('{')), document.count(QLatin1Char('}')));
@@ -192,6 +195,34 @@ void tst_printjob::boxesPrintTheirPages_data()
         << QStringList{"cbxForm532A", "cbxCoverSheet"} << QList<int>{75, 2, 3, 4, 5};
     QTest::newRow("stock certificate") << QStringList{"cbxStockBack", "cbxStockFront"} << QList<int>{86, 87};
     QTest::newRow("unknown names print nothing") << QStringList{"cbxNothing", "cbxForm526"} << QList<int>{80, 81, 82};
+}
+
+void tst_printjob::eachPageKeepsItsLayout_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("layout");
+    // The state forms at half an inch, the minute book at an inch, the stock
+    // certificate sideways.
+    QTest::newRow("532A") << 2 << "\\pgwsxn12240\\pghsxn15840\\marglsxn720\\margrsxn720\\margtsxn720\\margbsxn720 ";
+    QTest::newRow("minutes") << 7 << "\\pgwsxn12240\\pghsxn15840\\marglsxn1440\\margrsxn1440\\margtsxn1440\\margbsxn1440 ";
+    QTest::newRow("stock front") << 86 << "\\pgwsxn15840\\pghsxn12240\\lndscpsxn\\marglsxn";
+}
+
+void tst_printjob::eachPageKeepsItsLayout()
+{
+    // A mixed job prints each page as it prints alone: a section per page
+    // with the layout of its form source.
+    QFETCH(int, page);
+    QFETCH(QString, layout);
+    writePages(PrintablePages);
+    QCOMPARE(build({"cbxForm532A", "cbxPOC_OrderWaiver", "cbxStockFront"}), PrintBuildResult::Built);
+    const QString document = job_->PrintDocument();
+    const qsizetype at = document.indexOf(QStringLiteral("<%1:").arg(page));
+    QVERIFY(at > 0);
+    const qsizetype section = document.lastIndexOf(QStringLiteral("\\sectd\\sbkpage"), at);
+    QVERIFY(section >= 0);
+    QVERIFY2(document.mid(section, at - section).contains(layout), qPrintable(document.mid(section, at - section)));
+    QCOMPARE(document.count(QStringLiteral("\\sectd")), marks(document).size());
 }
 
 void tst_printjob::boxesPrintTheirPages()

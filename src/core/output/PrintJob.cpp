@@ -2,6 +2,7 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
+#include "core/forms/PageFacts.h"
 #include "core/output/RtfText.h"
 #include "core/output/TemplateMerge.h"
 #include "core/store/Answers.h"
@@ -116,6 +117,9 @@ PrintJob::Opened PrintJob::OpenDocument(int page, int continuation, bool missing
     }
     if (!merge_.MergeTemplatePageText(text, page, continuation))
         return Opened::Skipped;
+    const qsizetype body = text.indexOf(HeaderMark);
+    if (body >= 0)
+        text.insert(body + HeaderMark.size(), PageStart(page, true));
     document_ = text;
     firstPage_ = true;
     return Opened::Yes;
@@ -156,7 +160,7 @@ bool PrintJob::AppendTemplatePage(int page, int continuation)
         ShowError(msg::PrintPageTemplateUnusable, path);
         return false;
     }
-    pageText.prepend(QStringLiteral("\\page "));
+    pageText.prepend(PageStart(page, false));
     dropClosingBrace(pageText);
     dropClosingBrace(document_);
     document_ += pageText;
@@ -197,6 +201,24 @@ void PrintJob::AppendDirectoryWorksheet()
         if (!added)
             return;
     }
+}
+
+QString PageStart(int page, bool first)
+{
+    const PageFacts &facts = FactsOfPage(page);
+    if (!facts.isPrinted)
+        return first ? QString() : QStringLiteral("\\page ");
+    const int width = facts.landscape ? 15840 : 12240;
+    const int height = facts.landscape ? 12240 : 15840;
+    return QStringLiteral("%1\\sectd\\sbkpage\\pgwsxn%2\\pghsxn%3%4\\marglsxn%5\\margrsxn%6\\margtsxn%7\\margbsxn%8 ")
+        .arg(first ? QString() : QStringLiteral("\\sect"))
+        .arg(width)
+        .arg(height)
+        .arg(facts.landscape ? QStringLiteral("\\lndscpsxn") : QString())
+        .arg(facts.margins[0])
+        .arg(facts.margins[1])
+        .arg(facts.margins[2])
+        .arg(facts.margins[3]);
 }
 
 bool LoadTemplate(QStringList &list, const QString &folder, int page)

@@ -76,6 +76,14 @@ private:
     bool firstPage_ = false;
 };
 
+// The RTF codes that start a page of the print document in a section of its
+// own, with the paper, orientation and margins its form source gives it, so
+// that each form prints as it prints alone in any job: "\sectd" and the
+// section's layout, preceded by the section break "\sect" for a page after
+// the first. A page without a form source starts with "\page " after the
+// first page and keeps the document's layout.
+QString PageStart(int page, bool first);
+
 // Loads folder + "page" + page + ".rtf" into the list. False (1114 shown) when
 // it is missing or cannot be read.
 bool LoadTemplate(QStringList &list, const QString &folder, int page);
