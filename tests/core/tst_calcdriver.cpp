@@ -22,6 +22,8 @@ private slots:
     void representativeBlock_data();
     void representativeBlock();
     void representativeBlockIsStableAcrossRuns();
+    void representativeSignsOnce_data();
+    void representativeSignsOnce();
     void guardedWriteKeepsOverride();
 };
 
@@ -150,6 +152,49 @@ void tst_calcdriver::representativeBlockIsStableAcrossRuns()
         QCOMPARE(client.at(70, 16), QStringLiteral("Rep Business"));
         QCOMPARE(client.at(70, 18), QStringLiteral("Signs For It"));
     }
+}
+
+void tst_calcdriver::representativeSignsOnce_data()
+{
+    QTest::addColumn<QString>("g55");
+    QTest::addColumn<QString>("g56");
+    QTest::addColumn<QStringList>("rows"); // code|name|signs for a business
+    QTest::addColumn<QStringList>("expectedSlots");
+    QTest::newRow("the page-0 representative again, other case and blanks")
+        << "" << "X" << QStringList{"RI| rep PERSON ", "RI|Other"} << QStringList({"/Rep Person", "/Other", "/"});
+    QTest::newRow("the page-0 business's signer again")
+        << "X" << "" << QStringList{"RI|Rep Signer", "RB|Acme Inc|Someone"}
+        << QStringList({"Acme Inc/Rep Signer", "/", "/"});
+    QTest::newRow("one person in two rows") << "" << "" << QStringList{"RI|Ann", "DRI|ann", "RI|Ben"}
+                                            << QStringList({"/Ann", "/Ben", "/"});
+    QTest::newRow("a person who also signs for a business")
+        << "" << "" << QStringList{"RI|Ann", "RB|North Co|Ann", "RI|Ben"} << QStringList({"/Ann", "/Ben", "/"});
+}
+
+void tst_calcdriver::representativeSignsOnce()
+{
+    // A person fills one signer slot of a paper, however often the client
+    // names them a representative.
+    QFETCH(QString, g55);
+    QFETCH(QString, g56);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, expectedSlots);
+    CalcClient client;
+    client.g(55, g55).g(56, g56).g(57, QStringLiteral("Rep Person")).g(67, QStringLiteral("Rep Signer"));
+    for (const QString &row : rows) {
+        const QStringList cells = row.split(QLatin1Char('|'));
+        client.row({});
+        const int r = client.directory.RowCount() - 1;
+        client.directory.SetCell(r, ColCode, cells[0]);
+        client.directory.SetCell(r, ColName, cells[1]);
+        client.directory.SetCell(r, ColByName, cells.value(2));
+    }
+    PageCalc pc(client.store, client.directory, 70);
+    pc.RepresentativeBlock(10, 3, QStringLiteral("Acme Inc"));
+    QStringList got;
+    for (int s = 0; s < 3; ++s)
+        got << client.at(70, 10 + 3 * s) + "/" + client.at(70, 12 + 3 * s);
+    QCOMPARE(got, expectedSlots);
 }
 
 void tst_calcdriver::guardedWriteKeepsOverride()

@@ -133,13 +133,43 @@ void PageCalc::RepresentativeBlock(int first, int slotCount, const QString &busi
         slotZeroTaken = Overridden(first + i);
     int freeSlot = slotZeroTaken ? 1 : 0;
 
+    // No one signs a paper twice: a representative row naming a person or
+    // business that already has a slot is passed over (names compared
+    // without surrounding blanks and letter case).
+    QStringList taken;
+    const auto take = [&taken](const QString &name) {
+        const QString key = name.trimmed().toCaseFolded();
+        if (!key.isEmpty())
+            taken << key;
+    };
+    const auto isTaken = [&taken](const QString &name) {
+        const QString key = name.trimmed().toCaseFolded();
+        return !key.isEmpty() && taken.contains(key);
+    };
+    if (individual)
+        take(G(G0::RepresentativeName));
+    if (business) {
+        take(businessName);
+        take(G(G0::RepresentativeSigner));
+    }
+    if (slotZeroTaken && !individual && !business) {
+        take(Get(first));
+        take(Get(first + 2));
+    }
+
     const int lastSlot = slotCount - 1;
     for (const DirectoryRow &row : directory_.Rows()) {
         if (freeSlot > lastSlot)
             break;
         if (!HasRole(row, QLatin1Char('R')))
             continue;
+        const bool signsForBusiness = HasRole(row, QLatin1Char('B'));
+        if (isTaken(row[ColName]) || (signsForBusiness && isTaken(row[ColByName])))
+            continue;
         SignerRule(first, freeSlot, row);
+        take(row[ColName]);
+        if (signsForBusiness)
+            take(row[ColByName]);
         ++freeSlot;
     }
 }
