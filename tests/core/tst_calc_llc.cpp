@@ -331,12 +331,15 @@ void tst_calc_llc::firstMemberAndSignatures()
     addMember(client, "m", "Lower Code");
     addMember(client, "MI", "Ann First");
     addMember(client, "MB", "Bob Second");
+    // A business member signs through its person.
+    addRow(client, {"MB", "North Coast Equipment Co.", "", "", "", "", " Janet Sobczak "});
     QVERIFY(client.calculate());
     QCOMPARE(client.at(59, 0), QStringLiteral("Ann First"));
     QCOMPARE(client.at(64, 2), QString());
     QCOMPARE(client.at(64, 3), QStringLiteral("Ann First"));
     QCOMPARE(client.at(64, 4), QStringLiteral("Bob Second"));
-    QCOMPARE(client.at(64, 5), QString());
+    QCOMPARE(client.at(64, 5), QStringLiteral("North Coast Equipment Co., By: Janet Sobczak"));
+    QCOMPARE(client.at(64, 6), QString());
 
     client.overridden(59, 0, QStringLiteral("Own First"));
     client.overridden(64, 4, QStringLiteral("Own Second"));

@@ -6,12 +6,17 @@ namespace brevane {
 void Calc64(PageCalc &pc)
 {
     // One name per member from answer 3, as many as the page holds (98); a
-    // further member runs past the page and fails the procedure there.
+    // further member runs past the page and fails the procedure there. A
+    // business member signs through the person the worksheet names for it:
+    // "North Coast Equipment Co., By: Janet Sobczak".
     int i = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
         if (!HasRole(row, QLatin1Char('M')))
             continue;
-        pc.Guarded(3 + i, row[ColName]);
+        QString signer = row[ColName];
+        if (HasRole(row, QLatin1Char('B')) && !row[ColByName].trimmed().isEmpty())
+            signer += QStringLiteral(", By: ") + row[ColByName].trimmed();
+        pc.Guarded(3 + i, signer);
         ++i;
     }
 }
