@@ -1,5 +1,7 @@
 // The papers that go with or keep up a filing: biennial report, cover sheet,
-// credit card authorization, statutory agent update and multiple agent update.
+// credit card authorization, statutory agent update and multiple agent update,
+// and what the later filings (dissolutions, reinstatement) take from the
+// worksheet.
 #include "CalcFixture.h"
 #include "TestSupport.h"
 
@@ -19,6 +21,7 @@ void fillWorksheet(CalcClient &client)
               {3, "OH"},
               {4, "43215"},
               {8, "1234567"},
+              {12, "3/1/2018"},
               {57, "Rep Person"},
               {59, "9 Rep Way"},
               {60, "Dayton"},
@@ -88,7 +91,15 @@ void tst_calc_filingaids::copiedAnswers_data()
         bool guarded;
     };
     const Row rows[] = {
+        {28, 5, "3/1/2018", true},
+        {44, 0, "Agent Ann", true},
+        {44, 1, "5 Agent St", true},
+        {44, 2, "Akron", true},
+        {44, 3, "44308", true},
         {45, 2, "Licensed profession", false},
+        {45, 3, "Acme Corp", true},
+        {45, 4, "1234567", true},
+        {65, 7, "Rep Person", true},
         {75, 0, "Rep Person", true},
         {75, 2, "9 Rep Way", true},
         {75, 3, "Dayton", true},

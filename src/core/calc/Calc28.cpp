@@ -10,6 +10,7 @@ void Calc28(PageCalc &pc)
     pc.Always(2, pc.G(G0::City));
     pc.Always(3, pc.G(G0::County));
     pc.Always(4, pc.G(G0::DissolutionDate));
+    pc.Guarded(5, pc.G(G0::FilingDate));
     pc.Always(7, pc.G(G0::DissolutionDate).isEmpty() ? QStringLiteral("X") : QString());
 }
 

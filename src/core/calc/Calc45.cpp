@@ -6,6 +6,8 @@ namespace brevane {
 
 void Calc45(PageCalc &pc)
 {
+    pc.Guarded(3, pc.G(G0::EntityName));
+    pc.Guarded(4, pc.G(G0::CharterNo));
     // Answer 0 is the user's check box for printing the profession.
     pc.Always(2, pc.Get(0) == QLatin1String("X") ? pc.G(G0::Profession) : QString());
 

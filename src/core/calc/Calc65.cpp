@@ -8,6 +8,7 @@ void Calc65(PageCalc &pc)
 {
     pc.Always(3, pc.G(G0::EntityName));
     pc.Always(5, pc.G(G0::CharterNo));
+    pc.Guarded(7, pc.G(G0::RepresentativeName));
     pc.RepresentativeAddress(Write::Guarded, 8);
 }
 

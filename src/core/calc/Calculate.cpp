@@ -54,6 +54,7 @@ const Procedure Procedures[] = {
     {40, &Calc40},
     {41, &Calc41},
     {43, &Calc43},
+    {44, &Calc44},
     {45, &Calc45},
     {46, &Calc46},
     {50, &Calc50},

@@ -42,6 +42,7 @@ void Calc39(PageCalc &pc);
 void Calc40(PageCalc &pc);
 void Calc41(PageCalc &pc);
 void Calc43(PageCalc &pc);
+void Calc44(PageCalc &pc);
 void Calc45(PageCalc &pc);
 void Calc46(PageCalc &pc);
 void Calc50(PageCalc &pc);
