@@ -109,8 +109,9 @@ void tst_calc_incorporation::pageZeroCopies_data()
     QTest::newRow("1/1 name unchanged") << 1 << 1 << "Acme Widgets, Inc.";
     QTest::newRow("1/2 second date") << 1 << 2 << "January 6, 2018";
     QTest::newRow("1/3 charter number unchanged") << 1 << 3 << "1234567";
-    // Articles, first pages.
-    const QStringList page2 = {"Acme Widgets, Inc.", "Columbus", "Franklin", "Purpose", "1,000", "Common", "2.5",
+    // Articles, first pages: the par value as an amount, a stated capital
+    // that is no number as typed.
+    const QStringList page2 = {"Acme Widgets, Inc.", "Columbus", "Franklin", "Purpose", "1,000", "Common", "$2.50",
                                "Preferred"};
     for (int k = 0; k < page2.size(); ++k)
         QTest::addRow("2/%d", k) << 2 << k << page2[k];
@@ -169,7 +170,7 @@ void tst_calc_incorporation::orderAndWaiver_data()
     QTest::newRow("1 place second part") << 1 << "Suite 4";
     QTest::newRow("2 date") << 2 << "January 5, 2018";
     QTest::newRow("3 name") << 3 << "Acme Widgets, Inc.";
-    QTest::newRow("4 city and state") << 4 << "Columbus, OH";
+    QTest::newRow("4 city and state, the state written out") << 4 << "Columbus, Ohio";
     QTest::newRow("5 name") << 5 << "Acme Widgets, Inc.";
     QTest::newRow("6") << 6 << "100 Main Street";
     QTest::newRow("7") << 7 << "Suite 4";

@@ -36,6 +36,8 @@ private slots:
     void numberToWords();
     void numberToWordsRefusesLargeValues_data();
     void numberToWordsRefusesLargeValues();
+    void dollarAmountText_data();
+    void dollarAmountText();
     void amountToWordsWritesCents_data();
     void amountToWordsWritesCents();
     void convertTeens_data();
@@ -284,6 +286,25 @@ void tst_conversions::amountToWordsWritesCents_data()
     QTest::newRow("cents round to a whole dollar") << 12.999 << "Thirteen ";
     QTest::newRow("cents alone") << 0.5 << "Zero and 50/100 ";
     QTest::newRow("nothing") << 0.0 << "";
+}
+
+void tst_conversions::dollarAmountText_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("a number") << "5000" << "$5,000.00";
+    QTest::newRow("typed as an amount") << "$1,234.5" << "$1,234.50";
+    QTest::newRow("words stay") << "none" << "none";
+    QTest::newRow("empty stays") << "" << "";
+}
+
+void tst_conversions::dollarAmountText()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, printed);
+    MessageRecorder recorder;
+    QCOMPARE(DollarAmountText(entry), printed);
+    QCOMPARE(recorder.numbers(), QList<int>{});
 }
 
 void tst_conversions::amountToWordsWritesCents()

@@ -156,7 +156,7 @@ void fillPageZero(TAnswer &store)
 {
     for (int g = 0; g < TAnswer::AnswerCount(0); ++g)
         store.SetText(0, 0, g, QStringLiteral("G%1 text").arg(g));
-    for (int g : {9, 12, 13, 23, 33, 37, 38, 46, 51, 52, 90})
+    for (int g : {9, 12, 13, 14, 23, 33, 37, 38, 46, 51, 52, 90})
         store.SetText(0, 0, g, QStringLiteral("3/1/2018"));
     for (int g : {17, 27, 28})
         store.SetText(0, 0, g, QStringLiteral("1.50"));

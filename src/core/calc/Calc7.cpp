@@ -13,7 +13,10 @@ void Calc7(PageCalc &pc)
     pc.Guarded(1, pc.G(G0::OrderedMeetingCity));
     pc.Always(2, pc.DateOf(G0::FilingDate));
     pc.Always(3, pc.G(G0::EntityName));
-    pc.Guarded(4, pc.G(G0::City) + comma + pc.G(G0::State));
+    // "Columbus, Ohio", as the other papers name the state.
+    const QString state = pc.G(G0::State).trimmed();
+    pc.Guarded(4, pc.G(G0::City) + comma +
+                      (state.compare(QLatin1String("OH"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Ohio") : state));
     pc.Always(5, pc.G(G0::EntityName));
     pc.MeetingPlaceAndTime(Write::Always, 6, OrderedMeeting);
 

@@ -413,6 +413,14 @@ QString Float2Dollar(double value)
     return TrimLeftStr(TrimStr(FormatNumber(roundHalfAway(value, 2), 2)));
 }
 
+QString DollarAmountText(const QString &entry)
+{
+    double value = 0;
+    if (entry.trimmed().isEmpty() || !parseReal(RemoveCommasAndSigns(entry.trimmed()), value))
+        return entry;
+    return QLatin1Char('$') + Float2Dollar(roundHalfAway(value, 2));
+}
+
 QString NumberToWords(double value)
 {
     if (std::isnan(value) || value > 999999999.0) {

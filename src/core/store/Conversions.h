@@ -37,6 +37,10 @@ QString FormatNumber(double value, int decimals);
 QString FileSafeNumberText(QString text);
 // 2 decimals with thousands separators, halves away from zero: "1,234.50".
 QString Float2Dollar(double value);
+// An amount as a sentence of the papers prints it: "$1,234.50" when the entry
+// reads as a number, otherwise the entry as typed ("none"), without a
+// message; empty stays empty.
+QString DollarAmountText(const QString &entry);
 
 // Capitalised English words of the whole part, each followed by one blank
 // ("One Million Eleven Thousand Twelve "). Above 999,999,999: 2126, empty.
