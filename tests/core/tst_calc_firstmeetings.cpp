@@ -101,7 +101,7 @@ void tst_calc_firstmeetings::meetingAnswers_data()
     QTest::newRow("19/0 city") << 19 << 0 << "Columbus";
     QTest::newRow("19/3 name") << 19 << 3 << "Acme Widgets, Inc.";
     QTest::newRow("19/5 meeting date") << 19 << 5 << "March 1, 2018";
-    QTest::newRow("19/7 directors elected") << 19 << 7 << "Dana Director";
+    QTest::newRow("19/7 directors elected") << 19 << 7 << "Dana Director.";
     QTest::newRow("19/8") << 19 << 8 << "one";
     QTest::newRow("19/13") << 19 << 13 << "Board room";
     QTest::newRow("19/14") << 19 << 14 << "Second floor";
@@ -186,8 +186,16 @@ void tst_calc_firstmeetings::boardOfDirectors()
     QVERIFY(client.calculate());
     QCOMPARE(client.at(18, 1), inWords);
     QCOMPARE(client.at(18, 2), QStringLiteral("one"));
-    QCOMPARE(client.at(18, 3), names.join(", "));
-    QCOMPARE(client.at(19, 7), names.join(", "));
+    // A sentence of names: "Director 1, Director 2 and Director 3."
+    QString sentence = names.join(", ");
+    if (directors > 1)
+        sentence.replace(sentence.lastIndexOf(QStringLiteral(", ")), 2, QStringLiteral(" and "));
+    if (directors > 0)
+        sentence += QLatin1Char('.');
+    QCOMPARE(client.at(18, 3), sentence);
+    QCOMPARE(client.at(19, 7), sentence);
+    if (directors == 3)
+        QCOMPARE(sentence, QStringLiteral("Director 0, Director 1 and Director 2."));
     for (int k = 0; k < 6; ++k) {
         const bool listed = k < directors;
         QCOMPARE(client.at(20, 3 + 2 * k), listed ? names[k] : QString());
@@ -209,7 +217,7 @@ void tst_calc_firstmeetings::electionReadsChairmanAndFeedsCertificate()
     QVERIFY(client.calculate());
     QCOMPARE(client.at(11, 3), QStringLiteral("Carl Chair"));
     QCOMPARE(client.at(18, 0), QStringLiteral("Carl Chair"));
-    QCOMPARE(client.at(19, 7), QStringLiteral("Ann Lee, Ben Roe"));
+    QCOMPARE(client.at(19, 7), QStringLiteral("Ann Lee and Ben Roe."));
     QCOMPARE(client.at(19, 20), QStringLiteral("for all"));
     QCOMPARE(client.at(19, 21), QStringLiteral("against none"));
 

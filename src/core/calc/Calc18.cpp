@@ -24,7 +24,15 @@ void Calc18(PageCalc &pc)
     // the words ("three "); no director gives the empty text.
     pc.Guarded(1, NumberToWords(double(directors.size())).toLower());
     pc.Guarded(2, QStringLiteral("one"));
-    pc.Guarded(3, directors.join(QStringLiteral(", ")));
+    // The nominees as a sentence names them: "Ann Lee, Ben Ortiz and Carla Ng."
+    QString nominees = directors.join(QStringLiteral(", "));
+    if (directors.size() > 1) {
+        const qsizetype lastComma = nominees.size() - directors.last().size() - 2;
+        nominees.replace(lastComma, 2, QStringLiteral(" and "));
+    }
+    if (!nominees.isEmpty())
+        nominees += QLatin1Char('.');
+    pc.Guarded(3, nominees);
     // Answer 2 as it now stands, the user's own text when overridden.
     pc.Guarded(7, pc.Get(2));
     pc.Guarded(12, pc.G(G0::FirstInspector));

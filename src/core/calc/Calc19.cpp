@@ -18,6 +18,9 @@ void Calc19(PageCalc &pc)
     pc.Guarded(22, pc.G(G0::DirectorsChairman));
     pc.Guarded(23, pc.G(G0::DirectorsChairman));
     pc.Guarded(24, pc.G(G0::DirectorsSecretary));
+    // The inspectors print their names under their signatures.
+    pc.Guarded(25, pc.G(G0::FirstInspector));
+    pc.Guarded(26, pc.G(G0::SecondInspector));
 }
 
 } // namespace brevane
