@@ -1,5 +1,6 @@
 #include "core/output/TemplateMerge.h"
 
+#include "core/forms/FormCatalogue.h"
 #include "core/forms/PageFacts.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
@@ -13,6 +14,7 @@
 
 #include <cmath>
 #include <exception>
+#include <utility>
 
 namespace brevane {
 
@@ -341,6 +343,11 @@ bool TemplateMerge::SubstituteVariable(int page, int continuation, int number, Q
     if (!answers_ || !TAnswer::HasList(page, continuation) || number > TAnswer::AnswerCount(page) - 1)
         return false;
     const AnswerEntry &entry = answers_->Entry(page, continuation, number);
+    if (kind == QLatin1Char('^') && !IsDateText(entry.text)) {
+        const QString unreadable = AnswerPlace(page, continuation, number) + QStringLiteral(": \"") + entry.text + QLatin1Char('"');
+        if (!unreadableDates_.contains(unreadable))
+            unreadableDates_.append(unreadable);
+    }
     head_ += FormatAnswer(page, kind, entry.text, entry.obj.OvRide);
     cut_ += length;
     return true;
@@ -399,7 +406,7 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
     case u'^':
         if (answer.isEmpty())
             return QString();
-        return coloured(EscapeRtfText(CheckDateText(answer) ? ConvertDate(answer) : answer), overridden);
+        return coloured(EscapeRtfText(IsDateText(answer) ? ConvertDate(answer) : answer), overridden);
     case u'+':
         if (answer.isEmpty())
             return QString();
@@ -407,6 +414,11 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &answer,
     default:
         return QString();
     }
+}
+
+QStringList TemplateMerge::TakeUnreadableDates()
+{
+    return std::exchange(unreadableDates_, QStringList());
 }
 
 QString TemplateMerge::FindWingdingsFont() const
