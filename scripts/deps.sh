@@ -4,8 +4,18 @@
 set -e
 packages="g++ make cmake qt6-base-dev libgl-dev"
 case "$1" in
-    test) packages="$packages libreoffice-writer-nogui poppler-utils locales" ;;
-    start) ;;
+    # The tests convert documents with LibreOffice headless; a machine that
+    # has the desktop Writer (scripts/start.sh) uses it, the two replace
+    # each other.
+    test)
+        packages="$packages poppler-utils locales"
+        dpkg-query -W -f='${Status}' libreoffice-writer 2>/dev/null | grep -q "install ok installed" ||
+            packages="$packages libreoffice-writer-nogui"
+        ;;
+    # The program opens its print document in LibreOffice Writer, in a
+    # window on the user's desktop (the GTK plug-in), or with the desktop's
+    # default application (xdg-utils).
+    start) packages="$packages libreoffice-writer libreoffice-gtk3 xdg-utils" ;;
     build) ;;
 esac
 missing=""

@@ -1,6 +1,7 @@
 #include "platform/WordProcessor.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -45,11 +46,36 @@ QStringList WriterInstallFolders()
     return folders;
 }
 
-int StartProgram(const QString &program, const QStringList &arguments, const QString &workingFolder)
+int StartProgram(const QString &program, const QStringList &arguments, const QString &workingFolder,
+                 const std::function<void()> &failedAtOnce)
 {
     if (program.isEmpty())
         return ShellFileNotFound;
-    return QProcess::startDetached(program, arguments, workingFolder) ? ShellStarted : ShellFileNotFound;
+    if (!failedAtOnce)
+        return QProcess::startDetached(program, arguments, workingFolder) ? ShellStarted : ShellFileNotFound;
+    // Watched for a quick failure. The process object is never deleted while
+    // the program runs, so the program is not ended with this one.
+    auto *process = new QProcess;
+    process->setProgram(program);
+    process->setArguments(arguments);
+    process->setWorkingDirectory(workingFolder);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, clock, failedAtOnce](int exitCode, QProcess::ExitStatus status) {
+                         if ((status != QProcess::NormalExit || exitCode != 0) && clock.elapsed() < QuickExitMs)
+                             failedAtOnce();
+                         process->deleteLater();
+                     });
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return ShellFileNotFound;
+    }
+    return ShellStarted;
 }
 
 int OpenWithDefaultApplication(const QString &path)
@@ -79,7 +105,7 @@ bool DocumentHeldOpen(const QString &path)
 int WordProcessorLauncher::StartWord(const QString &documentName, const QString &workingFolder)
 {
     const WriterCommand writer = FindWriter();
-    return StartProgram(writer.program, writer.arguments + QStringList{documentName}, workingFolder);
+    return StartProgram(writer.program, writer.arguments + QStringList{documentName}, workingFolder, FailedAtOnce);
 }
 
 int WordProcessorLauncher::StartWordPad(const QString &documentName, const QString &workingFolder)

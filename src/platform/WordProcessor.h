@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace brevane {
 
 inline constexpr int ShellStarted = 42;
@@ -33,9 +35,17 @@ bool WriterInstalled();
 QStringList WriterProgramNames();
 QStringList WriterInstallFolders();
 
-// Starts `program` with `arguments` in `workingFolder`, detached from this
-// process. ShellStarted, or ShellFileNotFound when it could not be started.
-int StartProgram(const QString &program, const QStringList &arguments, const QString &workingFolder);
+// How long after its start a program that ends with an error is taken to
+// have failed to open the document (it could not start its window, or
+// refused the document), rather than having been closed by the user.
+inline constexpr int QuickExitMs = 5000;
+
+// Starts `program` with `arguments` in `workingFolder`; it lives on when this
+// process ends. ShellStarted, or ShellFileNotFound when it could not be
+// started. When it ends with an error within QuickExitMs, `failedAtOnce`
+// runs (later, from the event loop).
+int StartProgram(const QString &program, const QStringList &arguments, const QString &workingFolder,
+                 const std::function<void()> &failedAtOnce = {});
 // Opens the file with the desktop's default application for its kind.
 // ShellStarted, or ShellNoAssociation when nothing opened it.
 int OpenWithDefaultApplication(const QString &path);
@@ -52,13 +62,17 @@ public:
     virtual ~WordProcessorLauncher() = default;
 
     // Word's stand-in with the document's file name (no folder) as its only
-    // argument and the temporary folder as its working folder.
+    // argument and the temporary folder as its working folder. When it ends
+    // at once with an error, FailedAtOnce runs.
     virtual int StartWord(const QString &documentName, const QString &workingFolder);
     // WordPad's stand-in on the document `documentName` in `workingFolder`.
     virtual int StartWordPad(const QString &documentName, const QString &workingFolder);
     // Sets WordPad's page margins. Nothing to set on this platform (the
     // print templates carry their own margins): always true.
     virtual bool SetWordPadMargins();
+
+    // What to do when the word processor started ends at once with an error.
+    std::function<void()> FailedAtOnce;
 };
 
 } // namespace brevane

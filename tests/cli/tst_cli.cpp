@@ -21,6 +21,7 @@ private slots:
     void regionalSettings();
     void damagedInputIsRefused();
     void printToStandardOutput();
+    void unreadableDatesAreNamedInOneMessage();
     void usage_data();
     void usage();
 
@@ -169,6 +170,36 @@ void tst_cli::printToStandardOutput()
     const QByteArray document = process.readAllStandardOutput();
     QVERIFY(document.startsWith("{\\rtf1"));
     QVERIFY(document.trimmed().endsWith('}'));
+}
+
+// Date entries that are no date print as typed, and the job names every one
+// of them, by page and field label, in one message instead of one each.
+void tst_cli::unreadableDatesAreNamedInOneMessage()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, QStringLiteral("Acme"));
+    store.SetText(0, 0, 12, QStringLiteral("Fall 2026"));      // the articles' filing date
+    store.SetText(0, 0, 23, QStringLiteral("after harvest"));  // the ordered meeting's date
+    store.SetText(0, 0, 33, QStringLiteral("2026-02-03"));     // an ISO date reads
+    const QString in = write(QStringLiteral("dates.cl1"), store, directory);
+    const QString out = dir_.filePath(QStringLiteral("dates.rtf"));
+    const Result result = run({QStringLiteral("print"), in, out, QStringLiteral("cbxPOC_OrderWaiver"),
+                               QStringLiteral("cbxPOC_NoticeWaiver")});
+    QCOMPARE(result.exitCode, 0);
+    const QStringList lines = result.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    const QString line = lines.first();
+    QVERIFY2(line.startsWith(QLatin1String("error 11200: 1120-")), qPrintable(line));
+    QVERIFY2(line.contains(QLatin1String("page 7, \"")) && line.contains(QLatin1String("\": \"Fall 2026\"")),
+             qPrintable(line));
+    QVERIFY2(line.contains(QLatin1String("\": \"after harvest\"")), qPrintable(line));
+    QVERIFY2(!line.contains(QLatin1String("2026-02-03")), qPrintable(line));
+    QFile document(out);
+    QVERIFY(document.open(QIODevice::ReadOnly));
+    const QByteArray text = document.readAll();
+    QVERIFY(text.contains("Fall 2026"));
+    QVERIFY(text.contains("February 3, 2026"));
 }
 
 void tst_cli::regionalSettings_data()

@@ -58,6 +58,8 @@ private slots:
     void removeExtension_data();
     void removeExtension();
     void germanSeparatorsAndDateOrder();
+    void dateOnExit_data();
+    void dateOnExit();
     void formatNumberWritesAsTheRegionDoes_data();
     void formatNumberWritesAsTheRegionDoes();
 };
@@ -416,6 +418,48 @@ void tst_conversions::checkDateText_data()
     QTest::newRow("abbreviation is case-sensitive") << "jan 5" << false;
     QTest::newRow("no date") << "TBD" << false;
     QTest::newRow("no such day") << "2/30/2019" << false;
+}
+
+void tst_conversions::dateOnExit_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("ISO, United States") << "en_US" << "2026-02-03" << "2/3/2026";
+    QTest::newRow("ISO, Germany") << "de_DE" << "2026-02-03" << "03.02.2026";
+    QTest::newRow("ISO with blanks around") << "en_US" << " 2026-2-3 " << "2/3/2026";
+    QTest::newRow("two-digit year") << "en_US" << "2/3/26" << "2/3/2026";
+    QTest::newRow("four-digit year") << "en_US" << "02/03/2026" << "2/3/2026";
+    QTest::newRow("regional order, Germany") << "de_DE" << "3.2.26" << "03.02.2026";
+    QTest::newRow("free text stays") << "en_US" << "sometime in May" << "sometime in May";
+    QTest::newRow("no such day stays") << "en_US" << "2026-02-30" << "2026-02-30";
+    QTest::newRow("no such month stays") << "en_US" << "13/1/2026" << "13/1/2026";
+    QTest::newRow("empty stays") << "en_US" << "" << "";
+}
+
+// A date typed in a common form becomes the regional short date with its
+// century, so that it reads back as the same day; anything else stays.
+void tst_conversions::dateOnExit()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    MessageRecorder recorder;
+    const QString text = DateOnExit(typed);
+    QLocale::setDefault(previous);
+    QCOMPARE(text, kept);
+    QCOMPARE(recorder.numbers(), QList<int>{});
+    if (text != typed) {
+        // The same day as typed, read back in the same region.
+        QLocale::setDefault(QLocale(locale));
+        const QDate day = ReadShortDate(typed);
+        const QDate back = ReadShortDate(text);
+        QLocale::setDefault(previous);
+        QVERIFY(day.isValid());
+        QCOMPARE(back, day);
+    }
 }
 
 void tst_conversions::checkDateText()

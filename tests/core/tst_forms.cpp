@@ -268,6 +268,8 @@ private slots:
     void writtenAnswersAreBound();
     void focusTagNamesAControl_data();
     void focusTagNamesAControl();
+    void everyFieldHasAName_data();
+    void everyFieldHasAName();
     void templateMatchesItsPage_data();
     void templateMatchesItsPage();
     void templateMergesAFilledClient_data();
@@ -380,6 +382,44 @@ void tst_forms::writtenAnswersAreBound()
             faults << QStringLiteral("answer %1 is shown read-only but nothing writes it").arg(k);
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
+void tst_forms::everyFieldHasAName_data()
+{
+    pageRows(displayedPages(), psfPath);
+}
+
+// Every input field of a page, tick box and memo says what it is: its label
+// is its accessible name (what a screen reader reads), and the same name is
+// what messages about its answer call it. Names on a page differ, so that
+// each field can be told from the others.
+void tst_forms::everyFieldHasAName()
+{
+    QFETCH(int, page);
+    QFETCH(bool, present);
+    if (!present)
+        QSKIP("no form source for this page yet");
+    ComponentStream stream;
+    QVERIFY(LoadComponentStream(psfPath(page), stream));
+    QMap<QString, QString> named; // name -> control
+    QStringList nameless;
+    for (const ComponentRecord *r : controlsOf(stream)) {
+        if (!is(r, "TEdit") && !is(r, "TMemo") && !is(r, "TCheckBox"))
+            continue;
+        const QString name = r->String(u"AccessibleName");
+        if (name.trimmed().isEmpty()) {
+            nameless << r->name;
+            continue;
+        }
+        const int answer = boundAnswer(r);
+        if (answer >= 0 && !r->name.startsWith(QLatin1String("edt0r")))
+            QCOMPARE(AnswerLabel(page, answer), name);
+        if (!r->name.startsWith(QLatin1String("edt0r")))
+            QVERIFY2(!named.contains(name) || named.value(name) == r->name,
+                     qPrintable(QStringLiteral("%1 and %2 are both named \"%3\"").arg(named.value(name), r->name, name)));
+        named.insert(name, r->name);
+    }
+    QVERIFY2(nameless.isEmpty(), qPrintable(QStringLiteral("without a name: ") + nameless.join(QLatin1Char(' '))));
 }
 
 void tst_forms::focusTagNamesAControl_data()

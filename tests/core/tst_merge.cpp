@@ -173,8 +173,9 @@ void tst_merge::kindMarks_data()
                           << "3/1/2018" << false << "March 1, 2018" << none;
     QTest::newRow("date in words unchanged") << 26 << "^"
                                              << "sometime in May" << false << "sometime in May" << none;
+    // Printed as typed; the print job names it with the others (no message of its own).
     QTest::newRow("date unreadable") << 26 << "^"
-                                     << "next week" << false << "next week" << QList<int>{21180};
+                                     << "next week" << false << "next week" << none;
     QTest::newRow("date empty") << 26 << "^"
                                 << "" << false << "" << none;
     QTest::newRow("date overridden") << 26 << "^"
@@ -490,11 +491,18 @@ void tst_merge::fontSizeCodes()
 
 void tst_merge::dateMessageNamesPageAndVariable()
 {
+    // An unreadable date is kept with its page and field, once however often
+    // it prints, for the print job's one message; nothing is shown per date.
     store_.SetText(26, 0, 9, QStringLiteral("next week"));
+    store_.SetText(26, 0, 8, QStringLiteral("2/3/2026"));
     MessageRecorder recorder;
-    QCOMPARE(mergeBody(26, QStringLiteral("/^9/")), QStringLiteral("[next week]"));
-    QCOMPARE(recorder.numbers(), QList<int>{21180});
-    QVERIFY(recorder.messages().first().text.endsWith(QStringLiteral("Page - 26; Var - 9")));
+    QCOMPARE(mergeBody(26, QStringLiteral("/^9/ /^8/ /^9/")), QStringLiteral("[next week February 3, 2026 next week]"));
+    QCOMPARE(recorder.numbers(), QList<int>{});
+    const QStringList dates = merge_.TakeUnreadableDates();
+    QCOMPARE(dates.size(), 1);
+    QVERIFY2(dates.first().startsWith(QStringLiteral("page 26, ")), qPrintable(dates.first()));
+    QVERIFY2(dates.first().endsWith(QStringLiteral(": \"next week\"")), qPrintable(dates.first()));
+    QVERIFY(merge_.TakeUnreadableDates().isEmpty());
 }
 
 void tst_merge::missingDataFile()

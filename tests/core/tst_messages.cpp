@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <optional>
+
 using namespace brevane;
 using brevane::test::MessageRecorder;
 
@@ -14,12 +16,12 @@ namespace {
 QList<int> CataloguedCodes()
 {
     const QList<QPair<int, int>> ranges = {
-        {1100, 1107}, {1110, 1119}, {1126, 1126}, {1129, 1129}, {1155, 1155}, {1200, 1208}, {1210, 1210}, {1300, 1300},
+        {1100, 1107}, {1110, 1120}, {1126, 1126}, {1129, 1129}, {1155, 1155}, {1200, 1208}, {1210, 1210}, {1300, 1300},
         {1308, 1309}, {1314, 1314}, {1321, 1321}, {1323, 1323}, {1327, 1327}, {1400, 1405}, {1500, 1501}, {1503, 1503},
         {1600, 1601}, {1700, 1700}, {1800, 1800}, {1803, 1803}, {1900, 1900}, {2000, 2000}, {2100, 2102}, {2106, 2121},
         {2123, 2127}, {2139, 2139}, {2200, 2200}, {2300, 2300}, {2400, 2400}, {2500, 2500}, {2600, 2600}, {2700, 2700},
         {2800, 2800}, {2900, 2927}, {2930, 2933}, {2941, 2943}, {2951, 2963}, {3000, 3000}, {3100, 3100}, {3200, 3200},
-        {3300, 3302}, {3305, 3308}, {3400, 3400}, {3500, 3500}, {3600, 3600}, {3700, 3700}, {3800, 3800},
+        {3300, 3302}, {3305, 3305}, {3400, 3400}, {3500, 3500}, {3600, 3600}, {3700, 3700}, {3800, 3801}, {3806, 3808},
     };
     QList<int> codes;
     for (const auto &range : ranges) {
@@ -76,6 +78,10 @@ private slots:
     void addedInstructions();
     void showErrorReachesTheSink();
     void messageWhileShowingIsDropped();
+    void captionsFitTheirMessages_data();
+    void captionsFitTheirMessages();
+    void messagesNameWhatTheyAreAbout_data();
+    void messagesNameWhatTheyAreAbout();
 };
 
 void tst_messages::mergePositionIsZeroBeforeAnyMerge()
@@ -86,11 +92,11 @@ void tst_messages::mergePositionIsZeroBeforeAnyMerge()
 void tst_messages::catalogueHoldsExactlyItsCodes()
 {
     const QList<int> codes = CataloguedCodes();
-    QCOMPARE(codes.size(), 149);
-    QCOMPARE(CatalogueSize(), 149);
+    QCOMPARE(codes.size(), 151);
+    QCOMPARE(CatalogueSize(), 151);
     for (int code : codes)
         QVERIFY2(IsCatalogued(code), qPrintable(QString::number(code)));
-    for (int code : {0, 115, 1099, 1108, 1134, 1209, 1502, 2103, 2122, 2928, 2940, 2964, 3303, 3799, 3801})
+    for (int code : {0, 115, 1099, 1108, 1134, 1209, 1502, 2103, 2122, 2928, 2940, 2964, 3303, 3799, 3802, 3809})
         QVERIFY2(!IsCatalogued(code), qPrintable(QString::number(code)));
 }
 
@@ -325,4 +331,71 @@ void tst_messages::messageWhileShowingIsDropped()
 }
 
 QTEST_GUILESS_MAIN(tst_messages)
+void tst_messages::captionsFitTheirMessages_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("caption");
+    const QString file = QStringLiteral("Client File");
+    const QString error = QStringLiteral("Error Dialog");
+    // A failed save or a damaged file is never titled "Help On This Item".
+    QTest::newRow("save failed") << msg::ClientFileNotSaved << file;
+    QTest::newRow("file damaged") << msg::ClientFileDamaged << file;
+    QTest::newRow("file unreadable") << msg::ClientFileUnreadable << file;
+    QTest::newRow("recent file gone") << msg::RecentFileGone << file;
+    QTest::newRow("unreadable dates") << msg::DatesUnreadable << error;
+    QTest::newRow("word processor") << msg::WordProcessorNotStarted << error;
+    QTest::newRow("nothing to print") << msg::NothingToPrint << error;
+}
+
+void tst_messages::captionsFitTheirMessages()
+{
+    QFETCH(int, number);
+    QFETCH(QString, caption);
+    const ErrorMessage m = ComposeError(number, QStringLiteral("x"));
+    QCOMPARE(m.caption, caption);
+    QVERIFY2(!m.text.startsWith(QLatin1String("Unidentified")), qPrintable(m.text));
+}
+
+void tst_messages::messagesNameWhatTheyAreAbout_data()
+{
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("text");
+    const QString field = QStringLiteral("page 0, \"Number of shares the corporation may issue\": \"abc\"");
+    QTest::newRow("conversion on field exit") << field << msg::WholeNumberEntryUnreadable << QString()
+                                              << LookUpMessage(2119) + field;
+    QTest::newRow("file rejected, with the reason")
+        << "/home/u/acme.cl1" << msg::ClientFileRejected << "not a client file"
+        << LookUpMessage(3301) + "/home/u/acme.cl1: not a client file";
+    QTest::newRow("a detail that names the subject already")
+        << "/home/u/acme.cl1" << msg::ClientFileNotSaved << "/home/u/acme.cl1 (disk full)"
+        << LookUpMessage(3806, "/home/u/acme.cl1 (disk full)");
+    QTest::newRow("no subject: the catalogue text and the detail")
+        << QString() << msg::ClientFileVersionUnknown << "version 7 is not one Brevane reads"
+        << LookUpMessage(3302) + "version 7 is not one Brevane reads";
+}
+
+// A message raised deep inside a conversion or a reader still names the
+// field or file it is about; the catalogue text stays as it is.
+void tst_messages::messagesNameWhatTheyAreAbout()
+{
+    QFETCH(QString, subject);
+    QFETCH(int, number);
+    QFETCH(QString, detail);
+    QFETCH(QString, text);
+    MessageRecorder recorder;
+    {
+        std::optional<MessageAbout> about;
+        if (!subject.isEmpty())
+            about.emplace(subject);
+        ShowError(number, detail);
+    }
+    ShowError(number);
+    QCOMPARE(recorder.messages().size(), 2);
+    QCOMPARE(recorder.messages().at(0).text, text);
+    // Once it ends, messages are no longer about it.
+    QCOMPARE(recorder.messages().at(1).text, LookUpMessage(number / 10));
+}
+
 #include "tst_messages.moc"

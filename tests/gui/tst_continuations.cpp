@@ -26,6 +26,7 @@ struct PickerScript
     int pick = -1;
     bool shown = false;
     QStringList items;
+    QString text;
     QString range;
     QString caption;
 
@@ -37,6 +38,7 @@ struct PickerScript
                 return;
             shown = true;
             caption = picker->windowTitle();
+            text = picker->lblText->text();
             range = picker->lblRange->text();
             for (int i = 0; i < picker->ComboBox1->count(); ++i)
                 items << picker->ComboBox1->itemText(i);
@@ -183,9 +185,13 @@ void tst_continuations::viewPicksAmongSeveral()
     w->Menus().TreeItemClicked(w->Menus().TreeItem(TreeItemKind::ViewForm, page * 100));
     QVERIFY(picker.shown);
     QCOMPARE(picker.caption, QStringLiteral("Multiple Form Selection Dialog"));
-    QCOMPARE(picker.range, QStringLiteral("Enter a number between 1 and 3"));
-    QCOMPARE(picker.items, (QStringList{"Continuation Page 1", "Continuation Page 2", "Continuation Page 3"}));
+    // The text says what the list holds: the copies, by the number the
+    // window caption gives the copy on screen.
+    QCOMPARE(picker.text, QStringLiteral("Choose the copy to view."));
+    QCOMPARE(picker.range, QStringLiteral("%1: copies 1 to 3").arg(QLatin1String(PageName[std::size_t(page)])));
+    QCOMPARE(picker.items, (QStringList{"Copy 1 of 3", "Copy 2 of 3", "Copy 3 of 3"}));
     QCOMPARE(w->CurrentPage * 100 + w->CurrentContinuation, page * 100 + 1);
+    QVERIFY(w->windowTitle().endsWith(QStringLiteral(" - %1, copy 2 of 3").arg(QLatin1String(PageName[std::size_t(page)]))));
     QCOMPARE(Control<QLineEdit>(*w, "edtOwn")->text(), QStringLiteral("copy 1"));
 }
 
@@ -221,7 +227,8 @@ void tst_continuations::deleteMovesLaterCopiesDown()
     picker.pick = 1; // the second copy
     picker.arm();
     Item(*w, "mnuDelete25")->trigger();
-    QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Bond Page?"});
+    QCOMPARE(picker.text, QStringLiteral("Choose the copy to delete."));
+    QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Bond Page (copy 2 of 4)?"});
     TAnswer &store = *w->Document().Answers();
     QCOMPARE(store.PgCt[25], 3);
     QCOMPARE(store.Text(25, 0, 90), QStringLiteral("copy 0"));
@@ -247,7 +254,7 @@ void tst_continuations::deleteTheOnlyCopyHidesViewAndDelete()
     picker.arm();
     Item(*w, "mnuDelete38")->trigger();
     QVERIFY(!picker.shown);
-    QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Corporate Resolution Page?"});
+    QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Corporate Resolution Page (copy 1 of 1)?"});
     QCOMPARE(w->Document().Answers()->PgCt[38], 0);
     QVERIFY(!viewDeleteVisible(*w, 38));
     // The copy on screen is gone; the General Information Worksheet shows.
@@ -267,7 +274,7 @@ void tst_continuations::deleteMovesEveryAnswerOfTheLedger()
     picker.pick = 0;
     picker.arm();
     w->Menus().TreeItemClicked(w->Menus().TreeItem(TreeItemKind::DeleteForm, 24));
-    QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Ledger Page?"});
+    QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Ledger Page (copy 1 of 2)?"});
     QCOMPARE(w->Document().Answers()->Text(24, 0, 200), QStringLiteral("last 1"));
     QCOMPARE(w->Document().Answers()->Text(24, 1, 200), QString());
 }
@@ -281,7 +288,7 @@ void tst_continuations::deleteAnsweredNoKeepsEverything()
     auto w = fx.Start();
     fillCopies(*w, 23, 1);
     Item(*w, "mnuDelete23")->trigger();
-    QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Minutes Page?"});
+    QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Minutes Page (copy 1 of 1)?"});
     QCOMPARE(w->Document().Answers()->PgCt[23], 1);
     QCOMPARE(w->Document().Answers()->Text(23, 0, 90), QStringLiteral("copy 0"));
 }

@@ -50,11 +50,13 @@ private Q_SLOTS:
             << "Error Dialog" << 1 << "2121-Str2Int. An error occurred while Brevane was converting 12x to an integer. "
             << "You can probably click OK and continue. If this error persists, restart Brevane. If this is a "
                "date-related error, find the page and field and fix it. ";
+        // The path starts a line of its own, so that it is never broken
+        // after its first "/".
         QTest::newRow("11150 path after the text")
             << 11150 << "/opt/brevane/PSF/page7.psf"
             << "Error Dialog" << 1
             << "1115-Unable to locate or read the PSF support file that is required for displaying forms. You may "
-               "need to reinstall. Make sure to leave Brevane in the Applications folder: /opt/brevane/PSF/page7.psf"
+               "need to reinstall. Make sure to leave Brevane in the Applications folder:\n/opt/brevane/PSF/page7.psf"
             << QString();
     }
     void message()

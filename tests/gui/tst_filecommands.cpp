@@ -116,7 +116,7 @@ void tst_filecommands::stateTable()
 
     dialogs.fileAnswers << path;
     Item(*w, "mnuSave")->trigger(); // Save of an untitled client is Save As
-    QCOMPARE(dialogs.asked, QStringList{"File|Save As Dialog"});
+    QCOMPARE(dialogs.asked, QStringList{"Save Client As"});
     QCOMPARE(state(), QStringLiteral("named, clean"));
     QCOMPARE(w->windowTitle(), QStringLiteral("acme.cl1"));
     QCOMPARE(savedName(path), QStringLiteral("Acme"));
@@ -230,7 +230,7 @@ void tst_filecommands::saveQuestionYesWithSaveAsCancelledKeepsTheClient()
     typeName(*w, QStringLiteral("Unsaved"));
     dialogs.questionAnswers << QMessageBox::Yes; // then the Save As dialog is cancelled
     Item(*w, "mnuNew")->trigger();
-    QCOMPARE(dialogs.asked.last(), QStringLiteral("File|Save As Dialog"));
+    QCOMPARE(dialogs.asked.last(), QStringLiteral("Save Client As"));
     QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Unsaved"));
     QVERIFY(w->Document().Modified);
     dialogs.questionAnswers << QMessageBox::Yes;
@@ -333,7 +333,7 @@ void tst_filecommands::duplicateThenSaveAsksForANewName()
     dialogs.fileAnswers << copy;
     dialogs.asked.clear();
     Item(*w, "mnuSave")->trigger();
-    QCOMPARE(dialogs.asked, QStringList{"File|Save As Dialog"});
+    QCOMPARE(dialogs.asked, QStringList{"Save Client As"});
     QCOMPARE(savedName(path), QStringLiteral("Original"));
     QCOMPARE(savedName(copy), QStringLiteral("Copy"));
 }
@@ -426,8 +426,8 @@ void tst_filecommands::badClientFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QList<int>>("messages");
-    QTest::newRow("missing file") << "missing" << QList<int>{33014};
-    QTest::newRow("a folder") << "folder" << QList<int>{33014};
+    QTest::newRow("missing file") << "missing" << QList<int>{38014};
+    QTest::newRow("a folder") << "folder" << QList<int>{38014};
     QTest::newRow("wrong extension, not a client file") << "text" << QList<int>{33010};
     QTest::newRow("unknown version") << "version" << QList<int>{33020};
     QTest::newRow("malformed count") << "malformed" << QList<int>{33010};
@@ -492,7 +492,7 @@ void tst_filecommands::damagedFileOpensAndSaveAsksForAName()
     auto w = fx.Start();
     dialogs.fileAnswers << damaged;
     Item(*w, "mnuOpen")->trigger();
-    QCOMPARE(recorder.numbers(), QList<int>{33070});
+    QCOMPARE(recorder.numbers(), QList<int>{38070});
     QVERIFY(recorder.messages().first().text.contains(QStringLiteral("damaged.cl1")));
     QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Acme Tools, Inc."));
     QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
@@ -553,7 +553,7 @@ void tst_filecommands::reopenOfAMissingFile()
     w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Before"));
     Item(*w, "HX0")->trigger();
     // Named as gone and taken off the list; the client open is kept.
-    QCOMPARE(recorder.numbers(), QList<int>{33080});
+    QCOMPARE(recorder.numbers(), QList<int>{38080});
     QVERIFY(recorder.messages().first().text.contains(QStringLiteral("gone.cl1")));
     QVERIFY(w->settings.recentFiles.isEmpty());
     QVERIFY(!Item(*w, "HX0")->isVisible());
@@ -576,7 +576,7 @@ void tst_filecommands::saveIntoAFolderThatCannotBeWritten()
     typeName(*w, QStringLiteral("Precious"));
     dialogs.fileAnswers << path;
     Item(*w, "mnuSave")->trigger();
-    QCOMPARE(recorder.numbers(), QList<int>{33060});
+    QCOMPARE(recorder.numbers(), QList<int>{38060});
     QVERIFY(recorder.messages().first().text.contains(QStringLiteral("client.cl1")));
     QVERIFY(w->Document().Modified);
     QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));

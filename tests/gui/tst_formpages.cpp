@@ -12,12 +12,23 @@
 #include "core/forms/PageFacts.h"
 #include "core/store/PageCatalogue.h"
 #include "gui/app/MainMenus.h"
+#include "gui/directory/TfrmDirectory.h"
 #include "gui/app/Navigation.h"
+#include "gui/app/ToolbarPanel.h"
+#include "gui/screens/CalcCommands.h"
 #include "gui/dialogs/UserDialogs.h"
 
+#include <QAbstractButton>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace brevane;
 using namespace brevane::test;
@@ -63,6 +74,12 @@ private slots:
     void everyTreePageOpens();
     void answersShowInTheirFields_data();
     void answersShowInTheirFields();
+    void everyFieldSaysWhatItIs_data();
+    void everyFieldSaysWhatItIs();
+    void fieldExit_data();
+    void fieldExit();
+    void toolbarButtonsKeepTheirPlaces();
+    void helpBalloonsAreReadable();
 
 private:
     // A main window on the generated support files with the filled client
@@ -213,6 +230,160 @@ void tst_formpages::answersShowInTheirFields()
     QCOMPARE(edit->text(), expected);
     QCOMPARE(edit->palette().color(QPalette::Text) == QColor(Qt::red), red);
     QCOMPARE(recorder.numbers(), QList<int>{});
+}
+
+void tst_formpages::everyFieldSaysWhatItIs_data()
+{
+    QTest::addColumn<int>("pageTag");
+    QTest::newRow("general information") << 0;
+    QTest::newRow("articles signatures") << 400;
+    QTest::newRow("articles of organization") << 5000;
+    QTest::newRow("operating agreement signatures") << 6400;
+}
+
+// A screen reader, and any automation, reads each field's label; the label
+// is the field's buddy.
+void tst_formpages::everyFieldSaysWhatItIs()
+{
+    QFETCH(int, pageTag);
+    auto w = openFilledClient();
+    w->Navigation().DisplayAPage(w->Invisible(pageTag));
+    QStringList nameless;
+    int fields = 0;
+    for (QWidget *widget : w->pnlMainForm->findChildren<QWidget *>()) {
+        if (!qobject_cast<QLineEdit *>(widget) && !qobject_cast<QAbstractButton *>(widget) &&
+            !qobject_cast<QPlainTextEdit *>(widget))
+            continue;
+        if (qobject_cast<QPushButton *>(widget))
+            continue; // the help buttons say "?"
+        ++fields;
+        if (widget->accessibleName().trimmed().isEmpty())
+            nameless << widget->objectName();
+    }
+    QVERIFY(fields > 0);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char(' '))));
+    if (pageTag == 0) {
+        QLineEdit *name = field(*w, 0);
+        QCOMPARE(name->accessibleName(), QStringLiteral("Name, exactly as in the articles (heads every form)"));
+        bool buddy = false;
+        for (QLabel *label : w->pnlMainForm->findChildren<QLabel *>())
+            buddy = buddy || label->buddy() == name;
+        QVERIFY(buddy);
+        // The Directory Worksheet's fields too.
+        DirectoryTable rows;
+        TfrmDirectory directory(rows, DirectoryHooks{});
+        for (QLineEdit *edit : directory.findChildren<QLineEdit *>())
+            if (edit->objectName().startsWith(QLatin1String("edt")))
+                QVERIFY2(!edit->accessibleName().isEmpty(), qPrintable(edit->objectName()));
+        QCOMPARE(directory.edtName->accessibleName(), QStringLiteral("Name"));
+    }
+}
+
+void tst_formpages::fieldExit_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QList<int>>("messages");
+    QTest::addColumn<QString>("detail");
+    const QString shares = QStringLiteral("page 0, \"Number of shares the corporation may issue\": \"abc\"");
+    QTest::newRow("ISO date") << 12 << "2026-02-03" << "2/3/2026" << QList<int>{} << QString();
+    QTest::newRow("two-digit year") << 33 << "2/3/26" << "2/3/2026" << QList<int>{} << QString();
+    QTest::newRow("free text in a date field") << 12 << "sometime in May" << "sometime in May" << QList<int>{}
+                                               << QString();
+    QTest::newRow("a date-like text field stays") << 1 << "2026-02-03" << "2026-02-03" << QList<int>{} << QString();
+    QTest::newRow("letters as a share count") << 15 << "abc" << "0" << QList<int>{21192} << shares;
+}
+
+// Leaving a field: a date typed in a common form becomes the regional short
+// date; a message about what was typed names the field, its page and the
+// entry.
+void tst_formpages::fieldExit()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(QList<int>, messages);
+    QFETCH(QString, detail);
+    auto w = openFilledClient();
+    MessageRecorder recorder;
+    QLineEdit *edit = field(*w, answer);
+    QVERIFY(edit);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+    w->Calc().CalcOnExit(edit);
+    QCOMPARE(edit->text(), kept);
+    QCOMPARE(w->Document().Answers()->Text(0, 0, answer), kept);
+    QCOMPARE(recorder.numbers(), messages);
+    if (!detail.isEmpty()) {
+        QCOMPARE(recorder.messages().first().detail, detail);
+        QVERIFY(recorder.messages().first().text.endsWith(detail));
+    }
+}
+
+// Prior, Next and Override stay where they are: a button that does not
+// apply leaves its place empty, so repeated clicks on Next never land on
+// Prior; Override is not offered on a page with nothing to override.
+void tst_formpages::toolbarButtonsKeepTheirPlaces()
+{
+    auto w = openFilledClient();
+    QAbstractButton *next = w->Menus().Button("cbtnNext");
+    QAbstractButton *labelNext = w->Menus().Button("btnNext");
+    const QPoint nextPlace = w->Menus().IconBar->Place(next);
+    const QPoint labelNextPlace = w->Menus().LabelBar->Place(labelNext);
+    w->Navigation().DisplayAPage(w->Invisible(5700));
+    QVERIFY(!w->Menus().IconBar->IsButtonVisible(w->Menus().Button("cbtnPrior")));
+    for (int page = 58; page <= 64; ++page) {
+        QCOMPARE(w->Menus().IconBar->Place(next), nextPlace);
+        QCOMPARE(w->Menus().LabelBar->Place(labelNext), labelNextPlace);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(w->CurrentPage, page);
+    }
+    QVERIFY(w->Menus().IconBar->IsButtonVisible(w->Menus().Button("cbtnPrior")));
+    QVERIFY(!w->Menus().IconBar->IsButtonVisible(next));
+
+    // An overrideable field shows Override; the instruction page that
+    // follows has nothing to override and hides it.
+    QVERIFY(FactsOfPage(27).overrideable);
+    QVERIFY(!FactsOfPage(84).overrideable);
+    w->Navigation().DisplayAPage(w->Invisible(2700));
+    w->SetOverrideVisible(true, false);
+    QVERIFY(w->Menus().IconBar->IsButtonVisible(w->Menus().Button("cbtnOverride")));
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(w->CurrentPage, 84);
+    QVERIFY(!w->Menus().IconBar->IsButtonVisible(w->Menus().Button("cbtnOverride")));
+    QVERIFY(!w->Menus().LabelBar->IsButtonVisible(w->Menus().Button("btnOverride")));
+}
+
+static double luminance(const QColor &c)
+{
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// A help balloon's text stands out from its ground (WCAG AA: 4.5:1).
+void tst_formpages::helpBalloonsAreReadable()
+{
+    auto w = openFilledClient();
+    auto *help = w->pnlMainForm->findChild<QPushButton *>(QStringLiteral("btnHELP0"));
+    QVERIFY(help);
+    QTest::mouseClick(help, Qt::LeftButton);
+    QFrame *balloon = nullptr;
+    for (QFrame *frame : w->pnlMainForm->findChildren<QFrame *>())
+        if (frame->objectName().startsWith(QLatin1String("clpHelp")) && frame->isVisible())
+            balloon = frame;
+    QVERIFY(balloon);
+    auto *text = balloon->findChild<QLabel *>();
+    QVERIFY(text);
+    const QColor ground = balloon->palette().color(QPalette::Window);
+    const QColor ink = text->palette().color(QPalette::WindowText);
+    const double lighter = std::max(luminance(ground), luminance(ink));
+    const double darker = std::min(luminance(ground), luminance(ink));
+    const double contrast = (lighter + 0.05) / (darker + 0.05);
+    QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("contrast %1:1 (%2 on %3)")
+                                             .arg(contrast)
+                                             .arg(ink.name(), ground.name())));
 }
 
 QTEST_MAIN(tst_formpages)

@@ -200,8 +200,8 @@ void tst_pagebuilder::styleBookLooks_data()
                                         << ""
                                         << "red";
     QTest::newRow("calloutpanelstyle") << "calloutpanelstyle"
-                                       << "navajowhite"
-                                       << "";
+                                       << "#fff8e1"
+                                       << "#1a1a1a";
     QTest::newRow("WhiteText") << "WhiteText"
                                << ""
                                << "white";
@@ -230,7 +230,7 @@ void tst_pagebuilder::styleBookLooks()
         QCOMPARE(look->fontPixelSize, 16);
     }
     if (style == "calloutpanelstyle")
-        QCOMPARE(look->border, QColor::fromString("gray"));
+        QCOMPARE(look->border, QColor::fromString("#8a6d3b"));
 }
 
 void tst_pagebuilder::overrideableEditsStartReadOnly()

@@ -99,8 +99,8 @@ void tst_printdialog::everyBoxOnItsTab()
 
 void tst_printdialog::clicks_data()
 {
-    // Steps: a box name is a click on it; "Select All" and "Clear All" are
-    // the context menu item and the button.
+    // Steps: a box name is a click on it; "Select All" is the context menu
+    // item, "Select All button" and "Clear All" the buttons.
     QTest::addColumn<int>("displayedPage");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("checked");
@@ -127,6 +127,8 @@ void tst_printdialog::clicks_data()
         << -1 << QStringList{"Select All", "cbxCoverSheet"} << allButCover;
     QTest::newRow("select all checks both margin groups") << 0 << QStringList{"Select All"} << all;
     QTest::newRow("select all leaves the front") << -1 << QStringList{"cbxStockFront", "Select All"} << allAndFront;
+    QTest::newRow("the select all button does the same")
+        << -1 << QStringList{"cbxStockFront", "Select All button"} << allAndFront;
     QTest::newRow("clear all leaves the front")
         << -1 << QStringList{"cbxStockFront", "Select All", "Clear All"} << QStringList{"cbxStockFront"};
     QTest::newRow("front clears both groups")
@@ -150,6 +152,8 @@ void tst_printdialog::clicks()
     for (const QString &step : steps) {
         if (step == QLatin1String("Select All")) {
             dialog.SelectAll1->trigger();
+        } else if (step == QLatin1String("Select All button")) {
+            dialog.btnSelectAll->click();
         } else if (step == QLatin1String("Clear All")) {
             dialog.btnClearAll->click();
         } else {

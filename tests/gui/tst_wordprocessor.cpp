@@ -35,6 +35,8 @@ private slots:
 
     void launchChoice_data();
     void launchChoice();
+    void writerFailingAtOnceNamesTheDocument_data();
+    void writerFailingAtOnceNamesTheDocument();
     void forceSwitchesShowAsCheckMarks();
 
     void findFileRecursive_data();
@@ -109,6 +111,56 @@ void tst_wordprocessor::launchChoice()
     QCOMPARE(recorder.numbers(), messages);
     QCOMPARE(ChooseWordProcessor(wordDetected, forceWord, forceWordPad) == WordProcessorChoice::Word,
              started == QLatin1String("Word"));
+}
+
+void tst_wordprocessor::writerFailingAtOnceNamesTheDocument_data()
+{
+    QTest::addColumn<QString>("script"); // the fake word processor; empty: a file that cannot run
+    QTest::addColumn<QList<int>>("messages");
+    QTest::newRow("ends at once with an error") << "#!/bin/sh\nexit 1\n" << QList<int>{11550};
+    QTest::newRow("cannot start its window") << "#!/bin/sh\necho 'cannot open display' >&2\nexit 77\n"
+                                             << QList<int>{11550};
+    QTest::newRow("cannot be started") << QString() << QList<int>{11550};
+    QTest::newRow("hands the document on and ends") << "#!/bin/sh\nexit 0\n" << QList<int>{};
+    QTest::newRow("keeps running") << "#!/bin/sh\nsleep 1\n" << QList<int>{};
+}
+
+// Preview & Print shows a result or says why not: a word processor that
+// cannot be started, or ends at once with an error, gives a message naming
+// the document's path. The fake stands on the PATH under Writer's name and
+// is started by the program's own launcher.
+void tst_wordprocessor::writerFailingAtOnceNamesTheDocument()
+{
+    QFETCH(QString, script);
+    QFETCH(QList<int>, messages);
+    QTemporaryDir bin;
+    const QString fake = bin.filePath(QStringLiteral("lowriter"));
+    {
+        QFile file(fake);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(script.isEmpty() ? QByteArray("\x7f" "ELF broken") : script.toUtf8());
+    }
+    QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    TfrmMain &w = *window_;
+    w.WordDetected = true;
+    w.settings.forceWord = false;
+    w.settings.forceWordPad = false;
+    MessageRecorder recorder;
+    const QString temp = fx_.Path(QStringLiteral("Temp"));
+    const QString document = temp + QStringLiteral("/send_temp417.rtf");
+    touch(document);
+    w.Output().LaunchWordProcessor(document, temp);
+    qputenv("PATH", path);
+    if (messages.isEmpty()) {
+        QTest::qWait(1500);
+        QCOMPARE(recorder.numbers(), messages);
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.numbers(), messages, 4000);
+    QCOMPARE(recorder.messages().first().detail, QDir::toNativeSeparators(QFileInfo(document).absoluteFilePath()));
+    QVERIFY(recorder.messages().first().text.endsWith(recorder.messages().first().detail));
 }
 
 void tst_wordprocessor::forceSwitchesShowAsCheckMarks()

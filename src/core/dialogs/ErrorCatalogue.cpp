@@ -46,6 +46,9 @@ const CatalogueRow Catalogue[] = {
     {1117, QStringLiteral("1117-The print document could not be written: "), Kind::Detail},
     {1118, QStringLiteral("1118-The help page could not be opened: no web browser took it. Open it in your browser: "), Kind::Detail},
     {1119, QStringLiteral("1119-Brevane keeps the letters of Western European languages only. What it cannot keep was changed: "), Kind::Detail},
+    // The program's own: date entries that printing found unreadable, all
+    // of one print job in one message.
+    {1120, QStringLiteral("1120-These entries of date fields are not dates Brevane can read, so they are printed as typed. Check them on their pages: "), Kind::Detail},
     {1126, QStringLiteral("1126-Error in Delete Form routine - "), Kind::Detail},
     {1129, QStringLiteral("1129-Bad Tag. Please call Tarnwick Hollow Software about this error. "), Kind::Fixed},
     {1155, QStringLiteral("1155-Word Processing Error. Brevane is failing to detect or run your word processor. Note that you must have MS Word installed to preview and print on a Mac. Try using the Options menu and select Force Word or Force WordPad. "), Kind::Fixed},
@@ -169,18 +172,21 @@ const CatalogueRow Catalogue[] = {
     {3301, QStringLiteral("3301-An error occurred when Brevane attempted to open the client file. "), Kind::Fixed},
     {3302, QStringLiteral("3302-An error occurred when Brevane checked the version number. "), Kind::Fixed},
     {3305, QStringLiteral("3305-An error occurred when Brevane attempted to import the file: "), Kind::Detail},
-    // The program's own: a save that failed, the file on disk untouched.
-    {3306, QStringLiteral("3306-The client file could not be saved. Your answers are still open: use Save As to save them in another folder. "), Kind::Detail},
-    // The program's own: a client file that ends early. The file is kept as
-    // it is; the next Save asks for a new name.
-    {3307, QStringLiteral("3307-The client file is damaged. Brevane shows what it could read; Save will ask for a new name, so the damaged file is kept as it is: "), Kind::Detail},
-    // The program's own: a recent file that is gone; its entry leaves the list.
-    {3308, QStringLiteral("3308-This client file no longer exists, so it was taken off the recent files: "), Kind::Detail},
     {3400, QStringLiteral("3400-Error messages go here"), Kind::Fixed},
     {3500, QStringLiteral("3500-Error messages go here"), Kind::Fixed},
     {3600, QStringLiteral("3600-Error messages go here"), Kind::Fixed},
     {3700, QStringLiteral("3700-Error messages go here"), Kind::Fixed},
     {3800, QStringLiteral("3800-Error messages go here"), Kind::Fixed},
+    // 3801 to 3808 are the program's own messages about client files, under
+    // the caption "Client File".
+    {3801, QStringLiteral("3801-An error occurred when Brevane attempted to open the client file. "), Kind::Fixed},
+    // A save that failed, the file on disk untouched.
+    {3806, QStringLiteral("3806-The client file could not be saved. Your answers are still open: use Save As to save them in another folder. "), Kind::Detail},
+    // A client file that ends early. The file is kept as it is; the next
+    // Save asks for a new name.
+    {3807, QStringLiteral("3807-The client file is damaged. Brevane shows what it could read; Save will ask for a new name, so the damaged file is kept as it is: "), Kind::Detail},
+    // A recent file that is gone; its entry leaves the list.
+    {3808, QStringLiteral("3808-This client file no longer exists, so it was taken off the recent files: "), Kind::Detail},
 };
 
 const std::array<QString, 10> AddedInstructions = {
@@ -224,6 +230,7 @@ public:
 StandardErrorSink standardErrorSink;
 MessageSink *installedSink = nullptr;
 bool messageShowing = false;
+QString messageSubject; // what the messages are about (MessageAbout)
 int mergePage = 0;
 int mergeVariable = 0;
 
@@ -271,6 +278,15 @@ QString AddedInstruction(int instruction)
     return AddedInstructions[instruction];
 }
 
+QString CaptionOfCode(int code)
+{
+    if (code >= 3000 && code <= 3799)
+        return QStringLiteral("Help On This Item");
+    if (code >= 3801 && code <= 3899)
+        return QStringLiteral("Client File");
+    return QStringLiteral("Error Dialog");
+}
+
 ErrorMessage ComposeError(int number, const QString &detail)
 {
     ErrorMessage m;
@@ -278,12 +294,28 @@ ErrorMessage ComposeError(int number, const QString &detail)
     m.code = number / 10;
     m.instruction = number % 10;
     m.detail = detail;
-    const bool help = m.code >= 3000 && m.code <= 3799;
-    m.caption = help ? QStringLiteral("Help On This Item") : QStringLiteral("Error Dialog");
-    m.beep = !help;
+    m.caption = CaptionOfCode(m.code);
+    m.beep = !(m.code >= 3000 && m.code <= 3799);
     m.text = LookUpMessage(m.code, detail);
+    // A text without a place for the detail is followed by it.
+    if (!detail.isEmpty() && !m.text.contains(detail)) {
+        if (!m.text.endsWith(QLatin1Char(' ')))
+            m.text += QLatin1Char(' ');
+        m.text += detail;
+    }
     m.instructionText = AddedInstruction(m.instruction);
     return m;
+}
+
+MessageAbout::MessageAbout(const QString &subject)
+    : previous_(messageSubject)
+{
+    messageSubject = subject;
+}
+
+MessageAbout::~MessageAbout()
+{
+    messageSubject = previous_;
 }
 
 void ShowError(int number, const QString &detail)
@@ -295,7 +327,10 @@ void ShowError(int number, const QString &detail)
     {
         ~Clear() { messageShowing = false; }
     } clear;
-    const ErrorMessage message = ComposeError(number, detail);
+    QString about = detail;
+    if (!messageSubject.isEmpty() && !detail.contains(messageSubject))
+        about = detail.isEmpty() ? messageSubject : messageSubject + QStringLiteral(": ") + detail;
+    const ErrorMessage message = ComposeError(number, about);
     MessageSink *sink = installedSink ? installedSink : &standardErrorSink;
     sink->Show(message);
 }

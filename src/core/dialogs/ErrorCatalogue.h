@@ -15,7 +15,7 @@ struct ErrorMessage
     int number = 0;          // the error number shown
     int code = 0;            // number / 10
     int instruction = 0;     // number % 10
-    QString caption;         // "Help On This Item" or "Error Dialog"
+    QString caption;         // by the code's range: "Help On This Item", "Client File" or "Error Dialog"
     bool beep = false;       // sound the alert beep
     QString text;            // catalogue text with the detail in place
     QString instructionText; // the added instruction (may be empty)
@@ -38,6 +38,22 @@ MessageSink *InstallMessageSink(MessageSink *sink);
 // being shown, further calls are dropped (not queued).
 void ShowError(int number, const QString &detail = QString());
 
+// What the messages shown while it lives are about: a field with its page
+// (what was typed on leaving it), a file's path. ShowError puts it ahead of
+// the caller's detail, so that a message raised deep inside a conversion or
+// a reader still names the field or file. The innermost one counts.
+class MessageAbout
+{
+public:
+    explicit MessageAbout(const QString &subject);
+    ~MessageAbout();
+    MessageAbout(const MessageAbout &) = delete;
+    MessageAbout &operator=(const MessageAbout &) = delete;
+
+private:
+    QString previous_;
+};
+
 // The catalogue text of a message code, with the detail in place; codes not in
 // the catalogue give "Unidentified error -  " followed by the code.
 QString LookUpMessage(int code, const QString &detail = QString());
@@ -47,7 +63,14 @@ int CatalogueSize();
 // The text of an added-instruction code 0..9 (empty for 0 and out-of-range).
 QString AddedInstruction(int instruction);
 
-// Builds the whole message for an error number, as the dialog shows it.
+// The caption of a message code's range: 3000..3799 "Help On This Item",
+// 3801..3899 (the program's own client-file messages) "Client File", any
+// other "Error Dialog".
+QString CaptionOfCode(int code);
+
+// Builds the whole message for an error number, as the dialog shows it. A
+// detail given to a message whose text has no place for one follows the
+// text.
 ErrorMessage ComposeError(int number, const QString &detail = QString());
 
 // The page and variable the print merge last recorded; message 2118 names them.

@@ -8,6 +8,11 @@
 // order to find it by. Where the catalogue has no text for the code, the user
 // sees "Unidentified error -  " and the code ("no text" below).
 //
+// The range of the code gives the caption (CaptionOfCode): a message belongs
+// in a range whose caption fits it. The program's own messages about client
+// files are 3801 to 3808 ("Client File"); 3000 to 3799 are titled "Help On
+// This Item" and take no new message.
+//
 // The list is written once, as X(Name, number): it makes the constants and
 // the table of them all.
 
@@ -31,6 +36,8 @@
     X(HelpPageNotOpened, 11180)          /* no web browser took it; detail: where the page is */                       \
     X(TypedTextFitted, 11190)            /* typed characters the client file cannot keep were changed;                 \
                                             detail: what was typed and what was kept */                                \
+    X(DatesUnreadable, 11200)            /* printing found date entries it cannot read; detail: each page and field    \
+                                            by its label, with what it holds */                                        \
     X(DeleteFormFailed, 11260)           /* detail: the page's name */                                                 \
     X(DefaultClientUnreadable, 11340)    /* at start-up; no text */                                                    \
     X(ContinuationPickerFailed, 11453)   /* the window picking a copy of a repeatable page; no text */                 \
@@ -56,13 +63,13 @@
     X(NumberTooLargeForWords, 21260)     /* above 999,999,999 */                                                       \
     X(NumberNotInWords, 21270)           /* writing a number in words failed otherwise */                              \
     X(WordPadMarginsNotSet, 21400)       /* no text */                                                                 \
-    X(ClientFileRejected, 33010)         /* not a client file, or rejected by the reader without a message */          \
-    X(ClientFileUnreadable, 33014)       /* cannot be read, or breaks off in a malformed line; detail: its path        \
+    X(ClientFileRejected, 33010)         /* not a client file; detail: its path and why */                             \
+    X(ClientFileVersionUnknown, 33020)   /* of a version the program does not read; detail: its path and the version */\
+    X(ClientFileUnreadable, 38014)       /* cannot be read, or breaks off in a malformed line; detail: its path        \
                                             and the reason */                                                          \
-    X(ClientFileVersionUnknown, 33020)   /* the client file is of a version the program does not read */               \
-    X(ClientFileNotSaved, 33060)         /* the file on disk is untouched; detail: its path and the reason */          \
-    X(ClientFileDamaged, 33070)          /* ends early: what it holds is shown; detail: its path and where */          \
-    X(RecentFileGone, 33080)             /* a recent file that no longer exists; detail: its path */
+    X(ClientFileNotSaved, 38060)         /* the file on disk is untouched; detail: its path and the reason */          \
+    X(ClientFileDamaged, 38070)          /* ends early: what it holds is shown; detail: its path and where */          \
+    X(RecentFileGone, 38080)             /* a recent file that no longer exists; detail: its path */
 
 namespace brevane::msg {
 

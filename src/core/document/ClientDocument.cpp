@@ -5,6 +5,7 @@
 #include "core/dialogs/Messages.h"
 #include "core/files/ClientFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <new>
@@ -34,6 +35,8 @@ bool ClientDocument::ResetAnswers()
 
 bool ClientDocument::Load(const QString &path, QString *error, QString *problem)
 {
+    // Whatever the reader reports names the file.
+    const MessageAbout about(QDir::toNativeSeparators(path));
     if (!answers_ || !LoadClientFile(path, *answers_, directory_, error, problem))
         return false;
     rememberDiskState(path);

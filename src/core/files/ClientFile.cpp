@@ -95,13 +95,15 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     };
 
     if (!in.ReadLine().contains(QLatin1String(ProgramLine))) {
-        ShowError(msg::ClientFileRejected);
+        ShowError(msg::ClientFileRejected, QStringLiteral("its first line does not name Brevane, so it is not a client file"));
         return false;
     }
     const double version = in.ReadReal(&ok);
     const double whole = std::trunc(version);
     if (!ok || (whole != 1.0 && whole != 21.0)) {
-        ShowError(msg::ClientFileVersionUnknown);
+        ShowError(msg::ClientFileVersionUnknown,
+                  ok ? QStringLiteral("version %1 is not one Brevane reads").arg(version)
+                     : QStringLiteral("its version line is not a number"));
         return false;
     }
     in.SkipLine(); // ***** Page Counts

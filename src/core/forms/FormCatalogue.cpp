@@ -1,5 +1,6 @@
 #include "core/forms/FormCatalogue.h"
 
+#include "core/forms/PageFacts.h"
 #include "core/store/PageCatalogue.h"
 
 #include <array>
@@ -277,6 +278,16 @@ bool PageSelectsTreeItem(int page)
         if (entry.page == page)
             return entry.offered == Offered::Both || entry.offered == Offered::Tree;
     return false;
+}
+
+QString AnswerPlace(int page, int continuation, int answer)
+{
+    QString place = QStringLiteral("page %1").arg(page);
+    if (IsRepeatablePage(page))
+        place += QStringLiteral(", copy %1").arg(continuation + 1);
+    const QString label = AnswerLabel(page, answer);
+    return place + (label.isEmpty() ? QStringLiteral(", answer %1").arg(answer)
+                                    : QStringLiteral(", \"%1\"").arg(label));
 }
 
 } // namespace brevane

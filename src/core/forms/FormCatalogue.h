@@ -107,4 +107,8 @@ QList<int> PageSequence(int page);
 // Whether showing the page marks an item of the page tree.
 bool PageSelectsTreeItem(int page);
 
+// Where an answer is, as messages name it: its page (and copy) and its
+// field's label: page 0, "Date of the meeting"; page 23, copy 2, "Date".
+QString AnswerPlace(int page, int continuation, int answer);
+
 } // namespace brevane

@@ -5,6 +5,8 @@
 
 #include "core/store/PageCatalogue.h"
 
+#include <QString>
+
 #include <array>
 #include <cstddef>
 
@@ -23,9 +25,20 @@ struct PageFacts
     bool zeroBlank = false;
     bool landscape = false;
     int margins[4] = {1440, 1440, 1440, 1440}; // print margins in twips: left, right, top, bottom
+    // Its screen has a field the user may override (a computed answer that
+    // the page procedure keeps once overridden); the Override command is
+    // offered on such pages only.
+    bool overrideable = false;
 };
 
 // The facts of page 0..99; a page outside the range has none.
 const PageFacts &FactsOfPage(int page);
+
+// What the field of an answer is, in the words of its page ("Date of the
+// meeting"); what its screen control is named for a screen reader and what
+// messages about the answer call it. Empty for an answer no wording names.
+QString AnswerLabel(int page, int answer);
+// Whether the answer's field is a date field ({n date} in the source).
+bool IsDateAnswer(int page, int answer);
 
 } // namespace brevane

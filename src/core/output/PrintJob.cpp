@@ -63,6 +63,18 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
     document_.clear();
     firstPage_ = false;
     merge_.SetAnswers(&answers_);
+    merge_.TakeUnreadableDates();
+    // Date entries that are no date print as typed; the job names them all
+    // in one message when it ends, however it ends.
+    struct DateReport
+    {
+        TemplateMerge &merge;
+        ~DateReport()
+        {
+            if (const QStringList dates = merge.TakeUnreadableDates(); !dates.isEmpty())
+                ShowError(msg::DatesUnreadable, dates.join(QStringLiteral("; ")));
+        }
+    } dateReport{merge_};
     // Templates and data files are read once for the job.
     struct JobFiles
     {

@@ -1,5 +1,6 @@
 #include "core/output/TemplateMerge.h"
 
+#include "core/forms/FormCatalogue.h"
 #include "core/forms/PageFacts.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
@@ -13,6 +14,7 @@
 
 #include <cmath>
 #include <exception>
+#include <utility>
 
 namespace brevane {
 
@@ -354,6 +356,11 @@ bool TemplateMerge::SubstituteVariable(int page, int continuation, int number, Q
     if (!answers_ || !TAnswer::HasList(page, continuation) || number > TAnswer::AnswerCount(page) - 1)
         return false;
     const AnswerEntry &entry = answers_->Entry(page, continuation, number);
+    if (kind == QLatin1Char('^') && !IsDateText(entry.text)) {
+        const QString unreadable = AnswerPlace(page, continuation, number) + QStringLiteral(": \"") + entry.text + QLatin1Char('"');
+        if (!unreadableDates_.contains(unreadable))
+            unreadableDates_.append(unreadable);
+    }
     cut_ += length;
     const QString fill = TakeFillGroup();
     head_ += FormatAnswer(page, kind, entry.text, entry.obj.OvRide, fill);
@@ -433,7 +440,7 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &stored,
     case u'^':
         if (answer.isEmpty())
             return QString();
-        return coloured(EscapeRtfText(CheckDateText(answer) ? ConvertDate(answer) : answer), overridden);
+        return coloured(EscapeRtfText(IsDateText(answer) ? ConvertDate(answer) : answer), overridden);
     case u'+':
         if (answer.isEmpty())
             return QString();
@@ -441,6 +448,11 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &stored,
     default:
         return QString();
     }
+}
+
+QStringList TemplateMerge::TakeUnreadableDates()
+{
+    return std::exchange(unreadableDates_, QStringList());
 }
 
 template<typename Match> QString TemplateMerge::FindFontEntry(Match match) const

@@ -105,9 +105,15 @@ public:
     void SetCurrentFontSize(int size) { fontSize_ = size; }
 
     // The text a variable of the given kind prints for an answer of the page;
-    // `fill` is the line of the variable's fill group, if it has one.
+    // `fill` is the line of the variable's fill group, if it has one. A date
+    // field holding text that is no date prints as typed.
     QString FormatAnswer(int page, QChar kind, const QString &answer, bool overridden,
                          const QString &fill = QString()) const;
+
+    // Date entries the merges since the last TakeUnreadableDates printed as
+    // typed because they are no date: each page, field and what it holds,
+    // once, in the order met. A print job names them all in one message.
+    QStringList TakeUnreadableDates();
 
 private:
     bool CheckPrintDataFile(int page);
@@ -133,6 +139,7 @@ private:
     QString ballot_;
     bool rememberChecks_ = false;
     QSet<int> checkedDataFiles_;
+    QStringList unreadableDates_;
 };
 
 } // namespace brevane

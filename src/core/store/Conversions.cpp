@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -495,6 +496,11 @@ QString ConvertTeens(const QString &text)
 QDate ReadShortDate(const QString &text)
 {
     const QString s = text.trimmed();
+    // The ISO form is never a regional short date: its year comes first with
+    // four digits.
+    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
+    if (const QRegularExpressionMatch m = iso.match(s); m.hasMatch())
+        return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
     // Three runs of digits with one kind of separator between them; only
     // runs of up to four digits can be part of a date.
     std::array<int, 3> numbers{};
@@ -557,7 +563,21 @@ QString ConvertDate(const QString &text)
            QString::number(date.year());
 }
 
-bool CheckDateText(const QString &text)
+QString ShortDateText(const QDate &date)
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return QLocale().toString(date, format);
+}
+
+QString DateOnExit(const QString &text)
+{
+    const QDate date = ReadShortDate(text);
+    return date.isValid() ? ShortDateText(date) : text;
+}
+
+bool IsDateText(const QString &text)
 {
     static const std::array<QString, 12> Abbreviations = {
         QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
@@ -570,6 +590,13 @@ bool CheckDateText(const QString &text)
         if (text.contains(abbreviation))
             return true;
     }
+    return false;
+}
+
+bool CheckDateText(const QString &text)
+{
+    if (IsDateText(text))
+        return true;
     ShowError(msg::DateUnreadable);
     return false;
 }

@@ -50,14 +50,24 @@ QString AmountToWords(double amount);
 // Replaces the first of "Ten One".."Ten Nine" by "Eleven".."Nineteen".
 QString ConvertTeens(const QString &text);
 
-// Reads a short date in the regional order; a two-digit year falls in the
-// hundred years that start fifty years before the current year. Returns an
-// invalid date when the text is not a date.
+// Reads a short date in the regional order, or an ISO date (2026-02-03); a
+// two-digit year falls in the hundred years that start fifty years before
+// the current year. Returns an invalid date when the text is not a date.
 QDate ReadShortDate(const QString &text);
+// The regional short date with a four-digit year ("2/3/2026"), so that the
+// text reads back as the same day in any year.
+QString ShortDateText(const QDate &date);
+// What a date field holds once the user leaves it: a date typed in a common
+// form (ISO, or the regional short form with a two- or four-digit year)
+// becomes the regional short date; anything else, such as "sometime in May",
+// stays as typed.
+QString DateOnExit(const QString &text);
 // Short date to its long form ("January 5, 2018"); anything else unchanged.
 QString ConvertDate(const QString &text);
-// True for empty text, a short date, or a text holding a month abbreviation;
-// otherwise shows 2118/0 and answers false.
+// True for empty text, a short date, or a text holding a month abbreviation:
+// a text the print merge can write as a date or keep as words.
+bool IsDateText(const QString &text);
+// IsDateText; when false it also shows 2118/0.
 bool CheckDateText(const QString &text);
 
 QString TrimStr(const QString &text);     // without trailing blanks

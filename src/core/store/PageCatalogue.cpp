@@ -131,4 +131,11 @@ const std::array<const char *, PageCount> PageName = {
     "RESERVED", // 99
 };
 
+QString CopyName(int page, int continuation, int count)
+{
+    if (!IsRepeatablePage(page) || continuation < 0 || continuation >= count)
+        return QString();
+    return QStringLiteral("%1, copy %2 of %3").arg(QLatin1String(PageName[std::size_t(page)])).arg(continuation + 1).arg(count);
+}
+
 } // namespace brevane

@@ -2,6 +2,8 @@
 // The numbered pages 0..99: their continuation and answer limits, names and
 // the PageTag that ties tree and menu items to a page instance.
 
+#include <QString>
+
 #include <array>
 
 namespace brevane {
@@ -35,5 +37,11 @@ constexpr bool IsValidPage(int page) { return page >= 0 && page < PageCount; }
 constexpr int MakePageTag(int page, int continuation) { return page * 100 + continuation; }
 constexpr int PageOfTag(int pageTag) { return pageTag / 100; }
 constexpr int ContinuationOfTag(int pageTag) { return pageTag % 100; }
+
+// Which copy of a repeatable page is meant, as the window caption and the
+// Delete question name it: "Generic Minutes, copy 2 of 3" for continuation 1
+// of 3. Empty for a page that is not repeatable or a continuation outside
+// the count.
+QString CopyName(int page, int continuation, int count);
 
 } // namespace brevane

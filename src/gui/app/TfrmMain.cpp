@@ -74,7 +74,14 @@ TSender TfrmMain::Invisible(int tag)
 
 void TfrmMain::UpdateCaption()
 {
-    setWindowTitle(QFileInfo(QString(document_.FileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName());
+    QString caption = QFileInfo(QString(document_.FileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
+    // A copy of a repeatable page says which copy it is.
+    if (const TAnswer *store = document_.Answers(); store && IsValidPage(CurrentPage)) {
+        const QString copy = CopyName(CurrentPage, CurrentContinuation, store->PgCt[CurrentPage]);
+        if (!copy.isEmpty())
+            caption += QStringLiteral(" - ") + copy;
+    }
+    setWindowTitle(caption);
 }
 
 void TfrmMain::ShowPage(int pageTag)

@@ -87,8 +87,6 @@ void TToolbarPanel::relayout()
 {
     int x = Gap;
     for (Entry &e : entries_) {
-        if (!e.visible)
-            continue;
         const QSize size = e.button->sizeHint();
         e.place = QPoint(x, qMax(0, (height() - size.height()) / 2));
         e.button->resize(size);

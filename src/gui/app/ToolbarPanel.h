@@ -1,6 +1,8 @@
 #pragma once
 // A toolbar of the main window: buttons in a row, left to right, in their
-// order; hidden buttons take no room. A button that becomes visible can
+// order. Every button keeps its place: a hidden button leaves its place
+// empty, so the others never move under the mouse (repeated clicks on Next
+// never land on Prior). A button that becomes visible can
 // slide in from the window's right edge. Every button glows teal under the
 // mouse.
 

@@ -14,7 +14,8 @@ const QString &KZR_StyleBook()
 {
     // The behavioural styles are the override looks: azure computed fields,
     // red or crimson text once the user has overridden them, cornsilk for
-    // fields that take no focus.
+    // fields that take no focus. Help balloons are near-black on cream, far
+    // above the 4.5:1 contrast that small text needs to be read easily.
     static const QString sheet = QStringLiteral(R"(
 *[StyleLookup="EDITOVERRIDEABLE"] { background-color: azure; color: black; }
 *[StyleLookup="EDITOVERRIDDEN"] { background-color: azure; color: red; }
@@ -33,7 +34,7 @@ const QString &KZR_StyleBook()
 *[StyleLookup="CHECKBOXOVERRIDDEN"] { color: red; font-size: 16px; }
 *[StyleLookup="CHECKBOXOVERRIDEABLE"]::indicator:checked { background-color: aqua; }
 *[StyleLookup="CHECKBOXOVERRIDDEN"]::indicator:checked { background-color: aqua; }
-*[StyleLookup="CALLOUTPANELSTYLE"] { background-color: navajowhite; border: 1px solid gray; }
+*[StyleLookup="CALLOUTPANELSTYLE"] { background-color: #fff8e1; color: #1a1a1a; border: 1px solid #8a6d3b; }
 *[StyleLookup="GROUPBOX1STYLE1"] { border: 1px solid #8a8a8a; }
 *[StyleLookup="PINKPANEL"] { background-color: pink; }
 *[StyleLookup="LIGHTPURPLERECTANGLE"] { background-color: #e6e0f8; }

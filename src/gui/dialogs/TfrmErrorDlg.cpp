@@ -104,7 +104,14 @@ void TfrmErrorDlg::BuildWindow()
 
 void TfrmErrorDlg::LookUpMessage(const ErrorMessage &message)
 {
-    MessageLbl->setText(message.text);
+    // A path at the end of the text starts a line of its own, so that it is
+    // read whole and never broken after its first separator.
+    QString text = message.text;
+    const QString &detail = message.detail;
+    if (!detail.isEmpty() && text.endsWith(detail) && text.size() > detail.size() &&
+        (detail.startsWith(QLatin1Char('/')) || detail.contains(QLatin1String(":\\"))))
+        text = text.left(text.size() - detail.size()).trimmed() + QLatin1Char('\n') + detail;
+    MessageLbl->setText(text);
     MessageLbl2->setText(message.instructionText);
     FitTexts();
 }

@@ -21,7 +21,7 @@ TfrmShrinkFont::TfrmShrinkFont(double fontShrink, const QString &programFolder, 
     setWindowTitle(QStringLiteral("Shrink Font Amount"));
 
     auto *layout = new QVBoxLayout(this);
-    auto *text = new QLabel(QStringLiteral("Use the list box below to set the amount by which fonts will be reduced "
+    auto *text = new QLabel(QStringLiteral("Use the list box below to set the amount by which fonts will be reduced. "
                                            "The choices are available in half-point increments. "),
                             this);
     text->setWordWrap(true);

@@ -30,14 +30,33 @@ QMessageBox::StandardButton UserDialogs::Question(QWidget *parent, const QString
     return QMessageBox::warning(parent, title, text, buttons, defaultButton);
 }
 
+namespace {
+
+// A file dialog large enough to show the name, size, type and date of each
+// file side by side.
+QString pickFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter,
+                 QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.resize(FileDialogSize);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
 QString UserDialogs::OpenFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    return pickFile(parent, caption, folder, filter, QFileDialog::AcceptOpen);
 }
 
 QString UserDialogs::SaveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    return pickFile(parent, caption, folder, filter, QFileDialog::AcceptSave);
 }
 
 QString UserDialogs::FolderName(QWidget *parent, const QString &caption, const QString &folder)

@@ -4,6 +4,7 @@
 // answers (TestDialogs below) so no person is needed.
 
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -11,6 +12,9 @@
 class QWidget;
 
 namespace brevane {
+
+// The size of the file dialogs: room for the Size, Type and Date columns.
+inline constexpr QSize FileDialogSize{960, 600};
 
 class UserDialogs
 {

@@ -225,6 +225,15 @@ QWidget *TfrmDirectory::BuildPanel()
         return edt;
     };
 
+    // A field's label is its buddy and its accessible name, so that a
+    // screen reader says what the field is.
+    auto named = [](const QString &caption, QLineEdit *field, QWidget *owner) {
+        auto *label = new QLabel(caption, owner);
+        label->setBuddy(field);
+        field->setAccessibleName(QString(caption).remove(QLatin1Char('"')));
+        return label;
+    };
+
     auto tight = [](QLayout *layout) {
         layout->setContentsMargins(8, 2, 8, 4);
         layout->setSpacing(2);
@@ -280,17 +289,17 @@ QWidget *TfrmDirectory::BuildPanel()
     edtByName = edit(address, QStringLiteral("edtByName"));
     edtState->setMaximumWidth(50);
     edtZIP->setMaximumWidth(90);
-    addressLayout->addWidget(new QLabel(QStringLiteral("Name"), address), 0, 0);
+    addressLayout->addWidget(named(QStringLiteral("Name"), edtName, address), 0, 0);
     addressLayout->addWidget(edtName, 0, 1, 1, 5);
-    addressLayout->addWidget(new QLabel(QStringLiteral("Street Address"), address), 1, 0);
+    addressLayout->addWidget(named(QStringLiteral("Street Address"), edtAddress, address), 1, 0);
     addressLayout->addWidget(edtAddress, 1, 1, 1, 5);
-    addressLayout->addWidget(new QLabel(QStringLiteral("City"), address), 2, 0);
+    addressLayout->addWidget(named(QStringLiteral("City"), edtCity, address), 2, 0);
     addressLayout->addWidget(edtCity, 2, 1);
-    addressLayout->addWidget(new QLabel(QStringLiteral("State"), address), 2, 2);
+    addressLayout->addWidget(named(QStringLiteral("State"), edtState, address), 2, 2);
     addressLayout->addWidget(edtState, 2, 3);
-    addressLayout->addWidget(new QLabel(QStringLiteral("ZIP Code"), address), 2, 4);
+    addressLayout->addWidget(named(QStringLiteral("ZIP Code"), edtZIP, address), 2, 4);
     addressLayout->addWidget(edtZIP, 2, 5);
-    lblByName = new QLabel(QStringLiteral("\"By\" Name"), address);
+    lblByName = named(QStringLiteral("\"By\" Name"), edtByName, address);
     lblByName->setObjectName(QStringLiteral("lblByName"));
     addressLayout->addWidget(lblByName, 3, 0);
     addressLayout->addWidget(edtByName, 3, 1, 1, 5);
@@ -308,18 +317,18 @@ QWidget *TfrmDirectory::BuildPanel()
     edtInterest = edit(members, QStringLiteral("edtInterest"));
     membersLayout->addWidget(cbxCash, 0, 0);
     membersLayout->addWidget(cbxNonCash, 0, 1);
-    membersLayout->addWidget(new QLabel(QStringLiteral("Contribution"), members), 1, 0);
+    membersLayout->addWidget(named(QStringLiteral("Contribution"), edtContribution, members), 1, 0);
     membersLayout->addWidget(edtContribution, 1, 1);
-    membersLayout->addWidget(new QLabel(QStringLiteral("Interest (%)"), members), 2, 0);
+    membersLayout->addWidget(named(QStringLiteral("Interest (%)"), edtInterest, members), 2, 0);
     membersLayout->addWidget(edtInterest, 2, 1);
     QGroupBox *shareholders = box(QStringLiteral("gbxShareholders"), QStringLiteral("Corporation Shareholders"));
     auto *shareholdersLayout = new QGridLayout(shareholders);
     tight(shareholdersLayout);
     edtNoOfShares = edit(shareholders, QStringLiteral("edtNoOfShares"));
     edtClassOfShares = edit(shareholders, QStringLiteral("edtClassOfShares"));
-    shareholdersLayout->addWidget(new QLabel(QStringLiteral("Number of Shares Subscribed"), shareholders), 0, 0);
+    shareholdersLayout->addWidget(named(QStringLiteral("Number of Shares Subscribed"), edtNoOfShares, shareholders), 0, 0);
     shareholdersLayout->addWidget(edtNoOfShares, 1, 0);
-    shareholdersLayout->addWidget(new QLabel(QStringLiteral("Class Of Shares"), shareholders), 2, 0);
+    shareholdersLayout->addWidget(named(QStringLiteral("Class Of Shares"), edtClassOfShares, shareholders), 2, 0);
     shareholdersLayout->addWidget(edtClassOfShares, 3, 0);
 
     auto *entries = new QGridLayout;

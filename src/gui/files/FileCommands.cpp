@@ -165,7 +165,7 @@ void TFileCommands::OpenClick(const TSender &sender)
     bool unset = false;
     const QString folder = dialogFolder(&unset);
     const QString path =
-        UserDialogs::Current().OpenFileName(main_.Window(), QStringLiteral("Open File Dialog"), folder, ClientFilter);
+        UserDialogs::Current().OpenFileName(main_.Window(), QStringLiteral("Open Client"), folder, ClientFilter);
     if (path.isEmpty())
         return;
 
@@ -295,7 +295,7 @@ bool TFileCommands::SaveAsClick()
     }
     bool unset = false;
     const QString folder = dialogFolder(&unset);
-    QString name = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("File|Save As Dialog"), folder + proposed,
+    QString name = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("Save Client As"), folder + proposed,
                                                        ClientFilter);
     if (name.isEmpty())
         return false; // nothing written; the client stays marked as modified

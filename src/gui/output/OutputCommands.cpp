@@ -122,6 +122,11 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
 void TOutputCommands::LaunchWordProcessor(const QString &document, const QString &folder)
 {
     const QString name = QFileInfo(document).fileName();
+    // A word processor that cannot start, or ends at once with an error,
+    // leaves the user the document's path, so the document is never lost
+    // from view.
+    const QString path = QDir::toNativeSeparators(QFileInfo(document).absoluteFilePath());
+    launcher_->FailedAtOnce = [path] { ShowError(msg::WordProcessorNotStarted, path); };
     int result;
     if (ChooseWordProcessor(main_.WordDetected, main_.settings.forceWord, main_.settings.forceWordPad) ==
         WordProcessorChoice::WordPad) {
@@ -132,7 +137,7 @@ void TOutputCommands::LaunchWordProcessor(const QString &document, const QString
         result = launcher_->StartWord(name, folder);
     }
     if (result != ShellStarted && result != 0)
-        ShowError(msg::WordProcessorNotStarted);
+        ShowError(msg::WordProcessorNotStarted, path);
 }
 
 void TOutputCommands::ForceWordClick()

@@ -117,15 +117,21 @@ TfrmSelectedForms::TfrmSelectedForms(int displayedPage, QWidget *parent)
     btnPreviewPrint = new QPushButton(QStringLiteral("Preview/Print"), this);
     btnPreviewPrint->setObjectName(QStringLiteral("btnPreviewPrint"));
     btnPreviewPrint->setDefault(true);
+    // Select All is a button as well as an item of the tabs' context menu,
+    // which a user may never find.
+    btnSelectAll = new QPushButton(QStringLiteral("Select All"), this);
+    btnSelectAll->setObjectName(QStringLiteral("btnSelectAll"));
     btnClearAll = new QPushButton(QStringLiteral("Clear All"), this);
     btnClearAll->setObjectName(QStringLiteral("btnClearAll"));
     btnClose = new QPushButton(QStringLiteral("Close"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     buttons->addWidget(btnPreviewPrint);
+    buttons->addWidget(btnSelectAll);
     buttons->addWidget(btnClearAll);
     buttons->addWidget(btnClose);
     column->addLayout(buttons);
     connect(btnPreviewPrint, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnSelectAll, &QPushButton::clicked, this, &TfrmSelectedForms::SelectAllClick);
     connect(btnClearAll, &QPushButton::clicked, this, &TfrmSelectedForms::btnClearAllClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 

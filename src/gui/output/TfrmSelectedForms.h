@@ -25,6 +25,7 @@ public:
 
     QTabWidget *TabControl1 = nullptr;
     QPushButton *btnPreviewPrint = nullptr; // closes with the OK result
+    QPushButton *btnSelectAll = nullptr; // the same as the context menu's Select All
     QPushButton *btnClearAll = nullptr;
     QPushButton *btnClose = nullptr; // closes with the Close result
     QAction *SelectAll1 = nullptr;   // the tabs' context menu

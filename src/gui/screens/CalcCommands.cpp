@@ -1,9 +1,15 @@
 #include "gui/screens/CalcCommands.h"
 
+#include "core/dialogs/ErrorCatalogue.h"
 #include "core/document/ClientDocument.h"
+#include "core/forms/FormCatalogue.h"
+#include "core/forms/PageFacts.h"
+#include "core/store/Conversions.h"
 #include "gui/common/MainWindow.h"
 #include "gui/screens/PageControls.h"
 #include "gui/screens/PageTransfer.h"
+
+#include <optional>
 
 namespace brevane {
 
@@ -30,16 +36,25 @@ void TCalcCommands::CalcOnExit(QWidget *sender)
         ~Clear() { flag = false; }
     } clear{ExitRecalculation};
 
+    std::optional<MessageAbout> about;
     if (auto *edit = dynamic_cast<TEdit *>(PageControlOf(sender))) {
         const int kind = edit->EditKind();
-        if (kind >= EditMoney && kind <= EditShortWhole) {
+        const int answer = edit->Tag % 1000;
+        // A message about what was typed names the field, its page and the entry.
+        about.emplace(AnswerPlace(main_.CurrentPage, qMax(0, main_.CurrentContinuation), answer) +
+                      QStringLiteral(": \"") + edit->text() + QLatin1Char('"'));
+        QString text = edit->text();
+        if (kind >= EditMoney && kind <= EditShortWhole)
+            text = TPageTransfer::ExitText(kind, text);
+        else if (kind == EditText && IsDateAnswer(main_.CurrentPage, answer))
+            text = DateOnExit(text);
+        if (text != edit->text()) {
             // Reformatting is the program's doing, not the user's.
             KeepModified keep(main_);
-            const QString text = TPageTransfer::ExitText(kind, edit->text());
-            if (text != edit->text())
-                edit->setText(text);
+            edit->setText(text);
         }
     }
+    about.reset();
     main_.Transfer().ControlsToAnswers();
     // The run ends by filling the page's controls from the answers.
     Calculate(false);

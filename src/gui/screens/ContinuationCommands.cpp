@@ -33,10 +33,12 @@ TAnswer &repeatableAnswers(TAnswer *store, int page)
 
 } // namespace
 
-bool TContinuationCommands::pickCopy(int page, int count, int &picked)
+bool TContinuationCommands::pickCopy(int page, int count, bool forDelete, int &picked)
 {
     picked = 0;
-    return count >= 2 ? TfrmMultiple::Pick(main_.Window(), page, count, &picked) : count == 1;
+    return count >= 2 ? TfrmMultiple::Pick(main_.Window(), page, count,
+                                           forDelete ? TfrmMultiple::Delete : TfrmMultiple::View, &picked)
+                      : count == 1;
 }
 
 QString TContinuationCommands::DeleteName(int page)
@@ -83,7 +85,7 @@ void TContinuationCommands::ContinuationDlg(const TSender &sender)
     const int page = PageOfTag(sender.Tag);
     try {
         int picked = 0;
-        if (!pickCopy(page, repeatableAnswers(main_.Document().Answers(), page).PgCt[page], picked))
+        if (!pickCopy(page, repeatableAnswers(main_.Document().Answers(), page).PgCt[page], false, picked))
             return;
         // Whatever the displayed page holds is kept before another is built.
         main_.Calc().Calculate(true);
@@ -106,11 +108,12 @@ void TContinuationCommands::DeleteForm(const TSender &sender)
         TAnswer &store = repeatableAnswers(main_.Document().Answers(), page);
         const int count = store.PgCt[page];
         int victim = 0;
-        if (!pickCopy(page, count, victim))
+        if (!pickCopy(page, count, true, victim))
             return;
+        // The question names the copy that goes.
         const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
             main_.Window(), QStringLiteral("Brevane"),
-            QStringLiteral("Are You Sure You Want To Delete a ") + name + QStringLiteral(" Page?"),
+            QStringLiteral("Are You Sure You Want To Delete a %1 Page (copy %2 of %3)?").arg(name).arg(victim + 1).arg(count),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;

@@ -30,7 +30,7 @@ private:
     // Which of the `count` copies of a repeatable page is meant: the only one,
     // or the one the user picks when there are several. False when the page
     // has no copy or the user cancels.
-    bool pickCopy(int page, int count, int &picked);
+    bool pickCopy(int page, int count, bool forDelete, int &picked);
 
     TMainWindow &main_;
 };

@@ -254,6 +254,9 @@ void TPageBuilder::LoadPage(int pageTag)
 
     main_.pnlToolBar->setVisible(true);
     const int focusTag = FactsOfPage(main_.CurrentPage).focusTag;
+    // A page with nothing to override (an instruction page) offers no Override.
+    if (!FactsOfPage(main_.CurrentPage).overrideable)
+        main_.SetOverrideVisible(false, false);
 
     pageReady_ = false;
     if (!ClearPage())
@@ -332,9 +335,14 @@ void TPageBuilder::BuildControls(const ComponentStream &stream)
     const int width = size.width() > 0 ? int(std::lround(size.width() * zoom_)) : viewport.width();
     const int height = size.height() > 0 ? int(std::lround(size.height() * zoom_)) : viewport.height();
     panel->resize(qMax(1, width), qMax(1, height));
+    buddies_.clear();
     for (const ComponentRecord &root : stream.images)
         for (const ComponentRecord &child : root.children)
             buildControl(child, panel);
+    for (const auto &[label, name] : std::as_const(buddies_))
+        if (QWidget *buddy = panel->findChild<QWidget *>(name))
+            label->setBuddy(buddy);
+    buddies_.clear();
     if (shown)
         panel->show();
     panel->setUpdatesEnabled(true);
@@ -438,6 +446,13 @@ QWidget *TPageBuilder::buildControl(const ComponentRecord &r, QWidget *parent)
         widget->setFocusPolicy(Qt::NoFocus);
     if (const QString hint = r.String(u"Hint"); !hint.isEmpty())
         widget->setToolTip(hint);
+    if (const QString name = r.String(u"AccessibleName"); !name.isEmpty())
+        widget->setAccessibleName(name);
+    if (auto *label = dynamic_cast<TLabel *>(control)) {
+        // The control the label names; found once the whole page is built.
+        if (const QString buddy = r.String(u"FocusControl"); !buddy.isEmpty())
+            buddies_.append({label, buddy});
+    }
 
     for (const ComponentRecord &child : r.children) {
         auto *button = dynamic_cast<TButton *>(control);

@@ -11,6 +11,8 @@
 class QAbstractAnimation;
 class QWidget;
 
+class QLabel;
+
 namespace brevane {
 
 class TMainWindow;
@@ -65,6 +67,8 @@ private:
     bool pageSized_ = false;
     bool pageReady_ = false;
     double zoom_ = 1.0;
+    // Labels and the names of the controls they name, while a page is built.
+    QList<QPair<QLabel *, QString>> buddies_;
 };
 
 } // namespace brevane

@@ -2,6 +2,7 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
+#include "core/store/PageCatalogue.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,7 +12,7 @@
 
 namespace brevane {
 
-TfrmMultiple::TfrmMultiple(int page, int count, QWidget *parent)
+TfrmMultiple::TfrmMultiple(int page, int count, Purpose purpose, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , page_(page)
 {
@@ -21,19 +22,25 @@ TfrmMultiple::TfrmMultiple(int page, int count, QWidget *parent)
     setModal(true);
     MaxForms = count;
 
-    auto *text = new QLabel(QStringLiteral("This form exists in more than one copy or has continuation schedules. "
-                                           "Select the page you desire from the list below."),
-                            this);
-    text->setWordWrap(true);
-    text->setGeometry(16, 12, 364, 60);
-    lblRange = new QLabel(QStringLiteral("Enter a number between 1 and ") + QString::number(MaxForms), this);
+    // The text says what the list holds (the copies of the page) and what
+    // the pick is for.
+    const QString name = IsValidPage(page) ? QString::fromLatin1(PageName[std::size_t(page)]) : QString();
+    lblText = new QLabel(purpose == Delete ? QStringLiteral("Choose the copy to delete.")
+                                           : QStringLiteral("Choose the copy to view."),
+                         this);
+    lblText->setObjectName(QStringLiteral("lblText"));
+    lblText->setWordWrap(true);
+    lblText->setGeometry(16, 12, 364, 60);
+    lblRange = new QLabel(QStringLiteral("%1: copies 1 to %2").arg(name).arg(MaxForms), this);
     lblRange->setGeometry(16, 80, 364, 24);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(16, 112, 364, 28);
     for (int i = 1; i <= MaxForms; ++i)
-        ComboBox1->addItem(QStringLiteral("Continuation Page ") + QString::number(i));
+        ComboBox1->addItem(QStringLiteral("Copy %1 of %2").arg(i).arg(MaxForms));
     ComboBox1->setCurrentIndex(0);
+    lblRange->setBuddy(ComboBox1);
+    ComboBox1->setAccessibleName(lblText->text());
     btnOk = new QPushButton(QStringLiteral("Ok"), this);
     btnOk->setGeometry(96, 196, 90, 30);
     btnOk->setDefault(true);
@@ -50,11 +57,11 @@ int TfrmMultiple::Picked() const
     return qMax(0, ComboBox1->currentIndex());
 }
 
-bool TfrmMultiple::Pick(QWidget *parent, int page, int count, int *index)
+bool TfrmMultiple::Pick(QWidget *parent, int page, int count, Purpose purpose, int *index)
 {
     *index = 0;
     try {
-        TfrmMultiple picker(page, count, parent);
+        TfrmMultiple picker(page, count, purpose, parent);
         if (picker.exec() != QDialog::Accepted)
             return false;
         *index = picker.Picked();

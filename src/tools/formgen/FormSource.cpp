@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -15,6 +16,10 @@ namespace {
 
 // Attributes of one occurrence of an answer, before the page's defaults fill
 // the gaps.
+QString plainWords(QString text);
+QString firstClause(const QString &text);
+QString trimPunctuation(QString text);
+
 struct Occurrence
 {
     std::optional<Mode> mode;
@@ -586,6 +591,7 @@ struct Parser
                     for (int g = 0; g < group.size(); ++g) {
                         lineNo = lineNos[g];
                         Block copy = group[g].first;
+                        copy.repeated = true;
                         if (!pieces(group[g].second, copy.pieces, k * repeat[1], k == 0))
                             return false;
                         page.blocks.append(copy);
@@ -623,6 +629,136 @@ struct Parser
         return finish();
     }
 
+    // Gives every field the label of its first occurrence, the screen's
+    // occurrences first: the wording beside it (FieldLabel); in a table row,
+    // its column's heading; right after another field with nothing between,
+    // that field's label with its place ("held at (2)"); else the heading the
+    // field stands under. Fields of repeated lines that share a label are
+    // numbered in answer order ("Member 1", "Member 2"), so that each still
+    // says which one it is.
+    void labelFields()
+    {
+        QMap<int, bool> fromRepeat;
+        QMap<int, QString> headingOf; // the heading each field stands under
+        for (int pass = 0; pass < 2; ++pass) {
+            QString heading;         // the last heading, title or subtitle with wording
+            QStringList columnHeads; // the cells of the last table row without fields
+            // The cells of a line without fields, split at its tab stops.
+            const auto cellsOf = [](const Block &b) {
+                QStringList cells{QString()};
+                for (const Piece &p : b.pieces) {
+                    if (p.type == Piece::Answer)
+                        return QStringList();
+                    if (p.type == Piece::Tab)
+                        cells.append(QString());
+                    else if (p.type == Piece::Words)
+                        cells.last() += p.text;
+                }
+                for (QString &cell : cells)
+                    cell = plainWords(cell);
+                return cells;
+            };
+            for (qsizetype at = 0; at < page.blocks.size(); ++at) {
+                const Block &b = page.blocks[at];
+                if ((pass == 0) != b.onScreen)
+                    continue;
+                const bool hasField = std::any_of(b.pieces.cbegin(), b.pieces.cend(),
+                                                  [](const Piece &p) { return p.type == Piece::Answer; });
+                // A line of words just below: the captions under signature lines.
+                QStringList below;
+                for (qsizetype next = at + 1; next < page.blocks.size(); ++next) {
+                    if (page.blocks[next].onScreen == b.onScreen) {
+                        below = cellsOf(page.blocks[next]);
+                        break;
+                    }
+                }
+                if (!hasField) {
+                    const QStringList cells = cellsOf(b);
+                    if (b.row)
+                        columnHeads = cells;
+                    else if (const QString words = cells.join(QLatin1Char(' ')).simplified();
+                             b.type == Block::Title || b.type == Block::Subtitle || b.type == Block::Heading ||
+                             words.endsWith(QLatin1Char(':')))
+                        heading = trimPunctuation(words); // a heading, or words that introduce a list
+                    continue;
+                }
+                int cell = 0;
+                QString previous; // the label of the field before, with nothing but blanks between
+                int run = 1;      // the fields in a row that share it
+                for (int i = 0; i < b.pieces.size(); ++i) {
+                    const Piece &p = b.pieces[i];
+                    if (p.type == Piece::Tab) {
+                        ++cell;
+                        previous.clear();
+                        continue;
+                    }
+                    if (p.type == Piece::Words && !p.text.trimmed().isEmpty() &&
+                        p.text.contains(QRegularExpression(QStringLiteral("[A-Za-z0-9]")))) {
+                        previous.clear();
+                        continue;
+                    }
+                    if (p.type != Piece::Answer)
+                        continue;
+                    Field &f = page.fields[p.answer];
+                    QString label = f.label;
+                    if (label.isEmpty() && !p.asLabel) {
+                        headingOf[p.answer] = heading;
+                        label = FieldLabel(b, i, f.kind == Kind::Check || f.kind == Kind::Estimate);
+                        if (label.isEmpty() && b.row && cell < columnHeads.size())
+                            label = columnHeads[cell];
+                        if (label.isEmpty() && !previous.isEmpty()) {
+                            // Repeated lines are numbered in answer order below.
+                            ++run;
+                            f.label = b.repeated ? previous : QStringLiteral("%1 (%2)").arg(previous).arg(run);
+                            fromRepeat[p.answer] = b.repeated;
+                            continue;
+                        }
+                        if (label.isEmpty() && cell < below.size())
+                            label = below[cell];
+                        if (label.isEmpty())
+                            label = firstClause(f.help);
+                        if (label.isEmpty())
+                            label = heading;
+                        f.label = label;
+                        fromRepeat[p.answer] = b.repeated;
+                    }
+                    previous = label;
+                    run = 1;
+                }
+            }
+        }
+        QMap<QString, QList<int>> byLabel;
+        for (const Field &f : std::as_const(page.fields))
+            if (!f.label.isEmpty() && fromRepeat.value(f.answer))
+                byLabel[f.label].append(f.answer);
+        for (auto it = byLabel.cbegin(); it != byLabel.cend(); ++it) {
+            if (it->size() < 2)
+                continue;
+            for (int k = 0; k < it->size(); ++k)
+                page.fields[it->at(k)].label += QLatin1Char(' ') + QString::number(k + 1);
+        }
+        // Other fields of one label ("City" of several addresses) are told
+        // apart by the heading they stand under, then by their order.
+        for (int round = 0; round < 2; ++round) {
+            QMap<QString, QList<int>> same;
+            for (const Field &f : std::as_const(page.fields))
+                if (!f.label.isEmpty())
+                    same[f.label].append(f.answer);
+            for (auto it = same.cbegin(); it != same.cend(); ++it) {
+                if (it->size() < 2)
+                    continue;
+                for (int k = 0; k < it->size(); ++k) {
+                    QString &label = page.fields[it->at(k)].label;
+                    const QString heading = headingOf.value(it->at(k));
+                    if (round == 0 && !heading.isEmpty() && heading != label)
+                        label += QStringLiteral(" (%1)").arg(heading);
+                    else if (round == 1)
+                        label += QStringLiteral(" (%1)").arg(k + 1);
+                }
+            }
+        }
+    }
+
     // Fills the defaults, checks what one source cannot say twice.
     bool finish()
     {
@@ -636,6 +772,7 @@ struct Parser
             f.help = d.help;
             f.name = d.name;
         }
+        labelFields();
         // The page procedures read page 0 by these names.
         QMap<QString, int> named;
         for (const Field &f : std::as_const(page.fields)) {
@@ -719,6 +856,91 @@ int FieldChars(const Field &f)
     default:
         return 24;
     }
+}
+
+namespace {
+
+// The wording as read aloud: no fill-in underscores, "~" blanks as blanks,
+// one blank between words.
+QString plainWords(QString text)
+{
+    text.replace(QChar(0xA0), QLatin1Char(' '));
+    text.remove(QLatin1Char('_'));
+    return text.simplified();
+}
+
+// The start of a help text up to its first comma or sentence end.
+QString firstClause(const QString &text)
+{
+    static const QRegularExpression end(QStringLiteral("[,.;:]"));
+    const qsizetype at = text.indexOf(end);
+    return plainWords(at < 0 ? text : text.left(at));
+}
+
+// At most `most` words of a clause, from its start or from its end.
+QString fewWords(const QString &clause, int most, bool fromEnd)
+{
+    QStringList words = clause.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() > most)
+        words = fromEnd ? words.mid(words.size() - most) : words.mid(0, most);
+    return words.join(QLatin1Char(' '));
+}
+
+// Punctuation that no label starts or ends with.
+QString trimPunctuation(QString text)
+{
+    static const QString edge = QStringLiteral(" ,;:.(-|");
+    while (!text.isEmpty() && edge.contains(text.back()))
+        text.chop(1);
+    while (!text.isEmpty() && (edge.contains(text.front()) || text.front() == QLatin1Char(')')))
+        text.remove(0, 1);
+    return text;
+}
+
+} // namespace
+
+QString FieldLabel(const Block &block, int index, bool checkBox)
+{
+    constexpr int MostWords = 10;
+    // The words between the previous field (or help button) and this one,
+    // and between this one and the next.
+    QString before, after;
+    for (int i = index - 1; i >= 0; --i) {
+        const Piece &p = block.pieces[i];
+        if (p.type == Piece::Answer || p.type == Piece::Help)
+            break;
+        if (p.type == Piece::Words)
+            before.prepend(p.text + QLatin1Char(' '));
+    }
+    for (int i = index + 1; i < block.pieces.size(); ++i) {
+        const Piece &p = block.pieces[i];
+        if (p.type == Piece::Answer || p.type == Piece::Tab)
+            break;
+        if (p.type == Piece::Words)
+            after += p.text + QLatin1Char(' ');
+    }
+    // The clause next to the field: what follows the last sentence end
+    // before it, or what precedes the first one after it.
+    static const QRegularExpression sentenceEnd(QStringLiteral("[.;:!?](\\s|$)"));
+    QString lead = plainWords(before);
+    for (qsizetype at = lead.size() - 1; at > 0; --at) {
+        if (QStringLiteral(".;:!?").contains(lead[at - 1]) && lead[at] == QLatin1Char(' ') && at < lead.size() - 1) {
+            lead = lead.mid(at + 1);
+            break;
+        }
+    }
+    lead = trimPunctuation(fewWords(trimPunctuation(lead), MostWords, true));
+    QString follow = plainWords(after);
+    const QRegularExpressionMatch end = sentenceEnd.match(follow);
+    if (end.hasMatch())
+        follow = follow.left(end.capturedStart());
+    follow = trimPunctuation(fewWords(trimPunctuation(follow), MostWords, false));
+    // A check box's caption is the few words after it; a long sentence after
+    // it is the text it ticks, and the words before say what it is.
+    const bool caption = plainWords(after).count(QLatin1Char(' ')) < MostWords;
+    if (checkBox && caption && !follow.isEmpty())
+        return follow;
+    return lead.isEmpty() ? follow : lead;
 }
 
 int EditKind(Kind kind)

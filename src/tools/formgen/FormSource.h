@@ -29,6 +29,10 @@ struct Field
     QString help;  // help callout text; empty for none
     QString name;  // the answer's name in the program's code (name=...); every answer of page 0 has one
     int line = 0;  // source line of the first occurrence
+    // What the field is, in the words of the page: the wording beside its
+    // first occurrence (FieldLabel below). The screen gives it to the control
+    // as its accessible name; messages about the answer name it.
+    QString label;
 };
 
 // One piece of a block's wording.
@@ -59,6 +63,7 @@ struct Block
     bool small = false;
     bool indent = false;
     bool row = false;   // a table row: "|" separates cells ending at the tab stops
+    bool repeated = false; // a copy of a line of a .repeat group
     int spaceLines = 1; // Space: number of blank lines
     QList<Piece> pieces;
     int line = 0;
@@ -91,6 +96,12 @@ struct FormPage
     // The width of the text column in twips (the paper less the margins).
     int TextWidth() const { return PaperWidth() - margins[0] - margins[1]; }
 };
+
+// The label of the answer at pieces[index] of a block: the clause of wording
+// before it on its line or in its sentence (for a check box, the words after
+// it, its caption), without fill-in underscores; empty when the wording has
+// none.
+QString FieldLabel(const Block &block, int index, bool checkBox);
 
 // Reads a form source. On failure returns false with "file:line: reason"
 // messages in *errors.

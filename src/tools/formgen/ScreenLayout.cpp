@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 using brevane::ComponentRecord;
 using brevane::StreamValue;
@@ -254,6 +255,8 @@ private:
             break;
         }
         }
+        // What a screen reader says for the field, and what finds it.
+        item.rec.Set(QStringLiteral("AccessibleName"), StreamValue::Text(f.label));
         return item;
     }
 
@@ -272,6 +275,11 @@ private:
         QString run;
         double runX = 0;
 
+        // The label a field is named by is its buddy: the wording before it,
+        // or for a check box (and a field with nothing before it) the words
+        // after it.
+        QPair<int, int> labelBefore{-1, -1}; // line and item of the last label since the last field
+        QString buddyAfter;                  // the field waiting for the label after it
         auto flush = [&] {
             if (run.isEmpty())
                 return;
@@ -280,8 +288,22 @@ private:
             item.height = ControlHeight;
             item.x = runX;
             item.rec = label(run, b, item.width, 0, bold);
+            if (!buddyAfter.isEmpty()) {
+                item.rec.Set(QStringLiteral("FocusControl"), StreamValue::Ident(buddyAfter));
+                buddyAfter.clear();
+            }
             lines.last().items.append(item);
+            labelBefore = {int(lines.size()) - 1, int(lines.last().items.size()) - 1};
             run.clear();
+        };
+        auto takeBuddy = [&](const Item &field, bool checkBox) {
+            buddyAfter.clear();
+            if (!checkBox && labelBefore.first >= 0)
+                lines[labelBefore.first].items[labelBefore.second].rec.Set(QStringLiteral("FocusControl"),
+                                                                           StreamValue::Ident(field.rec.name));
+            else
+                buddyAfter = field.rec.name;
+            labelBefore = {-1, -1};
         };
         auto newLine = [&] {
             flush();
@@ -297,6 +319,21 @@ private:
             x = item.x + item.width + Gap;
             lines.last().height = std::max(lines.last().height, item.height + 6);
             lines.last().items.append(item);
+        };
+        std::optional<Field> checkHelp; // a check box whose help button waits for the end of its caption
+        auto placeCheckHelp = [&] {
+            if (!checkHelp)
+                return;
+            const Field f = *checkHelp;
+            checkHelp.reset();
+            flush();
+            Item help;
+            help.width = 20;
+            help.height = 20;
+            help.focusable = true;
+            help.rec = helpButton(QStringLiteral("btnHELP") + QString::number(f.answer) + QStringLiteral("c"), f.help,
+                                  0, 0, Padding + x + Gap);
+            addItem(help, true);
         };
 
         for (const Piece &p : b.pieces) {
@@ -341,11 +378,12 @@ private:
                 break;
             }
             case Piece::Tab: {
+                placeCheckHelp();
                 flush();
                 double stop = -1;
                 for (int t : page_.tabs) {
                     const double px = t / 1440.0 * ScreenDpi;
-                    if (px > x + 2) {
+                    if (px > x) {
                         stop = px;
                         break;
                     }
@@ -356,6 +394,7 @@ private:
                 break;
             }
             case Piece::Help: {
+                placeCheckHelp();
                 Item item;
                 item.width = 20;
                 item.height = 20;
@@ -366,6 +405,7 @@ private:
                 break;
             }
             case Piece::Answer: {
+                placeCheckHelp();
                 const Field &f = page_.fields[p.answer];
                 if (p.asLabel && p.answer == 0) {
                     // A label with Tag 0 is static text, so answer 0 shows
@@ -406,6 +446,7 @@ private:
                         newLine();
                     Item item = control(f, Padding + left);
                     item.width = width_ - left;
+                    takeBuddy(item, false);
                     addItem(item, false);
                     newLine();
                     break;
@@ -413,17 +454,16 @@ private:
                 // The help button sits inside the edit; its callout needs the
                 // edit's place on the panel, known only once placed.
                 Item item = control(f, Padding + x + Gap);
+                flush();
+                takeBuddy(item, f.kind == Kind::Check || f.kind == Kind::Estimate);
                 if (f.kind == Kind::Check || f.kind == Kind::Estimate) {
                     addItem(item, true);
+                    // The help of a check box follows its caption, so that
+                    // box and caption stay side by side.
                     if (!f.help.isEmpty()) {
-                        Item help;
-                        help.width = 20;
-                        help.height = 20;
-                        help.focusable = true;
-                        help.rec =
-                            helpButton(QStringLiteral("btnHELP") + QString::number(f.answer) + QStringLiteral("c"),
-                                       f.help, 0, 0, Padding + x);
-                        addItem(help, false);
+                        checkHelp = f;
+                        if (!captionFollows(b, int(&p - b.pieces.data())))
+                            placeCheckHelp();
                     }
                 } else {
                     addItem(item, true);
@@ -438,6 +478,7 @@ private:
             }
             }
         }
+        placeCheckHelp();
         flush();
         if (lines.size() > 1 && lines.last().items.isEmpty())
             lines.removeLast();
@@ -474,6 +515,20 @@ private:
             y += line.height;
         }
         return y;
+    }
+
+    // Whether a few words follow the piece, up to the next field, help or
+    // tab stop: the caption of a check box, rather than a sentence.
+    static bool captionFollows(const Block &b, int index)
+    {
+        int words = 0;
+        for (int i = index + 1; i < b.pieces.size(); ++i) {
+            const Piece &p = b.pieces[i];
+            if (p.type != Piece::Words)
+                break;
+            words += int(p.text.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+        }
+        return words > 0 && words < 10;
     }
 
     static void collectFocusable(const ComponentRecord &r, QList<qint64> &tags)

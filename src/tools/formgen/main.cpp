@@ -121,7 +121,10 @@ bool generate(const QString &source, const QString &out, QStringList &errors)
 QString factsRow(const FormPage &page)
 {
     const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
-    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}};\n")
+    bool overrideable = false;
+    for (const Field &f : page.fields)
+        overrideable = overrideable || (page.screen && f.mode == Mode::Guarded);
+    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12};\n")
         .arg(page.number)
         .arg(flag(page.screen), flag(page.print))
         .arg(page.hasFocus ? page.focus : -1)
@@ -129,13 +132,45 @@ QString factsRow(const FormPage &page)
         .arg(page.margins[0])
         .arg(page.margins[1])
         .arg(page.margins[2])
-        .arg(page.margins[3]);
+        .arg(page.margins[3])
+        .arg(flag(overrideable));
+}
+
+// A text as a C string literal: quotes and backslashes escaped, every byte
+// outside ASCII written in octal (UTF-8).
+QString cString(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const char c : text.toUtf8()) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\')
+            out += QString(QLatin1Char('\\')) + QLatin1Char(c);
+        else if (u < 0x20 || u >= 0x7f)
+            out += QStringLiteral("\\%1").arg(u, 3, 8, QLatin1Char('0'));
+        else
+            out += QLatin1Char(c);
+    }
+    return out + QLatin1Char('"');
+}
+
+// The answer rows of one page, in answer order: label and whether a date.
+QString labelRows(const FormPage &page)
+{
+    QString rows;
+    for (const Field &f : page.fields)
+        rows += QStringLiteral("        {%1, %2, %3, %4},\n")
+                    .arg(page.number)
+                    .arg(f.answer)
+                    .arg(cString(f.label))
+                    .arg(f.kind == Kind::Date ? QStringLiteral("true") : QStringLiteral("false"));
+    return rows;
 }
 
 // Writes the page facts of every source as a C++ table.
 bool writeFacts(const QStringList &sources, const QString &out, QStringList &errors)
 {
     QMap<int, QString> rows;
+    QMap<int, QString> labels;
     bool ok = true;
     for (const QString &source : sources) {
         FormPage page;
@@ -148,10 +183,14 @@ bool writeFacts(const QStringList &sources, const QString &out, QStringList &err
             ok = false;
         }
         rows.insert(page.number, factsRow(page));
+        labels.insert(page.number, labelRows(page));
     }
     if (!ok)
         return false;
     QString text = generatedNote() + QStringLiteral("#include \"core/forms/PageFacts.h\"\n\n"
+                                                    "#include <algorithm>\n"
+                                                    "#include <iterator>\n"
+                                                    "#include <utility>\n\n"
                                                     "namespace brevane {\n\n"
                                                     "const PageFacts &FactsOfPage(int page)\n"
                                                     "{\n"
@@ -164,21 +203,49 @@ bool writeFacts(const QStringList &sources, const QString &out, QStringList &err
                            "    static const PageFacts none;\n"
                            "    return IsValidPage(page) ? table[std::size_t(page)] : none;\n"
                            "}\n\n"
+                           "namespace {\n"
+                           "struct AnswerRow\n"
+                           "{\n"
+                           "    int page;\n"
+                           "    int answer;\n"
+                           "    const char *label;\n"
+                           "    bool date;\n"
+                           "};\n"
+                           "// By page, then answer.\n"
+                           "const AnswerRow Answers[] = {\n");
+    for (const QString &row : labels)
+        text += row;
+    text += QStringLiteral("};\n\n"
+                           "const AnswerRow *findAnswer(int page, int answer)\n"
+                           "{\n"
+                           "    const auto at = std::lower_bound(std::begin(Answers), std::end(Answers), std::pair(page, answer),\n"
+                           "                                     [](const AnswerRow &row, const std::pair<int, int> &key) {\n"
+                           "                                         return std::pair(row.page, row.answer) < key;\n"
+                           "                                     });\n"
+                           "    return at == std::end(Answers) || at->page != page || at->answer != answer ? nullptr : at;\n"
+                           "}\n"
+                           "} // namespace\n\n"
+                           "QString AnswerLabel(int page, int answer)\n"
+                           "{\n"
+                           "    const AnswerRow *row = findAnswer(page, answer);\n"
+                           "    return row ? QString::fromUtf8(row->label) : QString();\n"
+                           "}\n\n"
+                           "bool IsDateAnswer(int page, int answer)\n"
+                           "{\n"
+                           "    const AnswerRow *row = findAnswer(page, answer);\n"
+                           "    return row && row->date;\n"
+                           "}\n\n"
                            "} // namespace brevane\n");
     return writeGenerated(out, text, errors);
 }
 
-// The wording that labels the answer piece at `at` of a line: the words
-// before it back to the previous answer, or for a check box the words after
-// it up to the next answer ("{56 check} an individual").
-QString fieldLabel(const QList<Piece> &pieces, qsizetype at, bool after)
+// The wording of a heading, as one line.
+QString headingText(const Block &b)
 {
     QString words;
-    const qsizetype step = after ? 1 : -1;
-    for (qsizetype i = at + step; i >= 0 && i < pieces.size() && pieces[i].type != Piece::Answer; i += step) {
-        const QString part = pieces[i].type == Piece::Words ? pieces[i].text : QStringLiteral(" ");
-        words = after ? words + part : part + words;
-    }
+    for (const Piece &p : b.pieces)
+        if (p.type == Piece::Words)
+            words += p.text + QLatin1Char(' ');
     words.replace(QChar(0xA0), QLatin1Char(' '));
     words = words.simplified();
     // A comment line ending in a backslash would swallow the next line.
@@ -210,7 +277,7 @@ bool writeNames(const QStringList &sources, const QString &out, QStringList &err
     QSet<int> written;
     for (const Block &b : std::as_const(page.blocks)) {
         if (b.type == Block::Heading) {
-            heading = fieldLabel(b.pieces, b.pieces.size(), false);
+            heading = headingText(b);
             continue;
         }
         for (qsizetype i = 0; i < b.pieces.size(); ++i) {
@@ -222,8 +289,9 @@ bool writeNames(const QStringList &sources, const QString &out, QStringList &err
                 text += QStringLiteral("\n// %1\n").arg(heading);
             heading.clear();
             const Field &f = page.fields[p.answer];
-            const bool box = f.kind == Kind::Check || f.kind == Kind::Estimate;
-            const QString label = fieldLabel(b.pieces, i, box);
+            QString label = f.label;
+            while (label.endsWith(QLatin1Char('\\')))
+                label.chop(1);
             text += QStringLiteral("inline constexpr int %1 = %2;").arg(f.name).arg(f.answer);
             text += label.isEmpty() ? QStringLiteral("\n") : QStringLiteral(" // %1\n").arg(label);
         }
