@@ -5,10 +5,43 @@
 
 #include "core/store/PageCatalogue.h"
 
+#include <QString>
+
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace brevane {
+
+// What a field of a page holds, as its source gives it.
+enum class FieldKind : char { Text, Money, Percent, Whole, Short, Date, Memo, Check, Estimate };
+
+// One field of a page: the answer it binds, its kind, the wording that labels
+// it on the page, and whether it holds the printed name of a person who signs
+// the paper (a signer slot).
+struct FieldFact
+{
+    int answer = -1;
+    FieldKind kind = FieldKind::Text;
+    const char *label = ""; // UTF-8; empty where no wording stands beside it
+    bool signer = false;
+};
+
+// Answer `answer` of page `page` (continuation 0).
+struct AnswerRef
+{
+    int page = 0;
+    int answer = 0;
+};
+
+// One item a form needs before it is filed (`.required` in the page's
+// source): filled when any of `anyOf` holds a text, or, with `role` set,
+// when a row of the Directory Worksheet has that role.
+struct RequiredItem
+{
+    std::vector<AnswerRef> anyOf;
+    char role = 0;
+};
 
 struct PageFacts
 {
@@ -23,9 +56,18 @@ struct PageFacts
     bool zeroBlank = false;
     bool landscape = false;
     int margins[4] = {1440, 1440, 1440, 1440}; // print margins in twips: left, right, top, bottom
+    std::vector<FieldFact> fields;             // by answer, rising
+    std::vector<RequiredItem> required;        // what its form needs before filing, in the source's order
+    std::vector<const char *> checks;          // the rules across answers checked with this page (`.check`)
+
+    // The field binding `answer`, or nullptr.
+    const FieldFact *Field(int answer) const;
 };
 
 // The facts of page 0..99; a page outside the range has none.
 const PageFacts &FactsOfPage(int page);
+// The label of answer `answer` on page `page` as the page shows it; empty
+// where the page has no such field or no wording beside it.
+QString FieldLabel(int page, int answer);
 
 } // namespace brevane

@@ -350,6 +350,14 @@ double Str2Float_0(const QString &entry)
     return entryToReal(entry, 0, msg::WholeNumberEntryUnreadable);
 }
 
+std::optional<double> ReadNumber(const QString &entry)
+{
+    double value = 0;
+    if (entry.trimmed().isEmpty() || !parseReal(RemoveCommasAndSigns(entry), value))
+        return std::nullopt;
+    return value;
+}
+
 int Str2Int(const QString &entry)
 {
     if (entry.isEmpty())

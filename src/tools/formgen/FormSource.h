@@ -24,11 +24,12 @@ struct Field
     int answer = -1;
     Mode mode = Mode::Input;
     Kind kind = Kind::Text;
-    int width = 0; // in characters; 0 for the kind's default
-    int lines = 0; // memo height in lines; 0 for the default
-    QString help;  // help callout text; empty for none
-    QString name;  // the answer's name in the program's code (name=...); every answer of page 0 has one
-    int line = 0;  // source line of the first occurrence
+    int width = 0;       // in characters; 0 for the kind's default
+    int lines = 0;       // memo height in lines; 0 for the default
+    QString help;        // help callout text; empty for none
+    QString name;        // the answer's name in the program's code (name=...); every answer of page 0 has one
+    int line = 0;        // source line of the first occurrence
+    bool signer = false; // the printed name of a person who signs the paper (signer)
 };
 
 // One piece of a block's wording.
@@ -79,6 +80,11 @@ struct FormPage
     QString inputStyle;             // style of the user's own fields (may be empty)
     QList<Block> blocks;
     QMap<int, Field> fields; // by answer number
+    // What the form needs before it is filed (.required): each item a list
+    // of alternatives (a page-0 name, an answer number of this page, or "@"
+    // and a directory role letter).
+    QList<QStringList> required;
+    QStringList checks; // the rules across answers run for this page (.check)
 
     // Letter paper in twips, as the page is printed.
     int PaperWidth() const { return landscape ? 15840 : 12240; }

@@ -117,57 +117,6 @@ bool generate(const QString &source, const QString &out, QStringList &errors)
     return ok;
 }
 
-// One initializer of the page facts table.
-QString factsRow(const FormPage &page)
-{
-    const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
-    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}};\n")
-        .arg(page.number)
-        .arg(flag(page.screen), flag(page.print))
-        .arg(page.hasFocus ? page.focus : -1)
-        .arg(flag(page.keepBlank), flag(page.zeroBlank), flag(page.landscape))
-        .arg(page.margins[0])
-        .arg(page.margins[1])
-        .arg(page.margins[2])
-        .arg(page.margins[3]);
-}
-
-// Writes the page facts of every source as a C++ table.
-bool writeFacts(const QStringList &sources, const QString &out, QStringList &errors)
-{
-    QMap<int, QString> rows;
-    bool ok = true;
-    for (const QString &source : sources) {
-        FormPage page;
-        if (!ParseFormSource(source, page, &errors)) {
-            ok = false;
-            continue;
-        }
-        if (rows.contains(page.number)) {
-            errors << QStringLiteral("%1: a second source of page %2").arg(source).arg(page.number);
-            ok = false;
-        }
-        rows.insert(page.number, factsRow(page));
-    }
-    if (!ok)
-        return false;
-    QString text = generatedNote() + QStringLiteral("#include \"core/forms/PageFacts.h\"\n\n"
-                                                    "namespace brevane {\n\n"
-                                                    "const PageFacts &FactsOfPage(int page)\n"
-                                                    "{\n"
-                                                    "    static const std::array<PageFacts, PageCount> table = [] {\n"
-                                                    "        std::array<PageFacts, PageCount> facts{};\n");
-    for (const QString &row : rows)
-        text += row;
-    text += QStringLiteral("        return facts;\n"
-                           "    }();\n"
-                           "    static const PageFacts none;\n"
-                           "    return IsValidPage(page) ? table[std::size_t(page)] : none;\n"
-                           "}\n\n"
-                           "} // namespace brevane\n");
-    return writeGenerated(out, text, errors);
-}
-
 // The wording that labels the answer piece at `at` of a line: the words
 // before it back to the previous answer, or for a check box the words after
 // it up to the next answer ("{56 check} an individual").
@@ -185,6 +134,182 @@ QString fieldLabel(const QList<Piece> &pieces, qsizetype at, bool after)
     while (words.endsWith(QLatin1Char('\\')))
         words.chop(1);
     return words;
+}
+
+// One initializer of the page facts table.
+QString factsRow(const FormPage &page)
+{
+    const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, {}, {}, {}};\n")
+        .arg(page.number)
+        .arg(flag(page.screen), flag(page.print))
+        .arg(page.hasFocus ? page.focus : -1)
+        .arg(flag(page.keepBlank), flag(page.zeroBlank), flag(page.landscape))
+        .arg(page.margins[0])
+        .arg(page.margins[1])
+        .arg(page.margins[2])
+        .arg(page.margins[3]);
+}
+
+// A C++ string literal of `text`: ASCII as it is, everything else as
+// octal escapes of its UTF-8 bytes.
+QString cppLiteral(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const unsigned char c : text.toUtf8()) {
+        if (c == '\\' || c == '"')
+            out += QString(QLatin1Char('\\')) + QLatin1Char(char(c));
+        else if (c >= 0x20 && c < 0x7f)
+            out += QLatin1Char(char(c));
+        else
+            out += QStringLiteral("\\%1").arg(uint(c), 3, 8, QLatin1Char('0'));
+    }
+    return out + QLatin1Char('"');
+}
+
+// The label of a field as a finding names it: its wording, shortened to the
+// last sentence and the last words where it is a long paragraph.
+QString shortLabel(QString label)
+{
+    const qsizetype stop = label.lastIndexOf(QLatin1String(". "));
+    if (stop >= 0 && stop + 2 < label.size())
+        label = label.mid(stop + 2);
+    constexpr int longest = 60;
+    if (label.size() > longest) {
+        label = label.right(longest);
+        const qsizetype blank = label.indexOf(QLatin1Char(' '));
+        label = QStringLiteral("...") + label.mid(blank < 0 ? 0 : blank);
+    }
+    while (label.endsWith(QLatin1Char(',')) || label.endsWith(QLatin1Char(':')))
+        label.chop(1);
+    return label.trimmed();
+}
+
+// The page's fields (answer, kind, label, signer), its rules and its signer
+// slots as assignments to the facts table.
+QString fieldRows(const FormPage &page)
+{
+    QMap<int, QString> labels;
+    // The field's own occurrence: the first one on the screen, else the first in print.
+    for (const bool screenOnly : {true, false}) {
+        QString heading; // a field without wording beside it goes by its heading
+        for (const Block &b : page.blocks) {
+            if (b.type == Block::Heading)
+                heading = fieldLabel(b.pieces, b.pieces.size(), false);
+            if (screenOnly && !b.onScreen)
+                continue;
+            for (qsizetype i = 0; i < b.pieces.size(); ++i) {
+                const Piece &p = b.pieces[i];
+                if (p.type != Piece::Answer || labels.contains(p.answer))
+                    continue;
+                const Kind kind = page.fields[p.answer].kind;
+                const QString label =
+                    shortLabel(fieldLabel(b.pieces, i, kind == Kind::Check || kind == Kind::Estimate));
+                labels.insert(p.answer, label.isEmpty() ? shortLabel(heading) : label);
+            }
+        }
+    }
+    static const char *const kindNames[] = {"Text", "Money", "Percent", "Whole",   "Short",
+                                            "Date", "Memo",  "Check",   "Estimate"};
+    QStringList fields;
+    for (const Field &f : page.fields)
+        fields << QStringLiteral("{%1, FieldKind::%2, %3, %4}")
+                      .arg(f.answer)
+                      .arg(QLatin1String(kindNames[int(f.kind)]))
+                      .arg(cppLiteral(labels.value(f.answer)))
+                      .arg(f.signer ? QStringLiteral("true") : QStringLiteral("false"));
+    QString text =
+        QStringLiteral("        facts[%1].fields = {%2};\n").arg(page.number).arg(fields.join(QStringLiteral(", ")));
+    if (!page.checks.isEmpty()) {
+        QStringList checks;
+        for (const QString &c : page.checks)
+            checks << cppLiteral(c);
+        text += QStringLiteral("        facts[%1].checks = {%2};\n")
+                    .arg(page.number)
+                    .arg(checks.join(QStringLiteral(", ")));
+    }
+    return text;
+}
+
+// Writes the page facts of every source as a C++ table.
+bool writeFacts(const QStringList &sources, const QString &out, QStringList &errors)
+{
+    QMap<int, QString> rows;
+    QMap<int, QString> extras;           // fields, required items and rules of each page
+    QMap<int, FormPage> pages;           // by number
+    QMap<int, QMap<QString, int>> names; // the answers' names, by page
+    bool ok = true;
+    for (const QString &source : sources) {
+        FormPage page;
+        if (!ParseFormSource(source, page, &errors)) {
+            ok = false;
+            continue;
+        }
+        if (rows.contains(page.number)) {
+            errors << QStringLiteral("%1: a second source of page %2").arg(source).arg(page.number);
+            ok = false;
+        }
+        rows.insert(page.number, factsRow(page));
+        extras.insert(page.number, fieldRows(page));
+        pages.insert(page.number, page);
+        QMap<QString, int> &named = names[page.number];
+        for (const Field &f : std::as_const(page.fields))
+            if (!f.name.isEmpty())
+                named.insert(f.name, f.answer);
+    }
+    if (!ok)
+        return false;
+    const QMap<QString, int> pageZero = names.value(0);
+    for (auto it = extras.begin(); it != extras.end(); ++it) {
+        const FormPage &page = pages[it.key()];
+        QString resolved;
+        for (const QStringList &anyOf : page.required) {
+            if (anyOf[0].startsWith(QLatin1Char('@'))) {
+                resolved += QStringLiteral("Role('%1'), ").arg(anyOf[0][1]);
+                continue;
+            }
+            QStringList refs;
+            for (const QString &one : anyOf) {
+                if (one.front().isDigit()) {
+                    refs << QStringLiteral("{%1, %2}").arg(page.number).arg(one);
+                } else if (pageZero.contains(one)) {
+                    refs << QStringLiteral("{0, %1}").arg(pageZero.value(one));
+                } else {
+                    errors
+                        << QStringLiteral("%1: required item %2 names no answer of page 0").arg(page.sourcePath, one);
+                    ok = false;
+                }
+            }
+            resolved += QStringLiteral("AnyOf({%1}), ").arg(refs.join(QStringLiteral(", ")));
+        }
+        if (!resolved.isEmpty())
+            *it += QStringLiteral("        facts[%1].required = {%2};\n").arg(page.number).arg(resolved.chopped(2));
+    }
+    if (!ok)
+        return false;
+    QString text =
+        generatedNote() + QStringLiteral("#include \"core/forms/PageFacts.h\"\n\n"
+                                         "namespace brevane {\n\n"
+                                         "namespace {\n\n"
+                                         "RequiredItem AnyOf(std::vector<AnswerRef> answers)\n"
+                                         "{\n"
+                                         "    return RequiredItem{std::move(answers), 0};\n"
+                                         "}\n\n"
+                                         "RequiredItem Role(char role) { return RequiredItem{{}, role}; }\n\n"
+                                         "} // namespace\n\n"
+                                         "const PageFacts &FactsOfPage(int page)\n"
+                                         "{\n"
+                                         "    static const std::array<PageFacts, PageCount> table = [] {\n"
+                                         "        std::array<PageFacts, PageCount> facts{};\n");
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+        text += *it + extras.value(it.key());
+    text += QStringLiteral("        return facts;\n"
+                           "    }();\n"
+                           "    static const PageFacts none;\n"
+                           "    return IsValidPage(page) ? table[std::size_t(page)] : none;\n"
+                           "}\n\n"
+                           "} // namespace brevane\n");
+    return writeGenerated(out, text, errors);
 }
 
 // Writes the names of page 0's answers as C++ constants, in the order of the
