@@ -52,7 +52,7 @@ TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
     dialogs_ = std::make_unique<TDialogCommands>(*this);
     menus_ = std::make_unique<TMainMenus>(*this);
     check_ = new TCheckPanel(*this, this);
-    addDockWidget(Qt::RightDockWidgetArea, check_);
+    addDockWidget(Qt::BottomDockWidgetArea, check_);
     check_->hide();
     // Whatever a recalculation changed shows on the displayed page.
     connect(&document_, &ClientDocument::AnswersChanged, this, [this] { transfer_->AnswersToControls(); });

@@ -58,6 +58,9 @@ bool GoToFinding(TMainWindow &main, const Finding &finding)
     QWidget *control = controlOfAnswer(main.pnlMainForm, finding.answer);
     if (!control)
         return false;
+    // After a modal window the main window may not be the active one yet;
+    // the focus is wanted in the field now, for typing at once.
+    main.Window()->activateWindow();
     control->setFocus(Qt::OtherFocusReason);
     main.ScrollOnEnter(control);
     return true;
@@ -84,9 +87,9 @@ TCheckPanel::TCheckPanel(TMainWindow &main, QWidget *parent)
     list_->setRootIsDecorated(false);
     list_->setWordWrap(true);
     list_->header()->setStretchLastSection(true);
-    list_->setColumnWidth(0, 190);
+    list_->setColumnWidth(0, 260);
     list_->setColumnWidth(1, 40);
-    list_->setColumnWidth(2, 170);
+    list_->setColumnWidth(2, 300);
     layout->addWidget(allForms_);
     layout->addWidget(summary_);
     layout->addWidget(nothing_);
