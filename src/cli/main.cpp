@@ -3,11 +3,13 @@
 //
 //   brevane-cli calc IN.cl1 OUT.cl1
 //   brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]
+//   brevane-cli check IN.cl1 [BOX ...]   (CheckCommand.cpp)
 //   option --support DIR: the folder holding PSF, RTF and DAT
 //
 // Messages go to standard error, one a line. Exit status: 0 success, 1 the
 // client file is rejected or the document cannot be built, 2 wrong usage.
 
+#include "CheckCommand.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/Folders.h"
 #include "core/store/Conversions.h"
@@ -35,6 +37,7 @@ int usage()
 {
     printLine(QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
                              "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
+                             "       brevane-cli check IN.cl1 [BOX ...]\n"
                              "option: --support DIR   folder holding PSF, RTF and DAT"));
     return ExitUsage;
 }
@@ -134,5 +137,7 @@ int main(int argc, char *argv[])
         return calcCommand(args);
     if (command == QLatin1String("print"))
         return printCommand(args, supportFolder);
+    if (command == QLatin1String("check"))
+        return args.isEmpty() ? usage() : CheckCommand(args, loadAndCalculate);
     return usage();
 }

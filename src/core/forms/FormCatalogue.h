@@ -47,6 +47,13 @@ enum SelectionTab {
     TabStock,           // "Stock Certificate"
 };
 
+// The kinds of business the program prepares papers for, as bits.
+enum EntityKind : unsigned {
+    ForProfitCorporation = 1,
+    ProfessionalAssociation = 2,
+    LimitedLiabilityCompany = 4,
+};
+
 struct FormPageEntry
 {
     int page;
@@ -87,6 +94,9 @@ struct FormFamily
     // the tree shows its pages.
     bool oneMenuItem = false;
     QList<SelectionBox> boxes;
+    // The kinds of business (EntityKind bits) whose forming papers it is part
+    // of: the check before filing looks at it for such a client unasked.
+    unsigned formation = 0;
 
     QList<int> PageNumbers() const;
     // The caption of the menu or tree item of its k-th page.

@@ -9,8 +9,39 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace brevane {
+
+// What a field of a page holds, as its source gives it.
+enum class FieldKind : char { Text, Money, Percent, Whole, Short, Date, Memo, Check, Estimate };
+
+// One field of a page: the answer it binds, its kind, the wording that labels
+// it on the page, and whether it holds the printed name of a person who signs
+// the paper (a signer slot).
+struct FieldFact
+{
+    int answer = -1;
+    FieldKind kind = FieldKind::Text;
+    const char *label = ""; // UTF-8; empty where no wording stands beside it
+    bool signer = false;
+};
+
+// Answer `answer` of page `page` (continuation 0).
+struct AnswerRef
+{
+    int page = 0;
+    int answer = 0;
+};
+
+// One item a form needs before it is filed (`.required` in the page's
+// source): filled when any of `anyOf` holds a text, or, with `role` set,
+// when a row of the Directory Worksheet has that role.
+struct RequiredItem
+{
+    std::vector<AnswerRef> anyOf;
+    char role = 0;
+};
 
 struct PageFacts
 {
@@ -29,11 +60,16 @@ struct PageFacts
     // the page procedure keeps once overridden); the Override command is
     // offered on such pages only.
     bool overrideable = false;
+    std::vector<FieldFact> fields;             // by answer, rising
+    std::vector<RequiredItem> required;        // what its form needs before filing, in the source's order
+    std::vector<const char *> checks;          // the rules across answers checked with this page (`.check`)
+
+    // The field binding `answer`, or nullptr.
+    const FieldFact *Field(int answer) const;
 };
 
 // The facts of page 0..99; a page outside the range has none.
 const PageFacts &FactsOfPage(int page);
-
 // What the field of an answer is, in the words of its page ("Date of the
 // meeting"); what its screen control is named for a screen reader and what
 // messages about the answer call it. Empty for an answer no wording names.

@@ -351,6 +351,14 @@ double Str2Float_0(const QString &entry)
     return entryToReal(entry, 0, msg::WholeNumberEntryUnreadable);
 }
 
+std::optional<double> ReadNumber(const QString &entry)
+{
+    double value = 0;
+    if (entry.trimmed().isEmpty() || !parseReal(RemoveCommasAndSigns(entry), value))
+        return std::nullopt;
+    return value;
+}
+
 int Str2Int(const QString &entry)
 {
     if (entry.isEmpty())
@@ -416,10 +424,8 @@ QString Float2Dollar(double value)
 
 QString DollarAmountText(const QString &entry)
 {
-    double value = 0;
-    if (entry.trimmed().isEmpty() || !parseReal(RemoveCommasAndSigns(entry.trimmed()), value))
-        return entry;
-    return QLatin1Char('$') + Float2Dollar(roundHalfAway(value, 2));
+    const std::optional<double> value = ReadNumber(entry.trimmed());
+    return value ? QLatin1Char('$') + Float2Dollar(*value) : entry;
 }
 
 QString NumberToWords(double value)

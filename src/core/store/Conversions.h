@@ -7,6 +7,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 namespace brevane {
 
 // Makes the system's regional settings those of the program (QLocale's
@@ -23,6 +25,9 @@ QString RemoveCommasAndSigns(const QString &entry);
 double Str2Float_P(const QString &entry);
 double Str2Float_2(const QString &entry);
 double Str2Float_0(const QString &entry);
+// The entry read as the real conversions read it, without a message: no value
+// for an empty entry or one that is not a number.
+std::optional<double> ReadNumber(const QString &entry);
 
 // Entry to integer; empty gives 0. A cleaned text that is not wholly an
 // integer shows 2121/2 naming the entry and gives the leading digits.

@@ -16,9 +16,10 @@
 
 namespace brevane {
 
-void TDialogCommands::DisplayDirectory(const TSender &)
+void TDialogCommands::DisplayDirectory(const TSender &, int row)
 {
     DirectoryHooks hooks;
+    hooks.firstRow = row;
     hooks.markModified = [this] { main_.Document().Modified = true; };
     hooks.completeCalc = [this] { main_.Calc().CompleteCalc(main_.Invisible(0)); };
     hooks.programFolder = main_.folders.programFolder;

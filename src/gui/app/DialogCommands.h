@@ -17,7 +17,8 @@ public:
     {}
 
     // Tree item "2 Directory Worksheet" and the toolbars' worksheet buttons.
-    void DisplayDirectory(const TSender &sender);
+    // Opens the Directory Worksheet with `row` selected.
+    void DisplayDirectory(const TSender &sender, int row = 0);
     void ZoomClick();
     void ShrinkFontOnClick();
     void GraphicsAdapterClick();

@@ -5,6 +5,7 @@
 #include "gui/app/Navigation.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/app/ToolbarPanel.h"
+#include "gui/check/CheckPanel.h"
 #include "gui/files/FileCommands.h"
 #include "gui/output/OutputCommands.h"
 #include "gui/screens/CalcCommands.h"
@@ -179,6 +180,8 @@ void TMainMenus::buildMenuBar()
     a->setVisible(false);
     a = addItem(mnuFile, "mnuPrint", QStringLiteral("&Preview and Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(a, &QAction::triggered, this, [&m, a] { m.Output().PrintSelectedForms(TSender::Menu(0, a)); });
+    a = addItem(mnuFile, "mnuCheck", QStringLiteral("&Check Before Filing"), QKeySequence(Qt::Key_F9));
+    connect(a, &QAction::triggered, this, [&m] { m.CheckPanel().CheckClick(); });
     a = addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     connect(a, &QAction::triggered, this, [&m] { m.ExitClick(); });
     HX_Line = mnuFile->addSeparator();
@@ -450,6 +453,7 @@ void TMainMenus::buildToolbars()
         {"Save", "Save", QStyle::SP_DialogSaveButton, [&m](QAbstractButton *) { m.Files().SaveFile(); }},
         {"Print", "Preview/Print", QStyle::SP_FileDialogContentsView,
          [&m](QAbstractButton *b) { m.Output().PrintSelectedForms(TSender::Button(0, b)); }},
+        {"Check", "Check", QStyle::SP_MessageBoxWarning, [&m](QAbstractButton *) { m.CheckPanel().CheckClick(); }},
         {"Worksheet", "Wksht", QStyle::SP_FileDialogDetailedView,
          [&m](QAbstractButton *b) { m.Dialogs().DisplayDirectory(TSender::Button(0, b)); }},
         {"Refresh", "Refresh", QStyle::SP_BrowserReload, [&m](QAbstractButton *) { m.Calc().RefreshClick(); }},
@@ -570,7 +574,8 @@ void TMainMenus::ShowRecentFiles(const QStringList &files)
     for (int i = 0; i < files.size() && i < HX.size(); ++i) {
         const QString fileName =
             QFileInfo(QString(files.at(i)).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
-        HX[i]->setText(QStringLiteral("&%1-").arg(i) + QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        HX[i]->setText(QStringLiteral("&%1-").arg(i) +
+                       QString(fileName).replace(QLatin1Char('&'), QStringLiteral("&&")));
         HX[i]->setVisible(true);
     }
 }

@@ -6,6 +6,7 @@
 #include "gui/app/MainMenus.h"
 #include "gui/app/Navigation.h"
 #include "gui/app/ToolbarPanel.h"
+#include "gui/check/CheckPanel.h"
 #include "gui/common/StyleBook.h"
 #include "gui/files/FileCommands.h"
 #include "gui/output/OutputCommands.h"
@@ -50,6 +51,9 @@ TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
     output_ = std::make_unique<TOutputCommands>(*this);
     dialogs_ = std::make_unique<TDialogCommands>(*this);
     menus_ = std::make_unique<TMainMenus>(*this);
+    check_ = new TCheckPanel(*this, this);
+    addDockWidget(Qt::BottomDockWidgetArea, check_);
+    check_->hide();
     // Whatever a recalculation changed shows on the displayed page.
     connect(&document_, &ClientDocument::AnswersChanged, this, [this] { transfer_->AnswersToControls(); });
     FormCreate();
@@ -87,6 +91,11 @@ void TfrmMain::UpdateCaption()
 void TfrmMain::ShowPage(int pageTag)
 {
     navigation_->DisplayAPage(Invisible(pageTag));
+}
+
+void TfrmMain::ShowDirectoryRow(int row)
+{
+    dialogs_->DisplayDirectory(Invisible(0), row);
 }
 
 void TfrmMain::UpdateMenuItems()

@@ -21,6 +21,7 @@ class QAction;
 namespace brevane {
 
 class TCalcCommands;
+class TCheckPanel;
 class TContinuationCommands;
 class TDialogCommands;
 class TFileCommands;
@@ -58,6 +59,7 @@ public:
     TOutputCommands &Output() override { return *output_; }
     void ShowPage(int pageTag) override;
     void UpdateMenuItems() override;
+    void ShowDirectoryRow(int row) override;
     void SelectPageTreeItem(int page) override;
     void SetOverrideVisible(bool showOverride, bool showCancel) override;
     void ShowRecentFiles(const QStringList &files) override;
@@ -71,6 +73,7 @@ public:
     TNavigation &Navigation() { return *navigation_; }
     TDialogCommands &Dialogs() { return *dialogs_; }
     TMainMenus &Menus() { return *menus_; }
+    TCheckPanel &CheckPanel() { return *check_; }
 
     QAction *mnuInvisible = nullptr; // hidden; carries the Tag of a command the program asks for
     // mnuInvisible as a sender, with its Tag set.
@@ -88,7 +91,6 @@ public:
         bool tooNarrow = false; // error 11080, minimized
     };
     static ScreenBand BandFor(int screenWidth);
-
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -114,6 +116,7 @@ private:
     std::unique_ptr<TOutputCommands> output_;
     std::unique_ptr<TDialogCommands> dialogs_;
     std::unique_ptr<TMainMenus> menus_;
+    TCheckPanel *check_ = nullptr; // a dock, owned by the window
     bool shown_ = false;
     bool closed_ = false;
     bool inKeyDispatch_ = false;

@@ -52,6 +52,8 @@ public:
     // Refreshes the caption, Prior and Next, the option marks and the
     // repeatable pages' View and Delete items.
     virtual void UpdateMenuItems() = 0;
+    // Opens the Directory Worksheet with `row` selected.
+    virtual void ShowDirectoryRow(int row) = 0;
     // Marks the page's tree item, where it has one.
     virtual void SelectPageTreeItem(int page) = 0;
     // Offers Override and Cancel Override (toolbars and pop-up) as given.

@@ -798,6 +798,8 @@ bool DisplayDirectory(QWidget *parent, DirectoryTable &dschedList, const Directo
 {
     try {
         TfrmDirectory window(dschedList, hooks, parent);
+        if (hooks.firstRow > 0 && hooks.firstRow < dschedList.RowCount())
+            window.SelectRow(hooks.firstRow);
         window.exec();
         return window.RowsChanged();
     } catch (...) {

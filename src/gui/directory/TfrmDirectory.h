@@ -49,6 +49,8 @@ struct DirectoryHooks
     std::function<void()> completeCalc;
     // The program folder, below which the help page "Help/tutorial/step_2.htm" lives.
     QString programFolder;
+    // The row selected when the window opens.
+    int firstRow = 0;
 };
 
 class DirectoryGridModel;

@@ -1,10 +1,12 @@
 #include "gui/output/OutputCommands.h"
 
+#include "core/check/ClientCheck.h"
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
 #include "core/output/PrintJob.h"
 #include "core/store/Answers.h"
+#include "gui/check/TfrmCheckBeforePrint.h"
 #include "gui/common/MainWindow.h"
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/output/FileSearch.h"
@@ -91,6 +93,13 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
 
     // The displayed page's last entries count, and every answer is current.
     main_.Calc().RecalculateWithCursor(true);
+    // What the State or a signer would reject is shown first.
+    QStringList boxes;
+    for (const QString &box : AllBoxes())
+        if (selection.IsChecked(box))
+            boxes << box;
+    if (!CheckBeforePrint(main_, boxes))
+        return;
     QString document;
     switch (main_.Document().BuildPrintDocument(selection, main_.folders.Rtf(), main_.folders.Dat(), &document)) {
     case PrintBuildResult::Built:

@@ -30,6 +30,7 @@ struct Occurrence
     QString name;
     bool asLabel = false;
     Piece::EmptyPrint whenEmpty = Piece::PageRule;
+    bool signer = false;
 };
 
 struct Parser
@@ -186,6 +187,35 @@ struct Parser
                     fail(QStringLiteral("'%1' is neither a mode nor a kind").arg(arg));
                     return false;
                 }
+            }
+            return true;
+        }
+        if (name == QLatin1String("required")) {
+            // Items the form needs before it is filed: a page-0 answer by its
+            // name, an answer of this page by its number, "@L" for a directory
+            // row with role L; "a|b" is filled when either is.
+            static const QRegularExpression item(QStringLiteral("^(@[A-Z]|[A-Z][A-Za-z0-9]*|\\d+)$"));
+            for (const QString &arg : args) {
+                const QStringList anyOf = arg.split(QLatin1Char('|'));
+                for (const QString &one : anyOf) {
+                    if (!item.match(one).hasMatch() || (one.startsWith(QLatin1Char('@')) && anyOf.size() > 1)) {
+                        fail(QStringLiteral("'%1' is no required item (a page-0 name, an answer number, @ and a role)")
+                                 .arg(arg));
+                        return false;
+                    }
+                }
+                page.required.append(anyOf);
+            }
+            return true;
+        }
+        if (name == QLatin1String("check")) {
+            static const QRegularExpression rule(QStringLiteral("^[A-Z][A-Za-z0-9]*$"));
+            for (const QString &arg : args) {
+                if (!rule.match(arg).hasMatch()) {
+                    fail(QStringLiteral("'%1' is no rule name").arg(arg));
+                    return false;
+                }
+                page.checks.append(arg);
             }
             return true;
         }
@@ -365,6 +395,8 @@ struct Parser
                 occ.asLabel = true;
             } else if (w == QLatin1String("fill") || w == QLatin1String("blank")) {
                 occ.whenEmpty = w == QLatin1String("fill") ? Piece::FillLine : Piece::Nothing;
+            } else if (w == QLatin1String("signer")) {
+                occ.signer = true;
             } else if (m.hasMatch()) {
                 (m.captured(1) == QLatin1String("w") ? occ.width : occ.lines) = m.captured(2).toInt();
             } else {
@@ -424,6 +456,7 @@ struct Parser
                 return conflict("help text");
             d.help = occ.help;
         }
+        d.signer = d.signer || occ.signer;
         if (!occ.name.isEmpty()) {
             if (!d.name.isEmpty() && d.name != occ.name)
                 return conflict("name");
@@ -771,6 +804,7 @@ struct Parser
             f.lines = d.lines;
             f.help = d.help;
             f.name = d.name;
+            f.signer = d.signer;
         }
         labelFields();
         // The page procedures read page 0 by these names.
@@ -789,6 +823,10 @@ struct Parser
                 named.insert(f.name, f.answer);
             }
         }
+        for (const QStringList &anyOf : std::as_const(page.required))
+            for (const QString &one : anyOf)
+                if (one.front().isDigit() && !page.fields.contains(one.toInt()))
+                    fail(QStringLiteral("required answer %1 is not on the page").arg(one));
         if (!page.screen)
             return !failed;
         // Each answer is a control once on the screen; further occurrences

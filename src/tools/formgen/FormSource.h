@@ -33,6 +33,7 @@ struct Field
     // first occurrence (FieldLabel below). The screen gives it to the control
     // as its accessible name; messages about the answer name it.
     QString label;
+    bool signer = false; // the printed name of a person who signs the paper (signer)
 };
 
 // One piece of a block's wording.
@@ -89,6 +90,11 @@ struct FormPage
     QString inputStyle;             // style of the user's own fields (may be empty)
     QList<Block> blocks;
     QMap<int, Field> fields; // by answer number
+    // What the form needs before it is filed (.required): each item a list
+    // of alternatives (a page-0 name, an answer number of this page, or "@"
+    // and a directory role letter).
+    QList<QStringList> required;
+    QStringList checks; // the rules across answers run for this page (.check)
 
     // Letter paper in twips, as the page is printed.
     int PaperWidth() const { return landscape ? 15840 : 12240; }

@@ -124,7 +124,7 @@ QString factsRow(const FormPage &page)
     bool overrideable = false;
     for (const Field &f : page.fields)
         overrideable = overrideable || (page.screen && f.mode == Mode::Guarded);
-    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12};\n")
+    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}};\n")
         .arg(page.number)
         .arg(flag(page.screen), flag(page.print))
         .arg(page.hasFocus ? page.focus : -1)
@@ -136,41 +136,55 @@ QString factsRow(const FormPage &page)
         .arg(flag(overrideable));
 }
 
-// A text as a C string literal: quotes and backslashes escaped, every byte
-// outside ASCII written in octal (UTF-8).
-QString cString(const QString &text)
+// A C++ string literal of `text`: ASCII as it is, everything else as
+// octal escapes of its UTF-8 bytes.
+QString cppLiteral(const QString &text)
 {
     QString out = QStringLiteral("\"");
-    for (const char c : text.toUtf8()) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\')
-            out += QString(QLatin1Char('\\')) + QLatin1Char(c);
-        else if (u < 0x20 || u >= 0x7f)
-            out += QStringLiteral("\\%1").arg(u, 3, 8, QLatin1Char('0'));
+    for (const unsigned char c : text.toUtf8()) {
+        if (c == '\\' || c == '"')
+            out += QString(QLatin1Char('\\')) + QLatin1Char(char(c));
+        else if (c >= 0x20 && c < 0x7f)
+            out += QLatin1Char(char(c));
         else
-            out += QLatin1Char(c);
+            out += QStringLiteral("\\%1").arg(uint(c), 3, 8, QLatin1Char('0'));
     }
     return out + QLatin1Char('"');
 }
 
-// The answer rows of one page, in answer order: label and whether a date.
-QString labelRows(const FormPage &page)
+// The page's fields (answer, kind, label, signer), its rules and its signer
+// slots as assignments to the facts table.
+QString fieldRows(const FormPage &page)
 {
-    QString rows;
+    static const char *const kindNames[] = {"Text", "Money", "Percent", "Whole",   "Short",
+                                            "Date", "Memo",  "Check",   "Estimate"};
+    QStringList fields;
     for (const Field &f : page.fields)
-        rows += QStringLiteral("        {%1, %2, %3, %4},\n")
+        fields << QStringLiteral("{%1, FieldKind::%2, %3, %4}")
+                      .arg(f.answer)
+                      .arg(QLatin1String(kindNames[int(f.kind)]))
+                      .arg(cppLiteral(f.label))
+                      .arg(f.signer ? QStringLiteral("true") : QStringLiteral("false"));
+    QString text =
+        QStringLiteral("        facts[%1].fields = {%2};\n").arg(page.number).arg(fields.join(QStringLiteral(", ")));
+    if (!page.checks.isEmpty()) {
+        QStringList checks;
+        for (const QString &c : page.checks)
+            checks << cppLiteral(c);
+        text += QStringLiteral("        facts[%1].checks = {%2};\n")
                     .arg(page.number)
-                    .arg(f.answer)
-                    .arg(cString(f.label))
-                    .arg(f.kind == Kind::Date ? QStringLiteral("true") : QStringLiteral("false"));
-    return rows;
+                    .arg(checks.join(QStringLiteral(", ")));
+    }
+    return text;
 }
 
 // Writes the page facts of every source as a C++ table.
 bool writeFacts(const QStringList &sources, const QString &out, QStringList &errors)
 {
     QMap<int, QString> rows;
-    QMap<int, QString> labels;
+    QMap<int, QString> extras;           // fields, required items and rules of each page
+    QMap<int, FormPage> pages;           // by number
+    QMap<int, QMap<QString, int>> names; // the answers' names, by page
     bool ok = true;
     for (const QString &source : sources) {
         FormPage page;
@@ -183,57 +197,63 @@ bool writeFacts(const QStringList &sources, const QString &out, QStringList &err
             ok = false;
         }
         rows.insert(page.number, factsRow(page));
-        labels.insert(page.number, labelRows(page));
+        extras.insert(page.number, fieldRows(page));
+        pages.insert(page.number, page);
+        QMap<QString, int> &named = names[page.number];
+        for (const Field &f : std::as_const(page.fields))
+            if (!f.name.isEmpty())
+                named.insert(f.name, f.answer);
     }
     if (!ok)
         return false;
-    QString text = generatedNote() + QStringLiteral("#include \"core/forms/PageFacts.h\"\n\n"
-                                                    "#include <algorithm>\n"
-                                                    "#include <iterator>\n"
-                                                    "#include <utility>\n\n"
-                                                    "namespace brevane {\n\n"
-                                                    "const PageFacts &FactsOfPage(int page)\n"
-                                                    "{\n"
-                                                    "    static const std::array<PageFacts, PageCount> table = [] {\n"
-                                                    "        std::array<PageFacts, PageCount> facts{};\n");
-    for (const QString &row : rows)
-        text += row;
+    const QMap<QString, int> pageZero = names.value(0);
+    for (auto it = extras.begin(); it != extras.end(); ++it) {
+        const FormPage &page = pages[it.key()];
+        QString resolved;
+        for (const QStringList &anyOf : page.required) {
+            if (anyOf[0].startsWith(QLatin1Char('@'))) {
+                resolved += QStringLiteral("Role('%1'), ").arg(anyOf[0][1]);
+                continue;
+            }
+            QStringList refs;
+            for (const QString &one : anyOf) {
+                if (one.front().isDigit()) {
+                    refs << QStringLiteral("{%1, %2}").arg(page.number).arg(one);
+                } else if (pageZero.contains(one)) {
+                    refs << QStringLiteral("{0, %1}").arg(pageZero.value(one));
+                } else {
+                    errors
+                        << QStringLiteral("%1: required item %2 names no answer of page 0").arg(page.sourcePath, one);
+                    ok = false;
+                }
+            }
+            resolved += QStringLiteral("AnyOf({%1}), ").arg(refs.join(QStringLiteral(", ")));
+        }
+        if (!resolved.isEmpty())
+            *it += QStringLiteral("        facts[%1].required = {%2};\n").arg(page.number).arg(resolved.chopped(2));
+    }
+    if (!ok)
+        return false;
+    QString text =
+        generatedNote() + QStringLiteral("#include \"core/forms/PageFacts.h\"\n\n"
+                                         "namespace brevane {\n\n"
+                                         "namespace {\n\n"
+                                         "RequiredItem AnyOf(std::vector<AnswerRef> answers)\n"
+                                         "{\n"
+                                         "    return RequiredItem{std::move(answers), 0};\n"
+                                         "}\n\n"
+                                         "RequiredItem Role(char role) { return RequiredItem{{}, role}; }\n\n"
+                                         "} // namespace\n\n"
+                                         "const PageFacts &FactsOfPage(int page)\n"
+                                         "{\n"
+                                         "    static const std::array<PageFacts, PageCount> table = [] {\n"
+                                         "        std::array<PageFacts, PageCount> facts{};\n");
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+        text += *it + extras.value(it.key());
     text += QStringLiteral("        return facts;\n"
                            "    }();\n"
                            "    static const PageFacts none;\n"
                            "    return IsValidPage(page) ? table[std::size_t(page)] : none;\n"
-                           "}\n\n"
-                           "namespace {\n"
-                           "struct AnswerRow\n"
-                           "{\n"
-                           "    int page;\n"
-                           "    int answer;\n"
-                           "    const char *label;\n"
-                           "    bool date;\n"
-                           "};\n"
-                           "// By page, then answer.\n"
-                           "const AnswerRow Answers[] = {\n");
-    for (const QString &row : labels)
-        text += row;
-    text += QStringLiteral("};\n\n"
-                           "const AnswerRow *findAnswer(int page, int answer)\n"
-                           "{\n"
-                           "    const auto at = std::lower_bound(std::begin(Answers), std::end(Answers), std::pair(page, answer),\n"
-                           "                                     [](const AnswerRow &row, const std::pair<int, int> &key) {\n"
-                           "                                         return std::pair(row.page, row.answer) < key;\n"
-                           "                                     });\n"
-                           "    return at == std::end(Answers) || at->page != page || at->answer != answer ? nullptr : at;\n"
-                           "}\n"
-                           "} // namespace\n\n"
-                           "QString AnswerLabel(int page, int answer)\n"
-                           "{\n"
-                           "    const AnswerRow *row = findAnswer(page, answer);\n"
-                           "    return row ? QString::fromUtf8(row->label) : QString();\n"
-                           "}\n\n"
-                           "bool IsDateAnswer(int page, int answer)\n"
-                           "{\n"
-                           "    const AnswerRow *row = findAnswer(page, answer);\n"
-                           "    return row && row->date;\n"
                            "}\n\n"
                            "} // namespace brevane\n");
     return writeGenerated(out, text, errors);

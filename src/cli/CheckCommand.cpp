@@ -1,0 +1,31 @@
+#include "CheckCommand.h"
+
+#include "core/check/ClientCheck.h"
+#include "core/document/ClientDocument.h"
+#include "core/output/PrintSelection.h"
+
+#include <cstdio>
+
+namespace brevane {
+
+int CheckCommand(const QStringList &args, ClientLoader load)
+{
+    const QStringList named = args.mid(1);
+    for (const QString &box : named) {
+        if (!FindSelectionBox(box)) {
+            std::fprintf(stderr, "brevane-cli: no selection box is called %s\n", box.toLocal8Bit().constData());
+            return 2;
+        }
+    }
+    ClientDocument client;
+    if (!load(args.value(0), client))
+        return 1;
+    const QStringList boxes = named.isEmpty() ? BoxesInUse(*client.Answers(), client.Directory()) : named;
+    const QList<Finding> findings = CheckForms(client, boxes);
+    for (const Finding &finding : findings)
+        std::printf("%s\n", FindingLine(finding).toLocal8Bit().constData());
+    std::fflush(stdout);
+    return HasMustFix(findings) ? 1 : 0;
+}
+
+} // namespace brevane

@@ -1,0 +1,82 @@
+#pragma once
+// The rules across answers of the check before filing. Each is a small
+// function that looks at the client and reports what a form would carry
+// wrongly; a page's form source names the rules checked with its form
+// (`.check AgentAddress`), and the check adds the form, the page and the
+// field's label to what a rule reports.
+
+#include "core/check/Finding.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace brevane {
+
+// What a rule looks at.
+struct CheckContext
+{
+    const TAnswer &answers;
+    const DirectoryTable &directory;
+    int page = 0; // the page of the form the rule is checked with
+    QDate today;  // the day of the check (the filing day, where none is given)
+
+    // Answer n of page 0.
+    const QString &G(int n) const { return answers.Text(0, 0, n); }
+};
+
+// A rule adds its findings (field or row, sentence, severity) to `out`.
+using CheckRule = void (*)(const CheckContext &context, QList<Finding> &out);
+
+struct NamedRule
+{
+    const char *name; // as the form sources name it
+    CheckRule rule;
+};
+
+// Every rule, by name.
+const std::vector<NamedRule> &CheckRules();
+// The rule of that name, or nullptr.
+CheckRule FindCheckRule(const char *name);
+
+// ---- the rules
+void CorporationName(const CheckContext &c, QList<Finding> &out);       // a corporation's name ending
+void ProfessionalName(const CheckContext &c, QList<Finding> &out);      // a professional association's name ending
+void CompanyName(const CheckContext &c, QList<Finding> &out);           // a limited liability company's name ending
+void AgentAddress(const CheckContext &c, QList<Finding> &out);          // an Ohio street address, no post-office box
+void ZipCodes(const CheckContext &c, QList<Finding> &out);              // 5 or 9 digits, worksheet and directory
+void DateFields(const CheckContext &c, QList<Finding> &out);            // the page's date fields read as dates
+void ArticlesEffectiveDate(const CheckContext &c, QList<Finding> &out); // 0 to 90 days after filing
+void OrganizationEffectiveDate(const CheckContext &c, QList<Finding> &out); // the same for an LLC
+void SharesSubscribed(const CheckContext &c, QList<Finding> &out);          // no more than authorised
+void SharePrices(const CheckContext &c, QList<Finding> &out);               // one price per share
+void MemberInterests(const CheckContext &c, QList<Finding> &out);           // 100 %
+void MeetingOrder(const CheckContext &c, QList<Finding> &out);              // filed, acted, shareholders, directors
+void BoardSize(const CheckContext &c, QList<Finding> &out);   // three directors, or as many as shareholders
+void Officers(const CheckContext &c, QList<Finding> &out);    // a president and a secretary
+void SignerSlots(const CheckContext &c, QList<Finding> &out); // nobody signs a page twice
+
+// ---- what the rules read answers with
+// The name carries an ending the State accepts for a corporation (company,
+// co., corporation, corp., incorporated, inc.), a professional association
+// (those, or professional association, P.A., L.P.A.) or a limited liability
+// company (limited liability company, LLC, L.L.C., limited, ltd. and the like).
+bool HasCorporationEnding(const QString &name);
+bool HasProfessionalEnding(const QString &name);
+bool HasCompanyEnding(const QString &name);
+// The address is a post-office box ("P.O. Box 12", "PO Box", "Post Office Box", "Box 12").
+bool IsPostOfficeBox(const QString &street);
+// Five digits, or nine (with or without the hyphen after the fifth).
+bool IsZipCode(const QString &zip);
+// A ZIP code of Ohio (430 to 459).
+bool IsOhioZipCode(const QString &zip);
+// A date as the user types it (the regional short date) or as the forms
+// print it ("March 5, 2018"); no value for anything else.
+std::optional<QDate> ReadDate(const QString &text);
+
+} // namespace brevane

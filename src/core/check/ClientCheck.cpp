@@ -1,0 +1,165 @@
+#include "core/check/ClientCheck.h"
+
+#include "core/check/CheckRules.h"
+#include "core/document/ClientDocument.h"
+#include "core/forms/FormCatalogue.h"
+#include "core/forms/PageFacts.h"
+#include "core/forms/PageZero.h"
+#include "core/store/DirectoryRoles.h"
+
+#include <algorithm>
+
+namespace brevane {
+
+namespace {
+
+// The role with its article: "an incorporator".
+QString roleName(char role)
+{
+    switch (role) {
+    case 'D':
+        return QStringLiteral("a director");
+    case 'O':
+        return QStringLiteral("an officer");
+    case 'S':
+        return QStringLiteral("a shareholder");
+    case 'C':
+        return QStringLiteral("an incorporator");
+    case 'M':
+        return QStringLiteral("a member");
+    case 'G':
+        return QStringLiteral("a manager");
+    case 'I':
+        return QStringLiteral("an individual");
+    case 'B':
+        return QStringLiteral("a business");
+    case 'R':
+        return QStringLiteral("an authorized representative");
+    }
+    return QString();
+}
+
+bool anyRowHasRole(const DirectoryTable &directory, QChar role)
+{
+    const QVector<DirectoryRow> &rows = directory.Rows();
+    return std::any_of(rows.begin(), rows.end(), [&](const DirectoryRow &row) { return HasRole(row, role); });
+}
+
+// The required items of one page that are not met.
+void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int page, QList<Finding> &out)
+{
+    for (const RequiredItem &item : FactsOfPage(page).required) {
+        Finding f;
+        if (item.role) {
+            if (anyRowHasRole(directory, QLatin1Char(item.role)))
+                continue;
+            f.directory = true;
+            f.text = QStringLiteral("no row of the Directory Worksheet is %1 (code %2); the form needs one")
+                         .arg(roleName(item.role), QString(QLatin1Char(item.role)));
+        } else {
+            const bool filled = std::any_of(item.anyOf.begin(), item.anyOf.end(), [&](const AnswerRef &a) {
+                return !answers.Text(a.page, 0, a.answer).trimmed().isEmpty();
+            });
+            if (filled)
+                continue;
+            f.answerPage = item.anyOf.front().page;
+            f.answer = item.anyOf.front().answer;
+            f.text = item.anyOf.size() == 1 ? QStringLiteral("this is empty, and the form needs it")
+                                            : QStringLiteral("none of the %1 choices is filled or ticked, and the "
+                                                             "form needs one")
+                                                  .arg(item.anyOf.size());
+        }
+        f.severity = Severity::MustFix;
+        out << f;
+    }
+}
+
+QString directoryLabel(const DirectoryTable &directory, int row)
+{
+    const QString name = directory.Cell(row, ColName).trimmed();
+    QString label = QStringLiteral("Directory Worksheet row %1").arg(row + 1);
+    return name.isEmpty() ? label : label + QStringLiteral(", ") + name;
+}
+
+// The names of the print boxes of the families `wanted` takes, in the order
+// of the print document.
+template <class Wanted> QStringList boxesInPrintOrder(Wanted wanted)
+{
+    QList<const SelectionBox *> boxes;
+    for (const FormFamily &family : FormFamilies())
+        if (wanted(family))
+            for (const SelectionBox &box : family.boxes)
+                boxes << &box;
+    std::sort(boxes.begin(), boxes.end(),
+              [](const SelectionBox *a, const SelectionBox *b) { return a->printOrder < b->printOrder; });
+    QStringList names;
+    for (const SelectionBox *box : boxes)
+        names << box->name;
+    return names;
+}
+
+} // namespace
+
+unsigned EntityOfClient(const TAnswer &answers, const DirectoryTable &directory)
+{
+    const QString name = answers.Text(0, 0, G0::EntityName);
+    if (anyRowHasRole(directory, QLatin1Char('M')) || anyRowHasRole(directory, QLatin1Char('G')) ||
+        (HasCompanyEnding(name) && !HasCorporationEnding(name)))
+        return LimitedLiabilityCompany;
+    if (!answers.Text(0, 0, G0::Profession).trimmed().isEmpty())
+        return ProfessionalAssociation;
+    return ForProfitCorporation;
+}
+
+QStringList BoxesInUse(const TAnswer &answers, const DirectoryTable &directory)
+{
+    const unsigned kind = EntityOfClient(answers, directory);
+    return boxesInPrintOrder([kind](const FormFamily &family) {
+        return family.key == QLatin1String("worksheets") || (family.formation & kind);
+    });
+}
+
+QStringList AllBoxes()
+{
+    return boxesInPrintOrder([](const FormFamily &) { return true; });
+}
+
+QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &directory, const QStringList &boxes,
+                          const QDate &today)
+{
+    QList<Finding> findings;
+    for (const QString &name : boxes) {
+        const SelectionBox *box = FindSelectionBox(name);
+        if (!box)
+            continue;
+        for (const int page : box->pages) {
+            const qsizetype first = findings.size();
+            requiredItems(answers, directory, page, findings);
+            const CheckContext context{answers, directory, page, today};
+            for (const char *ruleName : FactsOfPage(page).checks)
+                if (const CheckRule rule = FindCheckRule(ruleName))
+                    rule(context, findings);
+            for (qsizetype i = first; i < findings.size(); ++i) {
+                Finding &f = findings[i];
+                f.box = box->name;
+                f.page = page;
+                if (f.OnField())
+                    f.label = AnswerLabel(f.answerPage, f.answer);
+                else if (f.row >= 0)
+                    f.label = directoryLabel(directory, f.row);
+                else if (f.directory)
+                    f.label = QStringLiteral("Directory Worksheet");
+            }
+        }
+    }
+    return findings;
+}
+
+QList<Finding> CheckForms(const ClientDocument &client, const QStringList &boxes, const QDate &today)
+{
+    if (!client.Answers())
+        return {};
+    return CheckForms(*client.Answers(), client.Directory(), boxes, today);
+}
+
+} // namespace brevane

@@ -1,0 +1,40 @@
+#pragma once
+// One thing the check before filing found on a form: where (the form's print
+// box and page, and the field or Directory Worksheet row the user changes to
+// mend it), what is wrong in one plain sentence, and how much it matters.
+
+#include <QList>
+#include <QString>
+
+namespace brevane {
+
+enum class Severity {
+    MustFix,    // the State or a signer would reject the paper
+    WorthALook, // probably a slip; the paper may still be right
+};
+
+struct Finding
+{
+    QString box;            // the print box of the form, e.g. "cbxForm532A"
+    int page = -1;          // the form's page the finding belongs to
+    int answerPage = -1;    // the field to change: answer `answer` of page `answerPage`
+    int answer = -1;        // (page 0 for the General Information Worksheet); -1 for none
+    int row = -1;           // or the Directory Worksheet row, from 0; -1 for none
+    bool directory = false; // or the Directory Worksheet as a whole
+    QString label;          // the field's label, or the worksheet row it is about
+    QString text;           // what is wrong, one plain sentence
+    Severity severity = Severity::MustFix;
+
+    bool OnField() const { return answer >= 0 && answerPage >= 0; }
+    bool OnDirectory() const { return row >= 0 || directory; }
+};
+
+// "must fix before filing" or "worth a look".
+QString SeverityText(Severity severity);
+// The finding as one line: cbxForm532A page 3 "Street address in Ohio": the
+// statutory agent's address is a post-office box
+QString FindingLine(const Finding &finding);
+// Whether any finding must be fixed before filing.
+bool HasMustFix(const QList<Finding> &findings);
+
+} // namespace brevane

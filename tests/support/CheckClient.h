@@ -1,0 +1,78 @@
+#pragma once
+// Clients whose papers are complete, for the check before filing: a
+// corporation for profit and a limited liability company, each with what
+// its forming papers need and nothing the check would question. A test
+// plants one fault and looks for its finding.
+
+#include "CalcFixture.h"
+#include "core/forms/PageZero.h"
+
+namespace brevane::test {
+
+// Ridgeway Tool Holdings, Inc.: three incorporators who are also the
+// directors and shareholders (1,000 of 1,500 shares at $10), the statutory
+// agent in Dayton, meetings in order, a president and a secretary.
+inline void CompleteCorporation(CalcClient &c)
+{
+    using namespace G0;
+    c.g(EntityName, QStringLiteral("Ridgeway Tool Holdings, Inc."))
+        .g(Street, QStringLiteral("1200 Canal Street"))
+        .g(City, QStringLiteral("Dayton"))
+        .g(State, QStringLiteral("OH"))
+        .g(Zip, QStringLiteral("45402"))
+        .g(County, QStringLiteral("Montgomery"))
+        .g(AuthorizedShares, QStringLiteral("1,500"))
+        .g(ShareClass, QStringLiteral("common"))
+        .g(ParValue, QStringLiteral("10"))
+        .g(SharePrice, QStringLiteral("10.00"))
+        .g(StatedCapitalPerShare, QStringLiteral("10"))
+        .g(FilingDate, QStringLiteral("3/1/2018"))
+        .g(WrittenActionsDate, QStringLiteral("3/5/2018"))
+        .g(OrderedMeetingStreet, QStringLiteral("1200 Canal Street"))
+        .g(OrderedMeetingCity, QStringLiteral("Dayton"))
+        .g(OrderedMeetingState, QStringLiteral("OH"))
+        .g(OrderedMeetingDate, QStringLiteral("3/20/2018"))
+        .g(OrderedMeetingTime, QStringLiteral("10:00"))
+        .g(OrderedMeetingAm, QStringLiteral("X"))
+        .g(NoticeMeetingDate, QStringLiteral("3/20/2018"))
+        .g(NoticeDate, QStringLiteral("3/6/2018"))
+        .g(DirectorsMeetingDate, QStringLiteral("4/2/2018"))
+        .g(FiscalYearEnd, QStringLiteral("12/31/2018"))
+        .g(President, QStringLiteral("Ann Lee"))
+        .g(VicePresident, QStringLiteral("Ben Ortiz"))
+        .g(Secretary, QStringLiteral("Carla Ng"))
+        .g(Treasurer, QStringLiteral("Ben Ortiz"))
+        .g(AgentName, QStringLiteral("Harold Quince"))
+        .g(AgentStreet, QStringLiteral("45 Market Street"))
+        .g(AgentCity, QStringLiteral("Dayton"))
+        .g(AgentZip, QStringLiteral("45402"));
+    // Code, name, address, city, state, ZIP, signer, cash, noncash,
+    // contribution, interest, shares, class.
+    c.row({"DOSCI", "Ann Lee", "10 Elm Street", "Dayton", "OH", "45402", "", "", "", "", "", "500", "common"})
+        .row({"DOSCI", "Ben Ortiz", "22 Oak Avenue", "Dayton", "OH", "45402", "", "", "", "", "", "300", "common"})
+        .row({"DOSI", "Carla Ng", "7 Birch Lane", "Dayton", "OH", "45402-1234", "", "", "", "", "", "200", "common"});
+}
+
+// Maple Row Bakery LLC: two members at 60 and 40 %, an individual
+// representative who signs the articles, the agent in Columbus.
+inline void CompleteCompany(CalcClient &c)
+{
+    using namespace G0;
+    c.g(EntityName, QStringLiteral("Maple Row Bakery LLC"))
+        .g(Street, QStringLiteral("88 High Street"))
+        .g(City, QStringLiteral("Columbus"))
+        .g(State, QStringLiteral("OH"))
+        .g(Zip, QStringLiteral("43215"))
+        .g(County, QStringLiteral("Franklin"))
+        .g(RepresentativeIsIndividual, QStringLiteral("X"))
+        .g(RepresentativeName, QStringLiteral("Anna Baker"))
+        .g(AgentName, QStringLiteral("Anna Baker"))
+        .g(AgentStreet, QStringLiteral("88 High Street"))
+        .g(AgentCity, QStringLiteral("Columbus"))
+        .g(AgentZip, QStringLiteral("43215"));
+    c.store.SetText(50, 0, 0, QStringLiteral("X")); // formed for profit
+    c.row({"MI", "Anna Baker", "88 High Street", "Columbus", "OH", "43215", "", "X", "", "6,000", "60"})
+        .row({"MI", "Tom Reyes", "3 Elm Court", "Columbus", "OH", "43215", "", "X", "", "4,000", "40"});
+}
+
+} // namespace brevane::test
