@@ -121,11 +121,19 @@ TfrmSelectedForms::TfrmSelectedForms(int displayedPage, QWidget *parent)
     btnClearAll->setObjectName(QStringLiteral("btnClearAll"));
     btnClose = new QPushButton(QStringLiteral("Close"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
+    btnSaveAsPdf = new QPushButton(QStringLiteral("Save as &PDF..."), this);
+    btnSaveAsPdf->setObjectName(QStringLiteral("btnSaveAsPdf"));
+    cbxOpenPdf = new QCheckBox(QStringLiteral("Open the PDF when it is saved"), this);
+    cbxOpenPdf->setObjectName(QStringLiteral("cbxOpenPdf"));
+    cbxOpenPdf->setChecked(true);
+    buttons->insertWidget(0, cbxOpenPdf);
     buttons->addWidget(btnPreviewPrint);
+    buttons->addWidget(btnSaveAsPdf);
     buttons->addWidget(btnClearAll);
     buttons->addWidget(btnClose);
     column->addLayout(buttons);
     connect(btnPreviewPrint, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnSaveAsPdf, &QPushButton::clicked, this, [this] { done(SaveAsPdfResult); });
     connect(btnClearAll, &QPushButton::clicked, this, &TfrmSelectedForms::btnClearAllClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 
