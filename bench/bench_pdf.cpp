@@ -35,8 +35,8 @@ double timed(const QString &program, const QStringList &args, const QProcessEnvi
     QElapsedTimer timer;
     timer.start();
     process.start(program, args);
-    const bool ok = process.waitForFinished(600000) && process.exitStatus() == QProcess::NormalExit &&
-                    process.exitCode() == 0;
+    const bool ok =
+        process.waitForFinished(600000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     if (!ok)
         std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAll().constData());
@@ -55,7 +55,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
-    const QString cli = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../src/cli/brevane-cli"));
+    const QString cli =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../src/cli/brevane-cli"));
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (!QFileInfo::exists(cli) || soffice.isEmpty()) {
         std::fprintf(stderr, "needs %s and soffice on the PATH\n", qPrintable(cli));
@@ -78,7 +79,8 @@ int main(int argc, char *argv[])
     const QString rtf = dir.filePath(QStringLiteral("job.rtf"));
     if (timed(cli, QStringList{QStringLiteral("print"), client, rtf} + boxes, env) < 0)
         return 1;
-    const QStringList ours = QStringList{QStringLiteral("pdf"), client, dir.filePath(QStringLiteral("ours.pdf"))} + boxes;
+    const QStringList ours =
+        QStringList{QStringLiteral("pdf"), client, dir.filePath(QStringLiteral("ours.pdf"))} + boxes;
     const QStringList alone = {QStringLiteral("--headless"),
                                QStringLiteral("-env:UserInstallation=") +
                                    QUrl::fromLocalFile(dir.filePath(QStringLiteral("alone-profile"))).toString(),

@@ -15,8 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <cerrno>
+#include <csignal>
 
 using namespace brevane;
 using brevane::test::EntityName;
@@ -127,9 +127,9 @@ QMap<QString, QString> tst_pdf::fake(const QString &mode) const
 void tst_pdf::converterGetsItsArguments()
 {
     const QString out = dir_.filePath(QStringLiteral("cover sheet; $(rm -rf x).pdf"));
-    const Result result = run({QStringLiteral("pdf"), client_, out, QStringLiteral("cbxCoverSheet"),
-                               QStringLiteral("cbxPOC_Page1")},
-                              fake(QStringLiteral("write")));
+    const Result result =
+        run({QStringLiteral("pdf"), client_, out, QStringLiteral("cbxCoverSheet"), QStringLiteral("cbxPOC_Page1")},
+            fake(QStringLiteral("write")));
     QCOMPARE(result.errors, QString());
     QCOMPARE(result.exitCode, 0);
 
@@ -148,8 +148,8 @@ void tst_pdf::converterGetsItsArguments()
 
     const QByteArray pdf = readAll(out);
     QVERIFY(pdf.startsWith("%PDF-1.4\n{\\rtf1"));
-    const QByteArray title = "{\\info{\\title " + EntityName.toLatin1() +
-                             " - Proceedings Of Incorporators, Page 1, Cover Sheet}}";
+    const QByteArray title =
+        "{\\info{\\title " + EntityName.toLatin1() + " - Proceedings Of Incorporators, Page 1, Cover Sheet}}";
     QVERIFY2(pdf.contains(title), pdf.left(600).constData());
     QCOMPARE(pdf.count("{\\info"), 1);
 }
@@ -246,9 +246,9 @@ void tst_pdf::usage()
     const Result noBox = run({QStringLiteral("pdf"), client_, dir_.filePath(QStringLiteral("u.pdf"))});
     QCOMPARE(noBox.exitCode, 2);
     QVERIFY2(noBox.errors.contains(QStringLiteral("brevane-cli pdf IN.cl1 OUT.pdf BOX")), qPrintable(noBox.errors));
-    const Result badBox = run({QStringLiteral("pdf"), client_, dir_.filePath(QStringLiteral("u.pdf")),
-                               QStringLiteral("cbxNoSuchForm")},
-                              fake(QStringLiteral("write")));
+    const Result badBox =
+        run({QStringLiteral("pdf"), client_, dir_.filePath(QStringLiteral("u.pdf")), QStringLiteral("cbxNoSuchForm")},
+            fake(QStringLiteral("write")));
     QCOMPARE(badBox.exitCode, 2);
     QVERIFY(!QFileInfo::exists(dir_.filePath(QStringLiteral("u.pdf"))));
 }
@@ -271,11 +271,11 @@ void tst_pdf::filledClientWithLibreOffice()
     const QString rtf = dir_.filePath(QStringLiteral("papers-direct.rtf"));
     QCOMPARE(run(QStringList{QStringLiteral("print"), client_, rtf} + boxes).exitCode, 0);
     QProcess direct;
-    direct.start(soffice, {QStringLiteral("--headless"),
-                           QStringLiteral("-env:UserInstallation=") +
-                               QUrl::fromLocalFile(dir_.filePath(QStringLiteral("direct-profile"))).toString(),
-                           QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
-                           dir_.path(), rtf});
+    direct.start(soffice,
+                 {QStringLiteral("--headless"),
+                  QStringLiteral("-env:UserInstallation=") +
+                      QUrl::fromLocalFile(dir_.filePath(QStringLiteral("direct-profile"))).toString(),
+                  QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), dir_.path(), rtf});
     QVERIFY(direct.waitForFinished(540000));
     const QString directPdf = dir_.filePath(QStringLiteral("papers-direct.pdf"));
     QVERIFY(QFileInfo::exists(directPdf));

@@ -75,7 +75,8 @@ void tst_pdfexport::title_data()
         << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\r\n{\\fonttbl{\\f0\\froman Times New Roman;}}\r\n"
            "{\\colortbl;\\red192\\green0\\blue0;}\r\n\\paperw12240\\margl720\\v\\'b7\\v0 Text}"
         << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\r\n{\\fonttbl{\\f0\\froman Times New Roman;}}\r\n"
-           "{\\colortbl;\\red192\\green0\\blue0;}" + info + "\r\n\\paperw12240\\margl720\\v\\'b7\\v0 Text}";
+           "{\\colortbl;\\red192\\green0\\blue0;}" +
+               info + "\r\n\\paperw12240\\margl720\\v\\'b7\\v0 Text}";
     QTest::newRow("tables with braces escaped inside")
         << "{\\rtf1{\\fonttbl{\\f0 A\\{b;}}{\\stylesheet{\\s0 Normal;}}Text}"
         << "{\\rtf1{\\fonttbl{\\f0 A\\{b;}}{\\stylesheet{\\s0 Normal;}}" + info + "Text}";
@@ -83,8 +84,10 @@ void tst_pdfexport::title_data()
                                << "{\\rtf1\\ansi " + info + "Text {\\b bold}}";
     QTest::newRow("already titled") << "{\\rtf1{\\info{\\title Old}}Text}"
                                     << "{\\rtf1{\\info{\\title Old}}Text}";
-    QTest::newRow("table never closes") << "{\\rtf1{\\fonttbl{\\f0 Times;}" << "{\\rtf1{\\fonttbl{\\f0 Times;}";
-    QTest::newRow("not RTF") << "plain text" << "plain text";
+    QTest::newRow("table never closes") << "{\\rtf1{\\fonttbl{\\f0 Times;}"
+                                        << "{\\rtf1{\\fonttbl{\\f0 Times;}";
+    QTest::newRow("not RTF") << "plain text"
+                             << "plain text";
 }
 
 void tst_pdfexport::title()
@@ -107,11 +110,16 @@ void tst_pdfexport::offeredFileName_data()
 {
     QTest::addColumn<QString>("client");
     QTest::addColumn<QString>("name");
-    QTest::newRow("entity") << "Ridgeway Tool Holdings, Inc." << "Ridgeway Tool Holdings, Inc. 2024-03-05.pdf";
-    QTest::newRow("slash and colon") << "A/B: C" << "A-B- C 2024-03-05.pdf";
-    QTest::newRow("line break") << "Two\nLines" << "Two Lines 2024-03-05.pdf";
-    QTest::newRow("dots alone") << ".." << "Brevane 2024-03-05.pdf";
-    QTest::newRow("empty") << "" << "Brevane 2024-03-05.pdf";
+    QTest::newRow("entity") << "Ridgeway Tool Holdings, Inc."
+                            << "Ridgeway Tool Holdings, Inc. 2024-03-05.pdf";
+    QTest::newRow("slash and colon") << "A/B: C"
+                                     << "A-B- C 2024-03-05.pdf";
+    QTest::newRow("line break") << "Two\nLines"
+                                << "Two Lines 2024-03-05.pdf";
+    QTest::newRow("dots alone") << ".."
+                                << "Brevane 2024-03-05.pdf";
+    QTest::newRow("empty") << ""
+                           << "Brevane 2024-03-05.pdf";
 }
 
 void tst_pdfexport::offeredFileName()

@@ -265,8 +265,8 @@ PdfResult PdfExport::collectPdf()
                             : QStringLiteral("LibreOffice ended with status %1").arg(process_->exitCode());
         if (!said.isEmpty())
             why += QStringLiteral(": ") + said;
-        ShowError(msg::PdfNotConverted, QDir::toNativeSeparators(pdfPath_) + QStringLiteral(" (") + why +
-                                            QLatin1Char(')'));
+        ShowError(msg::PdfNotConverted,
+                  QDir::toNativeSeparators(pdfPath_) + QStringLiteral(" (") + why + QLatin1Char(')'));
         return PdfResult::Failed;
     }
     if (!ReplaceFile(pdfPath_, bytes, &error)) {

@@ -164,7 +164,8 @@ void TOutputCommands::SaveAsPdf(const PrintSelection &selection)
 
     QString folder = main_.settings.clientFolder.isEmpty() ? main_.folders.installRoot : main_.settings.clientFolder;
     QDir().mkpath(folder);
-    const QString offered = FileInFolder(folder, DefaultPdfFileName(main_.Document().ClientName(), QDate::currentDate()));
+    const QString offered =
+        FileInFolder(folder, DefaultPdfFileName(main_.Document().ClientName(), QDate::currentDate()));
     QString path = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("Save as PDF"), offered,
                                                        QStringLiteral("PDF Files (*.pdf)"));
     if (path.isEmpty())
