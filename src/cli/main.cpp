@@ -4,12 +4,14 @@
 //   brevane-cli calc IN.cl1 OUT.cl1
 //   brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]
 //   brevane-cli check IN.cl1 [BOX ...]   (CheckCommand.cpp)
+//   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
 //   option --support DIR: the folder holding PSF, RTF and DAT
 //
 // Messages go to standard error, one a line. Exit status: 0 success, 1 the
 // client file is rejected or the document cannot be built, 2 wrong usage.
 
 #include "CheckCommand.h"
+#include "cli/CliCommands.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/Folders.h"
 #include "core/store/Conversions.h"
@@ -21,44 +23,18 @@
 #include <cstdio>
 
 using namespace brevane;
+using namespace brevane::cli;
 
 namespace {
 
-constexpr int ExitOk = 0;
-constexpr int ExitFailed = 1;
-constexpr int ExitUsage = 2;
-
-void printLine(const QString &text)
-{
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
 int usage()
 {
-    printLine(QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
+    PrintLine(QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
                              "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
                              "       brevane-cli check IN.cl1 [BOX ...]\n"
+                             "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
                              "option: --support DIR   folder holding PSF, RTF and DAT"));
     return ExitUsage;
-}
-
-// Reads IN into the document's fresh store and runs one calculation.
-bool loadAndCalculate(const QString &in, ClientDocument &client)
-{
-    QString error;
-    QString problem;
-    if (!client.Answers() || !client.Load(in, &error, &problem)) {
-        if (!error.isEmpty() || !problem.isEmpty())
-            printLine(QStringLiteral("brevane-cli: cannot read %1: %2").arg(in, error.isEmpty() ? problem : error));
-        return false;
-    }
-    // A batch run never goes on from a part of a client.
-    if (!problem.isEmpty()) {
-        printLine(QStringLiteral("brevane-cli: %1 is damaged: %2").arg(in, problem));
-        return false;
-    }
-    client.Recalculate();
-    return true;
 }
 
 int calcCommand(const QStringList &args)
@@ -66,11 +42,11 @@ int calcCommand(const QStringList &args)
     if (args.size() != 2)
         return usage();
     ClientDocument client;
-    if (!loadAndCalculate(args[0], client))
+    if (!LoadAndCalculate(args[0], client))
         return ExitFailed;
     QString error;
     if (!client.Save(args[1], &error)) {
-        printLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));
+        PrintLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));
         return ExitFailed;
     }
     return ExitOk;
@@ -82,34 +58,13 @@ int printCommand(const QStringList &args, const QString &supportFolder)
 {
     if (args.size() < 3)
         return usage();
-    PrintSelection selection;
-    for (const QString &box : args.mid(2)) {
-        if (!FindSelectionBox(box)) {
-            printLine(QStringLiteral("brevane-cli: no selection box is called %1").arg(box));
-            return ExitUsage;
-        }
-        selection.SetChecked(box);
-    }
-    ClientDocument client;
-    if (!loadAndCalculate(args[0], client))
-        return ExitFailed;
-    Folders folders;
-    folders.programFolder = FindProgramFolder(QCoreApplication::applicationDirPath(), supportFolder);
     QString document;
-    switch (client.BuildPrintDocument(selection, folders.Rtf(), folders.Dat(), &document)) {
-    case PrintBuildResult::Built:
-        break;
-    case PrintBuildResult::NothingChecked:
-    case PrintBuildResult::NothingPrinted:
-        printLine(QStringLiteral("brevane-cli: nothing to print; %1 not written").arg(args[1]));
-        return ExitFailed;
-    case PrintBuildResult::Failed:
-        printLine(QStringLiteral("brevane-cli: the print document cannot be built; %1 not written").arg(args[1]));
-        return ExitFailed;
-    }
+    if (const int status = BuildDocument(args[0], args.mid(2), supportFolder, args[1], false, &document);
+        status != ExitOk)
+        return status;
     QString error;
     if (!WritePrintDocument(args[1], document, &error)) {
-        printLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));
+        PrintLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));
         return ExitFailed;
     }
     return ExitOk;
@@ -138,6 +93,8 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("print"))
         return printCommand(args, supportFolder);
     if (command == QLatin1String("check"))
-        return args.isEmpty() ? usage() : CheckCommand(args, loadAndCalculate);
+        return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
+    if (command == QLatin1String("pdf"))
+        return args.size() < 3 ? usage() : PdfCommand(args, supportFolder);
     return usage();
 }

@@ -59,12 +59,9 @@ void tst_printproof::everyPrintablePageOpensInLibreOffice()
     const QDir templates(support + QStringLiteral("/RTF"));
     if (templates.entryList({QStringLiteral("page*.rtf")}, QDir::Files).isEmpty())
         QSKIP("the build has not generated the print templates yet");
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    QVERIFY2(!soffice.isEmpty() && !pdftotext.isEmpty() && !pdfinfo.isEmpty(),
-             "LibreOffice Writer (soffice) and poppler-utils (pdftotext, pdfinfo) are needed; "
-             "scripts/test.sh installs them");
+    const brevane::test::PdfTools tools = brevane::test::FindPdfTools();
+    QVERIFY2(tools.Found(), brevane::test::PdfToolsNeeded);
+    const QString &soffice = tools.soffice, &pdftotext = tools.pdftotext, &pdfinfo = tools.pdfinfo;
 
     // Every box whose pages all have a template. A page whose form source
     // exists but whose template was not generated is a fault of the build;

@@ -22,6 +22,8 @@ private slots:
     void real23();
     void firstRunCreatesFile();
     void roundTrip();
+    void openSavedPdf_data();
+    void openSavedPdf();
     void flags_data();
     void flags();
     void missingLinesKeepDefaults();
@@ -76,7 +78,7 @@ void tst_settings::firstRunCreatesFile()
     QVERIFY(!QFileInfo::exists(folders.settingsFolder));
     QVERIFY(ReadSettings(folders.settingsFolder, settings));
     const QByteArray expected = Encode1252(folders.clientFolder) + "\r\nreserved\r\nFALSE\r\nFALSE\r\n"
-                                " 0.00000000000000E+0000\r\n 0.00000000000000E+0000\r\n0\r\n";
+                                " 0.00000000000000E+0000\r\n 0.00000000000000E+0000\r\n0\r\nTRUE\r\n";
     QCOMPARE(read(folders.settingsFolder + "/brevane.ini"), expected);
     QCOMPARE(settings.clientFolder, folders.clientFolder);
     QVERIFY(settings.recentFiles.isEmpty());
@@ -147,6 +149,38 @@ void tst_settings::missingLinesKeepDefaults()
     ParseSettings("x\r\nreserved\r\nFALSE\r\nFALSE\r\nabc\r\n1,5\r\nnone\r\n/a.cl1\r\n", bad);
     QCOMPARE(bad.fontShrink, 2.0);
     QVERIFY(bad.recentFiles.isEmpty());
+}
+
+// The switch that opens a saved PDF follows the recent files; a file
+// written before it existed leaves it on, and a stray word leaves it as it is.
+void tst_settings::openSavedPdf_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QStringList>("recent");
+    const QByteArray head = "f\r\nreserved\r\nFALSE\r\nFALSE\r\n\r\n\r\n";
+    QTest::newRow("off after two files") << head + "2\r\n/a.cl1\r\n/b.cl1\r\nFALSE\r\n" << false
+                                         << QStringList{"/a.cl1", "/b.cl1"};
+    QTest::newRow("off without files") << head + "0\r\nFALSE\r\n" << false << QStringList{};
+    QTest::newRow("on") << head + "1\r\n/a.cl1\r\nTRUE\r\n" << true << QStringList{"/a.cl1"};
+    QTest::newRow("older file without it") << head + "1\r\n/a.cl1\r\n" << true << QStringList{"/a.cl1"};
+    QTest::newRow("stray word") << head + "0\r\nmaybe\r\n" << true << QStringList{};
+}
+
+void tst_settings::openSavedPdf()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, open);
+    QFETCH(QStringList, recent);
+    Settings settings;
+    ParseSettings(bytes, settings);
+    QCOMPARE(settings.openSavedPdf, open);
+    QCOMPARE(settings.recentFiles, recent);
+    Settings back;
+    back.openSavedPdf = !open;
+    ParseSettings(FormatSettings(settings), back);
+    QCOMPARE(back.openSavedPdf, open);
+    QCOMPARE(back.recentFiles, recent);
 }
 
 void tst_settings::sevenRecentFilesAllLoad()

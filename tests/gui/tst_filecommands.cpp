@@ -19,24 +19,6 @@ using namespace brevane::test;
 
 namespace {
 
-// Scripted dialogs that also keep the folder (with the proposed file name)
-// each file dialog opened in.
-class RecordingDialogs : public TestDialogs
-{
-public:
-    QStringList folders;
-    QString SaveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override
-    {
-        folders << folder;
-        return TestDialogs::SaveFileName(parent, caption, folder, filter);
-    }
-    QString OpenFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override
-    {
-        folders << folder;
-        return TestDialogs::OpenFileName(parent, caption, folder, filter);
-    }
-};
-
 void writePages(GuiFixture &fx)
 {
     fx.WritePage(0, {Edit("edtName", 1000, 10), Edit("edtCity", 1003, 40)});
@@ -77,6 +59,8 @@ class tst_filecommands : public QObject
     Q_OBJECT
 private slots:
     void stateTable();
+    void commandLineFiles_data();
+    void commandLineFiles();
     void saveQuestion_data();
     void saveQuestion();
     void saveQuestionYesWithSaveAsCancelledKeepsTheClient();
@@ -102,7 +86,7 @@ void tst_filecommands::stateTable()
 {
     GuiFixture fx;
     writePages(fx);
-    RecordingDialogs dialogs;
+    TestDialogs dialogs;
     auto w = fx.Start();
     const QString path = fx.Path(QStringLiteral("acme.cl1"));
     auto state = [&] {
@@ -283,7 +267,7 @@ void tst_filecommands::saveAsProposesTheEntitysName()
 {
     GuiFixture fx;
     writePages(fx);
-    RecordingDialogs dialogs;
+    TestDialogs dialogs;
     auto w = fx.Start();
     w->Document().Answers()->SetText(1, 0, 11, QStringLiteral("Acme")); // page 1 answer 11 names the entity
     w->Navigation().DisplayAPage(w->Invisible(100));
@@ -608,6 +592,59 @@ void tst_filecommands::defaultFileLocations()
     QCOMPARE(w->settings.clientFolder, fx.Path(QStringLiteral("clients")));
     QCOMPARE(w->folders.clientFolder, fx.Path(QStringLiteral("clients")));
     QCOMPARE(w->folders.tempFolder, fx.Path(QStringLiteral("temp")));
+}
+
+// brevane FILE.cl1: the first file named opens as File, Open opens it, with
+// its messages; more files are named in a message and stay closed.
+void tst_filecommands::commandLineFiles_data()
+{
+    QTest::addColumn<QStringList>("files"); // names in the fixture's folder
+    QTest::addColumn<QList<int>>("messages");
+    QTest::addColumn<QString>("opened"); // the entity's name shown, empty: none opened
+    QTest::newRow("one client") << QStringList{"acme.cl1"} << QList<int>{} << "Acme";
+    QTest::newRow("two clients") << QStringList{"acme.cl1", "other.cl1"} << QList<int>{38090} << "Acme";
+    QTest::newRow("missing file") << QStringList{"gone.cl1"} << QList<int>{38014} << "";
+    QTest::newRow("not a client file") << QStringList{"notes.txt"} << QList<int>{33010} << "";
+    QTest::newRow("a folder") << QStringList{"folder.cl1"} << QList<int>{38014} << "";
+    QTest::newRow("none") << QStringList{} << QList<int>{} << "";
+}
+
+void tst_filecommands::commandLineFiles()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QList<int>, messages);
+    QFETCH(QString, opened);
+    GuiFixture fx;
+    writePages(fx);
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, QStringLiteral("Acme"));
+    QVERIFY(SaveClientFile(fx.Path(QStringLiteral("acme.cl1")), store, directory));
+    store.SetText(0, 0, 0, QStringLiteral("Other"));
+    QVERIFY(SaveClientFile(fx.Path(QStringLiteral("other.cl1")), store, directory));
+    QFile notes(fx.Path(QStringLiteral("notes.txt")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("shopping list\r\n");
+    notes.close();
+    QDir(fx.dir.path()).mkdir(QStringLiteral("folder.cl1"));
+
+    auto w = fx.Start();
+    MessageRecorder recorder;
+    QStringList paths;
+    for (const QString &file : files)
+        paths << fx.Path(file);
+    w->Files().OpenFromCommandLine(paths);
+    QCOMPARE(recorder.numbers(), messages);
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), opened);
+    QCOMPARE(w->Document().Modified, false);
+    if (opened.isEmpty()) {
+        QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+    } else {
+        QCOMPARE(w->Document().FileName, paths.first());
+        QCOMPARE(w->settings.recentFiles.value(0), paths.first());
+    }
+    if (messages.contains(33090))
+        QCOMPARE(recorder.messages().last().detail, paths.mid(1).join(QStringLiteral(", ")));
 }
 
 QTEST_MAIN(tst_filecommands)

@@ -94,7 +94,11 @@ void tst_printdialog::everyBoxOnItsTab()
         QCOMPARE(check->text(), box.caption);
         QVERIFY2(dialog.TabControl1->widget(box.tab)->isAncestorOf(check), qPrintable(box.name));
     }
-    QCOMPARE(dialog.findChildren<QCheckBox *>().size(), SelectionBoxes().size());
+    // The tabs hold the selection boxes and nothing else; beside the buttons
+    // is the one option of Save as PDF.
+    QCOMPARE(dialog.TabControl1->findChildren<QCheckBox *>().size(), SelectionBoxes().size());
+    QCOMPARE(dialog.findChildren<QCheckBox *>().size(), SelectionBoxes().size() + 1);
+    QVERIFY(!dialog.TabControl1->isAncestorOf(dialog.cbxOpenPdf));
 }
 
 void tst_printdialog::clicks_data()

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace brevane::test {
 
@@ -25,6 +26,13 @@ QList<int> MessageRecorder::numbers() const
     for (const ErrorMessage &m : messages_)
         result.append(m.number);
     return result;
+}
+
+PdfTools FindPdfTools()
+{
+    return {QStandardPaths::findExecutable(QStringLiteral("soffice")),
+            QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+            QStandardPaths::findExecutable(QStringLiteral("pdfinfo"))};
 }
 
 void UseUnitedStatesLocale()

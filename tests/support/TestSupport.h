@@ -32,4 +32,14 @@ void UseUnitedStatesLocale();
 // The source tree's root folder (from the environment the test runner sets).
 QString SourceDir();
 
+// LibreOffice and poppler's tools, for the tests that read printed PDFs.
+struct PdfTools
+{
+    QString soffice, pdftotext, pdfinfo; // empty where not on the PATH
+    bool Found() const { return !soffice.isEmpty() && !pdftotext.isEmpty() && !pdfinfo.isEmpty(); }
+};
+PdfTools FindPdfTools();
+inline constexpr char PdfToolsNeeded[] =
+    "LibreOffice Writer (soffice) and poppler-utils (pdftotext, pdfinfo) are needed; scripts/test.sh installs them";
+
 } // namespace brevane::test

@@ -52,6 +52,12 @@ const CatalogueRow Catalogue[] = {
     {1126, QStringLiteral("1126-Error in Delete Form routine - "), Kind::Detail},
     {1129, QStringLiteral("1129-Bad Tag. Please call Tarnwick Hollow Software about this error. "), Kind::Fixed},
     {1155, QStringLiteral("1155-Word Processing Error. Brevane is failing to detect or run your word processor. Note that you must have MS Word installed to preview and print on a Mac. Try using the Options menu and select Force Word or Force WordPad. "), Kind::Fixed},
+    // 1156 to 1159 are the program's own: the papers saved as a PDF, which
+    // LibreOffice makes.
+    {1156, QStringLiteral("1156-Saving as PDF needs LibreOffice Writer, which is not installed. Install the package libreoffice-writer (as root: apt-get install libreoffice-writer) and try again. "), Kind::Fixed},
+    {1157, QStringLiteral("1157-LibreOffice took longer than allowed to make the PDF and was stopped. No PDF was written: "), Kind::Detail},
+    {1158, QStringLiteral("1158-LibreOffice could not make the PDF, so none was written: "), Kind::Detail},
+    {1159, QStringLiteral("1159-The PDF could not be written: "), Kind::Detail},
     {1200, QStringLiteral("1200-Error in Margins"), Kind::Fixed},
     {1201, QStringLiteral("1201-Page limit exceeded on another form. "), Kind::Fixed},
     {1202, QStringLiteral("1202-Page limit exceeded on another form. "), Kind::Fixed},
@@ -187,6 +193,9 @@ const CatalogueRow Catalogue[] = {
     {3807, QStringLiteral("3807-The client file is damaged. Brevane shows what it could read; Save will ask for a new name, so the damaged file is kept as it is: "), Kind::Detail},
     // A recent file that is gone; its entry leaves the list.
     {3808, QStringLiteral("3808-This client file no longer exists, so it was taken off the recent files: "), Kind::Detail},
+    // The program's own: more than one client file named when the program
+    // starts; the first opens.
+    {3809, QStringLiteral("3809-Brevane opens one client file at a time. The first one named is open; open the others with File, Open: "), Kind::Detail},
 };
 
 const std::array<QString, 10> AddedInstructions = {

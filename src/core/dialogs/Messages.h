@@ -43,6 +43,10 @@
     X(ContinuationPickerFailed, 11453)   /* the window picking a copy of a repeatable page; no text */                 \
     X(ReopenStoreNotCreated, 11533)      /* no fresh answer store for a recent file; no text */                        \
     X(WordProcessorNotStarted, 11550)    /* the one that opens the print document */                                   \
+    X(PdfConverterMissing, 11560)        /* Save as PDF: LibreOffice is not installed (names the package) */          \
+    X(PdfTimedOut, 11570)                /* LibreOffice stopped at the time limit; detail: the PDF's path */           \
+    X(PdfNotConverted, 11580)            /* LibreOffice made no PDF; detail: its path and what LibreOffice said */     \
+    X(PdfNotWritten, 11590)              /* the PDF cannot be written; detail: its path and the reason */              \
     X(ContinuationLimitReached, 11860)   /* New Form: the page has all the copies it can have; no text */              \
     X(PageNotCleared, 14010)             /* the controls of the page shown before stay */                              \
     X(DirectoryWindowFailed, 14050)      /* the Directory Worksheet window */                                          \
@@ -69,7 +73,8 @@
                                             and the reason */                                                          \
     X(ClientFileNotSaved, 38060)         /* the file on disk is untouched; detail: its path and the reason */          \
     X(ClientFileDamaged, 38070)          /* ends early: what it holds is shown; detail: its path and where */          \
-    X(RecentFileGone, 38080)             /* a recent file that no longer exists; detail: its path */
+    X(RecentFileGone, 38080)             /* a recent file that no longer exists; detail: its path */                   \
+    X(OneClientFileAtATime, 38090)       /* more than one client file named at start; detail: those not opened */
 
 namespace brevane::msg {
 

@@ -4,6 +4,9 @@
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/files/ClientFile.h"
+#include "core/forms/PageZero.h"
+#include "core/output/PdfExport.h"
+#include "core/output/RtfText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -97,6 +100,44 @@ PrintBuildResult ClientDocument::BuildPrintDocument(const PrintSelection &select
 
     for (int k = 0; k < TAnswer::AnswerCount(worksheetPage); ++k)
         answers_->Entry(worksheetPage, 0, k) = worksheet[size_t(k)];
+    return result;
+}
+
+QString ClientDocument::ClientName() const
+{
+    const QString entity = answers_ ? answers_->Text(0, 0, G0::EntityName).simplified() : QString();
+    if (!entity.isEmpty())
+        return entity;
+    return QFileInfo(QString(FileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).completeBaseName();
+}
+
+QStringList ClientDocument::PrintedForms(const PrintSelection &selection)
+{
+    QStringList forms;
+    for (const SelectionBox &box : SelectionBoxes()) {
+        if (!selection.IsChecked(box.name))
+            continue;
+        QString form = QString(box.caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+        // "Page 1" and "Front" say which form only with their section or tab.
+        if (form.startsWith(QLatin1String("Page ")) || box.section.isEmpty()) {
+            const QString where = box.section.isEmpty() ? SelectionTabCaption(box.tab) : box.section;
+            form = QString(where).replace(QStringLiteral("&&"), QStringLiteral("&")) + QStringLiteral(", ") + form;
+        }
+        if (!forms.contains(form))
+            forms << form;
+    }
+    return forms;
+}
+
+PrintBuildResult ClientDocument::BuildTitledPrintDocument(const PrintSelection &selection,
+                                                          const QString &templateFolder, const QString &dataFolder,
+                                                          QString *document)
+{
+    const PrintBuildResult result = BuildPrintDocument(selection, templateFolder, dataFolder, document);
+    if (result == PrintBuildResult::Built && document) {
+        const QString entity = answers_ ? answers_->Text(0, 0, G0::EntityName) : QString();
+        *document = WithDocumentTitle(*document, PdfTitle(entity, PrintedForms(selection)));
+    }
     return result;
 }
 

@@ -66,6 +66,18 @@ public:
     PrintBuildResult BuildPrintDocument(const PrintSelection &selection, const QString &templateFolder,
                                         const QString &dataFolder, QString *document);
 
+    // The client's name: the entity's name, else the client file's name
+    // without its folder and extension.
+    QString ClientName() const;
+    // The forms of the checked boxes in print order, each named so that it
+    // is known by itself ("Cover Sheet", "Proceedings Of Incorporators, Page 1").
+    static QStringList PrintedForms(const PrintSelection &selection);
+    // The print document of the checked boxes titled with the entity's name
+    // and the forms printed, for a copy that keeps it (a PDF); as
+    // BuildPrintDocument otherwise.
+    PrintBuildResult BuildTitledPrintDocument(const PrintSelection &selection, const QString &templateFolder,
+                                              const QString &dataFolder, QString *document);
+
 Q_SIGNALS:
     // After every recalculation: whatever shows answers refreshes.
     void AnswersChanged();

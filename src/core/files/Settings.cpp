@@ -73,6 +73,11 @@ void ParseSettings(const QByteArray &bytes, Settings &settings)
     const int count = in.ReadInteger(&ok);
     for (int i = 0; ok && i < qMin(count, MaxRecentFilesRead) && !in.AtEnd(); ++i)
         settings.recentFiles.append(readPath(in));
+    if (!in.AtEnd()) {
+        const QString open = in.ReadLine();
+        if (open == QLatin1String("TRUE") || open == QLatin1String("FALSE"))
+            settings.openSavedPdf = open == QLatin1String("TRUE");
+    }
 }
 
 QByteArray FormatSettings(const Settings &settings)
@@ -87,6 +92,7 @@ QByteArray FormatSettings(const Settings &settings)
     AppendLine1252(out, QString::number(settings.recentFiles.size()));
     for (const QString &path : settings.recentFiles)
         appendPath(out, path);
+    AppendLine1252(out, settings.openSavedPdf ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
     return out;
 }
 

@@ -11,6 +11,7 @@
 //   6  font shrink amount        23-character scientific form
 //   7  n, the number of recent files
 //   8 .. 7+n  recent file paths, most recent first
+//   8+n  open a saved PDF           "TRUE" or "FALSE" (missing in older files: TRUE)
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,7 @@ struct Settings
     double zoomFactor = 0.0;
     double fontShrink = 0.0;
     QStringList recentFiles;
+    bool openSavedPdf = true; // Save as PDF opens the PDF in the desktop's viewer
 };
 
 inline constexpr char SettingsFileName[] = "brevane.ini";

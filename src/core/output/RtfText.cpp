@@ -82,6 +82,65 @@ QString EscapeRtfText(const QString &answer)
     return out;
 }
 
+QString WithDocumentTitle(const QString &document, const QString &title)
+{
+    if (!document.startsWith(QLatin1String("{\\rtf")) || document.contains(QLatin1String("{\\info")))
+        return document;
+    static const QStringList tables = {QStringLiteral("{\\fonttbl"), QStringLiteral("{\\filetbl"),
+                                       QStringLiteral("{\\colortbl"), QStringLiteral("{\\stylesheet"),
+                                       QStringLiteral("{\\listtable"), QStringLiteral("{\\listoverridetable"),
+                                       QStringLiteral("{\\revtbl"), QStringLiteral("{\\*")};
+    // The information group goes after the last of them: "{\\rtf1", its
+    // control words, then the tables, each a group of its own, perhaps with
+    // control words between them.
+    qsizetype at = 1;
+    qsizetype place = -1;
+    for (;;) {
+        while (at < document.size()) {
+            if (document.at(at).isSpace()) {
+                ++at;
+            } else if (document.at(at) == QLatin1Char('\\') && at + 1 < document.size() &&
+                       document.at(at + 1).isLetter()) {
+                ++at;
+                while (at < document.size() && document.at(at).isLetter())
+                    ++at;
+                if (at < document.size() && document.at(at) == QLatin1Char('-'))
+                    ++at;
+                while (at < document.size() && document.at(at).isDigit())
+                    ++at;
+            } else {
+                break;
+            }
+        }
+        if (place < 0)
+            place = at; // a header without tables
+        bool table = false;
+        for (const QString &start : tables)
+            table = table || QStringView(document).mid(at).startsWith(start);
+        if (!table)
+            break;
+        // Skip the whole group, escaped braces included.
+        int depth = 0;
+        for (; at < document.size(); ++at) {
+            const QChar c = document.at(at);
+            if (c == QLatin1Char('\\')) {
+                ++at;
+            } else if (c == QLatin1Char('{')) {
+                ++depth;
+            } else if (c == QLatin1Char('}') && --depth == 0) {
+                ++at;
+                break;
+            }
+        }
+        if (depth != 0)
+            return document; // a header that never closes: left as it is
+        place = at;
+    }
+    QString out = document;
+    out.insert(place, QStringLiteral("{\\info{\\title ") + EscapeRtfText(title) + QStringLiteral("}}\r\n"));
+    return out;
+}
+
 QString ListText(const QStringList &lines)
 {
     qsizetype size = 0;

@@ -18,6 +18,11 @@ namespace brevane {
 // stored. Other control characters are left out.
 QString EscapeRtfText(const QString &answer);
 
+// The RTF document with `title` as its title ("{\\info{\\title ...}}" after
+// the header's tables, where a word processor looks for it), which a PDF made
+// from it carries. A document that has a title keeps it.
+QString WithDocumentTitle(const QString &document, const QString &title);
+
 // The text of a line list: every line followed by CR LF.
 QString ListText(const QStringList &lines);
 // Splits a text into lines at CR LF, CR or LF; a final line end starts no

@@ -1,8 +1,10 @@
 #include "core/store/Conversions.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/dialogs/TfrmErrorDlg.h"
+#include "gui/files/FileCommands.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +18,10 @@ int main(int argc, char *argv[])
     brevane::TfrmMain window;
     messages.SetParent(&window);
     window.show();
+    // brevane FILE.cl1 (a file manager's double-click): the client opens
+    // once the window is up, as File, Open would open it.
+    const QStringList files = app.arguments().mid(1);
+    QTimer::singleShot(0, &window, [&window, files] { window.Files().OpenFromCommandLine(files); });
     const int result = app.exec();
     brevane::InstallMessageSink(nullptr);
     return result;

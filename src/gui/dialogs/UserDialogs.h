@@ -51,6 +51,7 @@ public:
     QList<QMessageBox::StandardButton> questionAnswers; // default: Cancel when empty
     QStringList fileAnswers;                            // open, save and folder pickers; default: cancelled
     QStringList asked;                                  // title and text of every question, caption of every picker
+    QStringList folders;                                // the folder (or proposed file) each picker opened in
     int beeps = 0;
     QList<QUrl> openedUrls;    // every document or page asked to be opened
     bool openUrlResult = true; // what OpenUrl reports
@@ -61,15 +62,18 @@ public:
         asked << title + QStringLiteral(": ") + text;
         return questionAnswers.isEmpty() ? QMessageBox::Cancel : questionAnswers.takeFirst();
     }
-    QString OpenFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    QString OpenFileName(QWidget *, const QString &caption, const QString &folder, const QString &) override
     {
-        return nextFile(caption);
+        return nextFile(caption, folder);
     }
-    QString SaveFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    QString SaveFileName(QWidget *, const QString &caption, const QString &folder, const QString &) override
     {
-        return nextFile(caption);
+        return nextFile(caption, folder);
     }
-    QString FolderName(QWidget *, const QString &caption, const QString &) override { return nextFile(caption); }
+    QString FolderName(QWidget *, const QString &caption, const QString &folder) override
+    {
+        return nextFile(caption, folder);
+    }
     void Beep() override { ++beeps; }
     bool OpenUrl(const QUrl &url) override
     {
@@ -78,9 +82,10 @@ public:
     }
 
 private:
-    QString nextFile(const QString &caption)
+    QString nextFile(const QString &caption, const QString &folder)
     {
         asked << caption;
+        folders << folder;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
     UserDialogs *previous_ = nullptr;

@@ -168,7 +168,35 @@ void TFileCommands::OpenClick(const TSender &sender)
         UserDialogs::Current().OpenFileName(main_.Window(), QStringLiteral("Open Client"), folder, ClientFilter);
     if (path.isEmpty())
         return;
+    openClient(path, unset, sender);
+}
 
+void TFileCommands::OpenClientFile(const QString &path, const TSender &sender)
+{
+    CommitEdit();
+    if (!SaveQuestion())
+        return;
+    openClient(path, main_.settings.clientFolder.isEmpty(), sender);
+}
+
+void TFileCommands::OpenFromCommandLine(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    OpenClientFile(files.first(), TSender::Menu(0));
+    if (files.size() > 1) {
+        QStringList others;
+        for (const QString &file : files.mid(1))
+            others << QDir::toNativeSeparators(file);
+        ShowError(msg::OneClientFileAtATime, others.join(QStringLiteral(", ")));
+    }
+}
+
+void TFileCommands::openClient(const QString &givenPath, bool unset, const TSender &sender)
+{
+    // A file named on the command line may be relative to where the program
+    // was started; the client keeps the whole path.
+    const QString path = QFileInfo(givenPath).absoluteFilePath();
     newClient(TSender::Menu(InternalNewTag), false);
     if (!main_.Document().Answers())
         return;

@@ -6,6 +6,7 @@
 #include "gui/common/Sender.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace brevane {
 
@@ -22,6 +23,13 @@ public:
     // Open) the store is replaced without a display.
     void NewClick(const TSender &sender);
     void OpenClick(const TSender &sender);
+    // Opens the client file at `path` as Open does once its dialog has
+    // answered: the save question first, the same messages for a file that
+    // cannot be read, is not a client file or is damaged.
+    void OpenClientFile(const QString &path, const TSender &sender);
+    // The files named when the program was started (brevane FILE.cl1): the
+    // first opens as above; more than one are named in a message (33090).
+    void OpenFromCommandLine(const QStringList &files);
     // A recent-file item: `index` into the recent files list.
     void ReOpenClick(int index);
     // True when the client was written.
@@ -53,6 +61,8 @@ private:
     // A client file that ended early: the user is told, and Save asks for a name.
     void reportDamage(const QString &path, const QString &problem);
     void newClient(const TSender &sender, bool ask);
+    // Open after its question and dialog; `unset`: no client file folder yet.
+    void openClient(const QString &path, bool unset, const TSender &sender);
     bool resetStore();
     bool writeClient(const QString &path);
     QString dialogFolder(bool *unset) const;

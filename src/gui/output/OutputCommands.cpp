@@ -4,6 +4,8 @@
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
+#include "core/files/Folders.h"
+#include "core/output/PdfExport.h"
 #include "core/output/PrintJob.h"
 #include "core/store/Answers.h"
 #include "gui/check/TfrmCheckBeforePrint.h"
@@ -16,10 +18,14 @@
 #include "platform/WordProcessor.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QRandomGenerator>
+#include <QUrl>
 
 namespace brevane {
 
@@ -84,34 +90,23 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
     if (!sender.IsMenuItem() && !sender.IsTreeItem() && !sender.IsCornerButton())
         return;
     PrintSelection selection;
+    int result;
     {
         TfrmSelectedForms dialog(main_.CurrentPage, main_.Window());
-        if (dialog.exec() != QDialog::Accepted)
-            return;
+        dialog.cbxOpenPdf->setChecked(main_.settings.openSavedPdf);
+        result = dialog.exec();
+        main_.settings.openSavedPdf = dialog.cbxOpenPdf->isChecked();
         selection = dialog.Selection();
     }
-
-    // The displayed page's last entries count, and every answer is current.
-    main_.Calc().RecalculateWithCursor(true);
-    // What the State or a signer would reject is shown first.
-    QStringList boxes;
-    for (const QString &box : AllBoxes())
-        if (selection.IsChecked(box))
-            boxes << box;
-    if (!CheckBeforePrint(main_, boxes))
-        return;
-    QString document;
-    switch (main_.Document().BuildPrintDocument(selection, main_.folders.Rtf(), main_.folders.Dat(), &document)) {
-    case PrintBuildResult::Built:
-        break;
-    case PrintBuildResult::NothingChecked:
-        ShowError(msg::NothingToPrint);
-        return;
-    case PrintBuildResult::NothingPrinted:
-    case PrintBuildResult::Failed:
-        // Each failure has been reported; no document is written.
+    if (result == TfrmSelectedForms::SaveAsPdfResult) {
+        SaveAsPdf(selection);
         return;
     }
+    if (result != QDialog::Accepted)
+        return;
+    QString document;
+    if (!BuildDocument(selection, false, &document))
+        return;
 
     const QString folder = main_.folders.tempFolder;
     if (!QFileInfo::exists(folder) && QDir().mkpath(folder)) {
@@ -126,6 +121,107 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
         return;
     }
     LaunchWordProcessor(path, folder);
+}
+
+bool TOutputCommands::BuildDocument(const PrintSelection &selection, bool titled, QString *document)
+{
+    // The displayed page's last entries count, and every answer is current.
+    main_.Calc().RecalculateWithCursor(true);
+    // What the State or a signer would reject is shown first.
+    QStringList boxes;
+    for (const QString &box : AllBoxes())
+        if (selection.IsChecked(box))
+            boxes << box;
+    if (!CheckBeforePrint(main_, boxes))
+        return false;
+    ClientDocument &client = main_.Document();
+    const PrintBuildResult built =
+        titled ? client.BuildTitledPrintDocument(selection, main_.folders.Rtf(), main_.folders.Dat(), document)
+               : client.BuildPrintDocument(selection, main_.folders.Rtf(), main_.folders.Dat(), document);
+    switch (built) {
+    case PrintBuildResult::Built:
+        return true;
+    case PrintBuildResult::NothingChecked:
+        ShowError(msg::NothingToPrint);
+        return false;
+    case PrintBuildResult::NothingPrinted:
+    case PrintBuildResult::Failed:
+        // Each failure has been reported; no document is written.
+        return false;
+    }
+    return false;
+}
+
+PdfExport *TOutputCommands::PdfInProgress() const
+{
+    return pdf_ && pdf_->IsRunning() ? pdf_.get() : nullptr;
+}
+
+void TOutputCommands::SaveAsPdf(const PrintSelection &selection)
+{
+    if (PdfInProgress())
+        return;
+    // Without LibreOffice the user learns it before choosing a name.
+    const PdfSettings pdfSettings = PdfSettingsFromEnvironment();
+    if (!PdfConverterInstalled(pdfSettings)) {
+        ShowError(msg::PdfConverterMissing);
+        return;
+    }
+    QString document;
+    if (!BuildDocument(selection, true, &document))
+        return;
+
+    QString folder = main_.settings.clientFolder.isEmpty() ? main_.folders.installRoot : main_.settings.clientFolder;
+    QDir().mkpath(folder);
+    const QString offered =
+        FileInFolder(folder, DefaultPdfFileName(main_.Document().ClientName(), QDate::currentDate()));
+    QString path = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("Save as PDF"), offered,
+                                                       QStringLiteral("PDF Files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        // The file dialog asked before replacing the name as typed, not this one.
+        path += QStringLiteral(".pdf");
+        if (QFileInfo::exists(path) &&
+            UserDialogs::Current().Question(main_.Window(), QStringLiteral("Brevane"),
+                                            QDir::toNativeSeparators(path) +
+                                                QStringLiteral(" already exists. Do you want to replace it?"),
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+    }
+
+    pdf_ = std::make_unique<PdfExport>(pdfSettings);
+    if (!pdf_->Start(document, path)) {
+        pdf_.reset();
+        return;
+    }
+    pdfProgress_ = new QProgressDialog(main_.Window());
+    pdfProgress_->setObjectName(QStringLiteral("pdfProgress"));
+    pdfProgress_->setWindowTitle(QStringLiteral("Save as PDF"));
+    pdfProgress_->setLabelText(QStringLiteral("Saving the selected forms as a PDF:\n%1\n\nLibreOffice takes a few "
+                                              "seconds for it.")
+                                   .arg(QFileInfo(path).fileName()));
+    pdfProgress_->setCancelButtonText(QStringLiteral("Cancel"));
+    pdfProgress_->setRange(0, 0); // no measure of how far: a busy bar
+    pdfProgress_->setWindowModality(Qt::WindowModal);
+    pdfProgress_->setMinimumDuration(0);
+    pdfProgress_->setAutoClose(false);
+    pdfProgress_->setAutoReset(false);
+    QObject::connect(pdfProgress_, &QProgressDialog::canceled, pdf_.get(), &PdfExport::Cancel);
+    QObject::connect(pdf_.get(), &PdfExport::Finished, pdfProgress_,
+                     [this, path](PdfResult result) { PdfFinished(path, int(result)); });
+    pdfProgress_->show();
+}
+
+void TOutputCommands::PdfFinished(const QString &path, int result)
+{
+    if (pdfProgress_) {
+        pdfProgress_->close();
+        pdfProgress_->deleteLater();
+        pdfProgress_ = nullptr;
+    }
+    if (PdfResult(result) == PdfResult::Written && main_.settings.openSavedPdf)
+        UserDialogs::Current().OpenUrl(QUrl::fromLocalFile(path));
 }
 
 void TOutputCommands::LaunchWordProcessor(const QString &document, const QString &folder)

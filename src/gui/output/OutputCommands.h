@@ -1,7 +1,7 @@
 #pragma once
 // The output commands of the main window: Preview and Print (the selection
 // dialog, the print job and the hand-off of the document to the word
-// processor), the Force Word and Force WordPad switches, Find Word, and the
+// processor), Save as PDF from the same dialog, the Force Word and Force WordPad switches, Find Word, and the
 // removal of the temporary print documents when the program closes.
 
 #include "gui/common/Sender.h"
@@ -11,10 +11,14 @@
 
 #include <memory>
 
+class QProgressDialog;
+
 namespace brevane {
 
+class PdfExport;
 class TMainWindow;
 class WordProcessorLauncher;
+struct PrintSelection;
 
 enum class WordProcessorChoice { Word, WordPad };
 
@@ -34,6 +38,16 @@ public:
     // document written to the temporary folder and opened in the word
     // processor. Runs for a menu item, a tree item or a button only.
     void SendToWordProcessor(const TSender &sender);
+    // The checked forms as one PDF: asks for its name (the client's name and
+    // the date in the client file folder), and has LibreOffice convert the
+    // print document while a progress window offers Cancel; the window keeps
+    // working meanwhile. When the PDF is written and the option is on, it
+    // opens in the desktop's viewer.
+    void SaveAsPdf(const PrintSelection &selection);
+    // The conversion under way, else nullptr; its progress window.
+    PdfExport *PdfInProgress() const;
+    QProgressDialog *PdfProgress() const { return pdfProgress_; }
+
     // Opens the written document: its file name alone is the argument, the
     // temporary folder the working folder. 11550 when it cannot be started.
     void LaunchWordProcessor(const QString &document, const QString &folder);
@@ -59,10 +73,17 @@ public:
 
 private:
     void Message(const QString &text);
+    // The displayed page's last entries stored, every answer recalculated,
+    // the print document of the selection built; false when there is none
+    // (the reason shown).
+    bool BuildDocument(const PrintSelection &selection, bool titled, QString *document);
+    void PdfFinished(const QString &path, int result);
 
     TMainWindow &main_;
     std::unique_ptr<WordProcessorLauncher> platformLauncher_;
     WordProcessorLauncher *launcher_ = nullptr;
+    std::unique_ptr<PdfExport> pdf_;
+    QProgressDialog *pdfProgress_ = nullptr;
 };
 
 } // namespace brevane

@@ -23,9 +23,14 @@ public:
     // starts checked and its tab is shown.
     explicit TfrmSelectedForms(int displayedPage, QWidget *parent = nullptr);
 
+    // The result of "Save as PDF...": the checked forms go to a PDF.
+    static constexpr int SaveAsPdfResult = 2;
+
     QTabWidget *TabControl1 = nullptr;
     QPushButton *btnPreviewPrint = nullptr; // closes with the OK result
     QPushButton *btnSelectAll = nullptr; // the same as the context menu's Select All
+    QPushButton *btnSaveAsPdf = nullptr;    // closes with SaveAsPdfResult
+    QCheckBox *cbxOpenPdf = nullptr;        // open the saved PDF in the desktop's viewer
     QPushButton *btnClearAll = nullptr;
     QPushButton *btnClose = nullptr; // closes with the Close result
     QAction *SelectAll1 = nullptr;   // the tabs' context menu

@@ -1,0 +1,40 @@
+#pragma once
+// What the commands of brevane-cli share: the exit status, the messages on
+// standard error, reading a client and building its print document. Each
+// command lives in a file of its own; main.cpp reads the options and
+// dispatches.
+
+#include <QString>
+#include <QStringList>
+
+namespace brevane {
+
+class ClientDocument;
+
+namespace cli {
+
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailed = 1;
+inline constexpr int ExitUsage = 2;
+
+// One line on standard error.
+void PrintLine(const QString &text);
+
+// Reads IN into the document's fresh store and runs one calculation. False
+// (its reason on standard error) when the file cannot be read, is rejected or
+// is damaged: a batch run never goes on from a part of a client.
+bool LoadAndCalculate(const QString &in, ClientDocument &client);
+
+// Reads IN, calculates and builds the print document of the named boxes,
+// titled with the entity's name and the forms when `titled`. ExitOk with the
+// document, else the exit status, its reason on standard error; `out` names
+// the file that is then not written.
+int BuildDocument(const QString &in, const QStringList &boxes, const QString &supportFolder, const QString &out,
+                  bool titled, QString *document);
+
+// brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]: the print document of the
+// boxes converted to PDF by LibreOffice.
+int PdfCommand(const QStringList &args, const QString &supportFolder);
+
+} // namespace cli
+} // namespace brevane

@@ -1,0 +1,24 @@
+// brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
+//
+// The print document of the boxes, as the print command builds it, titled
+// with the entity's name and the forms, and converted to PDF by LibreOffice
+// without a window. A failed conversion leaves OUT as it was; its message
+// goes to standard error and the exit status is 1.
+
+#include "cli/CliCommands.h"
+#include "core/output/PdfExport.h"
+
+namespace brevane::cli {
+
+int PdfCommand(const QStringList &args, const QString &supportFolder)
+{
+    const QString out = args.at(1);
+    QString document;
+    if (const int status = BuildDocument(args.at(0), args.mid(2), supportFolder, out, true, &document);
+        status != ExitOk)
+        return status;
+    PdfExport pdf(PdfSettingsFromEnvironment());
+    return pdf.Convert(document, out) == PdfResult::Written ? ExitOk : ExitFailed;
+}
+
+} // namespace brevane::cli

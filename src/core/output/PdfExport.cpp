@@ -1,0 +1,309 @@
+#include "core/output/PdfExport.h"
+
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
+#include "core/files/WholeFile.h"
+#include "core/output/PrintJob.h"
+
+#include <QDate>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
+
+namespace brevane {
+
+namespace {
+
+// The document's name inside the working folder; LibreOffice names the PDF
+// after it.
+const QString DocumentBaseName = QStringLiteral("brevane");
+// A PDF of every form is a few megabytes; this is far beyond any.
+constexpr qint64 MaxPdfSize = qint64(1) << 30;
+// What of LibreOffice's own words a message quotes, at most.
+constexpr int MaxQuotedOutput = 400;
+
+QString converterOutput(QProcess &process)
+{
+    QString said = QString::fromLocal8Bit(process.readAll()).simplified();
+    if (said.size() > MaxQuotedOutput)
+        said = said.left(MaxQuotedOutput) + QStringLiteral("...");
+    return said;
+}
+
+} // namespace
+
+QString DefaultPdfProfileFolder()
+{
+    QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
+        cache = QDir::tempPath();
+    return cache + QStringLiteral("/brevane/libreoffice-profile");
+}
+
+bool PdfConverterInstalled(const PdfSettings &settings)
+{
+    const QFileInfo converter(settings.converter);
+    return !settings.converter.isEmpty() && converter.isFile() && converter.isExecutable();
+}
+
+PdfSettings PdfSettingsFromEnvironment()
+{
+    PdfSettings settings;
+    settings.converter = qEnvironmentVariable("BREVANE_PDF_CONVERTER");
+    if (settings.converter.isEmpty()) {
+        for (const char *name : {"soffice", "libreoffice"}) {
+            settings.converter = QStandardPaths::findExecutable(QLatin1String(name));
+            if (!settings.converter.isEmpty())
+                break;
+        }
+    }
+    bool ok = false;
+    const int seconds = qEnvironmentVariableIntValue("BREVANE_PDF_TIME_LIMIT", &ok);
+    if (ok && seconds > 0)
+        settings.timeLimitMs = seconds * 1000;
+    settings.profileFolder = DefaultPdfProfileFolder();
+    return settings;
+}
+
+QStringList PdfConverterArguments(const QString &profileFolder, const QString &outFolder, const QString &document)
+{
+    return {QStringLiteral("--headless"),
+            QStringLiteral("--norestore"),
+            QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profileFolder).toString(),
+            QStringLiteral("--convert-to"),
+            QStringLiteral("pdf"),
+            QStringLiteral("--outdir"),
+            outFolder,
+            document};
+}
+
+QString DefaultPdfFileName(const QString &clientName, const QDate &date)
+{
+    QString name = clientName.simplified();
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('-');
+    }
+    // A name of dots alone would name a folder.
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    if (name.trimmed().isEmpty())
+        name = QStringLiteral("Brevane");
+    return name.trimmed() + QLatin1Char(' ') + date.toString(Qt::ISODate) + QStringLiteral(".pdf");
+}
+
+QString PdfTitle(const QString &entityName, const QStringList &formCaptions)
+{
+    const QString forms = formCaptions.join(QStringLiteral(", "));
+    const QString name = entityName.simplified();
+    if (name.isEmpty())
+        return forms;
+    return forms.isEmpty() ? name : name + QStringLiteral(" - ") + forms;
+}
+
+PdfExport::PdfExport(const PdfSettings &settings, QObject *parent)
+    : QObject(parent)
+    , settings_(settings)
+{}
+
+PdfExport::~PdfExport()
+{
+    if (IsRunning()) {
+        // Nobody waits for the end any more.
+        blockSignals(true);
+        cancelled_ = true;
+        stopConverter();
+    }
+}
+
+bool PdfExport::IsRunning() const
+{
+    return process_ != nullptr;
+}
+
+bool PdfExport::Start(const QString &document, const QString &pdfPath)
+{
+    if (IsRunning())
+        return false;
+    if (!PdfConverterInstalled(settings_)) {
+        ShowError(msg::PdfConverterMissing);
+        return false;
+    }
+    pdfPath_ = pdfPath;
+    cancelled_ = false;
+    timedOut_ = false;
+
+    work_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/brevane-pdf-XXXXXX"));
+    QString error;
+    const QString rtf = work_->filePath(DocumentBaseName + QStringLiteral(".rtf"));
+    outFolder_ = work_->filePath(QStringLiteral("out"));
+    if (!work_->isValid() || !QDir().mkpath(outFolder_) ||
+        !WritePrintDocument(rtf, document, &error, WriteMode::CreateNew)) {
+        ShowError(msg::PdfNotWritten, QDir::toNativeSeparators(pdfPath) + QStringLiteral(" (") +
+                                          (work_->isValid() ? error : work_->errorString()) + QLatin1Char(')'));
+        work_.reset();
+        return false;
+    }
+
+    // Brevane's profile, unless another conversion holds it: LibreOffice
+    // hands a second start on the same profile to the first, so a second
+    // conversion at once takes a profile of its own.
+    QString profile = settings_.profileFolder;
+    if (!profile.isEmpty() && QDir().mkpath(profile)) {
+        profileLock_ = std::make_unique<QLockFile>(profile + QStringLiteral(".lock"));
+        profileLock_->setStaleLockTime(0);
+        if (!profileLock_->tryLock(0))
+            profile.clear();
+    } else {
+        profile.clear();
+    }
+    if (profile.isEmpty()) {
+        profileLock_.reset();
+        profile = work_->filePath(QStringLiteral("profile"));
+    }
+
+    process_ = new QProcess(this);
+    process_->setProcessChannelMode(QProcess::MergedChannels);
+    process_->setWorkingDirectory(work_->path());
+#ifdef Q_OS_UNIX
+    // A group of its own, so that stopping it stops what it started too
+    // (soffice starts the office in a process of its own).
+    process_->setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
+    connect(process_, &QProcess::finished, this, &PdfExport::processEnded);
+    // A converter that does not start ends the conversion from the event
+    // loop, as every other end does, never inside Start.
+    connect(
+        process_, &QProcess::errorOccurred, this,
+        [this, started = process_](QProcess::ProcessError e) {
+            if (e == QProcess::FailedToStart && started == process_)
+                processEnded();
+        },
+        Qt::QueuedConnection);
+    timer_ = new QTimer(this);
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, &PdfExport::timeLimitReached);
+    timer_->start(settings_.timeLimitMs);
+    process_->start(settings_.converter, PdfConverterArguments(profile, outFolder_, rtf));
+    return true;
+}
+
+void PdfExport::Cancel()
+{
+    if (!IsRunning())
+        return;
+    cancelled_ = true;
+    stopConverter();
+}
+
+void PdfExport::timeLimitReached()
+{
+    if (!IsRunning())
+        return;
+    timedOut_ = true;
+    stopConverter();
+}
+
+void PdfExport::stopConverter()
+{
+    if (!process_)
+        return;
+#ifdef Q_OS_UNIX
+    const qint64 pid = process_->processId();
+    if (pid > 0)
+        ::kill(-pid_t(pid), SIGKILL);
+#endif
+    process_->kill();
+    process_->waitForFinished(5000);
+    // The end is handled here, once, whatever the process reported.
+    if (process_)
+        processEnded();
+}
+
+void PdfExport::processEnded()
+{
+    if (!process_)
+        return;
+    PdfResult result;
+    if (cancelled_) {
+        result = PdfResult::Cancelled;
+    } else if (timedOut_) {
+        ShowError(msg::PdfTimedOut, QDir::toNativeSeparators(pdfPath_));
+        result = PdfResult::Failed;
+    } else if (process_->error() == QProcess::FailedToStart) {
+        ShowError(msg::PdfConverterMissing);
+        result = PdfResult::Failed;
+    } else {
+        result = collectPdf();
+    }
+    finish(result);
+}
+
+PdfResult PdfExport::collectPdf()
+{
+    const QString made = outFolder_ + QLatin1Char('/') + DocumentBaseName + QStringLiteral(".pdf");
+    const QString said = converterOutput(*process_);
+    // LibreOffice ends with status 0 also when it could not convert: only
+    // the PDF it leaves counts.
+    const bool ended = process_->exitStatus() == QProcess::NormalExit && process_->exitCode() == 0;
+    QByteArray bytes;
+    QString error;
+    if (!ended || !QFileInfo(made).isFile() || !ReadRegularFile(made, &bytes, &error, MaxPdfSize) ||
+        !bytes.startsWith("%PDF")) {
+        QString why = ended ? QStringLiteral("no PDF made")
+                            : QStringLiteral("LibreOffice ended with status %1").arg(process_->exitCode());
+        if (!said.isEmpty())
+            why += QStringLiteral(": ") + said;
+        ShowError(msg::PdfNotConverted,
+                  QDir::toNativeSeparators(pdfPath_) + QStringLiteral(" (") + why + QLatin1Char(')'));
+        return PdfResult::Failed;
+    }
+    if (!ReplaceFile(pdfPath_, bytes, &error)) {
+        ShowError(msg::PdfNotWritten,
+                  QDir::toNativeSeparators(pdfPath_) + QStringLiteral(" (") + error + QLatin1Char(')'));
+        return PdfResult::Failed;
+    }
+    return PdfResult::Written;
+}
+
+void PdfExport::finish(PdfResult result)
+{
+    timer_->stop();
+    timer_->deleteLater();
+    timer_ = nullptr;
+    process_->disconnect(this);
+    process_->deleteLater();
+    process_ = nullptr;
+    profileLock_.reset();
+    work_.reset();
+    Q_EMIT Finished(result);
+}
+
+PdfResult PdfExport::Convert(const QString &document, const QString &pdfPath)
+{
+    PdfResult result = PdfResult::Failed;
+    bool ended = false;
+    QEventLoop loop;
+    const QMetaObject::Connection done = connect(this, &PdfExport::Finished, &loop, [&](PdfResult r) {
+        result = r;
+        ended = true;
+        loop.quit();
+    });
+    if (Start(document, pdfPath) && !ended)
+        loop.exec();
+    disconnect(done);
+    return result;
+}
+
+} // namespace brevane

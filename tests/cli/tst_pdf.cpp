@@ -1,0 +1,309 @@
+// brevane-cli pdf run as a user runs it: the print document of the boxes
+// handed to the converter (a stand-in script, then the real LibreOffice),
+// its arguments, its time limit, its failures on standard error, and the
+// PDF of a filled client read back with poppler's tools.
+#include "FakeConverter.h"
+#include "FilledClient.h"
+#include "TestSupport.h"
+#include "core/files/ClientFile.h"
+#include "core/output/PrintSelection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <csignal>
+
+using namespace brevane;
+using brevane::test::EntityName;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool processAlive(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
+// Every box "Select All" checks.
+QStringList selectAll()
+{
+    const CheckedBoxes all = SelectAllBoxes({});
+    QStringList boxes;
+    for (const SelectionBox &box : SelectionBoxes())
+        if (all.contains(box.name))
+            boxes << box.name;
+    return boxes;
+}
+
+} // namespace
+
+class tst_pdf : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void converterGetsItsArguments();
+    void failuresKeepTheOldFile_data();
+    void failuresKeepTheOldFile();
+    void timeLimitStopsTheConverterAndWhatItStarted();
+    void missingLibreOfficeNamesThePackage_data();
+    void missingLibreOfficeNamesThePackage();
+    void usage();
+    void filledClientWithLibreOffice();
+
+private:
+    struct Result
+    {
+        int exitCode;
+        QString errors;
+    };
+    Result run(const QStringList &args, const QMap<QString, QString> &env = {}, int timeoutMs = 60000);
+    // The environment of a run with the stand-in converter in `mode`.
+    QMap<QString, QString> fake(const QString &mode) const;
+
+    QString program_;
+    QString converter_;
+    QString client_;
+    QTemporaryDir dir_;
+};
+
+void tst_pdf::initTestCase()
+{
+    brevane::test::UseUnitedStatesLocale();
+    program_ = qEnvironmentVariable("BREVANE_BINARY_DIR") + QStringLiteral("/src/cli/brevane-cli");
+    QVERIFY2(QFileInfo::exists(program_), qPrintable(program_));
+    converter_ = brevane::test::WriteFakeConverter(dir_.path());
+    QVERIFY(!converter_.isEmpty());
+    TAnswer store;
+    DirectoryTable directory;
+    brevane::test::FillClient(store, directory);
+    client_ = dir_.filePath(QStringLiteral("filled.cl1"));
+    QString error;
+    QVERIFY2(SaveClientFile(client_, store, directory, &error), qPrintable(error));
+}
+
+tst_pdf::Result tst_pdf::run(const QStringList &args, const QMap<QString, QString> &env, int timeoutMs)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("BREVANE_PDF_CONVERTER"));
+    environment.remove(QStringLiteral("BREVANE_PDF_TIME_LIMIT"));
+    // The profile folder goes below the cache folder: keep it in the test's.
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir_.filePath(QStringLiteral("cache")));
+    for (auto it = env.cbegin(); it != env.cend(); ++it)
+        environment.insert(it.key(), it.value());
+    process.setProcessEnvironment(environment);
+    process.start(program_, args);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, QStringLiteral("timed out")};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QMap<QString, QString> tst_pdf::fake(const QString &mode) const
+{
+    return {{QStringLiteral("BREVANE_PDF_CONVERTER"), converter_},
+            {QStringLiteral("FAKE_MODE"), mode},
+            {QStringLiteral("FAKE_LOG"), dir_.filePath(QStringLiteral("converter.log"))}};
+}
+
+// LibreOffice gets an argument list (no shell), Brevane's own profile, an
+// output folder of the run's own and the print document titled with the
+// entity's name and the forms in print order; the working folder is gone
+// afterwards.
+void tst_pdf::converterGetsItsArguments()
+{
+    const QString out = dir_.filePath(QStringLiteral("cover sheet; $(rm -rf x).pdf"));
+    const Result result =
+        run({QStringLiteral("pdf"), client_, out, QStringLiteral("cbxCoverSheet"), QStringLiteral("cbxPOC_Page1")},
+            fake(QStringLiteral("write")));
+    QCOMPARE(result.errors, QString());
+    QCOMPARE(result.exitCode, 0);
+
+    const QStringList args =
+        QString::fromLocal8Bit(readAll(dir_.filePath(QStringLiteral("converter.log")))).split(QLatin1Char('\n'));
+    QCOMPARE(args.size(), 9); // eight arguments and the last line end
+    const QString profile = dir_.filePath(QStringLiteral("cache/brevane/libreoffice-profile"));
+    QCOMPARE(args.mid(0, 6), QStringList({"--headless", "--norestore",
+                                          "-env:UserInstallation=" + QUrl::fromLocalFile(profile).toString(),
+                                          "--convert-to", "pdf", "--outdir"}));
+    const QString outFolder = args.at(6);
+    QCOMPARE(args.at(7), QFileInfo(outFolder).path() + QStringLiteral("/brevane.rtf"));
+    QVERIFY2(outFolder.contains(QStringLiteral("brevane-pdf-")), qPrintable(outFolder));
+    QVERIFY2(!QFileInfo::exists(outFolder), "the working folder stays behind");
+    QVERIFY(QFileInfo(profile).isDir());
+
+    const QByteArray pdf = readAll(out);
+    QVERIFY(pdf.startsWith("%PDF-1.4\n{\\rtf1"));
+    const QByteArray title =
+        "{\\info{\\title " + EntityName.toLatin1() + " - Proceedings Of Incorporators, Page 1, Cover Sheet}}";
+    QVERIFY2(pdf.contains(title), pdf.left(600).constData());
+    QCOMPARE(pdf.count("{\\info"), 1);
+}
+
+// A converter that makes no PDF, says why, ends badly or leaves something
+// else: the message names the PDF and what LibreOffice said, the exit status
+// is 1, and the PDF the user had is still there.
+void tst_pdf::failuresKeepTheOldFile_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("message");
+    const QString here = QStringLiteral("old.pdf");
+    QTest::newRow("cannot load") << "said" << here
+                                 << "error 11580: 1158-LibreOffice could not make the PDF, so none was written: %1 "
+                                    "(no PDF made: Error: source file could not be loaded)";
+    QTest::newRow("exit status") << "status" << here
+                                 << "error 11580: 1158-LibreOffice could not make the PDF, so none was written: %1 "
+                                    "(LibreOffice ended with status 3: the office stopped)";
+    QTest::newRow("not a PDF") << "notpdf" << here
+                               << "error 11580: 1158-LibreOffice could not make the PDF, so none was written: %1 "
+                                  "(no PDF made)";
+    QTest::newRow("folder missing") << "write" << QStringLiteral("missing/old.pdf")
+                                    << "error 11590: 1159-The PDF could not be written: %1 (";
+}
+
+void tst_pdf::failuresKeepTheOldFile()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, out);
+    QFETCH(QString, message);
+    const QString path = dir_.filePath(out);
+    QFile::remove(path);
+    QFile old(path);
+    if (QDir(QFileInfo(path).path()).exists()) {
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the user's earlier PDF");
+        old.close();
+    }
+    const Result result = run({QStringLiteral("pdf"), client_, path, QStringLiteral("cbxCoverSheet")}, fake(mode));
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.errors.startsWith(message.arg(path)), qPrintable(result.errors));
+    if (old.exists())
+        QCOMPARE(readAll(path), QByteArray("the user's earlier PDF"));
+    else
+        QVERIFY(!QFileInfo::exists(path));
+}
+
+// A converter that does not finish is stopped at the time limit with every
+// process it started, and the user is told.
+void tst_pdf::timeLimitStopsTheConverterAndWhatItStarted()
+{
+    const QString out = dir_.filePath(QStringLiteral("slow.pdf"));
+    QMap<QString, QString> env = fake(QStringLiteral("hang"));
+    env.insert(QStringLiteral("BREVANE_PDF_TIME_LIMIT"), QStringLiteral("2"));
+    const Result result = run({QStringLiteral("pdf"), client_, out, QStringLiteral("cbxCoverSheet")}, env);
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.errors.trimmed(),
+             QStringLiteral("error 11570: 1157-LibreOffice took longer than allowed to make the PDF and was stopped. "
+                            "No PDF was written: ") +
+                 out);
+    QVERIFY(!QFileInfo::exists(out));
+    const qint64 child = readAll(dir_.filePath(QStringLiteral("converter.log.child"))).trimmed().toLongLong();
+    QVERIFY(child > 0);
+    QTRY_VERIFY2(!processAlive(child), "the converter's own child still runs");
+}
+
+// Without LibreOffice the message says which package brings it.
+void tst_pdf::missingLibreOfficeNamesThePackage_data()
+{
+    QTest::addColumn<QString>("converter");
+    QTest::newRow("not on the PATH") << QString();
+    QTest::newRow("named but missing") << QStringLiteral("/nonexistent/soffice");
+}
+
+void tst_pdf::missingLibreOfficeNamesThePackage()
+{
+    QFETCH(QString, converter);
+    const QString out = dir_.filePath(QStringLiteral("none.pdf"));
+    QMap<QString, QString> env{{QStringLiteral("PATH"), dir_.filePath(QStringLiteral("empty-path"))}};
+    if (!converter.isEmpty())
+        env.insert(QStringLiteral("BREVANE_PDF_CONVERTER"), converter);
+    const Result result = run({QStringLiteral("pdf"), client_, out, QStringLiteral("cbxCoverSheet")}, env);
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.errors.trimmed(),
+             QStringLiteral("error 11560: 1156-Saving as PDF needs LibreOffice Writer, which is not installed. "
+                            "Install the package libreoffice-writer (as root: apt-get install libreoffice-writer) "
+                            "and try again."));
+    QVERIFY(!QFileInfo::exists(out));
+}
+
+void tst_pdf::usage()
+{
+    const Result noBox = run({QStringLiteral("pdf"), client_, dir_.filePath(QStringLiteral("u.pdf"))});
+    QCOMPARE(noBox.exitCode, 2);
+    QVERIFY2(noBox.errors.contains(QStringLiteral("brevane-cli pdf IN.cl1 OUT.pdf BOX")), qPrintable(noBox.errors));
+    const Result badBox =
+        run({QStringLiteral("pdf"), client_, dir_.filePath(QStringLiteral("u.pdf")), QStringLiteral("cbxNoSuchForm")},
+            fake(QStringLiteral("write")));
+    QCOMPARE(badBox.exitCode, 2);
+    QVERIFY(!QFileInfo::exists(dir_.filePath(QStringLiteral("u.pdf"))));
+}
+
+// Select All of a filled client through the real LibreOffice: the PDF holds
+// the entity's name in its text and title, and has the pages that
+// LibreOffice makes of the same print document handed to it directly.
+void tst_pdf::filledClientWithLibreOffice()
+{
+    const brevane::test::PdfTools tools = brevane::test::FindPdfTools();
+    QVERIFY2(tools.Found(), brevane::test::PdfToolsNeeded);
+    const QString &soffice = tools.soffice, &pdftotext = tools.pdftotext, &pdfinfo = tools.pdfinfo;
+    const QStringList boxes = selectAll();
+    const QString out = dir_.filePath(QStringLiteral("papers.pdf"));
+    const Result made = run(QStringList{QStringLiteral("pdf"), client_, out} + boxes, {}, 540000);
+    QCOMPARE(made.errors, QString());
+    QCOMPARE(made.exitCode, 0);
+
+    // The same document as the print command writes it, converted directly.
+    const QString rtf = dir_.filePath(QStringLiteral("papers-direct.rtf"));
+    QCOMPARE(run(QStringList{QStringLiteral("print"), client_, rtf} + boxes).exitCode, 0);
+    QProcess direct;
+    direct.start(soffice,
+                 {QStringLiteral("--headless"),
+                  QStringLiteral("-env:UserInstallation=") +
+                      QUrl::fromLocalFile(dir_.filePath(QStringLiteral("direct-profile"))).toString(),
+                  QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), dir_.path(), rtf});
+    QVERIFY(direct.waitForFinished(540000));
+    const QString directPdf = dir_.filePath(QStringLiteral("papers-direct.pdf"));
+    QVERIFY(QFileInfo::exists(directPdf));
+
+    auto info = [&](const QString &pdf) {
+        QProcess p;
+        p.start(pdfinfo, {pdf});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAll());
+    };
+    auto pages = [](const QString &infoText) {
+        return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(infoText).captured(1).toInt();
+    };
+    const QString ours = info(out);
+    // Every page after the first starts a section of its own.
+    const int printedPages = int(QString::fromLatin1(readAll(rtf)).count(QStringLiteral("\\sect\\sectd"))) + 1;
+    QVERIFY2(pages(ours) >= printedPages && printedPages > 20, qPrintable(ours));
+    QCOMPARE(pages(ours), pages(info(directPdf)));
+    const QString title = QRegularExpression(QStringLiteral("Title:\\s+(.*)\\n")).match(ours).captured(1);
+    QVERIFY2(title.startsWith(EntityName + QStringLiteral(" - General Information & Directory Worksheets, ")),
+             qPrintable(ours));
+
+    QProcess text;
+    text.start(pdftotext, {out, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(60000));
+    const QString printed = QString::fromUtf8(text.readAll());
+    QVERIFY2(printed.contains(EntityName), "the entity's name is not in the PDF's text");
+}
+
+QTEST_GUILESS_MAIN(tst_pdf)
+#include "tst_pdf.moc"
