@@ -19,6 +19,7 @@ private slots:
     void namesAreNeitherShownNorPrinted();
     void fillLines_data();
     void fillLines();
+    void printIfFollowsRepeatedLines();
 
 private:
     struct Result
@@ -170,6 +171,20 @@ void tst_formgen::fillLines()
     QVERIFY(!rtf.isEmpty());
     // Ten underscores: the field's width.
     QCOMPARE(rtf.contains("3/{\\*\\brevanefill __________}"), filled);
+}
+
+void tst_formgen::printIfFollowsRepeatedLines()
+{
+    // Each repeated signature line is printed while its own slot is filled.
+    const QString path = source(QStringLiteral("printif"), 26,
+                                QStringLiteral(".page 26\n.tabs 3in\n.repeat 3 2\n[if=4] - {4 w20} | ______\n"));
+    const Result result = run({QStringLiteral("--out"), dir_.filePath(QStringLiteral("printif")), path});
+    QCOMPARE(result.exitCode, 0);
+    const QByteArray rtf = read(dir_.filePath(QStringLiteral("printif/RTF/page26.rtf")));
+    for (int answer : {4, 6, 8})
+        QVERIFY2(rtf.contains("{\\*\\brevaneif " + QByteArray::number(answer) + "}{\\pard"), rtf.constData());
+    const QString row = source(QStringLiteral("printif-row"), 26, QStringLiteral(".page 26\n[row, if=4] {4} | x\n"));
+    QCOMPARE(run({QStringLiteral("--out"), dir_.filePath(QStringLiteral("printif-row")), row}).exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(tst_formgen)

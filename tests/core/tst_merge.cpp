@@ -36,6 +36,8 @@ private slots:
     void ballotBoxes();
     void fillGroups_data();
     void fillGroups();
+    void printIfLines_data();
+    void printIfLines();
     void fontSizeCarriesToTheNextPage();
     void fontSizeCodes_data();
     void fontSizeCodes();
@@ -449,6 +451,33 @@ void tst_merge::fillGroups()
     const QString merged = mergeBody(page, QStringLiteral("on /") + mark +
                                                QStringLiteral("3/{\\*\\brevanefill __________}, and"));
     QCOMPARE(merged, QStringLiteral("[on ") + expected + QStringLiteral(", and]"));
+    QCOMPARE(recorder.numbers(), QList<int>{});
+}
+
+void tst_merge::printIfLines_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("expected");
+    const QString line = QStringLiteral("{\\pard /*3/ | \\{sign\\} {\\b here}\\par}");
+    QTest::newRow("a signer prints with the line") << "Ann Lee" << line
+                                                   << "{\\pard Ann Lee | \\{sign\\} {\\b here}\\par}";
+    QTest::newRow("an empty slot prints no line") << "" << line << "";
+    QTest::newRow("blanks alone are empty") << "  " << line << "";
+    QTest::newRow("a mark without its group is dropped") << "" << "no group" << "no group";
+}
+
+void tst_merge::printIfLines()
+{
+    // A signature line for a signer slot prints only while the slot holds a
+    // name; what follows the line is untouched.
+    QFETCH(QString, answer);
+    QFETCH(QString, line);
+    QFETCH(QString, expected);
+    store_.SetText(26, 0, 3, answer);
+    MessageRecorder recorder;
+    QCOMPARE(mergeBody(26, QStringLiteral("{\\*\\brevaneif 3}") + line + QStringLiteral(" after")),
+             QLatin1Char('[') + expected + QStringLiteral(" after]"));
     QCOMPARE(recorder.numbers(), QList<int>{});
 }
 

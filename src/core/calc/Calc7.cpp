@@ -5,18 +5,35 @@
 
 namespace brevane {
 
+namespace {
+
+// "Ohio" where the worksheet writes the postal code, as the other papers
+// name the state.
+QString stateName(const QString &state)
+{
+    const QString s = state.trimmed();
+    return s.compare(QLatin1String("OH"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Ohio") : s;
+}
+
+// The parts of a place the client has given, a comma between them.
+QString place(const QStringList &parts)
+{
+    QStringList given;
+    for (const QString &part : parts)
+        if (!part.trimmed().isEmpty())
+            given << part.trimmed();
+    return given.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 void Calc7(PageCalc &pc)
 {
-    const QString comma = QStringLiteral(", ");
-
     pc.Always(0, pc.G(G0::EntityName));
     pc.Guarded(1, pc.G(G0::OrderedMeetingCity));
     pc.Always(2, pc.DateOf(G0::FilingDate));
     pc.Always(3, pc.G(G0::EntityName));
-    // "Columbus, Ohio", as the other papers name the state.
-    const QString state = pc.G(G0::State).trimmed();
-    pc.Guarded(4, pc.G(G0::City) + comma +
-                      (state.compare(QLatin1String("OH"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Ohio") : state));
+    pc.Guarded(4, place({pc.G(G0::City), stateName(pc.G(G0::State))}));
     pc.Always(5, pc.G(G0::EntityName));
     pc.MeetingPlaceAndTime(Write::Always, 6, OrderedMeeting);
 
@@ -28,10 +45,16 @@ void Calc7(PageCalc &pc)
     const double second = Str2Float_2(pc.G(G0::StatedCapitalPerShare));
     pc.Guarded(12, AmountToWords(first));
     pc.Guarded(13, pc.G(G0::SharePrice));
-    pc.Guarded(14, Float2Dollar(shares * first));
+    // A total of entries the client has not made yet is left to fill in,
+    // not printed as $0.00.
+    const bool sharesGiven = !pc.G(G0::AuthorizedShares).trimmed().isEmpty();
+    const auto total = [&](int price, double amount) {
+        return sharesGiven && !pc.G(price).trimmed().isEmpty() ? Float2Dollar(shares * amount) : QString();
+    };
+    pc.Guarded(14, total(G0::SharePrice, first));
     pc.Guarded(15, AmountToWords(second));
     pc.Guarded(16, pc.G(G0::StatedCapitalPerShare));
-    pc.Guarded(17, Float2Dollar(shares * second));
+    pc.Guarded(17, total(G0::StatedCapitalPerShare, second));
 
     // The first three incorporators; later ones are not named on this page.
     constexpr int firstIncorporator = 18;
@@ -46,8 +69,8 @@ void Calc7(PageCalc &pc)
             pc.Always(firstIncorporator + k++, SigningName(row));
     }
 
-    pc.Always(21, pc.G(G0::OrderedMeetingStreet) + comma + pc.G(G0::OrderedMeetingCity) + comma +
-                      pc.G(G0::OrderedMeetingState));
+    pc.Always(21, place({pc.G(G0::OrderedMeetingStreet), pc.G(G0::OrderedMeetingCity),
+                         stateName(pc.G(G0::OrderedMeetingState))}));
     pc.Always(22, pc.DateOf(G0::OrderedMeetingDate));
     pc.Always(23, pc.G(G0::OrderedMeetingTime));
     pc.AmPm(24, G0::OrderedMeetingAm, G0::OrderedMeetingPm);

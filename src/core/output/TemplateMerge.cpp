@@ -291,13 +291,18 @@ bool TemplateMerge::MergeTemplateText(int page, int continuation)
         // The last four characters never start a variable.
         const qsizetype limit = text_.size() - 4;
         qsizetype run = cut_;
-        while (run < limit && d[run] != QLatin1Char('/') && d[run] != QLatin1Char('\\'))
+        while (run < limit && d[run] != QLatin1Char('/') && d[run] != QLatin1Char('\\') && d[run] != QLatin1Char('{'))
             ++run;
         head_.append(d + cut_, run - cut_);
         cut_ = run;
         if (cut_ >= limit)
             break;
         const qsizetype p = head_.size();
+        if (d[cut_] == QLatin1Char('{')) {
+            if (!TakePrintIf(page, continuation))
+                head_ += d[cut_++];
+            continue;
+        }
         if (d[cut_] == QLatin1Char('\\')) {
             TrackFontSize(p);
             head_ += d[cut_++];
@@ -364,6 +369,39 @@ bool TemplateMerge::SubstituteVariable(int page, int continuation, int number, Q
     cut_ += length;
     const QString fill = TakeFillGroup();
     head_ += FormatAnswer(page, kind, entry.text, entry.obj.OvRide, fill);
+    return true;
+}
+
+bool TemplateMerge::TakePrintIf(int page, int continuation)
+{
+    const QLatin1String opening(PrintIfOpening);
+    if (!QStringView(text_).mid(cut_).startsWith(opening))
+        return false;
+    qsizetype at = cut_ + opening.size();
+    int number = 0;
+    while (at < text_.size() && isDigit(text_[at]) && number < 1000)
+        number = number * 10 + (text_[at++].unicode() - u'0');
+    if (at >= text_.size() || text_[at] != QLatin1Char('}'))
+        return false;
+    cut_ = at + 1;
+    const bool empty = !answers_ || !TAnswer::HasList(page, continuation) || number >= TAnswer::AnswerCount(page) ||
+                       answers_->Text(page, continuation, number).trimmed().isEmpty();
+    if (!empty || cut_ >= text_.size() || text_[cut_] != QLatin1Char('{'))
+        return true;
+    // The group that follows, to its closing brace; escaped braces and
+    // backslashes are text.
+    int depth = 0;
+    for (qsizetype i = cut_; i < text_.size(); ++i) {
+        const QChar c = text_[i];
+        if (c == QLatin1Char('\\')) {
+            ++i;
+        } else if (c == QLatin1Char('{')) {
+            ++depth;
+        } else if (c == QLatin1Char('}') && --depth == 0) {
+            cut_ = i + 1;
+            break;
+        }
+    }
     return true;
 }
 

@@ -21,6 +21,11 @@
 // place, otherwise the group goes. A word processor ignores the group, so a
 // template read by anything else prints as if it were not there.
 //
+// A line that prints only while an answer holds something is a group after
+// a print-if mark: "{\*\brevaneif 12}{\pard ... \par}". While answer 12 of
+// the page is empty the merge drops the mark and the group, otherwise the
+// mark alone; a word processor ignores the mark.
+//
 // Check marks print as the ballot boxes U+2612 (ticked) and U+2610 (empty)
 // in the font table's DejaVu Sans entry, which every platform can show (the
 // entry names a Windows alternative). Templates with a Wingdings entry
@@ -44,6 +49,8 @@ bool IsKindMark(QChar c);
 
 // The opening of a fill group; its line of underscores and "}" follow.
 inline constexpr char FillGroupOpening[] = "{\\*\\brevanefill ";
+// The opening of a print-if mark; the answer number and "}" follow.
+inline constexpr char PrintIfOpening[] = "{\\*\\brevaneif ";
 
 // The merge of the running program. Its state (the working text, the current
 // font size, the Wingdings prefix) lives from one page to the next: the font
@@ -122,6 +129,10 @@ private:
     // Takes the fill group that stands at the rest's position, if any, and
     // gives its line.
     QString TakeFillGroup();
+    // At a print-if mark at the rest's position: drops the mark, and the
+    // group after it too while its answer is empty. False when no mark
+    // stands there.
+    bool TakePrintIf(int page, int continuation);
     // Replaces the variable of `length` characters at the scan position by
     // its answer.
     bool SubstituteVariable(int page, int continuation, int number, QChar kind, qsizetype length);

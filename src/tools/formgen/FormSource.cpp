@@ -272,13 +272,24 @@ struct Parser
                 b.small = true;
             else if (word == QLatin1String("row"))
                 b.row = true;
-            else {
+            else if (word.startsWith(QLatin1String("if="))) {
+                bool ok = false;
+                b.printIf = word.mid(3).toInt(&ok);
+                if (!ok || b.printIf < 0) {
+                    fail(QStringLiteral("'%1' names no answer: if=N").arg(word));
+                    return false;
+                }
+            } else {
                 fail(QStringLiteral("unknown option '%1'").arg(word));
                 return false;
             }
         }
         if (!b.onScreen && !b.inPrint) {
             fail(QStringLiteral("a line cannot be for neither screen nor print"));
+            return false;
+        }
+        if (b.row && b.printIf >= 0) {
+            fail(QStringLiteral("a table row always prints: if=N is for lines"));
             return false;
         }
         return true;
@@ -625,6 +636,8 @@ struct Parser
                         lineNo = lineNos[g];
                         Block copy = group[g].first;
                         copy.repeated = true;
+                        if (copy.printIf >= 0)
+                            copy.printIf += k * repeat[1];
                         if (!pieces(group[g].second, copy.pieces, k * repeat[1], k == 0))
                             return false;
                         page.blocks.append(copy);

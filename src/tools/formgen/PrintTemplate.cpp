@@ -211,7 +211,13 @@ QByteArray PrintTemplate(const FormPage &page)
                 para += QStringLiteral("\\cell ");
             para += QStringLiteral("\\cell\\row\r\n");
         } else {
-            para += QStringLiteral("\\par\r\n");
+            para += QStringLiteral("\\par");
+            // A line printed only while an answer holds something: the merge
+            // drops the group while the answer is empty.
+            if (b.printIf >= 0)
+                para = QLatin1String(brevane::PrintIfOpening) + QString::number(b.printIf) + QStringLiteral("}{") + para +
+                       QLatin1Char('}');
+            para += QStringLiteral("\r\n");
         }
         rtf += para;
     }

@@ -1,0 +1,222 @@
+// The papers of three clients as a lawyer's office fills them, printed as
+// the program prints them, converted to PDF by LibreOffice and read as
+// text: what a lawyer would refuse to sign must not be there (an empty box
+// that looks like a ticked one, an amount in words that disagrees with its
+// figures, "0 shares", "$0.00", a blank before a comma), and what the
+// client holds must be (long dates, each signer once, the person who signs
+// for a business, the facts the later filings repeat). A mixed job prints
+// the stock certificate sideways after portrait pages.
+//
+// The templates are those the build generates from forms/ into its support
+// folder.
+#include "CalcFixture.h"
+#include "PaperClients.h"
+#include "TestSupport.h"
+#include "core/files/ClientFile.h"
+#include "core/output/PrintJob.h"
+#include "core/output/PrintSelection.h"
+#include "core/output/TemplateMerge.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+using namespace brevane;
+using namespace brevane::test;
+
+namespace {
+
+using Fill = void (*)(CalcClient &);
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(480000) || process.exitStatus() != QProcess::NormalExit)
+        return QString();
+    return QString::fromUtf8(process.readAll());
+}
+
+struct Printed
+{
+    QString text;               // the PDF's text, in reading order
+    QList<QSizeF> pageSizes;    // in points
+    QString error;              // why nothing was printed
+};
+
+} // namespace
+
+class tst_papers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void papersReadAsALawyerWould_data();
+    void papersReadAsALawyerWould();
+    void eachSignerOnce_data();
+    void eachSignerOnce();
+    void mixedJobKeepsEachLayout();
+
+private:
+    // Calculates the client and prints the boxes to PDF.
+    Printed print(Fill fill, const QStringList &boxes);
+
+    PdfTools tools_;
+    QString support_;
+    QTemporaryDir dir_;
+    int jobs_ = 0;
+};
+
+void tst_papers::initTestCase()
+{
+    UseUnitedStatesLocale();
+    support_ = qEnvironmentVariable("BREVANE_BINARY_DIR") + QStringLiteral("/support");
+    QVERIFY2(QDir(support_ + QStringLiteral("/RTF")).exists(), "the build generates the print templates");
+    tools_ = FindPdfTools();
+    QVERIFY2(tools_.Found(), PdfToolsNeeded);
+}
+
+Printed tst_papers::print(Fill fill, const QStringList &boxes)
+{
+    Printed printed;
+    CalcClient client;
+    fill(client);
+    MessageRecorder recorder;
+    if (!client.calculate()) {
+        printed.error = QStringLiteral("the calculation failed");
+        return printed;
+    }
+    TemplateMerge merge(&client.store, support_ + QStringLiteral("/DAT"));
+    PrintJob job(client.store, client.directory, merge, support_ + QStringLiteral("/RTF"));
+    PrintSelection selection;
+    for (const QString &box : boxes)
+        selection.SetChecked(box);
+    if (job.BuildPrintDocument(selection) != PrintBuildResult::Built || !recorder.numbers().isEmpty()) {
+        printed.error = QStringLiteral("the job was not built without a message");
+        return printed;
+    }
+    const QString job_name = QStringLiteral("job%1").arg(++jobs_);
+    const QString rtf = dir_.filePath(job_name + QStringLiteral(".rtf"));
+    QString error;
+    if (!WritePrintDocument(rtf, job.PrintDocument(), &error)) {
+        printed.error = error;
+        return printed;
+    }
+    // BREVANE_KEEP_PROOF names a folder that gets each client and its PDF.
+    const QString keep = qEnvironmentVariable("BREVANE_KEEP_PROOF");
+    if (!keep.isEmpty()) {
+        QDir().mkpath(keep);
+        SaveClientFile(keep + QLatin1Char('/') + job_name + QStringLiteral(".cl1"), client.store, client.directory,
+                       &error);
+    }
+    const QString profile = QUrl::fromLocalFile(dir_.filePath(QStringLiteral("profile"))).toString();
+    run(tools_.soffice, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=") + profile,
+                         QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
+                         dir_.path(), rtf});
+    const QString pdf = dir_.filePath(job_name + QStringLiteral(".pdf"));
+    if (!QFileInfo::exists(pdf)) {
+        printed.error = QStringLiteral("LibreOffice made no PDF");
+        return printed;
+    }
+    if (!keep.isEmpty()) {
+        QFile::remove(keep + QLatin1Char('/') + job_name + QStringLiteral(".pdf"));
+        QFile::copy(pdf, keep + QLatin1Char('/') + job_name + QStringLiteral(".pdf"));
+    }
+    printed.text = run(tools_.pdftotext, {pdf, QStringLiteral("-")});
+    const QString info = run(tools_.pdfinfo, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                              QStringLiteral("999"), pdf});
+    static const QRegularExpression size(QStringLiteral("Page +\\d+ size: +([\\d.]+) x ([\\d.]+)"));
+    for (const QRegularExpressionMatch &m : size.globalMatch(info))
+        printed.pageSizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    return printed;
+}
+
+void tst_papers::papersReadAsALawyerWould_data()
+{
+    QTest::addColumn<Fill>("fill");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("corporation, five shareholders")
+        << Fill(&CorporationWithFiveShareholders)
+        << QStringList{QStringLiteral("☒"), QStringLiteral("☐"), QStringLiteral("Twelve and 50/100 dollars ($12.50)"),
+                       QStringLiteral("March 1, 2025"), QStringLiteral("Ann Lee, Ben Ortiz and Carla Ng."),
+                       QStringLiteral("Signed at Dayton, Ohio."), QStringLiteral("$12.50"),
+                       QStringLiteral("$5,000.00")};
+    QTest::newRow("company, equipment member")
+        << Fill(&CompanyWithEquipmentMember)
+        << QStringList{QStringLiteral("North Coast Equipment Co., By: Janet Sobczak"),
+                       QStringLiteral("Roasting equipment valued at $10,000.00"),
+                       QStringLiteral("September 1, 2026"), QStringLiteral("April 15, 2026")};
+    QTest::newRow("corporation, later filings")
+        << Fill(&CorporationWithLaterFilings)
+        << QStringList{QStringLiteral("March 1, 2018"), QStringLiteral("June 30, 2026"), QStringLiteral("2231457"),
+                       QStringLiteral("Harold Quince"), QStringLiteral("45 Market Street")};
+}
+
+void tst_papers::papersReadAsALawyerWould()
+{
+    QFETCH(Fill, fill);
+    QFETCH(QStringList, expected);
+    QStringList boxes;
+    for (const QString &box : SelectAllBoxes({}))
+        boxes << box;
+    const Printed printed = print(fill, boxes);
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    QVERIFY(printed.pageSizes.size() > 40);
+    // Sentences read across the line ends the page puts in them.
+    const QString flowing = printed.text.simplified();
+    for (const QString &text : expected)
+        QVERIFY2(flowing.contains(text), qPrintable(text + QStringLiteral(" is not printed")));
+    // A wrong fact or a broken sentence where an answer is empty.
+    static const QRegularExpression wrong(QStringLiteral(
+        "\\b0 shares|\\b0 votes|\\b0 days|\\b0 months|\\(0\\)|\\$0\\.00|[^\\s] ,|  dollars|\\b(on|at|by|of) ,"));
+    const QRegularExpressionMatch m = wrong.match(printed.text);
+    QVERIFY2(!m.hasMatch(), qPrintable(QStringLiteral("printed: ") +
+                                       printed.text.mid(std::max<qsizetype>(0, m.capturedStart() - 60), 120)));
+}
+
+void tst_papers::eachSignerOnce_data()
+{
+    QTest::addColumn<Fill>("fill");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("signer");
+    // Anna Baker is the worksheet's representative and a representative in
+    // the directory; the agent is another.
+    QTest::newRow("533A") << Fill(&CompanyWithEquipmentMember) << "cbxForm533A"
+                          << "Anna Baker";
+    QTest::newRow("562") << Fill(&CompanyWithEquipmentMember) << "cbxForm562"
+                         << "Anna Baker";
+}
+
+void tst_papers::eachSignerOnce()
+{
+    QFETCH(Fill, fill);
+    QFETCH(QString, box);
+    QFETCH(QString, signer);
+    const Printed printed = print(fill, {box});
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    // Her name prints where she signs and, on the 562, as the person who
+    // winds up the company's affairs; never in a second signer slot.
+    const int expected = box == QLatin1String("cbxForm562") ? 2 : 1;
+    QCOMPARE(int(printed.text.count(signer)), expected);
+}
+
+void tst_papers::mixedJobKeepsEachLayout()
+{
+    const Printed printed = print(&CorporationWithFiveShareholders,
+                                  {QStringLiteral("cbxForm532A"), QStringLiteral("cbxPOC_OrderWaiver"),
+                                   QStringLiteral("cbxStockFront")});
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    QVERIFY(printed.pageSizes.size() >= 3);
+    // Letter paper upright, then the certificate sideways, last.
+    QCOMPARE(printed.pageSizes.first(), QSizeF(612, 792));
+    QCOMPARE(printed.pageSizes.last(), QSizeF(792, 612));
+    QVERIFY(printed.text.contains(QStringLiteral("Ridgeway Tool Holdings, Inc.")));
+}
+
+QTEST_GUILESS_MAIN(tst_papers)
+#include "tst_papers.moc"
