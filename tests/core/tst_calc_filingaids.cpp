@@ -117,7 +117,7 @@ void tst_calc_filingaids::copiedAnswers_data()
         {77, 21, "Ohio", false},
         {78, 0, "Agent Ann", false},
         {78, 1, "Acme Corp", false},
-        {78, 6, "OH", false},
+        {78, 6, "Ohio", false},
         {78, 7, "1 Main St", false},
         {80, 6, "Agent Ann", false},
         {80, 7, "5 Agent St", false},
@@ -162,8 +162,8 @@ void tst_calc_filingaids::agentUpdateMarks_data()
     const QStringList agent = {"Agent Ann", "5 Agent St", "Akron", "Ohio", "44308"};
     const QStringList noName = {"", ""};
     const QStringList name = {"Agent Ann", "Acme Corp"};
-    const QStringList noAgentAddress = {"", "", "", "OH"};
-    const QStringList agentAddress = {"5 Agent St", "Akron", "44308", "OH"};
+    const QStringList noAgentAddress = {"", "", "", "Ohio"};
+    const QStringList agentAddress = {"5 Agent St", "Akron", "44308", "Ohio"};
     const QStringList noEntityAddress = {"", "", "", ""};
     const QStringList entityAddress = {"1 Main St", "Columbus", "OH", "43215"};
 
