@@ -191,7 +191,10 @@ std::vector<FormFamily> makeFamilies()
               run(26, 27) + FormPageEntry{84, "Instructions", Offered::Tree},
               {box("cbxForm540_FP", "Certificate of Amendment (540)", G, Corporations, 7, 27),
                box("cbxForm540_PA", "Certificate of Amendment (540)", G, Professional, 12, 28)}),
-        pages("561", corporateMisc, "Certificate of Dissolution (561)", run(28, 35),
+        // Who authorized the dissolution and signs for it comes second, after
+        // the corporation and the effective date, as the State's form has it.
+        pages("561", corporateMisc, "Certificate of Dissolution (561)",
+              QList<FormPageEntry>{{28}, {33}} + run(29, 32) + run(34, 35),
               {box("cbxForm561_FP", "Certificate of Dissolution (561)", G, Corporations, 8, 29),
                box("cbxForm561_PA", "Certificate of Dissolution (561)", G, Professional, 13, 30)}),
         pages("525A", corporateMisc, "Reinstatement (525A-For Profit)",
