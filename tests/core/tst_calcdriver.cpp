@@ -110,10 +110,10 @@ QStringList representativeSlots(CalcClient &client)
 {
     PageCalc pc(client.store, client.directory, 70);
     pc.RepresentativeBlock(10, 3, QStringLiteral("Acme Inc"));
-    QStringList slots;
+    QStringList texts;
     for (int s = 0; s < 3; ++s)
-        slots << client.at(70, 10 + 3 * s) + "/" + client.at(70, 12 + 3 * s);
-    return slots;
+        texts << client.at(70, 10 + 3 * s) + "/" + client.at(70, 12 + 3 * s);
+    return texts;
 }
 
 } // namespace
