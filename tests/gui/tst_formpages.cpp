@@ -20,10 +20,13 @@
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -79,7 +82,8 @@ private slots:
     void fieldExit_data();
     void fieldExit();
     void toolbarButtonsKeepTheirPlaces();
-    void helpBalloonsAreReadable();
+    void pageTextIsReadable_data();
+    void pageTextIsReadable();
 
 private:
     // A main window on the generated support files with the filled client
@@ -362,28 +366,106 @@ static double luminance(const QColor &c)
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }
 
-// A help balloon's text stands out from its ground (WCAG AA: 4.5:1).
-void tst_formpages::helpBalloonsAreReadable()
+static double contrast(const QColor &a, const QColor &b)
 {
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+namespace {
+
+// What a piece of text looks like once drawn: its ground (the commonest
+// colour), its ink (the pixel standing out most from the ground) and how
+// many pixels stand out from the ground by the 4.5:1 small text needs.
+struct DrawnText
+{
+    QColor ground;
+    QColor ink;
+    int readablePixels = 0;
+};
+
+DrawnText drawnText(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    DrawnText drawn;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            drawn.ground = QColor::fromRgb(it.key());
+        }
+    double best = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const double c = contrast(QColor::fromRgb(it.key()), drawn.ground);
+        if (c > best) {
+            best = c;
+            drawn.ink = QColor::fromRgb(it.key());
+        }
+        if (c >= 4.5)
+            drawn.readablePixels += it.value();
+    }
+    return drawn;
+}
+
+} // namespace
+
+void tst_formpages::pageTextIsReadable_data()
+{
+    QTest::addColumn<bool>("darkDesktop");
+    QTest::addColumn<QString>("what");
+    for (const bool dark : {false, true}) {
+        const char *desktop = dark ? "dark desktop" : "light desktop";
+        QTest::addRow("page title, %s", desktop) << dark << "title";
+        QTest::addRow("field label, %s", desktop) << dark << "label";
+        QTest::addRow("help balloon, %s", desktop) << dark << "balloon";
+    }
+}
+
+// The text of a page and of its help balloons is drawn dark on light, with
+// the 4.5:1 contrast small text needs (WCAG AA), whatever colours the
+// desktop gives the program: the page is measured as it is drawn.
+void tst_formpages::pageTextIsReadable()
+{
+    QFETCH(bool, darkDesktop);
+    QFETCH(QString, what);
+    const QPalette desktop = QApplication::palette();
+    if (darkDesktop) {
+        QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2b, 0x2b, 0x2b));
+        QApplication::setPalette(dark);
+    }
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
     auto w = openFilledClient();
-    auto *help = w->pnlMainForm->findChild<QPushButton *>(QStringLiteral("btnHELP0"));
-    QVERIFY(help);
-    QTest::mouseClick(help, Qt::LeftButton);
-    QFrame *balloon = nullptr;
-    for (QFrame *frame : w->pnlMainForm->findChildren<QFrame *>())
-        if (frame->objectName().startsWith(QLatin1String("clpHelp")) && frame->isVisible())
-            balloon = frame;
-    QVERIFY(balloon);
-    auto *text = balloon->findChild<QLabel *>();
+    QWidget *panel = w->pnlMainForm;
+    const QLabel *text = nullptr;
+    if (what == "balloon") {
+        auto *help = panel->findChild<QPushButton *>(QStringLiteral("btnHELP0"));
+        QVERIFY(help);
+        QTest::mouseClick(help, Qt::LeftButton);
+        for (QFrame *frame : panel->findChildren<QFrame *>())
+            if (frame->objectName().startsWith(QLatin1String("clpHelp")) && frame->isVisible())
+                text = frame->findChild<QLabel *>();
+    } else {
+        for (const QLabel *label : panel->findChildren<QLabel *>()) {
+            if (what == "title" && label->text() == QLatin1String("GENERAL INFORMATION WORKSHEET"))
+                text = label;
+            if (what == "label" && label->text().startsWith(QLatin1String("Name, exactly as in the articles")))
+                text = label;
+        }
+    }
     QVERIFY(text);
-    const QColor ground = balloon->palette().color(QPalette::Window);
-    const QColor ink = text->palette().color(QPalette::WindowText);
-    const double lighter = std::max(luminance(ground), luminance(ink));
-    const double darker = std::min(luminance(ground), luminance(ink));
-    const double contrast = (lighter + 0.05) / (darker + 0.05);
-    QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("contrast %1:1 (%2 on %3)")
-                                             .arg(contrast)
-                                             .arg(ink.name(), ground.name())));
+    QVERIFY(text->isVisible());
+    const QRect area(text->mapTo(panel, QPoint(0, 0)), text->size());
+    const DrawnText drawn = drawnText(panel->grab(area).toImage());
+    const QString seen = QStringLiteral("%1 on %2, %3:1, %4 readable pixels")
+                             .arg(drawn.ink.name(), drawn.ground.name())
+                             .arg(contrast(drawn.ink, drawn.ground), 0, 'f', 2)
+                             .arg(drawn.readablePixels);
+    QVERIFY2(luminance(drawn.ground) > luminance(drawn.ink), qPrintable(QStringLiteral("light text: ") + seen));
+    QVERIFY2(drawn.readablePixels >= 20, qPrintable(QStringLiteral("too faint: ") + seen));
 }
 
 QTEST_MAIN(tst_formpages)
