@@ -16,6 +16,7 @@
 #include "gui/app/Navigation.h"
 #include "gui/app/ToolbarPanel.h"
 #include "gui/screens/CalcCommands.h"
+#include "gui/screens/PageControls.h"
 #include "gui/dialogs/UserDialogs.h"
 
 #include <QAbstractButton>
@@ -82,6 +83,7 @@ private slots:
     void fieldExit_data();
     void fieldExit();
     void toolbarButtonsKeepTheirPlaces();
+    void runInValuesLeaveNoGaps();
     void pageTextIsReadable_data();
     void pageTextIsReadable();
 
@@ -358,6 +360,45 @@ void tst_formpages::toolbarButtonsKeepTheirPlaces()
     QCOMPARE(w->CurrentPage, 84);
     QVERIFY(!w->Menus().IconBar->IsButtonVisible(w->Menus().Button("cbtnOverride")));
     QVERIFY(!w->Menus().LabelBar->IsButtonVisible(w->Menus().Button("btnOverride")));
+}
+
+// A value in running text reads as part of its sentence on every page: its
+// label is as wide as its value, and what follows on the line comes right
+// after it ("of Acme Widgets, Inc. were filed"), not after the field's room.
+void tst_formpages::runInValuesLeaveNoGaps()
+{
+    auto w = openFilledClient();
+    QStringList faults;
+    int seen = 0;
+    for (int page = 0; page < PageCount; ++page) {
+        if (!QFileInfo::exists(supportFolder() + QStringLiteral("/PSF/page%1.psf").arg(page)))
+            continue;
+        w->Navigation().DisplayAPage(w->Invisible(page * 100));
+        const QList<QWidget *> controls = w->pnlMainForm->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (const TLabel *value : w->pnlMainForm->findChildren<TLabel *>(Qt::FindDirectChildrenOnly)) {
+            if (!value->RunIn || value->text().isEmpty() || !value->isVisible())
+                continue;
+            const int textEnd = value->x() + value->fontMetrics().horizontalAdvance(value->text());
+            if (textEnd > value->geometry().right())
+                continue; // longer than its room: shown in the room, as before
+            const QWidget *next = nullptr;
+            for (QWidget *other : controls)
+                if (other->isVisible() && other->x() > value->x() &&
+                    qAbs(other->geometry().center().y() - value->geometry().center().y()) <= value->height() / 2 &&
+                    (!next || other->x() < next->x()))
+                    next = other;
+            if (!next)
+                continue;
+            ++seen;
+            if (next->x() - textEnd > 16)
+                faults << QStringLiteral("page %1: %2 px between \"%3\" and %4")
+                              .arg(page)
+                              .arg(next->x() - textEnd)
+                              .arg(value->text(), next->objectName());
+        }
+    }
+    QVERIFY2(seen >= 5, qPrintable(QStringLiteral("%1 values in running text looked at").arg(seen)));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 static double luminance(const QColor &c)

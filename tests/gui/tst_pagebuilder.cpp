@@ -27,6 +27,7 @@ private slots:
     void helpButtonsToggleTheirCallouts_data();
     void helpButtonsToggleTheirCallouts();
     void labelsShrinkByTheFontShrinkAmount();
+    void runInValuesCloseUpTheirLine();
     void styleBookLooks_data();
     void styleBookLooks();
     void overrideableEditsStartReadOnly();
@@ -159,6 +160,63 @@ void tst_pagebuilder::labelsShrinkByTheFontShrinkAmount()
     w->settings.fontShrink = 1.5;
     w->Navigation().DisplayAPage(w->Invisible(0));
     QCOMPARE(Control(*w, "lblBig")->font().pointSizeF(), full - 1.5 * 0.75);
+}
+
+// A value in running text narrows to its value after every fill, and the
+// rest of its line, a help button's balloon with it, moves left by the room
+// it gave up; a value of a line with a tab stop, and the next line, stay.
+void tst_pagebuilder::runInValuesCloseUpTheirLine()
+{
+    GuiFixture fx;
+    ComponentRecord value = PageControl("TLabel", "lblValue", 12, 34, 10, 300);
+    value.Set(QStringLiteral("AutoSize"), StreamValue::Boolean(true));
+    ComponentRecord balloon = PageControl("TCalloutPanel", "clpHelp1", 0, -200, 22, 250, 80);
+    balloon.Set(QStringLiteral("Visible"), StreamValue::Boolean(false));
+    ComponentRecord help = PageControl("TButton", "btnHELP1x", 0, 400, 12, 20, 20);
+    help.children = {balloon};
+    fx.WritePage(0, {PageControl("TLabel", "lblOf", 0, 10, 10, 20), value,
+                     WithText(PageControl("TLabel", "lblWere", 0, 338, 10, 60), "Text", QStringLiteral("were")), help,
+                     WithText(PageControl("TLabel", "lblNextLine", 0, 338, 40, 60), "Text", QStringLiteral("filed")),
+                     PageControl("TLabel", "lblTabbed", 13, 34, 70, 300),
+                     WithText(PageControl("TLabel", "lblAtTab", 0, 338, 70, 60), "Text", QStringLiteral("date")),
+                     Edit("edtName", 1000, 100)});
+    auto w = fx.Start();
+    auto *shown = Control<QLabel>(*w, "lblValue");
+    QWidget *were = Control(*w, "lblWere");
+    QWidget *button = Control(*w, "btnHELP1x");
+    QWidget *callout = Control(*w, "clpHelp1");
+    QVERIFY(shown && were && button && callout);
+    const int calloutToButton = callout->x() - button->x();
+    const auto fill = [&](const QString &text) {
+        w->Document().Answers()->SetText(0, 0, 12, text);
+        w->Document().Answers()->SetText(0, 0, 13, text);
+        w->Transfer().AnswersToControls();
+    };
+
+    fill(QStringLiteral("Acme Widgets, Inc."));
+    const int textWidth = shown->fontMetrics().horizontalAdvance(shown->text());
+    QVERIFY2(shown->width() >= textWidth && shown->width() <= textWidth + 4,
+             qPrintable(QString::number(shown->width())));
+    QCOMPARE(were->x(), shown->x() + shown->width() + 4);
+    QCOMPARE(button->x(), were->x() + 62);
+    QCOMPARE(callout->x() - button->x(), calloutToButton);
+    QCOMPARE(Control(*w, "lblNextLine")->x(), 338);
+    QCOMPARE(Control(*w, "lblTabbed")->width(), 300);
+    QCOMPARE(Control(*w, "lblAtTab")->x(), 338);
+
+    // A longer value takes more of the room again; one longer than the room
+    // keeps the room, and the line stands as laid out.
+    fill(QStringLiteral("Acme Widgets and Precision Tools, Inc."));
+    QCOMPARE(were->x(), shown->x() + shown->width() + 4);
+    fill(QString(40, QLatin1Char('W')));
+    QCOMPARE(shown->width(), 300);
+    QCOMPARE(were->x(), 338);
+    QCOMPARE(callout->x() - button->x(), calloutToButton);
+
+    // An empty value keeps a few blanks' room.
+    fill(QString());
+    QCOMPARE(shown->width(), shown->fontMetrics().horizontalAdvance(QStringLiteral("    ")));
+    QCOMPARE(were->x(), shown->x() + shown->width() + 4);
 }
 
 void tst_pagebuilder::styleBookLooks_data()

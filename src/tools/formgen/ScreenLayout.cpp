@@ -380,6 +380,11 @@ private:
             case Piece::Tab: {
                 placeCheckHelp();
                 flush();
+                // What follows stands at a tab stop: the values before it
+                // on this line keep their room.
+                for (Item &item : lines.last().items)
+                    if (item.rec.className == QLatin1String("TLabel") && item.rec.Tag() != 0)
+                        item.rec.Set(QStringLiteral("AutoSize"), StreamValue::Boolean(false));
                 double stop = -1;
                 for (int t : page_.tabs) {
                     const double px = t / 1440.0 * ScreenDpi;
@@ -427,6 +432,12 @@ private:
                     item.width = f.kind == Kind::Memo ? width_ - left : fieldWidth(f);
                     item.height = ControlHeight;
                     item.rec = label(QString(), b, item.width, p.answer);
+                    // A value in running text takes the room of its field
+                    // here; the program narrows it to the value and closes
+                    // the line up behind it, unless what follows stands at
+                    // a tab stop or the line is centred.
+                    if (f.kind != Kind::Memo && b.align == Block::Left)
+                        item.rec.Set(QStringLiteral("AutoSize"), StreamValue::Boolean(true));
                     addItem(item, true);
                     break;
                 }
