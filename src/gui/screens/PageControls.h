@@ -78,8 +78,8 @@ class TLabel : public QLabel, public TPageControl
 {
 public:
     explicit TLabel(QWidget *parent);
-    // A value in running text: it narrows to its value and the rest of its
-    // line closes up behind it (CloseRunInGaps).
+    // Words or a value in running text: the label fits what it shows and
+    // the rest of its line closes up behind it (CloseRunInGaps).
     bool RunIn = false;
 };
 

@@ -37,7 +37,7 @@ QList<TCalloutPanel *> balloonsOf(QWidget *widget)
 
 void CloseRunInGaps(QWidget *container)
 {
-    QList<TLabel *> values;
+    QList<TLabel *> runs;
     QList<QWidget *> controls;
     for (QObject *child : container->children()) {
         auto *widget = qobject_cast<QWidget *>(child);
@@ -45,22 +45,23 @@ void CloseRunInGaps(QWidget *container)
             continue;
         controls.append(widget);
         if (auto *label = dynamic_cast<TLabel *>(widget); label && label->RunIn)
-            values.append(label);
+            runs.append(label);
     }
-    if (values.isEmpty())
+    if (runs.isEmpty())
         return;
     for (QWidget *widget : std::as_const(controls))
         laidOut(widget);
 
     QHash<QWidget *, int> shift;
-    for (TLabel *value : std::as_const(values)) {
-        const QRect room = laidOut(value);
-        const QFontMetrics metrics = value->fontMetrics();
+    for (TLabel *run : std::as_const(runs)) {
+        const QRect room = laidOut(run);
+        const QFontMetrics metrics = run->fontMetrics();
         // An empty value keeps a few blanks' room, so the sentence still
         // shows that something belongs there.
-        const int least = metrics.horizontalAdvance(QStringLiteral("    "));
-        const int width = qBound(qMin(least, room.width()), metrics.horizontalAdvance(value->text()) + 2, room.width());
-        value->resize(width, room.height());
+        const int wanted = run->text().isEmpty() ? metrics.horizontalAdvance(QStringLiteral("    "))
+                                                 : metrics.horizontalAdvance(run->text()) + 2;
+        const int width = qMin(wanted, room.width());
+        run->resize(width, room.height());
         const int saved = room.width() - width;
         if (saved == 0)
             continue;
