@@ -16,6 +16,11 @@
 #include <QPropertyAnimation>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+#include <QHeaderView>
+#include <QDialog>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace brevane;
@@ -279,6 +284,44 @@ private Q_SLOTS:
         QCOMPARE(dialog.FadeIn->state(), QAbstractAnimation::Running);
         QTest::mouseDClick(dialog.Image1, Qt::LeftButton);
         QVERIFY(dialog.lblCredits->isVisible());
+    }
+
+    // The program's file dialog shows each file's size, type and date whole,
+    // not cut short with "...", once the folder is read.
+    void fileDialogShowsWholeColumns()
+    {
+        QTemporaryDir folder;
+        QFile client(folder.filePath(QStringLiteral("ridgeway-tool-holdings.cl1")));
+        QVERIFY(client.open(QIODevice::WriteOnly));
+        client.write(QByteArray(67394, 'x'));
+        client.close();
+        QStringList cut;
+        bool looked = false;
+        QTimer::singleShot(0, qApp, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            const auto close = qScopeGuard([dialog] { dialog->reject(); });
+            QAbstractItemView *view = dialog->findChild<QTreeView *>();
+            QVERIFY(view);
+            QHeaderView *header = static_cast<QTreeView *>(view)->header();
+            QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 1);
+            QCoreApplication::processEvents();
+            for (int column = 0; column < header->count(); ++column) {
+                const QString text = view->model()->index(0, column, view->rootIndex()).data().toString();
+                if (header->sectionSize(column) < view->sizeHintForColumn(column))
+                    cut << QStringLiteral("%1 (%2 < %3 px)")
+                               .arg(text)
+                               .arg(header->sectionSize(column))
+                               .arg(view->sizeHintForColumn(column));
+            }
+            looked = true;
+        });
+        UserDialogs platform;
+        QCOMPARE(platform.OpenFileName(nullptr, QStringLiteral("Open Client"), folder.path(),
+                                       QStringLiteral("Brevane Files (*.cl1)")),
+                 QString());
+        QVERIFY(looked);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 };
 

@@ -16,14 +16,18 @@
 #include "gui/app/Navigation.h"
 #include "gui/app/ToolbarPanel.h"
 #include "gui/screens/CalcCommands.h"
+#include "gui/screens/PageControls.h"
 #include "gui/dialogs/UserDialogs.h"
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -79,7 +83,9 @@ private slots:
     void fieldExit_data();
     void fieldExit();
     void toolbarButtonsKeepTheirPlaces();
-    void helpBalloonsAreReadable();
+    void runningTextLeavesNoGaps();
+    void pageTextIsReadable_data();
+    void pageTextIsReadable();
 
 private:
     // A main window on the generated support files with the filled client
@@ -356,34 +362,156 @@ void tst_formpages::toolbarButtonsKeepTheirPlaces()
     QVERIFY(!w->Menus().LabelBar->IsButtonVisible(w->Menus().Button("btnOverride")));
 }
 
+// Running text reads as one sentence on every page: a value's label is as
+// wide as its value, the words' labels as wide as their words, and what
+// follows on the line comes right after them ("of Acme Widgets, Inc. were
+// filed"), not after the field's room or an estimate of the words' width.
+void tst_formpages::runningTextLeavesNoGaps()
+{
+    auto w = openFilledClient();
+    QStringList faults;
+    int seen = 0; // values with something after them on their line
+    int runs = 0; // labels of running text
+    for (int page = 0; page < PageCount; ++page) {
+        if (!QFileInfo::exists(supportFolder() + QStringLiteral("/PSF/page%1.psf").arg(page)))
+            continue;
+        w->Navigation().DisplayAPage(w->Invisible(page * 100));
+        const QList<QWidget *> controls = w->pnlMainForm->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (const TLabel *value : w->pnlMainForm->findChildren<TLabel *>(Qt::FindDirectChildrenOnly)) {
+            if (!value->RunIn || value->text().isEmpty() || !value->isVisible())
+                continue;
+            ++runs;
+            const int textEnd = value->x() + value->fontMetrics().horizontalAdvance(value->text());
+            if (textEnd > value->geometry().right())
+                continue; // longer than its room: shown in the room, as before
+            const QWidget *next = nullptr;
+            for (QWidget *other : controls)
+                if (other->isVisible() && other->x() > value->x() &&
+                    qAbs(other->geometry().center().y() - value->geometry().center().y()) <= value->height() / 2 &&
+                    (!next || other->x() < next->x()))
+                    next = other;
+            if (!next)
+                continue;
+            if (value->Tag != 0)
+                ++seen;
+            if (next->x() - textEnd > 16)
+                faults << QStringLiteral("page %1: %2 px between \"%3\" and %4")
+                              .arg(page)
+                              .arg(next->x() - textEnd)
+                              .arg(value->text(), next->objectName());
+        }
+    }
+    QVERIFY2(seen >= 5 && runs > 200,
+             qPrintable(QStringLiteral("%1 values and %2 labels of running text looked at").arg(seen).arg(runs)));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
 static double luminance(const QColor &c)
 {
     const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }
 
-// A help balloon's text stands out from its ground (WCAG AA: 4.5:1).
-void tst_formpages::helpBalloonsAreReadable()
+static double contrast(const QColor &a, const QColor &b)
 {
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+namespace {
+
+// What a piece of text looks like once drawn: its ground (the commonest
+// colour), its ink (the pixel standing out most from the ground) and how
+// many pixels stand out from the ground by the 4.5:1 small text needs.
+struct DrawnText
+{
+    QColor ground;
+    QColor ink;
+    int readablePixels = 0;
+};
+
+DrawnText drawnText(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    DrawnText drawn;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            drawn.ground = QColor::fromRgb(it.key());
+        }
+    double best = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const double c = contrast(QColor::fromRgb(it.key()), drawn.ground);
+        if (c > best) {
+            best = c;
+            drawn.ink = QColor::fromRgb(it.key());
+        }
+        if (c >= 4.5)
+            drawn.readablePixels += it.value();
+    }
+    return drawn;
+}
+
+} // namespace
+
+void tst_formpages::pageTextIsReadable_data()
+{
+    QTest::addColumn<bool>("darkDesktop");
+    QTest::addColumn<QString>("what");
+    for (const bool dark : {false, true}) {
+        const char *desktop = dark ? "dark desktop" : "light desktop";
+        QTest::addRow("page title, %s", desktop) << dark << "title";
+        QTest::addRow("field label, %s", desktop) << dark << "label";
+        QTest::addRow("help balloon, %s", desktop) << dark << "balloon";
+    }
+}
+
+// The text of a page and of its help balloons is drawn dark on light, with
+// the 4.5:1 contrast small text needs (WCAG AA), whatever colours the
+// desktop gives the program: the page is measured as it is drawn.
+void tst_formpages::pageTextIsReadable()
+{
+    QFETCH(bool, darkDesktop);
+    QFETCH(QString, what);
+    const QPalette desktop = QApplication::palette();
+    if (darkDesktop) {
+        QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2b, 0x2b, 0x2b));
+        QApplication::setPalette(dark);
+    }
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
     auto w = openFilledClient();
-    auto *help = w->pnlMainForm->findChild<QPushButton *>(QStringLiteral("btnHELP0"));
-    QVERIFY(help);
-    QTest::mouseClick(help, Qt::LeftButton);
-    QFrame *balloon = nullptr;
-    for (QFrame *frame : w->pnlMainForm->findChildren<QFrame *>())
-        if (frame->objectName().startsWith(QLatin1String("clpHelp")) && frame->isVisible())
-            balloon = frame;
-    QVERIFY(balloon);
-    auto *text = balloon->findChild<QLabel *>();
+    QWidget *panel = w->pnlMainForm;
+    const QLabel *text = nullptr;
+    if (what == "balloon") {
+        auto *help = panel->findChild<QPushButton *>(QStringLiteral("btnHELP0"));
+        QVERIFY(help);
+        QTest::mouseClick(help, Qt::LeftButton);
+        for (QFrame *frame : panel->findChildren<QFrame *>())
+            if (frame->objectName().startsWith(QLatin1String("clpHelp")) && frame->isVisible())
+                text = frame->findChild<QLabel *>();
+    } else {
+        for (const QLabel *label : panel->findChildren<QLabel *>()) {
+            if (what == "title" && label->text() == QLatin1String("GENERAL INFORMATION WORKSHEET"))
+                text = label;
+            if (what == "label" && label->text().startsWith(QLatin1String("Name, exactly as in the articles")))
+                text = label;
+        }
+    }
     QVERIFY(text);
-    const QColor ground = balloon->palette().color(QPalette::Window);
-    const QColor ink = text->palette().color(QPalette::WindowText);
-    const double lighter = std::max(luminance(ground), luminance(ink));
-    const double darker = std::min(luminance(ground), luminance(ink));
-    const double contrast = (lighter + 0.05) / (darker + 0.05);
-    QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("contrast %1:1 (%2 on %3)")
-                                             .arg(contrast)
-                                             .arg(ink.name(), ground.name())));
+    QVERIFY(text->isVisible());
+    const QRect area(text->mapTo(panel, QPoint(0, 0)), text->size());
+    const DrawnText drawn = drawnText(panel->grab(area).toImage());
+    const QString seen = QStringLiteral("%1 on %2, %3:1, %4 readable pixels")
+                             .arg(drawn.ink.name(), drawn.ground.name())
+                             .arg(contrast(drawn.ink, drawn.ground), 0, 'f', 2)
+                             .arg(drawn.readablePixels);
+    QVERIFY2(luminance(drawn.ground) > luminance(drawn.ink), qPrintable(QStringLiteral("light text: ") + seen));
+    QVERIFY2(drawn.readablePixels >= 20, qPrintable(QStringLiteral("too faint: ") + seen));
 }
 
 QTEST_MAIN(tst_formpages)

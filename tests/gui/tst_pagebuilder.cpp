@@ -27,6 +27,7 @@ private slots:
     void helpButtonsToggleTheirCallouts_data();
     void helpButtonsToggleTheirCallouts();
     void labelsShrinkByTheFontShrinkAmount();
+    void runningTextClosesUpItsLine();
     void styleBookLooks_data();
     void styleBookLooks();
     void overrideableEditsStartReadOnly();
@@ -159,6 +160,67 @@ void tst_pagebuilder::labelsShrinkByTheFontShrinkAmount()
     w->settings.fontShrink = 1.5;
     w->Navigation().DisplayAPage(w->Invisible(0));
     QCOMPARE(Control(*w, "lblBig")->font().pointSizeF(), full - 1.5 * 0.75);
+}
+
+// Running text fits its words and values after every fill, and the rest
+// of a line, a help button's balloon with it, moves left by the room they
+// gave up; a value of a line with a tab stop, and the next line, stay.
+void tst_pagebuilder::runningTextClosesUpItsLine()
+{
+    GuiFixture fx;
+    const auto running = [](ComponentRecord r) {
+        r.Set(QStringLiteral("AutoSize"), StreamValue::Boolean(true));
+        return r;
+    };
+    ComponentRecord balloon = PageControl("TCalloutPanel", "clpHelp1", 0, -200, 22, 250, 80);
+    balloon.Set(QStringLiteral("Visible"), StreamValue::Boolean(false));
+    ComponentRecord help = PageControl("TButton", "btnHELP1x", 0, 532, 12, 20, 20);
+    help.children = {balloon};
+    fx.WritePage(0, {running(WithText(PageControl("TLabel", "lblOf", 0, 10, 10, 150), "Text", QStringLiteral("of"))),
+                     running(PageControl("TLabel", "lblValue", 12, 164, 10, 300)),
+                     WithText(PageControl("TLabel", "lblWere", 0, 468, 10, 60), "Text", QStringLiteral("were")), help,
+                     WithText(PageControl("TLabel", "lblNextLine", 0, 468, 40, 60), "Text", QStringLiteral("filed")),
+                     PageControl("TLabel", "lblTabbed", 13, 34, 70, 300),
+                     WithText(PageControl("TLabel", "lblAtTab", 0, 338, 70, 60), "Text", QStringLiteral("date")),
+                     Edit("edtName", 1000, 100)});
+    auto w = fx.Start();
+    QWidget *of = Control(*w, "lblOf");
+    auto *shown = Control<QLabel>(*w, "lblValue");
+    QWidget *were = Control(*w, "lblWere");
+    QWidget *button = Control(*w, "btnHELP1x");
+    QWidget *callout = Control(*w, "clpHelp1");
+    QVERIFY(of && shown && were && button && callout);
+    const int calloutToButton = callout->x() - button->x();
+    const auto fill = [&](const QString &text) {
+        w->Document().Answers()->SetText(0, 0, 12, text);
+        w->Document().Answers()->SetText(0, 0, 13, text);
+        w->Transfer().AnswersToControls();
+    };
+
+    fill(QStringLiteral("Acme Widgets, Inc."));
+    QCOMPARE(of->width(), of->fontMetrics().horizontalAdvance(QStringLiteral("of")) + 2);
+    QCOMPARE(shown->x(), of->x() + of->width() + 4);
+    QCOMPARE(shown->width(), shown->fontMetrics().horizontalAdvance(shown->text()) + 2);
+    QCOMPARE(were->x(), shown->x() + shown->width() + 4);
+    QCOMPARE(button->x(), were->x() + 64);
+    QCOMPARE(callout->x() - button->x(), calloutToButton);
+    QCOMPARE(Control(*w, "lblNextLine")->x(), 468);
+    QCOMPARE(Control(*w, "lblTabbed")->width(), 300);
+    QCOMPARE(Control(*w, "lblAtTab")->x(), 338);
+
+    // A longer value takes more of the room again; one longer than the room
+    // keeps the room.
+    fill(QStringLiteral("Acme Widgets and Precision Tools, Inc."));
+    QCOMPARE(were->x(), shown->x() + shown->width() + 4);
+    fill(QString(40, QLatin1Char('W')));
+    QCOMPARE(shown->width(), 300);
+    QCOMPARE(were->x(), shown->x() + 304);
+    QCOMPARE(callout->x() - button->x(), calloutToButton);
+
+    // An empty value keeps a few blanks' room.
+    fill(QString());
+    QCOMPARE(shown->width(), shown->fontMetrics().horizontalAdvance(QStringLiteral("    ")));
+    QCOMPARE(were->x(), shown->x() + shown->width() + 4);
 }
 
 void tst_pagebuilder::styleBookLooks_data()

@@ -169,10 +169,7 @@ void TfrmMain::LayOutWindow()
     VertScrollBox1->setBackgroundRole(QPalette::Dark);
     pnlMainForm = new QWidget;
     pnlMainForm->setObjectName(QStringLiteral("pnlMainForm"));
-    pnlMainForm->setAutoFillBackground(true);
-    QPalette palette = pnlMainForm->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    pnlMainForm->setPalette(palette);
+    UsePagePaper(pnlMainForm);
     pnlMainForm->resize(1000, 1000);
     VertScrollBox1->setWidget(pnlMainForm);
 

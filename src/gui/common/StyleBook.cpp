@@ -102,6 +102,23 @@ const QHash<QString, StyleLook> &looks()
 
 } // namespace
 
+QPalette PagePalette()
+{
+    // Button and window colours; the text, field and shade colours follow
+    // from them as a light palette's do.
+    QPalette paper(QColor(0xef, 0xef, 0xef), QColor(Qt::white));
+    paper.setColor(QPalette::PlaceholderText, QColor(0x6e, 0x6e, 0x6e));
+    return paper;
+}
+
+void UsePagePaper(QWidget *panel)
+{
+    panel->setPalette(PagePalette());
+    panel->setBackgroundRole(QPalette::Window);
+    panel->setForegroundRole(QPalette::WindowText);
+    panel->setAutoFillBackground(true);
+}
+
 const StyleLook *LookOf(const QString &styleName)
 {
     const auto it = looks().constFind(styleName.toUpper());

@@ -43,6 +43,14 @@ struct StyleLook
     bool bold = false;
 };
 
+// The page panel's paper: dark text on white whatever the desktop's colours,
+// so that every page, and every balloon on it, reads as the printed form does.
+QPalette PagePalette();
+// Gives the page panel that paper. Its controls take their background role
+// from it, not from the grey area around the page (a control on a Dark ground
+// would draw its text in the Light colour, white).
+void UsePagePaper(QWidget *panel);
+
 // The look of a style name (any case); nullptr for a name the sheet does not hold.
 const StyleLook *LookOf(const QString &styleName);
 

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace brevane {
 
@@ -32,6 +35,24 @@ QMessageBox::StandardButton UserDialogs::Question(QWidget *parent, const QString
 
 namespace {
 
+// The size, type and date columns as wide as what they show, once the
+// folder's files are known; the name takes the rest of the list's width.
+void showWholeColumns(QFileDialog &dialog)
+{
+    auto *view = dialog.findChild<QTreeView *>();
+    auto *model = view ? qobject_cast<QFileSystemModel *>(view->model()) : nullptr;
+    if (!model)
+        return; // a desktop's own dialog lays out its list itself
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    const auto fit = [view] {
+        for (int column = 1; column < view->header()->count(); ++column)
+            view->resizeColumnToContents(column);
+    };
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, view, fit);
+    fit();
+}
+
 // A file dialog large enough to show the name, size, type and date of each
 // file side by side.
 QString pickFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter,
@@ -42,6 +63,7 @@ QString pickFile(QWidget *parent, const QString &caption, const QString &folder,
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setViewMode(QFileDialog::Detail);
     dialog.resize(FileDialogSize);
+    showWholeColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

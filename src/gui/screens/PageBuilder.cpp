@@ -360,6 +360,7 @@ QWidget *TPageBuilder::buildControl(const ComponentRecord &r, QWidget *parent)
         label->setText(text);
         label->setAlignment(horizontalOf(r, Qt::AlignLeft) | verticalOf(r, Qt::AlignVCenter));
         label->setWordWrap(r.Flag(u"TextSettings.WordWrap", r.Flag(u"WordWrap", true)));
+        label->RunIn = r.Flag(u"AutoSize", false);
         widget = label;
         control = label;
     } else if (isClass(cls, "TEdit")) {

@@ -35,6 +35,7 @@ public:
     QString ClassName;
     double FontSize = 12; // as the file gives it, before zoom and shrinking
     QPalette BasePalette; // as the file gives it, before any style's look
+    QRect LaidOut;        // where the file places it, once a line of running text has closed up
 
     Handler OnEnter;    // the control received the focus
     Handler OnExit;     // the focus moved on to another control of the window
@@ -77,6 +78,9 @@ class TLabel : public QLabel, public TPageControl
 {
 public:
     explicit TLabel(QWidget *parent);
+    // Words or a value in running text: the label fits what it shows and
+    // the rest of its line closes up behind it (CloseRunInGaps).
+    bool RunIn = false;
 };
 
 class TEdit : public QLineEdit, public TPageControl

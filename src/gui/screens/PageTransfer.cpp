@@ -10,6 +10,7 @@
 #include "gui/common/StyleBook.h"
 #include "gui/screens/PageBuilder.h"
 #include "gui/screens/PageControls.h"
+#include "gui/screens/RunInText.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -176,7 +177,9 @@ void TPageTransfer::SetBusyCursor(bool busy)
 bool TPageTransfer::AnswersToControls(QWidget *container)
 {
     KeepModified keep(main_);
-    return transfer(container, fill);
+    const bool filled = transfer(container, fill);
+    CloseRunInGaps(container);
+    return filled;
 }
 
 bool TPageTransfer::ControlsToAnswers(QWidget *container)

@@ -288,6 +288,10 @@ private:
             item.height = ControlHeight;
             item.x = runX;
             item.rec = label(run, b, item.width, 0, bold);
+            // Running text: the program fits the label to its words, as it
+            // does a value's (below), and closes the line up.
+            if (b.align == Block::Left)
+                item.rec.Set(QStringLiteral("AutoSize"), StreamValue::Boolean(true));
             if (!buddyAfter.isEmpty()) {
                 item.rec.Set(QStringLiteral("FocusControl"), StreamValue::Ident(buddyAfter));
                 buddyAfter.clear();
@@ -295,6 +299,9 @@ private:
             lines.last().items.append(item);
             labelBefore = {int(lines.size()) - 1, int(lines.last().items.size()) - 1};
             run.clear();
+            // What follows starts after the label, not after the sum of its
+            // words' widths, which rounds each word up.
+            x = item.x + item.width;
         };
         auto takeBuddy = [&](const Item &field, bool checkBox) {
             buddyAfter.clear();
@@ -380,6 +387,11 @@ private:
             case Piece::Tab: {
                 placeCheckHelp();
                 flush();
+                // What follows stands at a tab stop: the words and values
+                // before it on this line keep their room.
+                for (Item &item : lines.last().items)
+                    if (item.rec.className == QLatin1String("TLabel"))
+                        item.rec.Set(QStringLiteral("AutoSize"), StreamValue::Boolean(false));
                 double stop = -1;
                 for (int t : page_.tabs) {
                     const double px = t / 1440.0 * ScreenDpi;
@@ -427,6 +439,13 @@ private:
                     item.width = f.kind == Kind::Memo ? width_ - left : fieldWidth(f);
                     item.height = ControlHeight;
                     item.rec = label(QString(), b, item.width, p.answer);
+                    // A value in running text takes the room of its field
+                    // here, and the words around it a generous estimate of
+                    // theirs; the program fits them to what they show and
+                    // closes the line up, unless what follows stands at a
+                    // tab stop or the line is centred.
+                    if (f.kind != Kind::Memo && b.align == Block::Left)
+                        item.rec.Set(QStringLiteral("AutoSize"), StreamValue::Boolean(true));
                     addItem(item, true);
                     break;
                 }
