@@ -44,6 +44,14 @@ int calcCommand(const QStringList &args)
     ClientDocument client;
     if (!LoadAndCalculate(args[0], client))
         return ExitFailed;
+    // A client file open in a program window is not replaced behind its back.
+    QString holder;
+    if (client.Lock.Take(args[1], &holder) == ClientFileLock::Result::HeldElsewhere) {
+        PrintLine(
+            QStringLiteral("brevane-cli: %1 is open in another Brevane window or program%2; not written")
+                .arg(args[1], holder.isEmpty() ? QString() : QStringLiteral(" (open by ") + holder + QLatin1Char(')')));
+        return ExitFailed;
+    }
     QString error;
     if (!client.Save(args[1], &error)) {
         PrintLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));

@@ -1,11 +1,14 @@
 // brevane-cli run as a user runs it: real files, real process, its messages
 // on standard error and its exit status.
+#include "FilledClient.h"
 #include "TestSupport.h"
 #include "core/files/ClientFile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <clocale>
 
 using namespace brevane;
 
@@ -19,6 +22,8 @@ private slots:
     void rejectedClientFile();
     void regionalSettings_data();
     void regionalSettings();
+    void calcInEveryRegion_data();
+    void calcInEveryRegion();
     void damagedInputIsRefused();
     void printToStandardOutput();
     void unreadableDatesAreNamedInOneMessage();
@@ -234,6 +239,66 @@ void tst_cli::regionalSettings()
     DirectoryTable backDirectory;
     QVERIFY(LoadClientFile(out, back, backDirectory));
     QCOMPARE(back.Text(1, 0, 0), filed);
+}
+
+void tst_cli::calcInEveryRegion_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char *region : {"en_US", "de_DE", "fr_FR", "sv_SE", "tr_TR"})
+        QTest::newRow(region) << QString::fromLatin1(region) + QStringLiteral(".UTF-8");
+}
+
+// A filled client calculated in a region whose numbers are written unlike
+// the United States' opens anywhere with what the user typed, no computed
+// answer holds a character the client file cannot keep ("?"), and an empty
+// client calculates without a message.
+void tst_cli::calcInEveryRegion()
+{
+    QFETCH(QString, locale);
+    const QByteArray previous = setlocale(LC_ALL, nullptr);
+    const bool installed = setlocale(LC_ALL, locale.toLatin1().constData()) != nullptr;
+    setlocale(LC_ALL, previous.constData());
+    if (!installed)
+        QSKIP(qPrintable(QStringLiteral("the system has no %1 locale (scripts/deps.sh test makes it)").arg(locale)));
+
+    TAnswer typed;
+    DirectoryTable typedRows;
+    test::FillClient(typed, typedRows);
+    const QString in = write(QStringLiteral("filled.cl1"), typed, typedRows);
+    const QString out = dir_.filePath(QStringLiteral("filled-%1.cl1").arg(locale));
+    const Result result = run({QStringLiteral("calc"), in, out}, locale);
+    QCOMPARE(result.exitCode, 0);
+
+    TAnswer back;
+    DirectoryTable backRows;
+    QString problem;
+    QVERIFY(LoadClientFile(out, back, backRows, nullptr, &problem));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(backRows, typedRows);
+    for (int p = 0; p < PageCount; ++p) {
+        QCOMPARE(back.PgCt[p], typed.PgCt[p]);
+        for (int c = 0; c <= qMin(typed.PgCt[p], PageContinuationMax[p]); ++c) {
+            for (int k = 0; k <= PageAnswerMax[p]; ++k) {
+                const QString before = typed.Text(p, c, k);
+                const QString after = back.Text(p, c, k);
+                const QString where =
+                    QStringLiteral("page %1, copy %2, answer %3: \"%4\"").arg(p).arg(c).arg(k).arg(after);
+                // The general information worksheet and overridden answers are
+                // the user's own.
+                if (p == 0 || typed.Entry(p, c, k).obj.OvRide)
+                    QVERIFY2(after == before, qPrintable(where));
+                else if (!before.contains(QLatin1Char('?')))
+                    QVERIFY2(!after.contains(QLatin1Char('?')), qPrintable(where));
+            }
+        }
+    }
+
+    TAnswer empty;
+    DirectoryTable noRows;
+    const QString blank = write(QStringLiteral("empty.cl1"), empty, noRows);
+    const Result quiet = run({QStringLiteral("calc"), blank, dir_.filePath(QStringLiteral("empty-out.cl1"))}, locale);
+    QCOMPARE(quiet.exitCode, 0);
+    QCOMPARE(quiet.errors, QString());
 }
 
 void tst_cli::usage_data()

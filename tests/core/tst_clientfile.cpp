@@ -32,6 +32,8 @@ private slots:
     void earlyEnd();
     void impossibleCountsAreRejected_data();
     void impossibleCountsAreRejected();
+    void damageIsNamed_data();
+    void damageIsNamed();
     void unixAndMacLineEnds();
     void columnCountLineIsIgnored();
     void hugeRowCountDoesNotExhaustMemory();
@@ -338,6 +340,93 @@ void tst_clientfile::impossibleCountsAreRejected()
     QString said;
     QVERIFY(!ReadClientFile(l.join('\n'), store, directory, &said));
     QCOMPARE(said, problem);
+}
+
+// Every kind of damage is named: what was wrong, and where. A malformed or
+// impossible number turns the file away; sections that stop following the
+// counts load what stands before them (and the directory rows, found by
+// their heading), so that the user sees what is left and nothing later is
+// read into the wrong place.
+void tst_clientfile::damageIsNamed_data()
+{
+    QTest::addColumn<QString>("line");       // the line changed: its text in the whole file
+    QTest::addColumn<QByteArray>("becomes"); // its new text; "-" removes the line
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<bool>("laterPageKept");
+    QTest::addColumn<bool>("rowsKept");
+    QTest::newRow("override mark x") << "flag of page 0" << QByteArray("x") << false
+                                     << "the override mark of answer 0 on page 0, copy 1 is not 0 or 1" << false
+                                     << false;
+    QTest::newRow("row count abc") << "row count" << QByteArray("abc") << false
+                                   << "the count of directory rows is not a number of rows" << false << false;
+    QTest::newRow("page count 0x10") << "count of page 5" << QByteArray("0x10") << false
+                                     << "the count of copies of page 5 is not a number" << false << false;
+    QTest::newRow("copies of a page kept once") << "count of page 7" << QByteArray("1") << false
+                                                << "page 7 has 1 copies, which it cannot have" << false << false;
+    QTest::newRow("a count above its sections")
+        << "count of page 23" << QByteArray("2") << true
+        << "its sections do not follow its page counts from page 23, copy 3 on (the line there reads \"***** Page "
+           "24; Cont 0\"); what could be read is shown"
+        << false << true;
+    QTest::newRow("a count below its sections")
+        << "count of page 23" << QByteArray("0") << true
+        << "its sections do not follow its page counts from page 24, copy 1 on (the line there reads \"***** Page "
+           "23; Cont 1\"); what could be read is shown"
+        << false << true;
+    QTest::newRow("a section heading gone")
+        << "heading of page 30" << QByteArray("-") << true
+        << "its sections do not follow its page counts from page 30, copy 1 on" << false << true;
+    QTest::newRow("the worksheet heading gone")
+        << "worksheet heading" << QByteArray("-") << true
+        << "its sections do not follow its page counts from the directory rows on (the line there reads \"Column "
+           "Count\"); its directory rows were not found"
+        << true << false;
+}
+
+void tst_clientfile::damageIsNamed()
+{
+    QFETCH(QString, line);
+    QFETCH(QByteArray, becomes);
+    QFETCH(bool, loaded);
+    QFETCH(QString, problem);
+    QFETCH(bool, laterPageKept);
+    QFETCH(bool, rowsKept);
+    TAnswer original;
+    DirectoryTable rows;
+    original.PgCt[23] = 1; // one copy in use: sections Cont 0 and Cont 1
+    original.SetText(0, 0, 0, QStringLiteral("Acme"));
+    original.SetText(50, 0, 0, QStringLiteral("later page"));
+    rows.SetCell(0, ColName, QStringLiteral("Ann"));
+    QList<QByteArray> l = lines(WriteClientFile(original, rows));
+    const QMap<QString, qsizetype> at = {
+        {QStringLiteral("flag of page 0"), 106},
+        {QStringLiteral("count of page 5"), 3 + 5},
+        {QStringLiteral("count of page 7"), 3 + 7},
+        {QStringLiteral("count of page 23"), 3 + 23},
+        {QStringLiteral("heading of page 30"), l.indexOf("***** Page 30; Cont 0\r")},
+        {QStringLiteral("worksheet heading"), l.indexOf("Worksheet - ***************\r")},
+        {QStringLiteral("row count"), l.size() - 1 - 13 - 1},
+    };
+    const qsizetype index = at.value(line);
+    QVERIFY(index > 0);
+    if (becomes == "-")
+        l.removeAt(index);
+    else
+        l[index] = becomes + '\r';
+
+    MessageRecorder recorder;
+    TAnswer store;
+    DirectoryTable directory;
+    QString said;
+    QCOMPARE(ReadClientFile(l.join('\n'), store, directory, &said), loaded);
+    QVERIFY2(said.startsWith(problem), qPrintable(said));
+    QVERIFY(recorder.numbers().isEmpty()); // the caller names the file with it
+    if (!loaded)
+        return;
+    QCOMPARE(store.Text(0, 0, 0), QStringLiteral("Acme"));
+    QCOMPARE(store.Text(50, 0, 0), laterPageKept ? QStringLiteral("later page") : QString());
+    QCOMPARE(directory.RowCount() > 0 && directory.Cell(0, ColName) == QStringLiteral("Ann"), rowsKept);
 }
 
 void tst_clientfile::unixAndMacLineEnds()

@@ -20,6 +20,7 @@ class tst_conversions : public QObject
 private slots:
     void numbersKeepToTheCodePage_data();
     void numbersKeepToTheCodePage();
+    void systemRegion();
     void init();
     void cleanup();
 
@@ -645,6 +646,43 @@ void tst_conversions::formatNumberWritesAsTheRegionDoes()
             QCOMPARE(FormatNumber(value, decimals), FileSafeNumberText(reference.toString(value, 'f', decimals)));
         }
     }
+}
+
+// The regional settings the program starts with: the system's, as LANG or
+// LC_ALL give them (CTest runs this program again in German, French, Swedish
+// and Turkish settings). Empty entries are 0 without a message, amounts keep
+// to the code page and read back, dates read back, and the numbers of the
+// file formats keep their one form.
+void tst_conversions::systemRegion()
+{
+    const QString region = QString::fromLocal8Bit(qgetenv("BREVANE_TEST_REGION"));
+    UseSystemRegionalSettings();
+    if (!region.isEmpty())
+        QVERIFY2(QLocale().name() == region,
+                 qPrintable(QStringLiteral("the system's regional settings are %1, not %2 (scripts/deps.sh test makes "
+                                           "the locales)")
+                                .arg(QLocale().name(), region)));
+    qInfo("regional settings %s, decimal point \"%s\"", qPrintable(QLocale().name()),
+          qPrintable(QLocale().decimalPoint()));
+    MessageRecorder recorder;
+    QCOMPARE(Str2Float_P(QString()), 0.0);
+    QCOMPARE(Str2Float_2(QString()), 0.0);
+    QCOMPARE(Str2Float_0(QString()), 0.0);
+    QCOMPARE(Str2Int(QString()), 0);
+    for (const double value : {-1234567.5, 1234.25, 0.0, 999999.99}) {
+        const QString money = Float2Dollar(value);
+        QCOMPARE(FitWindows1252(money), money);
+        QCOMPARE(Str2Float_2(money), value);
+        QCOMPARE(Str2Float_0(FormatNumber(value, 0)), std::round(value));
+    }
+    const QDate day(2026, 2, 3);
+    QCOMPARE(ReadShortDate(ShortDateText(day)), day);
+    QCOMPARE(ConvertDate(ShortDateText(day)), QStringLiteral("February 3, 2026"));
+    QCOMPARE(FormatReal23(1.01), QStringLiteral(" 1.01000000000000E+0000"));
+    bool ok = false;
+    QCOMPARE(ParseReal(QStringLiteral(" 1.01000000000000E+0000"), &ok), 1.01);
+    QVERIFY(ok);
+    QCOMPARE(recorder.numbers(), QList<int>());
 }
 
 void tst_conversions::numbersKeepToTheCodePage_data()

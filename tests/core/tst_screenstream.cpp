@@ -79,6 +79,8 @@ class tst_screenstream : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void pageNamedByTheRoots_data();
+    void pageNamedByTheRoots();
     void valueTypes_data();
     void valueTypes();
     void framedImageDecodes();
@@ -717,6 +719,33 @@ void tst_screenstream::longClassNameAfterPrefix()
     ComponentStream back;
     QVERIFY(ReadComponentStream(bytes, {}, back));
     QVERIFY(back.images[0] == root);
+}
+
+void tst_screenstream::pageNamedByTheRoots_data()
+{
+    QTest::addColumn<QStringList>("roots");
+    QTest::addColumn<int>("other"); // for page 5
+    QTest::newRow("its own page") << QStringList{"Page5"} << -1;
+    QTest::newRow("another page") << QStringList{"Page7"} << 7;
+    QTest::newRow("a later image of another page") << QStringList{"Page5", "Page12"} << 12;
+    QTest::newRow("no page named") << QStringList{"Page", "Panel1", ""} << -1;
+    QTest::newRow("not a number") << QStringList{"Page5a", "Page-3", "Page+7", "Page 7"} << -1;
+}
+
+// The generated screens name their page in their root ("Page23"): a file
+// naming another page is not this page's screen.
+void tst_screenstream::pageNamedByTheRoots()
+{
+    QFETCH(QStringList, roots);
+    QFETCH(int, other);
+    ComponentStream stream;
+    for (const QString &name : roots) {
+        ComponentRecord root;
+        root.className = QStringLiteral("TLayout");
+        root.name = name;
+        stream.images.append(root);
+    }
+    QCOMPARE(stream.OtherPageNamed(5), other);
 }
 
 QTEST_GUILESS_MAIN(tst_screenstream)

@@ -7,6 +7,7 @@
 #include "core/files/Settings.h"
 #include "core/screens/ComponentReader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void specialFilesAreRefused_data();
     void specialFilesAreRefused();
     void everyReaderRefusesAPipe();
+    void replacingNeverWritesThroughASpecialFile_data();
+    void replacingNeverWritesThroughASpecialFile();
 
 private:
     // Makes the kind of file at `path`; false when this system cannot.
@@ -112,6 +115,57 @@ void tst_wholefile::everyReaderRefusesAPipe()
     QVERIFY(!ReadSettings(settingsFolder.path(), settings, &error));
     QCOMPARE(error, QStringLiteral("not a regular file"));
     QCOMPARE(settings.zoomFactor, 1.0);
+}
+
+void tst_wholefile::replacingNeverWritesThroughASpecialFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("link to a regular file") << "link to a regular file" << true;
+    QTest::newRow("link to a pipe") << "link to a pipe" << true;
+    QTest::newRow("link to nothing") << "link to nothing" << true;
+    QTest::newRow("pipe") << "pipe" << false;
+    QTest::newRow("folder") << "folder" << false;
+}
+
+// A settings or client file that is a link to a device, a pipe or nothing
+// is replaced by a regular file, and what it pointed to is not touched (a
+// pipe stands in for a device here: as an administrator the test would
+// otherwise replace a real one). A link to a regular file is written through.
+void tst_wholefile::replacingNeverWritesThroughASpecialFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("brevane.ini"));
+    const QString target = dir.filePath(QStringLiteral("target"));
+    if (kind == "link to a regular file") {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old\n") == 4);
+    } else if (kind == "link to a pipe" || kind == "pipe") {
+        QVERIFY(mkfifo(QFile::encodeName(kind == "pipe" ? path : target).constData(), 0600) == 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    }
+    if (kind.startsWith(QLatin1String("link")))
+        QVERIFY(QFile::link(target, path));
+    QString error;
+    QCOMPARE(ReplaceFile(path, "new\n", &error), written);
+    if (!written) {
+        QCOMPARE(error, QStringLiteral("not a regular file"));
+        return;
+    }
+    QByteArray bytes;
+    QVERIFY(ReadRegularFile(path, &bytes));
+    QCOMPARE(bytes, QByteArray("new\n"));
+    if (kind == "link to a regular file") {
+        QVERIFY(QFileInfo(path).isSymLink());
+        return;
+    }
+    QVERIFY(!QFileInfo(path).isSymLink());
+    QCOMPARE(kind == "link to a pipe", QFileInfo::exists(target)); // the pipe stays a pipe; nothing is created
+    if (kind == "link to a pipe")
+        QVERIFY(!QFileInfo(target).isFile());
 }
 
 QTEST_GUILESS_MAIN(tst_wholefile)

@@ -6,6 +6,7 @@
 #include "GuiFixture.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/ClientFile.h"
+#include "core/files/ClientLock.h"
 #include "core/store/Answers.h"
 #include "gui/app/Navigation.h"
 #include "gui/dialogs/UserDialogs.h"
@@ -52,6 +53,16 @@ void writeClient(const QString &path, const QString &name, const QString &direct
     QVERIFY(SaveClientFile(path, store, directory));
 }
 
+// acme.cl1 (page 0's name "Acme"), open in another window: `lock` holds it.
+QString clientOpenElsewhere(GuiFixture &fx, ClientFileLock &lock)
+{
+    const QString path = fx.Path(QStringLiteral("acme.cl1"));
+    writeClient(path, QStringLiteral("Acme"));
+    if (lock.Take(path) != ClientFileLock::Result::Taken)
+        qWarning("the lock of %s was not taken", qPrintable(path));
+    return path;
+}
+
 } // namespace
 
 class tst_filecommands : public QObject
@@ -77,6 +88,11 @@ private slots:
     void badClientFiles();
     void damagedFileOpensAndSaveAsksForAName();
     void saveOverAFileChangedElsewhereAsks();
+    void secondWindowIsTold_data();
+    void secondWindowIsTold();
+    void saveAsOntoAClientOpenElsewhere();
+    void lockFollowsTheOpenFile_data();
+    void lockFollowsTheOpenFile();
     void reopenOfAMissingFile();
     void saveIntoAFolderThatCannotBeWritten();
     void defaultFileLocations();
@@ -406,25 +422,44 @@ void tst_filecommands::newStartsWithAnEmptyWorksheet()
     QCOMPARE(w->Document().Directory().Cell(0, ColName), QString());
 }
 
+// Every file turned away gets one message naming the file and what was
+// wrong with it.
 void tst_filecommands::badClientFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QList<int>>("messages");
-    QTest::newRow("missing file") << "missing" << QList<int>{38014};
-    QTest::newRow("a folder") << "folder" << QList<int>{38014};
-    QTest::newRow("wrong extension, not a client file") << "text" << QList<int>{33010};
-    QTest::newRow("unknown version") << "version" << QList<int>{33020};
-    QTest::newRow("malformed count") << "malformed" << QList<int>{33010};
+    QTest::addColumn<QString>("says");
+    QTest::newRow("missing file") << "missing" << QList<int>{38014} << "No such file";
+    QTest::newRow("a folder") << "folder" << QList<int>{38014} << "not a regular file";
+    QTest::newRow("wrong extension, not a client file") << "text" << QList<int>{33010} << "not a client file";
+    QTest::newRow("unknown version") << "version" << QList<int>{33020} << "version 9";
+    QTest::newRow("malformed count") << "malformed" << QList<int>{38014} << "copies of page 0 is not a number";
+    QTest::newRow("override mark x") << "line 106 x" << QList<int>{38014} << "override mark of answer 0 on page 0";
+    QTest::newRow("page count 0x10") << "line 8 0x10" << QList<int>{38014} << "copies of page 5 is not a number";
+    QTest::newRow("copies of a page kept once")
+        << "line 10 1" << QList<int>{38014} << "page 7 has 1 copies, which it cannot have";
+    QTest::newRow("row count abc") << "line -15 abc" << QList<int>{38014} << "count of directory rows";
 }
 
 void tst_filecommands::badClientFiles()
 {
     QFETCH(QString, kind);
     QFETCH(QList<int>, messages);
+    QFETCH(QString, says);
     GuiFixture fx;
     writePages(fx);
     QString path = fx.Path(QStringLiteral("bad.cl1"));
-    if (kind == "folder") {
+    if (kind.startsWith("line ")) { // one line of a saved client changed
+        TAnswer store;
+        DirectoryTable rows;
+        QList<QByteArray> l = WriteClientFile(store, rows).split('\n');
+        const QStringList change = kind.split(QLatin1Char(' '));
+        const int at = change[1].toInt() >= 0 ? change[1].toInt() : int(l.size()) + change[1].toInt();
+        l[at] = change[2].toLatin1() + '\r';
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(l.join('\n'));
+    } else if (kind == "folder") {
         QDir().mkpath(path);
     } else if (kind != "missing") {
         QFile file(kind == "text" ? (path = fx.Path(QStringLiteral("notes.txt"))) : path);
@@ -446,6 +481,8 @@ void tst_filecommands::badClientFiles()
     dialogs.fileAnswers.swapItemsAt(0, 1);
     Item(*w, "mnuOpen")->trigger();
     QCOMPARE(recorder.numbers(), messages);
+    const QString text = recorder.messages().first().text;
+    QVERIFY2(text.contains(QFileInfo(path).fileName()) && text.contains(says), qPrintable(text));
     // What was typed was saved at the question; the rejected file is bound to nothing.
     QCOMPARE(savedName(saved), QStringLiteral("Typed Before"));
     QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
@@ -524,6 +561,156 @@ void tst_filecommands::saveOverAFileChangedElsewhereAsks()
     Item(*w, "mnuSave")->trigger();
     QCOMPARE(savedName(path), QStringLiteral("Typed here"));
     QVERIFY(!w->Document().Modified);
+}
+
+// A client open in another window (or program): the second window is told
+// who has it, and may open it read-only, whose Save asks for a new name, or
+// leave it closed.
+void tst_filecommands::secondWindowIsTold_data()
+{
+    QTest::addColumn<bool>("fromRecent");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Open, read-only") << false << int(QMessageBox::Open);
+    QTest::newRow("Open, cancelled") << false << int(QMessageBox::Cancel);
+    QTest::newRow("recent file, read-only") << true << int(QMessageBox::Open);
+    QTest::newRow("recent file, cancelled") << true << int(QMessageBox::Cancel);
+}
+
+void tst_filecommands::secondWindowIsTold()
+{
+    QFETCH(bool, fromRecent);
+    QFETCH(int, answer);
+    GuiFixture fx;
+    writePages(fx);
+    ClientFileLock firstWindow;
+    const QString path = clientOpenElsewhere(fx, firstWindow);
+
+    TestDialogs dialogs;
+    MessageRecorder recorder;
+    auto w = fx.Start();
+    typeName(*w, QStringLiteral("Before"));
+    w->Document().Modified = false;
+    dialogs.questionAnswers << QMessageBox::StandardButton(answer);
+    if (fromRecent) {
+        w->settings.recentFiles = {path};
+        w->Files().RebuildRecentMenu();
+        Item(*w, "HX0")->trigger();
+    } else {
+        dialogs.fileAnswers << path;
+        Item(*w, "mnuOpen")->trigger();
+    }
+    const QString told = dialogs.asked.last();
+    QVERIFY2(told.startsWith(QStringLiteral("Client File: 3802-")) && told.contains(QStringLiteral("acme.cl1")) &&
+                 told.contains(QStringLiteral("process %1").arg(QCoreApplication::applicationPid())),
+             qPrintable(told));
+    QVERIFY(recorder.numbers().isEmpty());
+    QVERIFY(firstWindow.Holds(path));
+
+    if (answer == QMessageBox::Cancel) {
+        QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Before"));
+        QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+        return;
+    }
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Acme"));
+    QCOMPARE(w->Document().FileName, path);
+    QCOMPARE(w->windowTitle(), QStringLiteral("acme.cl1 (read-only)"));
+    // Save asks for a new name; the first window's file is left alone.
+    typeName(*w, QStringLiteral("Changed here"));
+    const QString copy = fx.Path(QStringLiteral("acme copy.cl1"));
+    dialogs.fileAnswers << copy;
+    Item(*w, "mnuSave")->trigger();
+    QCOMPARE(dialogs.asked.last(), QStringLiteral("Save Client As"));
+    QCOMPARE(savedName(path), QStringLiteral("Acme"));
+    QCOMPARE(savedName(copy), QStringLiteral("Changed here"));
+    QVERIFY(w->Document().Lock.Holds(copy));
+    QCOMPARE(w->windowTitle(), QStringLiteral("acme copy.cl1"));
+}
+
+// Save As never replaces a client another window has open.
+void tst_filecommands::saveAsOntoAClientOpenElsewhere()
+{
+    GuiFixture fx;
+    writePages(fx);
+    ClientFileLock firstWindow;
+    const QString path = clientOpenElsewhere(fx, firstWindow);
+    TestDialogs dialogs;
+    MessageRecorder recorder;
+    auto w = fx.Start();
+    typeName(*w, QStringLiteral("Typed here"));
+    dialogs.fileAnswers << path;
+    Item(*w, "mnuSaveAs")->trigger();
+    QCOMPARE(recorder.numbers(), QList<int>{38030});
+    QVERIFY(recorder.messages().first().text.contains(QStringLiteral("acme.cl1 (open by ")));
+    QCOMPARE(savedName(path), QStringLiteral("Acme"));
+    QVERIFY(w->Document().Modified);
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+}
+
+// The lock beside a client file lasts while the file is open in the window:
+// New, Close, Open of another file, Save As to a new name (whose file is
+// locked instead), Duplicate and closing the window let it go.
+void tst_filecommands::lockFollowsTheOpenFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("acmeLocked");
+    QTest::addColumn<bool>("otherLocked");
+    QTest::newRow("New") << "New" << false << false;
+    QTest::newRow("Close") << "Close" << false << false;
+    QTest::newRow("Open of another file") << "Open other" << false << true;
+    QTest::newRow("Open of the same file again") << "Open acme" << true << false;
+    QTest::newRow("Save As a new name") << "Save As other" << false << true;
+    QTest::newRow("Save") << "Save" << true << false;
+    QTest::newRow("Duplicate") << "Duplicate" << false << false;
+    QTest::newRow("window closed") << "close window" << false << false;
+}
+
+void tst_filecommands::lockFollowsTheOpenFile()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, acmeLocked);
+    QFETCH(bool, otherLocked);
+    GuiFixture fx;
+    writePages(fx);
+    const QString acme = fx.Path(QStringLiteral("acme.cl1"));
+    const QString other = fx.Path(QStringLiteral("other.cl1"));
+    writeClient(acme, QStringLiteral("Acme"));
+    if (!command.startsWith(QLatin1String("Save As")))
+        writeClient(other, QStringLiteral("Other"));
+    const auto locked = [](const QString &path) { return QFileInfo::exists(ClientFileLock::LockPathOf(path)); };
+
+    TestDialogs dialogs;
+    MessageRecorder recorder;
+    auto w = fx.Start();
+    dialogs.fileAnswers << acme;
+    Item(*w, "mnuOpen")->trigger();
+    QVERIFY(locked(acme));
+    ClientFileLock probe;
+    QCOMPARE(probe.Take(acme), ClientFileLock::Result::HeldElsewhere);
+
+    if (command == "New" || command == "Close") {
+        Item(*w, command == "New" ? "mnuNew" : "mnuClose")->trigger();
+    } else if (command.startsWith(QLatin1String("Open"))) {
+        dialogs.fileAnswers << (command.endsWith(QLatin1String("other")) ? other : acme);
+        Item(*w, "mnuOpen")->trigger();
+    } else if (command == "Save As other") {
+        dialogs.fileAnswers << other;
+        Item(*w, "mnuSaveAs")->trigger();
+        QCOMPARE(savedName(other), QStringLiteral("Acme"));
+    } else if (command == "Save") {
+        typeName(*w, QStringLiteral("Acme Tools"));
+        Item(*w, "mnuSave")->trigger();
+        QCOMPARE(savedName(acme), QStringLiteral("Acme Tools"));
+    } else if (command == "Duplicate") {
+        w->Files().DuplicateClick();
+    } else {
+        w.reset();
+    }
+    QVERIFY(recorder.numbers().isEmpty());
+    QVERIFY2(dialogs.questionAnswers.isEmpty() &&
+                 !dialogs.asked.join(QLatin1Char('|')).contains(QStringLiteral("3802")),
+             qPrintable(dialogs.asked.join(QLatin1Char('|'))));
+    QCOMPARE(locked(acme), acmeLocked);
+    QCOMPARE(locked(other), otherLocked);
 }
 
 void tst_filecommands::reopenOfAMissingFile()

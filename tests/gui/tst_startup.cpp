@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
+#include <sys/stat.h>
+
 using namespace brevane;
 using namespace brevane::test;
 
@@ -56,6 +58,8 @@ private slots:
     void firstRunCreatesTheSettingsFile();
     void settingsAreReadAndWrittenBack();
     void defaultClientUnreadable();
+    void settingsFileThatIsNoFile_data();
+    void settingsFileThatIsNoFile();
     void closingRemovesTemporaryDocuments();
     void closingCommitsTheFieldBeingTyped();
 };
@@ -190,6 +194,50 @@ void tst_startup::defaultClientUnreadable()
     QTest::keyClicks(name, QStringLiteral("Acme"));
     QTest::keyClick(name, Qt::Key_Tab);
     QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Acme"));
+}
+
+void tst_startup::settingsFileThatIsNoFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a pipe") << "pipe";
+    QTest::newRow("a link to a pipe") << "link";
+    QTest::newRow("a folder") << "folder";
+}
+
+// A settings file that is no file the program can read: the program starts
+// at once with its usual settings and says so, naming the file. Closing
+// writes a regular settings file in place of a link, never through it (a
+// pipe stands in for a device: as an administrator, writing through a link
+// to /dev/zero would replace the device); a pipe or folder is left alone.
+void tst_startup::settingsFileThatIsNoFile()
+{
+    QFETCH(QString, kind);
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10)});
+    QDir().mkpath(fx.InstallRoot() + QStringLiteral("Brevane"));
+    const QString path = settingsPath(fx);
+    const QString pipe = kind == "link" ? fx.Path(QStringLiteral("pipe")) : path;
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(path));
+    else
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    if (kind == "link")
+        QVERIFY(QFile::link(pipe, path));
+    MessageRecorder messages;
+    auto w = fx.Start();
+    QCOMPARE(messages.numbers(), QList<int>{11210});
+    QVERIFY2(messages.messages().first().text.contains(path), qPrintable(messages.messages().first().text));
+    QCOMPARE(w->CurrentPage, 0);
+    QCOMPARE(w->settings.fontShrink, 0.0);
+    w->close();
+    w.reset();
+    if (kind != "link") {
+        QVERIFY(!QFileInfo(path).isFile());
+        return;
+    }
+    QVERIFY(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink());
+    QCOMPARE(settingsLines(fx).value(1), QStringLiteral("reserved"));
+    QVERIFY(!QFileInfo(pipe).isFile() && QFileInfo::exists(pipe));
 }
 
 void tst_startup::closingRemovesTemporaryDocuments()

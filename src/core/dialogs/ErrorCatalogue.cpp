@@ -49,6 +49,10 @@ const CatalogueRow Catalogue[] = {
     // The program's own: date entries that printing found unreadable, all
     // of one print job in one message.
     {1120, QStringLiteral("1120-These entries of date fields are not dates Brevane can read, so they are printed as typed. Check them on their pages: "), Kind::Detail},
+    // The program's own: a settings file that is not a file it can read (a
+    // pipe, a device, a file far too large); the run goes on with the usual
+    // settings.
+    {1121, QStringLiteral("1121-Brevane could not read its settings file, so it starts with its usual settings: "), Kind::Detail},
     {1126, QStringLiteral("1126-Error in Delete Form routine - "), Kind::Detail},
     {1129, QStringLiteral("1129-Bad Tag. Please call Tarnwick Hollow Software about this error. "), Kind::Fixed},
     {1155, QStringLiteral("1155-Word Processing Error. Brevane is failing to detect or run your word processor. Note that you must have MS Word installed to preview and print on a Mac. Try using the Options menu and select Force Word or Force WordPad. "), Kind::Fixed},
@@ -183,9 +187,14 @@ const CatalogueRow Catalogue[] = {
     {3600, QStringLiteral("3600-Error messages go here"), Kind::Fixed},
     {3700, QStringLiteral("3700-Error messages go here"), Kind::Fixed},
     {3800, QStringLiteral("3800-Error messages go here"), Kind::Fixed},
-    // 3801 to 3808 are the program's own messages about client files, under
+    // 3801 to 3899 are the program's own messages about client files, under
     // the caption "Client File".
     {3801, QStringLiteral("3801-An error occurred when Brevane attempted to open the client file. "), Kind::Fixed},
+    // A client another window or program has open (its lock file says so):
+    // it may open read-only, so that the two never replace each other's work.
+    {3802, QStringLiteral("3802-This client file is open in another Brevane window or program. Open shows it read-only here: Save will ask for a new name, so the other window's work is not replaced. Cancel leaves it closed: "), Kind::Detail},
+    // Save As chose a client file that is open elsewhere.
+    {3803, QStringLiteral("3803-This client file is open in another Brevane window or program, so it was not replaced. Save under another name: "), Kind::Detail},
     // A save that failed, the file on disk untouched.
     {3806, QStringLiteral("3806-The client file could not be saved. Your answers are still open: use Save As to save them in another folder. "), Kind::Detail},
     // A client file that ends early. The file is kept as it is; the next

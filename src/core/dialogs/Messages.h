@@ -10,7 +10,7 @@
 //
 // The range of the code gives the caption (CaptionOfCode): a message belongs
 // in a range whose caption fits it. The program's own messages about client
-// files are 3801 to 3808 ("Client File"); 3000 to 3799 are titled "Help On
+// files are 3801 to 3899 ("Client File"); 3000 to 3799 are titled "Help On
 // This Item" and take no new message.
 //
 // The list is written once, as X(Name, number): it makes the constants and
@@ -38,6 +38,8 @@
                                             detail: what was typed and what was kept */                                \
     X(DatesUnreadable, 11200)            /* printing found date entries it cannot read; detail: each page and field    \
                                             by its label, with what it holds */                                        \
+    X(SettingsUnreadable, 11210)         /* at start: the program goes on with its usual settings; detail: the      \
+                                            settings file's path and the reason */                                     \
     X(DeleteFormFailed, 11260)           /* detail: the page's name */                                                 \
     X(DefaultClientUnreadable, 11340)    /* at start-up; no text */                                                    \
     X(ContinuationPickerFailed, 11453)   /* the window picking a copy of a repeatable page; no text */                 \
@@ -71,6 +73,9 @@
     X(ClientFileVersionUnknown, 33020)   /* of a version the program does not read; detail: its path and the version */\
     X(ClientFileUnreadable, 38014)       /* cannot be read, or breaks off in a malformed line; detail: its path        \
                                             and the reason */                                                          \
+    X(ClientFileOpenElsewhere, 38020)    /* Open: another window or program has it open; it may open read-only;      \
+                                            detail: its path and who has it */                                         \
+    X(ClientFileNotReplaced, 38030)      /* Save As onto a client open elsewhere; detail: its path and who has it */ \
     X(ClientFileNotSaved, 38060)         /* the file on disk is untouched; detail: its path and the reason */          \
     X(ClientFileDamaged, 38070)          /* ends early: what it holds is shown; detail: its path and where */          \
     X(RecentFileGone, 38080)             /* a recent file that no longer exists; detail: its path */                   \

@@ -4,6 +4,7 @@
 // brevane-cli both work through it: load, save, recalculate and build the
 // print document of a selection of forms.
 
+#include "core/files/ClientLock.h"
 #include "core/output/PrintJob.h"
 #include "core/output/PrintSelection.h"
 #include "core/output/TemplateMerge.h"
@@ -35,6 +36,12 @@ public:
     QString FileName = QStringLiteral("Untitled.cl1");
     // Set by the user's own changes, cleared by New, Open and Save.
     bool Modified = false;
+    // The lock of the client file open here, so that another window opening
+    // it is told; none for an untitled client or one opened read-only.
+    ClientFileLock Lock;
+    // Opened while another window had it open: Save asks for a new name, so
+    // that window's work is never replaced from here.
+    bool ReadOnly = false;
 
     // Replaces the answers with a fresh, empty store; the old store is
     // destroyed first, so that two never exist at once. Shows 18023 and

@@ -124,8 +124,23 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     }
     in.SkipLine(); // ***** Page Data
 
-    for (int p = 0; p < PageCount; ++p) {
-        for (int c = 0; c <= store.PgCt[p]; ++c) {
+    // The first line where a section header should stand and another line
+    // does: the counts do not match the sections, so nothing after it can be
+    // read by position.
+    QString misplaced;
+    qsizetype misplacedAt = 0;
+    const auto outOfPlace = [&](const QString &line, qsizetype at) {
+        misplacedAt = at;
+        QString shown = line.trimmed();
+        if (shown.size() > 40)
+            shown = shown.left(40) + QStringLiteral("...");
+        misplaced =
+            QStringLiteral("its sections do not follow its page counts from %1 on (the line there reads \"%2\")")
+                .arg(section, shown);
+    };
+
+    for (int p = 0; p < PageCount && misplaced.isEmpty(); ++p) {
+        for (int c = 0; c <= store.PgCt[p] && misplaced.isEmpty(); ++c) {
             if (c > PageContinuationMax[p]) {
                 // A repeatable page with every copy in use (count 100) has its
                 // last section at continuation 99, as the writer stops there.
@@ -135,7 +150,12 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
                 return false;
             }
             enter(QStringLiteral("page %1, copy %2").arg(p).arg(c + 1));
-            in.SkipLine(); // ***** Page p; Cont c
+            const qsizetype headerAt = in.Position();
+            const QString header = in.ReadLine(); // ***** Page p; Cont c
+            if (!in.RanOut() && header.trimmed() != QStringLiteral("***** Page %1; Cont %2").arg(p).arg(c)) {
+                outOfPlace(header, headerAt);
+                break;
+            }
             for (int k = 0; k <= PageAnswerMax[p]; ++k) {
                 AnswerEntry &entry = store.Entry(p, c, k);
                 entry.text = in.ReadLine();
@@ -152,6 +172,24 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     store.VersionNo = DataVersion;
 
     enter(QStringLiteral("the directory rows"));
+    if (misplaced.isEmpty()) {
+        const qsizetype at = in.Position();
+        const QString line = in.ReadLine();
+        if (!in.RanOut() && line != QLatin1String(WorksheetLine))
+            outOfPlace(line, at);
+        else
+            in.Rewind(at);
+    }
+    if (!misplaced.isEmpty()) {
+        // The answers from the misplaced section on stay empty; the directory
+        // rows are read when their heading can still be found.
+        in.Rewind(misplacedAt);
+        if (!in.FindLine(WorksheetLine)) {
+            directory.Clear();
+            say(misplaced + QStringLiteral("; its directory rows were not found"));
+            return true;
+        }
+    }
     for (int i = 0; i < 4; ++i)
         in.SkipLine(); // worksheet header, "Column Count", its number, "Row Count"
     int rows = in.ReadInteger(&ok);
@@ -178,7 +216,9 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     }
     if (rows == 0)
         enter(section);
-    if (!shortSection.isEmpty() || rowsPromised > rows)
+    if (!misplaced.isEmpty())
+        say(misplaced + QStringLiteral("; what could be read is shown"));
+    else if (!shortSection.isEmpty() || rowsPromised > rows)
         say(QStringLiteral("it ends early, in %1; what it holds is shown")
                 .arg(shortSection.isEmpty() ? QStringLiteral("the directory rows") : shortSection));
     return true;

@@ -35,9 +35,11 @@ QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory);
 // Shows 33010 (not a client file) or 33020 (unknown version) and returns
 // false; a malformed count or flag, or a count of copies the page cannot
 // have, returns false without a message of its own, saying what was wrong in
-// *problem (ErrFlag is set for a bad page section). A file that ends early
-// loads what it holds and answers true, saying so in *problem; *problem is
-// left alone for a whole file.
+// *problem (ErrFlag is set for a bad page section). A file that ends early,
+// or whose sections stop following its counts, loads what it holds (up to
+// the first section out of place, and the directory rows when their heading
+// is found) and answers true, saying so in *problem; *problem is left alone
+// for a whole file.
 bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory, QString *problem = nullptr);
 
 // Writes the client file through a temporary file beside it that replaces the

@@ -235,6 +235,22 @@ double LineReader::ReadReal(bool *ok)
     return ParseReal(QString::fromLatin1(text), ok);
 }
 
+bool LineReader::FindLine(const QByteArray &line)
+{
+    const qsizetype n = bytes_.size();
+    while (pos_ < n) {
+        const qsizetype start = pos_;
+        qsizetype end = start;
+        while (end < n && bytes_[end] != '\r' && bytes_[end] != '\n')
+            ++end;
+        if (QByteArrayView(bytes_).sliced(start, end - start) == line)
+            return true;
+        pos_ = end < n && bytes_[end] == '\r' && end + 1 < n && bytes_[end + 1] == '\n' ? end + 2 : end + 1;
+    }
+    pos_ = n;
+    return false;
+}
+
 qsizetype LineReader::RemainingLines() const
 {
     const qsizetype n = bytes_.size();

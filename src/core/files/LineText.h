@@ -51,6 +51,12 @@ public:
     // Whether a read began at the end of the data: the file ended before
     // everything its layout promises was read.
     bool RanOut() const { return ranOut_; }
+    // Where the next read begins, and going back there.
+    qsizetype Position() const { return pos_; }
+    void Rewind(qsizetype position) { pos_ = qBound(qsizetype(0), position, bytes_.size()); }
+    // Moves to the start of the next line that reads `line` exactly (from
+    // the current position on); false, and at the end, when none does.
+    bool FindLine(const QByteArray &line);
 
 private:
     QByteArray token(qsizetype maxLength);

@@ -44,6 +44,21 @@ bool ReadRegularFile(const QString &path, QByteArray *bytes, QString *error, qin
 
 bool ReplaceFile(const QString &path, const QByteArray &bytes, QString *error)
 {
+    const QFileInfo info(path);
+    if (info.isSymLink() && !info.isFile()) {
+        // A link to a device, a pipe or a folder, or one pointing nowhere:
+        // the file is written in the link's place, never through it (as an
+        // administrator, that would replace the device itself).
+        if (!QFile::remove(path)) {
+            if (error)
+                *error = QStringLiteral("cannot replace the link");
+            return false;
+        }
+    } else if (info.exists() && !info.isFile()) {
+        if (error)
+            *error = QStringLiteral("not a regular file");
+        return false;
+    }
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
     QString reason = ok ? QString() : file.errorString();

@@ -22,7 +22,9 @@ bool ReadRegularFile(const QString &path, QByteArray *bytes, QString *error = nu
 // Writes the bytes to a temporary file beside `path`, syncs it to the disk
 // and renames it over `path`. False, with the system's reason in *error
 // (disk full, I/O error), when any step fails; the old file is then as it
-// was.
+// was. A link to a regular file is written through; a link to anything else
+// (or to nothing) is replaced by the file; a pipe, device or folder at
+// `path` is left alone and refused ("not a regular file").
 bool ReplaceFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace brevane

@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
@@ -433,6 +434,19 @@ QSizeF ComponentStream::RootSize() const
             height = h->ToNumber().value_or(height);
     }
     return QSizeF(width, height);
+}
+
+int ComponentStream::OtherPageNamed(int page) const
+{
+    for (const ComponentRecord &root : images) {
+        const QString digits = root.name.mid(4);
+        if (!root.name.startsWith(QLatin1String("Page")) || digits.isEmpty() || digits.size() > 4 ||
+            !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            continue;
+        if (const int named = digits.toInt(); named != page)
+            return named;
+    }
+    return -1;
 }
 
 } // namespace brevane

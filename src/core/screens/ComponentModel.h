@@ -178,6 +178,10 @@ struct ComponentStream
     const StreamValue *RootProperty(QStringView path) const;
     // The page panel's size from the roots; a dimension no root sets is -1.
     QSizeF RootSize() const;
+    // A page other than `page` that a root names as its own: the generated
+    // screens name their root after their page ("Page23"). -1 when every
+    // root names `page` or no page at all.
+    int OtherPageNamed(int page) const;
 
     friend bool operator==(const ComponentStream &a, const ComponentStream &b) { return a.images == b.images; }
 };

@@ -242,9 +242,12 @@ double roundHalfAway(double value, int decimals)
 // message and 0 for an entry that is not a number.
 double entryToReal(const QString &entry, int decimals, int errorNumber)
 {
-    const QString text = entry.isEmpty() ? QStringLiteral("0.00") : entry;
+    // Not parsed as "0.00": in a region whose decimal separator is a comma
+    // and whose thousands separator is a space, that text is no number.
+    if (entry.isEmpty())
+        return 0.0;
     double value = 0;
-    if (!parseReal(RemoveCommasAndSigns(text), value)) {
+    if (!parseReal(RemoveCommasAndSigns(entry), value)) {
         ShowError(errorNumber);
         return 0;
     }

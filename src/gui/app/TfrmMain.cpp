@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QScreen>
@@ -79,6 +80,8 @@ TSender TfrmMain::Invisible(int tag)
 void TfrmMain::UpdateCaption()
 {
     QString caption = QFileInfo(QString(document_.FileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
+    if (document_.ReadOnly)
+        caption += QStringLiteral(" (read-only)");
     // A copy of a repeatable page says which copy it is.
     if (const TAnswer *store = document_.Answers(); store && IsValidPage(CurrentPage)) {
         const QString copy = CopyName(CurrentPage, CurrentContinuation, store->PgCt[CurrentPage]);
@@ -201,9 +204,13 @@ void TfrmMain::FormCreate()
     settings.zoomFactor = 0.0;
     settings.fontShrink = 0.0;
     WordDetected = TOutputCommands::WordInstalled();
-    // A settings folder that cannot be made leaves this run with the
-    // defaults; the program works without the file.
-    ReadSettings(folders.settingsFolder, settings);
+    // A settings file that cannot be read (or a settings folder that cannot
+    // be made) leaves this run with the defaults, and the user is told; the
+    // program works without the file.
+    if (QString error; !ReadSettings(folders.settingsFolder, settings, &error))
+        ShowError(msg::SettingsUnreadable,
+                  QDir::toNativeSeparators(FileInFolder(folders.settingsFolder, QStringLiteral("brevane.ini"))) +
+                      QStringLiteral(" (") + error + QLatin1Char(')'));
     folders.clientFolder = settings.clientFolder;
 
     CurrentPage = -1;

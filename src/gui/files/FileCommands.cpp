@@ -51,6 +51,22 @@ private:
     MessageSink *next_ = nullptr;
 };
 
+// A client file that was not read, and why: the system's reason, or what
+// the reader found wrong.
+QString whyNotRead(const QString &path, const QString &error, const QString &problem)
+{
+    const QString why = error.isEmpty() ? problem : error;
+    const QString file = QDir::toNativeSeparators(path);
+    return why.isEmpty() ? file : file + QStringLiteral(": ") + why;
+}
+
+// The client file and who has it open, for the messages about its lock.
+QString openBy(const QString &path, const QString &holder)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    return holder.isEmpty() ? file : file + QStringLiteral(" (open by ") + holder + QLatin1Char(')');
+}
+
 class BusyCursor
 {
 public:
@@ -76,9 +92,10 @@ void TFileCommands::ReadDefaultClient()
     const QString path = DefaultClientPath();
     if (!main_.Document().Answers() || !QFileInfo(path).isFile())
         return;
+    QString error;
     QString problem;
-    if (!main_.Document().Load(path, nullptr, &problem))
-        ShowError(msg::DefaultClientUnreadable);
+    if (!main_.Document().Load(path, &error, &problem))
+        ShowError(msg::DefaultClientUnreadable, whyNotRead(path, error, problem));
     else if (!problem.isEmpty())
         reportDamage(path, problem);
 }
@@ -137,8 +154,10 @@ void TFileCommands::newClient(const TSender &sender, bool ask)
     ReadDefaultClient();
     main_.Document().FileName = Untitled;
     main_.Document().Modified = false;
+    // Open binds the file it opens (and its lock) once it is read.
     if (sender.IsMenuItem() && sender.Tag == InternalNewTag)
         return;
+    bindFile(ClientFileLock(), false);
     main_.Calc().RecalculateWithCursor(false);
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
@@ -197,6 +216,10 @@ void TFileCommands::openClient(const QString &givenPath, bool unset, const TSend
     // A file named on the command line may be relative to where the program
     // was started; the client keeps the whole path.
     const QString path = QFileInfo(givenPath).absoluteFilePath();
+    ClientFileLock lock;
+    bool readOnly = false;
+    if (!lockForOpening(path, lock, &readOnly))
+        return;
     newClient(TSender::Menu(InternalNewTag), false);
     if (!main_.Document().Answers())
         return;
@@ -208,13 +231,12 @@ void TFileCommands::openClient(const QString &givenPath, bool unset, const TSend
         // The reader names a file that is not a client file or has an
         // unknown version; a file that cannot be read at all, or one that
         // breaks off in a malformed line, is named here with what was wrong.
-        if (!error.isEmpty())
-            ShowError(msg::ClientFileUnreadable, path + QStringLiteral(": ") + error);
-        else if (counter.shown == 0)
-            ShowError(msg::ClientFileRejected, problem.isEmpty() ? path : path + QStringLiteral(": ") + problem);
+        if (counter.shown == 0)
+            ShowError(msg::ClientFileUnreadable, whyNotRead(path, error, problem));
         newClient(sender, false);
         return;
     }
+    bindFile(std::move(lock), readOnly);
     const bool damaged = !problem.isEmpty();
     if (unset)
         main_.SetClientFolder(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
@@ -248,6 +270,10 @@ void TFileCommands::ReOpenClick(int index)
     }
     if (!SaveQuestion())
         return;
+    ClientFileLock lock;
+    bool readOnly = false;
+    if (!lockForOpening(path, lock, &readOnly))
+        return;
     BusyCursor busy;
     main_.Document().FileName = path;
     if (!resetStore()) {
@@ -255,13 +281,17 @@ void TFileCommands::ReOpenClick(int index)
         return;
     }
     main_.Document().Directory() = DirectoryTable();
+    QString error;
     QString problem;
-    if (!main_.Document().Load(path, nullptr, &problem)) {
-        ShowError(msg::RecentFileNotRead);
+    MessageCounter counter;
+    if (!main_.Document().Load(path, &error, &problem)) {
+        if (counter.shown == 0)
+            ShowError(msg::RecentFileNotRead, whyNotRead(path, error, problem));
         // No partly read client stays bound to the path.
         newClient(TSender::Menu(0), false);
         return;
     }
+    bindFile(std::move(lock), readOnly);
     main_.Document().Modified = false;
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
@@ -293,7 +323,8 @@ bool TFileCommands::writeClient(const QString &path)
 bool TFileCommands::SaveFile()
 {
     main_.Transfer().ControlsToAnswers();
-    if (IsUntitled(main_.Document().FileName))
+    // A client opened read-only is saved under a new name only.
+    if (IsUntitled(main_.Document().FileName) || main_.Document().ReadOnly)
         return SaveAsClick();
     // Another window or program wrote the file since it was opened here:
     // replacing it would lose that work unasked.
@@ -344,8 +375,19 @@ bool TFileCommands::SaveAsClick()
             return false;
         name = corrected;
     }
+    // A client file another window has open is not replaced from here; the
+    // new name is locked for this window before it is written.
+    ClientFileLock lock;
+    const bool ownFile = main_.Document().Lock.Holds(name);
+    QString holder;
+    if (!ownFile && lock.Take(name, &holder) == ClientFileLock::Result::HeldElsewhere) {
+        ShowError(msg::ClientFileNotReplaced, openBy(name, holder));
+        return false;
+    }
     if (!writeClient(name))
         return false;
+    if (!ownFile)
+        bindFile(std::move(lock), false);
     if (unset)
         main_.SetClientFolder(QDir::toNativeSeparators(QFileInfo(name).absolutePath()));
     if (!MoveToTopOfRecent(name)) {
@@ -361,6 +403,7 @@ bool TFileCommands::SaveAsClick()
 void TFileCommands::DuplicateClick()
 {
     main_.Document().FileName = Untitled;
+    bindFile(ClientFileLock(), false);
     const bool modified = main_.Document().Modified;
     main_.ShowPage(MakePageTag(1, 0));
     main_.Document().Modified = modified;
@@ -410,7 +453,37 @@ void TFileCommands::reportDamage(const QString &path, const QString &problem)
     // The next Save asks for a name, so the part that was read never
     // replaces the damaged file.
     main_.Document().FileName = QStringLiteral("Untitled.cl1");
+    bindFile(ClientFileLock(), false);
     main_.UpdateCaption();
+}
+
+bool TFileCommands::lockForOpening(const QString &path, ClientFileLock &lock, bool *readOnly)
+{
+    *readOnly = false;
+    ClientDocument &document = main_.Document();
+    if (document.Lock.Holds(path)) {
+        lock = std::move(document.Lock);
+        return true;
+    }
+    // Only a client file is locked: what is not a regular file is turned
+    // away when it is read, and leaves nothing beside it.
+    QString holder;
+    if (!QFileInfo(path).isFile() || lock.Take(path, &holder) != ClientFileLock::Result::HeldElsewhere)
+        return true; // locked here, or in a folder where no lock can be made
+    const ErrorMessage message = ComposeError(msg::ClientFileOpenElsewhere, openBy(path, holder));
+    const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
+        main_.Window(), message.caption, message.text, QMessageBox::Open | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Open)
+        return false;
+    *readOnly = true;
+    return true;
+}
+
+void TFileCommands::bindFile(ClientFileLock lock, bool readOnly)
+{
+    // The lock held before, of the file open until now, is released.
+    main_.Document().Lock = std::move(lock);
+    main_.Document().ReadOnly = readOnly;
 }
 
 } // namespace brevane

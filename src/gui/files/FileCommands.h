@@ -3,6 +3,7 @@
 // files, Save, Save As and Duplicate, with the save question, the recent
 // files list and its menu, and the Default File Locations commands.
 
+#include "core/files/ClientLock.h"
 #include "gui/common/Sender.h"
 
 #include <QString>
@@ -58,6 +59,14 @@ public:
     static constexpr int InternalNewTag = 69;
 
 private:
+    // Before the client file at `path` opens here: its lock is taken into
+    // `lock` (or handed over when this window holds it already). When another
+    // window or program has it open the user is told (38020) and may open it
+    // read-only (*readOnly) or cancel (false).
+    bool lockForOpening(const QString &path, ClientFileLock &lock, bool *readOnly);
+    // The client file open here (its name already set) is held by `lock`
+    // (none for an untitled client or one opened read-only).
+    void bindFile(ClientFileLock lock, bool readOnly);
     // A client file that ended early: the user is told, and Save asks for a name.
     void reportDamage(const QString &path, const QString &problem);
     void newClient(const TSender &sender, bool ask);

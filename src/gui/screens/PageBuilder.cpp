@@ -267,7 +267,16 @@ void TPageBuilder::LoadPage(int pageTag)
     // A missing or damaged file shows 11150 with its path; what was read
     // completely before the damage is shown, but neither wired nor filled.
     ComponentStream stream;
-    const bool read = LoadComponentStream(PageScreenPath(main_.CurrentPage), stream);
+    bool read = LoadComponentStream(PageScreenPath(main_.CurrentPage), stream);
+    // Another page's screen put in this page's place would bind its fields
+    // to answers this page does not have: it is not this page's file.
+    if (const int other = read ? stream.OtherPageNamed(main_.CurrentPage) : -1; other >= 0) {
+        ShowError(
+            msg::PageScreenUnreadable,
+            QStringLiteral("%1 (it holds the screen of page %2)").arg(PageScreenPath(main_.CurrentPage)).arg(other));
+        stream = ComponentStream();
+        read = false;
+    }
     bool built = false;
     try {
         BuildControls(stream);
