@@ -19,9 +19,9 @@ namespace {
 const QDate Today(2018, 2, 20);
 
 // "g71=P.O. Box 5;p12.7=2": answers of page 0 (g) or of page p, answer k (pP.K).
-void setAnswers(CalcClient &c, const QString &spec)
+void setAnswers(CalcClient &c, const QString &entries)
 {
-    for (const QString &item : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString &item : entries.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype eq = item.indexOf(QLatin1Char('='));
         const QString where = item.left(eq);
         const QString text = item.mid(eq + 1);
@@ -36,9 +36,9 @@ void setAnswers(CalcClient &c, const QString &spec)
 
 // "S Ann_Lee 11=500;M Bo 10=40": a row a clause: code, name (underscores
 // for blanks), then column=value.
-void setRows(CalcClient &c, const QString &spec)
+void setRows(CalcClient &c, const QString &entries)
 {
-    for (const QString &clause : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString &clause : entries.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList words = clause.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         c.directory.AddRow();
         const int row = c.directory.RowCount() - 1;
