@@ -19,10 +19,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QtTest>
 
 using namespace brevane;
@@ -31,16 +29,6 @@ using namespace brevane::test;
 namespace {
 
 using Fill = void (*)(CalcClient &);
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(480000) || process.exitStatus() != QProcess::NormalExit)
-        return QString();
-    return QString::fromUtf8(process.readAll());
-}
 
 struct Printed
 {
@@ -114,12 +102,8 @@ Printed tst_papers::print(Fill fill, const QStringList &boxes)
         SaveClientFile(keep + QLatin1Char('/') + job_name + QStringLiteral(".cl1"), client.store, client.directory,
                        &error);
     }
-    const QString profile = QUrl::fromLocalFile(dir_.filePath(QStringLiteral("profile"))).toString();
-    run(tools_.soffice, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=") + profile,
-                         QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
-                         dir_.path(), rtf});
-    const QString pdf = dir_.filePath(job_name + QStringLiteral(".pdf"));
-    if (!QFileInfo::exists(pdf)) {
+    const QString pdf = tools_.ConvertToPdf(rtf);
+    if (pdf.isEmpty()) {
         printed.error = QStringLiteral("LibreOffice made no PDF");
         return printed;
     }
@@ -127,9 +111,9 @@ Printed tst_papers::print(Fill fill, const QStringList &boxes)
         QFile::remove(keep + QLatin1Char('/') + job_name + QStringLiteral(".pdf"));
         QFile::copy(pdf, keep + QLatin1Char('/') + job_name + QStringLiteral(".pdf"));
     }
-    printed.text = run(tools_.pdftotext, {pdf, QStringLiteral("-")});
-    const QString info = run(tools_.pdfinfo, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                              QStringLiteral("999"), pdf});
+    printed.text = tools_.Text(pdf);
+    const QString info = tools_.Info(pdf, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                           QStringLiteral("999")});
     static const QRegularExpression size(QStringLiteral("Page +\\d+ size: +([\\d.]+) x ([\\d.]+)"));
     for (const QRegularExpressionMatch &m : size.globalMatch(info))
         printed.pageSizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());

@@ -18,11 +18,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QtTest>
 
 #include <memory>
@@ -31,19 +29,6 @@ using namespace brevane;
 using brevane::test::EntityName;
 using brevane::test::MessageRecorder;
 using brevane::test::OverriddenSigner;
-
-namespace {
-
-QString run(const QString &program, const QStringList &arguments, int timeoutMs, bool *ok)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    *ok = process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit;
-    return QString::fromUtf8(process.readAll());
-}
-
-} // namespace
 
 class tst_printproof : public QObject
 {
@@ -61,7 +46,6 @@ void tst_printproof::everyPrintablePageOpensInLibreOffice()
         QSKIP("the build has not generated the print templates yet");
     const brevane::test::PdfTools tools = brevane::test::FindPdfTools();
     QVERIFY2(tools.Found(), brevane::test::PdfToolsNeeded);
-    const QString &soffice = tools.soffice, &pdftotext = tools.pdftotext, &pdfinfo = tools.pdfinfo;
 
     // Every box whose pages all have a template. A page whose form source
     // exists but whose template was not generated is a fault of the build;
@@ -108,16 +92,9 @@ void tst_printproof::everyPrintablePageOpensInLibreOffice()
     // Every page after the first starts a section of its own.
     const int printedPages = int(job.PrintDocument().count(QStringLiteral("\\sect\\sectd"))) + 1;
 
-    // A profile of its own, so that no running LibreOffice takes the job.
-    const QString profile = QUrl::fromLocalFile(dir.filePath(QStringLiteral("profile"))).toString();
-    bool ok = false;
-    const QString log =
-        run(soffice,
-            {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=") + profile,
-             QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), rtf},
-            480000, &ok);
-    const QString pdf = dir.filePath(QStringLiteral("send_temp.pdf"));
-    QVERIFY2(ok && QFileInfo(pdf).size() > 0, qPrintable(QStringLiteral("LibreOffice did not convert it:\n") + log));
+    QString log;
+    const QString pdf = tools.ConvertToPdf(rtf, &log);
+    QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("LibreOffice did not convert it:\n") + log));
 
     // BREVANE_KEEP_PROOF names a folder that gets the PDF and the client, to
     // look at the printed pages and to open the client in the program.
@@ -128,15 +105,14 @@ void tst_printproof::everyPrintablePageOpensInLibreOffice()
         QVERIFY(SaveClientFile(keep + QStringLiteral("/filled.cl1"), *store, directory, &error));
     }
 
-    const QString info = run(pdfinfo, {pdf}, 60000, &ok);
-    QVERIFY2(ok, qPrintable(info));
+    const QString info = tools.Info(pdf);
     const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
     QVERIFY2(pages.hasMatch(), qPrintable(info));
     QVERIFY2(pages.captured(1).toInt() >= printedPages,
              qPrintable(QStringLiteral("%1 PDF pages for %2 printed pages").arg(pages.captured(1)).arg(printedPages)));
 
-    const QString printed = run(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, 60000, &ok);
-    QVERIFY(ok);
+    const QString printed = tools.Text(pdf, {QStringLiteral("-layout")});
+    QVERIFY(!printed.isEmpty());
     for (const QString &expected :
          {EntityName, QStringLiteral("1,234.50"), QStringLiteral("March 1, 2018"), OverriddenSigner})
         QVERIFY2(printed.contains(expected), qPrintable(expected + QStringLiteral(" is not in the PDF")));

@@ -37,6 +37,16 @@ struct PdfTools
 {
     QString soffice, pdftotext, pdfinfo; // empty where not on the PATH
     bool Found() const { return !soffice.isEmpty() && !pdftotext.isEmpty() && !pdfinfo.isEmpty(); }
+
+    // Converts an RTF document to PDF beside it, with a LibreOffice profile of
+    // the folder's own (so that no running LibreOffice takes the job). The
+    // PDF's path, or empty when none was made; `log` gets what LibreOffice
+    // said.
+    QString ConvertToPdf(const QString &rtf, QString *log = nullptr) const;
+    // The PDF's text (pdftotext with `arguments` before the file) and its
+    // pdfinfo report; empty when the tool failed.
+    QString Text(const QString &pdf, const QStringList &arguments = {}) const;
+    QString Info(const QString &pdf, const QStringList &arguments = {}) const;
 };
 PdfTools FindPdfTools();
 inline constexpr char PdfToolsNeeded[] =
