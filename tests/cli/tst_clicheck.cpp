@@ -70,8 +70,8 @@ void tst_clicheck::findings_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("lines");
     const QStringList three = {
-        "cbxPOC_ShareSubscription page 8 \"Number of shares the corporation may issue\": the shareholders subscribe "
-        "for 1,000 shares, more than the 900 authorized",
+        "cbxPOC_OrderWaiver page 7 \"Number of shares the corporation may issue\": the shareholders subscribe "
+        "for 1,000 shares, more than the 900 authorized (also cbxPOC_ShareSubscription)",
         "cbxElectionOfOfficers page 21 \"Par value per share, also each subscriber's price\": the order and waiver "
         "offers the shares at $10.00 each, the election of officers charges $12.50; the prices differ",
         "cbxForm532A page 3 \"Street address in Ohio\": the statutory agent's address is a post-office box",

@@ -83,6 +83,7 @@ private slots:
 
     // ---- what the form sources say
     void everyRuleNamedBySourceExists();
+    void chooseOneGroupsAreCheckBoxes();
     void requiredItems_data();
     void requiredItems();
     void labelsComeFromTheSources_data();
@@ -107,6 +108,8 @@ private slots:
     void completeClientsHaveNothingToFix();
     void plantedFault_data();
     void plantedFault();
+    void findingFollowsTheFact_data();
+    void findingFollowsTheFact();
     void formsInUseFollowTheKindOfBusiness();
     void findingLine();
 };
@@ -121,6 +124,25 @@ void tst_check::everyRuleNamedBySourceExists()
         }
     for (const NamedRule &r : CheckRules())
         QVERIFY2(used.contains(QLatin1String(r.name)), qPrintable(QStringLiteral("no form checks %1").arg(r.name)));
+}
+
+void tst_check::chooseOneGroupsAreCheckBoxes()
+{
+    int groups = 0;
+    for (int p = 0; p < PageCount; ++p)
+        for (const RequiredItem &group : FactsOfPage(p).chooseOne) {
+            ++groups;
+            QVERIFY(group.anyOf.size() >= 2);
+            for (const AnswerRef &a : group.anyOf) {
+                const FieldFact *field = FactsOfPage(a.page).Field(a.answer);
+                QVERIFY2(field && field->kind == FieldKind::Check,
+                         qPrintable(QStringLiteral("page %1 groups answer %2 of page %3, no check box")
+                                        .arg(p)
+                                        .arg(a.answer)
+                                        .arg(a.page)));
+            }
+        }
+    QVERIFY(groups > 0);
 }
 
 // For every item a form source requires: a client that has every required
@@ -351,6 +373,24 @@ void tst_check::rule_data()
     row("dates: worksheet dates read", "DateFields", "g12=3/1/2018;g90=April 2, 2018", "", 0, 0, "");
     row("dates: worksheet slip", "DateFields", "g12=3/32/2018", "", 0, 1, "does not read as a date");
     row("dates: the form's own entry", "DateFields", "p26.7=last Tuesday", "", 26, 1, "does not read as a date");
+    // Shares represented and votes at the first shareholders' meeting.
+    row("represented: all subscribed", "SharesRepresented", "p18.9=1,000;p18.10=1,000", "S Ann 11=600;S Bo 11=400", 18,
+        0, "");
+    row("represented: more than subscribed", "SharesRepresented", "p18.9=1,500;p18.10=1,500",
+        "S Ann 11=600;S Bo 11=400", 18, 1, "1,500 shares are represented, more than the 1,000");
+    row("represented: none", "SharesRepresented", "p18.9=0;p18.10=0", "S Ann 11=600", 19, 1, "no shares");
+    row("represented: votes past shares", "SharesRepresented", "p18.9=600;p18.10=700", "S Ann 11=600", 18, 1,
+        "700 votes, more than the 600");
+    row("represented: no votes", "SharesRepresented", "p18.9=600;p18.10=0", "S Ann 11=600", 18, 1, "no votes");
+    row("represented: not a number", "SharesRepresented", "p18.9=most;p18.10=600", "S Ann 11=600", 18, 1,
+        "\"most\" does not read");
+    // The notice of the first shareholders' meeting.
+    row("notice: 14 days before", "NoticePeriod", "g37=3/6/2018;g33=3/20/2018", "", 9, 0, "");
+    row("notice: 7 days before", "NoticePeriod", "g37=3/13/2018;g33=3/20/2018", "", 9, 0, "");
+    row("notice: 60 days before", "NoticePeriod", "g37=1/19/2018;g33=3/20/2018", "", 9, 0, "");
+    row("notice: 3 days before", "NoticePeriod", "g37=3/17/2018;g33=3/20/2018", "", 9, 1, "3 days before");
+    row("notice: 61 days before", "NoticePeriod", "g37=1/18/2018;g33=3/20/2018", "", 9, 1, "61 days before");
+    row("notice: after the meeting", "NoticePeriod", "g37=3/21/2018;g33=3/20/2018", "", 9, 1, "after the meeting");
     // Effective date of the articles: from the filing date, else from today.
     row("effective: none", "ArticlesEffectiveDate", "g12=3/1/2018", "", 2, 0, "");
     row("effective: on filing", "ArticlesEffectiveDate", "g12=3/1/2018;g14=3/1/2018", "", 2, 0, "");
@@ -463,8 +503,8 @@ void tst_check::plantedFault_data()
                                  "post-office box";
     QTest::newRow("shares oversubscribed")
         << Plant(CompleteCorporation) << Plant([](CalcClient &c) { c.g(G0::AuthorizedShares, QStringLiteral("900")); })
-        << "cbxPOC_ShareSubscription page 8 \"Number of shares the corporation may issue\": the shareholders "
-           "subscribe for 1,000 shares, more than the 900 authorized";
+        << "cbxPOC_OrderWaiver page 7 \"Number of shares the corporation may issue\": the shareholders "
+           "subscribe for 1,000 shares, more than the 900 authorized (also cbxPOC_ShareSubscription)";
     QTest::newRow("interests at 90 %")
         << Plant(CompleteCompany)
         << Plant([](CalcClient &c) { c.directory.SetCell(1, ColInterest, QStringLiteral("30")); })
@@ -475,6 +515,23 @@ void tst_check::plantedFault_data()
                                 << "cbxElectionOfOfficers page 21 \"Par value per share, also each subscriber's "
                                    "price\": the order and waiver offers the shares at $10.00 each, the election "
                                    "of officers charges $12.50; the prices differ";
+    QTest::newRow("for profit and nonprofit")
+        << Plant(CompleteCompany) << Plant([](CalcClient &c) { c.store.SetText(50, 0, 1, QStringLiteral("X")); })
+        << "cbxForm533A page 50 \"A limited liability company formed for profit\": both choices are ticked; tick only "
+           "one";
+    QTest::newRow("AM and PM") << Plant(CompleteCorporation)
+                               << Plant([](CalcClient &c) { c.g(G0::OrderedMeetingPm, QStringLiteral("X")); })
+                               << "cbxGeneralInformationWorksheet page 0 \"AM (The first shareholders' meeting, as the "
+                                  "incorporators order it)\": both choices are ticked; tick only one";
+    QTest::newRow("1,500 shares represented")
+        << Plant(CompleteCorporation)
+        << Plant([](CalcClient &c) { c.store.SetText(18, 0, 9, QStringLiteral("1,500")); })
+        << "cbxFSM_Election page 18 \"The inspectors reported that\": 1,500 shares are represented, more than the "
+           "1,000 the shareholders subscribe for (also cbxFSM_Conclusion)";
+    QTest::newRow("notice 3 days before")
+        << Plant(CompleteCorporation) << Plant([](CalcClient &c) { c.g(G0::NoticeDate, QStringLiteral("3/17/2018")); })
+        << "cbxPOC_NoticeWaiver page 9 \"Date of the notice\": the notice is dated 3 days before the meeting; it must "
+           "be given 7 to 60 days before";
     QTest::newRow("effective date 200 days away")
         << Plant(CompleteCorporation)
         << Plant([](CalcClient &c) { c.g(G0::EffectiveDate, QStringLiteral("9/17/2018")); })
@@ -503,8 +560,39 @@ void tst_check::plantedFault()
     fault(c);
     QVERIFY(c.calculate());
     const QList<Finding> found = CheckForms(c.store, c.directory, BoxesInUse(c.store, c.directory), Today);
-    QCOMPARE(lines(found), QStringList{line});
+    QVERIFY2(lines(found) == QStringList{line}, qPrintable(lines(found).join(QLatin1Char('\n'))));
     QCOMPARE(found.first().severity, Severity::MustFix);
+}
+
+// Too many shares subscribed is printed by the order and waiver and by the
+// share subscription: either selected alone reports it; both, once.
+void tst_check::findingFollowsTheFact_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("line");
+    const QString says = QStringLiteral("\"Number of shares the corporation may issue\": the shareholders subscribe "
+                                        "for 1,000 shares, more than the 900 authorized");
+    QTest::newRow("order and waiver") << QStringList{QStringLiteral("cbxPOC_OrderWaiver")}
+                                      << QStringLiteral("cbxPOC_OrderWaiver page 7 ") + says;
+    QTest::newRow("share subscription") << QStringList{QStringLiteral("cbxPOC_ShareSubscription")}
+                                        << QStringLiteral("cbxPOC_ShareSubscription page 8 ") + says;
+    QTest::newRow("both") << QStringList{QStringLiteral("cbxPOC_OrderWaiver"),
+                                         QStringLiteral("cbxPOC_ShareSubscription")}
+                          << QStringLiteral("cbxPOC_OrderWaiver page 7 ") + says +
+                                 QStringLiteral(" (also cbxPOC_ShareSubscription)");
+}
+
+void tst_check::findingFollowsTheFact()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, line);
+    for (const QString &box : boxes)
+        QVERIFY2(FindSelectionBox(box), qPrintable(box));
+    CalcClient c;
+    CompleteCorporation(c);
+    c.g(G0::AuthorizedShares, QStringLiteral("900"));
+    QVERIFY(c.calculate());
+    QCOMPARE(lines(CheckForms(c.store, c.directory, boxes, Today)), QStringList{line});
 }
 
 void tst_check::formsInUseFollowTheKindOfBusiness()

@@ -46,6 +46,8 @@ inline void CompleteCorporation(CalcClient &c)
         .g(AgentStreet, QStringLiteral("45 Market Street"))
         .g(AgentCity, QStringLiteral("Dayton"))
         .g(AgentZip, QStringLiteral("45402"));
+    c.store.SetText(18, 0, 9, QStringLiteral("1,000"));  // shares represented at the first meeting
+    c.store.SetText(18, 0, 10, QStringLiteral("1,000")); // votes for each nominee
     // Code, name, address, city, state, ZIP, signer, cash, noncash,
     // contribution, interest, shares, class.
     c.row({"DOSCI", "Ann Lee", "10 Elm Street", "Dayton", "OH", "45402", "", "", "", "", "", "500", "common"})

@@ -407,6 +407,61 @@ void Officers(const CheckContext &c, QList<Finding> &out)
                                .arg(president));
 }
 
+void SharesRepresented(const CheckContext &c, QList<Finding> &out)
+{
+    // The election of the board (page 18) takes both counts from the user;
+    // the certificate of the inspectors prints them again.
+    constexpr int boardPage = 18;
+    constexpr int represented = 9;
+    constexpr int votes = 10;
+    const QString representedText = c.answers.Text(boardPage, 0, represented).trimmed();
+    const QString votesText = c.answers.Text(boardPage, 0, votes).trimmed();
+    const std::optional<double> shares = number(representedText);
+    const std::optional<double> cast = number(votesText);
+    double subscribed = 0;
+    for (const DirectoryRow &row : c.directory.Rows())
+        if (HasRole(row, QLatin1Char('S')))
+            subscribed += number(row[ColNoOfShares]).value_or(0);
+    if (!representedText.isEmpty() && !shares)
+        out << onField(boardPage, represented, Severity::MustFix,
+                       QStringLiteral("\"%1\" does not read as a number of shares").arg(representedText));
+    else if (shares && *shares <= 0)
+        out << onField(boardPage, represented, Severity::MustFix,
+                       QStringLiteral("no shares are represented, so the meeting could elect nobody"));
+    else if (shares && subscribed > 0 && *shares > subscribed)
+        out << onField(boardPage, represented, Severity::MustFix,
+                       QStringLiteral("%1 shares are represented, more than the %2 the shareholders subscribe for")
+                           .arg(count(*shares), count(subscribed)));
+    if (!votesText.isEmpty() && !cast)
+        out << onField(boardPage, votes, Severity::MustFix,
+                       QStringLiteral("\"%1\" does not read as a number of votes").arg(votesText));
+    else if (cast && *cast <= 0 && shares && *shares > 0)
+        out << onField(boardPage, votes, Severity::MustFix,
+                       QStringLiteral("each nominee receives no votes, so nobody is elected"));
+    else if (cast && shares && *shares > 0 && *cast > *shares)
+        out << onField(boardPage, votes, Severity::MustFix,
+                       QStringLiteral("each nominee receives %1 votes, more than the %2 shares represented")
+                           .arg(count(*cast), count(*shares)));
+}
+
+void NoticePeriod(const CheckContext &c, QList<Finding> &out)
+{
+    const std::optional<QDate> notice = ReadDate(c.G(G0::NoticeDate));
+    const std::optional<QDate> meeting = ReadDate(c.G(G0::NoticeMeetingDate));
+    if (!notice || !meeting)
+        return;
+    const qint64 days = notice->daysTo(*meeting);
+    if (days < 0)
+        out << onWorksheet(G0::NoticeDate, Severity::MustFix,
+                           QStringLiteral("the notice is dated %1, after the meeting it gives notice of (%2)")
+                               .arg(longDate(*notice), longDate(*meeting)));
+    else if (days < 7 || days > 60)
+        out << onWorksheet(G0::NoticeDate, Severity::MustFix,
+                           QStringLiteral("the notice is dated %1 days before the meeting; it must be given 7 to 60 "
+                                          "days before")
+                               .arg(days));
+}
+
 void SignerSlots(const CheckContext &c, QList<Finding> &out)
 {
     QList<QString> seen;
@@ -443,6 +498,8 @@ const std::vector<NamedRule> &CheckRules()
         {"BoardSize", BoardSize},
         {"Officers", Officers},
         {"SignerSlots", SignerSlots},
+        {"SharesRepresented", SharesRepresented},
+        {"NoticePeriod", NoticePeriod},
     };
     return rules;
 }

@@ -57,9 +57,11 @@ void SharesSubscribed(const CheckContext &c, QList<Finding> &out);          // n
 void SharePrices(const CheckContext &c, QList<Finding> &out);               // one price per share
 void MemberInterests(const CheckContext &c, QList<Finding> &out);           // 100 %
 void MeetingOrder(const CheckContext &c, QList<Finding> &out);              // filed, acted, shareholders, directors
-void BoardSize(const CheckContext &c, QList<Finding> &out);   // three directors, or as many as shareholders
-void Officers(const CheckContext &c, QList<Finding> &out);    // a president and a secretary
-void SignerSlots(const CheckContext &c, QList<Finding> &out); // nobody signs a page twice
+void BoardSize(const CheckContext &c, QList<Finding> &out);         // three directors, or as many as shareholders
+void Officers(const CheckContext &c, QList<Finding> &out);          // a president and a secretary
+void SignerSlots(const CheckContext &c, QList<Finding> &out);       // nobody signs a page twice
+void SharesRepresented(const CheckContext &c, QList<Finding> &out); // represented <= subscribed, votes <= represented
+void NoticePeriod(const CheckContext &c, QList<Finding> &out);      // notice 7 to 60 days before the meeting
 
 // ---- what the rules read answers with
 // The name carries an ending the State accepts for a corporation (company,

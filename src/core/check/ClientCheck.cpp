@@ -74,6 +74,35 @@ void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int 
     }
 }
 
+// The groups of check boxes of one page with more than one ticked.
+void chooseOne(const TAnswer &answers, int page, QList<Finding> &out)
+{
+    for (const RequiredItem &group : FactsOfPage(page).chooseOne) {
+        const AnswerRef *first = nullptr;
+        int ticked = 0;
+        for (const AnswerRef &a : group.anyOf) {
+            if (answers.Text(a.page, 0, a.answer).trimmed().isEmpty())
+                continue;
+            ++ticked;
+            if (!first)
+                first = &a;
+        }
+        if (ticked < 2)
+            continue;
+        Finding f;
+        f.answerPage = first->page;
+        f.answer = first->answer;
+        f.text = ticked == 2 && group.anyOf.size() == 2 ? QStringLiteral("both choices are ticked; tick only one")
+                 : ticked == int(group.anyOf.size())
+                     ? QStringLiteral("all %1 choices of this group are ticked; tick only one").arg(ticked)
+                     : QStringLiteral("%1 of the %2 choices of this group are ticked; tick only one")
+                           .arg(ticked)
+                           .arg(group.anyOf.size());
+        f.severity = Severity::MustFix;
+        out << f;
+    }
+}
+
 QString directoryLabel(const DirectoryTable &directory, int row)
 {
     const QString name = directory.Cell(row, ColName).trimmed();
@@ -135,12 +164,22 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
         for (const int page : box->pages) {
             const qsizetype first = findings.size();
             requiredItems(answers, directory, page, findings);
+            chooseOne(answers, page, findings);
             const CheckContext context{answers, directory, page, today};
             for (const char *ruleName : FactsOfPage(page).checks)
                 if (const CheckRule rule = FindCheckRule(ruleName))
                     rule(context, findings);
-            for (qsizetype i = first; i < findings.size(); ++i) {
+            for (qsizetype i = first; i < findings.size();) {
                 Finding &f = findings[i];
+                // A fact several forms print is reported once, naming each form.
+                const auto same = std::find_if(findings.begin(), findings.begin() + first,
+                                               [&](const Finding &earlier) { return earlier.SameFact(f); });
+                if (same != findings.begin() + first) {
+                    if (same->box != box->name && !same->alsoIn.contains(box->name))
+                        same->alsoIn << box->name;
+                    findings.removeAt(i);
+                    continue;
+                }
                 f.box = box->name;
                 f.page = page;
                 if (f.OnField())
@@ -149,6 +188,7 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
                     f.label = directoryLabel(directory, f.row);
                 else if (f.directory)
                     f.label = QStringLiteral("Directory Worksheet");
+                ++i;
             }
         }
     }

@@ -60,9 +60,10 @@ struct PageFacts
     // the page procedure keeps once overridden); the Override command is
     // offered on such pages only.
     bool overrideable = false;
-    std::vector<FieldFact> fields;             // by answer, rising
-    std::vector<RequiredItem> required;        // what its form needs before filing, in the source's order
-    std::vector<const char *> checks;          // the rules across answers checked with this page (`.check`)
+    std::vector<FieldFact> fields;       // by answer, rising
+    std::vector<RequiredItem> required;  // what its form needs before filing, in the source's order
+    std::vector<const char *> checks;    // the rules across answers checked with this page (`.check`)
+    std::vector<RequiredItem> chooseOne; // check boxes of which at most one is ticked (`.chooseone`)
 
     // The field binding `answer`, or nullptr.
     const FieldFact *Field(int answer) const;

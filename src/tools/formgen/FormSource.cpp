@@ -208,6 +208,23 @@ struct Parser
             }
             return true;
         }
+        if (name == QLatin1String("chooseone")) {
+            // Check boxes of which at most one is ticked ("for profit|nonprofit");
+            // with the same group in .required, exactly one.
+            static const QRegularExpression item(QStringLiteral("^([A-Z][A-Za-z0-9]*|\\d+)$"));
+            for (const QString &arg : args) {
+                const QStringList group = arg.split(QLatin1Char('|'));
+                const bool named = std::all_of(group.begin(), group.end(),
+                                               [](const QString &one) { return item.match(one).hasMatch(); });
+                if (group.size() < 2 || !named) {
+                    fail(
+                        QStringLiteral("'%1' is no group to choose one of (two or more answers joined by |)").arg(arg));
+                    return false;
+                }
+                page.chooseOne.append(group);
+            }
+            return true;
+        }
         if (name == QLatin1String("check")) {
             static const QRegularExpression rule(QStringLiteral("^[A-Z][A-Za-z0-9]*$"));
             for (const QString &arg : args) {
@@ -840,6 +857,10 @@ struct Parser
             for (const QString &one : anyOf)
                 if (one.front().isDigit() && !page.fields.contains(one.toInt()))
                     fail(QStringLiteral("required answer %1 is not on the page").arg(one));
+        for (const QStringList &group : std::as_const(page.chooseOne))
+            for (const QString &one : group)
+                if (one.front().isDigit() && !page.fields.contains(one.toInt()))
+                    fail(QStringLiteral("answer %1 to choose from is not on the page").arg(one));
         if (!page.screen)
             return !failed;
         // Each answer is a control once on the screen; further occurrences

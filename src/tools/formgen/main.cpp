@@ -124,7 +124,7 @@ QString factsRow(const FormPage &page)
     bool overrideable = false;
     for (const Field &f : page.fields)
         overrideable = overrideable || (page.screen && f.mode == Mode::Guarded);
-    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}};\n")
+    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}, {}};\n")
         .arg(page.number)
         .arg(flag(page.screen), flag(page.print))
         .arg(page.hasFocus ? page.focus : -1)
@@ -209,12 +209,8 @@ bool writeFacts(const QStringList &sources, const QString &out, QStringList &err
     const QMap<QString, int> pageZero = names.value(0);
     for (auto it = extras.begin(); it != extras.end(); ++it) {
         const FormPage &page = pages[it.key()];
-        QString resolved;
-        for (const QStringList &anyOf : page.required) {
-            if (anyOf[0].startsWith(QLatin1Char('@'))) {
-                resolved += QStringLiteral("Role('%1'), ").arg(anyOf[0][1]);
-                continue;
-            }
+        // Alternatives as answer references: "{page, answer}, ...".
+        const auto refsOf = [&](const QStringList &anyOf, const char *what) {
             QStringList refs;
             for (const QString &one : anyOf) {
                 if (one.front().isDigit()) {
@@ -222,15 +218,27 @@ bool writeFacts(const QStringList &sources, const QString &out, QStringList &err
                 } else if (pageZero.contains(one)) {
                     refs << QStringLiteral("{0, %1}").arg(pageZero.value(one));
                 } else {
-                    errors
-                        << QStringLiteral("%1: required item %2 names no answer of page 0").arg(page.sourcePath, one);
+                    errors << QStringLiteral("%1: %2 %3 names no answer of page 0")
+                                  .arg(page.sourcePath, QLatin1String(what), one);
                     ok = false;
                 }
             }
-            resolved += QStringLiteral("AnyOf({%1}), ").arg(refs.join(QStringLiteral(", ")));
+            return QStringLiteral("AnyOf({%1}), ").arg(refs.join(QStringLiteral(", ")));
+        };
+        QString resolved;
+        for (const QStringList &anyOf : page.required) {
+            if (anyOf[0].startsWith(QLatin1Char('@')))
+                resolved += QStringLiteral("Role('%1'), ").arg(anyOf[0][1]);
+            else
+                resolved += refsOf(anyOf, "required item");
         }
         if (!resolved.isEmpty())
             *it += QStringLiteral("        facts[%1].required = {%2};\n").arg(page.number).arg(resolved.chopped(2));
+        QString groups;
+        for (const QStringList &group : page.chooseOne)
+            groups += refsOf(group, "choice");
+        if (!groups.isEmpty())
+            *it += QStringLiteral("        facts[%1].chooseOne = {%2};\n").arg(page.number).arg(groups.chopped(2));
     }
     if (!ok)
         return false;
