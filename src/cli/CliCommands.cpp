@@ -27,7 +27,10 @@ bool LoadAndCalculate(const QString &in, ClientDocument &client)
         PrintLine(QStringLiteral("brevane-cli: %1 is damaged: %2").arg(in, problem));
         return false;
     }
-    client.Recalculate();
+    if (!client.Recalculate()) {
+        PrintLine(QStringLiteral("brevane-cli: the calculation of %1 failed; its papers would be incomplete").arg(in));
+        return false;
+    }
     return true;
 }
 

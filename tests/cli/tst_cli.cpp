@@ -5,6 +5,7 @@
 #include "core/files/ClientFile.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,6 +20,7 @@ private slots:
     void initTestCase();
     void calcWritesDerivedAnswers();
     void unreadableNumbersAreReportedAndRunCompletes();
+    void failedPageProcedureExitsOne();
     void rejectedClientFile();
     void regionalSettings_data();
     void regionalSettings();
@@ -123,6 +125,29 @@ void tst_cli::unreadableNumbersAreReportedAndRunCompletes()
     QCOMPARE(back.Text(2, 0, 0), QStringLiteral("Acme"));
 }
 
+// More shareholders than a page procedure can place: the run is a failure
+// (exit 1) and the message names the page, rather than a paper quietly
+// missing a shareholder.
+void tst_cli::failedPageProcedureExitsOne()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    test::FillClient(store, directory);
+    for (int i = 0; i < 30; ++i) {
+        directory.AddRow();
+        const int row = directory.RowCount() - 1;
+        directory.SetCell(row, ColCode, QStringLiteral("S"));
+        directory.SetCell(row, ColName, QStringLiteral("Holder %1").arg(i));
+    }
+    const QString in = write(QStringLiteral("crowded.cl1"), store, directory);
+    const QString out = dir_.filePath(QStringLiteral("crowded-out.cl1"));
+
+    const Result result = run({QStringLiteral("calc"), in, out});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.errors.contains(QStringLiteral("18047")), qPrintable(result.errors));
+    QVERIFY2(result.errors.contains(QRegularExpression(QStringLiteral("page \\d+ \\("))), qPrintable(result.errors));
+}
+
 void tst_cli::rejectedClientFile()
 {
     const QString in = dir_.filePath(QStringLiteral("notes.cl1"));
@@ -169,7 +194,8 @@ void tst_cli::printToStandardOutput()
     store.SetText(0, 0, 0, QStringLiteral("Acme"));
     const QString in = write(QStringLiteral("stdout.cl1"), store, directory);
     QProcess process;
-    process.start(program_, {QStringLiteral("print"), in, QStringLiteral("/dev/stdout"), QStringLiteral("cbxCoverSheet")});
+    process.start(program_,
+                  {QStringLiteral("print"), in, QStringLiteral("/dev/stdout"), QStringLiteral("cbxCoverSheet")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     const QByteArray document = process.readAllStandardOutput();
@@ -184,9 +210,9 @@ void tst_cli::unreadableDatesAreNamedInOneMessage()
     TAnswer store;
     DirectoryTable directory;
     store.SetText(0, 0, 0, QStringLiteral("Acme"));
-    store.SetText(0, 0, 12, QStringLiteral("Fall 2026"));      // the articles' filing date
-    store.SetText(0, 0, 23, QStringLiteral("after harvest"));  // the ordered meeting's date
-    store.SetText(0, 0, 33, QStringLiteral("2026-02-03"));     // an ISO date reads
+    store.SetText(0, 0, 12, QStringLiteral("Fall 2026"));     // the articles' filing date
+    store.SetText(0, 0, 23, QStringLiteral("after harvest")); // the ordered meeting's date
+    store.SetText(0, 0, 33, QStringLiteral("2026-02-03"));    // an ISO date reads
     const QString in = write(QStringLiteral("dates.cl1"), store, directory);
     const QString out = dir_.filePath(QStringLiteral("dates.rtf"));
     const Result result = run({QStringLiteral("print"), in, out, QStringLiteral("cbxPOC_OrderWaiver"),
