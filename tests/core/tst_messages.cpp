@@ -172,8 +172,9 @@ void tst_messages::detailRows_data()
                           << "1110-Unable to copy file a.cl1";
     QTest::newRow("1115 path")
         << 1115 << "/opt/brevane/PSF/page7.psf"
-        << "1115-Unable to locate or read the PSF support file that is required for displaying forms. You may need to "
-           "reinstall. Make sure to leave Brevane in the Applications folder: /opt/brevane/PSF/page7.psf";
+        << "1115-Unable to locate or read the PSF support file that is required for displaying forms. The support "
+           "files are made by the build (scripts/start.sh, or \"cmake --build build\" in the source folder) and "
+           "installed with the brevane package under share/brevane. It was looked for at: /opt/brevane/PSF/page7.psf";
     QTest::newRow("1126") << 1126 << "Bond"
                           << "1126-Error in Delete Form routine - Bond";
     QTest::newRow("1210") << 1210 << "abc"
@@ -365,8 +366,8 @@ void tst_messages::messagesNameWhatTheyAreAbout_data()
     QTest::addColumn<QString>("detail");
     QTest::addColumn<QString>("text");
     const QString field = QStringLiteral("page 0, \"Number of shares the corporation may issue\": \"abc\"");
-    QTest::newRow("conversion on field exit") << field << msg::WholeNumberEntryUnreadable << QString()
-                                              << LookUpMessage(2119) + field;
+    QTest::newRow("conversion on field exit")
+        << field << msg::WholeNumberEntryUnreadable << QString() << LookUpMessage(2119) + field;
     QTest::newRow("file rejected, with the reason")
         << "/home/u/acme.cl1" << msg::ClientFileRejected << "not a client file"
         << LookUpMessage(3301) + "/home/u/acme.cl1: not a client file";

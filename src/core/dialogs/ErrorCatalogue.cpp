@@ -22,6 +22,19 @@ struct CatalogueRow
     Kind kind;
 };
 
+// What to do when a support file (screen, template, print data) cannot be
+// read; the message goes on with the file's path, which names the folder
+// that was searched.
+#if defined(Q_OS_MACOS)
+#define SupportFileAdvice "You may need to reinstall. Make sure to leave Brevane in the Applications folder: "
+#elif defined(Q_OS_WIN)
+#define SupportFileAdvice "You may need to reinstall Brevane. It was looked for at: "
+#else
+#define SupportFileAdvice                                                                                              \
+    "The support files are made by the build (scripts/start.sh, or \"cmake --build build\" in the source folder) "   \
+    "and installed with the brevane package under share/brevane. It was looked for at: "
+#endif
+
 // Sorted by code. Rows 1201-1208 and 2901-2963 belong to forms this program
 // does not prepare and are never raised.
 const CatalogueRow Catalogue[] = {
@@ -35,10 +48,10 @@ const CatalogueRow Catalogue[] = {
     {1107, QStringLiteral("1107-Error in New Form routine - "), Kind::Detail},
     {1110, QStringLiteral("1110-Unable to copy file "), Kind::Detail},
     {1111, QStringLiteral("1111-Unable to locate MS Word. If Brevane fails to print or is extremely too slow auto-starting Word, manually start Word and minimize it. Then restart Brevane and try printing again. You cannot print unless MS Word is installed."), Kind::Fixed},
-    {1112, QStringLiteral("1112-Unable to locate or read the DAT support file that is required for printing. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
-    {1113, QStringLiteral("1113-Unable to locate or read the RTF support file that is required for printing. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
-    {1114, QStringLiteral("1114-Unable to locate or read the RTF support file that is required for printing. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
-    {1115, QStringLiteral("1115-Unable to locate or read the PSF support file that is required for displaying forms. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
+    {1112, QStringLiteral("1112-Unable to locate or read the DAT support file that is required for printing. " SupportFileAdvice), Kind::Detail},
+    {1113, QStringLiteral("1113-Unable to locate or read the RTF support file that is required for printing. " SupportFileAdvice), Kind::Detail},
+    {1114, QStringLiteral("1114-Unable to locate or read the RTF support file that is required for printing. " SupportFileAdvice), Kind::Detail},
+    {1115, QStringLiteral("1115-Unable to locate or read the PSF support file that is required for displaying forms. " SupportFileAdvice), Kind::Detail},
     // 1116 to 1119 are the program's own: a print job with nothing to
     // print, a print document that cannot be written, a help page that no
     // browser opens, typed characters the client file cannot keep.
