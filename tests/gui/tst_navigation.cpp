@@ -233,8 +233,8 @@ void tst_navigation::menuShortcuts_data()
                                << "F&ind Word" << QKeySequence();
     QTest::newRow("Force WordPad") << "mnuForceWordPad"
                                    << "Force &WordPad" << QKeySequence();
-    QTest::newRow("Graphics Adapter Adjust") << "mnuGraphicsAdapter"
-                                             << "&Graphics Adapter Adjust" << QKeySequence();
+    QTest::newRow("Turn Off Page Fade") << "mnuGraphicsAdapter"
+                                        << "Turn Off Page &Fade" << QKeySequence();
     QTest::newRow("Shrink Font") << "mnuShrinkFont"
                                  << "&Shrink Font" << QKeySequence();
     QTest::newRow("Insert Today") << "mnuInsertToday"
