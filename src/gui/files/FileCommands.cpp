@@ -215,7 +215,11 @@ void TFileCommands::openClient(const QString &givenPath, bool unset, const TSend
 {
     // A file named on the command line may be relative to where the program
     // was started; the client keeps the whole path.
-    const QString path = QFileInfo(givenPath).absoluteFilePath();
+    QString path = QFileInfo(givenPath).absoluteFilePath();
+    // "client" typed for client.cl1.
+    if (!QFileInfo::exists(path) && QFileInfo(path).suffix().isEmpty() &&
+        QFileInfo::exists(path + QStringLiteral(".cl1")))
+        path += QStringLiteral(".cl1");
     ClientFileLock lock;
     bool readOnly = false;
     if (!lockForOpening(path, lock, &readOnly))
@@ -354,27 +358,28 @@ bool TFileCommands::SaveAsClick()
     }
     bool unset = false;
     const QString folder = dialogFolder(&unset);
-    QString name = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("Save Client As"), folder + proposed,
-                                                       ClientFilter);
+    QString name = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("Save Client As"),
+                                                       folder + proposed, ClientFilter);
     if (name.isEmpty())
         return false; // nothing written; the client stays marked as modified
 
-    // The dialog's default extension for a name typed without one.
+    // The default extension for a name typed without one (a desktop's own
+    // dialog may not have added it).
+    const QString chosen = name;
     if (QFileInfo(name).suffix().isEmpty() && !name.endsWith(QLatin1Char('.')))
         name += QStringLiteral(".cl1");
     if (name.right(3).compare(QLatin1String("CL1"), Qt::CaseInsensitive) != 0) {
         ShowError(msg::ClientFileExtensionChanged);
-        const QString corrected = RemoveExtension(name) + QStringLiteral(".cl1");
-        // The dialog asked about replacing the name as typed; the corrected
-        // name is asked about here.
-        if (QFileInfo::exists(corrected) &&
-            UserDialogs::Current().Question(main_.Window(), QStringLiteral("Brevane"),
-                                            QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                                .arg(QDir::toNativeSeparators(corrected)),
-                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
-            return false;
-        name = corrected;
+        name = RemoveExtension(name) + QStringLiteral(".cl1");
     }
+    // The dialog asked about replacing the name it returned; a name changed
+    // after it is asked about here.
+    if (name != chosen && QFileInfo::exists(name) &&
+        UserDialogs::Current().Question(
+            main_.Window(), QStringLiteral("Brevane"),
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(name)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return false;
     // A client file another window has open is not replaced from here; the
     // new name is locked for this window before it is written.
     ClientFileLock lock;
@@ -435,13 +440,13 @@ void TFileCommands::RebuildRecentMenu()
 void TFileCommands::DefaultFileLocation(int tag)
 {
     if (tag == 0) {
-        const QString folder = UserDialogs::Current().FolderName(main_.Window(), QStringLiteral("Select client file folder"),
-                                                                 main_.settings.clientFolder);
+        const QString folder = UserDialogs::Current().FolderName(
+            main_.Window(), QStringLiteral("Select client file folder"), main_.settings.clientFolder);
         if (!folder.isEmpty())
             main_.SetClientFolder(QDir::toNativeSeparators(folder));
     } else {
-        const QString folder = UserDialogs::Current().FolderName(main_.Window(), QStringLiteral("Select temporary file folder"),
-                                                                 main_.folders.tempFolder);
+        const QString folder = UserDialogs::Current().FolderName(
+            main_.Window(), QStringLiteral("Select temporary file folder"), main_.folders.tempFolder);
         if (!folder.isEmpty())
             main_.folders.tempFolder = QDir::toNativeSeparators(folder);
     }
