@@ -95,10 +95,12 @@ bool RecoveryCopy::Write(const QString &clientPath, const QString &entityName, T
         return false;
     }
     const QString name = entityName.isEmpty() ? QStringLiteral("(no name yet)") : entityName;
-    const QString holds = QStringLiteral("%1: %2 answers, %3 directory rows")
+    const int rows = directory.RowCount();
+    const QString holds = QStringLiteral("%1: %2 answers, %3 directory %4")
                               .arg(name)
                               .arg(filledAnswers(store))
-                              .arg(directory.RowCount());
+                              .arg(rows)
+                              .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"));
     QByteArray bytes = Heading + '\n';
     bytes += QUrl::toPercentEncoding(clientPath, "/") + '\n';
     bytes += QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toLatin1() + '\n';
