@@ -58,6 +58,8 @@ class tst_messages : public QObject
 {
     Q_OBJECT
 private slots:
+    void terminalSafe_data();
+    void terminalSafe();
     void mergePositionIsZeroBeforeAnyMerge();
     void catalogueHoldsExactlyItsCodes();
     void everyTextBeginsWithItsCode();
@@ -329,6 +331,31 @@ void tst_messages::messageWhileShowingIsDropped()
     ShowError(21202);
     QCOMPARE(InstallMessageSink(previous), &sink);
     QCOMPARE(sink.shown, (QList<int>{21212, 21202}));
+}
+
+void tst_messages::terminalSafe_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain") << "Acme, Inc. $1,234.50 \u00e9"
+                           << "Acme, Inc. $1,234.50 \u00e9";
+    QTest::newRow("line end and tab kept") << "a\nb\tc"
+                                           << "a\nb\tc";
+    QTest::newRow("colour") << "\x1b[31mRed\x1b[0m"
+                            << "\\x1b[31mRed\\x1b[0m";
+    QTest::newRow("title and bell") << "\x1b]0;owned\x07"
+                                    << "\\x1b]0;owned\\x07";
+    QTest::newRow("carriage return") << "ok\rgone"
+                                     << "ok\\x0dgone";
+    QTest::newRow("delete and C1") << QString("a\x7f") + QChar(0x9b) + "b"
+                                   << "a\\x7f\\x9bb";
+}
+
+void tst_messages::terminalSafe()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(TerminalSafe(text), shown);
 }
 
 QTEST_GUILESS_MAIN(tst_messages)

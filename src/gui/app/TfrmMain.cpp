@@ -308,6 +308,7 @@ bool TfrmMain::FormClose()
     files_->CommitEdit();
     if (!files_->SaveQuestion())
         return false;
+    files_->DropRecoveryCopy(); // saved, or given up by the user
     CurrentPage = -1;
     CurrentContinuation = -1;
     document_.ReleaseAnswers();
