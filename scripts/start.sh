@@ -1,12 +1,16 @@
 #!/bin/sh
-# Builds Brevane and starts it.
+# Builds Brevane with everything it needs to show and print its forms, and
+# starts it. Without a display it says so at once, before installing or
+# building anything.
 set -e
 cd "$(dirname "$0")/.."
-scripts/deps.sh start
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target brevane
 if [ -z "$DISPLAY" ] && [ -z "$WAYLAND_DISPLAY" ]; then
-    echo "No display found: start Brevane under a virtual display with  xvfb-run -a build/src/gui/brevane"
+    echo "No display found: Brevane opens a window. Run this from a desktop session, or under a virtual display:" >&2
+    echo "    xvfb-run -a scripts/start.sh" >&2
     exit 1
 fi
-exec build/src/gui/brevane
+scripts/deps.sh start
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The program's target makes the page screens, print templates and print data.
+cmake --build build -j"$(nproc)" --target brevane
+exec build/src/gui/brevane "$@"

@@ -1,6 +1,7 @@
 #include "CheckCommand.h"
 
 #include "core/check/ClientCheck.h"
+#include "core/dialogs/ErrorCatalogue.h"
 #include "core/document/ClientDocument.h"
 #include "core/output/PrintSelection.h"
 
@@ -13,7 +14,8 @@ int CheckCommand(const QStringList &args, ClientLoader load)
     const QStringList named = args.mid(1);
     for (const QString &box : named) {
         if (!FindSelectionBox(box)) {
-            std::fprintf(stderr, "brevane-cli: no selection box is called %s\n", box.toLocal8Bit().constData());
+            std::fprintf(stderr, "brevane-cli: no selection box is called %s\n",
+                         TerminalSafe(box).toLocal8Bit().constData());
             return 2;
         }
     }
@@ -23,7 +25,7 @@ int CheckCommand(const QStringList &args, ClientLoader load)
     const QStringList boxes = named.isEmpty() ? BoxesInUse(*client.Answers(), client.Directory()) : named;
     const QList<Finding> findings = CheckForms(client, boxes);
     for (const Finding &finding : findings)
-        std::printf("%s\n", FindingLine(finding).toLocal8Bit().constData());
+        std::printf("%s\n", TerminalSafe(FindingLine(finding)).toLocal8Bit().constData());
     std::fflush(stdout);
     return HasMustFix(findings) ? 1 : 0;
 }

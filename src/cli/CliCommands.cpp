@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "core/dialogs/ErrorCatalogue.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/Folders.h"
 
@@ -11,7 +12,7 @@ namespace brevane::cli {
 
 void PrintLine(const QString &text)
 {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", TerminalSafe(text).toLocal8Bit().constData());
 }
 
 bool LoadAndCalculate(const QString &in, ClientDocument &client)
@@ -27,7 +28,10 @@ bool LoadAndCalculate(const QString &in, ClientDocument &client)
         PrintLine(QStringLiteral("brevane-cli: %1 is damaged: %2").arg(in, problem));
         return false;
     }
-    client.Recalculate();
+    if (!client.Recalculate()) {
+        PrintLine(QStringLiteral("brevane-cli: the calculation of %1 failed; its papers would be incomplete").arg(in));
+        return false;
+    }
     return true;
 }
 

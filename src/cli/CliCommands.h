@@ -10,6 +10,7 @@
 namespace brevane {
 
 class ClientDocument;
+class ClientFileLock;
 
 namespace cli {
 
@@ -32,9 +33,18 @@ bool LoadAndCalculate(const QString &in, ClientDocument &client);
 int BuildDocument(const QString &in, const QStringList &boxes, const QString &supportFolder, const QString &out,
                   bool titled, QString *document);
 
+enum class OutputKind { Rtf, Pdf };
+
+// Whether a command reading IN may write OUT: never the input itself (under
+// any name or link), never a client open in a window (`lock` holds OUT's lock
+// from here until the command ends), a file of another kind only with
+// `replaceOtherKind`. Standard output, pipes and devices are always written.
+// ExitOk, else ExitFailed with the reason on standard error.
+int ClaimOutput(const QString &in, const QString &out, OutputKind kind, bool replaceOtherKind, ClientFileLock &lock);
+
 // brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]: the print document of the
 // boxes converted to PDF by LibreOffice.
-int PdfCommand(const QStringList &args, const QString &supportFolder);
+int PdfCommand(const QStringList &args, const QString &supportFolder, bool replaceOtherKind = false);
 
 } // namespace cli
 } // namespace brevane

@@ -6,13 +6,17 @@
 // goes to standard error and the exit status is 1.
 
 #include "cli/CliCommands.h"
+#include "core/files/ClientLock.h"
 #include "core/output/PdfExport.h"
 
 namespace brevane::cli {
 
-int PdfCommand(const QStringList &args, const QString &supportFolder)
+int PdfCommand(const QStringList &args, const QString &supportFolder, bool replaceOtherKind)
 {
     const QString out = args.at(1);
+    ClientFileLock lock;
+    if (const int status = ClaimOutput(args.at(0), out, OutputKind::Pdf, replaceOtherKind, lock); status != ExitOk)
+        return status;
     QString document;
     if (const int status = BuildDocument(args.at(0), args.mid(2), supportFolder, out, true, &document);
         status != ExitOk)

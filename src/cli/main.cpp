@@ -6,6 +6,10 @@
 //   brevane-cli check IN.cl1 [BOX ...]   (CheckCommand.cpp)
 //   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
 //   option --support DIR: the folder holding PSF, RTF and DAT
+//   option --replace: print and pdf may replace a file of another kind
+//
+// No command writes over the client it reads or over a client open in a
+// program window.
 //
 // Messages go to standard error, one a line. Exit status: 0 success, 1 the
 // client file is rejected or the document cannot be built, 2 wrong usage.
@@ -17,6 +21,7 @@
 #include "core/store/Conversions.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 
@@ -33,7 +38,8 @@ int usage()
                              "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
                              "       brevane-cli check IN.cl1 [BOX ...]\n"
                              "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
-                             "option: --support DIR   folder holding PSF, RTF and DAT"));
+                             "option: --support DIR   folder holding PSF, RTF and DAT\n"
+                             "        --replace       print and pdf may replace a file of another kind"));
     return ExitUsage;
 }
 
@@ -44,6 +50,12 @@ int calcCommand(const QStringList &args)
     ClientDocument client;
     if (!LoadAndCalculate(args[0], client))
         return ExitFailed;
+    // The client read is not replaced by its own calculation, under any name.
+    const QFileInfo out(args[1]);
+    if (out.exists() && out.canonicalFilePath() == QFileInfo(args[0]).canonicalFilePath()) {
+        PrintLine(QStringLiteral("brevane-cli: %1 is the client being read; not written").arg(args[1]));
+        return ExitFailed;
+    }
     // A client file open in a program window is not replaced behind its back.
     QString holder;
     if (client.Lock.Take(args[1], &holder) == ClientFileLock::Result::HeldElsewhere) {
@@ -62,10 +74,13 @@ int calcCommand(const QStringList &args)
 
 // Reads IN, calculates, builds the print document of the named boxes and
 // writes it to OUT.
-int printCommand(const QStringList &args, const QString &supportFolder)
+int printCommand(const QStringList &args, const QString &supportFolder, bool replaceOtherKind)
 {
     if (args.size() < 3)
         return usage();
+    ClientFileLock lock;
+    if (const int status = ClaimOutput(args[0], args[1], OutputKind::Rtf, replaceOtherKind, lock); status != ExitOk)
+        return status;
     QString document;
     if (const int status = BuildDocument(args[0], args.mid(2), supportFolder, args[1], false, &document);
         status != ExitOk)
@@ -93,16 +108,17 @@ int main(int argc, char *argv[])
         supportFolder = args.at(supportAt + 1);
         args.remove(supportAt, 2);
     }
+    const bool replaceOtherKind = args.removeAll(QStringLiteral("--replace")) > 0;
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();
     if (command == QLatin1String("calc"))
         return calcCommand(args);
     if (command == QLatin1String("print"))
-        return printCommand(args, supportFolder);
+        return printCommand(args, supportFolder, replaceOtherKind);
     if (command == QLatin1String("check"))
         return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
     if (command == QLatin1String("pdf"))
-        return args.size() < 3 ? usage() : PdfCommand(args, supportFolder);
+        return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind);
     return usage();
 }

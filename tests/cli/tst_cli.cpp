@@ -3,8 +3,10 @@
 #include "FilledClient.h"
 #include "TestSupport.h"
 #include "core/files/ClientFile.h"
+#include "core/files/ClientLock.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,6 +21,7 @@ private slots:
     void initTestCase();
     void calcWritesDerivedAnswers();
     void unreadableNumbersAreReportedAndRunCompletes();
+    void failedPageProcedureExitsOne();
     void rejectedClientFile();
     void regionalSettings_data();
     void regionalSettings();
@@ -26,6 +29,8 @@ private slots:
     void calcInEveryRegion();
     void damagedInputIsRefused();
     void printToStandardOutput();
+    void outputsNeverReplaced_data();
+    void outputsNeverReplaced();
     void unreadableDatesAreNamedInOneMessage();
     void usage_data();
     void usage();
@@ -123,6 +128,29 @@ void tst_cli::unreadableNumbersAreReportedAndRunCompletes()
     QCOMPARE(back.Text(2, 0, 0), QStringLiteral("Acme"));
 }
 
+// More shareholders than a page procedure can place: the run is a failure
+// (exit 1) and the message names the page, rather than a paper quietly
+// missing a shareholder.
+void tst_cli::failedPageProcedureExitsOne()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    test::FillClient(store, directory);
+    for (int i = 0; i < 30; ++i) {
+        directory.AddRow();
+        const int row = directory.RowCount() - 1;
+        directory.SetCell(row, ColCode, QStringLiteral("S"));
+        directory.SetCell(row, ColName, QStringLiteral("Holder %1").arg(i));
+    }
+    const QString in = write(QStringLiteral("crowded.cl1"), store, directory);
+    const QString out = dir_.filePath(QStringLiteral("crowded-out.cl1"));
+
+    const Result result = run({QStringLiteral("calc"), in, out});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.errors.contains(QStringLiteral("18047")), qPrintable(result.errors));
+    QVERIFY2(result.errors.contains(QRegularExpression(QStringLiteral("page \\d+ \\("))), qPrintable(result.errors));
+}
+
 void tst_cli::rejectedClientFile()
 {
     const QString in = dir_.filePath(QStringLiteral("notes.cl1"));
@@ -169,12 +197,98 @@ void tst_cli::printToStandardOutput()
     store.SetText(0, 0, 0, QStringLiteral("Acme"));
     const QString in = write(QStringLiteral("stdout.cl1"), store, directory);
     QProcess process;
-    process.start(program_, {QStringLiteral("print"), in, QStringLiteral("/dev/stdout"), QStringLiteral("cbxCoverSheet")});
+    process.start(program_,
+                  {QStringLiteral("print"), in, QStringLiteral("/dev/stdout"), QStringLiteral("cbxCoverSheet")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     const QByteArray document = process.readAllStandardOutput();
     QVERIFY(document.startsWith("{\\rtf1"));
     QVERIFY(document.trimmed().endsWith('}'));
+}
+
+// No command writes over the client it reads (by its name or a link), over a
+// client open in a window, or over a file of another kind unless told to.
+void tst_cli::outputsNeverReplaced_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("out"); // "IN": the input itself; "link": a link to it
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QString>("refusal"); // empty: written
+    QTest::newRow("print onto its input") << "print"
+                                          << "IN" << false << "is the client being read";
+    QTest::newRow("print onto its input with --replace") << "print"
+                                                         << "IN" << true << "is the client being read";
+    QTest::newRow("print onto a link to its input") << "print"
+                                                    << "link" << false << "is the client being read";
+    QTest::newRow("pdf onto its input") << "pdf"
+                                        << "IN" << false << "is the client being read";
+    QTest::newRow("calc onto its input") << "calc"
+                                         << "IN" << false << "is the client being read";
+    QTest::newRow("calc onto a link to its input") << "calc"
+                                                   << "link" << false << "is the client being read";
+    QTest::newRow("print onto a client open in a window") << "print"
+                                                          << "open.cl1" << false << "is open in another";
+    QTest::newRow("pdf onto a client open in a window") << "pdf"
+                                                        << "open.cl1" << true << "is open in another";
+    QTest::newRow("print over a text file") << "print"
+                                            << "notes.txt" << false << "notes.txt is not an RTF document";
+    QTest::newRow("print over a client") << "print"
+                                         << "other.cl1" << false << "other.cl1 is not an RTF document";
+    QTest::newRow("pdf over a text file") << "pdf"
+                                          << "notes.txt" << false << "notes.txt is not a PDF";
+    QTest::newRow("print over a text file with --replace") << "print"
+                                                           << "notes.txt" << true << "";
+    QTest::newRow("print over an earlier document") << "print"
+                                                    << "earlier.rtf" << false << "";
+}
+
+void tst_cli::outputsNeverReplaced()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, out);
+    QFETCH(bool, replace);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, QStringLiteral("Acme"));
+    const QString in = dir.filePath(QStringLiteral("acme.cl1"));
+    QVERIFY(SaveClientFile(in, store, directory));
+    QVERIFY(SaveClientFile(dir.filePath(QStringLiteral("open.cl1")), store, directory));
+    QVERIFY(SaveClientFile(dir.filePath(QStringLiteral("other.cl1")), store, directory));
+    QVERIFY(QFile::link(in, dir.filePath(QStringLiteral("link"))));
+    const QMap<QString, QByteArray> others{{QStringLiteral("notes.txt"), "shopping list\n"},
+                                           {QStringLiteral("earlier.rtf"), "{\\rtf1 earlier}"}};
+    for (auto other = others.begin(); other != others.end(); ++other) {
+        QFile file(dir.filePath(other.key()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(other.value());
+    }
+    ClientFileLock window;
+    QCOMPARE(window.Take(dir.filePath(QStringLiteral("open.cl1"))), ClientFileLock::Result::Taken);
+    const QString target = out == QLatin1String("IN") ? in : dir.filePath(out);
+    QFile before(target);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray kept = before.readAll();
+    before.close();
+
+    QStringList args{command, in, target};
+    if (command != QLatin1String("calc"))
+        args << QStringLiteral("cbxCoverSheet");
+    if (replace)
+        args << QStringLiteral("--replace");
+    const Result result = run(args);
+    QFile after(target);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    if (refusal.isEmpty()) {
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(after.readAll().startsWith("{\\rtf1"));
+        return;
+    }
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.errors.contains(refusal), qPrintable(result.errors));
+    QCOMPARE(after.readAll(), kept);
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("link"))).isSymLink());
 }
 
 // Date entries that are no date print as typed, and the job names every one
@@ -184,9 +298,9 @@ void tst_cli::unreadableDatesAreNamedInOneMessage()
     TAnswer store;
     DirectoryTable directory;
     store.SetText(0, 0, 0, QStringLiteral("Acme"));
-    store.SetText(0, 0, 12, QStringLiteral("Fall 2026"));      // the articles' filing date
-    store.SetText(0, 0, 23, QStringLiteral("after harvest"));  // the ordered meeting's date
-    store.SetText(0, 0, 33, QStringLiteral("2026-02-03"));     // an ISO date reads
+    store.SetText(0, 0, 12, QStringLiteral("Fall 2026"));     // the articles' filing date
+    store.SetText(0, 0, 23, QStringLiteral("after harvest")); // the ordered meeting's date
+    store.SetText(0, 0, 33, QStringLiteral("2026-02-03"));    // an ISO date reads
     const QString in = write(QStringLiteral("dates.cl1"), store, directory);
     const QString out = dir_.filePath(QStringLiteral("dates.rtf"));
     const Result result = run({QStringLiteral("print"), in, out, QStringLiteral("cbxPOC_OrderWaiver"),

@@ -186,14 +186,14 @@ void tst_pdf::failuresKeepTheOldFile()
     QFile old(path);
     if (QDir(QFileInfo(path).path()).exists()) {
         QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("the user's earlier PDF");
+        old.write("%PDF-1.4 the user's earlier PDF");
         old.close();
     }
     const Result result = run({QStringLiteral("pdf"), client_, path, QStringLiteral("cbxCoverSheet")}, fake(mode));
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.errors.startsWith(message.arg(path)), qPrintable(result.errors));
     if (old.exists())
-        QCOMPARE(readAll(path), QByteArray("the user's earlier PDF"));
+        QCOMPARE(readAll(path), QByteArray("%PDF-1.4 the user's earlier PDF"));
     else
         QVERIFY(!QFileInfo::exists(path));
 }

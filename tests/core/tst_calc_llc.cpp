@@ -122,8 +122,8 @@ void tst_calc_llc::copiedAnswers_data()
         {50, 2, 0, "Acme LLC", false},     {50, 3, 0, "Purpose item", true},  {50, 4, 0, "Duration item", true},
         {50, 5, 0, "Address item", true},  {51, 0, 0, "Acme LLC", false},     {51, 1, 0, "Agent Ann", false},
         {51, 2, 0, "5 Agent St", false},   {51, 3, 0, "Akron", false},        {51, 4, 0, "44308", false},
-        {51, 5, 0, "Agent Ann", false},    {51, 6, 0, "Acme LLC", false},     {54, 1, 0, "Purpose item", true},
-        {54, 3, 0, "Purpose item", true},  {54, 4, 0, "Acme LLC", false},     {54, 5, 0, "7654321", false},
+        {51, 5, 0, "Agent Ann", false},    {51, 6, 0, "Acme LLC", false},
+        {54, 4, 0, "Acme LLC", false},     {54, 5, 0, "7654321", false},
         {54, 6, 0, "Acme LLC", true},      {54, 7, 0, "Duration item", true}, {54, 9, 0, "Address item", true},
         {57, 1, 0, "Acme LLC", false},     {57, 4, 0, "Acme LLC", false},     {57, 5, 0, "Duration item", false},
         {57, 6, 0, "Address item", false}, {65, 3, 0, "Acme LLC", false},     {65, 5, 0, "7654321", false},
@@ -168,13 +168,14 @@ void tst_calc_llc::amendmentItemsFollowTheirBoxes_data()
     QTest::addColumn<QString>("box2");
     QTest::addColumn<QStringList>("expected"); // answers 1, 3, 6, 7, 9
 
-    const QString item = QStringLiteral("Purpose item");
     QTest::newRow("neither box") << ""
                                  << "" << QStringList({"old", "old", "old", "old", "old"});
+    // The effective dates (1, 3) are the filing's own: never copied from
+    // the original articles' date on the worksheet.
     QTest::newRow("first box") << "X"
-                               << "" << QStringList({item, "old", "Acme LLC", "Duration item", "Address item"});
+                               << "" << QStringList({"old", "old", "Acme LLC", "Duration item", "Address item"});
     QTest::newRow("second box") << ""
-                                << "X" << QStringList({"old", item, "old", "old", "old"});
+                                << "X" << QStringList({"old", "old", "old", "old", "old"});
     QTest::newRow("lower-case x is not ticked") << "x"
                                                 << "x" << QStringList({"old", "old", "old", "old", "old"});
 }

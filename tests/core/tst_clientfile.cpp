@@ -34,6 +34,8 @@ private slots:
     void impossibleCountsAreRejected();
     void damageIsNamed_data();
     void damageIsNamed();
+    void directoryThatDisagreesWithItsCount_data();
+    void directoryThatDisagreesWithItsCount();
     void unixAndMacLineEnds();
     void columnCountLineIsIgnored();
     void hugeRowCountDoesNotExhaustMemory();
@@ -314,13 +316,14 @@ void tst_clientfile::impossibleCountsAreRejected_data()
     QTest::addColumn<int>("line"); // 0-based line of the count
     QTest::addColumn<QByteArray>("count");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("most negative page count") << 3 << QByteArray("-2147483648")
-                                              << "page 0 has -2147483648 copies, which it cannot have";
-    QTest::newRow("copies of a page kept once") << 3 + 7 << QByteArray("1") << "page 7 has 1 copies, which it cannot have";
-    QTest::newRow("more than 100 copies") << 3 + 23 << QByteArray("101")
-                                          << "page 23 has 101 copies, which it cannot have";
-    QTest::newRow("page count not a number") << 3 + 5 << QByteArray("0x10")
-                                             << "the count of copies of page 5 is not a number";
+    QTest::newRow("most negative page count")
+        << 3 << QByteArray("-2147483648") << "page 0 has -2147483648 copies, which it cannot have";
+    QTest::newRow("copies of a page kept once")
+        << 3 + 7 << QByteArray("1") << "page 7 has 1 copies, which it cannot have";
+    QTest::newRow("more than 100 copies")
+        << 3 + 23 << QByteArray("101") << "page 23 has 101 copies, which it cannot have";
+    QTest::newRow("page count not a number")
+        << 3 + 5 << QByteArray("0x10") << "the count of copies of page 5 is not a number";
     QTest::newRow("negative row count") << -1 << QByteArray("-1")
                                         << "the count of directory rows is not a number of rows";
 }
@@ -427,6 +430,68 @@ void tst_clientfile::damageIsNamed()
     QCOMPARE(store.Text(0, 0, 0), QStringLiteral("Acme"));
     QCOMPARE(store.Text(50, 0, 0), laterPageKept ? QStringLiteral("later page") : QString());
     QCOMPARE(directory.RowCount() > 0 && directory.Cell(0, ColName) == QStringLiteral("Ann"), rowsKept);
+}
+
+// The directory's cells are stored column by column: a row count that
+// disagrees with them, or data after them, is damage, named, and the rows
+// stored are read whole rather than scrambled.
+void tst_clientfile::directoryThatDisagreesWithItsCount_data()
+{
+    QTest::addColumn<int>("less");         // how many rows the count line says fewer than stored
+    QTest::addColumn<QByteArray>("after"); // bytes added after the last cell
+    QTest::addColumn<bool>("rowsKept");    // every stored row read in place
+    QTest::addColumn<QString>("problem");  // %1: the count written, %2: the rows stored
+    QTest::newRow("as saved") << 0 << QByteArray() << true << QString();
+    QTest::newRow("blank lines after") << 0 << QByteArray("\r\n\r\n") << true << QString();
+    QTest::newRow("count lower") << 1 << QByteArray() << true
+                                 << "its count of directory rows (%1) disagrees with the %2 rows it holds; what it "
+                                    "holds is shown";
+    QTest::newRow("count zero") << -1 << QByteArray() << true
+                                << "its count of directory rows (%1) disagrees with the %2 rows it holds; what it "
+                                   "holds is shown";
+    QTest::newRow("text after the last cell") << 0 << QByteArray("left over\r\n") << true
+                                              << "it holds data after its last directory row; what it holds is shown";
+    QTest::newRow("count lower and text after") << 1 << QByteArray("left over\r\n") << false
+                                                << "it holds data after its last directory row; what it holds is shown";
+}
+
+void tst_clientfile::directoryThatDisagreesWithItsCount()
+{
+    QFETCH(int, less);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, rowsKept);
+    QFETCH(QString, problem);
+    TAnswer store;
+    DirectoryTable directory;
+    const QStringList names{QStringLiteral("Ann Lee"), QStringLiteral("Bo Ruiz"), QStringLiteral("Cy Park")};
+    directory.SetRowCount(int(names.size()));
+    for (int row = 0; row < names.size(); ++row) {
+        directory.SetCell(row, ColName, names[row]);
+        directory.SetCell(row, DirectoryColumnCount - 1, QStringLiteral("last %1").arg(row));
+    }
+    const int stored = directory.RowCount();
+    const int count = less < 0 ? 0 : stored - less;
+    QByteArray bytes = WriteClientFile(store, directory);
+    const QByteArray countLine = "Row Count\r\n" + QByteArray::number(stored) + "\r\n";
+    QVERIFY(bytes.contains(countLine));
+    bytes.replace(countLine, "Row Count\r\n" + QByteArray::number(count) + "\r\n");
+    bytes += after;
+
+    TAnswer readStore;
+    DirectoryTable read;
+    QString said;
+    QVERIFY(ReadClientFile(bytes, readStore, read, &said));
+    QCOMPARE(said, problem.isEmpty() ? QString()
+                                     : QString(problem)
+                                           .replace(QLatin1String("%1"), QString::number(count))
+                                           .replace(QLatin1String("%2"), QString::number(stored)));
+    if (rowsKept) {
+        QCOMPARE(read.RowCount(), stored);
+        for (int row = 0; row < names.size(); ++row) {
+            QCOMPARE(read.Cell(row, ColName), names[row]);
+            QCOMPARE(read.Cell(row, DirectoryColumnCount - 1), QStringLiteral("last %1").arg(row));
+        }
+    }
 }
 
 void tst_clientfile::unixAndMacLineEnds()

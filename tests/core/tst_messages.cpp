@@ -58,6 +58,8 @@ class tst_messages : public QObject
 {
     Q_OBJECT
 private slots:
+    void terminalSafe_data();
+    void terminalSafe();
     void mergePositionIsZeroBeforeAnyMerge();
     void catalogueHoldsExactlyItsCodes();
     void everyTextBeginsWithItsCode();
@@ -172,8 +174,9 @@ void tst_messages::detailRows_data()
                           << "1110-Unable to copy file a.cl1";
     QTest::newRow("1115 path")
         << 1115 << "/opt/brevane/PSF/page7.psf"
-        << "1115-Unable to locate or read the PSF support file that is required for displaying forms. You may need to "
-           "reinstall. Make sure to leave Brevane in the Applications folder: /opt/brevane/PSF/page7.psf";
+        << "1115-Unable to locate or read the PSF support file that is required for displaying forms. The support "
+           "files are made by the build (scripts/start.sh, or \"cmake --build build\" in the source folder) and "
+           "installed with the brevane package under share/brevane. It was looked for at: /opt/brevane/PSF/page7.psf";
     QTest::newRow("1126") << 1126 << "Bond"
                           << "1126-Error in Delete Form routine - Bond";
     QTest::newRow("1210") << 1210 << "abc"
@@ -330,6 +333,31 @@ void tst_messages::messageWhileShowingIsDropped()
     QCOMPARE(sink.shown, (QList<int>{21212, 21202}));
 }
 
+void tst_messages::terminalSafe_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain") << "Acme, Inc. $1,234.50 \u00e9"
+                           << "Acme, Inc. $1,234.50 \u00e9";
+    QTest::newRow("line end and tab kept") << "a\nb\tc"
+                                           << "a\nb\tc";
+    QTest::newRow("colour") << "\x1b[31mRed\x1b[0m"
+                            << "\\x1b[31mRed\\x1b[0m";
+    QTest::newRow("title and bell") << "\x1b]0;owned\x07"
+                                    << "\\x1b]0;owned\\x07";
+    QTest::newRow("carriage return") << "ok\rgone"
+                                     << "ok\\x0dgone";
+    QTest::newRow("delete and C1") << QString("a\x7f") + QChar(0x9b) + "b"
+                                   << "a\\x7f\\x9bb";
+}
+
+void tst_messages::terminalSafe()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(TerminalSafe(text), shown);
+}
+
 QTEST_GUILESS_MAIN(tst_messages)
 void tst_messages::captionsFitTheirMessages_data()
 {
@@ -365,8 +393,8 @@ void tst_messages::messagesNameWhatTheyAreAbout_data()
     QTest::addColumn<QString>("detail");
     QTest::addColumn<QString>("text");
     const QString field = QStringLiteral("page 0, \"Number of shares the corporation may issue\": \"abc\"");
-    QTest::newRow("conversion on field exit") << field << msg::WholeNumberEntryUnreadable << QString()
-                                              << LookUpMessage(2119) + field;
+    QTest::newRow("conversion on field exit")
+        << field << msg::WholeNumberEntryUnreadable << QString() << LookUpMessage(2119) + field;
     QTest::newRow("file rejected, with the reason")
         << "/home/u/acme.cl1" << msg::ClientFileRejected << "not a client file"
         << LookUpMessage(3301) + "/home/u/acme.cl1: not a client file";

@@ -49,6 +49,8 @@ private slots:
     void eachSignerOnce_data();
     void eachSignerOnce();
     void mixedJobKeepsEachLayout();
+    void subscriptionSignedByEachSubscriber();
+    void amendmentTakesEffectOnItsOwnDate();
 
 private:
     // Calculates the client and prints the boxes to PDF.
@@ -200,6 +202,31 @@ void tst_papers::mixedJobKeepsEachLayout()
     QCOMPARE(printed.pageSizes.first(), QSizeF(612, 792));
     QCOMPARE(printed.pageSizes.last(), QSizeF(792, 612));
     QVERIFY(printed.text.contains(QStringLiteral("Ridgeway Tool Holdings, Inc.")));
+}
+
+void tst_papers::subscriptionSignedByEachSubscriber()
+{
+    // Five shareholders: each has a row and, under it, the line where that
+    // subscriber signs and dates; no row is printed for nobody.
+    const Printed printed = print(&CorporationWithFiveShareholders, {QStringLiteral("cbxPOC_ShareSubscription")});
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    QCOMPARE(printed.pageSizes.size(), 1);
+    QCOMPARE(int(printed.text.count(QStringLiteral("Signature:"))), 5);
+    QCOMPARE(int(printed.text.count(QStringLiteral("Date:"))), 5);
+    // The last subscriber's line to sign follows the last subscriber's row.
+    const qsizetype last = printed.text.indexOf(QStringLiteral("Northfield Partners LLC"));
+    QVERIFY(last >= 0);
+    QVERIFY(printed.text.indexOf(QStringLiteral("Signature:"), last) > last);
+}
+
+void tst_papers::amendmentTakesEffectOnItsOwnDate()
+{
+    // The original articles took effect on January 15, 2027; the amendment
+    // names no date of its own, so it takes effect on filing.
+    const Printed printed = print(&CompanyAmendingItsArticles, {QStringLiteral("cbxForm543A")});
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    QVERIFY(printed.text.contains(QStringLiteral("Maple Row Bakers LLC")));
+    QVERIFY(!printed.text.contains(QStringLiteral("2027")));
 }
 
 QTEST_GUILESS_MAIN(tst_papers)

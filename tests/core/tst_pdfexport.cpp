@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,6 +36,8 @@ class tst_pdfexport : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void timeLimitFromEnvironment_data();
+    void timeLimitFromEnvironment();
     void title_data();
     void title();
     void pdfTitle();
@@ -183,6 +186,42 @@ void tst_pdfexport::secondConversionTakesAProfileOfItsOwn()
     PdfExport third(settings(profile));
     QCOMPARE(third.Convert(Document, out), PdfResult::Written);
     QVERIFY(readText(secondLog).split(QLatin1Char('\n')).contains(shared));
+}
+
+void tst_pdfexport::timeLimitFromEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("milliseconds");
+    const int standard = DefaultPdfTimeLimitSeconds * 1000;
+    const int most = MaxPdfTimeLimitSeconds * 1000;
+    QTest::newRow("unset") << QByteArray() << standard;
+    QTest::newRow("two seconds") << QByteArray("2") << 2000;
+    QTest::newRow("zero") << QByteArray("0") << standard;
+    QTest::newRow("negative") << QByteArray("-5") << standard;
+    QTest::newRow("words") << QByteArray("soon") << standard;
+    QTest::newRow("past int seconds in ms") << QByteArray("2147484") << most;
+    QTest::newRow("past int") << QByteArray("4294967296") << most;
+    QTest::newRow("past long long") << QByteArray("99999999999999999999999") << standard;
+    QTest::newRow("a day") << QByteArray("86400") << most;
+}
+
+void tst_pdfexport::timeLimitFromEnvironment()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(int, milliseconds);
+    const QByteArray before = qgetenv("BREVANE_PDF_TIME_LIMIT");
+    const bool wasSet = qEnvironmentVariableIsSet("BREVANE_PDF_TIME_LIMIT");
+    const auto restore = qScopeGuard([&] {
+        if (wasSet)
+            qputenv("BREVANE_PDF_TIME_LIMIT", before);
+        else
+            qunsetenv("BREVANE_PDF_TIME_LIMIT");
+    });
+    if (value.isNull())
+        qunsetenv("BREVANE_PDF_TIME_LIMIT");
+    else
+        qputenv("BREVANE_PDF_TIME_LIMIT", value);
+    QCOMPARE(PdfSettingsFromEnvironment().timeLimitMs, milliseconds);
 }
 
 QTEST_GUILESS_MAIN(tst_pdfexport)

@@ -10,17 +10,21 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPropertyAnimation>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
-#include <QHeaderView>
-#include <QDialog>
-#include <QScopeGuard>
 #include <QtTest>
 
 using namespace brevane;
@@ -284,6 +288,49 @@ private Q_SLOTS:
         QCOMPARE(dialog.FadeIn->state(), QAbstractAnimation::Running);
         QTest::mouseDClick(dialog.Image1, Qt::LeftButton);
         QVERIFY(dialog.lblCredits->isVisible());
+    }
+
+    // A name typed without an extension gets the filter's inside the program's
+    // own file dialog: Save asks before replacing other.cl1 when "other" is
+    // typed, and Open finds it.
+    void fileDialogAddsTheExtension_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("save") << true;
+        QTest::newRow("open") << false;
+    }
+
+    void fileDialogAddsTheExtension()
+    {
+        QFETCH(bool, save);
+        QTemporaryDir folder;
+        QFile client(folder.filePath(QStringLiteral("other.cl1")));
+        QVERIFY(client.open(QIODevice::WriteOnly));
+        client.write("client");
+        client.close();
+        QString question;
+        QTimer::singleShot(0, qApp, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(QStringLiteral("other"));
+            QTimer::singleShot(0, qApp, [&] {
+                // The replace question, or none when opening.
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    question = box->text();
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        });
+        UserDialogs platform;
+        const QString filter = QStringLiteral("Brevane Files (*.cl1)");
+        const QString chosen =
+            save ? platform.SaveFileName(nullptr, QStringLiteral("Save Client As"), folder.path(), filter)
+                 : platform.OpenFileName(nullptr, QStringLiteral("Open Client"), folder.path(), filter);
+        QCOMPARE(chosen, client.fileName());
+        QCOMPARE(question.contains(QStringLiteral("other.cl1")), save);
     }
 
     // The program's file dialog shows each file's size, type and date whole,

@@ -408,6 +408,62 @@ private Q_SLOTS:
         QCOMPARE(dschedList.Cell(0, ColName), QStringLiteral("Ann"));
     }
 
+    // Tab from Name walks the panel in reading order for every kind of row;
+    // the signer's field is in the chain only where it is shown.
+    void tabChainInReadingOrder_data()
+    {
+        const QStringList address = {QStringLiteral("edtName"), QStringLiteral("edtAddress"), QStringLiteral("edtCity"),
+                                     QStringLiteral("edtState"), QStringLiteral("edtZIP")};
+        const QStringList rest = {
+            QStringLiteral("cbxDirector"),     QStringLiteral("cbxOfficer"),    QStringLiteral("cbxShareholder"),
+            QStringLiteral("cbxIncorporator"), QStringLiteral("cbxMember"),     QStringLiteral("cbxManager"),
+            QStringLiteral("cbxIndividual"),   QStringLiteral("cbxBusiness"),   QStringLiteral("cbxAuthorizedRep"),
+            QStringLiteral("cbxCash"),         QStringLiteral("cbxNonCash"),    QStringLiteral("edtContribution"),
+            QStringLiteral("edtInterest"),     QStringLiteral("edtNoOfShares"), QStringLiteral("edtClassOfShares")};
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("chain");
+        QTest::newRow("individual") << QStringLiteral("I") << address + rest;
+        QTest::newRow("business signs by name")
+            << QStringLiteral("B") << address + QStringList{QStringLiteral("edtByName")} + rest;
+        QTest::newRow("corporation director") << QStringLiteral("DS") << address + rest;
+        QTest::newRow("LLC member") << QStringLiteral("M") << address + rest;
+        QTest::newRow("new empty row") << QString() << address + rest;
+    }
+    void tabChainInReadingOrder()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, chain);
+        QVERIFY(Open(Rows({code + QStringLiteral("|Acme")})));
+        window->edtName->setFocus(Qt::TabFocusReason);
+        QStringList walked;
+        for (int step = 0; step < chain.size() + 1; ++step) {
+            QWidget *focused = QApplication::focusWidget();
+            if (!focused || !window->Panel2->isAncestorOf(focused))
+                break;
+            walked << focused->objectName();
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(walked, chain);
+    }
+
+    // A name, street and city typed with Tab between them land in their
+    // fields and tick no role.
+    void typingWithTabFillsTheAddress()
+    {
+        QVERIFY(Open(Rows({QString()})));
+        window->edtName->setFocus(Qt::TabFocusReason);
+        for (const QString &text :
+             {QStringLiteral("Dana Ortiz"), QStringLiteral("100 Main"), QStringLiteral("Columbus")}) {
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(window->Rows().Cell(0, ColName), QStringLiteral("Dana Ortiz"));
+        QCOMPARE(window->Rows().Cell(0, ColAddress), QStringLiteral("100 Main"));
+        QCOMPARE(window->Rows().Cell(0, ColCity), QStringLiteral("Columbus"));
+        QCOMPARE(window->Rows().Cell(0, ColCode), QString());
+        QCOMPARE(TickedLetters(), QString());
+    }
+
     void priorOnFirstAndNextOnLast()
     {
         QVERIFY(Open(Rows({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")})));

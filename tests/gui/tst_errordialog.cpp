@@ -55,8 +55,10 @@ private Q_SLOTS:
         QTest::newRow("11150 path after the text")
             << 11150 << "/opt/brevane/PSF/page7.psf"
             << "Error Dialog" << 1
-            << "1115-Unable to locate or read the PSF support file that is required for displaying forms. You may "
-               "need to reinstall. Make sure to leave Brevane in the Applications folder:\n/opt/brevane/PSF/page7.psf"
+            << "1115-Unable to locate or read the PSF support file that is required for displaying forms. The "
+               "support files are made by the build (scripts/start.sh, or \"cmake --build build\" in the source "
+               "folder) and installed with the brevane package under share/brevane. It was looked for "
+               "at:\n/opt/brevane/PSF/page7.psf"
             << QString();
     }
     void message()

@@ -77,6 +77,9 @@ private slots:
     void saveQuestionYesWithSaveAsCancelledKeepsTheClient();
     void saveAsExtensions_data();
     void saveAsExtensions();
+    void saveAsOverAnExistingClientAsks_data();
+    void saveAsOverAnExistingClientAsks();
+    void openFindsTheClientTypedWithoutItsExtension();
     void saveAsProposesTheEntitysName();
     void saveAsCancelledWritesNothing();
     void duplicateThenSaveAsksForANewName();
@@ -277,6 +280,60 @@ void tst_filecommands::saveAsExtensions()
         QVERIFY(!QFileInfo::exists(fx.Path(typed)));
     QCOMPARE(w->settings.recentFiles.first(), fx.Path(saved));
     QVERIFY(!w->Document().Modified);
+}
+
+// The dialog asked about the name it returned; a client under the name the
+// extension rules make of it is never replaced without its own question.
+void tst_filecommands::saveAsOverAnExistingClientAsks_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("no extension, keep") << "other" << QMessageBox::No << false;
+    QTest::newRow("no extension, replace") << "other" << QMessageBox::Yes << true;
+    QTest::newRow("other extension, keep") << "other.txt" << QMessageBox::No << false;
+    QTest::newRow("other extension, replace") << "other.txt" << QMessageBox::Yes << true;
+    QTest::newRow("point at the end, keep") << "other." << QMessageBox::No << false;
+}
+
+void tst_filecommands::saveAsOverAnExistingClientAsks()
+{
+    QFETCH(QString, typed);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, replaced);
+    GuiFixture fx;
+    writePages(fx);
+    const QString other = fx.Path(QStringLiteral("other.cl1"));
+    writeClient(other, QStringLiteral("Other"));
+    TestDialogs dialogs;
+    MessageRecorder messages;
+    auto w = fx.Start();
+    typeName(*w, QStringLiteral("Acme"));
+    dialogs.fileAnswers << fx.Path(typed);
+    dialogs.questionAnswers << answer;
+    QCOMPARE(w->Files().SaveAsClick(), replaced);
+    QCOMPARE(dialogs.asked.size(), 2); // the picker, then the question
+    QVERIFY2(dialogs.asked.last().contains(QStringLiteral("other.cl1 already exists")),
+             qPrintable(dialogs.asked.last()));
+    QCOMPARE(savedName(other), replaced ? QStringLiteral("Acme") : QStringLiteral("Other"));
+    QCOMPARE(w->Document().Modified, !replaced);
+    QCOMPARE(TFileCommands::IsUntitled(w->Document().FileName), !replaced);
+    QVERIFY(!QFileInfo::exists(fx.Path(typed)));
+}
+
+void tst_filecommands::openFindsTheClientTypedWithoutItsExtension()
+{
+    GuiFixture fx;
+    writePages(fx);
+    writeClient(fx.Path(QStringLiteral("other.cl1")), QStringLiteral("Other"));
+    TestDialogs dialogs;
+    MessageRecorder messages;
+    auto w = fx.Start();
+    dialogs.fileAnswers << fx.Path(QStringLiteral("other"));
+    w->Files().OpenClick(TSender::Menu(0));
+    QCOMPARE(messages.numbers(), QList<int>{});
+    QCOMPARE(w->Document().FileName, fx.Path(QStringLiteral("other.cl1")));
+    QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Other"));
 }
 
 void tst_filecommands::saveAsProposesTheEntitysName()

@@ -9,6 +9,8 @@
 #include "gui/app/ToolbarPanel.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -47,6 +49,8 @@ class tst_navigation : public QObject
 {
     Q_OBJECT
 private slots:
+    void onlyAChangeMarksTheClient_data();
+    void onlyAChangeMarksTheClient();
     void priorAndNext_data();
     void priorAndNext();
     void buttonsWalkTheSequence();
@@ -229,8 +233,8 @@ void tst_navigation::menuShortcuts_data()
                                << "F&ind Word" << QKeySequence();
     QTest::newRow("Force WordPad") << "mnuForceWordPad"
                                    << "Force &WordPad" << QKeySequence();
-    QTest::newRow("Graphics Adapter Adjust") << "mnuGraphicsAdapter"
-                                             << "&Graphics Adapter Adjust" << QKeySequence();
+    QTest::newRow("Turn Off Page Fade") << "mnuGraphicsAdapter"
+                                        << "Turn Off Page &Fade" << QKeySequence();
     QTest::newRow("Shrink Font") << "mnuShrinkFont"
                                  << "&Shrink Font" << QKeySequence();
     QTest::newRow("Insert Today") << "mnuInsertToday"
@@ -332,6 +336,63 @@ void tst_navigation::branchesExpandAndStartExpanded()
     QTest::keyClick(w->TreeView1, Qt::Key_Return);
     QCOMPARE(w->CurrentPage, 75);
     QVERIFY(!w->Document().Modified);
+}
+
+// Keys that move the cursor, the focus or the view leave the client clean,
+// in a field and in the page tree; a changed answer marks it, and the
+// caption shows the mark.
+void tst_navigation::onlyAChangeMarksTheClient_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("modifies");
+    const int none = Qt::NoModifier;
+    QTest::newRow("Home in a field") << "field" << int(Qt::Key_Home) << none << false;
+    QTest::newRow("End in a field") << "field" << int(Qt::Key_End) << none << false;
+    QTest::newRow("Shift+Home selects") << "field" << int(Qt::Key_Home) << int(Qt::ShiftModifier) << false;
+    QTest::newRow("Left in a field") << "field" << int(Qt::Key_Left) << none << false;
+    QTest::newRow("Right in a field") << "field" << int(Qt::Key_Right) << none << false;
+    QTest::newRow("Up in a field") << "field" << int(Qt::Key_Up) << none << false;
+    QTest::newRow("Down in a field") << "field" << int(Qt::Key_Down) << none << false;
+    QTest::newRow("Ctrl+C copies") << "field" << int(Qt::Key_C) << int(Qt::ControlModifier) << false;
+    QTest::newRow("a lone Shift") << "field" << int(Qt::Key_Shift) << none << false;
+    QTest::newRow("Escape") << "field" << int(Qt::Key_Escape) << none << false;
+    QTest::newRow("Down in the tree") << "tree" << int(Qt::Key_Down) << none << false;
+    QTest::newRow("Up in the tree") << "tree" << int(Qt::Key_Up) << none << false;
+    QTest::newRow("End in the tree") << "tree" << int(Qt::Key_End) << none << false;
+    QTest::newRow("a typed letter") << "field" << int(Qt::Key_X) << none << true;
+    QTest::newRow("Backspace") << "field" << int(Qt::Key_Backspace) << none << true;
+    QTest::newRow("space ticks a box") << "box" << int(Qt::Key_Space) << none << true;
+}
+
+void tst_navigation::onlyAChangeMarksTheClient()
+{
+    QFETCH(QString, where);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, modifies);
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10), CheckBox("cbxYes", 1001, 40)}, 900, 600);
+    auto w = fx.Start();
+    auto *name = Control<QLineEdit>(*w, "edtName");
+    Enter(name);
+    name->setText(QStringLiteral("Acme"));
+    w->Document().Modified = false;
+    w->UpdateCaption();
+    QVERIFY(!w->windowTitle().startsWith(QLatin1Char('*')));
+
+    QWidget *target = name;
+    if (where == QLatin1String("tree"))
+        target = w->TreeView1;
+    else if (where == QLatin1String("box"))
+        target = Control<QCheckBox>(*w, "cbxYes");
+    target->setFocus(Qt::TabFocusReason);
+    if (where == QLatin1String("tree"))
+        w->TreeView1->setCurrentItem(w->TreeView1->topLevelItem(0));
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(w->Document().Modified, modifies);
+    QTRY_COMPARE(w->windowTitle().startsWith(QLatin1Char('*')), modifies);
 }
 
 void tst_navigation::scrollingKeys()

@@ -215,7 +215,8 @@ void tst_transfers::modifiedFlag_data()
     QTest::newRow("typing") << "type" << true;
     QTest::newRow("Tab from a computed field and back") << "tab" << false;
     QTest::newRow("Tab out of a money field that reformats") << "tab money" << false;
-    QTest::newRow("Home in an edit") << "home" << true;
+    // Moving the cursor changes no answer.
+    QTest::newRow("Home in an edit") << "home" << false;
     QTest::newRow("Ctrl+Home") << "ctrl home" << false;
     QTest::newRow("Page Down") << "page down" << false;
     QTest::newRow("Insert Today in an edit") << "today" << true;

@@ -101,4 +101,16 @@ inline void CorporationWithLaterFilings(CalcClient &c)
         .g(RepresentativeTitle, QStringLiteral("President"));
 }
 
+// Maple Row Bakery LLC, formed with articles effective January 15, 2027,
+// later amends its name by a 543A that takes effect when filed.
+inline void CompanyAmendingItsArticles(CalcClient &c)
+{
+    CompanyWithEquipmentMember(c);
+    c.g(G0::LlcEffectiveDate, QStringLiteral("1/15/2027"));
+    c.store.SetText(54, 0, 2, QStringLiteral("X"));
+    c.store.SetText(
+        54, 0, 10,
+        QStringLiteral("Article FIRST is amended to read: The name of the company is Maple Row Bakers LLC."));
+}
+
 } // namespace brevane::test

@@ -1,6 +1,8 @@
 // Certificate of amendment of a limited liability company (form 543A), first
 // page. Answers 0 and 2 are the user's check boxes choosing what the
 // certificate amends; the items they govern are filled only while ticked.
+// The dates the restatement (1) and the amendment (3) take effect are the
+// user's own: they belong to this filing, never to the original articles.
 #include "core/calc/PageProcedures.h"
 
 namespace brevane {
@@ -8,11 +10,6 @@ namespace brevane {
 void Calc54(PageCalc &pc)
 {
     const bool firstBox = pc.Get(0) == QLatin1String("X");
-    const bool secondBox = pc.Get(2) == QLatin1String("X");
-    if (firstBox)
-        pc.Guarded(1, pc.G(G0::LlcEffectiveDate));
-    if (secondBox)
-        pc.Guarded(3, pc.G(G0::LlcEffectiveDate));
     pc.Always(4, pc.G(G0::EntityName));
     pc.Always(5, pc.G(G0::CharterNo));
     if (firstBox) {

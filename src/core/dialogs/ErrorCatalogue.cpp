@@ -22,11 +22,27 @@ struct CatalogueRow
     Kind kind;
 };
 
+// What to do when a support file (screen, template, print data) cannot be
+// read; the message goes on with the file's path, which names the folder
+// that was searched.
+#if defined(Q_OS_MACOS)
+#define SupportFileAdvice "You may need to reinstall. Make sure to leave Brevane in the Applications folder: "
+#elif defined(Q_OS_WIN)
+#define SupportFileAdvice "You may need to reinstall Brevane. It was looked for at: "
+#else
+#define SupportFileAdvice                                                                                              \
+    "The support files are made by the build (scripts/start.sh, or \"cmake --build build\" in the source folder) "     \
+    "and installed with the brevane package under share/brevane. It was looked for at: "
+#endif
+
 // Sorted by code. Rows 1201-1208 and 2901-2963 belong to forms this program
 // does not prepare and are never raised.
 const CatalogueRow Catalogue[] = {
     {1100, QStringLiteral("1100-Error messages go here"), Kind::Fixed},
-    {1101, QStringLiteral("1101-You should save client files with the extension cl1. The extension of this file is being changed to cl1. "), Kind::Fixed},
+    {1101,
+     QStringLiteral("1101-You should save client files with the extension cl1. The extension of this file is being "
+                    "changed to cl1. "),
+     Kind::Fixed},
     {1102, QStringLiteral("1102-DeleteForm. Non-valid sender (neither TMenuItem or TTreeView). "), Kind::Fixed},
     {1103, QStringLiteral("1103-DeleteForm. Bad tag from sender. "), Kind::Fixed},
     {1104, QStringLiteral("1104-NewForm. Non-valid sender (neither TMenuItem or TTreeView). "), Kind::Fixed},
@@ -34,32 +50,68 @@ const CatalogueRow Catalogue[] = {
     {1106, QStringLiteral("1106 -An error occurred while attempting to View a continuation page. "), Kind::Fixed},
     {1107, QStringLiteral("1107-Error in New Form routine - "), Kind::Detail},
     {1110, QStringLiteral("1110-Unable to copy file "), Kind::Detail},
-    {1111, QStringLiteral("1111-Unable to locate MS Word. If Brevane fails to print or is extremely too slow auto-starting Word, manually start Word and minimize it. Then restart Brevane and try printing again. You cannot print unless MS Word is installed."), Kind::Fixed},
-    {1112, QStringLiteral("1112-Unable to locate or read the DAT support file that is required for printing. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
-    {1113, QStringLiteral("1113-Unable to locate or read the RTF support file that is required for printing. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
-    {1114, QStringLiteral("1114-Unable to locate or read the RTF support file that is required for printing. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
-    {1115, QStringLiteral("1115-Unable to locate or read the PSF support file that is required for displaying forms. You may need to reinstall. Make sure to leave Brevane in the Applications folder: "), Kind::Detail},
+    {1111,
+     QStringLiteral("1111-Unable to locate MS Word. If Brevane fails to print or is extremely too slow auto-starting "
+                    "Word, manually start Word and minimize it. Then restart Brevane and try printing again. You "
+                    "cannot print unless MS Word is installed."),
+     Kind::Fixed},
+    {1112,
+     QStringLiteral(
+         "1112-Unable to locate or read the DAT support file that is required for printing. " SupportFileAdvice),
+     Kind::Detail},
+    {1113,
+     QStringLiteral(
+         "1113-Unable to locate or read the RTF support file that is required for printing. " SupportFileAdvice),
+     Kind::Detail},
+    {1114,
+     QStringLiteral(
+         "1114-Unable to locate or read the RTF support file that is required for printing. " SupportFileAdvice),
+     Kind::Detail},
+    {1115,
+     QStringLiteral("1115-Unable to locate or read the PSF support file that is required for displaying "
+                    "forms. " SupportFileAdvice),
+     Kind::Detail},
     // 1116 to 1119 are the program's own: a print job with nothing to
     // print, a print document that cannot be written, a help page that no
     // browser opens, typed characters the client file cannot keep.
-    {1116, QStringLiteral("1116-No form is checked, so there is nothing to print. Check the forms you want to print and choose Preview/Print. "), Kind::Fixed},
+    {1116,
+     QStringLiteral("1116-No form is checked, so there is nothing to print. Check the forms you want to print and "
+                    "choose Preview/Print. "),
+     Kind::Fixed},
     {1117, QStringLiteral("1117-The print document could not be written: "), Kind::Detail},
-    {1118, QStringLiteral("1118-The help page could not be opened: no web browser took it. Open it in your browser: "), Kind::Detail},
-    {1119, QStringLiteral("1119-Brevane keeps the letters of Western European languages only. What it cannot keep was changed: "), Kind::Detail},
+    {1118, QStringLiteral("1118-The help page could not be opened: no web browser took it. Open it in your browser: "),
+     Kind::Detail},
+    {1119,
+     QStringLiteral(
+         "1119-Brevane keeps the letters of Western European languages only. What it cannot keep was changed: "),
+     Kind::Detail},
     // The program's own: date entries that printing found unreadable, all
     // of one print job in one message.
-    {1120, QStringLiteral("1120-These entries of date fields are not dates Brevane can read, so they are printed as typed. Check them on their pages: "), Kind::Detail},
+    {1120,
+     QStringLiteral("1120-These entries of date fields are not dates Brevane can read, so they are printed as typed. "
+                    "Check them on their pages: "),
+     Kind::Detail},
     // The program's own: a settings file that is not a file it can read (a
     // pipe, a device, a file far too large); the run goes on with the usual
     // settings.
-    {1121, QStringLiteral("1121-Brevane could not read its settings file, so it starts with its usual settings: "), Kind::Detail},
+    {1121, QStringLiteral("1121-Brevane could not read its settings file, so it starts with its usual settings: "),
+     Kind::Detail},
     {1126, QStringLiteral("1126-Error in Delete Form routine - "), Kind::Detail},
     {1129, QStringLiteral("1129-Bad Tag. Please call Tarnwick Hollow Software about this error. "), Kind::Fixed},
-    {1155, QStringLiteral("1155-Word Processing Error. Brevane is failing to detect or run your word processor. Note that you must have MS Word installed to preview and print on a Mac. Try using the Options menu and select Force Word or Force WordPad. "), Kind::Fixed},
+    {1155,
+     QStringLiteral("1155-Word Processing Error. Brevane is failing to detect or run your word processor. Note that "
+                    "you must have MS Word installed to preview and print on a Mac. Try using the Options menu and "
+                    "select Force Word or Force WordPad. "),
+     Kind::Fixed},
     // 1156 to 1159 are the program's own: the papers saved as a PDF, which
     // LibreOffice makes.
-    {1156, QStringLiteral("1156-Saving as PDF needs LibreOffice Writer, which is not installed. Install the package libreoffice-writer (as root: apt-get install libreoffice-writer) and try again. "), Kind::Fixed},
-    {1157, QStringLiteral("1157-LibreOffice took longer than allowed to make the PDF and was stopped. No PDF was written: "), Kind::Detail},
+    {1156,
+     QStringLiteral("1156-Saving as PDF needs LibreOffice Writer, which is not installed. Install the package "
+                    "libreoffice-writer (as root: apt-get install libreoffice-writer) and try again. "),
+     Kind::Fixed},
+    {1157,
+     QStringLiteral("1157-LibreOffice took longer than allowed to make the PDF and was stopped. No PDF was written: "),
+     Kind::Detail},
     {1158, QStringLiteral("1158-LibreOffice could not make the PDF, so none was written: "), Kind::Detail},
     {1159, QStringLiteral("1159-The PDF could not be written: "), Kind::Detail},
     {1200, QStringLiteral("1200-Error in Margins"), Kind::Fixed},
@@ -73,12 +125,18 @@ const CatalogueRow Catalogue[] = {
     {1208, QStringLiteral("1208-Margin error on another form. "), Kind::Fixed},
     {1210, QStringLiteral("1210-Test New Customized Error. The test text string used was: "), Kind::Detail},
     {1300, QStringLiteral("1300-ErrorMessage. "), Kind::Fixed},
-    {1308, QStringLiteral("1308-FormKeyDown. This answer is overrideable. Select Override on the Options menu. "), Kind::Fixed},
-    {1309, QStringLiteral("1309-FormKeyDown. This answer is overrideable. Select Override on the Options menu. "), Kind::Fixed},
-    {1314, QStringLiteral("1314-FormShow. This is NOT an error. You have more than 8 windows open, you may want to close one or more forms that you're not using. Use the Close Active command on the Window menu. "), Kind::Fixed},
+    {1308, QStringLiteral("1308-FormKeyDown. This answer is overrideable. Select Override on the Options menu. "),
+     Kind::Fixed},
+    {1309, QStringLiteral("1309-FormKeyDown. This answer is overrideable. Select Override on the Options menu. "),
+     Kind::Fixed},
+    {1314,
+     QStringLiteral("1314-FormShow. This is NOT an error. You have more than 8 windows open, you may want to close one "
+                    "or more forms that you're not using. Use the Close Active command on the Window menu. "),
+     Kind::Fixed},
     {1321, QStringLiteral("1321-PageListToInputComponent. "), Kind::Fixed},
     {1323, QStringLiteral("1323-ReduceControl. "), Kind::Fixed},
-    {1327, QStringLiteral("1327-Unable to locate or load the RTF file that represents the requested Display page. "), Kind::Fixed},
+    {1327, QStringLiteral("1327-Unable to locate or load the RTF file that represents the requested Display page. "),
+     Kind::Fixed},
     {1400, QStringLiteral("1400-Error messages go here. "), Kind::Fixed},
     {1401, QStringLiteral("1401-Clear page error in Main. "), Kind::Fixed},
     {1402, QStringLiteral("1402-Form create error in multiple. "), Kind::Fixed},
@@ -86,7 +144,10 @@ const CatalogueRow Catalogue[] = {
     {1404, QStringLiteral("1404-PresentContinuationDlg error in Main. "), Kind::Fixed},
     {1405, QStringLiteral("1405-DisplayKinWorksheet error in Main. "), Kind::Fixed},
     {1500, QStringLiteral("1500-Reserved."), Kind::Fixed},
-    {1501, QStringLiteral("1501-The directory choice is not valid. You'll need to reset the default vq6 file location when the dialog opens. The default path is C:\\Tarnwick\\Brevane\\Files\\"), Kind::Fixed},
+    {1501,
+     QStringLiteral("1501-The directory choice is not valid. You'll need to reset the default vq6 file location when "
+                    "the dialog opens. The default path is C:\\Tarnwick\\Brevane\\Files\\"),
+     Kind::Fixed},
     {1503, QStringLiteral("1503-The directory you chose does not exist or there is an access problem."), Kind::Fixed},
     {1600, QStringLiteral("1600-Error messages go here"), Kind::Fixed},
     {1601, QStringLiteral("1601-You did not enter a valid percentage. "), Kind::Fixed},
@@ -101,25 +162,61 @@ const CatalogueRow Catalogue[] = {
     {2106, QStringLiteral("2106-GetNumFromText. Possible bad RTF template file. "), Kind::Fixed},
     {2107, QStringLiteral("2107-GetNumFromText. Possible bad RTF template file. "), Kind::Fixed},
     {2108, QStringLiteral("2108-DisplayAbbrFileName. "), Kind::Fixed},
-    {2109, QStringLiteral("2109-Float2Dollar. An error occurred when Brevane attempted to convert real number to a text representation. "), Kind::Fixed},
-    {2110, QStringLiteral("2110-InsertString. This error occurs as Brevane substitutes text for the variables in the RTF template. This can occur when the RTF has been corrupted and reinstalling Brevane should fix the problem. "), Kind::Fixed},
-    {2111, QStringLiteral("2111-MakeReal. An error occurred while Brevane was attempting to read a real number, ie., converting one of your text entries to a real number. Check your entries. "), Kind::Fixed},
-    {2112, QStringLiteral("2112-MakeReal_2. An error occurred while Brevane was attempting to read a real number, ie., converting one of your text entries to a real number. Check your entries. "), Kind::Fixed},
-    {2113, QStringLiteral("2113-MakeTab. An error occurred decoding a tab position in the screen/print TXT file. "), Kind::Fixed},
+    {2109,
+     QStringLiteral("2109-Float2Dollar. An error occurred when Brevane attempted to convert real number to a text "
+                    "representation. "),
+     Kind::Fixed},
+    {2110,
+     QStringLiteral(
+         "2110-InsertString. This error occurs as Brevane substitutes text for the variables in the RTF template. This "
+         "can occur when the RTF has been corrupted and reinstalling Brevane should fix the problem. "),
+     Kind::Fixed},
+    {2111,
+     QStringLiteral("2111-MakeReal. An error occurred while Brevane was attempting to read a real number, ie., "
+                    "converting one of your text entries to a real number. Check your entries. "),
+     Kind::Fixed},
+    {2112,
+     QStringLiteral("2112-MakeReal_2. An error occurred while Brevane was attempting to read a real number, ie., "
+                    "converting one of your text entries to a real number. Check your entries. "),
+     Kind::Fixed},
+    {2113, QStringLiteral("2113-MakeTab. An error occurred decoding a tab position in the screen/print TXT file. "),
+     Kind::Fixed},
     {2114, QStringLiteral("2114-Remove Asterisk. "), Kind::Fixed},
     {2115, QStringLiteral("2115-RemoveCommasAndSigns. "), Kind::Fixed},
     {2116, QStringLiteral("2116-RemoveHyphens. "), Kind::Fixed},
-    {2117, QStringLiteral("2117-Str2Float_4. An error occurred while Brevane was converting an entry to a real number. "), Kind::Fixed},
-    {2118, QStringLiteral("2118-Str2Float_P. An error occurred while Brevane was converting an entry to a real number. This can occur when a date field contains text that it cannot read. When in doubt, use MM/DD/YY format and let Brevane do the conversions. If available: Page - "), Kind::Merge},
-    {2119, QStringLiteral("2119-Str2Float_0. An error occurred while Brevane was converting an entry to a real number. "), Kind::Fixed},
-    {2120, QStringLiteral("2120-Str2Float_2. An error occurred while Brevane was converting an entry to a real number. "), Kind::Fixed},
-    {2121, QStringLiteral("2121-Str2Int. An error occurred while Brevane was converting %1 to an integer. "), Kind::Inside},
-    {2123, QStringLiteral("2123-TransferDocument. This error occurs as Brevane substitutes text for the variables in the RTF template. This can occur when the RTF has been corrupted and reinstalling Brevane may fix the problem. "), Kind::Fixed},
+    {2117,
+     QStringLiteral("2117-Str2Float_4. An error occurred while Brevane was converting an entry to a real number. "),
+     Kind::Fixed},
+    {2118,
+     QStringLiteral("2118-Str2Float_P. An error occurred while Brevane was converting an entry to a real number. This "
+                    "can occur when a date field contains text that it cannot read. When in doubt, use MM/DD/YY format "
+                    "and let Brevane do the conversions. If available: Page - "),
+     Kind::Merge},
+    {2119,
+     QStringLiteral("2119-Str2Float_0. An error occurred while Brevane was converting an entry to a real number. "),
+     Kind::Fixed},
+    {2120,
+     QStringLiteral("2120-Str2Float_2. An error occurred while Brevane was converting an entry to a real number. "),
+     Kind::Fixed},
+    {2121, QStringLiteral("2121-Str2Int. An error occurred while Brevane was converting %1 to an integer. "),
+     Kind::Inside},
+    {2123,
+     QStringLiteral(
+         "2123-TransferDocument. This error occurs as Brevane substitutes text for the variables in the RTF template. "
+         "This can occur when the RTF has been corrupted and reinstalling Brevane may fix the problem. "),
+     Kind::Fixed},
     {2124, QStringLiteral("2124-TrimStr. "), Kind::Fixed},
-    {2125, QStringLiteral("2125-TransferAnswers. This error occurs as Brevane substitutes text for the variables in the RTF template. This can occur when the RTF has been corrupted and reinstalling Brevane may fix the problem. "), Kind::Fixed},
+    {2125,
+     QStringLiteral(
+         "2125-TransferAnswers. This error occurs as Brevane substitutes text for the variables in the RTF template. "
+         "This can occur when the RTF has been corrupted and reinstalling Brevane may fix the problem. "),
+     Kind::Fixed},
     {2126, QStringLiteral("2126-NumberToWords. "), Kind::Fixed},
     {2127, QStringLiteral("2127-NumberToWords. "), Kind::Fixed},
-    {2139, QStringLiteral("2139-Font reduction below zero. This error usually denotes a corrupt RTF file. Reinstallation may fix this problem. "), Kind::Fixed},
+    {2139,
+     QStringLiteral("2139-Font reduction below zero. This error usually denotes a corrupt RTF file. Reinstallation may "
+                    "fix this problem. "),
+     Kind::Fixed},
     {2200, QStringLiteral("2200-Error messages go here"), Kind::Fixed},
     {2300, QStringLiteral("2300-Error messages go here"), Kind::Fixed},
     {2400, QStringLiteral("2400-Error messages go here"), Kind::Fixed},
@@ -192,39 +289,61 @@ const CatalogueRow Catalogue[] = {
     {3801, QStringLiteral("3801-An error occurred when Brevane attempted to open the client file. "), Kind::Fixed},
     // A client another window or program has open (its lock file says so):
     // it may open read-only, so that the two never replace each other's work.
-    {3802, QStringLiteral("3802-This client file is open in another Brevane window or program. Open shows it read-only here: Save will ask for a new name, so the other window's work is not replaced. Cancel leaves it closed: "), Kind::Detail},
+    {3802,
+     QStringLiteral(
+         "3802-This client file is open in another Brevane window or program. Open shows it read-only here: Save will "
+         "ask for a new name, so the other window's work is not replaced. Cancel leaves it closed: "),
+     Kind::Detail},
     // Save As chose a client file that is open elsewhere.
-    {3803, QStringLiteral("3803-This client file is open in another Brevane window or program, so it was not replaced. Save under another name: "), Kind::Detail},
+    {3803,
+     QStringLiteral("3803-This client file is open in another Brevane window or program, so it was not replaced. Save "
+                    "under another name: "),
+     Kind::Detail},
     // A save that failed, the file on disk untouched.
-    {3806, QStringLiteral("3806-The client file could not be saved. Your answers are still open: use Save As to save them in another folder. "), Kind::Detail},
+    {3806,
+     QStringLiteral("3806-The client file could not be saved. Your answers are still open: use Save As to save them in "
+                    "another folder. "),
+     Kind::Detail},
     // A client file that ends early. The file is kept as it is; the next
     // Save asks for a new name.
-    {3807, QStringLiteral("3807-The client file is damaged. Brevane shows what it could read; Save will ask for a new name, so the damaged file is kept as it is: "), Kind::Detail},
+    {3807,
+     QStringLiteral("3807-The client file is damaged. Brevane shows what it could read; Save will ask for a new name, "
+                    "so the damaged file is kept as it is: "),
+     Kind::Detail},
     // A recent file that is gone; its entry leaves the list.
-    {3808, QStringLiteral("3808-This client file no longer exists, so it was taken off the recent files: "), Kind::Detail},
+    {3808, QStringLiteral("3808-This client file no longer exists, so it was taken off the recent files: "),
+     Kind::Detail},
     // The program's own: more than one client file named when the program
     // starts; the first opens.
-    {3809, QStringLiteral("3809-Brevane opens one client file at a time. The first one named is open; open the others with File, Open: "), Kind::Detail},
+    {3809,
+     QStringLiteral("3809-Brevane opens one client file at a time. The first one named is open; open the others with "
+                    "File, Open: "),
+     Kind::Detail},
 };
 
 const std::array<QString, 10> AddedInstructions = {
     QStringLiteral(""),
-    QStringLiteral("One of Brevane's internal RTF or DAT files may be corrupted. If restarting doesn't fix the problem it may be necessary to reinstall Brevane. "),
-    QStringLiteral("You can probably click OK and continue. If this error persists, restart Brevane. If this is a date-related error, find the page and field and fix it. "),
+    QStringLiteral("One of Brevane's internal RTF or DAT files may be corrupted. If restarting doesn't fix the problem "
+                   "it may be necessary to reinstall Brevane. "),
+    QStringLiteral("You can probably click OK and continue. If this error persists, restart Brevane. If this is a "
+                   "date-related error, find the page and field and fix it. "),
     QStringLiteral("Possible memory error. Close any other programs. "),
     QStringLiteral("Possible disk access error. It may be necessary to reinstall Brevane. "),
     QStringLiteral("An error occurred during a printing operation. Make sure your printer is ready. "),
-    QStringLiteral("No two entries on a worksheet can have the same record number. The problem can be repaired by assigning a non-conflicting record number. "),
-    QStringLiteral("Calculation Error. An error occurred as Brevane attempted to make the calculations on the schedule or form above."),
-    QStringLiteral("This error is usually related to the Borland Database Engine installation or aliases. Consult the last section of the Brevane manual for solutions. "),
+    QStringLiteral("No two entries on a worksheet can have the same record number. The problem can be repaired by "
+                   "assigning a non-conflicting record number. "),
+    QStringLiteral("Calculation Error. An error occurred as Brevane attempted to make the calculations on the schedule "
+                   "or form above."),
+    QStringLiteral("This error is usually related to the Borland Database Engine installation or aliases. Consult the "
+                   "last section of the Brevane manual for solutions. "),
     QStringLiteral("You must reduce the amount of text sent to the form referred to above. "),
 };
 
 const CatalogueRow *findRow(int code)
 {
     auto end = std::end(Catalogue);
-    auto it = std::lower_bound(std::begin(Catalogue), end, code,
-                               [](const CatalogueRow &row, int c) { return row.code < c; });
+    auto it =
+        std::lower_bound(std::begin(Catalogue), end, code, [](const CatalogueRow &row, int c) { return row.code < c; });
     return (it != end && it->code == code) ? it : nullptr;
 }
 
@@ -241,7 +360,7 @@ public:
                 line += QLatin1Char(' ');
             line += message.instructionText;
         }
-        std::fprintf(stderr, "%s\n", line.trimmed().toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n", TerminalSafe(line.trimmed()).toLocal8Bit().constData());
     }
 };
 
@@ -357,6 +476,20 @@ void RecordMergePosition(int page, int variable)
 {
     mergePage = page;
     mergeVariable = variable;
+}
+
+QString TerminalSafe(const QString &text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\n' && u != u'\t') || (u >= 0x7f && u <= 0x9f))
+            safe += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            safe += c;
+    }
+    return safe;
 }
 
 } // namespace brevane

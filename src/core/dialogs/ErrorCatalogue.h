@@ -60,6 +60,11 @@ QString LookUpMessage(int code, const QString &detail = QString());
 bool IsCatalogued(int code);
 // Number of codes the catalogue holds.
 int CatalogueSize();
+
+// Text as it may go to a terminal: control characters (C0 but the line end
+// and tab, DEL, C1) written as "\x1b" and the like, so that an answer can
+// never move the cursor, recolour or retitle the user's terminal.
+QString TerminalSafe(const QString &text);
 // The text of an added-instruction code 0..9 (empty for 0 and out-of-range).
 QString AddedInstruction(int instruction);
 

@@ -65,7 +65,7 @@ public:
 
     // One calculation run over the answers and the directory rows, then
     // AnswersChanged. False when a page procedure failed (18047 shown).
-    bool Recalculate();
+    [[nodiscard]] bool Recalculate();
 
     // Builds the print document of the checked boxes from the templates and
     // print data in the support folders. The client's answers are as they

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <cmath>
+#include <limits>
 
 namespace brevane {
 
@@ -95,15 +96,15 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     };
 
     if (!in.ReadLine().contains(QLatin1String(ProgramLine))) {
-        ShowError(msg::ClientFileRejected, QStringLiteral("its first line does not name Brevane, so it is not a client file"));
+        ShowError(msg::ClientFileRejected,
+                  QStringLiteral("its first line does not name Brevane, so it is not a client file"));
         return false;
     }
     const double version = in.ReadReal(&ok);
     const double whole = std::trunc(version);
     if (!ok || (whole != 1.0 && whole != 21.0)) {
-        ShowError(msg::ClientFileVersionUnknown,
-                  ok ? QStringLiteral("version %1 is not one Brevane reads").arg(version)
-                     : QStringLiteral("its version line is not a number"));
+        ShowError(msg::ClientFileVersionUnknown, ok ? QStringLiteral("version %1 is not one Brevane reads").arg(version)
+                                                    : QStringLiteral("its version line is not a number"));
         return false;
     }
     in.SkipLine(); // ***** Page Counts
@@ -198,10 +199,22 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
         return false;
     }
     const qsizetype rowsPromised = rows;
+    // The cells are stored column by column, so a count lower than the rows
+    // stored would read every column but the first from the wrong lines. A
+    // whole number of rows other than the count is read as the rows stored.
+    const qsizetype cellLines = in.RemainingLines();
+    QString countProblem;
+    if (cellLines > qsizetype(rows) * DirectoryColumnCount && cellLines % DirectoryColumnCount == 0) {
+        countProblem = QStringLiteral("its count of directory rows (%1) disagrees with the %2 rows it holds; "
+                                      "what it holds is shown")
+                           .arg(rows)
+                           .arg(cellLines / DirectoryColumnCount);
+        rows = int(qMin(cellLines / DirectoryColumnCount, qsizetype(std::numeric_limits<int>::max())));
+    }
     // Rows are made for the cell lines of column 0; a count larger than the
     // lines the file still holds cannot come from a saved file and would only
     // fill memory with empty rows.
-    rows = int(qBound(qsizetype(0), qsizetype(rows), in.RemainingLines()));
+    rows = int(qBound(qsizetype(0), qsizetype(rows), cellLines));
     directory.Clear();
     directory.SetRowCount(rows);
     QVector<DirectoryRow> &cells = directory.Rows();
@@ -216,8 +229,16 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     }
     if (rows == 0)
         enter(section);
+    // Anything after the last cell but blank lines is not part of a saved file.
+    bool trailing = false;
+    while (!in.AtEnd() && !trailing)
+        trailing = !in.ReadLine().trimmed().isEmpty();
     if (!misplaced.isEmpty())
         say(misplaced + QStringLiteral("; what could be read is shown"));
+    else if (!countProblem.isEmpty())
+        say(countProblem);
+    else if (trailing)
+        say(QStringLiteral("it holds data after its last directory row; what it holds is shown"));
     else if (!shortSection.isEmpty() || rowsPromised > rows)
         say(QStringLiteral("it ends early, in %1; what it holds is shown")
                 .arg(shortSection.isEmpty() ? QStringLiteral("the directory rows") : shortSection));
@@ -230,8 +251,7 @@ bool SaveClientFile(const QString &path, TAnswer &store, const DirectoryTable &d
     return ReplaceFile(path, bytes, error);
 }
 
-bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error,
-                    QString *problem)
+bool LoadClientFile(const QString &path, TAnswer &store, DirectoryTable &directory, QString *error, QString *problem)
 {
     QByteArray bytes;
     if (!ReadRegularFile(path, &bytes, error))

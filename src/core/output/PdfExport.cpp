@@ -69,9 +69,9 @@ PdfSettings PdfSettingsFromEnvironment()
         }
     }
     bool ok = false;
-    const int seconds = qEnvironmentVariableIntValue("BREVANE_PDF_TIME_LIMIT", &ok);
+    const qlonglong seconds = qEnvironmentVariable("BREVANE_PDF_TIME_LIMIT").trimmed().toLongLong(&ok);
     if (ok && seconds > 0)
-        settings.timeLimitMs = seconds * 1000;
+        settings.timeLimitMs = int(qMin(seconds, qlonglong(MaxPdfTimeLimitSeconds)) * 1000);
     settings.profileFolder = DefaultPdfProfileFolder();
     return settings;
 }

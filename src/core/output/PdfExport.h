@@ -26,6 +26,9 @@ namespace brevane {
 
 // How long LibreOffice may take for one conversion before it is stopped.
 inline constexpr int DefaultPdfTimeLimitSeconds = 300;
+// The longest time limit BREVANE_PDF_TIME_LIMIT may set: a day. A larger
+// value means a day; zero, a negative value or no number keeps the default.
+inline constexpr int MaxPdfTimeLimitSeconds = 24 * 60 * 60;
 // The package that brings LibreOffice's word processor on Debian.
 inline constexpr char PdfConverterPackage[] = "libreoffice-writer";
 

@@ -1,7 +1,7 @@
 #pragma once
 // The commands that open the program's other windows: the directory
 // worksheet, zoom, shrink font, preferences, help, PDF resources and the
-// about box, and the Graphics Adapter Adjust switch.
+// about box, and the switch that turns off the page fade.
 
 #include "gui/common/Sender.h"
 

@@ -227,7 +227,7 @@ void TMainMenus::buildMenuBar()
     a = addItem(mnuOptions, "mnuForceWordPad", QStringLiteral("Force &WordPad"));
     a->setCheckable(true);
     connect(a, &QAction::triggered, this, [&m] { m.Output().ForceWordPadClick(); });
-    a = addItem(mnuOptions, "mnuGraphicsAdapter", QStringLiteral("&Graphics Adapter Adjust"));
+    a = addItem(mnuOptions, "mnuGraphicsAdapter", QStringLiteral("Turn Off Page &Fade"));
     a->setCheckable(true);
     connect(a, &QAction::triggered, this, [&m] { m.Dialogs().GraphicsAdapterClick(); });
     a = addItem(mnuOptions, "mnuShrinkFont", QStringLiteral("&Shrink Font"));

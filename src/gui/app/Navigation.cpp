@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
-
 namespace brevane {
 
 namespace {
@@ -81,7 +80,8 @@ void TNavigation::PriorClick()
 {
     if (main_.CurrentPage < 0)
         return;
-    const int tag = PriorPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), main_.Document().Answers());
+    const int tag =
+        PriorPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), main_.Document().Answers());
     if (tag >= 0)
         main_.ShowPage(tag);
 }
@@ -90,7 +90,8 @@ void TNavigation::NextClick()
 {
     if (main_.CurrentPage < 0)
         return;
-    const int tag = NextPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), main_.Document().Answers());
+    const int tag =
+        NextPageTag(MakePageTag(main_.CurrentPage, qMax(0, main_.CurrentContinuation)), main_.Document().Answers());
     if (tag >= 0)
         main_.ShowPage(tag);
 }
@@ -203,8 +204,42 @@ bool TNavigation::KeyDown(QKeyEvent *event)
             }
         }
     }
-    main_.Document().Modified = true;
     return false;
+}
+
+bool TNavigation::IsNavigationKey(const QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
+        event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Escape:
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_unknown:
+        return true;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return false;
+    default:
+        // Ctrl+C, Ctrl+A and the other combinations select or copy;
+        // the editing ones are told apart above.
+        return (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+    }
 }
 
 void TNavigation::Inserttoday()

@@ -36,6 +36,10 @@ public:
     // The window's keys, before the framework's handling. True when the key
     // is consumed.
     bool KeyDown(QKeyEvent *event);
+    // A key that only moves the cursor, the focus or the view (arrows,
+    // Home/End, Tab, page keys, a lone modifier, Ctrl+C): it never marks
+    // the client modified.
+    static bool IsNavigationKey(const QKeyEvent *event);
     void Inserttoday();
     void MinimizeClick();
 

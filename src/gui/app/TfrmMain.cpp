@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cmath>
@@ -59,6 +60,14 @@ TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
     connect(&document_, &ClientDocument::AnswersChanged, this, [this] { transfer_->AnswersToControls(); });
     FormCreate();
     qApp->installEventFilter(this);
+    // The caption's unsaved-changes mark follows the modified flag, whatever
+    // set or cleared it (a typed answer, a worksheet row, Save).
+    auto *captionMark = new QTimer(this);
+    connect(captionMark, &QTimer::timeout, this, [this] {
+        if (windowTitle().startsWith(QLatin1Char('*')) != document_.Modified)
+            UpdateCaption();
+    });
+    captionMark->start(250);
 }
 
 TfrmMain::~TfrmMain()
@@ -88,6 +97,8 @@ void TfrmMain::UpdateCaption()
         if (!copy.isEmpty())
             caption += QStringLiteral(" - ") + copy;
     }
+    if (document_.Modified)
+        caption.prepend(QLatin1Char('*'));
     setWindowTitle(caption);
 }
 
@@ -297,6 +308,7 @@ bool TfrmMain::FormClose()
     files_->CommitEdit();
     if (!files_->SaveQuestion())
         return false;
+    files_->DropRecoveryCopy(); // saved, or given up by the user
     CurrentPage = -1;
     CurrentContinuation = -1;
     document_.ReleaseAnswers();
@@ -313,15 +325,19 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
     if (!widget || widget->window() != this)
         return QMainWindow::eventFilter(watched, event);
 
-    if (navigation_->KeyDown(static_cast<QKeyEvent *>(event)))
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (navigation_->KeyDown(key))
         return true;
-    // The framework's own handling runs now; whatever it sets off (a Tab's
-    // focus move and recalculation) leaves the modified flag as it was.
+    // The framework's own handling runs now. A key that changes an answer
+    // marks the client through the control's change handler; a key that
+    // only moves (and whatever that sets off: a Tab's focus move and
+    // recalculation) leaves the modified flag as it was.
     const bool modified = document_.Modified;
     inKeyDispatch_ = true;
     QCoreApplication::sendEvent(watched, event);
     inKeyDispatch_ = false;
-    document_.Modified = modified;
+    if (TNavigation::IsNavigationKey(key))
+        document_.Modified = modified;
     return true;
 }
 

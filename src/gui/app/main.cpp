@@ -21,7 +21,11 @@ int main(int argc, char *argv[])
     // brevane FILE.cl1 (a file manager's double-click): the client opens
     // once the window is up, as File, Open would open it.
     const QStringList files = app.arguments().mid(1);
-    QTimer::singleShot(0, &window, [&window, files] { window.Files().OpenFromCommandLine(files); });
+    // Work a crash or a kill left unsaved is offered back first.
+    QTimer::singleShot(0, &window, [&window, files] {
+        window.Files().OfferRecoveredWork();
+        window.Files().OpenFromCommandLine(files);
+    });
     const int result = app.exec();
     brevane::InstallMessageSink(nullptr);
     return result;

@@ -53,8 +53,24 @@ void showWholeColumns(QFileDialog &dialog)
     fit();
 }
 
+// The extension of the filter's first pattern ("cl1" for "Brevane Files
+// (*.cl1)"); empty when the filter names no single extension.
+QString defaultSuffix(const QString &filter)
+{
+    const qsizetype open = filter.indexOf(QLatin1String("(*."));
+    if (open < 0)
+        return QString();
+    const qsizetype start = open + 3;
+    qsizetype end = start;
+    while (end < filter.size() && filter.at(end).isLetterOrNumber())
+        ++end;
+    return filter.mid(start, end - start);
+}
+
 // A file dialog large enough to show the name, size, type and date of each
-// file side by side.
+// file side by side. A name typed without an extension gets the filter's
+// inside the dialog, so the dialog finds (and asks before replacing) the
+// file that is meant.
 QString pickFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter,
                  QFileDialog::AcceptMode mode)
 {
@@ -62,6 +78,7 @@ QString pickFile(QWidget *parent, const QString &caption, const QString &folder,
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setViewMode(QFileDialog::Detail);
+    dialog.setDefaultSuffix(defaultSuffix(filter));
     dialog.resize(FileDialogSize);
     showWholeColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -354,10 +354,18 @@ QWidget *TfrmDirectory::BuildPanel()
     }
     connect(cbxBusiness, &QCheckBox::toggled, this, &TfrmDirectory::UpdateByName);
 
-    setTabOrder(cbxDirector, cbxOfficer);
-    setTabOrder(cbxOfficer, cbxShareholder);
-    setTabOrder(cbxShareholder, cbxIncorporator);
-    setTabOrder(cbxIncorporator, edtName);
+    // Tab goes in reading order: the name and address the user types first
+    // (and the business's signer, shown for a business only), then the roles
+    // and the contribution fields as they are drawn. A space typed after a
+    // Tab from the name never ticks a role.
+    const QList<QWidget *> chain = {edtName,         edtAddress,       edtCity,         edtState,
+                                    edtZIP,          edtByName,        cbxDirector,     cbxOfficer,
+                                    cbxShareholder,  cbxIncorporator,  cbxMember,       cbxManager,
+                                    cbxIndividual,   cbxBusiness,      cbxAuthorizedRep, cbxCash,
+                                    cbxNonCash,      edtContribution,  edtInterest,     edtNoOfShares,
+                                    edtClassOfShares};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
     return Panel2;
 }
 

@@ -3,6 +3,7 @@
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
+#include "core/files/ClientFile.h"
 #include "core/store/Answers.h"
 #include "core/store/Conversions.h"
 #include "gui/common/MainWindow.h"
@@ -15,12 +16,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
+#include <QTimer>
 
 namespace brevane {
 
 namespace {
 
 const QString Untitled = QStringLiteral("Untitled.cl1");
+// How often the recovery copy is brought up to date: well within a minute.
+constexpr int RecoveryCopyInterval = 15 * 1000;
 const QString ClientFilter = QStringLiteral("Brevane Files (*.cl1)");
 constexpr int MaxRecentFiles = 5;
 
@@ -211,11 +216,79 @@ void TFileCommands::OpenFromCommandLine(const QStringList &files)
     }
 }
 
+void TFileCommands::OfferRecoveredWork()
+{
+    for (const RecoveredClient &found : RecoveryCopy::Find()) {
+        const QString client = found.clientPath.isEmpty() ? QStringLiteral("a client not yet saved")
+                                                          : QDir::toNativeSeparators(found.clientPath);
+        const QString text =
+            QStringLiteral("Brevane ended without saving the changes to %1.\n\nA recovery copy from %2 holds %3."
+                           "\n\nDo you want to restore it? It opens as a new client; Save As then asks for a name. "
+                           "No removes the recovery copy.")
+                .arg(client, QLocale().toString(found.written, QLocale::LongFormat), found.holds);
+        const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
+            main_.Window(), QStringLiteral("Brevane"), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer == QMessageBox::No) {
+            RecoveryCopy::Discard(found.copyPath);
+            continue;
+        }
+        if (answer != QMessageBox::Yes || main_.Document().Modified)
+            continue; // kept for the next start
+        newClient(TSender::Menu(InternalNewTag), false);
+        if (!main_.Document().Answers())
+            return;
+        QString problem;
+        if (!RecoveryCopy::Load(found.copyPath, *main_.Document().Answers(), main_.Document().Directory(), &problem)) {
+            ShowError(msg::ClientFileUnreadable,
+                      QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(found.copyPath), problem));
+            newClient(TSender::Menu(0), false);
+            continue;
+        }
+        // Restored untitled: the client file may have changed since, and is
+        // never replaced without the user naming it.
+        main_.Document().FileName = Untitled;
+        main_.CurrentPage = -1;
+        main_.CurrentContinuation = -1;
+        main_.ShowPage(0);
+        main_.Calc().RecalculateWithCursor(false);
+        main_.Document().Modified = true;
+        main_.UpdateMenuItems();
+        KeepRecoveryCopy(); // the new copy is written before the old one goes
+        RecoveryCopy::Discard(found.copyPath);
+    }
+    if (!recoveryTimer_) {
+        recoveryTimer_ = new QTimer(main_.Window());
+        recoveryTimer_->setInterval(RecoveryCopyInterval);
+        QObject::connect(recoveryTimer_, &QTimer::timeout, main_.Window(), [this] { KeepRecoveryCopy(); });
+        recoveryTimer_->start();
+    }
+}
+
+void TFileCommands::KeepRecoveryCopy()
+{
+    TAnswer *answers = main_.Document().Answers();
+    if (!main_.Document().Modified || !answers) {
+        recovery_.Remove();
+        recovered_.clear();
+        return;
+    }
+    const QByteArray now = WriteClientFile(*answers, main_.Document().Directory());
+    if (now == recovered_ && recovery_.Exists())
+        return;
+    const QString client = IsUntitled(main_.Document().FileName) ? QString() : main_.Document().FileName;
+    if (recovery_.Write(client, main_.Document().ClientName(), *answers, main_.Document().Directory()))
+        recovered_ = now;
+}
+
 void TFileCommands::openClient(const QString &givenPath, bool unset, const TSender &sender)
 {
     // A file named on the command line may be relative to where the program
     // was started; the client keeps the whole path.
-    const QString path = QFileInfo(givenPath).absoluteFilePath();
+    QString path = QFileInfo(givenPath).absoluteFilePath();
+    // "client" typed for client.cl1.
+    if (!QFileInfo::exists(path) && QFileInfo(path).suffix().isEmpty() &&
+        QFileInfo::exists(path + QStringLiteral(".cl1")))
+        path += QStringLiteral(".cl1");
     ClientFileLock lock;
     bool readOnly = false;
     if (!lockForOpening(path, lock, &readOnly))
@@ -354,27 +427,28 @@ bool TFileCommands::SaveAsClick()
     }
     bool unset = false;
     const QString folder = dialogFolder(&unset);
-    QString name = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("Save Client As"), folder + proposed,
-                                                       ClientFilter);
+    QString name = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("Save Client As"),
+                                                       folder + proposed, ClientFilter);
     if (name.isEmpty())
         return false; // nothing written; the client stays marked as modified
 
-    // The dialog's default extension for a name typed without one.
+    // The default extension for a name typed without one (a desktop's own
+    // dialog may not have added it).
+    const QString chosen = name;
     if (QFileInfo(name).suffix().isEmpty() && !name.endsWith(QLatin1Char('.')))
         name += QStringLiteral(".cl1");
     if (name.right(3).compare(QLatin1String("CL1"), Qt::CaseInsensitive) != 0) {
         ShowError(msg::ClientFileExtensionChanged);
-        const QString corrected = RemoveExtension(name) + QStringLiteral(".cl1");
-        // The dialog asked about replacing the name as typed; the corrected
-        // name is asked about here.
-        if (QFileInfo::exists(corrected) &&
-            UserDialogs::Current().Question(main_.Window(), QStringLiteral("Brevane"),
-                                            QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                                .arg(QDir::toNativeSeparators(corrected)),
-                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
-            return false;
-        name = corrected;
+        name = RemoveExtension(name) + QStringLiteral(".cl1");
     }
+    // The dialog asked about replacing the name it returned; a name changed
+    // after it is asked about here.
+    if (name != chosen && QFileInfo::exists(name) &&
+        UserDialogs::Current().Question(
+            main_.Window(), QStringLiteral("Brevane"),
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(name)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return false;
     // A client file another window has open is not replaced from here; the
     // new name is locked for this window before it is written.
     ClientFileLock lock;
@@ -435,13 +509,13 @@ void TFileCommands::RebuildRecentMenu()
 void TFileCommands::DefaultFileLocation(int tag)
 {
     if (tag == 0) {
-        const QString folder = UserDialogs::Current().FolderName(main_.Window(), QStringLiteral("Select client file folder"),
-                                                                 main_.settings.clientFolder);
+        const QString folder = UserDialogs::Current().FolderName(
+            main_.Window(), QStringLiteral("Select client file folder"), main_.settings.clientFolder);
         if (!folder.isEmpty())
             main_.SetClientFolder(QDir::toNativeSeparators(folder));
     } else {
-        const QString folder = UserDialogs::Current().FolderName(main_.Window(), QStringLiteral("Select temporary file folder"),
-                                                                 main_.folders.tempFolder);
+        const QString folder = UserDialogs::Current().FolderName(
+            main_.Window(), QStringLiteral("Select temporary file folder"), main_.folders.tempFolder);
         if (!folder.isEmpty())
             main_.folders.tempFolder = QDir::toNativeSeparators(folder);
     }

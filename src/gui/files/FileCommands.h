@@ -4,10 +4,13 @@
 // files list and its menu, and the Default File Locations commands.
 
 #include "core/files/ClientLock.h"
+#include "core/files/RecoveryCopy.h"
 #include "gui/common/Sender.h"
 
 #include <QString>
 #include <QStringList>
+
+class QTimer;
 
 namespace brevane {
 
@@ -31,6 +34,15 @@ public:
     // The files named when the program was started (brevane FILE.cl1): the
     // first opens as above; more than one are named in a message (33090).
     void OpenFromCommandLine(const QStringList &files);
+    // At start: offers each recovery copy a program left behind (a crash, a
+    // kill, a power cut) with its client, time and what it holds; a copy
+    // restored opens untitled and modified, one declined is removed.
+    void OfferRecoveredWork();
+    // Keeps the recovery copy in step with the store while it has unsaved
+    // changes, and removes it once there are none. Runs every few seconds.
+    void KeepRecoveryCopy();
+    // The client was saved or given up on closing: no copy is kept.
+    void DropRecoveryCopy() { recovery_.Remove(); }
     // A recent-file item: `index` into the recent files list.
     void ReOpenClick(int index);
     // True when the client was written.
@@ -59,6 +71,9 @@ public:
     static constexpr int InternalNewTag = 69;
 
 private:
+    RecoveryCopy recovery_;
+    QByteArray recovered_; // what the copy holds, to write it only when it changed
+    QTimer *recoveryTimer_ = nullptr;
     // Before the client file at `path` opens here: its lock is taken into
     // `lock` (or handed over when this window holds it already). When another
     // window or program has it open the user is told (38020) and may open it

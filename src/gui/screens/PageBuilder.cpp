@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPainter>
-#include <QPauseAnimation>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSequentialAnimationGroup>
@@ -30,8 +29,9 @@ namespace brevane {
 
 namespace {
 
-constexpr int FadeDelayMs = 250;
-constexpr int FadeDurationMs = 1750;
+// A page shows at once; the fade is short enough to go unnoticed when
+// paging through a long paper.
+constexpr int FadeDurationMs = 120;
 
 // Paints the page area's background over the page, the less the further the
 // page has faded in. It follows the page area's size and lets every mouse
@@ -616,7 +616,6 @@ void TPageBuilder::startFadeIn()
 {
     stopFadeIn(true);
     auto *group = new QSequentialAnimationGroup(main_.VertScrollBox1);
-    group->addAnimation(new QPauseAnimation(FadeDelayMs, group));
     auto *opacity = new QVariantAnimation(group);
     opacity->setStartValue(0.0);
     opacity->setEndValue(1.0);

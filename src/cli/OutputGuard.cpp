@@ -1,0 +1,65 @@
+// What a command may write over. A batch run never replaces the client it
+// reads (under any name or link), never a client open in a program window,
+// and a file of another kind only when told to with --replace.
+
+#include "cli/CliCommands.h"
+#include "core/files/ClientLock.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace brevane::cli {
+
+namespace {
+
+// The first bytes every file of the kind begins with.
+QByteArray signatureOf(OutputKind kind)
+{
+    switch (kind) {
+    case OutputKind::Rtf:
+        return QByteArrayLiteral("{\\rtf");
+    case OutputKind::Pdf:
+        return QByteArrayLiteral("%PDF-");
+    }
+    return QByteArray();
+}
+
+QString kindName(OutputKind kind)
+{
+    return kind == OutputKind::Rtf ? QStringLiteral("an RTF document") : QStringLiteral("a PDF");
+}
+
+} // namespace
+
+int ClaimOutput(const QString &in, const QString &out, OutputKind kind, bool replaceOtherKind, ClientFileLock &lock)
+{
+    const QFileInfo target(out);
+    // Standard output, a pipe or a device is written as it is.
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return ExitOk;
+    const QString inPath = QFileInfo(in).canonicalFilePath();
+    if (target.exists() && !inPath.isEmpty() && target.canonicalFilePath() == inPath) {
+        PrintLine(QStringLiteral("brevane-cli: %1 is the client being read; not written").arg(out));
+        return ExitFailed;
+    }
+    QString holder;
+    if (lock.Take(target.exists() ? target.canonicalFilePath() : target.absoluteFilePath(), &holder) ==
+        ClientFileLock::Result::HeldElsewhere) {
+        PrintLine(
+            QStringLiteral("brevane-cli: %1 is open in another Brevane window or program%2; not written")
+                .arg(out, holder.isEmpty() ? QString() : QStringLiteral(" (open by ") + holder + QLatin1Char(')')));
+        return ExitFailed;
+    }
+    if (target.isFile() && !replaceOtherKind) {
+        QFile existing(out);
+        const QByteArray start = existing.open(QIODevice::ReadOnly) ? existing.read(16) : QByteArray();
+        if (!start.startsWith(signatureOf(kind))) {
+            PrintLine(QStringLiteral("brevane-cli: %1 is not %2; not replaced (--replace replaces it)")
+                          .arg(out, kindName(kind)));
+            return ExitFailed;
+        }
+    }
+    return ExitOk;
+}
+
+} // namespace brevane::cli
