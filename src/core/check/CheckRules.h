@@ -62,6 +62,23 @@ void Officers(const CheckContext &c, QList<Finding> &out);          // a preside
 void SignerSlots(const CheckContext &c, QList<Finding> &out);       // nobody signs a page twice
 void SharesRepresented(const CheckContext &c, QList<Finding> &out); // represented <= subscribed, votes <= represented
 void NoticePeriod(const CheckContext &c, QList<Finding> &out);      // notice 7 to 60 days before the meeting
+// consistency across answers
+void NamesOnDirectory(const CheckContext &c, QList<Finding> &out); // officers, chairmen... spelled as a Directory row
+void StatedCapital(const CheckContext &c, QList<Finding> &out);    // the articles' capital = the order and waiver's
+void NoParPrice(const CheckContext &c, QList<Finding> &out);       // shares without par have a price
+void InterestFigures(const CheckContext &c, QList<Finding> &out);  // members' interests as plain numbers
+void MemberContributions(const CheckContext &c, QList<Finding> &out); // every member contributes cash or property
+void TaxTreatment(const CheckContext &c, QList<Finding> &out);        // the tax choice fits the number of members
+// people
+void PersonOrBusiness(const CheckContext &c, QList<Finding> &out); // I or B, and a business signs through a person
+void PeopleAddresses(const CheckContext &c, QList<Finding> &out);  // the name and address a page prints
+void PeopleFit(const CheckContext &c, QList<Finding> &out);        // nobody left off a full table
+// dates
+void FiscalYear(const CheckContext &c, QList<Finding> &out);       // the first fiscal year at most twelve months
+void AgreementDate(const CheckContext &c, QList<Finding> &out);    // the operating agreement not before the company
+void AmendmentDates(const CheckContext &c, QList<Finding> &out);   // an amendment's dates after the articles, 0-90 days
+void CertificateDates(const CheckContext &c, QList<Finding> &out); // certified on or after the act
+void CertifyingOfficer(const CheckContext &c, QList<Finding> &out); // an officer, not counsel, certifies a dissolution
 
 // ---- what the rules read answers with
 // The name carries an ending the State accepts for a corporation (company,
@@ -77,6 +94,9 @@ bool IsPostOfficeBox(const QString &street);
 bool IsZipCode(const QString &zip);
 // A ZIP code of Ohio (430 to 459).
 bool IsOhioZipCode(const QString &zip);
+// The city names another state ("Erie, PA") or is a large city near Ohio
+// with no namesake in it (Pittsburgh, Indianapolis, Detroit, ...).
+bool IsCityOutsideOhio(const QString &city);
 // A date as the user types it (the regional short date) or as the forms
 // print it ("March 5, 2018"); no value for anything else.
 std::optional<QDate> ReadDate(const QString &text);

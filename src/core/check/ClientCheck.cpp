@@ -48,7 +48,13 @@ bool anyRowHasRole(const DirectoryTable &directory, QChar role)
 // The required items of one page that are not met.
 void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int page, QList<Finding> &out)
 {
+    const auto filled = [&](const AnswerRef &a) { return !answers.Text(a.page, 0, a.answer).trimmed().isEmpty(); };
     for (const RequiredItem &item : FactsOfPage(page).required) {
+        // An item that depends on another answer is needed only while that one is given.
+        if (!item.when.empty() && std::none_of(item.when.begin(), item.when.end(), filled))
+            continue;
+        if (item.whenRole && !anyRowHasRole(directory, QLatin1Char(item.whenRole)))
+            continue;
         Finding f;
         if (item.role) {
             if (anyRowHasRole(directory, QLatin1Char(item.role)))
@@ -57,10 +63,7 @@ void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int 
             f.text = QStringLiteral("no row of the Directory Worksheet is %1 (code %2); the form needs one")
                          .arg(roleName(item.role), QString(QLatin1Char(item.role)));
         } else {
-            const bool filled = std::any_of(item.anyOf.begin(), item.anyOf.end(), [&](const AnswerRef &a) {
-                return !answers.Text(a.page, 0, a.answer).trimmed().isEmpty();
-            });
-            if (filled)
+            if (std::any_of(item.anyOf.begin(), item.anyOf.end(), filled))
                 continue;
             f.answerPage = item.anyOf.front().page;
             f.answer = item.anyOf.front().answer;
@@ -68,6 +71,16 @@ void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int 
                                             : QStringLiteral("none of the %1 choices is filled or ticked, and the "
                                                              "form needs one")
                                                   .arg(item.anyOf.size());
+        }
+        if (!item.when.empty()) {
+            const AnswerRef &on = *std::find_if(item.when.begin(), item.when.end(), filled);
+            const FieldFact *field = FactsOfPage(on.page).Field(on.answer);
+            const bool box = field && field->kind == FieldKind::Check;
+            const QString because = AnswerLabel(on.page, on.answer);
+            if (!because.isEmpty())
+                f.text += QStringLiteral(" when \"%1\" is %2").arg(because, box ? "ticked" : "given");
+        } else if (item.whenRole) {
+            f.text += QStringLiteral(" when a row is %1").arg(roleName(item.whenRole));
         }
         f.severity = Severity::MustFix;
         out << f;
@@ -177,6 +190,9 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
                 if (same != findings.begin() + first) {
                     if (same->box != box->name && !same->alsoIn.contains(box->name))
                         same->alsoIn << box->name;
+                    // A paper that prints the fact makes it a must.
+                    if (f.severity == Severity::MustFix)
+                        same->severity = Severity::MustFix;
                     findings.removeAt(i);
                     continue;
                 }

@@ -1,6 +1,7 @@
 #include "core/check/Finding.h"
 
 #include "core/forms/FormCatalogue.h"
+#include "core/forms/PageFacts.h"
 #include "core/output/PrintSelection.h"
 
 #include <algorithm>
@@ -37,28 +38,45 @@ QString FormName(const QString &box)
 
 QString FormPage(const Finding &finding)
 {
+    // A State form numbers its pages itself; another paper counts the pages
+    // its print box prints.
+    if (const char *numbered = FactsOfPage(finding.page).formPage; *numbered)
+        return QString::fromLatin1(numbered);
     const SelectionBox *selection = FindSelectionBox(finding.box);
     const qsizetype at = selection ? selection->pages.indexOf(finding.page) : -1;
     if (at < 0)
-        return QStringLiteral("page %1").arg(finding.page);
+        return QString();
+    if (selection->pages.size() == 1)
+        return QStringLiteral("page 1");
     return QStringLiteral("page %1 of %2").arg(at + 1).arg(selection->pages.size());
 }
 
 QString FindingSentence(const Finding &finding)
 {
-    QString line = FormName(finding.box) + QStringLiteral(", ") + FormPage(finding);
+    QString line = FormName(finding.box);
+    if (const QString page = FormPage(finding); !page.isEmpty())
+        line += QStringLiteral(", ") + page;
     if (!finding.label.isEmpty())
         line += QStringLiteral(", \"") + finding.label + QLatin1Char('"');
     line += QStringLiteral(": ") + finding.text + QLatin1Char('.');
     if (!finding.alsoIn.isEmpty()) {
+        const QString here = FormName(finding.box);
         QStringList others;
         for (const QString &box : finding.alsoIn)
-            others << FormName(box);
-        line += QStringLiteral(" (Also on ") + others.join(QStringLiteral(", ")) + QStringLiteral(".)");
+            if (const QString name = FormName(box); name != here && !others.contains(name))
+                others << name;
+        if (!others.isEmpty())
+            line += QStringLiteral(" (Also on ") + others.join(QStringLiteral(", ")) + QStringLiteral(".)");
     }
     if (finding.severity == Severity::WorthALook)
         line += QStringLiteral(" Worth a look.");
     return line;
+}
+
+QString FindingCommandLine(const Finding &finding)
+{
+    return FindingSentence(finding) + QStringLiteral(" [") +
+           (QStringList{finding.box} + finding.alsoIn).join(QStringLiteral(" ")) + QLatin1Char(']');
 }
 
 bool Finding::SameFact(const Finding &other) const

@@ -48,6 +48,9 @@ QString FormPage(const Finding &finding);
 // does not end as the State requires (...). A fact other forms print names
 // them: (also on 532A, page 2 of 4).
 QString FindingSentence(const Finding &finding);
+// The sentence as `brevane-cli check` prints it, ending with the print
+// boxes that name the forms for the command line: ... [cbxForm533A]
+QString FindingCommandLine(const Finding &finding);
 // Whether any finding must be fixed before filing.
 bool HasMustFix(const QList<Finding> &findings);
 

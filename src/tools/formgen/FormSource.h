@@ -95,6 +95,11 @@ struct FormPage
     // of alternatives (a page-0 name, an answer number of this page, or "@"
     // and a directory role letter).
     QList<QStringList> required;
+    // For each required item, what it depends on ("" for none): an answer
+    // named as above or "@" and a role; the item is required only while
+    // that answer is filled or ticked, or a row has that role
+    // (`.required RepresentativeSigner?RepresentativeIsBusiness`).
+    QStringList requiredWhen;
     // Groups of check boxes of which the user ticks at most one (.chooseone):
     // each group its alternatives, written as .required names them.
     QList<QStringList> chooseOne;
