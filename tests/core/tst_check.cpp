@@ -932,6 +932,10 @@ void tst_check::findingSentence_data()
         << "cbxPOC_OrderWaiver" << 7 << QStringList{"cbxPOC_ShareSubscription", "cbxForm532A"} << true
         << "Order & Waiver of Notice, page 1, \"Label\": what is wrong. (Also on Share Subscription, 532A.) Worth a "
            "look.";
+    QTest::newRow("a first page known by its section")
+        << "cbxPage1_FDM" << 20 << QStringList{"cbxConclusion_FDM"} << false
+        << "Minutes of First Directors' Meeting, page 1, \"Label\": what is wrong. (Also on Conclusion & "
+           "Certification.)";
     QTest::newRow("the same form twice is named once") << "cbxForm540_FP" << 26 << QStringList{"cbxForm540_PA"} << false
                                                        << "540, page 1 of 2, \"Label\": what is wrong.";
 }

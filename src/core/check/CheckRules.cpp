@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace brevane {
@@ -151,16 +152,6 @@ QString rowName(const DirectoryRow &row)
     return name.isEmpty() ? QStringLiteral("the row") : name;
 }
 
-// The letters of a name only, in one case: "Carla  Ng." and "carla ng" are one.
-QString letters(const QString &name)
-{
-    QString out;
-    for (const QChar ch : name.toCaseFolded())
-        if (ch.isLetter())
-            out += ch;
-    return out;
-}
-
 int editDistance(const QString &a, const QString &b)
 {
     std::vector<int> previous(size_t(b.size()) + 1), current(size_t(b.size()) + 1);
@@ -179,21 +170,33 @@ int editDistance(const QString &a, const QString &b)
 // Two spellings of one person's name: the same letters with a slip or two
 // ("Carla Ng" and "Karla Ng"), or a short first name for the long one
 // ("Ben Ortiz" and "Benjamin Ortiz").
-bool sameNameSpelledOtherwise(const QString &a, const QString &b)
+bool spelledOtherwise(const PersonName &a, const PersonName &b)
 {
-    const QString x = letters(a);
-    const QString y = letters(b);
-    if (x.isEmpty() || y.isEmpty() || x == y)
-        return x == y && !x.isEmpty() && personKey(a) != personKey(b);
-    if (std::min(x.size(), y.size()) >= 5 && editDistance(x, y) <= (std::min(x.size(), y.size()) >= 10 ? 2 : 1))
-        return true;
-    const QStringList wa = a.simplified().toCaseFolded().split(QLatin1Char(' '));
-    const QStringList wb = b.simplified().toCaseFolded().split(QLatin1Char(' '));
-    if (wa.size() < 2 || wb.size() < 2 || letters(wa.last()) != letters(wb.last()))
+    if (a.letters.isEmpty() || b.letters.isEmpty() || a.key == b.key)
         return false;
-    const QString fa = letters(wa.first());
-    const QString fb = letters(wb.first());
-    return fa.size() >= 2 && fb.size() >= 2 && (fa.startsWith(fb) || fb.startsWith(fa));
+    if (a.letters == b.letters)
+        return true;
+    const qsizetype shorter = std::min(a.letters.size(), b.letters.size());
+    const int slips = shorter >= 10 ? 2 : 1;
+    if (shorter >= 5 && std::abs(a.letters.size() - b.letters.size()) <= slips &&
+        editDistance(a.letters, b.letters) <= slips)
+        return true;
+    if (a.last.isEmpty() || a.last != b.last || a.first.size() < 2 || b.first.size() < 2)
+        return false;
+    return a.first.startsWith(b.first) || b.first.startsWith(a.first);
+}
+
+// The Directory Worksheet's names, compared once a check.
+const std::vector<PersonName> &directoryNames(const CheckContext &c, std::optional<std::vector<PersonName>> &local)
+{
+    std::optional<std::vector<PersonName>> &names = c.cache ? c.cache->directoryNames : local;
+    if (!names) {
+        names.emplace();
+        names->reserve(size_t(c.directory.RowCount()));
+        for (const DirectoryRow &row : c.directory.Rows())
+            names->push_back(ComparedName(row[ColName]));
+    }
+    return *names;
 }
 
 // The roles of `roles` as words: "an officer (code O)" or "a director or an officer (code D or O)".
@@ -226,6 +229,28 @@ bool onPage(std::initializer_list<int> pages, int page)
 } // namespace
 
 // ---- what the rules read answers with
+
+PersonName ComparedName(const QString &name)
+{
+    PersonName out;
+    out.key = personKey(name);
+    for (const QChar ch : out.key)
+        if (ch.isLetter())
+            out.letters += ch;
+    const QStringList words = out.key.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto lettersOf = [](const QString &word) {
+        QString l;
+        for (const QChar ch : word)
+            if (ch.isLetter())
+                l += ch;
+        return l;
+    };
+    if (words.size() >= 2) {
+        out.first = lettersOf(words.first());
+        out.last = lettersOf(words.last());
+    }
+    return out;
+}
 
 bool HasCorporationEnding(const QString &name)
 {
@@ -294,9 +319,15 @@ std::optional<QDate> ReadDate(const QString &text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
+    // Every date has its day in figures; most texts that are no date end here.
+    if (std::none_of(trimmed.begin(), trimmed.end(), [](QChar ch) { return ch.isDigit(); }))
+        return std::nullopt;
     const QDate shortDate = ReadShortDate(trimmed);
     if (shortDate.isValid())
         return shortDate;
+    static const QRegularExpression longForm(QStringLiteral("^[A-Za-z]{3,9}\\.? \\d{1,2},? \\d{4}$"));
+    if (!longForm.match(trimmed).hasMatch())
+        return std::nullopt;
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
     for (const char *format : {"MMMM d, yyyy", "MMM d, yyyy", "MMMM d yyyy"}) {
         const QDate date = english.toDate(trimmed, QLatin1String(format));
@@ -606,35 +637,39 @@ void NamesOnDirectory(const CheckContext &c, QList<Finding> &out)
         {G0::DirectorsSecretary, {20}, "DO", "the secretary of the directors' meeting"},
     };
     const QVector<DirectoryRow> &rows = c.directory.Rows();
+    std::optional<std::vector<PersonName>> local;
     for (const Named &n : named) {
         const QString name = c.G(n.g).simplified();
         if (name.isEmpty() || !onPage(n.pages, c.page))
             continue;
-        const auto same = std::find_if(rows.begin(), rows.end(), [&](const DirectoryRow &row) {
-            return personKey(row[ColName]) == personKey(name);
-        });
-        if (same != rows.end()) {
-            if (*n.roles && !hasAnyRole(*same, n.roles))
+        const PersonName wanted = ComparedName(name);
+        const std::vector<PersonName> &names = directoryNames(c, local);
+        const auto same = std::find_if(names.begin(), names.end(),
+                                       [&](const PersonName &listed) { return listed.key == wanted.key; });
+        if (same != names.end()) {
+            const int r = int(same - names.begin());
+            if (*n.roles && !hasAnyRole(rows[r], n.roles))
                 out << onWorksheet(n.g, Severity::WorthALook,
                                    QStringLiteral("%1 is on the Directory Worksheet (row %2), but not as %3")
                                        .arg(name)
-                                       .arg(same - rows.begin() + 1)
+                                       .arg(r + 1)
                                        .arg(rolesInWords(n.roles)));
             continue;
         }
-        const auto near = std::find_if(rows.begin(), rows.end(), [&](const DirectoryRow &row) {
-            return sameNameSpelledOtherwise(name, row[ColName]);
-        });
-        if (near != rows.end())
+        const auto near = std::find_if(names.begin(), names.end(),
+                                       [&](const PersonName &listed) { return spelledOtherwise(wanted, listed); });
+        if (near != names.end()) {
+            const int r = int(near - names.begin());
             out << onWorksheet(n.g, Severity::MustFix,
                                QStringLiteral("%1 is \"%2\" here and \"%3\" on the Directory Worksheet (row %4); the "
                                               "papers would name one person two ways")
-                                   .arg(QLatin1String(n.what), name, (*near)[ColName].simplified())
-                                   .arg(near - rows.begin() + 1));
-        else if (*n.roles)
+                                   .arg(QLatin1String(n.what), name, rows[r][ColName].simplified())
+                                   .arg(r + 1));
+        } else if (*n.roles) {
             out << onWorksheet(n.g, Severity::WorthALook,
                                QStringLiteral("%1, %2, is on no row of the Directory Worksheet; add the row as %3")
                                    .arg(QLatin1String(n.what), name, rolesInWords(n.roles)));
+        }
     }
 }
 
@@ -669,6 +704,7 @@ void NoParPrice(const CheckContext &c, QList<Finding> &out)
 void InterestFigures(const CheckContext &c, QList<Finding> &out)
 {
     // The agreement prints the percent sign after the figure itself.
+    static const QRegularExpression plain(QStringLiteral("^\\d+([.,]\\d+)?$"));
     const QVector<DirectoryRow> &rows = c.directory.Rows();
     for (int r = 0; r < rows.size(); ++r) {
         if (!HasRole(rows[r], QLatin1Char('M')))
@@ -679,7 +715,7 @@ void InterestFigures(const CheckContext &c, QList<Finding> &out)
         else if (!number(interest))
             out << onRow(r, Severity::MustFix,
                          QStringLiteral("the member's interest \"%1\" does not read as a percentage").arg(interest));
-        else if (!QRegularExpression(QStringLiteral("^\\d+([.,]\\d+)?$")).match(interest).hasMatch())
+        else if (!plain.match(interest).hasMatch())
             out << onRow(r, Severity::MustFix,
                          QStringLiteral("type the interest \"%1\" as a plain number (%2): the agreement adds the % "
                                         "sign itself")

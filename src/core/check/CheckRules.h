@@ -18,13 +18,31 @@
 
 namespace brevane {
 
+// A person's name as the rules compare names: without blanks' and letter
+// case's differences (key), its letters alone, its first and last word.
+struct PersonName
+{
+    QString key;
+    QString letters;
+    QString first;
+    QString last;
+};
+PersonName ComparedName(const QString &name);
+
+// What the rules work out once for a whole check rather than once a page.
+struct CheckCache
+{
+    std::optional<std::vector<PersonName>> directoryNames; // of each row, in order
+};
+
 // What a rule looks at.
 struct CheckContext
 {
     const TAnswer &answers;
     const DirectoryTable &directory;
-    int page = 0; // the page of the form the rule is checked with
-    QDate today;  // the day of the check (the filing day, where none is given)
+    int page = 0;                // the page of the form the rule is checked with
+    QDate today;                 // the day of the check (the filing day, where none is given)
+    CheckCache *cache = nullptr; // shared by the pages of one check; none for a rule alone
 
     // Answer n of page 0.
     const QString &G(int n) const { return answers.Text(0, 0, n); }

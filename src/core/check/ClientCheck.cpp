@@ -170,6 +170,7 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
                           const QDate &today)
 {
     QList<Finding> findings;
+    CheckCache cache;
     for (const QString &name : boxes) {
         const SelectionBox *box = FindSelectionBox(name);
         if (!box)
@@ -178,7 +179,7 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
             const qsizetype first = findings.size();
             requiredItems(answers, directory, page, findings);
             chooseOne(answers, page, findings);
-            const CheckContext context{answers, directory, page, today};
+            const CheckContext context{answers, directory, page, today, &cache};
             for (const char *ruleName : FactsOfPage(page).checks)
                 if (const CheckRule rule = FindCheckRule(ruleName))
                     rule(context, findings);

@@ -33,7 +33,12 @@ QString FormName(const QString &box)
         return box;
     if (!selection->family.isEmpty() && selection->family.front().isDigit())
         return selection->family;
-    return QString(selection->caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    // "Page 1" of the incorporators' proceedings or the directors' minutes
+    // is known by its section.
+    const QString caption = selection->caption.startsWith(QLatin1String("Page ")) && !selection->section.isEmpty()
+                                ? selection->section
+                                : selection->caption;
+    return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
 QString FormPage(const Finding &finding)
