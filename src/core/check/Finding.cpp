@@ -56,6 +56,17 @@ QString FormPage(const Finding &finding)
     return QStringLiteral("page %1 of %2").arg(at + 1).arg(selection->pages.size());
 }
 
+QString AlsoOn(const Finding &finding)
+{
+    const QString here = FormName(finding.box);
+    QStringList others;
+    for (const QString &box : finding.alsoIn)
+        if (const QString name = FormName(box); name != here && !others.contains(name))
+            others << name;
+    return others.isEmpty() ? QString()
+                            : QStringLiteral("Also on ") + others.join(QStringLiteral(", ")) + QLatin1Char('.');
+}
+
 QString FindingSentence(const Finding &finding)
 {
     QString line = FormName(finding.box);
@@ -64,15 +75,8 @@ QString FindingSentence(const Finding &finding)
     if (!finding.label.isEmpty())
         line += QStringLiteral(", \"") + finding.label + QLatin1Char('"');
     line += QStringLiteral(": ") + finding.text + QLatin1Char('.');
-    if (!finding.alsoIn.isEmpty()) {
-        const QString here = FormName(finding.box);
-        QStringList others;
-        for (const QString &box : finding.alsoIn)
-            if (const QString name = FormName(box); name != here && !others.contains(name))
-                others << name;
-        if (!others.isEmpty())
-            line += QStringLiteral(" (Also on ") + others.join(QStringLiteral(", ")) + QStringLiteral(".)");
-    }
+    if (const QString others = AlsoOn(finding); !others.isEmpty())
+        line += QStringLiteral(" (") + others + QLatin1Char(')');
     if (finding.severity == Severity::WorthALook)
         line += QStringLiteral(" Worth a look.");
     return line;

@@ -43,6 +43,9 @@ QString FindingLine(const Finding &finding);
 QString FormName(const QString &box);
 // The page among the form's own pages: "page 1 of 3".
 QString FormPage(const Finding &finding);
+// The other forms checked that print the same fact, by name: "Also on
+// Share Subscription, 532A."; empty for none.
+QString AlsoOn(const Finding &finding);
 // The finding in the user's words, for the panel, the dialog before printing
 // and the command line: 533A, page 1 of 3, "Name of the company": the name
 // does not end as the State requires (...). A fact other forms print names
