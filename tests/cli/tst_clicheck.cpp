@@ -72,8 +72,8 @@ void tst_clicheck::findings_data()
     const QStringList three = {
         "cbxPOC_ShareSubscription page 8 \"Number of shares the corporation may issue\": the shareholders subscribe "
         "for 1,000 shares, more than the 900 authorized",
-        "cbxElectionOfOfficers page 21 \"Par value per share, also each subscriber's price\": the order and waiver "
-        "offers the shares at $10.00 each, the election of officers charges $12.50; the prices differ",
+        "cbxElectionOfOfficers page 21 \"Price per share paid by the subscribers\": the subscribers pay $10.00 a "
+        "share, less than the par value of $12.50",
         "cbxForm532A page 3 \"Street address in Ohio\": the statutory agent's address is a post-office box",
     };
     QTest::newRow("complete corporation") << 0 << QStringList() << 0 << QStringList();

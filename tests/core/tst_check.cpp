@@ -368,11 +368,11 @@ void tst_check::rule_data()
         "2,000 shares, more than the 1,500");
     row("shares: only shareholders count", "SharesSubscribed", "g15=500", "S A 11=500;D B 11=900", 8, 0, "");
     row("shares: unreadable count", "SharesSubscribed", "g15=500", "S A 11=many", 8, 1, "\"many\"");
-    // One price per share.
-    row("prices: agree", "SharePrices", "g17=10;g27=$10.00", "", 21, 0, "");
-    row("prices: differ", "SharePrices", "g17=12.50;g27=10", "", 21, 1,
-        "$10.00 each, the election of officers charges $12.50");
-    row("prices: one missing", "SharePrices", "g27=10", "", 21, 0, "");
+    // The price per share against the par value.
+    row("prices: at par", "SharePrices", "g17=10;g27=$10.00", "", 21, 0, "");
+    row("prices: above par", "SharePrices", "g17=1;g27=10", "", 21, 0, "");
+    row("prices: below par", "SharePrices", "g17=12.50;g27=10", "", 21, 1, "pay $10.00 a share, less than the par value of $12.50");
+    row("prices: no par value", "SharePrices", "g27=10", "", 21, 0, "");
     // Members' interests.
     row("interests: 100", "MemberInterests", "", "M A 10=60;M B 10=40%", 57, 0, "");
     row("interests: 90", "MemberInterests", "", "M A 10=50;M B 10=40", 57, 1, "add up to 90 %");
@@ -470,11 +470,10 @@ void tst_check::plantedFault_data()
         << Plant([](CalcClient &c) { c.directory.SetCell(1, ColInterest, QStringLiteral("30")); })
         << "cbxLLC_OperatingAgreement page 57 \"Directory Worksheet\": the members' interests add up to 90 %, not "
            "100 %";
-    QTest::newRow("two prices") << Plant(CompleteCorporation)
-                                << Plant([](CalcClient &c) { c.g(G0::ParValue, QStringLiteral("12.50")); })
-                                << "cbxElectionOfOfficers page 21 \"Par value per share, also each subscriber's "
-                                   "price\": the order and waiver offers the shares at $10.00 each, the election "
-                                   "of officers charges $12.50; the prices differ";
+    QTest::newRow("price below par") << Plant(CompleteCorporation)
+                                     << Plant([](CalcClient &c) { c.g(G0::ParValue, QStringLiteral("12.50")); })
+                                     << "cbxElectionOfOfficers page 21 \"Price per share paid by the subscribers\": "
+                                        "the subscribers pay $10.00 a share, less than the par value of $12.50";
     QTest::newRow("effective date 200 days away")
         << Plant(CompleteCorporation)
         << Plant([](CalcClient &c) { c.g(G0::EffectiveDate, QStringLiteral("9/17/2018")); })

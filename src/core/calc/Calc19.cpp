@@ -15,9 +15,12 @@ void Calc19(PageCalc &pc)
     // Answers 9 and 10 of the election of the board are the user's own entries.
     pc.Guarded(20, pc.OtherPage(boardPage, 9));
     pc.Guarded(21, pc.OtherPage(boardPage, 10));
-    pc.Guarded(22, pc.G(G0::DirectorsChairman));
-    pc.Guarded(23, pc.G(G0::DirectorsChairman));
-    pc.Guarded(24, pc.G(G0::DirectorsSecretary));
+    // The shareholders' meeting is chaired and recorded by the officers pro
+    // tem the incorporators appointed, who sign its minutes.
+    pc.Guarded(22, pc.G(G0::ChairmanProTem));
+    pc.Guarded(23, pc.G(G0::ChairmanProTem));
+    pc.Guarded(24, pc.G(G0::SecretaryProTem));
+    pc.Guarded(27, pc.DateOf(G0::MinutesCertifiedDate));
     // The inspectors print their names under their signatures.
     pc.Guarded(25, pc.G(G0::FirstInspector));
     pc.Guarded(26, pc.G(G0::SecondInspector));

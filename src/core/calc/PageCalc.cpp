@@ -14,6 +14,23 @@ QString SigningName(const DirectoryRow &row)
     return name;
 }
 
+QString InterestText(const QString &interest)
+{
+    QString text = interest.trimmed();
+    while (text.endsWith(QLatin1Char('%')))
+        text = text.chopped(1).trimmed();
+    return text.isEmpty() ? QString() : text + QLatin1Char('%');
+}
+
+QString BusinessSignerLine(const DirectoryRow &row)
+{
+    if (!HasRole(row, QLatin1Char('B')))
+        return QString();
+    const QString blank = QStringLiteral("____________________");
+    const QString signer = row[ColByName].trimmed();
+    return QStringLiteral("By: ") + (signer.isEmpty() ? blank : signer) + QStringLiteral(", its ") + blank;
+}
+
 PageCalc::PageCalc(TAnswer &store, const DirectoryTable &directory, int page, int continuation)
     : store_(store)
     , directory_(directory)
@@ -92,10 +109,12 @@ void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write ki
         FillSlot(first, slot, row[ColName], QString(), row[ColByName], kind);
 }
 
-void PageCalc::IncorporatorSignatures(int slotCount)
+void PageCalc::IncorporatorSignatures(int slotCount, bool incorporatorsActed)
 {
     for (int k = 0; k < 3 * slotCount; ++k)
         Guarded(k, QString());
+    if (!incorporatorsActed)
+        return;
     int incorporator = 0;
     for (const DirectoryRow &row : directory_.Rows()) {
         if (incorporator >= slotCount)

@@ -45,6 +45,15 @@ inline constexpr PageZeroMeeting DirectorsMeeting{
 // as the business); empty for a row with neither.
 QString SigningName(const DirectoryRow &row);
 
+// A member's interest as the papers print it, one percent sign whether or not
+// the user typed one ("40" and "40%" both give "40%"); empty stays empty.
+QString InterestText(const QString &interest);
+
+// The line under a business's name where its signer signs for it: "By: Evan
+// Hart, its ____________" (the capacity is written in by hand); empty for a
+// row without role B.
+QString BusinessSignerLine(const DirectoryRow &row);
+
 class PageCalc
 {
 public:
@@ -97,9 +106,13 @@ public:
     void SignerRule(int first, int slot, const DirectoryRow &row, Write kind = Write::Guarded);
 
     // Incorporators' signature block: `slotCount` signer slots from answer 0,
-    // each answer cleared unless overridden, then the first incorporators
-    // (role C, directory order) written by the signer rule, one a slot.
-    void IncorporatorSignatures(int slotCount = 3);
+    // each answer cleared unless overridden, then, where the incorporators
+    // acted, the first incorporators (role C, directory order) written by the
+    // signer rule, one a slot. Where the directors or the shareholders acted
+    // the slots stay empty: nobody signs as an incorporator for their act.
+    void IncorporatorSignatures(int slotCount = 3, bool incorporatorsActed = true);
+    // Another page's check box n (continuation 0) is ticked.
+    bool OtherTicked(int page, int n) const { return OtherPage(page, n) == QLatin1String("X"); }
 
     // Appointment of the statutory agent and the agent's acceptance: the
     // entity (answers 0 and 6), the agent's name, street, city and ZIP code

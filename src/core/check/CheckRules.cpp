@@ -295,13 +295,13 @@ void SharesSubscribed(const CheckContext &c, QList<Finding> &out)
 
 void SharePrices(const CheckContext &c, QList<Finding> &out)
 {
-    const std::optional<double> offered = number(c.G(G0::SharePrice));
-    const std::optional<double> charged = number(c.G(G0::ParValue));
-    if (offered && charged && std::abs(*offered - *charged) >= 0.005)
-        out << onWorksheet(G0::ParValue, Severity::MustFix,
-                           QStringLiteral("the order and waiver offers the shares at %1 each, the election of "
-                                          "officers charges %2; the prices differ")
-                               .arg(amount(*offered), amount(*charged)));
+    // The subscribers may pay more than the par value, never less.
+    const std::optional<double> price = number(c.G(G0::SharePrice));
+    const std::optional<double> par = number(c.G(G0::ParValue));
+    if (price && par && *price < *par - 0.005)
+        out << onWorksheet(G0::SharePrice, Severity::MustFix,
+                           QStringLiteral("the subscribers pay %1 a share, less than the par value of %2")
+                               .arg(amount(*price), amount(*par)));
 }
 
 void MemberInterests(const CheckContext &c, QList<Finding> &out)
