@@ -104,9 +104,8 @@ void tst_calc_firstmeetings::meetingAnswers_data()
     QTest::newRow("19/5 meeting date") << 19 << 5 << "March 1, 2018";
     QTest::newRow("19/7 directors elected") << 19 << 7 << "Dana Director.";
     QTest::newRow("19/8") << 19 << 8 << "one";
-    QTest::newRow("19/13") << 19 << 13 << "Board room";
+    QTest::newRow("19/13 street and room") << 19 << 13 << "Board room, Inspectors' item";
     QTest::newRow("19/14") << 19 << 14 << "Second floor";
-    QTest::newRow("19/15") << 19 << 15 << "Inspectors' item";
     QTest::newRow("19/16 directors' meeting date") << 19 << 16 << "April 1, 2018";
     QTest::newRow("19/17 time") << 19 << 17 << "9:00";
     QTest::newRow("19/18 AM mark") << 19 << 18 << "A";

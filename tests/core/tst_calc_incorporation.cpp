@@ -185,6 +185,7 @@ void tst_calc_incorporation::orderAndWaiver_data()
     QTest::newRow("16 second amount") << 16 << "2";
     QTest::newRow("17 second amount times shares") << 17 << "2,000.00";
     QTest::newRow("21 waiver's street") << 21 << "100 Main Street";
+    QTest::newRow("25 signed on the written actions' date") << 25 << "January 6, 2018";
     QTest::newRow("22 meeting date") << 22 << "February 1, 2018";
     QTest::newRow("23 time") << 23 << "10:00";
     QTest::newRow("24 AM mark") << 24 << "A";

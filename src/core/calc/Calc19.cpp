@@ -11,7 +11,16 @@ void Calc19(PageCalc &pc)
     pc.Guarded(5, pc.DateOf(G0::NoticeMeetingDate));
     pc.Guarded(7, pc.OtherPage(boardPage, 3)); // the directors elected
     pc.Guarded(8, pc.OtherPage(boardPage, 7));
-    pc.MeetingPlaceAndTime(Write::Guarded, 13, DirectorsMeeting);
+    // The directors' meeting: the street with the building or room after it
+    // where there is one (13), the city (14), date, time and its mark (16 to
+    // 18).
+    const QString street = pc.G(G0::DirectorsMeetingStreet).trimmed();
+    const QString room = pc.G(G0::DirectorsMeetingRoom).trimmed();
+    pc.Guarded(13, room.isEmpty() || street.isEmpty() ? street + room : street + QStringLiteral(", ") + room);
+    pc.Guarded(14, pc.G(G0::DirectorsMeetingCity));
+    pc.Guarded(16, pc.DateOf(G0::DirectorsMeetingDate));
+    pc.Guarded(17, pc.G(G0::DirectorsMeetingTime));
+    pc.AmPm(18, G0::DirectorsMeetingAm, G0::DirectorsMeetingPm);
     // Answers 9 and 10 of the election of the board are the user's own entries.
     pc.Guarded(20, pc.OtherPage(boardPage, 9));
     pc.Guarded(21, pc.OtherPage(boardPage, 10));

@@ -35,6 +35,8 @@ void Calc7(PageCalc &pc)
     pc.Always(2, pc.DateOf(G0::FilingDate));
     pc.Always(3, pc.G(G0::EntityName));
     pc.Guarded(4, place({pc.G(G0::City), stateName(pc.G(G0::State))}));
+    // Signed on the day of the incorporators' written actions.
+    pc.Always(25, pc.DateOf(G0::WrittenActionsDate));
     pc.Always(5, pc.G(G0::EntityName));
     pc.MeetingPlaceAndTime(Write::Always, 6, OrderedMeeting);
 
