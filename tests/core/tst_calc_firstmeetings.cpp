@@ -104,7 +104,7 @@ void tst_calc_firstmeetings::meetingAnswers_data()
     QTest::newRow("19/5 meeting date") << 19 << 5 << "March 1, 2018";
     QTest::newRow("19/7 directors elected") << 19 << 7 << "Dana Director.";
     QTest::newRow("19/8") << 19 << 8 << "one";
-    QTest::newRow("19/13 street and room") << 19 << 13 << "Board room, Inspectors' item";
+    QTest::newRow("19/13 street and room") << 19 << 13 << "Inspectors' item, Board room";
     QTest::newRow("19/14") << 19 << 14 << "Second floor";
     QTest::newRow("19/16 directors' meeting date") << 19 << 16 << "April 1, 2018";
     QTest::newRow("19/17 time") << 19 << 17 << "9:00";
@@ -117,7 +117,7 @@ void tst_calc_firstmeetings::meetingAnswers_data()
     // Directors' meeting, first page.
     QTest::newRow("20/0") << 20 << 0 << "Acme Widgets, Inc.";
     QTest::newRow("20/1 date") << 20 << 1 << "April 1, 2018";
-    QTest::newRow("20/2 street and room") << 20 << 2 << "Board room, Inspectors' item";
+    QTest::newRow("20/2 street and room") << 20 << 2 << "Inspectors' item, Board room";
     QTest::newRow("20/22 time") << 20 << 22 << "9:00 A.M.";
     QTest::newRow("20/21") << 20 << 21 << "Second floor";
     QTest::newRow("20/15") << 20 << 15 << "Inspector One";

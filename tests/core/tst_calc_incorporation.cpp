@@ -127,9 +127,8 @@ void tst_calc_incorporation::pageZeroCopies_data()
             QTest::addRow("%d/%d", page, k) << page << k << agent[k];
     // Notice to shareholders.
     QTest::newRow("9/0") << 9 << 0 << "Acme Widgets, Inc.";
-    QTest::newRow("9/1") << 9 << 1 << "Notice item 29";
+    QTest::newRow("9/1 room and street") << 9 << 1 << "Notice item 32, Notice item 29";
     QTest::newRow("9/2") << 9 << 2 << "Notice item 30";
-    QTest::newRow("9/3") << 9 << 3 << "Notice item 32";
     QTest::newRow("9/4 meeting date") << 9 << 4 << "March 1, 2018";
     QTest::newRow("9/5 time") << 9 << 5 << "2:30";
     QTest::newRow("9/6 PM mark") << 9 << 6 << "P";
@@ -138,9 +137,8 @@ void tst_calc_incorporation::pageZeroCopies_data()
     // Waiver of notice.
     QTest::newRow("10/0 city") << 10 << 0 << "Columbus";
     QTest::newRow("10/1") << 10 << 1 << "Acme Widgets, Inc.";
-    QTest::newRow("10/2") << 10 << 2 << "100 Main Street";
+    QTest::newRow("10/2 room and street") << 10 << 2 << "Law office, 100 Main Street";
     QTest::newRow("10/3") << 10 << 3 << "Suite 4";
-    QTest::newRow("10/4") << 10 << 4 << "Law office";
     QTest::newRow("10/5 meeting date") << 10 << 5 << "February 1, 2018";
     QTest::newRow("10/6 time") << 10 << 6 << "10:00";
     QTest::newRow("10/7 mark of that time") << 10 << 7 << "A";
@@ -172,9 +170,8 @@ void tst_calc_incorporation::orderAndWaiver_data()
     QTest::newRow("3 name") << 3 << "Acme Widgets, Inc.";
     QTest::newRow("4 city and state, the state written out") << 4 << "Columbus, Ohio";
     QTest::newRow("5 name") << 5 << "Acme Widgets, Inc.";
-    QTest::newRow("6") << 6 << "100 Main Street";
+    QTest::newRow("6 room and street") << 6 << "Law office, 100 Main Street";
     QTest::newRow("7") << 7 << "Suite 4";
-    QTest::newRow("8") << 8 << "Law office";
     QTest::newRow("9 meeting date") << 9 << "February 1, 2018";
     QTest::newRow("10 time") << 10 << "10:00";
     QTest::newRow("11 AM mark") << 11 << "A";

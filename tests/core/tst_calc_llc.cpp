@@ -336,7 +336,7 @@ void tst_calc_llc::firstMemberAndSignatures()
     QCOMPARE(client.at(64, 2), QString());
     QCOMPARE(client.at(64, 3), QStringLiteral("Ann First"));
     QCOMPARE(client.at(64, 4), QStringLiteral("Bob Second"));
-    QCOMPARE(client.at(64, 5), QStringLiteral("North Coast Equipment Co., By: Janet Sobczak"));
+    QCOMPARE(client.at(64, 5), QStringLiteral("North Coast Equipment Co., By: Janet Sobczak, its ______________"));
     QCOMPARE(client.at(64, 6), QString());
 
     client.overridden(59, 0, QStringLiteral("Own First"));
@@ -435,11 +435,11 @@ void tst_calc_llc::representativeBlocks_data()
     QTest::newRow("business mark") << "X"
                                    << ""                                                       //
                                    << QStringList({"Rep Person//Rep Signer", first, business}) //
-                                   << QStringList({"Acme LLC//Rep Signer", first, business});
+                                   << QStringList({"Rep Person//Rep Signer", first, business});
     QTest::newRow("both marks give business") << "X"
                                               << "X"                                                      //
                                               << QStringList({"Rep Person//Rep Signer", first, business}) //
-                                              << QStringList({"Acme LLC//Rep Signer", first, business});
+                                              << QStringList({"Rep Person//Rep Signer", first, business});
 }
 
 void tst_calc_llc::representativeBlocks()

@@ -143,7 +143,8 @@ void tst_papers::papersReadAsALawyerWould_data()
                        QStringLiteral("September 1, 2026"), QStringLiteral("April 15, 2026")};
     QTest::newRow("corporation, shares without par value")
         << Fill(&CorporationWithoutParValue)
-        << QStringList{QStringLiteral("$1,250.00"), QStringLiteral("Two and 50/100 dollars ($2.50)")};
+        << QStringList{QStringLiteral("$1,250.00"), QStringLiteral("Two and 50/100 dollars ($2.50)"),
+                       QStringLiteral("common No par value")};
     QTest::newRow("corporation, later filings")
         << Fill(&CorporationWithLaterFilings)
         << QStringList{QStringLiteral("March 1, 2018"), QStringLiteral("June 30, 2026"), QStringLiteral("2231457"),
@@ -219,11 +220,12 @@ void tst_papers::mixedJobKeepsEachLayout()
 
 void tst_papers::subscriptionSignedByEachSubscriber()
 {
-    // Five shareholders: each has a row and, under it, the line where that
-    // subscriber signs and dates; no row is printed for nobody.
+    // Five shareholders at $12.50 a share: each has a row and, under it, the
+    // line where that subscriber signs and dates; no row is printed for nobody.
     const Printed printed = print(&CorporationWithFiveShareholders, {QStringLiteral("cbxPOC_ShareSubscription")});
     QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
     QCOMPARE(printed.pageSizes.size(), 1);
+    QVERIFY(printed.text.simplified().contains(QStringLiteral("at $12.50 a share, the price the incorporators fixed")));
     QCOMPARE(int(printed.text.count(QStringLiteral("Signature:"))), 5);
     QCOMPARE(int(printed.text.count(QStringLiteral("Date:"))), 5);
     // The last subscriber's line to sign follows the last subscriber's row.

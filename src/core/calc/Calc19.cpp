@@ -11,12 +11,10 @@ void Calc19(PageCalc &pc)
     pc.Guarded(5, pc.DateOf(G0::NoticeMeetingDate));
     pc.Guarded(7, pc.OtherPage(boardPage, 3)); // the directors elected
     pc.Guarded(8, pc.OtherPage(boardPage, 7));
-    // The directors' meeting: the street with the building or room after it
-    // where there is one (13), the city (14), date, time and its mark (16 to
+    // The directors' meeting: the building or room where there is one, then
+    // the street (13), the city (14), date, time and its mark (16 to
     // 18).
-    const QString street = pc.G(G0::DirectorsMeetingStreet).trimmed();
-    const QString room = pc.G(G0::DirectorsMeetingRoom).trimmed();
-    pc.Guarded(13, room.isEmpty() || street.isEmpty() ? street + room : street + QStringLiteral(", ") + room);
+    pc.Guarded(13, pc.MeetingPlace(DirectorsMeeting));
     pc.Guarded(14, pc.G(G0::DirectorsMeetingCity));
     pc.Guarded(16, pc.DateOf(G0::DirectorsMeetingDate));
     pc.Guarded(17, pc.G(G0::DirectorsMeetingTime));

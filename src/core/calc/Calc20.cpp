@@ -7,10 +7,8 @@ void Calc20(PageCalc &pc)
 {
     pc.Always(0, pc.G(G0::EntityName));
     pc.Always(1, pc.DateOf(G0::DirectorsMeetingDate));
-    // The street, then the building or room where the worksheet gives one.
-    const QString street = pc.G(G0::DirectorsMeetingStreet).trimmed();
-    const QString room = pc.G(G0::DirectorsMeetingRoom).trimmed();
-    pc.Always(2, room.isEmpty() || street.isEmpty() ? street + room : street + QStringLiteral(", ") + room);
+    // The building or room where the worksheet gives one, then the street.
+    pc.Always(2, pc.MeetingPlace(DirectorsMeeting));
     pc.Always(21, pc.G(G0::DirectorsMeetingCity));
     // The time of day with its A.M. or P.M.; nothing where no time is given.
     const QString time = pc.G(G0::DirectorsMeetingTime).trimmed();

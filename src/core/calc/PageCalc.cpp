@@ -14,6 +14,11 @@ QString SigningName(const DirectoryRow &row)
     return name;
 }
 
+QString ParValueText(const QString &par)
+{
+    return par.trimmed().isEmpty() ? QStringLiteral("No par value") : DollarAmountText(par);
+}
+
 QString InterestText(const QString &interest)
 {
     QString text = interest.trimmed();
@@ -26,7 +31,7 @@ QString BusinessSignerLine(const DirectoryRow &row)
 {
     if (!HasRole(row, QLatin1Char('B')))
         return QString();
-    const QString blank = QStringLiteral("____________________");
+    const QString blank = QStringLiteral("______________");
     const QString signer = row[ColByName].trimmed();
     return QStringLiteral("By: ") + (signer.isEmpty() ? blank : signer) + QStringLiteral(", its ") + blank;
 }
@@ -71,11 +76,17 @@ void PageCalc::AmPm(int target, int amBox, int pmBox)
         Always(target, QStringLiteral("P"));
 }
 
+QString PageCalc::MeetingPlace(const PageZeroMeeting &meeting) const
+{
+    const QString street = G(meeting.street).trimmed();
+    const QString room = G(meeting.room).trimmed();
+    return room.isEmpty() || street.isEmpty() ? room + street : room + QStringLiteral(", ") + street;
+}
+
 void PageCalc::MeetingPlaceAndTime(Write kind, int first, const PageZeroMeeting &meeting)
 {
-    Set(kind, first, G(meeting.street));
+    Set(kind, first, MeetingPlace(meeting));
     Set(kind, first + 1, G(meeting.city));
-    Set(kind, first + 2, G(meeting.room));
     Set(kind, first + 3, DateOf(meeting.date));
     Set(kind, first + 4, G(meeting.time));
     AmPm(first + 5, meeting.am, meeting.pm);
