@@ -75,9 +75,9 @@ void tst_clicheck::findings_data()
         "Order & Waiver of Notice, page 1, \"Number of shares the corporation may issue\": the shareholders "
         "subscribe for 1,000 shares, more than the 900 authorized. (Also on Share Subscription.) "
         "[cbxPOC_OrderWaiver cbxPOC_ShareSubscription]",
-        "Order & Waiver of Notice, page 1, \"Par value per share, also each subscriber's price\": the order and "
-        "waiver offers the shares at $10.00 each, the election of officers charges $12.50; the prices differ. (Also "
-        "on Election of Officers.) [cbxPOC_OrderWaiver cbxElectionOfOfficers]",
+        "Order & Waiver of Notice, page 1, \"Price per share paid by the subscribers\": the subscribers pay $10.00 a "
+        "share, less than the par value of $12.50. (Also on Election of Officers.) "
+        "[cbxPOC_OrderWaiver cbxElectionOfOfficers]",
         "532A, page 2 of 3, \"Street address in Ohio\": the statutory agent's address is a post-office box. "
         "[cbxForm532A]",
     };

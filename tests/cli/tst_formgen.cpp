@@ -195,8 +195,20 @@ void tst_formgen::printIfFollowsRepeatedLines()
     const QByteArray rtf = read(dir_.filePath(QStringLiteral("printif/RTF/page26.rtf")));
     for (int answer : {4, 6, 8})
         QVERIFY2(rtf.contains("{\\*\\brevaneif " + QByteArray::number(answer) + "}{\\pard"), rtf.constData());
-    const QString row = source(QStringLiteral("printif-row"), 26, QStringLiteral(".page 26\n[row, if=4] {4} | x\n"));
-    QCOMPARE(run({QStringLiteral("--out"), dir_.filePath(QStringLiteral("printif-row")), row}).exitCode, 1);
+    // A table row, a line printed while an answer is empty, and a chosen
+    // alternative: its line prints while its box is ticked, without the box.
+    const QString other = source(QStringLiteral("printif-row"), 26,
+                                 QStringLiteral(".page 26\n.tabs 3in\n[row, if=4] {4} | x\n\n[print, unless=5] None.\n"
+                                                "[if=5] Some: {5}\n\n> {6 check choice} Chosen.\n"));
+    QCOMPARE(run({QStringLiteral("--out"), dir_.filePath(QStringLiteral("printif-row")), other}).exitCode, 0);
+    const QByteArray rows = read(dir_.filePath(QStringLiteral("printif-row/RTF/page26.rtf")));
+    QVERIFY2(rows.contains("{\\*\\brevaneif 4}{\\trowd"), rows.constData());
+    QVERIFY2(rows.contains("{\\*\\brevaneif !5}{\\pard"), rows.constData());
+    QVERIFY2(rows.contains("{\\*\\brevaneif 6}{\\pard"), rows.constData());
+    QVERIFY2(!rows.contains("&6/"), rows.constData());
+    // A line is printed under one condition, never two.
+    const QString both = source(QStringLiteral("printif-both"), 26, QStringLiteral(".page 26\n[if=4, unless=5] {4} {5}\n"));
+    QCOMPARE(run({QStringLiteral("--out"), dir_.filePath(QStringLiteral("printif-both")), both}).exitCode, 1);
 }
 
 // The check's facts of a page: items required only under a condition, and

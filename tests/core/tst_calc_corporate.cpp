@@ -14,6 +14,9 @@ using namespace brevane::test;
 namespace {
 
 // A client with every worksheet answer these papers read set to its own text.
+// Page-0 answers by number, each with its text.
+using Officers = QList<std::pair<int, QString>>;
+
 void fillWorksheet(CalcClient &client)
 {
     client.g({{0, "Acme Corp"},
@@ -36,15 +39,6 @@ void fillWorksheet(CalcClient &client)
               {73, "44308"}});
 }
 
-QString todayShort()
-{
-    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-}
-
-QString todayLong()
-{
-    return QLocale(QLocale::English).toString(QDate::currentDate(), QStringLiteral("MMMM d, yyyy"));
-}
 
 // Texts of the signer slots of a block: "business/line/printed" per slot.
 QStringList slotTexts(const CalcClient &client, int page, int first, int count)
@@ -95,6 +89,10 @@ private slots:
     void professionalReinstatementSignatures_data();
     void professionalReinstatementSignatures();
     void overriddenSignerKeepsItsSlot();
+    void dissolutionCertifier_data();
+    void dissolutionCertifier();
+    void incorporatorsSignOnlyTheirOwnAct_data();
+    void incorporatorsSignOnlyTheirOwnAct();
 };
 
 void tst_calc_corporate::copiedAnswers_data()
@@ -106,7 +104,6 @@ void tst_calc_corporate::copiedAnswers_data()
 
     QTest::newRow("23/0 name") << 23 << 0 << "Acme Corp" << false;
     QTest::newRow("23/2 city") << 23 << 2 << "Columbus" << true;
-    QTest::newRow("23/3 today") << 23 << 3 << todayShort() << true;
     QTest::newRow("23/5 secretary") << 23 << 5 << "Sue Clerk" << true;
     QTest::newRow("23/6 title") << 23 << 6 << "Secretary" << true;
     QTest::newRow("24/189 name") << 24 << 189 << "Acme Corp" << false;
@@ -135,18 +132,15 @@ void tst_calc_corporate::copiedAnswers_data()
     QTest::newRow("32/4 rep state") << 32 << 4 << "OH" << true;
     QTest::newRow("32/5 rep ZIP") << 32 << 5 << "45402" << true;
     QTest::newRow("33/0 name") << 33 << 0 << "Acme Corp" << false;
-    QTest::newRow("33/5 G58") << 33 << 5 << "President" << true;
-    QTest::newRow("33/6 rep") << 33 << 6 << "Rep Person" << true;
-    QTest::newRow("33/7 rep street") << 33 << 7 << "9 Rep Way" << true;
-    QTest::newRow("33/8 rep city") << 33 << 8 << "Dayton" << true;
-    QTest::newRow("33/9 rep state") << 33 << 9 << "OH" << true;
-    QTest::newRow("33/10 rep ZIP") << 33 << 10 << "45402" << true;
+    // The worksheet names a secretary and no president: she certifies.
+    QTest::newRow("33/5 officer's title") << 33 << 5 << "Secretary" << true;
+    QTest::newRow("33/6 officer") << 33 << 6 << "Sue Clerk" << true;
     QTest::newRow("34/0 state") << 34 << 0 << "Ohio" << true;
     QTest::newRow("34/1 county") << 34 << 1 << "Franklin" << true;
-    QTest::newRow("34/2 rep") << 34 << 2 << "Rep Person" << true;
-    QTest::newRow("34/3 G58") << 34 << 3 << "President" << true;
+    QTest::newRow("34/2 certifier") << 34 << 2 << "Sue Clerk" << true;
+    QTest::newRow("34/3 title") << 34 << 3 << "Secretary" << true;
     QTest::newRow("34/4 name") << 34 << 4 << "Acme Corp" << false;
-    QTest::newRow("34/13 G58") << 34 << 13 << "President" << true;
+    QTest::newRow("34/13 title") << 34 << 13 << "Secretary" << true;
     QTest::newRow("36/0 name") << 36 << 0 << "Acme Corp" << false;
     QTest::newRow("36/1 charter") << 36 << 1 << "1234567" << false;
     QTest::newRow("36/2 agent") << 36 << 2 << "Agent Ann" << false;
@@ -157,7 +151,6 @@ void tst_calc_corporate::copiedAnswers_data()
     QTest::newRow("37/1 name") << 37 << 1 << "Acme Corp" << false;
     QTest::newRow("38/0 name") << 38 << 0 << "Acme Corp" << false;
     QTest::newRow("38/2 city") << 38 << 2 << "Columbus" << true;
-    QTest::newRow("38/3 today long") << 38 << 3 << todayLong() << true;
     QTest::newRow("38/5 secretary") << 38 << 5 << "Sue Clerk" << true;
     QTest::newRow("38/6 title") << 38 << 6 << "Secretary" << true;
     QTest::newRow("43/0 name") << 43 << 0 << "Acme Corp" << false;
@@ -266,6 +259,11 @@ void tst_calc_corporate::minutesAndResolutionsPerContinuation()
     // Overrides in the first continuation protect only that continuation.
     client.overridden(23, 3, QStringLiteral("1/2/20"), 0);
     client.overridden(38, 5, QStringLiteral("Other Clerk"), 1);
+    // Each copy is dated by its own meeting or adoption, written out.
+    for (int c = 0; c < 3; ++c) {
+        client.store.SetText(23, c, 9, QStringLiteral("3/%1/2027").arg(c + 1));
+        client.store.SetText(38, c, 7, QStringLiteral("4/%1/2027").arg(c + 1));
+    }
     // A continuation beyond those in use is never written.
     client.store.SetText(23, 3, 3, QStringLiteral("unused"));
     client.store.SetText(38, 3, 0, QStringLiteral("unused"));
@@ -275,12 +273,14 @@ void tst_calc_corporate::minutesAndResolutionsPerContinuation()
         for (int c = 0; c < 3; ++c) {
             QCOMPARE(client.at(23, 0, c), QStringLiteral("Acme Corp"));
             QCOMPARE(client.at(23, 2, c), QStringLiteral("Columbus"));
-            QCOMPARE(client.at(23, 3, c), c == 0 ? QStringLiteral("1/2/20") : todayShort());
+            QCOMPARE(client.at(23, 9, c), QStringLiteral("March %1, 2027").arg(c + 1));
+            QCOMPARE(client.at(23, 3, c), c == 0 ? QStringLiteral("1/2/20") : client.at(23, 9, c));
             QCOMPARE(client.at(23, 5, c), QStringLiteral("Sue Clerk"));
             QCOMPARE(client.at(23, 6, c), QStringLiteral("Secretary"));
             QCOMPARE(client.at(38, 0, c), QStringLiteral("Acme Corp"));
             QCOMPARE(client.at(38, 2, c), QStringLiteral("Columbus"));
-            QCOMPARE(client.at(38, 3, c), todayLong());
+            QCOMPARE(client.at(38, 7, c), QStringLiteral("April %1, 2027").arg(c + 1));
+            QCOMPARE(client.at(38, 3, c), client.at(38, 7, c));
             QCOMPARE(client.at(38, 5, c), c == 1 ? QStringLiteral("Other Clerk") : QStringLiteral("Sue Clerk"));
             QCOMPARE(client.at(38, 6, c), QStringLiteral("Secretary"));
         }
@@ -601,6 +601,73 @@ void tst_calc_corporate::overriddenSignerKeepsItsSlot()
     client.overridden(37, 10, QStringLiteral("Signer One"));
     client.calculate();
     QCOMPARE(slotTexts(client, 37, 2, 3), QStringList({"//My Own Signer", "//Rep 0", "Rep 1 LLC//Signer One"}));
+}
+
+void tst_calc_corporate::dissolutionCertifier_data()
+{
+    // Page-0 officers as "g=name" pairs (47 President, 48 Vice President, 49
+    // Secretary); the expected name, title and street of page 33, and the
+    // name and capacity the acknowledgment (page 34) repeats.
+    QTest::addColumn<Officers>("officers");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("president, with a directory row")
+        << Officers{{47, "Ann Lee"}, {49, "Sue Clerk"}} << QStringList{"Ann Lee", "President", "10 Elm Street"};
+    QTest::newRow("vice president when no president")
+        << Officers{{48, "Vic Vice"}, {49, "Sue Clerk"}} << QStringList{"Vic Vice", "Vice President", ""};
+    QTest::newRow("no officer: the representative")
+        << Officers{{49, ""}} << QStringList{"Rep Person", "President", "9 Rep Way"};
+}
+
+void tst_calc_corporate::dissolutionCertifier()
+{
+    QFETCH(Officers, officers);
+    QFETCH(QStringList, expected);
+    CalcClient client;
+    fillWorksheet(client);
+    for (const auto &[g, name] : officers)
+        client.g(g, name);
+    client.row({"DOSI", "Ann Lee", "10 Elm Street", "Dayton", "OH", "45402"});
+    QVERIFY(client.calculate());
+    QCOMPARE(QStringList({client.at(33, 6), client.at(33, 5), client.at(33, 7)}), expected);
+    QCOMPARE(QStringList({client.at(34, 2), client.at(34, 3), client.at(34, 13)}),
+             QStringList({expected[0], expected[1], expected[1]}));
+    // The user's own signer on page 33 is the one the notary names.
+    client.overridden(33, 6, QStringLiteral("Other Officer"));
+    QVERIFY(client.calculate());
+    QCOMPARE(client.at(34, 2), QStringLiteral("Other Officer"));
+}
+
+void tst_calc_corporate::incorporatorsSignOnlyTheirOwnAct_data()
+{
+    QTest::addColumn<int>("page");     // where the body that acted is ticked
+    QTest::addColumn<int>("box");      // the box ticked there (-1: none)
+    QTest::addColumn<bool>("signing"); // the incorporators' pages name them
+    QTest::newRow("amendment, incorporators") << 26 << 0 << true;
+    QTest::newRow("amendment, not said") << 26 << -1 << true;
+    QTest::newRow("amendment, directors") << 26 << 1 << false;
+    QTest::newRow("amendment, shareholders") << 26 << 4 << false;
+    QTest::newRow("dissolution, incorporators") << 33 << 4 << true;
+    QTest::newRow("dissolution, shareholders") << 33 << 2 << false;
+    QTest::newRow("dissolution, directors") << 33 << 3 << false;
+}
+
+void tst_calc_corporate::incorporatorsSignOnlyTheirOwnAct()
+{
+    QFETCH(int, page);
+    QFETCH(int, box);
+    QFETCH(bool, signing);
+    CalcClient client;
+    client.row({"CI", "Ann Lee", "1 Main St", "Columbus", "OH", "43215"});
+    if (box >= 0)
+        client.store.SetText(page, 0, box, QStringLiteral("X"));
+    QVERIFY(client.calculate());
+    const QString name = signing ? QStringLiteral("Ann Lee") : QString();
+    if (page == 26) {
+        QCOMPARE(client.at(27, 2), name);
+    } else {
+        QCOMPARE(client.at(31, 2), name);
+        QCOMPARE(client.at(30, 1), name);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_calc_corporate)

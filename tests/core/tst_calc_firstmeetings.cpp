@@ -41,6 +41,7 @@ void fillPageZero(CalcClient &client)
               {17, "2.5"},
               {33, "3/1/18"},
               {39, "Carl Chair"},
+              {40, "Sam Scribe"},
               {43, "Inspector One"},
               {44, "Inspector Two"},
               {45, "Chair Person"},
@@ -103,19 +104,21 @@ void tst_calc_firstmeetings::meetingAnswers_data()
     QTest::newRow("19/5 meeting date") << 19 << 5 << "March 1, 2018";
     QTest::newRow("19/7 directors elected") << 19 << 7 << "Dana Director.";
     QTest::newRow("19/8") << 19 << 8 << "one";
-    QTest::newRow("19/13") << 19 << 13 << "Board room";
+    QTest::newRow("19/13 street and room") << 19 << 13 << "Inspectors' item, Board room";
     QTest::newRow("19/14") << 19 << 14 << "Second floor";
-    QTest::newRow("19/15") << 19 << 15 << "Inspectors' item";
     QTest::newRow("19/16 directors' meeting date") << 19 << 16 << "April 1, 2018";
     QTest::newRow("19/17 time") << 19 << 17 << "9:00";
     QTest::newRow("19/18 AM mark") << 19 << 18 << "A";
-    QTest::newRow("19/22") << 19 << 22 << "Inspector One";
-    QTest::newRow("19/23") << 19 << 23 << "Inspector One";
-    QTest::newRow("19/24") << 19 << 24 << "Inspector Two";
+    // The shareholders' meeting's officers pro tem sign its minutes.
+    QTest::newRow("19/22 chairman pro tem") << 19 << 22 << "Carl Chair";
+    QTest::newRow("19/23 presided") << 19 << 23 << "Carl Chair";
+    QTest::newRow("19/24 secretary pro tem") << 19 << 24 << "Sam Scribe";
+    QTest::newRow("19/27 certified") << 19 << 27 << "May 3, 2018";
     // Directors' meeting, first page.
     QTest::newRow("20/0") << 20 << 0 << "Acme Widgets, Inc.";
     QTest::newRow("20/1 date") << 20 << 1 << "April 1, 2018";
-    QTest::newRow("20/2") << 20 << 2 << "Board room";
+    QTest::newRow("20/2 street and room") << 20 << 2 << "Inspectors' item, Board room";
+    QTest::newRow("20/22 time") << 20 << 22 << "9:00 A.M.";
     QTest::newRow("20/21") << 20 << 21 << "Second floor";
     QTest::newRow("20/15") << 20 << 15 << "Inspector One";
     QTest::newRow("20/16") << 20 << 16 << "Inspector Two";
@@ -133,6 +136,9 @@ void tst_calc_firstmeetings::meetingAnswers_data()
     QTest::newRow("22/0") << 22 << 0 << "April 1, 2018";
     QTest::newRow("22/1") << 22 << 1 << "April 2, 2018";
     QTest::newRow("22/2") << 22 << 2 << "May 3, 2018";
+    QTest::newRow("22/3 chairman") << 22 << 3 << "Inspector One";
+    QTest::newRow("22/4 secretary") << 22 << 4 << "Inspector Two";
+    QTest::newRow("22/5 corporation's secretary") << 22 << 5 << "Sue Secretary";
 }
 
 void tst_calc_firstmeetings::meetingAnswers()
@@ -318,13 +324,13 @@ void tst_calc_firstmeetings::regulationsNumberInWords_data()
     QTest::addColumn<QString>("words");
     QTest::addColumn<QList<int>>("messages");
     QTest::newRow("twelve") << "12"
-                            << "Twelve " << QList<int>();
+                            << "twelve" << QList<int>();
     QTest::newRow("thousand") << "1,000"
-                              << "One Thousand " << QList<int>();
+                              << "one thousand" << QList<int>();
     QTest::newRow("empty") << ""
                            << "" << QList<int>();
     QTest::newRow("digits before a point") << "7.9"
-                                           << "Seven " << QList<int>({21212});
+                                           << "seven" << QList<int>({21212});
     QTest::newRow("no digits") << "none"
                                << "" << QList<int>({21212});
 }

@@ -457,12 +457,13 @@ void tst_check::rule_data()
     row("capital: in words is left alone", "StatedCapital", "g18=none;p7.17=15,000.00", "", 7, 0, "");
     // Shares without par.
     row("no par: par given", "NoParPrice", "g17=10", "S A 11=5", 21, 0, "");
-    row("no par: blank", "NoParPrice", "", "S A 11=5", 21, 1, "no par value");
-    row("no par: zero", "NoParPrice", "g17=0", "S A 11=5", 21, 1, "no par value");
+    row("no par: blank", "NoParPrice", "", "S A 11=5", 21, 1, "no par value and no price");
+    row("no par: zero", "NoParPrice", "g17=0", "S A 11=5", 21, 1, "no par value and no price");
+    row("no par: a price", "NoParPrice", "g27=2.50", "S A 11=5", 21, 0, "");
     row("no par: nobody subscribes", "NoParPrice", "", "", 21, 0, "");
     // Members' contributions and tax treatment.
     row("contributions: cash or noncash", "MemberContributions", "", "M A 7=X;M B 8=X;S C", 57, 0, "");
-    row("contributions: neither", "MemberContributions", "", "M A 7=X;M B", 57, 1, "B is a member with neither");
+    row("contributions: neither", "MemberContributions", "", "M A 7=X;M B", 57, 1, "as cash");
     row("tax: partnership of two", "TaxTreatment", "p61.2=X", "M A;M B", 61, 0, "");
     row("tax: partnership of one", "TaxTreatment", "p61.2=X", "M A", 61, 1, "cannot be taxed as a partnership");
     row("tax: disregarded, one", "TaxTreatment", "p61.3=X", "M A", 61, 0, "");
@@ -540,11 +541,11 @@ void tst_check::rule_data()
         "2,000 shares, more than the 1,500");
     row("shares: only shareholders count", "SharesSubscribed", "g15=500", "S A 11=500;D B 11=900", 8, 0, "");
     row("shares: unreadable count", "SharesSubscribed", "g15=500", "S A 11=many", 8, 1, "\"many\"");
-    // One price per share.
-    row("prices: agree", "SharePrices", "g17=10;g27=$10.00", "", 21, 0, "");
-    row("prices: differ", "SharePrices", "g17=12.50;g27=10", "", 21, 1,
-        "$10.00 each, the election of officers charges $12.50");
-    row("prices: one missing", "SharePrices", "g27=10", "", 21, 0, "");
+    // The price per share against the par value.
+    row("prices: at par", "SharePrices", "g17=10;g27=$10.00", "", 21, 0, "");
+    row("prices: above par", "SharePrices", "g17=1;g27=10", "", 21, 0, "");
+    row("prices: below par", "SharePrices", "g17=12.50;g27=10", "", 21, 1, "pay $10.00 a share, less than the par value of $12.50");
+    row("prices: no par value", "SharePrices", "g27=10", "", 21, 0, "");
     // Members' interests.
     row("interests: 100", "MemberInterests", "", "M A 10=60;M B 10=40%", 57, 0, "");
     row("interests: 90", "MemberInterests", "", "M A 10=50;M B 10=40", 57, 1, "add up to 90 %");
@@ -553,7 +554,7 @@ void tst_check::rule_data()
     row("interests: unreadable left to the figures", "MemberInterests", "", "M A 10=half;M B 10=50", 57, 0, "");
     row("figures: plain", "InterestFigures", "", "M A 10=60;M B 10=40.5", 57, 0, "");
     row("figures: unreadable", "InterestFigures", "", "M A 10=half;M B 10=50", 57, 1, "\"half\"");
-    row("figures: with a sign", "InterestFigures", "", "M A 10=60%;M B 10=40", 57, 1, "as a plain number (60)");
+    row("figures: with a sign", "InterestFigures", "", "M A 10=60%;M B 10=40", 57, 0, "");
     row("figures: empty", "InterestFigures", "", "M A;M B 10=40", 57, 1, "is empty");
     // Meeting and action dates in order.
     row("order: in order", "MeetingOrder", "g12=3/1/2018;g13=3/5/2018;g33=3/20/2018;g90=4/2/2018", "", 1, 0, "");
@@ -680,10 +681,9 @@ void tst_check::plantedFault_data()
     add("corporation: shares oversubscribed", corporation, [](CalcClient &c) { c.g(G0::AuthorizedShares, "900"); },
         {"cbxPOC_OrderWaiver page 7 \"Number of shares the corporation may issue\": the shareholders subscribe for "
          "1,000 shares, more than the 900 authorized (also cbxPOC_ShareSubscription)"});
-    add("corporation: two prices", corporation, [](CalcClient &c) { c.g(G0::ParValue, "12.50"); },
-        {"cbxPOC_OrderWaiver page 7 \"Par value per share, also each subscriber's price\": the order and waiver "
-         "offers the shares at $10.00 each, the election of officers charges $12.50; the prices differ (also "
-         "cbxElectionOfOfficers)"});
+    add("corporation: price below par", corporation, [](CalcClient &c) { c.g(G0::ParValue, "12.50"); },
+        {"cbxPOC_OrderWaiver page 7 \"Price per share paid by the subscribers\": the subscribers pay $10.00 a share, "
+         "less than the par value of $12.50 (also cbxElectionOfOfficers)"});
     add("corporation: 1,500 shares represented", corporation, [](CalcClient &c) { c.store.SetText(18, 0, 9, "1,500"); },
         {"cbxFSM_Election page 18 \"The inspectors reported that\": 1,500 shares are represented, more than the "
          "1,000 the shareholders subscribe for (also cbxFSM_Conclusion)"});
@@ -694,10 +694,12 @@ void tst_check::plantedFault_data()
     add("association: stated capital", association, [](CalcClient &c) { c.g(G0::StatedCapital, "$10,000"); },
         {"cbxPOC_OrderWaiver page 7 \"Initial stated capital, if any\": the articles state a capital of $10,000.00, "
          "the order and waiver $20,000.00 (the shares times the stated capital per share) (also cbxForm532C)"});
-    add("corporation: no par value", corporation, [](CalcClient &c) { c.g(G0::ParValue, QString()); },
-        {"cbxElectionOfOfficers page 21 \"Par value per share, also each subscriber's price\": the shares have no "
-         "par value, so the election of officers states nothing paid for them; give the price per share there with "
-         "Override"});
+    add("corporation: no par value, no price", corporation,
+        [](CalcClient &c) { c.g(G0::ParValue, QString()).g(G0::SharePrice, QString()); },
+        {"cbxPOC_OrderWaiver page 7 \"Price per share paid by the subscribers\": this is empty, and the form needs "
+         "it",
+         "cbxElectionOfOfficers page 21 \"Price per share paid by the subscribers\": the shares have no par value "
+         "and no price per share, so the election of officers states nothing paid for them"});
     add("corporation: secretary spelled otherwise", corporation, [](CalcClient &c) { c.g(G0::Secretary, "Karla Ng"); },
         {"cbxElectionOfOfficers page 21 \"Secretary (also signs minutes and resolutions)\": the secretary is "
          "\"Karla Ng\" here and \"Carla Ng\" on the Directory Worksheet (row 3); the papers would name one person "
@@ -715,15 +717,16 @@ void tst_check::plantedFault_data()
         [](CalcClient &c) { c.g(G0::DirectorsChairman, "Ruth Adler"); },
         {"cbxPage1_FDM page 20 \"Chairman of the meeting\": the chairman of the directors' meeting, Ruth Adler, is "
          "on no row of the Directory Worksheet; add the row as a director (code D) (worth a look)"});
-    add("company: interest typed with %", company, [](CalcClient &c) { c.directory.SetCell(1, ColInterest, "40%"); },
-        {"cbxLLC_OperatingAgreement page 57 \"Directory Worksheet row 2, Tom Reyes\": type the interest \"40%\" as a "
-         "plain number (40): the agreement adds the % sign itself"});
+    add("company: interest typed in words", company,
+        [](CalcClient &c) { c.directory.SetCell(1, ColInterest, "40 percent"); },
+        {"cbxLLC_OperatingAgreement page 57 \"Directory Worksheet row 2, Tom Reyes\": the member's interest \"40 "
+         "percent\" does not read as a percentage"});
     add("company: interests at 90 %", company, [](CalcClient &c) { c.directory.SetCell(1, ColInterest, "30"); },
         {"cbxLLC_OperatingAgreement page 57 \"Directory Worksheet\": the members' interests add up to 90 %, not "
          "100 %"});
     add("company: neither cash nor noncash", company, [](CalcClient &c) { c.directory.SetCell(1, ColCash, QString()); },
         {"cbxLLC_OperatingAgreement page 57 \"Directory Worksheet row 2, Tom Reyes\": Tom Reyes is a member with "
-         "neither Cash nor Noncash ticked, so the agreement lists no contribution for the member"});
+         "neither Cash nor Noncash ticked; the agreement lists the member's contribution as cash (worth a look)"});
     add("company: disregarded with two members", company,
         [](CalcClient &c) {
             c.store.SetText(61, 0, 2, QString());

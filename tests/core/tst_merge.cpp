@@ -478,6 +478,10 @@ void tst_merge::printIfLines()
     MessageRecorder recorder;
     QCOMPARE(mergeBody(26, QStringLiteral("{\\*\\brevaneif 3}") + line + QStringLiteral(" after")),
              QLatin1Char('[') + expected + QStringLiteral(" after]"));
+    // "!3": the other way round, the line that stands in for an empty answer.
+    const QString standIn = QStringLiteral("{\\pard none\\par}");
+    QCOMPARE(mergeBody(26, QStringLiteral("{\\*\\brevaneif !3}") + standIn + QStringLiteral(" after")),
+             QLatin1Char('[') + (answer.trimmed().isEmpty() ? standIn : QString()) + QStringLiteral(" after]"));
     QCOMPARE(recorder.numbers(), QList<int>{});
 }
 

@@ -17,8 +17,10 @@
 #include "core/output/PrintSelection.h"
 #include "core/output/TemplateMerge.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -51,6 +53,8 @@ private slots:
     void mixedJobKeepsEachLayout();
     void subscriptionSignedByEachSubscriber();
     void amendmentTakesEffectOnItsOwnDate();
+    void dissolutionCertifiedByAnOfficer();
+    void operatingAgreementAsExecuted();
 
 private:
     // Calculates the client and prints the boxes to PDF.
@@ -137,6 +141,10 @@ void tst_papers::papersReadAsALawyerWould_data()
         << QStringList{QStringLiteral("North Coast Equipment Co., By: Janet Sobczak"),
                        QStringLiteral("Roasting equipment valued at $10,000.00"),
                        QStringLiteral("September 1, 2026"), QStringLiteral("April 15, 2026")};
+    QTest::newRow("corporation, shares without par value")
+        << Fill(&CorporationWithoutParValue)
+        << QStringList{QStringLiteral("$1,250.00"), QStringLiteral("Two and 50/100 dollars ($2.50)"),
+                       QStringLiteral("common No par value")};
     QTest::newRow("corporation, later filings")
         << Fill(&CorporationWithLaterFilings)
         << QStringList{QStringLiteral("March 1, 2018"), QStringLiteral("June 30, 2026"), QStringLiteral("2231457"),
@@ -157,6 +165,12 @@ void tst_papers::papersReadAsALawyerWould()
     const QString flowing = printed.text.simplified();
     for (const QString &text : expected)
         QVERIFY2(flowing.contains(text), qPrintable(text + QStringLiteral(" is not printed")));
+    // Minutes and certificates bear the date of the act, never the day of printing.
+    const QString today = QLocale(QLocale::English).toString(QDate::currentDate(), QStringLiteral("MMMM d, yyyy"));
+    QVERIFY2(!flowing.contains(today), "a paper is dated by the day it was printed");
+    // A business shareholder signs through its signer, in a capacity.
+    if (flowing.contains(QStringLiteral("Northfield Partners LLC")))
+        QVERIFY(flowing.count(QStringLiteral("By: Evan Hart, its")) >= 2);
     // A wrong fact or a broken sentence where an answer is empty.
     static const QRegularExpression wrong(QStringLiteral(
         "\\b0 shares|\\b0 votes|\\b0 days|\\b0 months|\\(0\\)|\\$0\\.00|[^\\s] ,|  dollars|\\b(on|at|by|of) ,"));
@@ -206,11 +220,12 @@ void tst_papers::mixedJobKeepsEachLayout()
 
 void tst_papers::subscriptionSignedByEachSubscriber()
 {
-    // Five shareholders: each has a row and, under it, the line where that
-    // subscriber signs and dates; no row is printed for nobody.
+    // Five shareholders at $12.50 a share: each has a row and, under it, the
+    // line where that subscriber signs and dates; no row is printed for nobody.
     const Printed printed = print(&CorporationWithFiveShareholders, {QStringLiteral("cbxPOC_ShareSubscription")});
     QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
     QCOMPARE(printed.pageSizes.size(), 1);
+    QVERIFY(printed.text.simplified().contains(QStringLiteral("at $12.50 a share, the price the incorporators fixed")));
     QCOMPARE(int(printed.text.count(QStringLiteral("Signature:"))), 5);
     QCOMPARE(int(printed.text.count(QStringLiteral("Date:"))), 5);
     // The last subscriber's line to sign follows the last subscriber's row.
@@ -227,6 +242,47 @@ void tst_papers::amendmentTakesEffectOnItsOwnDate()
     QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
     QVERIFY(printed.text.contains(QStringLiteral("Maple Row Bakers LLC")));
     QVERIFY(!printed.text.contains(QStringLiteral("2027")));
+}
+
+void tst_papers::dissolutionCertifiedByAnOfficer()
+{
+    // The shareholders dissolved the corporation: its President certifies
+    // and acknowledges, not the lawyer who files, and no incorporator is
+    // listed or asked to sign for an act that was not theirs.
+    const Printed printed = print(&CorporationDissolvedByItsShareholders, {QStringLiteral("cbxForm561_FP")});
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    const QString flowing = printed.text.simplified();
+    QVERIFY(flowing.contains(QStringLiteral("personally appeared Ann Lee, the President of")));
+    QVERIFY(flowing.contains(QStringLiteral("signed it as President")));
+    QVERIFY(flowing.contains(QStringLiteral("10 Elm Street")));
+    for (const QString &absent : {QStringLiteral("Attorney"), QStringLiteral("Ben Ortiz")})
+        QVERIFY2(!flowing.contains(absent), qPrintable(absent + QStringLiteral(" is printed")));
+    // The lawyer's address is where the State sends its notices.
+    QVERIFY(flowing.contains(QStringLiteral("1 Courthouse Square")));
+}
+
+void tst_papers::operatingAgreementAsExecuted()
+{
+    // Signed as printed: only the alternatives the members chose, no box to
+    // tick and nothing left dangling; the purpose ends its sentence; an
+    // interest typed with its percent sign prints it once; the members'
+    // resolution is certified on the day of adoption by a managing member.
+    const Printed printed = print(&CompanyWithItsAgreement, {QStringLiteral("cbxLLC_OperatingAgreement"),
+                                                              QStringLiteral("cbxLLC_GenericMembersResolution")});
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    const QString flowing = printed.text.simplified();
+    for (const QString &present :
+         {QStringLiteral("To roast and sell coffee."), QStringLiteral("by its members, who act together"),
+          QStringLiteral("more than half of the percentage interests"), QStringLiteral("treated as a partnership"),
+          QStringLiteral("at least 90 days before"), QStringLiteral("45%"), QStringLiteral("Managing Member"),
+          QStringLiteral("Columbus, Ohio, on April 20, 2026")})
+        QVERIFY2(flowing.contains(present), qPrintable(present + QStringLiteral(" is not printed")));
+    for (const QString &absent :
+         {QStringLiteral("☐"), QStringLiteral("☒"), QStringLiteral("if any:"), QStringLiteral("if anything:"),
+          QStringLiteral("tick one"), QStringLiteral("when ticked"), QStringLiteral("by a manager, the managing member"),
+          QStringLiteral("Tax distributions"), QStringLiteral("two thirds"), QStringLiteral("45%%"),
+          QStringLiteral("Manager,")})
+        QVERIFY2(!flowing.contains(absent), qPrintable(absent + QStringLiteral(" is printed")));
 }
 
 QTEST_GUILESS_MAIN(tst_papers)

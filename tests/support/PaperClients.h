@@ -101,6 +101,51 @@ inline void CorporationWithLaterFilings(CalcClient &c)
         .g(RepresentativeTitle, QStringLiteral("President"));
 }
 
+// Ridgeway Tool Holdings, Inc. dissolved by its shareholders on May 15,
+// 2026; its lawyer, Cornelius T. Ashdown, files the certificate as the
+// worksheet's representative.
+inline void CorporationDissolvedByItsShareholders(CalcClient &c)
+{
+    using namespace G0;
+    CorporationWithLaterFilings(c);
+    c.g(RepresentativeName, QStringLiteral("Cornelius T. Ashdown"))
+        .g(RepresentativeTitle, QStringLiteral("Attorney"))
+        .g(RepresentativeStreet, QStringLiteral("1 Courthouse Square"))
+        .g(RepresentativeCity, QStringLiteral("Dayton"))
+        .g(RepresentativeState, QStringLiteral("OH"))
+        .g(RepresentativeZip, QStringLiteral("45402"));
+    c.store.SetText(33, 0, 1, QStringLiteral("5/15/2026"));
+    c.store.SetText(33, 0, 2, QStringLiteral("X")); // by the shareholders
+}
+
+// Ridgeway Tool Holdings, Inc. with shares without par value, sold at
+// $2.50 a share.
+inline void CorporationWithoutParValue(CalcClient &c)
+{
+    CorporationWithFiveShareholders(c);
+    c.g(G0::ParValue, QString()).g(G0::SharePrice, QStringLiteral("2.50")).g(G0::StatedCapitalPerShare, QString());
+}
+
+// Maple Row Bakery LLC's operating agreement as its members chose it: the
+// members manage, decide by majority, are taxed as a partnership, transfer
+// with the others' consent, leave on 90 days' notice and are bought out at
+// an appraised value. Anna Baker's interest is typed as "45%". The members
+// resolved on April 20, 2026 to open a bank account.
+inline void CompanyWithItsAgreement(CalcClient &c)
+{
+    CompanyWithEquipmentMember(c);
+    c.g(G0::LlcPurpose, QStringLiteral("To roast and sell coffee"));
+    c.directory.SetCell(0, ColInterest, QStringLiteral("45%"));
+    for (const auto &[page, answer] : {std::pair{59, 2}, {60, 0}, {60, 5}, {61, 2}, {62, 1}, {63, 1}, {63, 4}})
+        c.store.SetText(page, 0, answer, QStringLiteral("X"));
+    c.store.SetText(63, 0, 2, QStringLiteral("90"));
+    c.store.SetText(61, 0, 0, QStringLiteral("December 31"));
+    c.store.PgCt[68] = 1;
+    c.store.SetText(68, 0, 1, QStringLiteral("RESOLVED, that the company open an account with Third Street Bank."));
+    c.store.SetText(68, 0, 4, QStringLiteral("4/20/2026"));
+    c.store.SetText(68, 0, 7, QStringLiteral("X"));
+}
+
 // Maple Row Bakery LLC, formed with articles effective January 15, 2027,
 // later amends its name by a 543A that takes effect when filed.
 inline void CompanyAmendingItsArticles(CalcClient &c)

@@ -13,15 +13,17 @@ void Calc10(PageCalc &pc)
     // that meeting's mark beside this one's time.
     pc.MeetingPlaceAndTime(Write::Always, 2, OrderedMeeting);
 
-    // Rows of four answers from answer 9: the shareholder's name at 9 + 4i
-    // and number of shares at 11 + 4i. Both are cleared in every row first,
+    // Rows of four answers from answer 9: the shareholder's name at 9 + 4i,
+    // number of shares at 11 + 4i and, for a business, the line where its
+    // signer signs for it at 12 + 4i. They are cleared in every row first,
     // so a shareholder taken out of the directory leaves nothing behind. A
     // shareholder beyond the page's 23 rows fails the procedure there.
     constexpr int firstRow = 9;
     const int lastAnswer = TAnswer::AnswerCount(pc.Page()) - 1;
-    for (int k = firstRow; k + 2 <= lastAnswer; k += 4) {
+    for (int k = firstRow; k + 3 <= lastAnswer; k += 4) {
         pc.Always(k, QString());
         pc.Always(k + 2, QString());
+        pc.Always(k + 3, QString());
     }
     int i = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
@@ -29,6 +31,7 @@ void Calc10(PageCalc &pc)
             continue;
         pc.Always(firstRow + 4 * i, row[ColName]);
         pc.Always(firstRow + 4 * i + 2, row[ColNoOfShares]);
+        pc.Always(firstRow + 4 * i + 3, BusinessSignerLine(row));
         ++i;
     }
 }

@@ -11,7 +11,7 @@ void Calc2(PageCalc &pc)
     pc.CopyPageZero(Write::Always, 0,
                     {G0::EntityName, G0::City, G0::County, G0::EffectiveDate, G0::AuthorizedShares, G0::ShareClass});
     // The amounts print as amounts: "$10.00".
-    pc.Always(6, DollarAmountText(pc.G(G0::ParValue)));
+    pc.Always(6, ParValueText(pc.G(G0::ParValue)));
     pc.Always(7, DollarAmountText(pc.G(G0::StatedCapital)));
 }
 

@@ -7,8 +7,15 @@ void Calc20(PageCalc &pc)
 {
     pc.Always(0, pc.G(G0::EntityName));
     pc.Always(1, pc.DateOf(G0::DirectorsMeetingDate));
-    pc.Always(2, pc.G(G0::DirectorsMeetingStreet));
+    // The building or room where the worksheet gives one, then the street.
+    pc.Always(2, pc.MeetingPlace(DirectorsMeeting));
     pc.Always(21, pc.G(G0::DirectorsMeetingCity));
+    // The time of day with its A.M. or P.M.; nothing where no time is given.
+    const QString time = pc.G(G0::DirectorsMeetingTime).trimmed();
+    const QString half = pc.Ticked(G0::DirectorsMeetingAm)   ? QStringLiteral(" A.M.")
+                         : pc.Ticked(G0::DirectorsMeetingPm) ? QStringLiteral(" P.M.")
+                                                             : QString();
+    pc.Always(22, time.isEmpty() ? QString() : time + half);
 
     // The first six directors, each with name and address (street, city,
     // state; no ZIP code) at 3 + 2k and 4 + 2k; the page has room for six.

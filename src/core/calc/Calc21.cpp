@@ -16,11 +16,14 @@ void Calc21(PageCalc &pc)
 
     // The first fifteen subscribers of the share subscription (page 8, rows
     // of name, shares and class from answer 6): name, consideration, shares.
-    // The amount per share is read once, so an unreadable one is reported
-    // once a run rather than once a row.
+    // The consideration is the price the subscribers pay; where the worksheet
+    // gives none, the par value (shares without par value have only the
+    // price). The amount per share is read once, so an unreadable one is
+    // reported once a run rather than once a row.
     constexpr int subscriptionPage = 8;
     constexpr int subscribers = 15;
-    const double perShare = Str2Float_2(pc.G(G0::ParValue));
+    const QString &price = pc.G(G0::SharePrice).trimmed().isEmpty() ? pc.G(G0::ParValue) : pc.G(G0::SharePrice);
+    const double perShare = Str2Float_2(price);
     for (int i = 0; i < subscribers; ++i) {
         pc.Always(6 + 3 * i, pc.OtherPage(subscriptionPage, 6 + 3 * i));
         pc.Always(8 + 3 * i, pc.OtherPage(subscriptionPage, 7 + 3 * i));

@@ -1,8 +1,7 @@
 // Generic minutes (one page per continuation in use).
 #include "core/calc/PageProcedures.h"
 
-#include <QDate>
-#include <QLocale>
+#include "core/store/Conversions.h"
 
 namespace brevane {
 
@@ -10,9 +9,11 @@ void Calc23(PageCalc &pc)
 {
     pc.Always(0, pc.G(G0::EntityName));
     pc.Guarded(2, pc.G(G0::City));
-    // Taken at every run: minutes whose date the user has not overridden show
-    // the date of the latest run.
-    pc.Guarded(3, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    // The meeting's date, as the user typed it, in its long form; the
+    // minutes are signed on that day unless the user overrides it, never on
+    // the day they happen to be printed.
+    pc.Always(9, ConvertDate(pc.Get(9)));
+    pc.Guarded(3, pc.Get(9));
     pc.Guarded(5, pc.G(G0::Secretary));
     pc.Guarded(6, QStringLiteral("Secretary"));
 }

@@ -8,6 +8,10 @@ void Calc30(PageCalc &pc)
 {
     for (int k = 1; k <= 6; ++k)
         pc.Guarded(k, QString());
+    // Listed only for a dissolution by the incorporators: not where page 33
+    // says the shareholders or the directors authorized it.
+    if (pc.OtherTicked(33, 2) || pc.OtherTicked(33, 3))
+        return;
     // This page takes a role code in either case ("c" is an incorporator too).
     int incorporator = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {

@@ -3,11 +3,11 @@
 
 namespace brevane {
 
-// The same signature block as the certificate of amendment (page 27), written
-// on this page.
+// The incorporators sign only a dissolution they made themselves: not one
+// that page 33 says the shareholders or the directors authorized.
 void Calc31(PageCalc &pc)
 {
-    Calc27(pc);
+    pc.IncorporatorSignatures(3, !pc.OtherTicked(33, 2) && !pc.OtherTicked(33, 3));
 }
 
 } // namespace brevane

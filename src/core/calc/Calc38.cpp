@@ -3,18 +3,17 @@
 
 #include "core/store/Conversions.h"
 
-#include <QDate>
-#include <QLocale>
-
 namespace brevane {
 
 void Calc38(PageCalc &pc)
 {
     pc.Always(0, pc.G(G0::EntityName));
     pc.Guarded(2, pc.G(G0::City));
-    // Taken at every run, in its long form: a resolution whose date the user
-    // has not overridden shows the date of the latest run.
-    pc.Guarded(3, ConvertDate(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    // The date of adoption in its long form; the secretary's certificate
+    // bears it unless the user overrides it, never the day of printing,
+    // which may come before the act it certifies.
+    pc.Always(7, ConvertDate(pc.Get(7)));
+    pc.Guarded(3, pc.Get(7));
     pc.Guarded(5, pc.G(G0::Secretary));
     pc.Guarded(6, QStringLiteral("Secretary"));
 }

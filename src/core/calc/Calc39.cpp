@@ -12,7 +12,7 @@ void Calc39(PageCalc &pc)
                     {G0::EntityName, G0::Profession, G0::City, G0::County, G0::EffectiveDate, G0::AuthorizedShares,
                      G0::ShareClass});
     // The amounts print as amounts: "$10.00".
-    pc.Always(7, DollarAmountText(pc.G(G0::ParValue)));
+    pc.Always(7, ParValueText(pc.G(G0::ParValue)));
     pc.Always(8, DollarAmountText(pc.G(G0::StatedCapital)));
 }
 

@@ -8,8 +8,9 @@ void Calc45(PageCalc &pc)
 {
     pc.Guarded(3, pc.G(G0::EntityName));
     pc.Guarded(4, pc.G(G0::CharterNo));
-    // Answer 0 is the user's check box for printing the profession.
-    pc.Always(2, pc.Get(0) == QLatin1String("X") ? pc.G(G0::Profession) : QString());
+    // The profession the worksheet holds: the report needs it whatever the
+    // user's own check box (answer 0) says.
+    pc.Always(2, pc.G(G0::Profession));
 
     // Six rows of two answers from answer 8: name, then the address on one
     // line. Later shareholders are not listed.

@@ -35,7 +35,12 @@ void Calc57(PageCalc &pc)
     else if (members.size() > 1)
         pc.Always(3, QStringLiteral("Members"));
     pc.Always(4, pc.G(G0::EntityName));
-    pc.Always(5, pc.G(G0::LlcPurpose));
+    // The purpose ends its sentence with a period where the user typed none.
+    QString purpose = pc.G(G0::LlcPurpose).trimmed();
+    if (!purpose.isEmpty() && !purpose.endsWith(QLatin1Char('.')) && !purpose.endsWith(QLatin1Char('!')) &&
+        !purpose.endsWith(QLatin1Char('?')))
+        purpose += QLatin1Char('.');
+    pc.Always(5, purpose);
     pc.Always(6, pc.G(G0::LlcProvisions));
 
     // Cash contributions: rows of three answers from answer 8 (name,
@@ -47,11 +52,14 @@ void Calc57(PageCalc &pc)
         pc.Guarded(k, QString());
     int i = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
-        if (!HasRole(row, member) || row[ColCash] != QLatin1String("X"))
+        // A member who brings no property pays in cash: one with neither box
+        // ticked is listed here rather than left out of both tables.
+        const bool cash = row[ColCash] == QLatin1String("X") || row[ColNoncash] != QLatin1String("X");
+        if (!HasRole(row, member) || !cash)
             continue;
         pc.Guarded(firstRow + 3 * i, row[ColName]);
         pc.Guarded(firstRow + 3 * i + 1, row[ColContribution]);
-        pc.Guarded(firstRow + 3 * i + 2, row[ColInterest] + QLatin1Char('%'));
+        pc.Guarded(firstRow + 3 * i + 2, InterestText(row[ColInterest]));
         ++i;
     }
 }

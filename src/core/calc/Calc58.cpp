@@ -19,7 +19,7 @@ void Calc58(PageCalc &pc)
             continue;
         pc.Guarded(3 * i, row[ColName]);
         pc.Guarded(3 * i + 1, row[ColContribution]);
-        pc.Guarded(3 * i + 2, row[ColInterest] + QLatin1Char('%'));
+        pc.Guarded(3 * i + 2, InterestText(row[ColInterest]));
         ++i;
     }
 

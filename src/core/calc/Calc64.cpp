@@ -7,15 +7,16 @@ void Calc64(PageCalc &pc)
 {
     // One name per member from answer 3, as many as the page holds (98); a
     // further member runs past the page and fails the procedure there. A
-    // business member signs through the person the worksheet names for it:
-    // "North Coast Equipment Co., By: Janet Sobczak".
+    // business member signs through the person the worksheet names for it,
+    // in a capacity written in by hand: "North Coast Equipment Co., By: Janet
+    // Sobczak, its ______________".
     int i = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
         if (!HasRole(row, QLatin1Char('M')))
             continue;
         QString signer = row[ColName];
         if (HasRole(row, QLatin1Char('B')) && !row[ColByName].trimmed().isEmpty())
-            signer += QStringLiteral(", By: ") + row[ColByName].trimmed();
+            signer += QStringLiteral(", ") + BusinessSignerLine(row);
         pc.Guarded(3 + i, signer);
         ++i;
     }

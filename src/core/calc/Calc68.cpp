@@ -3,21 +3,25 @@
 
 #include "core/store/Conversions.h"
 
-#include <QDate>
-#include <QLocale>
-
 namespace brevane {
 
 void Calc68(PageCalc &pc)
 {
     pc.Always(0, pc.G(G0::EntityName));
     pc.Guarded(2, pc.G(G0::City));
-    // Taken at every run, in its long form: a resolution whose date the user
-    // has not overridden shows the date of the latest run.
-    pc.Guarded(3, ConvertDate(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
-    // The first member, as the operating agreement's third page holds it.
+    // The day the members adopted it, in its long form; the certificate bears
+    // it unless the user overrides it, never the day of printing.
+    pc.Always(4, ConvertDate(pc.Get(4)));
+    pc.Guarded(3, pc.Get(4));
+    // The first member, as the operating agreement's third page holds it, in
+    // the capacity the agreement gives: a manager only where a manager
+    // manages the company.
     pc.Guarded(5, pc.OtherPage(59, 0));
-    pc.Guarded(6, QStringLiteral("Manager"));
+    const bool managerManaged = pc.OtherTicked(59, 3);
+    const bool memberManaged = pc.OtherTicked(59, 2);
+    pc.Guarded(6, managerManaged && !memberManaged ? QStringLiteral("Manager")
+                  : memberManaged                  ? QStringLiteral("Managing Member")
+                                                   : QStringLiteral("Member"));
 }
 
 } // namespace brevane

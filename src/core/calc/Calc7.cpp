@@ -30,10 +30,13 @@ QString place(const QStringList &parts)
 void Calc7(PageCalc &pc)
 {
     pc.Always(0, pc.G(G0::EntityName));
-    pc.Guarded(1, pc.G(G0::OrderedMeetingCity));
+    // The waiver's place: the street, then the city and state, each once.
+    pc.Guarded(1, place({pc.G(G0::OrderedMeetingCity), stateName(pc.G(G0::OrderedMeetingState))}));
     pc.Always(2, pc.DateOf(G0::FilingDate));
     pc.Always(3, pc.G(G0::EntityName));
     pc.Guarded(4, place({pc.G(G0::City), stateName(pc.G(G0::State))}));
+    // Signed on the day of the incorporators' written actions.
+    pc.Always(25, pc.DateOf(G0::WrittenActionsDate));
     pc.Always(5, pc.G(G0::EntityName));
     pc.MeetingPlaceAndTime(Write::Always, 6, OrderedMeeting);
 
@@ -69,8 +72,7 @@ void Calc7(PageCalc &pc)
             pc.Always(firstIncorporator + k++, SigningName(row));
     }
 
-    pc.Always(21, place({pc.G(G0::OrderedMeetingStreet), pc.G(G0::OrderedMeetingCity),
-                         stateName(pc.G(G0::OrderedMeetingState))}));
+    pc.Always(21, pc.G(G0::OrderedMeetingStreet).trimmed());
     pc.Always(22, pc.DateOf(G0::OrderedMeetingDate));
     pc.Always(23, pc.G(G0::OrderedMeetingTime));
     pc.AmPm(24, G0::OrderedMeetingAm, G0::OrderedMeetingPm);

@@ -1,11 +1,15 @@
 // Share subscription: the shareholders and the shares each subscribes.
 #include "core/calc/PageProcedures.h"
 
+#include "core/store/Conversions.h"
+
 namespace brevane {
 
 void Calc8(PageCalc &pc)
 {
     pc.Always(0, pc.G(G0::EntityName));
+    // The price each subscriber pays a share: "$12.50".
+    pc.Always(1, DollarAmountText(pc.G(G0::SharePrice)));
 
     // Rows of three answers from answer 6: name, number of shares, class.
     // Every answer of every row is cleared first, so a shareholder taken out

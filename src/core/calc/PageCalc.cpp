@@ -14,6 +14,28 @@ QString SigningName(const DirectoryRow &row)
     return name;
 }
 
+QString ParValueText(const QString &par)
+{
+    return par.trimmed().isEmpty() ? QStringLiteral("No par value") : DollarAmountText(par);
+}
+
+QString InterestText(const QString &interest)
+{
+    QString text = interest.trimmed();
+    while (text.endsWith(QLatin1Char('%')))
+        text = text.chopped(1).trimmed();
+    return text.isEmpty() ? QString() : text + QLatin1Char('%');
+}
+
+QString BusinessSignerLine(const DirectoryRow &row)
+{
+    if (!HasRole(row, QLatin1Char('B')))
+        return QString();
+    const QString blank = QStringLiteral("______________");
+    const QString signer = row[ColByName].trimmed();
+    return QStringLiteral("By: ") + (signer.isEmpty() ? blank : signer) + QStringLiteral(", its ") + blank;
+}
+
 PageCalc::PageCalc(TAnswer &store, const DirectoryTable &directory, int page, int continuation)
     : store_(store)
     , directory_(directory)
@@ -54,11 +76,17 @@ void PageCalc::AmPm(int target, int amBox, int pmBox)
         Always(target, QStringLiteral("P"));
 }
 
+QString PageCalc::MeetingPlace(const PageZeroMeeting &meeting) const
+{
+    const QString street = G(meeting.street).trimmed();
+    const QString room = G(meeting.room).trimmed();
+    return room.isEmpty() || street.isEmpty() ? room + street : room + QStringLiteral(", ") + street;
+}
+
 void PageCalc::MeetingPlaceAndTime(Write kind, int first, const PageZeroMeeting &meeting)
 {
-    Set(kind, first, G(meeting.street));
+    Set(kind, first, MeetingPlace(meeting));
     Set(kind, first + 1, G(meeting.city));
-    Set(kind, first + 2, G(meeting.room));
     Set(kind, first + 3, DateOf(meeting.date));
     Set(kind, first + 4, G(meeting.time));
     AmPm(first + 5, meeting.am, meeting.pm);
@@ -92,10 +120,12 @@ void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write ki
         FillSlot(first, slot, row[ColName], QString(), row[ColByName], kind);
 }
 
-void PageCalc::IncorporatorSignatures(int slotCount)
+void PageCalc::IncorporatorSignatures(int slotCount, bool incorporatorsActed)
 {
     for (int k = 0; k < 3 * slotCount; ++k)
         Guarded(k, QString());
+    if (!incorporatorsActed)
+        return;
     int incorporator = 0;
     for (const DirectoryRow &row : directory_.Rows()) {
         if (incorporator >= slotCount)

@@ -45,6 +45,19 @@ inline constexpr PageZeroMeeting DirectorsMeeting{
 // as the business); empty for a row with neither.
 QString SigningName(const DirectoryRow &row);
 
+// The par value as the articles state it: "$10.00", or "No par value" for
+// shares without one (the worksheet leaves it empty).
+QString ParValueText(const QString &par);
+
+// A member's interest as the papers print it, one percent sign whether or not
+// the user typed one ("40" and "40%" both give "40%"); empty stays empty.
+QString InterestText(const QString &interest);
+
+// The line under a business's name where its signer signs for it: "By: Evan
+// Hart, its ______________" (the capacity is written in by hand; a blank for
+// a signer the worksheet does not name); empty for a row without role B.
+QString BusinessSignerLine(const DirectoryRow &row);
+
 class PageCalc
 {
 public:
@@ -77,9 +90,14 @@ public:
     // when pmBox is ticked; neither leaves the target as it is. Written Always.
     void AmPm(int target, int amBox, int pmBox);
 
-    // A page-0 meeting's street, city, building or room, long date and time
-    // at answers first to first + 4, and its AM/PM mark at first + 5 (always
-    // written, as AmPm).
+    // A page-0 meeting's building or room, where there is one, then its
+    // street: "Conference Room B, 1200 Canal Street". A place without a room
+    // prints no blank before its street.
+    QString MeetingPlace(const PageZeroMeeting &meeting) const;
+    // A page-0 meeting's place (as MeetingPlace) at
+    // answer first, its city at first + 1, long date and time at first + 3
+    // and first + 4, and its AM/PM mark at first + 5 (always written, as
+    // AmPm). Answer first + 2 is left alone: the room prints with the street.
     void MeetingPlaceAndTime(Write kind, int first, const PageZeroMeeting &meeting);
     // The page-0 representative's street, city, state and ZIP code at answers
     // first to first + 3.
@@ -97,9 +115,13 @@ public:
     void SignerRule(int first, int slot, const DirectoryRow &row, Write kind = Write::Guarded);
 
     // Incorporators' signature block: `slotCount` signer slots from answer 0,
-    // each answer cleared unless overridden, then the first incorporators
-    // (role C, directory order) written by the signer rule, one a slot.
-    void IncorporatorSignatures(int slotCount = 3);
+    // each answer cleared unless overridden, then, where the incorporators
+    // acted, the first incorporators (role C, directory order) written by the
+    // signer rule, one a slot. Where the directors or the shareholders acted
+    // the slots stay empty: nobody signs as an incorporator for their act.
+    void IncorporatorSignatures(int slotCount = 3, bool incorporatorsActed = true);
+    // Another page's check box n (continuation 0) is ticked.
+    bool OtherTicked(int page, int n) const { return OtherPage(page, n) == QLatin1String("X"); }
 
     // Appointment of the statutory agent and the agent's acceptance: the
     // entity (answers 0 and 6), the agent's name, street, city and ZIP code

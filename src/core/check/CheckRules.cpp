@@ -441,13 +441,13 @@ void SharesSubscribed(const CheckContext &c, QList<Finding> &out)
 
 void SharePrices(const CheckContext &c, QList<Finding> &out)
 {
-    const std::optional<double> offered = number(c.G(G0::SharePrice));
-    const std::optional<double> charged = number(c.G(G0::ParValue));
-    if (offered && charged && std::abs(*offered - *charged) >= 0.005)
-        out << onWorksheet(G0::ParValue, Severity::MustFix,
-                           QStringLiteral("the order and waiver offers the shares at %1 each, the election of "
-                                          "officers charges %2; the prices differ")
-                               .arg(amount(*offered), amount(*charged)));
+    // The subscribers may pay more than the par value, never less.
+    const std::optional<double> price = number(c.G(G0::SharePrice));
+    const std::optional<double> par = number(c.G(G0::ParValue));
+    if (price && par && *price < *par - 0.005)
+        out << onWorksheet(G0::SharePrice, Severity::MustFix,
+                           QStringLiteral("the subscribers pay %1 a share, less than the par value of %2")
+                               .arg(amount(*price), amount(*par)));
 }
 
 void MemberInterests(const CheckContext &c, QList<Finding> &out)
@@ -690,21 +690,22 @@ void StatedCapital(const CheckContext &c, QList<Finding> &out)
 
 void NoParPrice(const CheckContext &c, QList<Finding> &out)
 {
-    // The election of officers charges each subscriber the par value per
-    // share; shares without par would be issued for nothing. A missing price
-    // per share is the order and waiver's required item.
+    // The election of officers charges each subscriber the price per share,
+    // else the par value; shares without par and without a price would be
+    // issued for nothing.
     const std::optional<double> par = number(c.G(G0::ParValue));
-    if ((par && *par > 0) || rowsWithRole(c.directory, QLatin1Char('S')) == 0)
+    const std::optional<double> price = number(c.G(G0::SharePrice));
+    if ((par && *par > 0) || (price && *price > 0) || rowsWithRole(c.directory, QLatin1Char('S')) == 0)
         return;
-    out << onWorksheet(G0::ParValue, Severity::MustFix,
-                       QStringLiteral("the shares have no par value, so the election of officers states nothing paid "
-                                      "for them; give the price per share there with Override"));
+    out << onWorksheet(G0::SharePrice, Severity::MustFix,
+                       QStringLiteral("the shares have no par value and no price per share, so the election of "
+                                      "officers states nothing paid for them"));
 }
 
 void InterestFigures(const CheckContext &c, QList<Finding> &out)
 {
-    // The agreement prints the percent sign after the figure itself.
-    static const QRegularExpression plain(QStringLiteral("^\\d+([.,]\\d+)?$"));
+    // A figure, with or without its percent sign: the agreement prints one.
+    static const QRegularExpression plain(QStringLiteral("^\\d+([.,]\\d+)?\\s*%?$"));
     const QVector<DirectoryRow> &rows = c.directory.Rows();
     for (int r = 0; r < rows.size(); ++r) {
         if (!HasRole(rows[r], QLatin1Char('M')))
@@ -717,8 +718,7 @@ void InterestFigures(const CheckContext &c, QList<Finding> &out)
                          QStringLiteral("the member's interest \"%1\" does not read as a percentage").arg(interest));
         else if (!plain.match(interest).hasMatch())
             out << onRow(r, Severity::MustFix,
-                         QStringLiteral("type the interest \"%1\" as a plain number (%2): the agreement adds the % "
-                                        "sign itself")
+                         QStringLiteral("type the interest \"%1\" as a number (%2)")
                              .arg(interest, count(*number(interest))));
     }
 }
@@ -729,9 +729,9 @@ void MemberContributions(const CheckContext &c, QList<Finding> &out)
     for (int r = 0; r < rows.size(); ++r)
         if (HasRole(rows[r], QLatin1Char('M')) && rows[r][ColCash].trimmed().isEmpty() &&
             rows[r][ColNoncash].trimmed().isEmpty())
-            out << onRow(r, Severity::MustFix,
-                         QStringLiteral("%1 is a member with neither Cash nor Noncash ticked, so the agreement lists "
-                                        "no contribution for the member")
+            out << onRow(r, Severity::WorthALook,
+                         QStringLiteral("%1 is a member with neither Cash nor Noncash ticked; the agreement lists the "
+                                        "member's contribution as cash")
                              .arg(rowName(rows[r])));
 }
 

@@ -72,7 +72,7 @@ void DateFields(const CheckContext &c, QList<Finding> &out);            // the p
 void ArticlesEffectiveDate(const CheckContext &c, QList<Finding> &out); // 0 to 90 days after filing
 void OrganizationEffectiveDate(const CheckContext &c, QList<Finding> &out); // the same for an LLC
 void SharesSubscribed(const CheckContext &c, QList<Finding> &out);          // no more than authorised
-void SharePrices(const CheckContext &c, QList<Finding> &out);               // one price per share
+void SharePrices(const CheckContext &c, QList<Finding> &out);               // no price below par
 void MemberInterests(const CheckContext &c, QList<Finding> &out);           // 100 %
 void MeetingOrder(const CheckContext &c, QList<Finding> &out);              // filed, acted, shareholders, directors
 void BoardSize(const CheckContext &c, QList<Finding> &out);         // three directors, or as many as shareholders

@@ -378,6 +378,10 @@ bool TemplateMerge::TakePrintIf(int page, int continuation)
     if (!QStringView(text_).mid(cut_).startsWith(opening))
         return false;
     qsizetype at = cut_ + opening.size();
+    // "!N": the group prints only while answer N is empty.
+    const bool unless = at < text_.size() && text_[at] == QLatin1Char('!');
+    if (unless)
+        ++at;
     int number = 0;
     while (at < text_.size() && isDigit(text_[at]) && number < 1000)
         number = number * 10 + (text_[at++].unicode() - u'0');
@@ -386,7 +390,7 @@ bool TemplateMerge::TakePrintIf(int page, int continuation)
     cut_ = at + 1;
     const bool empty = !answers_ || !TAnswer::HasList(page, continuation) || number >= TAnswer::AnswerCount(page) ||
                        answers_->Text(page, continuation, number).trimmed().isEmpty();
-    if (!empty || cut_ >= text_.size() || text_[cut_] != QLatin1Char('{'))
+    if (empty == unless || cut_ >= text_.size() || text_[cut_] != QLatin1Char('{'))
         return true;
     // The group that follows, to its closing brace; escaped braces and
     // backslashes are text.

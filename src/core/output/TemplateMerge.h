@@ -49,7 +49,8 @@ bool IsKindMark(QChar c);
 
 // The opening of a fill group; its line of underscores and "}" follow.
 inline constexpr char FillGroupOpening[] = "{\\*\\brevanefill ";
-// The opening of a print-if mark; the answer number and "}" follow.
+// The opening of a print-if mark; the answer number ("!" before it: print
+// while the answer is empty) and "}" follow.
 inline constexpr char PrintIfOpening[] = "{\\*\\brevaneif ";
 
 // The merge of the running program. Its state (the working text, the current

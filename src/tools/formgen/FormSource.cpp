@@ -303,6 +303,13 @@ struct Parser
                     fail(QStringLiteral("'%1' names no answer: if=N").arg(word));
                     return false;
                 }
+            } else if (word.startsWith(QLatin1String("unless="))) {
+                bool ok = false;
+                b.printUnless = word.mid(7).toInt(&ok);
+                if (!ok || b.printUnless < 0) {
+                    fail(QStringLiteral("'%1' names no answer: unless=N").arg(word));
+                    return false;
+                }
             } else {
                 fail(QStringLiteral("unknown option '%1'").arg(word));
                 return false;
@@ -312,8 +319,8 @@ struct Parser
             fail(QStringLiteral("a line cannot be for neither screen nor print"));
             return false;
         }
-        if (b.row && b.printIf >= 0) {
-            fail(QStringLiteral("a table row always prints: if=N is for lines"));
+        if (b.printIf >= 0 && b.printUnless >= 0) {
+            fail(QStringLiteral("a line has either if=N or unless=N"));
             return false;
         }
         return true;
@@ -432,6 +439,8 @@ struct Parser
                 occ.whenEmpty = w == QLatin1String("fill") ? Piece::FillLine : Piece::Nothing;
             } else if (w == QLatin1String("signer")) {
                 occ.signer = true;
+            } else if (w == QLatin1String("choice")) {
+                piece.choice = true;
             } else if (m.hasMatch()) {
                 (m.captured(1) == QLatin1String("w") ? occ.width : occ.lines) = m.captured(2).toInt();
             } else {
@@ -662,6 +671,8 @@ struct Parser
                         copy.repeated = true;
                         if (copy.printIf >= 0)
                             copy.printIf += k * repeat[1];
+                        if (copy.printUnless >= 0)
+                            copy.printUnless += k * repeat[1];
                         if (!pieces(group[g].second, copy.pieces, k * repeat[1], k == 0))
                             return false;
                         page.blocks.append(copy);

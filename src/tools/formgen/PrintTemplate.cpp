@@ -174,6 +174,13 @@ QByteArray PrintTemplate(const FormPage &page)
             para += QStringLiteral("\\sa20\\sl0");
         if (b.indent)
             para += QStringLiteral("\\li720");
+        // A line of its own whose value stands at a tab stop ("Name | value"):
+        // a value too long for the line wraps under itself, at the first tab
+        // stop, not back at the left margin under the label.
+        const bool tabbed = std::any_of(b.pieces.cbegin(), b.pieces.cend(),
+                                        [](const Piece &p) { return p.type == Piece::Tab; });
+        if (b.type == Block::Item && !b.row && !b.indent && tabbed && !page.tabs.isEmpty())
+            para += QStringLiteral("\\li%1\\fi-%1").arg(page.tabs.first());
         para += tabs;
         para += fs(size);
         if (bold)
@@ -196,6 +203,8 @@ QByteArray PrintTemplate(const FormPage &page)
                 }
                 break;
             case Piece::Answer:
+                if (p.choice)
+                    break;
                 para += variable(page.fields[p.answer]) + fillGroup(page, b, p, page.fields[p.answer]);
                 break;
             case Piece::Help:
@@ -209,16 +218,24 @@ QByteArray PrintTemplate(const FormPage &page)
         if (b.row) {
             while (cells-- > 1)
                 para += QStringLiteral("\\cell ");
-            para += QStringLiteral("\\cell\\row\r\n");
+            para += QStringLiteral("\\cell\\row");
         } else {
             para += QStringLiteral("\\par");
-            // A line printed only while an answer holds something: the merge
-            // drops the group while the answer is empty.
-            if (b.printIf >= 0)
-                para = QLatin1String(brevane::PrintIfOpening) + QString::number(b.printIf) + QStringLiteral("}{") + para +
-                       QLatin1Char('}');
-            para += QStringLiteral("\r\n");
         }
+        // A line or a table row printed only while an answer holds something
+        // (or, with unless=N, only while it is empty): the merge drops the
+        // group otherwise. A chosen alternative prints only while ticked.
+        int printIf = b.printIf;
+        for (const Piece &p : b.pieces)
+            if (p.type == Piece::Answer && p.choice && printIf < 0)
+                printIf = p.answer;
+        if (printIf >= 0)
+            para = QLatin1String(brevane::PrintIfOpening) + QString::number(printIf) + QStringLiteral("}{") + para +
+                   QLatin1Char('}');
+        else if (b.printUnless >= 0)
+            para = QLatin1String(brevane::PrintIfOpening) + QLatin1Char('!') + QString::number(b.printUnless) +
+                   QStringLiteral("}{") + para + QLatin1Char('}');
+        para += QStringLiteral("\r\n");
         rtf += para;
     }
     // A page never ends inside a table: the page break the print job puts
