@@ -73,6 +73,7 @@ TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
+    pages_->CloseBalloon();
     // The page's controls go before the commands their handlers call.
     TPageControl::handlersEnabled = false;
     delete pnlMainForm;
