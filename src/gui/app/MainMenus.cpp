@@ -310,11 +310,11 @@ void TMainMenus::buildPopMain()
     TfrmMain &m = main_;
     popMain = new QMenu(&m);
     popMain->setObjectName(QStringLiteral("popMain"));
-    // Ctrl+E and Ctrl+U act through the window's key handling while a page
-    // control has the focus; the pop-up shows them as its items' keys.
-    QAction *a = addItem(popMain, "popOverride", QStringLiteral("Override\tCtrl+E"));
+    // One shortcut everywhere: the pop-up shows the Options menu's keys,
+    // which act wherever the focus is in the window.
+    QAction *a = addItem(popMain, "popOverride", QStringLiteral("Override\tCtrl+Alt+V"));
     connect(a, &QAction::triggered, this, [&m, a] { m.Override().OverrideClick(TSender::Menu(0, a)); });
-    a = addItem(popMain, "popCancelOverride", QStringLiteral("Cancel Override\tCtrl+U"));
+    a = addItem(popMain, "popCancelOverride", QStringLiteral("Cancel Override\tCtrl+Alt+U"));
     connect(a, &QAction::triggered, this, [&m, a] { m.Override().OverrideClick(TSender::Menu(0, a)); });
     popMain->addSeparator();
     a = addItem(popMain, "popExpandTree", QStringLiteral("Expand Tree View"));

@@ -192,18 +192,6 @@ bool TNavigation::KeyDown(QKeyEvent *event)
         main_.Menus().TreeItemClicked(main_.TreeView1->currentItem());
         return true;
     }
-    // The page edits' pop-up items Override (Ctrl+E) and Cancel Override
-    // (Ctrl+U), each while the pop-up would offer it.
-    if (mods == Qt::ControlModifier && (key == Qt::Key_E || key == Qt::Key_U)) {
-        TPageControl *control = PageControlOf(QApplication::focusWidget());
-        if (control && main_.pnlMainForm->isAncestorOf(control->Widget()) && TPageTransfer::HasOverrideStyle(control)) {
-            const bool overridden = control->StyleLookup().endsWith(QLatin1String("OVERRIDDEN"));
-            if ((key == Qt::Key_E) != overridden) {
-                main_.Override().OverrideClick(TSender{SenderKind::Control, 0, control->Widget()});
-                return true;
-            }
-        }
-    }
     return false;
 }
 

@@ -535,6 +535,11 @@ void TPageBuilder::PreparePageControls(QWidget *container)
             applyFontSize(memo, 16 * zoom_);
             memo->OnEnter = scrollOnEnter;
             memo->OnChange = controlChange;
+            // A calculated memo is overridden as a calculated edit is.
+            if (memo->StyleLookup() == QLatin1String(StyleName::MemoOverrideable))
+                memo->OnDblClick = [&main](QWidget *sender) {
+                    main.Override().OverrideClick(TSender{SenderKind::Control, 0, sender});
+                };
         } else if (auto *button = dynamic_cast<TButton *>(control)) {
             if (nameHasHelp(button))
                 button->OnClick = [this](QWidget *sender) { CalloutDispatch(sender); };
