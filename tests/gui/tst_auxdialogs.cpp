@@ -224,6 +224,14 @@ private Q_SLOTS:
         QCOMPARE(recorder.numbers(), QList<int>{11180});
         QCOMPARE(recorder.messages().first().detail,
                  QDir::toNativeSeparators(program.path() + QStringLiteral("/Help/default.htm")));
+        // Nor when the desktop's opener starts and finds no browser.
+        recorder.clear();
+        dialogs.openUrlResult = true;
+        dialogs.openUrlFailsLater = true;
+        TableofContentsClick(program.path());
+        QCOMPARE(recorder.numbers(), QList<int>{11180});
+        QCOMPARE(recorder.messages().first().detail,
+                 QDir::toNativeSeparators(program.path() + QStringLiteral("/Help/default.htm")));
     }
 
     void pdfResources_data()

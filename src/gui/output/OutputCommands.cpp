@@ -10,6 +10,7 @@
 #include "core/store/Answers.h"
 #include "gui/check/TfrmCheckBeforePrint.h"
 #include "gui/common/MainWindow.h"
+#include "gui/dialogs/HelpCommands.h"
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/output/FileSearch.h"
 #include "gui/output/TfrmProgress.h"
@@ -220,8 +221,14 @@ void TOutputCommands::PdfFinished(const QString &path, int result)
         pdfProgress_->deleteLater();
         pdfProgress_ = nullptr;
     }
-    if (PdfResult(result) == PdfResult::Written && main_.settings.openSavedPdf)
-        UserDialogs::Current().OpenUrl(QUrl::fromLocalFile(path));
+    if (PdfResult(result) != PdfResult::Written)
+        return;
+    // Where the file went, and the way to it.
+    const QString folder = QFileInfo(path).absolutePath();
+    main_.ShowStatus(QStringLiteral("Saved as PDF: ") + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
+                     QStringLiteral("Open Folder"), [folder] { OpenFolder(folder); });
+    if (main_.settings.openSavedPdf)
+        OpenPdf(path);
 }
 
 void TOutputCommands::LaunchWordProcessor(const QString &document, const QString &folder)
