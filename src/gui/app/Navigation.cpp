@@ -120,7 +120,7 @@ void TNavigation::UpdateMenuItems(const TSender &)
         prior = PriorPageTag(tag, store) >= 0;
         next = NextPageTag(tag, store) >= 0;
     }
-    menus.SetPriorNextVisible(prior, next);
+    menus.SetPriorNextEnabled(prior, next);
 
     for (int page : RepeatablePages)
         menus.SetContinuationItemsVisible(page, store->PgCt[page] > 0);
