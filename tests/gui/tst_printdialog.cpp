@@ -204,8 +204,9 @@ void tst_printdialog::selectAllForTheClientsKind_data()
     QTest::addColumn<unsigned>("kind");
     QTest::addColumn<int>("tab");
     QTest::addColumn<QStringList>("checked");
-    const QStringList general{"cbxCoverSheet", "cbxCreditCardAuthorization",    "cbxForm521", "cbxForm525A",
-                              "cbxForm526",    "cbxGeneralInformationWorksheet"};
+    // Every business's; 525A (reinstatement) is a corporation's.
+    const QStringList general{"cbxCoverSheet", "cbxCreditCardAuthorization", "cbxForm521", "cbxForm526",
+                              "cbxGeneralInformationWorksheet"};
     const QStringList corporationTab{"cbxConclusion_FDM",
                                      "cbxElectionOfOfficers",
                                      "cbxFSM_AssetToAdoption",
@@ -229,14 +230,14 @@ void tst_printdialog::selectAllForTheClientsKind_data()
     };
     QTest::newRow("corporation, State forms: no LLC or professional box")
         << unsigned(ForProfitCorporation) << int(TabGeneralInfo)
-        << sortedList(general + QStringList{"cbxForm532A", "cbxForm540_FP", "cbxForm561_FP"});
+        << sortedList(general + QStringList{"cbxForm525A", "cbxForm532A", "cbxForm540_FP", "cbxForm561_FP"});
     QTest::newRow("corporation, LLC tab: nothing") << unsigned(ForProfitCorporation) << int(TabLLC) << QStringList{};
     QTest::newRow("corporation, its own papers")
         << unsigned(ForProfitCorporation) << int(TabCorporations) << sortedList(corporationTab);
     QTest::newRow("professional association, State forms")
         << unsigned(ProfessionalAssociation) << int(TabGeneralInfo)
-        << sortedList(general +
-                      QStringList{"cbxForm520", "cbxForm525B", "cbxForm532C", "cbxForm540_PA", "cbxForm561_PA"});
+        << sortedList(general + QStringList{"cbxForm520", "cbxForm525A", "cbxForm525B", "cbxForm532C", "cbxForm540_PA",
+                                            "cbxForm561_PA"});
     QTest::newRow("LLC, State forms") << unsigned(LimitedLiabilityCompany) << int(TabGeneralInfo)
                                       << sortedList(general + QStringList{"cbxForm533A", "cbxForm543A", "cbxForm562"});
     QTest::newRow("LLC, corporations tab: nothing")

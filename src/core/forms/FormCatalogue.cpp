@@ -241,10 +241,20 @@ std::vector<FormFamily> makeFamilies()
     };
 
     for (FormFamily &family : families) {
+        // A form placed with a kind of business is for that kind alone,
+        // whatever section of the print dialog it is in (525A, under
+        // Corporation, is not for a company).
+        unsigned placeKinds = ForProfitCorporation | ProfessionalAssociation | LimitedLiabilityCompany;
+        if (family.place.startsWith(QLatin1String("Corporation")))
+            placeKinds = ForProfitCorporation | ProfessionalAssociation;
+        else if (family.place.startsWith(QLatin1String("Limited Liability Company")))
+            placeKinds = LimitedLiabilityCompany;
         for (SelectionBox &b : family.boxes) {
             b.family = family.key;
             if (b.pages.isEmpty())
                 b.pages = family.PageNumbers();
+            if (b.kinds & placeKinds)
+                b.kinds &= placeKinds;
         }
     }
     return families;

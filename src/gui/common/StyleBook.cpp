@@ -172,11 +172,11 @@ QWidget *FieldLegend(QWidget *parent)
     row->setSpacing(6);
     const struct
     {
-        const char *style; // nullptr: a plain input field
+        const char *style;
         const char *text;
         const char *tip;
     } kinds[] = {
-        {nullptr, "Your entry", "You type these answers."},
+        {"EDITGLOBAL", "Your entry", "You type these answers (on the form pages in white fields)."},
         {StyleName::EditOverrideable, "Calculated",
          "Calculated from the worksheet \u2014 double-click or Ctrl+Alt+V to override."},
         {StyleName::EditOverridden, "Overridden",
@@ -192,7 +192,7 @@ QWidget *FieldLegend(QWidget *parent)
         QPalette palette = PagePalette();
         palette.setColor(QPalette::Window, Qt::white);
         palette.setColor(QPalette::WindowText, Qt::black);
-        if (const StyleLook *look = kind.style ? LookOf(QLatin1String(kind.style)) : nullptr) {
+        if (const StyleLook *look = LookOf(QLatin1String(kind.style))) {
             if (look->background.isValid())
                 palette.setColor(QPalette::Window, look->background);
             if (look->text.isValid())

@@ -56,10 +56,14 @@ void TOverrideCommands::SetOverride(QWidget *widget)
         dynamic_cast<TEdit *>(control) || dynamic_cast<TMemo *>(control) || dynamic_cast<TCheckBox *>(control);
     if (!bound)
         return;
+    // The field the focus comes back to (after a dialog, another window)
+    // keeps the status line: it may say where a PDF went.
+    const bool again = lastControl_ == widget;
     lastControl_ = widget;
     if (!TPageTransfer::HasOverrideStyle(control)) {
         main_.SetOverrideVisible(false, false);
-        main_.ShowStatus(QString());
+        if (!again)
+            main_.ShowStatus(QString());
         return;
     }
     bool isOverridden = overridden(control);
@@ -67,7 +71,8 @@ void TOverrideCommands::SetOverride(QWidget *widget)
     if (auto *edit = dynamic_cast<TEdit *>(control))
         isOverridden = !edit->isReadOnly();
     main_.SetOverrideVisible(!isOverridden, isOverridden);
-    main_.ShowStatus(isOverridden ? OverriddenHint(widget) : CalculatedHint(widget));
+    if (!again)
+        main_.ShowStatus(isOverridden ? OverriddenHint(widget) : CalculatedHint(widget));
 }
 
 bool TOverrideCommands::ExplainRefusedTyping(QWidget *widget, const QKeyEvent *key)
