@@ -78,9 +78,32 @@ private Q_SLOTS:
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(ZoomPercentText(value), text);
+    }
+
+    void zoomIsLimited_data()
+    {
+        QTest::addColumn<double>("asked");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero is half size") << 0.0 << 0.5 << "50%";
+        QTest::newRow("a third is half size") << 0.333 << 0.5 << "50%";
+        QTest::newRow("in between as asked") << 0.625 << 0.625 << "62%";
+        QTest::newRow("five times is twice") << 5.0 << 2.0 << "200%";
+        QTest::newRow("not a number is 100%") << qQNaN() << 1.0 << "100%";
+    }
+    // A zoom that hides the page (0%, which shrank the window to the tree)
+    // cannot be chosen.
+    void zoomIsLimited()
+    {
+        QFETCH(double, asked);
+        QFETCH(double, value);
+        QFETCH(QString, text);
         TfrmWindowScale dialog(1.0);
-        dialog.SetValue(value);
+        dialog.SetValue(asked);
+        QCOMPARE(dialog.Value(), value);
         QCOMPARE(dialog.lblValue->text(), text);
+        dialog.TrackBar1->setValue(dialog.TrackBar1->minimum());
+        QCOMPARE(dialog.Value(), MinZoom);
     }
 
     void zoomDialog()
@@ -91,12 +114,12 @@ private Q_SLOTS:
         QCOMPARE(dialog.lblValue->text(), QStringLiteral("125%"));
 
         WhenShown([](QWidget *d) {
-            static_cast<TfrmWindowScale *>(d)->TrackBar1->setValue(333);
+            static_cast<TfrmWindowScale *>(d)->TrackBar1->setValue(733);
             Press(d, "btnOk");
         });
         const std::optional<double> ok = ZoomClick(nullptr, 1.0);
         QVERIFY(ok);
-        QCOMPARE(*ok, 0.333);
+        QCOMPARE(*ok, 0.733);
 
         WhenShown([](QWidget *d) {
             static_cast<TfrmWindowScale *>(d)->TrackBar1->setValue(1500);
@@ -220,6 +243,14 @@ private Q_SLOTS:
         // Without a browser to take it, the user is told where the page is.
         MessageRecorder recorder;
         dialogs.openUrlResult = false;
+        TableofContentsClick(program.path());
+        QCOMPARE(recorder.numbers(), QList<int>{11180});
+        QCOMPARE(recorder.messages().first().detail,
+                 QDir::toNativeSeparators(program.path() + QStringLiteral("/Help/default.htm")));
+        // Nor when the desktop's opener starts and finds no browser.
+        recorder.clear();
+        dialogs.openUrlResult = true;
+        dialogs.openUrlFailsLater = true;
         TableofContentsClick(program.path());
         QCOMPARE(recorder.numbers(), QList<int>{11180});
         QCOMPARE(recorder.messages().first().detail,

@@ -5,6 +5,7 @@
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/directory/TfrmDirectory.h"
 
+#include <QPushButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -310,6 +311,24 @@ private Q_SLOTS:
         QCOMPARE(TickedLetters(), QString());
         QCOMPARE(QApplication::focusWidget(), window->edtName);
         QCOMPARE(window->StringGrid->currentIndex().row(), 2);
+    }
+
+    // A new worksheet holds one empty row: Add fills it instead of leaving it
+    // empty above the first person.
+    void addOnANewWorksheetUsesItsEmptyRow()
+    {
+        QVERIFY(Open(DirectoryTable()));
+        QCOMPARE(window->Rows().RowCount(), 1);
+        auto *add = window->findChild<QPushButton *>(QStringLiteral("btnAdd"));
+        QVERIFY(add);
+        add->click();
+        QCOMPARE(window->Rows().RowCount(), 1);
+        QCOMPARE(window->SelectedRow(), 0);
+        QTest::keyClicks(window->edtName, QStringLiteral("Dana Ortiz"));
+        QTest::keyClick(window->edtName, Qt::Key_Tab);
+        add->click();
+        QCOMPARE(Names(window->Rows()), QStringList({"Dana Ortiz", ""}));
+        QCOMPARE(window->SelectedRow(), 1);
     }
 
     // Cut takes the row off without asking (it is on the clipboard); Insert puts it back elsewhere.

@@ -100,6 +100,48 @@ private Q_SLOTS:
         QVERIFY(!(dialog->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
     }
 
+    void pathsAreNeverBrokenInAName_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason"); // after the path, in parentheses
+        const QString folder = QStringLiteral("/home/dana/Documents/Client Files of Ortiz and Partners/Corporations "
+                                              "Formed in Columbus/");
+        QTest::newRow("3301, the file and why") << 33010 << folder + "Acme Tools, Inc. (old copy).cl1"
+                                                << " (it is not a Brevane client file)";
+        QTest::newRow("3808, a recent file gone") << 38080 << folder + "Riverside Bakery LLC.cl1" << QString();
+        QTest::newRow("3808, Windows path")
+            << 38080 << "C:\\Users\\Dana Ortiz\\Documents\\Client Files of Ortiz and Partners\\Riverside Bakery LLC.cl1"
+            << QString();
+    }
+    // A long path goes on to its next line after a separator only, so every
+    // folder's and file's name is read whole.
+    void pathsAreNeverBrokenInAName()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        TestDialogs dialogs;
+        std::unique_ptr<TfrmErrorDlg> dialog(TfrmErrorDlg::Create2(number, path + reason));
+        QLabel *label = dialog->MessageLbl;
+        // The catalogue's text, then the path on lines of its own.
+        QStringList lines = label->text().split(QLatin1Char('\n'));
+        QVERIFY2(lines.size() > 2, qPrintable(label->text()));
+        lines.removeFirst();
+        // The label's own wrapping never breaks them: each fits.
+        for (const QString &line : std::as_const(lines))
+            QVERIFY2(label->fontMetrics().horizontalAdvance(line) <= label->width(), qPrintable(line));
+        // Each line but the last ends after a separator (or with the file's
+        // name, before the reason).
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+            QVERIFY2(lines[i].endsWith(QLatin1Char('/')) || lines[i].endsWith(QLatin1Char('\\')) ||
+                         lines[i].endsWith(QLatin1String(".cl1")),
+                     qPrintable(lines[i]));
+        if (lines.last().startsWith(QLatin1Char('(')))
+            lines.last().prepend(QLatin1Char(' '));
+        QCOMPARE(lines.join(QString()), path + reason);
+    }
+
     // A message longer than its label is shown whole: the dialog grows.
     void longMessageIsShownWhole()
     {

@@ -80,6 +80,7 @@ private slots:
     void saveAsOverAnExistingClientAsks_data();
     void saveAsOverAnExistingClientAsks();
     void openFindsTheClientTypedWithoutItsExtension();
+    void saveAsProposesTheEntitysName_data();
     void saveAsProposesTheEntitysName();
     void saveAsCancelledWritesNothing();
     void duplicateThenSaveAsksForANewName();
@@ -336,19 +337,37 @@ void tst_filecommands::openFindsTheClientTypedWithoutItsExtension()
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Other"));
 }
 
+void tst_filecommands::saveAsProposesTheEntitysName_data()
+{
+    QTest::addColumn<QString>("entity");
+    QTest::addColumn<QString>("proposed"); // empty: the folder alone
+    QTest::newRow("plain name") << "Acme"
+                                << "/Acme.cl1";
+    QTest::newRow("name with a comma and a dot") << "Acme Tools, Inc."
+                                                 << "/Acme Tools, Inc..cl1";
+    QTest::newRow("a slash cannot be in a file name") << "A/B Partners LLC"
+                                                      << "/A-B Partners LLC.cl1";
+    QTest::newRow("no name yet") << ""
+                                 << "/";
+}
+
+// A new client is offered under the entity's name, as typed on the General
+// Information Worksheet.
 void tst_filecommands::saveAsProposesTheEntitysName()
 {
+    QFETCH(QString, entity);
+    QFETCH(QString, proposed);
     GuiFixture fx;
     writePages(fx);
     TestDialogs dialogs;
     auto w = fx.Start();
-    w->Document().Answers()->SetText(1, 0, 11, QStringLiteral("Acme")); // page 1 answer 11 names the entity
-    w->Navigation().DisplayAPage(w->Invisible(100));
+    if (!entity.isEmpty())
+        typeName(*w, entity);
     QVERIFY(!QFileInfo::exists(fx.ClientFolder()));
     w->Files().SaveAsClick();
     // The dialog opens in the client folder, made on the first run.
     QVERIFY(QFileInfo(fx.ClientFolder()).isDir());
-    QVERIFY(dialogs.folders.last().endsWith(QStringLiteral("/Acme.cl1")));
+    QVERIFY2(dialogs.folders.last().endsWith(proposed), qPrintable(dialogs.folders.last()));
     QVERIFY(dialogs.folders.last().startsWith(fx.ClientFolder()));
     // A named client proposes nothing.
     dialogs.fileAnswers << fx.Path(QStringLiteral("named.cl1"));

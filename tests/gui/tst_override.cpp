@@ -14,7 +14,9 @@
 #include "gui/screens/OverrideCommands.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 using namespace brevane;
 using namespace brevane::test;
@@ -69,6 +71,9 @@ private slots:
     void plainFieldsAreNotOverridden();
     void memoAndCheckBoxToggleTheirStyles();
     void overrideSurvivesSaveAndOpen();
+    void oneShortcutEverywhere();
+    void calculatedFieldsExplainThemselves_data();
+    void calculatedFieldsExplainThemselves();
 };
 
 void tst_override::guardedAnswerKeepsTheUsersValue()
@@ -124,7 +129,7 @@ void tst_override::everyRouteToggles_data()
     QTest::newRow("Options menu, both items") << "menu";
     QTest::newRow("Options menu shortcuts") << "menu keys";
     QTest::newRow("pop-up menu items") << "popup";
-    QTest::newRow("pop-up menu keys") << "popup keys";
+    QTest::newRow("Override and Cancel Override keys") << "both keys";
     QTest::newRow("double click") << "double click";
 }
 
@@ -146,8 +151,8 @@ void tst_override::everyRouteToggles()
             QTest::keyClick(city, Qt::Key_V, Qt::ControlModifier | Qt::AltModifier);
         else if (route == "popup")
             Item(*w, on ? "popOverride" : "popCancelOverride")->trigger();
-        else if (route == "popup keys")
-            QTest::keyClick(city, on ? Qt::Key_E : Qt::Key_U, Qt::ControlModifier);
+        else if (route == "both keys")
+            QTest::keyClick(city, on ? Qt::Key_V : Qt::Key_U, Qt::ControlModifier | Qt::AltModifier);
         else
             QTest::mouseDClick(city, Qt::LeftButton);
     };
@@ -239,3 +244,70 @@ void tst_override::overrideSurvivesSaveAndOpen()
 
 QTEST_MAIN(tst_override)
 #include "tst_override.moc"
+
+// The pop-up offers Override with the Options menu's keys, and no others.
+void tst_override::oneShortcutEverywhere()
+{
+    GuiFixture fx;
+    auto w = startOnPage7(fx);
+    for (const auto &[popup, menu] :
+         {std::pair{"popOverride", "mnuOverride"}, {"popCancelOverride", "mnuCancelOverride"}})
+        QCOMPARE(Item(*w, popup)->text().section(QLatin1Char('\t'), 1),
+                 Item(*w, menu)->shortcut().toString(QKeySequence::NativeText));
+    // Ctrl+E is the field's own key again, not a second Override.
+    auto *city = Control<QLineEdit>(*w, "edtCity");
+    Enter(city);
+    QTest::keyClick(city, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(!w->Document().Answers()->OvRide(7, 0, 1));
+}
+
+void tst_override::calculatedFieldsExplainThemselves_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("calculated edit") << "edtCity";
+    QTest::newRow("calculated memo") << "memNote";
+}
+
+// A calculated field says what it is when entered; typing into it is
+// refused with a word in the status bar, never a dialog; an input field
+// says nothing; a legend names the colours.
+void tst_override::calculatedFieldsExplainThemselves()
+{
+    QFETCH(QString, field);
+    GuiFixture fx;
+    MessageRecorder messages;
+    auto w = startOnPage7(fx);
+    QWidget *control = Control(*w, field);
+    Enter(control);
+    QCOMPARE(w->StatusText(),
+             QStringLiteral("Calculated from the worksheet \u2014 double-click or Ctrl+Alt+V to override"));
+    const auto shown = [control] {
+        if (auto *edit = qobject_cast<QLineEdit *>(control))
+            return edit->text();
+        return qobject_cast<QPlainTextEdit *>(control)->toPlainText();
+    };
+    const QString before = shown();
+    QTest::keyClicks(control, QStringLiteral("xy"));
+    QTest::keyClick(control, Qt::Key_Backspace);
+    QCOMPARE(w->StatusText(), TOverrideCommands::RefusedTypingHint(control));
+    QVERIFY(w->StatusText().startsWith(QStringLiteral("This field takes no typing.")));
+    QCOMPARE(shown(), before);
+    QVERIFY(messages.numbers().isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!w->Document().Modified);
+
+    // Overridden, it takes typing and says how to give it back.
+    QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier | Qt::AltModifier);
+    QVERIFY(w->StatusText().startsWith(QStringLiteral("Overridden")));
+    QTest::keyClicks(control, QStringLiteral("z"));
+    QVERIFY(w->StatusText().startsWith(QStringLiteral("Overridden")));
+
+    Enter(Control(*w, "edtPlain"));
+    QCOMPARE(w->StatusText(), QString());
+    auto *legend = w->findChild<QWidget *>(QStringLiteral("FieldLegend"));
+    QVERIFY(legend && legend->isVisible());
+    QStringList kinds;
+    for (QLabel *swatch : legend->findChildren<QLabel *>())
+        kinds << swatch->text();
+    QCOMPARE(kinds, (QStringList{"Your entry", "Calculated", "Overridden", "Fixed"}));
+}

@@ -26,6 +26,8 @@ private slots:
     void focusGoesToTheTaggedControl();
     void helpButtonsToggleTheirCallouts_data();
     void helpButtonsToggleTheirCallouts();
+    void balloonCloses_data();
+    void balloonCloses();
     void labelsShrinkByTheFontShrinkAmount();
     void runningTextClosesUpItsLine();
     void styleBookLooks_data();
@@ -147,6 +149,64 @@ void tst_pagebuilder::helpButtonsToggleTheirCallouts()
     QCOMPARE(panel->isVisible(), toggles);
     QTest::mouseClick(b, Qt::LeftButton);
     QVERIFY(!panel->isVisible());
+}
+
+void tst_pagebuilder::balloonCloses_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Escape") << "escape" << true;
+    QTest::newRow("click on another field") << "click elsewhere" << true;
+    QTest::newRow("a field under it gets the focus") << "focus under" << true;
+    QTest::newRow("another balloon opens") << "other balloon" << true;
+    QTest::newRow("a click on the balloon itself") << "click balloon" << false;
+    QTest::newRow("a field beside it gets the focus") << "focus beside" << false;
+}
+
+// A help balloon goes when the user is done with it, and never two at once.
+void tst_pagebuilder::balloonCloses()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, closes);
+    GuiFixture fx;
+    const auto helpButton = [](const char *button, const char *balloonName, double y) {
+        ComponentRecord balloon = PageControl("TCalloutPanel", balloonName, 0, -250, 30, 250, 90);
+        balloon.Set(QStringLiteral("Visible"), StreamValue::Boolean(false));
+        balloon.children = {Label(QString::fromLatin1(balloonName) + "Text", 0, 10, QStringLiteral("What to type."))};
+        ComponentRecord help = PageControl("TButton", button, 0, 420, y, 24, 24);
+        help.children = {balloon};
+        return help;
+    };
+    // edtUnder lies under the first balloon (x 170..420, y 40..130);
+    // edtBeside is far from it.
+    fx.WritePage(0, {Edit("edtName", 1000, 10), helpButton("btnHELP1", "calFirst", 10),
+                     PageControl("TEdit", "edtUnder", 1001, 200, 80, 200, 24),
+                     PageControl("TEdit", "edtBeside", 1002, 200, 400, 200, 24),
+                     helpButton("btnHELP2", "calSecond", 300)});
+    auto w = fx.Start();
+    auto *first = Control<QPushButton>(*w, "btnHELP1");
+    QWidget *balloon = Control(*w, "calFirst");
+    QVERIFY(first && balloon);
+    QTest::mouseClick(first, Qt::LeftButton);
+    QVERIFY(balloon->isVisible());
+    QVERIFY(w->Pages().BalloonOpen());
+
+    if (how == QLatin1String("escape")) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    } else if (how == QLatin1String("click elsewhere")) {
+        QTest::mouseClick(Control(*w, "edtBeside"), Qt::LeftButton);
+    } else if (how == QLatin1String("focus under")) {
+        Enter(Control(*w, "edtUnder"));
+    } else if (how == QLatin1String("other balloon")) {
+        QTest::mouseClick(Control(*w, "btnHELP2"), Qt::LeftButton);
+        QVERIFY(Control(*w, "calSecond")->isVisible());
+    } else if (how == QLatin1String("click balloon")) {
+        QTest::mouseClick(Control(*w, "calFirstText"), Qt::LeftButton);
+    } else if (how == QLatin1String("focus beside")) {
+        Enter(Control(*w, "edtBeside"));
+    }
+    QCOMPARE(balloon->isVisible(), !closes);
+    QCOMPARE(w->Pages().BalloonOpen(), how == QLatin1String("other balloon") || !closes);
 }
 
 void tst_pagebuilder::labelsShrinkByTheFontShrinkAmount()

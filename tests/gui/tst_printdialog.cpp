@@ -72,6 +72,9 @@ private slots:
     void clicks();
     void boxOfDisplayedPage_data();
     void boxOfDisplayedPage();
+    void selectAllForTheClientsKind_data();
+    void selectAllForTheClientsKind();
+    void remembersTheTickedFormsPerClient();
 
     void previewPrintWritesAndOpensTheDocument();
     void documentStillOpenGetsANumberedName();
@@ -114,8 +117,10 @@ void tst_printdialog::clicks_data()
     allButCover.removeOne(QStringLiteral("cbxCoverSheet"));
     for (const QString &box : boxesOfGroup(MarginGroup::OneInch))
         allButCover.removeOne(box);
-    QStringList allAndFront = all + QStringList{"cbxStockFront"};
-    allAndFront.sort();
+    QStringList halfInch = boxesOfGroup(MarginGroup::HalfInch);
+    halfInch.sort();
+    const QStringList llcTab{"cbxLLC_GenericMembersResolution", "cbxLLC_OperatingAgreement"};
+    const QStringList llcAndFront = llcTab + QStringList{"cbxStockFront"};
 
     QTest::newRow("cover sheet clears the code of regulations")
         << -1 << QStringList{"cbxFSM_CodeOfRegulations", "cbxCoverSheet"} << QStringList{"cbxCoverSheet"};
@@ -128,15 +133,17 @@ void tst_printdialog::clicks_data()
     QTest::newRow("one-inch boxes of two tabs stay") << 1 << QStringList{"cbxLLC_GenericMembersResolution"}
                                                      << QStringList{"cbxLLC_GenericMembersResolution", "cbxPOC_Page1"};
     QTest::newRow("unchecking click also clears the other group")
-        << -1 << QStringList{"Select All", "cbxCoverSheet"} << allButCover;
-    QTest::newRow("select all checks both margin groups") << 0 << QStringList{"Select All"} << all;
-    QTest::newRow("select all leaves the front") << -1 << QStringList{"cbxStockFront", "Select All"} << allAndFront;
+        << 0 << QStringList{"Select All", "cbxCoverSheet"} << allButCover;
+    QTest::newRow("select all ticks the boxes of the tab shown") << 0 << QStringList{"Select All"} << halfInch;
+    QTest::newRow("select all on a tab clears the other group")
+        << 57 << QStringList{"cbxForm526", "Select All"} << llcTab;
+    QTest::newRow("select all leaves the front") << -1 << QStringList{"cbxStockFront", "Select All"} << llcAndFront;
     QTest::newRow("the select all button does the same")
-        << -1 << QStringList{"cbxStockFront", "Select All button"} << allAndFront;
+        << -1 << QStringList{"cbxStockFront", "Select All button"} << llcAndFront;
     QTest::newRow("clear all leaves the front")
         << -1 << QStringList{"cbxStockFront", "Select All", "Clear All"} << QStringList{"cbxStockFront"};
     QTest::newRow("front clears both groups")
-        << -1 << QStringList{"Select All", "cbxStockFront"} << QStringList{"cbxStockFront"};
+        << 0 << QStringList{"Select All", "cbxStockFront"} << QStringList{"cbxStockFront"};
     QTest::newRow("back clears the front")
         << -1 << QStringList{"cbxStockFront", "cbxStockBack"} << QStringList{"cbxStockBack"};
     QTest::newRow("front clears the back")
@@ -190,6 +197,114 @@ void tst_printdialog::boxOfDisplayedPage()
     TfrmSelectedForms dialog(page);
     QCOMPARE(sorted(dialog.Checked()), checked);
     QCOMPARE(dialog.TabControl1->currentIndex(), tab);
+}
+
+void tst_printdialog::selectAllForTheClientsKind_data()
+{
+    QTest::addColumn<unsigned>("kind");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("checked");
+    // Every business's; 525A (reinstatement) is a corporation's.
+    const QStringList general{"cbxCoverSheet", "cbxCreditCardAuthorization", "cbxForm521", "cbxForm526",
+                              "cbxGeneralInformationWorksheet"};
+    const QStringList corporationTab{"cbxConclusion_FDM",
+                                     "cbxElectionOfOfficers",
+                                     "cbxFSM_AssetToAdoption",
+                                     "cbxFSM_CodeOfRegulations",
+                                     "cbxFSM_Conclusion",
+                                     "cbxFSM_Election",
+                                     "cbxMisc_Bond",
+                                     "cbxMisc_CorporateResolution",
+                                     "cbxMisc_Minutes",
+                                     "cbxMisc_ShareLedger",
+                                     "cbxPOC_ElectionProTem",
+                                     "cbxPOC_NoticeWaiver",
+                                     "cbxPOC_OrderWaiver",
+                                     "cbxPOC_Page1",
+                                     "cbxPOC_ShareSubscription",
+                                     "cbxPage1_FDM",
+                                     "cbxPOC_WaiverOfNotice"};
+    const auto sortedList = [](QStringList list) {
+        list.sort();
+        return list;
+    };
+    QTest::newRow("corporation, State forms: no LLC or professional box")
+        << unsigned(ForProfitCorporation) << int(TabGeneralInfo)
+        << sortedList(general + QStringList{"cbxForm525A", "cbxForm532A", "cbxForm540_FP", "cbxForm561_FP"});
+    QTest::newRow("corporation, LLC tab: nothing") << unsigned(ForProfitCorporation) << int(TabLLC) << QStringList{};
+    QTest::newRow("corporation, its own papers")
+        << unsigned(ForProfitCorporation) << int(TabCorporations) << sortedList(corporationTab);
+    QTest::newRow("professional association, State forms")
+        << unsigned(ProfessionalAssociation) << int(TabGeneralInfo)
+        << sortedList(general + QStringList{"cbxForm520", "cbxForm525A", "cbxForm525B", "cbxForm532C", "cbxForm540_PA",
+                                            "cbxForm561_PA"});
+    QTest::newRow("LLC, State forms") << unsigned(LimitedLiabilityCompany) << int(TabGeneralInfo)
+                                      << sortedList(general + QStringList{"cbxForm533A", "cbxForm543A", "cbxForm562"});
+    QTest::newRow("LLC, corporations tab: nothing")
+        << unsigned(LimitedLiabilityCompany) << int(TabCorporations) << QStringList{};
+    QTest::newRow("LLC, its own papers") << unsigned(LimitedLiabilityCompany) << int(TabLLC)
+                                         << QStringList{"cbxLLC_GenericMembersResolution", "cbxLLC_OperatingAgreement"};
+    QTest::newRow("stock certificate tab: left alone")
+        << unsigned(ForProfitCorporation) << int(TabStock) << QStringList{};
+}
+
+// Select All ticks what the client's kind of business prints from the tab
+// shown, and nothing that the client cannot file.
+void tst_printdialog::selectAllForTheClientsKind()
+{
+    QFETCH(unsigned, kind);
+    QFETCH(int, tab);
+    QFETCH(QStringList, checked);
+    TfrmSelectedForms dialog(-1);
+    dialog.SetEntity(kind);
+    dialog.TabControl1->setCurrentIndex(tab);
+    dialog.btnSelectAll->click();
+    QCOMPARE(sorted(dialog.Checked()), checked);
+}
+
+// The dialog opens with the forms last ticked for the client, whatever page
+// is shown; another client starts afresh.
+void tst_printdialog::remembersTheTickedFormsPerClient()
+{
+    GuiFixture fx;
+    writeJobPages(fx);
+    auto w = fx.Start();
+    TypeOver(Control<QLineEdit>(*w, "edtName"), QStringLiteral("Acme Tools, Inc."));
+    const auto openDialog = [&w](std::function<void(TfrmSelectedForms *)> act) {
+        WhenShown([act](QWidget *dialog) {
+            auto *selection = qobject_cast<TfrmSelectedForms *>(dialog);
+            QVERIFY(selection);
+            act(selection);
+            if (selection->isVisible())
+                selection->btnClose->click();
+        });
+        w->Output().PrintSelectedForms(TSender::Button());
+    };
+    openDialog([](TfrmSelectedForms *dialog) {
+        // A corporation: Select All on the State forms ticks no LLC form.
+        dialog->TabControl1->setCurrentIndex(TabGeneralInfo);
+        dialog->btnSelectAll->click();
+        QVERIFY(dialog->Box("cbxForm532A")->isChecked());
+        QVERIFY(!dialog->Box("cbxForm533A")->isChecked());
+        dialog->Box("cbxForm540_FP")->click(); // the user leaves out the amendment
+    });
+    QStringList remembered;
+    openDialog([&remembered](TfrmSelectedForms *dialog) {
+        remembered = sorted(dialog->Checked());
+        QCOMPARE(dialog->TabControl1->currentIndex(), int(TabGeneralInfo));
+    });
+    QVERIFY(remembered.contains(QStringLiteral("cbxForm532A")));
+    QVERIFY(!remembered.contains(QStringLiteral("cbxForm540_FP")));
+
+    // Another client, not yet saved: the displayed page's form, as ever.
+    w->Document().FileName = QStringLiteral("Untitled.cl1");
+    TypeOver(Control<QLineEdit>(*w, "edtName"), QStringLiteral("Riverside Bakery LLC"));
+    openDialog([](TfrmSelectedForms *dialog) {
+        QCOMPARE(sorted(dialog->Checked()), QStringList{"cbxGeneralInformationWorksheet"});
+        dialog->btnSelectAll->click();
+        QVERIFY(dialog->Box("cbxForm533A")->isChecked());
+        QVERIFY(!dialog->Box("cbxForm532A")->isChecked());
+    });
 }
 
 void tst_printdialog::previewPrintWritesAndOpensTheDocument()

@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QFile>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QUrl>
 
 using namespace brevane;
@@ -37,6 +38,8 @@ private slots:
     void savesOpensAndKeepsTheOption();
     void cancelWritesNothing();
     void withoutLibreOfficeTheUserIsTold();
+    void savedFileIsNamedWithItsFolder();
+    void withoutPdfViewerTheUserIsTold();
 
 private:
     // A main window on page 0 with the entity's name, and print templates.
@@ -169,3 +172,47 @@ void tst_savepdf::withoutLibreOfficeTheUserIsTold()
 
 QTEST_MAIN(tst_savepdf)
 #include "tst_savepdf.moc"
+
+// After the PDF is written the status line names it, and its button opens
+// the folder the file is in.
+void tst_savepdf::savedFileIsNamedWithItsFolder()
+{
+    GuiFixture fx;
+    auto w = start(fx);
+    TestDialogs dialogs;
+    const QString path = fx.Path(QStringLiteral("named.pdf"));
+    dialogs.fileAnswers << path;
+    saveAsPdf(*w, false);
+    QTRY_VERIFY(!w->Output().PdfInProgress());
+    QCOMPARE(w->StatusText(), QStringLiteral("Saved as PDF: ") + QDir::toNativeSeparators(path));
+    auto *openFolder = w->findChild<QPushButton *>(QStringLiteral("StatusAction"));
+    QVERIFY(openFolder && openFolder->isVisible());
+    QCOMPARE(openFolder->text(), QStringLiteral("Open Folder"));
+    openFolder->click();
+    QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl::fromLocalFile(fx.dir.path())});
+
+    // The next line of the status bar takes the button away.
+    w->ShowStatus(QStringLiteral("something else"));
+    QVERIFY(!openFolder->isVisible());
+}
+
+// A desktop without a PDF viewer (or without a file manager) is named in a
+// message with the file, never left to a line on standard error.
+void tst_savepdf::withoutPdfViewerTheUserIsTold()
+{
+    GuiFixture fx;
+    auto w = start(fx);
+    TestDialogs dialogs;
+    dialogs.openUrlFailsLater = true;
+    const QString path = fx.Path(QStringLiteral("unviewed.pdf"));
+    dialogs.fileAnswers << path;
+    MessageRecorder recorder;
+    saveAsPdf(*w, true);
+    QTRY_VERIFY(!w->Output().PdfInProgress());
+    QCOMPARE(recorder.numbers(), QList<int>{11220});
+    QCOMPARE(recorder.messages().first().detail, QDir::toNativeSeparators(path));
+    recorder.clear();
+    w->findChild<QPushButton *>(QStringLiteral("StatusAction"))->click();
+    QCOMPARE(recorder.numbers(), QList<int>{11230});
+    QCOMPARE(recorder.messages().first().detail, QDir::toNativeSeparators(fx.dir.path()));
+}

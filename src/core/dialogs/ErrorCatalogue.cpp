@@ -96,6 +96,16 @@ const CatalogueRow Catalogue[] = {
     // settings.
     {1121, QStringLiteral("1121-Brevane could not read its settings file, so it starts with its usual settings: "),
      Kind::Detail},
+    // The program's own: a PDF or a folder that no application on this
+    // computer opens.
+    {1122,
+     QStringLiteral("1122-The PDF could not be opened: no PDF viewer took it. Install a PDF viewer (for example the "
+                    "package evince) or open the file with a program of your choice: "),
+     Kind::Detail},
+    {1123,
+     QStringLiteral("1123-The folder could not be opened: no file manager took it. Install a file manager (for "
+                    "example the package pcmanfm) or find the folder yourself: "),
+     Kind::Detail},
     {1126, QStringLiteral("1126-Error in Delete Form routine - "), Kind::Detail},
     {1129, QStringLiteral("1129-Bad Tag. Please call Tarnwick Hollow Software about this error. "), Kind::Fixed},
     {1155,

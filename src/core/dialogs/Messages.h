@@ -40,6 +40,8 @@
                                             by its label, with what it holds */                                        \
     X(SettingsUnreadable, 11210)         /* at start: the program goes on with its usual settings; detail: the      \
                                             settings file's path and the reason */                                     \
+    X(PdfNotOpened, 11220)               /* no PDF viewer took it; detail: the PDF's path */                           \
+    X(FolderNotOpened, 11230)            /* no file manager took it; detail: the folder's path */                      \
     X(DeleteFormFailed, 11260)           /* detail: the page's name */                                                 \
     X(DefaultClientUnreadable, 11340)    /* at start-up; no text */                                                    \
     X(ContinuationPickerFailed, 11453)   /* the window picking a copy of a repeatable page; no text */                 \

@@ -55,4 +55,17 @@ QString FileInFolder(const QString &folder, const QString &name)
     return folder + QDir::separator() + name;
 }
 
+QString FileBaseNameOf(const QString &clientName)
+{
+    QString name = clientName.simplified();
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('-');
+    }
+    // A name of dots alone would name a folder.
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    return name.trimmed();
+}
+
 } // namespace brevane

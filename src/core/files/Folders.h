@@ -37,4 +37,8 @@ QString FindProgramFolder(const QString &applicationDir, const QString &override
 // The file `name` in `folder`, adding the path delimiter when missing.
 QString FileInFolder(const QString &folder, const QString &name);
 
+// A client's name as the start of a file name: characters no file name may
+// hold become "-", leading dots go; empty when nothing is left.
+QString FileBaseNameOf(const QString &clientName);
+
 } // namespace brevane

@@ -35,6 +35,13 @@ SelectionBox box(const char *name, const char *caption, SelectionTab tab, const 
     box.dialogOrder = dialogOrder;
     box.printOrder = printOrder;
     box.pages = std::move(pages);
+    const unsigned every = ForProfitCorporation | ProfessionalAssociation | LimitedLiabilityCompany;
+    const QLatin1String in(section);
+    box.kinds = tab == TabCorporations                      ? ForProfitCorporation | ProfessionalAssociation
+                : tab == TabLLC || in == QLatin1String(Llc) ? unsigned(LimitedLiabilityCompany)
+                : in == QLatin1String(Corporations)         ? unsigned(ForProfitCorporation)
+                : in == QLatin1String(Professional)         ? unsigned(ProfessionalAssociation)
+                                                            : every;
     return box;
 }
 
@@ -234,10 +241,20 @@ std::vector<FormFamily> makeFamilies()
     };
 
     for (FormFamily &family : families) {
+        // A form placed with a kind of business is for that kind alone,
+        // whatever section of the print dialog it is in (525A, under
+        // Corporation, is not for a company).
+        unsigned placeKinds = ForProfitCorporation | ProfessionalAssociation | LimitedLiabilityCompany;
+        if (family.place.startsWith(QLatin1String("Corporation")))
+            placeKinds = ForProfitCorporation | ProfessionalAssociation;
+        else if (family.place.startsWith(QLatin1String("Limited Liability Company")))
+            placeKinds = LimitedLiabilityCompany;
         for (SelectionBox &b : family.boxes) {
             b.family = family.key;
             if (b.pages.isEmpty())
                 b.pages = family.PageNumbers();
+            if (b.kinds & placeKinds)
+                b.kinds &= placeKinds;
         }
     }
     return families;
@@ -314,8 +331,8 @@ QString AnswerPlace(int page, int continuation, int answer)
     if (IsRepeatablePage(page))
         place += QStringLiteral(", copy %1").arg(continuation + 1);
     const QString label = AnswerLabel(page, answer);
-    return place + (label.isEmpty() ? QStringLiteral(", answer %1").arg(answer)
-                                    : QStringLiteral(", \"%1\"").arg(label));
+    return place +
+           (label.isEmpty() ? QStringLiteral(", answer %1").arg(answer) : QStringLiteral(", \"%1\"").arg(label));
 }
 
 } // namespace brevane

@@ -77,6 +77,9 @@ struct SelectionBox
     // Checked when the dialog opens over a page of its family.
     bool checkedOnDisplay = true;
     QString family; // the key of the family it prints
+    // The kinds of business (EntityKind bits) it is for: by its tab and
+    // section (a professional association is a corporation).
+    unsigned kinds = 0;
 };
 
 struct FormFamily

@@ -2,6 +2,7 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
+#include "core/files/Folders.h"
 #include "core/files/WholeFile.h"
 #include "core/output/PrintJob.h"
 
@@ -90,17 +91,10 @@ QStringList PdfConverterArguments(const QString &profileFolder, const QString &o
 
 QString DefaultPdfFileName(const QString &clientName, const QDate &date)
 {
-    QString name = clientName.simplified();
-    for (QChar &c : name) {
-        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
-            c = QLatin1Char('-');
-    }
-    // A name of dots alone would name a folder.
-    while (name.startsWith(QLatin1Char('.')))
-        name.remove(0, 1);
-    if (name.trimmed().isEmpty())
+    QString name = FileBaseNameOf(clientName);
+    if (name.isEmpty())
         name = QStringLiteral("Brevane");
-    return name.trimmed() + QLatin1Char(' ') + date.toString(Qt::ISODate) + QStringLiteral(".pdf");
+    return name + QLatin1Char(' ') + date.toString(Qt::ISODate) + QStringLiteral(".pdf");
 }
 
 QString PdfTitle(const QString &entityName, const QStringList &formCaptions)

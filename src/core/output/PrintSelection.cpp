@@ -84,6 +84,24 @@ CheckedBoxes SelectAllBoxes(const CheckedBoxes &checked)
     return result;
 }
 
+CheckedBoxes SelectAllOnTab(const CheckedBoxes &checked, SelectionTab tab, unsigned kinds)
+{
+    if (tab == TabStock)
+        return checked;
+    const MarginGroup group = tab == TabGeneralInfo ? MarginGroup::HalfInch : MarginGroup::OneInch;
+    CheckedBoxes result =
+        withoutGroup(checked, group == MarginGroup::HalfInch ? MarginGroup::OneInch : MarginGroup::HalfInch);
+    for (const SelectionBox &box : SelectionBoxes()) {
+        if (box.group != group)
+            continue;
+        if (!(box.kinds & kinds))
+            result.remove(box.name); // ticked before, but not for this business
+        else if (box.tab == tab)
+            result.insert(box.name);
+    }
+    return result;
+}
+
 CheckedBoxes ClearAllBoxes(const CheckedBoxes &checked)
 {
     return withoutGroup(withoutGroup(checked, MarginGroup::HalfInch), MarginGroup::OneInch);

@@ -45,6 +45,12 @@ CheckedBoxes AfterBoxClick(const CheckedBoxes &checked, const QString &clicked);
 // "Select All": every half-inch and one-inch box checked; the stock boxes as
 // they were.
 CheckedBoxes SelectAllBoxes(const CheckedBoxes &checked);
+// "Select All" in the dialog: the boxes of `tab` that are for a business of
+// one of `kinds` (EntityKind bits) checked; boxes of the tab's margin group
+// that are not for such a business, and the other margin group, cleared (a
+// job holds one group). The stock tab keeps its boxes as they are, since
+// each side prints by itself.
+CheckedBoxes SelectAllOnTab(const CheckedBoxes &checked, SelectionTab tab, unsigned kinds);
 // "Clear All": every half-inch and one-inch box cleared; the stock boxes as
 // they were.
 CheckedBoxes ClearAllBoxes(const CheckedBoxes &checked);

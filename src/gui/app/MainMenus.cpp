@@ -227,6 +227,12 @@ void TMainMenus::buildMenuBar()
     a = addItem(mnuOptions, "mnuForceWordPad", QStringLiteral("Force &WordPad"));
     a->setCheckable(true);
     connect(a, &QAction::triggered, this, [&m] { m.Output().ForceWordPadClick(); });
+#ifndef Q_OS_WIN
+    // Word and WordPad are Windows programs; elsewhere the document always
+    // goes to LibreOffice Writer or the desktop's program for RTF files.
+    for (const char *name : {"mnuForceWord", "mnuFindWord", "mnuForceWordPad"})
+        Action(name)->setVisible(false);
+#endif
     a = addItem(mnuOptions, "mnuGraphicsAdapter", QStringLiteral("Turn Off Page &Fade"));
     a->setCheckable(true);
     connect(a, &QAction::triggered, this, [&m] { m.Dialogs().GraphicsAdapterClick(); });
@@ -265,6 +271,9 @@ void TMainMenus::buildMenuBar()
     a = addItem(mnuApplication, "mnuQuit", QStringLiteral("Quit Brevane"));
     connect(a, &QAction::triggered, this, [&m] { m.ExitClick(); });
     mnuApplication->menuAction()->setVisible(false);
+    // Preferences are found where options are looked for.
+    mnuOptions->addSeparator();
+    mnuOptions->addAction(Action("mnuPreferences"));
 
     m.mnuInvisible = addItem(nullptr, "mnuInvisible", QString());
     m.mnuInvisible->setVisible(false);
@@ -310,11 +319,11 @@ void TMainMenus::buildPopMain()
     TfrmMain &m = main_;
     popMain = new QMenu(&m);
     popMain->setObjectName(QStringLiteral("popMain"));
-    // Ctrl+E and Ctrl+U act through the window's key handling while a page
-    // control has the focus; the pop-up shows them as its items' keys.
-    QAction *a = addItem(popMain, "popOverride", QStringLiteral("Override\tCtrl+E"));
+    // One shortcut everywhere: the pop-up shows the Options menu's keys,
+    // which act wherever the focus is in the window.
+    QAction *a = addItem(popMain, "popOverride", QStringLiteral("Override\tCtrl+Alt+V"));
     connect(a, &QAction::triggered, this, [&m, a] { m.Override().OverrideClick(TSender::Menu(0, a)); });
-    a = addItem(popMain, "popCancelOverride", QStringLiteral("Cancel Override\tCtrl+U"));
+    a = addItem(popMain, "popCancelOverride", QStringLiteral("Cancel Override\tCtrl+Alt+U"));
     connect(a, &QAction::triggered, this, [&m, a] { m.Override().OverrideClick(TSender::Menu(0, a)); });
     popMain->addSeparator();
     a = addItem(popMain, "popExpandTree", QStringLiteral("Expand Tree View"));
@@ -483,22 +492,23 @@ void TMainMenus::buildToolbars()
         buttons_.insert(label->objectName(), label);
         connect(label, &QAbstractButton::clicked, this, [run = c.run, label] { run(label); });
     }
-    // Offered only where they apply: Prior and Next after a display, the
-    // override buttons when a control is focused, the Refresh icon once a
-    // page is shown.
-    for (const char *name : {"Prior", "Next", "Override", "CancelOverride"}) {
+    // Offered only where they apply: the override buttons when a control is
+    // focused, the Refresh icon once a page is shown. Prior and Next keep
+    // their places and are greyed where there is no page to go to.
+    SetPriorNextEnabled(false, false);
+    for (const char *name : {"Override", "CancelOverride"}) {
         IconBar->SetButtonVisible(Button(QByteArray("cbtn").append(name).constData()), false);
         LabelBar->SetButtonVisible(Button(QByteArray("btn").append(name).constData()), false);
     }
     IconBar->SetButtonVisible(Button("cbtnRefresh"), false);
 }
 
-void TMainMenus::SetPriorNextVisible(bool prior, bool next)
+void TMainMenus::SetPriorNextEnabled(bool prior, bool next)
 {
-    IconBar->SetButtonVisible(Button("cbtnPrior"), prior);
-    LabelBar->SetButtonVisible(Button("btnPrior"), prior);
-    IconBar->SetButtonVisible(Button("cbtnNext"), next);
-    LabelBar->SetButtonVisible(Button("btnNext"), next);
+    Button("cbtnPrior")->setEnabled(prior);
+    Button("btnPrior")->setEnabled(prior);
+    Button("cbtnNext")->setEnabled(next);
+    Button("btnNext")->setEnabled(next);
 }
 
 void TMainMenus::SetRefreshVisible(bool visible)

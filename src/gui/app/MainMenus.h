@@ -7,9 +7,9 @@
 #include <QHash>
 #include <QKeySequence>
 #include <QList>
-#include <QStringList>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 class QAbstractButton;
 class QAction;
@@ -50,7 +50,7 @@ public:
     // A toolbar button by its name ("cbtnSave", "btnSave", ...).
     QAbstractButton *Button(const char *name) const;
 
-    void SetPriorNextVisible(bool prior, bool next);
+    void SetPriorNextEnabled(bool prior, bool next);
     void SetRefreshVisible(bool visible);
     // Override and Cancel Override on both toolbars and in the pop-up menu.
     void SetOverrideVisible(bool showOverride, bool showCancel);

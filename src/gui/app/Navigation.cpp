@@ -120,7 +120,7 @@ void TNavigation::UpdateMenuItems(const TSender &)
         prior = PriorPageTag(tag, store) >= 0;
         next = NextPageTag(tag, store) >= 0;
     }
-    menus.SetPriorNextVisible(prior, next);
+    menus.SetPriorNextEnabled(prior, next);
 
     for (int page : RepeatablePages)
         menus.SetContinuationItemsVisible(page, store->PgCt[page] > 0);
@@ -191,18 +191,6 @@ bool TNavigation::KeyDown(QKeyEvent *event)
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && QApplication::focusWidget() == main_.TreeView1) {
         main_.Menus().TreeItemClicked(main_.TreeView1->currentItem());
         return true;
-    }
-    // The page edits' pop-up items Override (Ctrl+E) and Cancel Override
-    // (Ctrl+U), each while the pop-up would offer it.
-    if (mods == Qt::ControlModifier && (key == Qt::Key_E || key == Qt::Key_U)) {
-        TPageControl *control = PageControlOf(QApplication::focusWidget());
-        if (control && main_.pnlMainForm->isAncestorOf(control->Widget()) && TPageTransfer::HasOverrideStyle(control)) {
-            const bool overridden = control->StyleLookup().endsWith(QLatin1String("OVERRIDDEN"));
-            if ((key == Qt::Key_E) != overridden) {
-                main_.Override().OverrideClick(TSender{SenderKind::Control, 0, control->Widget()});
-                return true;
-            }
-        }
     }
     return false;
 }

@@ -24,9 +24,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -73,6 +75,7 @@ TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
+    pages_->CloseBalloon();
     // The page's controls go before the commands their handlers call.
     TPageControl::handlersEnabled = false;
     delete pnlMainForm;
@@ -100,6 +103,22 @@ void TfrmMain::UpdateCaption()
     if (document_.Modified)
         caption.prepend(QLatin1Char('*'));
     setWindowTitle(caption);
+}
+
+void TfrmMain::ShowStatus(const QString &text, const QString &actionText, std::function<void()> action)
+{
+    if (text.isEmpty())
+        status_->clearMessage();
+    else
+        status_->showMessage(text);
+    statusActionRun_ = std::move(action);
+    statusAction_->setText(actionText);
+    statusAction_->setVisible(!text.isEmpty() && !actionText.isEmpty() && statusActionRun_);
+}
+
+QString TfrmMain::StatusText() const
+{
+    return status_->currentMessage();
 }
 
 void TfrmMain::ShowPage(int pageTag)
@@ -197,6 +216,22 @@ void TfrmMain::LayOutWindow()
     row->addWidget(VertScrollBox1, 1);
     column->addLayout(row, 1);
     setCentralWidget(central);
+    // What a field's colour means, always in sight; the line beside it
+    // explains the focused field.
+    status_ = statusBar();
+    status_->setObjectName(QStringLiteral("StatusBar"));
+    statusAction_ = new QPushButton(status_);
+    statusAction_->setObjectName(QStringLiteral("StatusAction"));
+    statusAction_->setFocusPolicy(Qt::NoFocus);
+    statusAction_->hide();
+    connect(statusAction_, &QPushButton::clicked, this, [this] {
+        if (statusActionRun_)
+            statusActionRun_();
+    });
+    // The button belongs to its line: another line, or none, takes it away.
+    connect(status_, &QStatusBar::messageChanged, this, [this](const QString &) { statusAction_->hide(); });
+    status_->addPermanentWidget(statusAction_);
+    status_->addPermanentWidget(FieldLegend(status_));
 }
 
 void TfrmMain::FormCreate()
@@ -317,6 +352,15 @@ bool TfrmMain::FormClose()
     return true;
 }
 
+bool TfrmMain::event(QEvent *event)
+{
+    // The status line is the program's: a menu passing over its items
+    // does not wipe what it says.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress || inKeyDispatch_)
@@ -328,6 +372,7 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
     if (navigation_->KeyDown(key))
         return true;
+    override_->ExplainRefusedTyping(widget, key);
     // The framework's own handling runs now. A key that changes an answer
     // marks the client through the control's change handler; a key that
     // only moves (and whatever that sets off: a Tab's focus move and

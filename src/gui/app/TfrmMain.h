@@ -17,6 +17,8 @@
 #include <memory>
 
 class QAction;
+class QPushButton;
+class QStatusBar;
 
 namespace brevane {
 
@@ -68,6 +70,9 @@ public:
     // The window caption: the file name of the current client file.
     void UpdateCaption() override;
     QWidget *Window() override { return this; }
+    void ShowStatus(const QString &text, const QString &actionText = QString(),
+                    std::function<void()> action = {}) override;
+    QString StatusText() const override;
 
     // ---- the window's own commands
     TNavigation &Navigation() { return *navigation_; }
@@ -96,6 +101,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void FormCreate();
@@ -117,6 +123,9 @@ private:
     std::unique_ptr<TDialogCommands> dialogs_;
     std::unique_ptr<TMainMenus> menus_;
     TCheckPanel *check_ = nullptr; // a dock, owned by the window
+    QStatusBar *status_ = nullptr;
+    QPushButton *statusAction_ = nullptr; // beside the status line, for its action
+    std::function<void()> statusActionRun_;
     bool shown_ = false;
     bool closed_ = false;
     bool inKeyDispatch_ = false;

@@ -11,6 +11,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QAction;
 class QPoint;
 class QScrollArea;
@@ -69,6 +71,12 @@ public:
     virtual void UpdateCaption() = 0;
     // The window, as the parent of the dialogs the commands open.
     virtual QWidget *Window() = 0;
+    // A line in the window's status bar, until the next one (empty: none);
+    // with `actionText`, a button beside it runs `action` while it shows.
+    virtual void ShowStatus(const QString &text, const QString &actionText = QString(),
+                            std::function<void()> action = {}) = 0;
+    // The status bar's line.
+    virtual QString StatusText() const = 0;
 
     // ---- widgets the page subsystem fills
     QScrollArea *VertScrollBox1 = nullptr; // the page area

@@ -1,7 +1,9 @@
 #include "gui/common/StyleBook.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -159,6 +161,48 @@ void ApplyStyleLookup(QWidget *widget, const QString &styleName, const QPalette 
         }
     }
     widget->setPalette(palette);
+}
+
+QWidget *FieldLegend(QWidget *parent)
+{
+    auto *legend = new QWidget(parent);
+    legend->setObjectName(QStringLiteral("FieldLegend"));
+    auto *row = new QHBoxLayout(legend);
+    row->setContentsMargins(0, 0, 4, 0);
+    row->setSpacing(6);
+    const struct
+    {
+        const char *style;
+        const char *text;
+        const char *tip;
+    } kinds[] = {
+        {"EDITGLOBAL", "Your entry", "You type these answers (on the form pages in white fields)."},
+        {StyleName::EditOverrideable, "Calculated",
+         "Calculated from the worksheet \u2014 double-click or Ctrl+Alt+V to override."},
+        {StyleName::EditOverridden, "Overridden",
+         "Your own text in place of the calculation \u2014 Ctrl+Alt+U gives the field back."},
+        {StyleName::EditReadOnly, "Fixed", "Filled in by the program on every calculation."},
+    };
+    for (const auto &kind : kinds) {
+        auto *swatch = new QLabel(QString::fromLatin1(kind.text), legend);
+        swatch->setObjectName(QStringLiteral("legend") + QString::fromLatin1(kind.text).remove(QLatin1Char(' ')));
+        swatch->setToolTip(QString::fromUtf8(kind.tip));
+        swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
+        swatch->setMargin(2);
+        QPalette palette = PagePalette();
+        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::WindowText, Qt::black);
+        if (const StyleLook *look = LookOf(QLatin1String(kind.style))) {
+            if (look->background.isValid())
+                palette.setColor(QPalette::Window, look->background);
+            if (look->text.isValid())
+                palette.setColor(QPalette::WindowText, look->text);
+        }
+        swatch->setPalette(palette);
+        swatch->setAutoFillBackground(true);
+        row->addWidget(swatch);
+    }
+    return legend;
 }
 
 QString StyleLookupOf(const QWidget *widget)

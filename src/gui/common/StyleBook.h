@@ -54,6 +54,11 @@ void UsePagePaper(QWidget *panel);
 // The look of a style name (any case); nullptr for a name the sheet does not hold.
 const StyleLook *LookOf(const QString &styleName);
 
+// The legend of the field colours: the user's own entries, answers
+// calculated from the worksheets, answers the user has overridden, and
+// answers the program fills in on every calculation.
+QWidget *FieldLegend(QWidget *parent);
+
 // Gives a widget the look of a style over `base` (its own palette) and
 // records the name, in upper case, in its StyleLookup property.
 void ApplyStyleLookup(QWidget *widget, const QString &styleName, const QPalette &base);

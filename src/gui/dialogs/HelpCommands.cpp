@@ -38,9 +38,26 @@ QUrl HelpPageUrl(const QString &programFolder, const QString &sitePath)
 void OpenHelpPage(const QString &programFolder, const QString &sitePath)
 {
     const QUrl url = HelpPageUrl(programFolder, sitePath);
-    if (!UserDialogs::Current().OpenUrl(url))
-        ShowError(msg::HelpPageNotOpened,
-                  url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString());
+    const QString where = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    const auto failed = [where] { ShowError(msg::HelpPageNotOpened, where); };
+    if (!UserDialogs::Current().OpenUrl(url, failed))
+        failed();
+}
+
+void OpenPdf(const QString &path)
+{
+    const QString where = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const auto failed = [where] { ShowError(msg::PdfNotOpened, where); };
+    if (!UserDialogs::Current().OpenUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()), failed))
+        failed();
+}
+
+void OpenFolder(const QString &folder)
+{
+    const QString where = QDir::toNativeSeparators(QFileInfo(folder).absoluteFilePath());
+    const auto failed = [where] { ShowError(msg::FolderNotOpened, where); };
+    if (!UserDialogs::Current().OpenUrl(QUrl::fromLocalFile(QFileInfo(folder).absoluteFilePath()), failed))
+        failed();
 }
 
 void TableofContentsClick(const QString &programFolder)
@@ -60,7 +77,12 @@ int ShellOpenDocument(const QString &file)
         return info.absoluteDir().exists() ? 2 : 3;
     if (!info.isReadable())
         return 5;
-    return UserDialogs::Current().OpenUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? ShellOpenStarted : 31;
+    // An opener that starts but finds no viewer is said as the PDF's own failure.
+    const QString where = QDir::toNativeSeparators(info.absoluteFilePath());
+    return UserDialogs::Current().OpenUrl(QUrl::fromLocalFile(info.absoluteFilePath()),
+                                          [where] { ShowError(msg::PdfNotOpened, where); })
+               ? ShellOpenStarted
+               : 31;
 }
 
 QString ShellFailureText(int code)

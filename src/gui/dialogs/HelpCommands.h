@@ -25,8 +25,15 @@ inline constexpr char HelpShrinkFontPath[] = "/help/Brevane/shrink_font.htm";
 QString HelpFolder(const QString &programFolder);
 // The address of a help page: the local page when installed, else the site's.
 QUrl HelpPageUrl(const QString &programFolder, const QString &sitePath);
-// Opens a help page in the desktop's browser; the result is not examined.
+// Opens a help page in the desktop's browser; when no browser takes it,
+// 1118 names the page.
 void OpenHelpPage(const QString &programFolder, const QString &sitePath);
+// Opens a PDF in the desktop's PDF viewer; when none takes it, 1122 names
+// the file.
+void OpenPdf(const QString &path);
+// Opens a folder in the desktop's file manager; when none takes it, 1123
+// names the folder.
+void OpenFolder(const QString &folder);
 
 // "&Table of Contents" (F1) and "T&utorial".
 void TableofContentsClick(const QString &programFolder);

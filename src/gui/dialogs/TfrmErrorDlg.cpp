@@ -3,6 +3,7 @@
 #include "gui/dialogs/UserDialogs.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
@@ -102,15 +103,55 @@ void TfrmErrorDlg::BuildWindow()
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+QString BreakPathLines(const QString &detail, const QFontMetrics &metrics, int width)
+{
+    // The reason after the path, "(...)" at the end, is prose.
+    QString path = detail;
+    QString reason;
+    if (detail.endsWith(QLatin1Char(')'))) {
+        const qsizetype open = detail.lastIndexOf(QLatin1String(" ("));
+        const qsizetype lastSeparator =
+            std::max(detail.lastIndexOf(QLatin1Char('/')), detail.lastIndexOf(QLatin1Char('\\')));
+        if (open > lastSeparator && open > 0) {
+            path = detail.left(open);
+            reason = detail.mid(open);
+        }
+    }
+    // The path in pieces that each end after a separator.
+    QStringList pieces;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (path.at(i) == QLatin1Char('/') || path.at(i) == QLatin1Char('\\')) {
+            pieces << path.mid(start, i + 1 - start);
+            start = i + 1;
+        }
+    }
+    if (start < path.size())
+        pieces << path.mid(start);
+    pieces << reason;
+    QStringList lines{QString()};
+    for (const QString &piece : std::as_const(pieces)) {
+        if (piece.isEmpty())
+            continue;
+        if (!lines.last().isEmpty() && metrics.horizontalAdvance(lines.last() + piece) > width)
+            lines << (piece.startsWith(QLatin1Char(' ')) ? piece.mid(1) : piece);
+        else
+            lines.last() += piece;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 void TfrmErrorDlg::LookUpMessage(const ErrorMessage &message)
 {
     // A path at the end of the text starts a line of its own, so that it is
-    // read whole and never broken after its first separator.
+    // read whole, and goes on to the next line only after a separator, never
+    // in the middle of a folder's or a file's name.
     QString text = message.text;
     const QString &detail = message.detail;
     if (!detail.isEmpty() && text.endsWith(detail) && text.size() > detail.size() &&
         (detail.startsWith(QLatin1Char('/')) || detail.contains(QLatin1String(":\\"))))
-        text = text.left(text.size() - detail.size()).trimmed() + QLatin1Char('\n') + detail;
+        text = text.left(text.size() - detail.size()).trimmed() + QLatin1Char('\n') +
+               BreakPathLines(detail, MessageLbl->fontMetrics(), MessageLbl->width() - 2);
     MessageLbl->setText(text);
     MessageLbl2->setText(message.instructionText);
     FitTexts();

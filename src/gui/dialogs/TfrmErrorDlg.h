@@ -10,11 +10,16 @@
 
 #include <QDialog>
 
+class QFontMetrics;
 class QLabel;
 class QPushButton;
 class QFrame;
 
 namespace brevane {
+
+// A path (and a reason in parentheses after it) in lines no wider than
+// `width`, broken only after a separator, never inside a name.
+QString BreakPathLines(const QString &detail, const QFontMetrics &metrics, int width);
 
 class TfrmErrorDlg : public QDialog
 {

@@ -1,5 +1,5 @@
-#include "gui/dialogs/DialogButtons.h"
 #include "gui/dialogs/TfrmWindowScale.h"
+#include "gui/dialogs/DialogButtons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,13 +7,14 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 
 namespace brevane {
 
 namespace {
-// The track bar runs from 0 to 2 in steps of 0.001.
+// The track bar runs from MinZoom to MaxZoom in steps of 0.001.
 constexpr int TrackSteps = 1000;
 } // namespace
 
@@ -94,22 +95,24 @@ TfrmWindowScale::TfrmWindowScale(double zoomFactor, QWidget *parent)
     setWindowTitle(QStringLiteral("Set Zoom Level"));
 
     auto *layout = new QVBoxLayout(this);
-    auto *text = new QLabel(QStringLiteral("Drag the sliding cursor toward -0- to shrink form, toward 200% to enlarge. "
+    // Below half size a page cannot be read and the window shrinks to the
+    // page tree; the least zoom is 50%.
+    auto *text = new QLabel(QStringLiteral("Drag the sliding cursor toward 50% to shrink form, toward 200% to enlarge. "
                                            "Try to stay near 100%."),
                             this);
     text->setWordWrap(true);
     layout->addWidget(text);
 
     auto *trackRow = new QHBoxLayout;
-    trackRow->addWidget(new QLabel(QStringLiteral("0"), this));
+    trackRow->addWidget(new QLabel(ZoomPercentText(MinZoom), this));
     TrackBar1 = new QSlider(Qt::Horizontal, this);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
-    TrackBar1->setRange(0, 2 * TrackSteps);
+    TrackBar1->setRange(int(std::lround(MinZoom * TrackSteps)), int(std::lround(MaxZoom * TrackSteps)));
     TrackBar1->setSingleStep(10);
     TrackBar1->setPageStep(100);
     TrackBar1->setMinimumWidth(300);
     trackRow->addWidget(TrackBar1, 1);
-    trackRow->addWidget(new QLabel(QStringLiteral("200%"), this));
+    trackRow->addWidget(new QLabel(ZoomPercentText(MaxZoom), this));
     layout->addLayout(trackRow);
 
     lblValue = new QLabel(this);
@@ -136,7 +139,7 @@ void TfrmWindowScale::SetValue(double value)
 {
     if (!std::isfinite(value))
         value = 1.0;
-    TrackBar1->setValue(int(std::lround(value * TrackSteps)));
+    TrackBar1->setValue(int(std::lround(std::clamp(value, MinZoom, MaxZoom) * TrackSteps)));
 }
 
 void TfrmWindowScale::TrackBar1Change()

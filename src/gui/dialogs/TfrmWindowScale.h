@@ -17,6 +17,10 @@ class QSlider;
 
 namespace brevane {
 
+// The zoom the dialog offers: half size to twice the size.
+inline constexpr double MinZoom = 0.5;
+inline constexpr double MaxZoom = 2.0;
+
 // The page panel's base height for the current page (the zoom height table).
 int ZoomBaseHeight(int currentPage);
 
@@ -37,7 +41,8 @@ class TfrmWindowScale : public QDialog
 public:
     explicit TfrmWindowScale(double zoomFactor, QWidget *parent = nullptr);
 
-    // The track bar's value, 0 to 2.
+    // The track bar's value, MinZoom to MaxZoom; a value beyond them is
+    // taken as the nearer of them.
     double Value() const;
     void SetValue(double value);
 

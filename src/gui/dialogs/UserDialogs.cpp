@@ -1,10 +1,13 @@
 #include "gui/dialogs/UserDialogs.h"
 
+#include "platform/WordProcessor.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QStandardPaths>
 #include <QTreeView>
 
 namespace brevane {
@@ -108,9 +111,20 @@ void UserDialogs::Beep()
     QApplication::beep();
 }
 
-bool UserDialogs::OpenUrl(const QUrl &url)
+bool UserDialogs::OpenUrl(const QUrl &url, const std::function<void()> &failedLater)
 {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    Q_UNUSED(failedLater);
     return QDesktopServices::openUrl(url);
+#else
+    // The desktop's opener is a program that looks for an application once
+    // it runs; one that ends at once with an error found none.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return QDesktopServices::openUrl(url);
+    const QString target = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    return StartProgram(opener, {target}, QString(), failedLater) == ShellStarted;
+#endif
 }
 
 } // namespace brevane

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 class QWidget;
 
 namespace brevane {
@@ -31,8 +33,11 @@ public:
     virtual QString FolderName(QWidget *parent, const QString &caption, const QString &folder);
     virtual void Beep();
     // Opens a document or web page with the desktop's default application
-    // (help pages, PDF resources); false when nothing could open it.
-    virtual bool OpenUrl(const QUrl &url);
+    // (help pages, PDF resources); false when nothing could open it. The
+    // desktop's opener may find only after it started that no application
+    // takes the document (no browser, no PDF viewer): `failedLater` then
+    // runs, from the event loop.
+    virtual bool OpenUrl(const QUrl &url, const std::function<void()> &failedLater = {});
 
     // The dialogs in use: the platform's own unless a replacement is installed.
     static UserDialogs &Current();
@@ -53,8 +58,9 @@ public:
     QStringList asked;                                  // title and text of every question, caption of every picker
     QStringList folders;                                // the folder (or proposed file) each picker opened in
     int beeps = 0;
-    QList<QUrl> openedUrls;    // every document or page asked to be opened
-    bool openUrlResult = true; // what OpenUrl reports
+    QList<QUrl> openedUrls;         // every document or page asked to be opened
+    bool openUrlResult = true;      // what OpenUrl reports
+    bool openUrlFailsLater = false; // the opener started but found no application
 
     QMessageBox::StandardButton Question(QWidget *, const QString &title, const QString &text,
                                          QMessageBox::StandardButtons, QMessageBox::StandardButton) override
@@ -75,9 +81,11 @@ public:
         return nextFile(caption, folder);
     }
     void Beep() override { ++beeps; }
-    bool OpenUrl(const QUrl &url) override
+    bool OpenUrl(const QUrl &url, const std::function<void()> &failedLater = {}) override
     {
         openedUrls << url;
+        if (openUrlResult && openUrlFailsLater && failedLater)
+            failedLater();
         return openUrlResult;
     }
 

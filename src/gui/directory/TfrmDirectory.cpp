@@ -326,7 +326,8 @@ QWidget *TfrmDirectory::BuildPanel()
     tight(shareholdersLayout);
     edtNoOfShares = edit(shareholders, QStringLiteral("edtNoOfShares"));
     edtClassOfShares = edit(shareholders, QStringLiteral("edtClassOfShares"));
-    shareholdersLayout->addWidget(named(QStringLiteral("Number of Shares Subscribed"), edtNoOfShares, shareholders), 0, 0);
+    shareholdersLayout->addWidget(named(QStringLiteral("Number of Shares Subscribed"), edtNoOfShares, shareholders), 0,
+                                  0);
     shareholdersLayout->addWidget(edtNoOfShares, 1, 0);
     shareholdersLayout->addWidget(named(QStringLiteral("Class Of Shares"), edtClassOfShares, shareholders), 2, 0);
     shareholdersLayout->addWidget(edtClassOfShares, 3, 0);
@@ -358,11 +359,10 @@ QWidget *TfrmDirectory::BuildPanel()
     // (and the business's signer, shown for a business only), then the roles
     // and the contribution fields as they are drawn. A space typed after a
     // Tab from the name never ticks a role.
-    const QList<QWidget *> chain = {edtName,         edtAddress,       edtCity,         edtState,
-                                    edtZIP,          edtByName,        cbxDirector,     cbxOfficer,
-                                    cbxShareholder,  cbxIncorporator,  cbxMember,       cbxManager,
-                                    cbxIndividual,   cbxBusiness,      cbxAuthorizedRep, cbxCash,
-                                    cbxNonCash,      edtContribution,  edtInterest,     edtNoOfShares,
+    const QList<QWidget *> chain = {edtName,         edtAddress,  edtCity,         edtState,       edtZIP,
+                                    edtByName,       cbxDirector, cbxOfficer,      cbxShareholder, cbxIncorporator,
+                                    cbxMember,       cbxManager,  cbxIndividual,   cbxBusiness,    cbxAuthorizedRep,
+                                    cbxCash,         cbxNonCash,  edtContribution, edtInterest,    edtNoOfShares,
                                     edtClassOfShares};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
@@ -684,7 +684,13 @@ void TfrmDirectory::LastRow()
 void TfrmDirectory::AddRow()
 {
     CommitPanel();
-    grid_.AddRow();
+    // A new worksheet's one empty row is the row the user adds: it would
+    // otherwise stay as an empty first row above the people typed in.
+    bool blank = grid_.RowCount() == 1;
+    for (int c = 0; blank && c < DirectoryColumnCount; ++c)
+        blank = grid_.Cell(0, c).trimmed().isEmpty();
+    if (!blank)
+        grid_.AddRow();
     model_->Reset();
     UpdatePanelEnabled();
     selected_ = grid_.RowCount() - 1;

@@ -4,6 +4,8 @@
 #include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/ClientFile.h"
+#include "core/files/Folders.h"
+#include "core/forms/PageZero.h"
 #include "core/store/Answers.h"
 #include "core/store/Conversions.h"
 #include "gui/common/MainWindow.h"
@@ -420,8 +422,9 @@ bool TFileCommands::SaveAsClick()
     CommitEdit();
     main_.Transfer().ControlsToAnswers();
     QString proposed;
+    // A client not yet saved is offered under the entity's name.
     if (IsUntitled(main_.Document().FileName) && main_.Document().Answers()) {
-        const QString name = main_.Document().Answers()->Text(1, 0, 11);
+        const QString name = FileBaseNameOf(main_.Document().Answers()->Text(0, 0, G0::EntityName));
         if (!name.isEmpty())
             proposed = name + QStringLiteral(".cl1");
     }

@@ -10,11 +10,13 @@
 #include "core/store/Answers.h"
 #include "gui/check/TfrmCheckBeforePrint.h"
 #include "gui/common/MainWindow.h"
+#include "gui/dialogs/HelpCommands.h"
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/output/FileSearch.h"
 #include "gui/output/TfrmProgress.h"
 #include "gui/output/TfrmSelectedForms.h"
 #include "gui/screens/CalcCommands.h"
+#include "gui/screens/PageTransfer.h"
 #include "platform/WordProcessor.h"
 
 #include <QApplication>
@@ -52,6 +54,15 @@ QString documentPath(const QString &folder)
 }
 
 } // namespace
+
+QString TOutputCommands::clientKey()
+{
+    // A saved client by its file; a client not yet saved by its name too,
+    // so that the next new client does not inherit its forms.
+    const ClientDocument &client = main_.Document();
+    const QFileInfo file(QString(client.FileName).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    return file.isAbsolute() ? file.absoluteFilePath() : client.FileName + QLatin1Char('\n') + client.ClientName();
+}
 
 WordProcessorChoice ChooseWordProcessor(bool wordDetected, bool forceWord, bool forceWordPad)
 {
@@ -94,9 +105,18 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
     {
         TfrmSelectedForms dialog(main_.CurrentPage, main_.Window());
         dialog.cbxOpenPdf->setChecked(main_.settings.openSavedPdf);
+        // What the user typed last counts for the kind of business and the
+        // client's name.
+        main_.Transfer().ControlsToAnswers();
+        const ClientDocument &client = main_.Document();
+        if (client.Answers())
+            dialog.SetEntity(EntityOfClient(*client.Answers(), client.Directory()));
+        const QString key = clientKey();
+        dialog.Restore(lastTicked_.value(key));
         result = dialog.exec();
         main_.settings.openSavedPdf = dialog.cbxOpenPdf->isChecked();
         selection = dialog.Selection();
+        lastTicked_.insert(key, selection.checked);
     }
     if (result == TfrmSelectedForms::SaveAsPdfResult) {
         SaveAsPdf(selection);
@@ -220,8 +240,14 @@ void TOutputCommands::PdfFinished(const QString &path, int result)
         pdfProgress_->deleteLater();
         pdfProgress_ = nullptr;
     }
-    if (PdfResult(result) == PdfResult::Written && main_.settings.openSavedPdf)
-        UserDialogs::Current().OpenUrl(QUrl::fromLocalFile(path));
+    if (PdfResult(result) != PdfResult::Written)
+        return;
+    // Where the file went, and the way to it.
+    const QString folder = QFileInfo(path).absolutePath();
+    main_.ShowStatus(QStringLiteral("Saved as PDF: ") + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
+                     QStringLiteral("Open Folder"), [folder] { OpenFolder(folder); });
+    if (main_.settings.openSavedPdf)
+        OpenPdf(path);
 }
 
 void TOutputCommands::LaunchWordProcessor(const QString &document, const QString &folder)

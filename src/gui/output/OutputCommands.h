@@ -4,8 +4,10 @@
 // processor), Save as PDF from the same dialog, the Force Word and Force WordPad switches, Find Word, and the
 // removal of the temporary print documents when the program closes.
 
+#include "core/output/PrintSelection.h"
 #include "gui/common/Sender.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -78,12 +80,16 @@ private:
     // (the reason shown).
     bool BuildDocument(const PrintSelection &selection, bool titled, QString *document);
     void PdfFinished(const QString &path, int result);
+    // The client the print dialog remembers its ticked forms for.
+    QString clientKey();
 
     TMainWindow &main_;
     std::unique_ptr<WordProcessorLauncher> platformLauncher_;
     WordProcessorLauncher *launcher_ = nullptr;
     std::unique_ptr<PdfExport> pdf_;
     QProgressDialog *pdfProgress_ = nullptr;
+    // The forms last ticked in the print dialog, by client (for this run).
+    QHash<QString, CheckedBoxes> lastTicked_;
 };
 
 } // namespace brevane

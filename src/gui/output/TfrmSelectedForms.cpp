@@ -227,7 +227,20 @@ void TfrmSelectedForms::btnClearAllClick()
 
 void TfrmSelectedForms::SelectAllClick()
 {
-    SetChecked(SelectAllBoxes(Checked()));
+    SetChecked(SelectAllOnTab(Checked(), SelectionTab(TabControl1->currentIndex()), kinds_));
+}
+
+void TfrmSelectedForms::Restore(const CheckedBoxes &checked)
+{
+    if (checked.isEmpty())
+        return;
+    SetChecked(checked);
+    const SelectionBox *first = nullptr;
+    for (const QString &name : checked)
+        if (const SelectionBox *box = FindSelectionBox(name); box && (!first || box->dialogOrder < first->dialogOrder))
+            first = box;
+    if (first)
+        TabControl1->setCurrentIndex(first->tab);
 }
 
 } // namespace brevane

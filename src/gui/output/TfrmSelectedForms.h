@@ -23,12 +23,19 @@ public:
     // starts checked and its tab is shown.
     explicit TfrmSelectedForms(int displayedPage, QWidget *parent = nullptr);
 
+    // The kinds of business (EntityKind bits) the client is: Select All ticks
+    // only their boxes. Every kind until set.
+    void SetEntity(unsigned kinds) { kinds_ = kinds; }
+    // Starts with the boxes the user ticked last time for this client (none:
+    // the displayed page's form, as at creation), on the tab of the first.
+    void Restore(const CheckedBoxes &checked);
+
     // The result of "Save as PDF...": the checked forms go to a PDF.
     static constexpr int SaveAsPdfResult = 2;
 
     QTabWidget *TabControl1 = nullptr;
     QPushButton *btnPreviewPrint = nullptr; // closes with the OK result
-    QPushButton *btnSelectAll = nullptr; // the same as the context menu's Select All
+    QPushButton *btnSelectAll = nullptr;    // the same as the context menu's Select All
     QPushButton *btnSaveAsPdf = nullptr;    // closes with SaveAsPdfResult
     QCheckBox *cbxOpenPdf = nullptr;        // open the saved PDF in the desktop's viewer
     QPushButton *btnClearAll = nullptr;
@@ -62,6 +69,7 @@ private:
     void SetChecked(const CheckedBoxes &checked);
 
     QMap<QString, QCheckBox *> boxes_;
+    unsigned kinds_ = ForProfitCorporation | ProfessionalAssociation | LimitedLiabilityCompany;
 };
 
 } // namespace brevane

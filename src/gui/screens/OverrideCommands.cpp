@@ -9,6 +9,7 @@
 #include "gui/screens/PageTransfer.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace brevane {
 
@@ -21,7 +22,32 @@ bool overridden(const TPageControl *control)
            style == QLatin1String(StyleName::CheckBoxOverridden);
 }
 
+// Edits and memos switch on a double click; check boxes only by the keys.
+bool takesDoubleClick(const QWidget *control)
+{
+    return !dynamic_cast<const TCheckBox *>(PageControlOf(const_cast<QWidget *>(control)));
+}
+
 } // namespace
+
+QString TOverrideCommands::CalculatedHint(const QWidget *control)
+{
+    return takesDoubleClick(control)
+               ? QStringLiteral("Calculated from the worksheet \u2014 double-click or Ctrl+Alt+V to override")
+               : QStringLiteral("Calculated from the worksheet \u2014 Ctrl+Alt+V to override");
+}
+
+QString TOverrideCommands::OverriddenHint(const QWidget *control)
+{
+    return takesDoubleClick(control)
+               ? QStringLiteral("Overridden: your text is kept \u2014 double-click or Ctrl+Alt+U to calculate it again")
+               : QStringLiteral("Overridden: your choice is kept \u2014 Ctrl+Alt+U to calculate it again");
+}
+
+QString TOverrideCommands::RefusedTypingHint(const QWidget *control)
+{
+    return QStringLiteral("This field takes no typing. ") + CalculatedHint(control) + QLatin1Char('.');
+}
 
 void TOverrideCommands::SetOverride(QWidget *widget)
 {
@@ -30,9 +56,14 @@ void TOverrideCommands::SetOverride(QWidget *widget)
         dynamic_cast<TEdit *>(control) || dynamic_cast<TMemo *>(control) || dynamic_cast<TCheckBox *>(control);
     if (!bound)
         return;
+    // The field the focus comes back to (after a dialog, another window)
+    // keeps the status line: it may say where a PDF went.
+    const bool again = lastControl_ == widget;
     lastControl_ = widget;
     if (!TPageTransfer::HasOverrideStyle(control)) {
         main_.SetOverrideVisible(false, false);
+        if (!again)
+            main_.ShowStatus(QString());
         return;
     }
     bool isOverridden = overridden(control);
@@ -40,6 +71,32 @@ void TOverrideCommands::SetOverride(QWidget *widget)
     if (auto *edit = dynamic_cast<TEdit *>(control))
         isOverridden = !edit->isReadOnly();
     main_.SetOverrideVisible(!isOverridden, isOverridden);
+    if (!again)
+        main_.ShowStatus(isOverridden ? OverriddenHint(widget) : CalculatedHint(widget));
+}
+
+bool TOverrideCommands::ExplainRefusedTyping(QWidget *widget, const QKeyEvent *key)
+{
+    TPageControl *control = PageControlOf(widget);
+    if (!control || !TPageTransfer::HasOverrideStyle(control) || !main_.pnlMainForm->isAncestorOf(widget))
+        return false;
+    bool readOnly = false;
+    if (auto *edit = dynamic_cast<TEdit *>(control))
+        readOnly = edit->isReadOnly();
+    else if (auto *memo = dynamic_cast<TMemo *>(control))
+        readOnly = memo->isReadOnly();
+    if (!readOnly)
+        return false;
+    // Only what would change the text: a character, Backspace, Delete, or
+    // a paste or cut.
+    const bool edits = key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) ||
+                       key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
+                       (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+                        !key->text().isEmpty() && key->text().at(0).isPrint());
+    if (!edits)
+        return false;
+    main_.ShowStatus(RefusedTypingHint(widget));
+    return true;
 }
 
 QWidget *TOverrideCommands::targetControl(const TSender &sender) const
@@ -80,6 +137,7 @@ void TOverrideCommands::OverrideClick(const TSender &sender)
         return;
     }
     main_.SetOverrideVisible(!nowOverridden, nowOverridden);
+    main_.ShowStatus(nowOverridden ? OverriddenHint(widget) : CalculatedHint(widget));
 
     main_.Calc().CompleteCalc(TSender::Menu(0));
     main_.Transfer().AnswersToControls();

@@ -13,7 +13,9 @@
 #include "gui/screens/PageTransfer.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -23,6 +25,7 @@
 
 #include <cmath>
 #include <exception>
+#include <functional>
 #include <optional>
 
 namespace brevane {
@@ -71,6 +74,22 @@ protected:
 
 private:
     double opacity_ = 0.0;
+};
+
+// Hands the application's events to the page builder while a help balloon
+// is open.
+class TBalloonWatch : public QObject
+{
+public:
+    explicit TBalloonWatch(std::function<bool(QObject *, QEvent *)> seen)
+        : seen_(std::move(seen))
+    {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override { return seen_(watched, event); }
+
+private:
+    std::function<bool(QObject *, QEvent *)> seen_;
 };
 
 bool isClass(const QString &className, const char *name)
@@ -230,6 +249,8 @@ TPageBuilder::TPageBuilder(TMainWindow &main)
 
 TPageBuilder::~TPageBuilder()
 {
+    if (balloonWatch_)
+        qApp->removeEventFilter(balloonWatch_.get());
     if (fade_)
         fade_->stop();
 }
@@ -313,6 +334,7 @@ void TPageBuilder::LoadPage(int pageTag)
 bool TPageBuilder::ClearPage()
 {
     QWidget *panel = main_.pnlMainForm;
+    CloseBalloon();
     const bool handlers = TPageControl::handlersEnabled;
     TPageControl::handlersEnabled = false;
     // The focus leaves the page first, so that no control is destroyed while
@@ -513,6 +535,11 @@ void TPageBuilder::PreparePageControls(QWidget *container)
             applyFontSize(memo, 16 * zoom_);
             memo->OnEnter = scrollOnEnter;
             memo->OnChange = controlChange;
+            // A calculated memo is overridden as a calculated edit is.
+            if (memo->StyleLookup() == QLatin1String(StyleName::MemoOverrideable))
+                memo->OnDblClick = [&main](QWidget *sender) {
+                    main.Override().OverrideClick(TSender{SenderKind::Control, 0, sender});
+                };
         } else if (auto *button = dynamic_cast<TButton *>(control)) {
             if (nameHasHelp(button))
                 button->OnClick = [this](QWidget *sender) { CalloutDispatch(sender); };
@@ -584,13 +611,124 @@ void TPageBuilder::CalloutDispatch(QWidget *sender)
     auto *button = dynamic_cast<TButton *>(sender);
     if (!button)
         return;
+    if (balloonButton_ && balloonButton_ != button)
+        CloseBalloon();
+    QList<QPointer<QWidget>> opened;
     for (const QPointer<TCalloutPanel> &callout : button->Callouts) {
         if (!callout)
             continue;
         callout->setVisible(!callout->isVisible());
-        if (callout->isVisible())
+        if (callout->isVisible()) {
             callout->raise();
+            opened.append(callout.data());
+        }
     }
+    if (opened.isEmpty()) {
+        CloseBalloon();
+        return;
+    }
+    balloonButton_ = button;
+    balloons_ = opened;
+    if (!balloonWatch_)
+        balloonWatch_ = std::make_unique<TBalloonWatch>(
+            [this](QObject *watched, QEvent *event) { return balloonEvent(watched, event); });
+    qApp->removeEventFilter(balloonWatch_.get());
+    qApp->installEventFilter(balloonWatch_.get());
+}
+
+bool TPageBuilder::BalloonOpen() const
+{
+    for (const QPointer<QWidget> &balloon : balloons_)
+        if (balloon && balloon->isVisible())
+            return true;
+    return false;
+}
+
+bool TPageBuilder::CloseBalloon()
+{
+    const bool open = BalloonOpen();
+    for (const QPointer<QWidget> &balloon : std::as_const(balloons_))
+        if (balloon)
+            balloon->hide();
+    balloons_.clear();
+    balloonButton_ = nullptr;
+    if (balloonWatch_)
+        qApp->removeEventFilter(balloonWatch_.get());
+    return open;
+}
+
+bool TPageBuilder::isBalloonOrButton(const QWidget *widget) const
+{
+    if (!widget)
+        return false;
+    if (balloonButton_ && (widget == balloonButton_ || balloonButton_->isAncestorOf(widget)))
+        return true;
+    for (const QPointer<QWidget> &balloon : balloons_)
+        if (balloon && (widget == balloon || balloon->isAncestorOf(widget)))
+            return true;
+    return false;
+}
+
+bool TPageBuilder::onBalloonOrButton(const QPoint &globalPos) const
+{
+    const auto contains = [&globalPos](const QWidget *w) {
+        return w && w->isVisible() && QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).contains(globalPos);
+    };
+    if (contains(balloonButton_))
+        return true;
+    for (const QPointer<QWidget> &balloon : balloons_)
+        if (contains(balloon))
+            return true;
+    return false;
+}
+
+bool TPageBuilder::coversBalloon(const QWidget *widget) const
+{
+    QWidget *panel = main_.pnlMainForm;
+    if (!widget || !panel || !panel->isAncestorOf(widget) || isBalloonOrButton(widget))
+        return false;
+    const QRect place(widget->mapTo(panel, QPoint(0, 0)), widget->size());
+    for (const QPointer<QWidget> &balloon : balloons_)
+        if (balloon && balloon->isVisible() && balloon->geometry().intersects(place))
+            return true;
+    return false;
+}
+
+bool TPageBuilder::balloonEvent(QObject *watched, QEvent *event)
+{
+    if (!BalloonOpen()) {
+        // The page that held it is gone, or it was closed by its button.
+        CloseBalloon();
+        return false;
+    }
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Escape && widget->window() == main_.pnlMainForm->window()) {
+            CloseBalloon();
+            return true; // the Escape was for the balloon
+        }
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // The click still does what it does; the balloon goes unless the
+        // click is on it or on its button. (A press passes on to the
+        // parents of what was clicked: where it is decides, not who sees it.)
+        if (!onBalloonOrButton(static_cast<QMouseEvent *>(event)->globalPosition().toPoint()))
+            CloseBalloon();
+        break;
+    case QEvent::FocusIn:
+        if (coversBalloon(widget))
+            CloseBalloon();
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void TPageBuilder::DialogDispatch(QWidget *)

@@ -8,7 +8,12 @@
 
 #include <QPointer>
 
+#include <memory>
+
 class QAbstractAnimation;
+class QEvent;
+class QObject;
+class QPoint;
 class QWidget;
 
 class QLabel;
@@ -33,8 +38,15 @@ public:
     void PreparePageControls(QWidget *container);
     // Focuses the edit, check box, button or memo whose Tag is `tag`.
     void FocusTaggedControl(int tag);
-    // Click handler of help buttons: their callouts show or hide.
+    // Click handler of help buttons: their callouts show or hide. Opening
+    // one closes any other, so only one help balloon is open at a time.
     void CalloutDispatch(QWidget *sender);
+    // Closes the open help balloon. An open balloon also closes on Escape,
+    // on a click anywhere but on it or its button, and when a control it
+    // covers receives the focus. True when one was open.
+    bool CloseBalloon();
+    // Whether a help balloon is open.
+    bool BalloonOpen() const;
     // Click handler of every other page button.
     void DialogDispatch(QWidget *sender);
 
@@ -59,6 +71,11 @@ private:
     QWidget *buildControl(const ComponentRecord &record, QWidget *parent);
     void startFadeIn();
     void stopFadeIn(bool transparent);
+    // What the open balloon's watcher sees, and what closes the balloon.
+    bool balloonEvent(QObject *watched, QEvent *event);
+    bool coversBalloon(const QWidget *widget) const;
+    bool isBalloonOrButton(const QWidget *widget) const;
+    bool onBalloonOrButton(const QPoint &globalPos) const;
 
     TMainWindow &main_;
     QPointer<QAbstractAnimation> fade_;
@@ -69,6 +86,11 @@ private:
     double zoom_ = 1.0;
     // Labels and the names of the controls they name, while a page is built.
     QList<QPair<QLabel *, QString>> buddies_;
+    // The help button whose balloon is open, and the watcher of the
+    // application's events while it is.
+    QPointer<QWidget> balloonButton_;
+    QList<QPointer<QWidget>> balloons_;
+    std::unique_ptr<QObject> balloonWatch_;
 };
 
 } // namespace brevane

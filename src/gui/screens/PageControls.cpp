@@ -104,6 +104,12 @@ void TMemo::focusOutEvent(QFocusEvent *event)
     exited(event->reason());
 }
 
+void TMemo::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    run(OnDblClick);
+}
+
 TCheckBox::TCheckBox(QWidget *parent)
     : QCheckBox(parent)
     , TPageControl(this)

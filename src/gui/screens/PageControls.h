@@ -41,7 +41,7 @@ public:
     Handler OnExit;     // the focus moved on to another control of the window
     Handler OnChange;   // the value changed (by the user or by a fill)
     Handler OnClick;    // buttons
-    Handler OnDblClick; // edits
+    Handler OnDblClick; // edits and memos
 
     QWidget *Widget() const { return self_; }
     QString Name() const { return self_->objectName(); }
@@ -104,6 +104,7 @@ public:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 };
 
 class TCheckBox : public QCheckBox, public TPageControl
