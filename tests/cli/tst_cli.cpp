@@ -324,31 +324,56 @@ void tst_cli::unreadableDatesAreNamedInOneMessage()
 void tst_cli::regionalSettings_data()
 {
     QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("earlier"); // saved by an earlier Brevane, as its region wrote dates
     QTest::addColumn<QString>("filed");
-    QTest::newRow("United States") << "en_US.UTF-8"
-                                   << "January 5, 2018";
-    // No regional settings at all: read as in the United States.
-    QTest::newRow("C") << "C.UTF-8"
-                       << "January 5, 2018";
-    QTest::newRow("POSIX") << "POSIX"
-                           << "January 5, 2018";
-    // A region that writes the day first reads it first.
-    QTest::newRow("United Kingdom") << "en_GB.UTF-8"
-                                    << "May 1, 2018";
+    QTest::addColumn<QString>("message");
+    // A client's dates are in the answer form, month first, in every region.
+    QTest::newRow("United States") << "en_US.UTF-8" << false << "January 5, 2018"
+                                   << "";
+    QTest::newRow("C") << "C.UTF-8" << false << "January 5, 2018"
+                       << "";
+    QTest::newRow("POSIX") << "POSIX" << false << "January 5, 2018"
+                           << "";
+    QTest::newRow("United Kingdom") << "en_GB.UTF-8" << false << "January 5, 2018"
+                                    << "";
+    // An earlier client that shows nothing of the region it was written in
+    // reads as this computer's region writes dates, and says so.
+    QTest::newRow("earlier, United States") << "en_US.UTF-8" << true << "January 5, 2018"
+                                            << "\"1/5/18\" read as January 5, 2018";
+    QTest::newRow("earlier, no regional settings") << "C.UTF-8" << true << "January 5, 2018"
+                                                   << "\"1/5/18\" read as January 5, 2018";
+    QTest::newRow("earlier, United Kingdom") << "en_GB.UTF-8" << true << "May 1, 2018"
+                                             << "\"1/5/18\" read as May 1, 2018";
 }
 
-// The program reads dates in the order of the regional settings.
+// A client means the same in every region; an earlier one that cannot tell
+// is read in this computer's order, and the date is named.
 void tst_cli::regionalSettings()
 {
     QFETCH(QString, locale);
+    QFETCH(bool, earlier);
     QFETCH(QString, filed);
+    QFETCH(QString, message);
     TAnswer store;
     DirectoryTable directory;
     store.SetText(0, 0, 12, QStringLiteral("1/5/18"));
     const QString in = write(QStringLiteral("dates.cl1"), store, directory);
+    if (earlier) {
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        bytes.replace(" 1.02000000000000E+0000", " 1.01000000000000E+0000");
+        file.seek(0);
+        file.write(bytes);
+    }
     const QString out = dir_.filePath(QStringLiteral("dates-out.cl1"));
     const Result result = run({QStringLiteral("calc"), in, out}, locale);
     QCOMPARE(result.exitCode, 0);
+    if (message.isEmpty())
+        QCOMPARE(result.errors, QString());
+    else
+        QVERIFY2(result.errors.startsWith(QLatin1String("error 38100: 3810-")) && result.errors.contains(message),
+                 qPrintable(result.errors));
     TAnswer back;
     DirectoryTable backDirectory;
     QVERIFY(LoadClientFile(out, back, backDirectory));

@@ -3,6 +3,7 @@
 // modified flag: fills never set it, typing does, Tab moves never do.
 #include "GuiFixture.h"
 #include "core/store/Answers.h"
+#include "core/store/Conversions.h"
 #include "gui/app/Navigation.h"
 #include "gui/screens/CalcCommands.h"
 
@@ -129,7 +130,8 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     QCOMPARE(QApplication::focusWidget(), Control(*w, "edtObligee"));
     QCOMPARE(amount->text(), QStringLiteral("1,234.50"));
     QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
-    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(), QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
+    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(),
+             QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
     QVERIFY(w->Document().Modified);
 }
 
@@ -273,8 +275,7 @@ void tst_transfers::modifiedFlag()
     } else if (action == "today") {
         Enter(Control(*w, "edtDate"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
-        QCOMPARE(Control<QLineEdit>(*w, "edtDate")->text(),
-                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QCOMPARE(Control<QLineEdit>(*w, "edtDate")->text(), RegionalDateText(QDate::currentDate()));
     } else if (action == "today check") {
         auto *check = Control<QCheckBox>(*w, "cbxAm");
         Enter(check);

@@ -1,8 +1,9 @@
 // Generic minutes (one page per continuation in use).
 #include "core/calc/PageProcedures.h"
 
+#include "core/store/Conversions.h"
+
 #include <QDate>
-#include <QLocale>
 
 namespace brevane {
 
@@ -12,7 +13,7 @@ void Calc23(PageCalc &pc)
     pc.Guarded(2, pc.G(G0::City));
     // Taken at every run: minutes whose date the user has not overridden show
     // the date of the latest run.
-    pc.Guarded(3, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    pc.Guarded(3, ShortDateText(QDate::currentDate()));
     pc.Guarded(5, pc.G(G0::Secretary));
     pc.Guarded(6, QStringLiteral("Secretary"));
 }

@@ -4,7 +4,6 @@
 #include "core/store/Conversions.h"
 
 #include <QDate>
-#include <QLocale>
 
 namespace brevane {
 
@@ -14,7 +13,7 @@ void Calc68(PageCalc &pc)
     pc.Guarded(2, pc.G(G0::City));
     // Taken at every run, in its long form: a resolution whose date the user
     // has not overridden shows the date of the latest run.
-    pc.Guarded(3, ConvertDate(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    pc.Guarded(3, ConvertDate(ShortDateText(QDate::currentDate())));
     // The first member, as the operating agreement's third page holds it.
     pc.Guarded(5, pc.OtherPage(59, 0));
     pc.Guarded(6, QStringLiteral("Manager"));
