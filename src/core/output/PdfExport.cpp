@@ -250,6 +250,19 @@ void PdfExport::processEnded()
     finish(result);
 }
 
+bool IsWholePdf(const QByteArray &bytes)
+{
+    // The header, and the end a writer puts last: "startxref", the offset of
+    // the cross-reference and "%%EOF" within the file's last kilobyte. A PDF
+    // cut short anywhere lacks them.
+    if (!bytes.startsWith("%PDF-"))
+        return false;
+    const QByteArray tail = bytes.right(1024);
+    const qsizetype end = tail.lastIndexOf("%%EOF");
+    const qsizetype start = tail.lastIndexOf("startxref");
+    return end > 0 && start >= 0 && start < end && tail.mid(end + 5).trimmed().isEmpty();
+}
+
 PdfResult PdfExport::collectPdf()
 {
     const QString made = outFolder_ + QLatin1Char('/') + DocumentBaseName + QStringLiteral(".pdf");
@@ -259,10 +272,11 @@ PdfResult PdfExport::collectPdf()
     const bool ended = process_->exitStatus() == QProcess::NormalExit && process_->exitCode() == 0;
     QByteArray bytes;
     QString error;
-    if (!ended || !QFileInfo(made).isFile() || !ReadRegularFile(made, &bytes, &error, MaxPdfSize) ||
-        !bytes.startsWith("%PDF")) {
-        QString why = ended ? QStringLiteral("no PDF made")
-                            : QStringLiteral("LibreOffice ended with status %1").arg(process_->exitCode());
+    const bool read = ended && QFileInfo(made).isFile() && ReadRegularFile(made, &bytes, &error, MaxPdfSize);
+    if (!read || !IsWholePdf(bytes)) {
+        QString why = !ended ? QStringLiteral("LibreOffice ended with status %1").arg(process_->exitCode())
+                      : read && bytes.startsWith("%PDF-") ? QStringLiteral("the PDF it made is not whole")
+                                                          : QStringLiteral("no PDF made");
         if (!said.isEmpty())
             why += QStringLiteral(": ") + said;
         ShowError(msg::PdfNotConverted,
