@@ -454,7 +454,13 @@ bool TFileCommands::SaveAsClick()
     ClientFileLock lock;
     const bool ownFile = main_.Document().Lock.Holds(name);
     QString holder;
-    if (!ownFile && lock.Take(name, &holder) == ClientFileLock::Result::HeldElsewhere) {
+    const ClientFileLock::Result taken = ownFile ? ClientFileLock::Result::Taken : lock.Take(name, &holder);
+    if (taken == ClientFileLock::Result::Unusable) {
+        ShowError(msg::ClientLockUnusable,
+                  QDir::toNativeSeparators(name) + QStringLiteral(" (") + holder + QLatin1Char(')'));
+        return false;
+    }
+    if (taken == ClientFileLock::Result::HeldElsewhere) {
         ShowError(msg::ClientFileNotReplaced, openBy(name, holder));
         return false;
     }
@@ -542,7 +548,16 @@ bool TFileCommands::lockForOpening(const QString &path, ClientFileLock &lock, bo
     // Only a client file is locked: what is not a regular file is turned
     // away when it is read, and leaves nothing beside it.
     QString holder;
-    if (!QFileInfo(path).isFile() || lock.Take(path, &holder) != ClientFileLock::Result::HeldElsewhere)
+    if (!QFileInfo(path).isFile())
+        return true;
+    const ClientFileLock::Result taken = lock.Take(path, &holder);
+    if (taken == ClientFileLock::Result::Unusable) {
+        ShowError(msg::ClientLockUnusable,
+                  QDir::toNativeSeparators(path) + QStringLiteral(" (") + holder + QLatin1Char(')'));
+        *readOnly = true;
+        return true;
+    }
+    if (taken != ClientFileLock::Result::HeldElsewhere)
         return true; // locked here, or in a folder where no lock can be made
     const ErrorMessage message = ComposeError(msg::ClientFileOpenElsewhere, openBy(path, holder));
     const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
