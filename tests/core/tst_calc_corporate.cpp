@@ -3,6 +3,7 @@
 // dissolution, the reinstatement forms and the front of the stock certificate.
 #include "CalcFixture.h"
 #include "TestSupport.h"
+#include "core/store/Conversions.h"
 
 #include <QDate>
 #include <QLocale>
@@ -36,9 +37,10 @@ void fillWorksheet(CalcClient &client)
               {73, "44308"}});
 }
 
+// Today in the answer form, whatever the region.
 QString todayShort()
 {
-    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return ShortDateText(QDate::currentDate());
 }
 
 QString todayLong()

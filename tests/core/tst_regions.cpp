@@ -274,7 +274,7 @@ void tst_regions::typedEntries_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("answer");
     const int money = int(FieldKind::Money), whole = int(FieldKind::Whole), percent = int(FieldKind::Percent),
-              date = int(FieldKind::Date);
+              date = int(FieldKind::Date), text = int(FieldKind::Text);
     QTest::newRow("us amount") << "en_US" << money << "1234.5"
                                << "1,234.50"
                                << "1,234.50";
@@ -321,6 +321,30 @@ void tst_regions::typedEntries_data()
     QTest::newRow("de date in words") << "de_DE" << date << "im Mai"
                                       << "im Mai"
                                       << "im Mai";
+    // A text answer that may hold an amount or words ("none"): an amount is
+    // kept, and shown, as it prints.
+    QTest::newRow("de amount in a text field") << "de_DE" << text << "5.000,00"
+                                               << "5,000.00"
+                                               << "5,000.00";
+    QTest::newRow("fr amount in a text field") << "fr_FR" << text << "12,5"
+                                               << "12.5"
+                                               << "12.5";
+    QTest::newRow("us amount in a text field") << "en_US" << text << "5,000.00"
+                                               << "5,000.00"
+                                               << "5,000.00";
+    QTest::newRow("de words in a text field") << "de_DE" << text << "Suite 1.200"
+                                              << "Suite 1.200"
+                                              << "Suite 1.200";
+    QTest::newRow("de telephone in a text field") << "de_DE" << text << "(614) 555-1234"
+                                                  << "(614) 555-1234"
+                                                  << "(614) 555-1234";
+    // Read both ways: kept as typed, never changed by leaving the field.
+    QTest::newRow("de number both forms read in a text field") << "de_DE" << text << "1.234"
+                                                               << "1.234"
+                                                               << "1.234";
+    QTest::newRow("de charter number in a text field") << "de_DE" << text << "2231457"
+                                                       << "2231457"
+                                                       << "2231457";
 }
 
 // What the user types in the region's form: how the field shows it once left

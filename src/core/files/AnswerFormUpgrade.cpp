@@ -20,63 +20,6 @@ namespace {
 enum class Mark { Unknown, Point, Comma }; // the decimal separator of the writer's region
 enum class Order { Unknown, MonthFirst, DayFirst };
 
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool isSpace(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == u' ' || u == 0x00A0 || u == 0x2007 || u == 0x2009 || u == 0x202F;
-}
-
-// The text read strictly as a number written with `point` as the decimal
-// separator and any of `groups` between thousands: a separator between
-// thousands stands before exactly three digits and never after the decimals.
-// Signs, "$", "%" and brackets around it are allowed.
-std::optional<double> strictNumber(const QString &text, QChar point, const QString &groups)
-{
-    QString digits;
-    bool negative = false;
-    bool seenPoint = false;
-    bool seenDigit = false;
-    qsizetype i = 0;
-    const QString t = text.trimmed();
-    for (; i < t.size(); ++i) {
-        const QChar c = t[i];
-        if (isDigit(c)) {
-            digits += c;
-            seenDigit = true;
-        } else if (c == point && !seenPoint) {
-            seenPoint = true;
-            digits += QLatin1Char('.');
-        } else if (groups.contains(c) || (groups.contains(QLatin1Char(' ')) && isSpace(c))) {
-            // Never after the decimals, nor after a leading zero.
-            if (seenPoint || !seenDigit || digits.startsWith(QLatin1Char('0')))
-                return std::nullopt;
-            qsizetype run = 0;
-            while (i + 1 + run < t.size() && isDigit(t[i + 1 + run]))
-                ++run;
-            if (run != 3)
-                return std::nullopt;
-        } else if (c == QLatin1Char('-') || c == QLatin1Char('(') || c == QChar(0x2212)) {
-            negative = true;
-        } else if (c == QLatin1Char(')') || c == QLatin1Char('$') || c == QLatin1Char('%') || isSpace(c)) {
-            // signs and blanks around the number
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!seenDigit)
-        return std::nullopt;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(digits, &ok);
-    if (!ok)
-        return std::nullopt;
-    return negative ? -value : value;
-}
-
 struct NumberReadings
 {
     std::optional<double> point; // as "1,234.50"
@@ -86,10 +29,10 @@ struct NumberReadings
 NumberReadings readNumber(const QString &text)
 {
     NumberReadings r;
-    r.point = strictNumber(text, QLatin1Char('.'), QStringLiteral(", "));
-    r.comma = strictNumber(text, QLatin1Char(','), QStringLiteral(". "));
+    r.point = ReadStrictNumber(text, QLatin1Char('.'), QStringLiteral(", "));
+    r.comma = ReadStrictNumber(text, QLatin1Char(','), QStringLiteral(". "));
     if (!r.comma)
-        r.comma = strictNumber(text, QLatin1Char(','), QStringLiteral(" "));
+        r.comma = ReadStrictNumber(text, QLatin1Char(','), QStringLiteral(" "));
     return r;
 }
 

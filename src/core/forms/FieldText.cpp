@@ -73,6 +73,8 @@ QString FieldTextOnExit(FieldKind kind, const QString &typed)
         return RegionalNumber(rounded(typedValue(kind, typed), 0), 0, true);
     case FieldKind::Date:
         return DateOnExit(typed);
+    case FieldKind::Text:
+        return AnswerFormOf(kind, typed);
     default:
         return typed;
     }
@@ -124,6 +126,15 @@ QString AnswerFormOf(FieldKind kind, const QString &answer)
         const QDate date = ReadRegionalDate(answer);
         return date.isValid() ? ShortDateText(date) : answer;
     }
+    case FieldKind::Text:
+        // A text that is wholly a number in the region's form and no number
+        // of the answer form (an amount that may also be words, "none") is
+        // printed as a number: kept with the answer form's separators. Any
+        // other text, and a number both forms read ("1.234"), is kept as
+        // typed.
+        if (ReadStrictNumber(answer, QLatin1Char('.'), QStringLiteral(", ")))
+            return answer;
+        return RegionalToAnswerForm(answer);
     default:
         return answer;
     }

@@ -22,7 +22,9 @@ QString FieldTextOfAnswer(FieldKind kind, const QString &answer);
 // What the field shows once the user leaves it: the typed entry read in the
 // region's form and written again in it. An entry that is not a number shows
 // the kind's message (2118, 2119 or 2120) and becomes 0; a date field keeps
-// words as typed.
+// words as typed. A text field that holds nothing but a number shows it as
+// it is kept, with the answer form's separators ("5.000,00" becomes
+// "5,000.00"), since that is how it prints.
 QString FieldTextOnExit(FieldKind kind, const QString &typed);
 
 // The answer a field's text gives, in the answer form. An empty percentage is

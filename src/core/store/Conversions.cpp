@@ -75,6 +75,12 @@ QString fileSafeText(QString text)
     return text;
 }
 
+bool isBlankOrGroupSpace(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u' ' || u == 0x00A0 || u == 0x2007 || u == 0x2009 || u == 0x202F;
+}
+
 // A separator some region puts between groups of digits.
 bool isGroupSpace(char16_t u)
 {
@@ -464,6 +470,52 @@ QString RegionalNumber(double value, int decimals, bool grouped)
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     return TrimLeftStr(fileSafeText(locale.toString(value, 'f', decimals)));
+}
+
+// The text read strictly as a number written with `point` as the decimal
+// separator and any of `groups` between thousands: a separator between
+// thousands stands before exactly three digits and never after the decimals.
+// Signs, "$", "%" and brackets around it are allowed.
+std::optional<double> ReadStrictNumber(const QString &text, QChar point, const QString &groups)
+{
+    QString digits;
+    bool negative = false;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    qsizetype i = 0;
+    const QString t = text.trimmed();
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (isAsciiDigit(c)) {
+            digits += c;
+            seenDigit = true;
+        } else if (c == point && !seenPoint) {
+            seenPoint = true;
+            digits += QLatin1Char('.');
+        } else if (groups.contains(c) || (groups.contains(QLatin1Char(' ')) && isBlankOrGroupSpace(c))) {
+            // Never after the decimals, nor after a leading zero.
+            if (seenPoint || !seenDigit || digits.startsWith(QLatin1Char('0')))
+                return std::nullopt;
+            qsizetype run = 0;
+            while (i + 1 + run < t.size() && isAsciiDigit(t[i + 1 + run]))
+                ++run;
+            if (run != 3)
+                return std::nullopt;
+        } else if (c == QLatin1Char('-') || c == QLatin1Char('(') || c == QChar(0x2212)) {
+            negative = true;
+        } else if (c == QLatin1Char(')') || c == QLatin1Char('$') || c == QLatin1Char('%') || isBlankOrGroupSpace(c)) {
+            // signs and blanks around the number
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit)
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(digits, &ok);
+    if (!ok)
+        return std::nullopt;
+    return negative ? -value : value;
 }
 
 QString RegionalToAnswerForm(const QString &entry)

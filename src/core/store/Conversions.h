@@ -83,6 +83,13 @@ QString RegionalNumber(double value, int decimals, bool grouped);
 // A number of the answer form with the region's separators in place of its
 // own, character by character ("1,234.5" is "1.234,5" in Germany).
 QString AnswerFormToRegional(const QString &answer);
+// The text read strictly as a number written with `point` as the decimal
+// separator and any of `groups` between thousands (a blank in `groups` stands
+// for every kind of blank): a thousands separator stands before exactly three
+// digits, never after the decimals or a leading zero. Signs, "$", "%" and
+// brackets around it are allowed. No value when it is not such a number.
+std::optional<double> ReadStrictNumber(const QString &text, QChar point, const QString &groups);
+
 // An entry typed in the region's form with the answer form's separators in
 // place of the region's, when it reads as a number; otherwise unchanged.
 QString RegionalToAnswerForm(const QString &entry);
