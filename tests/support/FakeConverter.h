@@ -8,8 +8,9 @@
 //   said    no PDF, and what LibreOffice says when it cannot load a document
 //   status  no PDF, exit status 3
 //   notpdf  a file of the PDF's name that is no PDF
-//   hang    starts a child that sleeps (its number in $FAKE_LOG.child, its own
-//           in $FAKE_LOG.pid) and waits
+//   hang    leaves a temporary file in $TMPDIR (as LibreOffice does), starts
+//           a child that sleeps (its number in $FAKE_LOG.child, its own in
+//           $FAKE_LOG.pid) and waits
 #include <QFile>
 #include <QString>
 
@@ -35,7 +36,8 @@ case "$FAKE_MODE" in
     said) echo "Error: source file could not be loaded"; exit 0 ;;
     status) echo "the office stopped"; exit 3 ;;
     notpdf) echo "not a pdf" > "$pdf" ;;
-    hang) echo $$ > "$FAKE_LOG.pid"; sleep 300 & echo $! > "$FAKE_LOG.child"; wait ;;
+    hang) mktemp "${TMPDIR:-/tmp}/luXXXXXX.tmp" > /dev/null; echo $$ > "$FAKE_LOG.pid"
+          sleep 300 & echo $! > "$FAKE_LOG.child"; wait ;;
 esac
 exit 0
 )");

@@ -176,6 +176,15 @@ bool PdfExport::Start(const QString &document, const QString &pdfPath)
     process_ = new QProcess(this);
     process_->setProcessChannelMode(QProcess::MergedChannels);
     process_->setWorkingDirectory(work_->path());
+    // Its own temporary files go into the run's folder, removed with it
+    // also when the converter is stopped before it cleans up.
+    const QString converterTemp = work_->filePath(QStringLiteral("tmp"));
+    if (QDir().mkpath(converterTemp)) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"TMPDIR", "TMP", "TEMP"})
+            environment.insert(QLatin1String(name), converterTemp);
+        process_->setProcessEnvironment(environment);
+    }
 #ifdef Q_OS_UNIX
     // A group of its own, so that stopping it stops what it started too
     // (soffice starts the office in a process of its own).
