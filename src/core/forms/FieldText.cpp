@@ -87,14 +87,13 @@ QString AnswerOfFieldText(FieldKind kind, const QString &text)
         // The shown percentage as a fraction. The "%" sign is dropped with
         // the other signs, so a percentage typed without it (a field not yet
         // left) keeps all its digits.
+        // An entry that is not a number is kept as typed, for the
+        // conversions to report when it is used (the field reported it when
+        // it was left).
         if (text.trimmed().isEmpty())
             return QStringLiteral("0");
         const std::optional<double> value = ReadRegionalNumber(text);
-        if (!value) {
-            ShowError(msg::NumberEntryUnreadable);
-            return QStringLiteral("0");
-        }
-        return shortestDecimal(*value / 100.0);
+        return value ? shortestDecimal(*value / 100.0) : text;
     }
     default:
         return AnswerFormOf(kind, text);

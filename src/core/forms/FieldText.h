@@ -27,9 +27,10 @@ QString FieldTextOfAnswer(FieldKind kind, const QString &answer);
 // "5,000.00"), since that is how it prints.
 QString FieldTextOnExit(FieldKind kind, const QString &typed);
 
-// The answer a field's text gives, in the answer form. An empty percentage is
-// "0" (other empty fields stay empty); an entry that is not a number or a
-// date is kept as typed, for the conversions to report when it is used.
+// The answer a field's text gives, in the answer form, without a message. An
+// empty percentage is "0" (other empty fields stay empty); an entry that is
+// not a number or a date is kept as typed, for the conversions to report when
+// it is used.
 QString AnswerOfFieldText(FieldKind kind, const QString &text);
 
 // The answer written in the answer form when it reads as a number or date of

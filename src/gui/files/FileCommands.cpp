@@ -272,6 +272,9 @@ void TFileCommands::KeepRecoveryCopy()
         recovered_.clear();
         return;
     }
+    // What is typed in the field being edited counts too, as it does for
+    // Save: a kill while the user types loses at most the interval.
+    main_.Transfer().ControlsToAnswers();
     const QByteArray now = WriteClientFile(*answers, main_.Document().Directory());
     if (now == recovered_ && recovery_.Exists())
         return;
