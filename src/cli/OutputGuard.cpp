@@ -43,8 +43,14 @@ int ClaimOutput(const QString &in, const QString &out, OutputKind kind, bool rep
         return ExitFailed;
     }
     QString holder;
-    if (lock.Take(target.exists() ? target.canonicalFilePath() : target.absoluteFilePath(), &holder) ==
-        ClientFileLock::Result::HeldElsewhere) {
+    const ClientFileLock::Result taken =
+        lock.Take(target.exists() ? target.canonicalFilePath() : target.absoluteFilePath(), &holder);
+    if (taken == ClientFileLock::Result::Unusable) {
+        PrintLine(
+            QStringLiteral("brevane-cli: cannot tell whether %1 is open elsewhere: %2; not written").arg(out, holder));
+        return ExitFailed;
+    }
+    if (taken == ClientFileLock::Result::HeldElsewhere) {
         PrintLine(
             QStringLiteral("brevane-cli: %1 is open in another Brevane window or program%2; not written")
                 .arg(out, holder.isEmpty() ? QString() : QStringLiteral(" (open by ") + holder + QLatin1Char(')')));

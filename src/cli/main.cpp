@@ -21,6 +21,7 @@
 #include "core/store/Conversions.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
@@ -58,7 +59,13 @@ int calcCommand(const QStringList &args)
     }
     // A client file open in a program window is not replaced behind its back.
     QString holder;
-    if (client.Lock.Take(args[1], &holder) == ClientFileLock::Result::HeldElsewhere) {
+    const ClientFileLock::Result taken = client.Lock.Take(args[1], &holder);
+    if (taken == ClientFileLock::Result::Unusable) {
+        PrintLine(QStringLiteral("brevane-cli: cannot tell whether %1 is open elsewhere: %2; not written")
+                      .arg(args[1], holder));
+        return ExitFailed;
+    }
+    if (taken == ClientFileLock::Result::HeldElsewhere) {
         PrintLine(
             QStringLiteral("brevane-cli: %1 is open in another Brevane window or program%2; not written")
                 .arg(args[1], holder.isEmpty() ? QString() : QStringLiteral(" (open by ") + holder + QLatin1Char(')')));
@@ -99,6 +106,17 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     UseSystemRegionalSettings();
+    // A name the system's encoding cannot read back byte for byte would be
+    // looked for, or written, under another name.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray given(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(given)) != given) {
+            PrintLine(QStringLiteral("brevane-cli: \"%1\" is not in the system's encoding, so Brevane cannot find or "
+                                     "write a file by that name; rename it")
+                          .arg(QFile::decodeName(given)));
+            return ExitFailed;
+        }
+    }
     QStringList args = app.arguments().mid(1);
     QString supportFolder;
     const qsizetype supportAt = args.indexOf(QStringLiteral("--support"));

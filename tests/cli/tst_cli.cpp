@@ -32,6 +32,10 @@ private slots:
     void outputsNeverReplaced_data();
     void outputsNeverReplaced();
     void unreadableDatesAreNamedInOneMessage();
+    void failedWriteSaysWhyAndKeepsTheOldFile_data();
+    void failedWriteSaysWhyAndKeepsTheOldFile();
+    void namesOutsideTheSystemsEncodingAreRefused_data();
+    void namesOutsideTheSystemsEncodingAreRefused();
     void usage_data();
     void usage();
 
@@ -226,6 +230,17 @@ void tst_cli::outputsNeverReplaced_data()
                                          << "IN" << false << "is the client being read";
     QTest::newRow("calc onto a link to its input") << "calc"
                                                    << "link" << false << "is the client being read";
+    QTest::newRow("calc onto a link to a client open in a window") << "calc"
+                                                                   << "openlink" << false << "is open in another";
+    QTest::newRow("print onto a link to a client open in a window") << "print"
+                                                                    << "openlink" << true << "is open in another";
+    QTest::newRow("calc onto a client whose lock is a folder")
+        << "calc"
+        << "blocked.cl1" << false << "is a folder, not a lock file. Brevane's locks are plain files: remove it";
+    QTest::newRow("calc onto a client whose lock is a link to nothing")
+        << "calc"
+        << "dangling.cl1" << false
+        << "which does not exist, not a lock file. Brevane's locks are plain files: remove it";
     QTest::newRow("print onto a client open in a window") << "print"
                                                           << "open.cl1" << false << "is open in another";
     QTest::newRow("pdf onto a client open in a window") << "pdf"
@@ -257,6 +272,11 @@ void tst_cli::outputsNeverReplaced()
     QVERIFY(SaveClientFile(dir.filePath(QStringLiteral("open.cl1")), store, directory));
     QVERIFY(SaveClientFile(dir.filePath(QStringLiteral("other.cl1")), store, directory));
     QVERIFY(QFile::link(in, dir.filePath(QStringLiteral("link"))));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("open.cl1")), dir.filePath(QStringLiteral("openlink"))));
+    QVERIFY(SaveClientFile(dir.filePath(QStringLiteral("blocked.cl1")), store, directory));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral(".~blocked.cl1.lock")));
+    QVERIFY(SaveClientFile(dir.filePath(QStringLiteral("dangling.cl1")), store, directory));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral(".~dangling.cl1.lock"))));
     const QMap<QString, QByteArray> others{{QStringLiteral("notes.txt"), "shopping list\n"},
                                            {QStringLiteral("earlier.rtf"), "{\\rtf1 earlier}"}};
     for (auto other = others.begin(); other != others.end(); ++other) {
@@ -289,6 +309,112 @@ void tst_cli::outputsNeverReplaced()
     QVERIFY2(result.errors.contains(refusal), qPrintable(result.errors));
     QCOMPARE(after.readAll(), kept);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("link"))).isSymLink());
+}
+
+void tst_cli::failedWriteSaysWhyAndKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("out"); // "/dev/full", or a file in the test's folder
+    QTest::addColumn<QString>("reason");
+    if (QFileInfo(QStringLiteral("/dev/full")).exists()) {
+        QTest::newRow("print to a full device") << "print"
+                                                << "/dev/full"
+                                                << "No space left on device";
+    }
+    QTest::newRow("print over an earlier document, disk full") << "print"
+                                                               << "earlier.rtf"
+                                                               << "File too large";
+    QTest::newRow("calc over an earlier client, disk full") << "calc"
+                                                            << "earlier.cl1"
+                                                            << "File too large";
+}
+
+// A write that fails names the system's reason, exits 1, and leaves the file
+// that was there as it was. A disk that fills is stood in for by a limit on
+// the size of the files the command may write (ulimit -f), which fails the
+// same writes a full disk does.
+void tst_cli::failedWriteSaysWhyAndKeepsTheOldFile()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, out);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    TAnswer store;
+    DirectoryTable directory;
+    brevane::test::FillClient(store, directory);
+    const QString in = dir.filePath(QStringLiteral("acme.cl1"));
+    QVERIFY(SaveClientFile(in, store, directory));
+    const QByteArray earlier = out.endsWith(QLatin1String(".rtf")) ? QByteArray("{\\rtf1 the earlier papers}")
+                                                                   : QByteArray("Brevane\r\n the earlier client\r\n");
+    const QString target = out.startsWith(QLatin1Char('/')) ? out : dir.filePath(out);
+    if (!out.startsWith(QLatin1Char('/'))) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+    }
+    QStringList args{command, in, target};
+    if (command == QLatin1String("print"))
+        args << QStringLiteral("cbxCoverSheet") << QStringLiteral("cbxFSM_CodeOfRegulations");
+    if (out.startsWith(QLatin1Char('/')))
+        args << QStringLiteral("--replace");
+    // 4 KB (8 blocks of 512 bytes): room for a lock, not for the papers or a
+    // client.
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral("/bin/sh"),
+                  QStringList{QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 8; exec \"$@\""),
+                              QStringLiteral("sh"), program_} +
+                      args);
+    QVERIFY(process.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(errors.contains(reason), qPrintable(errors));
+    QVERIFY2(!errors.contains(QLatin1String("Unknown error")), qPrintable(errors));
+    if (!out.startsWith(QLatin1Char('/'))) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+        // Nor a half-written file beside it.
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left, QStringList({QStringLiteral("acme.cl1"), out}));
+    }
+}
+
+void tst_cli::namesOutsideTheSystemsEncodingAreRefused_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("calc") << "calc";
+    QTest::newRow("print") << "print";
+}
+
+// A file name in bytes the system's encoding (UTF-8) cannot read ("caf\xe9",
+// written in Latin-1) is refused by name, exit 1, rather than looked for or
+// written under a mangled name.
+void tst_cli::namesOutsideTheSystemsEncodingAreRefused()
+{
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    TAnswer store;
+    DirectoryTable directory;
+    const QString in = dir.filePath(QStringLiteral("acme.cl1"));
+    QVERIFY(SaveClientFile(in, store, directory));
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir.path());
+    QStringList args{QStringLiteral("-c"),
+                     QStringLiteral("exec \"$0\" \"$1\" acme.cl1 \"$(printf 'caf\\351.out')\" \"$2\""), program_,
+                     command};
+    args << (command == QLatin1String("print") ? QStringLiteral("cbxCoverSheet") : QString());
+    process.start(QStringLiteral("/bin/sh"), args);
+    QVERIFY(process.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(errors.contains(QLatin1String("is not in the system's encoding")), qPrintable(errors));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("acme.cl1")});
 }
 
 // Date entries that are no date print as typed, and the job names every one
@@ -324,31 +450,56 @@ void tst_cli::unreadableDatesAreNamedInOneMessage()
 void tst_cli::regionalSettings_data()
 {
     QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("earlier"); // saved by an earlier Brevane, as its region wrote dates
     QTest::addColumn<QString>("filed");
-    QTest::newRow("United States") << "en_US.UTF-8"
-                                   << "January 5, 2018";
-    // No regional settings at all: read as in the United States.
-    QTest::newRow("C") << "C.UTF-8"
-                       << "January 5, 2018";
-    QTest::newRow("POSIX") << "POSIX"
-                           << "January 5, 2018";
-    // A region that writes the day first reads it first.
-    QTest::newRow("United Kingdom") << "en_GB.UTF-8"
-                                    << "May 1, 2018";
+    QTest::addColumn<QString>("message");
+    // A client's dates are in the answer form, month first, in every region.
+    QTest::newRow("United States") << "en_US.UTF-8" << false << "January 5, 2018"
+                                   << "";
+    QTest::newRow("C") << "C.UTF-8" << false << "January 5, 2018"
+                       << "";
+    QTest::newRow("POSIX") << "POSIX" << false << "January 5, 2018"
+                           << "";
+    QTest::newRow("United Kingdom") << "en_GB.UTF-8" << false << "January 5, 2018"
+                                    << "";
+    // An earlier client that shows nothing of the region it was written in
+    // reads as this computer's region writes dates, and says so.
+    QTest::newRow("earlier, United States") << "en_US.UTF-8" << true << "January 5, 2018"
+                                            << "\"1/5/18\" read as January 5, 2018";
+    QTest::newRow("earlier, no regional settings") << "C.UTF-8" << true << "January 5, 2018"
+                                                   << "\"1/5/18\" read as January 5, 2018";
+    QTest::newRow("earlier, United Kingdom") << "en_GB.UTF-8" << true << "May 1, 2018"
+                                             << "\"1/5/18\" read as May 1, 2018";
 }
 
-// The program reads dates in the order of the regional settings.
+// A client means the same in every region; an earlier one that cannot tell
+// is read in this computer's order, and the date is named.
 void tst_cli::regionalSettings()
 {
     QFETCH(QString, locale);
+    QFETCH(bool, earlier);
     QFETCH(QString, filed);
+    QFETCH(QString, message);
     TAnswer store;
     DirectoryTable directory;
     store.SetText(0, 0, 12, QStringLiteral("1/5/18"));
     const QString in = write(QStringLiteral("dates.cl1"), store, directory);
+    if (earlier) {
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        bytes.replace(" 1.02000000000000E+0000", " 1.01000000000000E+0000");
+        file.seek(0);
+        file.write(bytes);
+    }
     const QString out = dir_.filePath(QStringLiteral("dates-out.cl1"));
     const Result result = run({QStringLiteral("calc"), in, out}, locale);
     QCOMPARE(result.exitCode, 0);
+    if (message.isEmpty())
+        QCOMPARE(result.errors, QString());
+    else
+        QVERIFY2(result.errors.startsWith(QLatin1String("error 38100: 3810-")) && result.errors.contains(message),
+                 qPrintable(result.errors));
     TAnswer back;
     DirectoryTable backDirectory;
     QVERIFY(LoadClientFile(out, back, backDirectory));

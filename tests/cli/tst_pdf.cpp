@@ -56,6 +56,8 @@ private slots:
     void failuresKeepTheOldFile_data();
     void failuresKeepTheOldFile();
     void timeLimitStopsTheConverterAndWhatItStarted();
+    void interruptionLeavesNothingBehind_data();
+    void interruptionLeavesNothingBehind();
     void missingLibreOfficeNamesThePackage_data();
     void missingLibreOfficeNamesThePackage();
     void usage();
@@ -169,6 +171,9 @@ void tst_pdf::failuresKeepTheOldFile_data()
     QTest::newRow("exit status") << "status" << here
                                  << "error 11580: 1158-LibreOffice could not make the PDF, so none was written: %1 "
                                     "(LibreOffice ended with status 3: the office stopped)";
+    QTest::newRow("cut short") << "short" << here
+                               << "error 11580: 1158-LibreOffice could not make the PDF, so none was written: %1 "
+                                  "(the PDF it made is not whole)";
     QTest::newRow("not a PDF") << "notpdf" << here
                                << "error 11580: 1158-LibreOffice could not make the PDF, so none was written: %1 "
                                   "(no PDF made)";
@@ -215,6 +220,63 @@ void tst_pdf::timeLimitStopsTheConverterAndWhatItStarted()
     const qint64 child = readAll(dir_.filePath(QStringLiteral("converter.log.child"))).trimmed().toLongLong();
     QVERIFY(child > 0);
     QTRY_VERIFY2(!processAlive(child), "the converter's own child still runs");
+}
+
+void tst_pdf::interruptionLeavesNothingBehind_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("earlierPdf");
+    QTest::newRow("Ctrl-C") << int(SIGINT) << true;
+    QTest::newRow("hang-up") << int(SIGHUP) << false;
+    QTest::newRow("TERM") << int(SIGTERM) << true;
+}
+
+// brevane-cli pdf interrupted while the converter works: the converter and
+// what it started are stopped, the temporary print document and the lock are
+// removed, the PDF the user had is untouched (or none appears), and the
+// command ends by the signal.
+void tst_pdf::interruptionLeavesNothingBehind()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, earlierPdf);
+    QTemporaryDir here;
+    const QString tmp = here.filePath(QStringLiteral("tmp"));
+    QVERIFY(QDir().mkpath(tmp));
+    const QString out = here.filePath(QStringLiteral("papers.pdf"));
+    if (earlierPdf) {
+        QFile old(out);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("%PDF-1.4 the user's earlier PDF");
+    }
+    const QString log = here.filePath(QStringLiteral("converter.log"));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("BREVANE_PDF_CONVERTER"), converter_);
+    environment.insert(QStringLiteral("FAKE_MODE"), QStringLiteral("hang"));
+    environment.insert(QStringLiteral("FAKE_LOG"), log);
+    environment.insert(QStringLiteral("TMPDIR"), tmp);
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), here.filePath(QStringLiteral("cache")));
+    process.setProcessEnvironment(environment);
+    process.start(program_, {QStringLiteral("pdf"), client_, out, QStringLiteral("cbxCoverSheet")});
+    QVERIFY(process.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(!readAll(log + QStringLiteral(".child")).trimmed().isEmpty(), 60000);
+    const qint64 converter = readAll(log + QStringLiteral(".pid")).trimmed().toLongLong();
+    const qint64 child = readAll(log + QStringLiteral(".child")).trimmed().toLongLong();
+    QVERIFY(converter > 0 && child > 0);
+    QVERIFY(!QDir(tmp).isEmpty()); // the print document, while it converts
+
+    ::kill(pid_t(process.processId()), signal);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit); // ended by the signal
+    QTRY_VERIFY2(!processAlive(converter), "the converter still runs");
+    QTRY_VERIFY2(!processAlive(child), "what the converter started still runs");
+    const QStringList left = QDir(tmp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char(' '))));
+    if (earlierPdf)
+        QCOMPARE(readAll(out), QByteArray("%PDF-1.4 the user's earlier PDF"));
+    // Nor a lock or a half-written PDF beside it.
+    const QStringList beside = QDir(here.path()).entryList({QStringLiteral("*papers*")}, QDir::Files | QDir::Hidden);
+    QCOMPARE(beside, earlierPdf ? QStringList{QStringLiteral("papers.pdf")} : QStringList());
 }
 
 // Without LibreOffice the message says which package brings it.

@@ -3,6 +3,7 @@
 // dissolution, the reinstatement forms and the front of the stock certificate.
 #include "CalcFixture.h"
 #include "TestSupport.h"
+#include "core/store/Conversions.h"
 
 #include <QDate>
 #include <QLocale>

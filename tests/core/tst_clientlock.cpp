@@ -3,6 +3,7 @@
 // holder is gone, and released when the window lets the file go.
 #include "core/files/ClientLock.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -64,6 +65,9 @@ private slots:
     void secondOpening();
     void releasedWhenLetGoOrReplaced();
     void folderWithoutWriteAccess();
+    void linksFindTheFilesOwnLock();
+    void lockThatCannotBeALock_data();
+    void lockThatCannotBeALock();
 };
 
 void tst_clientlock::lockSitsBesideTheFile()
@@ -159,6 +163,69 @@ void tst_clientlock::folderWithoutWriteAccess()
     ClientFileLock lock;
     QCOMPARE(lock.Take(folder + QStringLiteral("/acme.cl1")), Result::NotPossible);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// Every name of one file (a link, a path through a linked folder) finds the
+// one lock beside the file itself.
+void tst_clientlock::linksFindTheFilesOwnLock()
+{
+    QTemporaryDir dir;
+    const QString client = dir.filePath(QStringLiteral("acme.cl1"));
+    QVERIFY(writeFile(client, "Brevane\r\n"));
+    QVERIFY(QFile::link(client, dir.filePath(QStringLiteral("alias.cl1"))));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("elsewhere"))));
+    QVERIFY(QFile::link(dir.path(), dir.filePath(QStringLiteral("elsewhere/clients"))));
+    const QString throughFolder = dir.filePath(QStringLiteral("elsewhere/clients/acme.cl1"));
+    QCOMPARE(ClientFileLock::LockPathOf(dir.filePath(QStringLiteral("alias.cl1"))), ClientFileLock::LockPathOf(client));
+    QCOMPARE(ClientFileLock::LockPathOf(throughFolder), ClientFileLock::LockPathOf(client));
+    ClientFileLock window;
+    QCOMPARE(window.Take(client), Result::Taken);
+    ClientFileLock other;
+    QCOMPARE(other.Take(dir.filePath(QStringLiteral("alias.cl1"))), Result::HeldElsewhere);
+    QCOMPARE(other.Take(throughFolder), Result::HeldElsewhere);
+    QVERIFY(window.Holds(dir.filePath(QStringLiteral("alias.cl1"))));
+}
+
+void tst_clientlock::lockThatCannotBeALock_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("a folder") << "folder"
+                              << "is a folder, not a lock file";
+    QTest::newRow("a link to nothing") << "dangling"
+                                       << "which does not exist, not a lock file";
+    QTest::newRow("a link to a file") << "link"
+                                      << "is a link to";
+}
+
+// What stands where the lock belongs cannot be a lock Brevane made: the
+// answer says so, names it and what to do, and leaves it alone.
+void tst_clientlock::lockThatCannotBeALock()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, named);
+    QTemporaryDir dir;
+    const QString client = dir.filePath(QStringLiteral("acme.cl1"));
+    QVERIFY(writeFile(client, "Brevane\r\n"));
+    const QString lockPath = ClientFileLock::LockPathOf(client);
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(lockPath));
+    } else if (kind == QLatin1String("dangling")) {
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), lockPath));
+    } else {
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("notes.txt")), "notes"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("notes.txt")), lockPath));
+    }
+    ClientFileLock lock;
+    QString holder;
+    QCOMPARE(lock.Take(client, &holder), Result::Unusable);
+    QVERIFY2(holder.contains(QDir::toNativeSeparators(lockPath)) && holder.contains(named) &&
+                 holder.contains(QLatin1String("remove it")),
+             qPrintable(holder));
+    QVERIFY(!lock.Holds(client));
+    QVERIFY(QFileInfo(lockPath).isSymLink() || QFileInfo(lockPath).isDir());
+    if (kind == QLatin1String("link"))
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("notes.txt"))).size(), qint64(5));
 }
 
 QTEST_GUILESS_MAIN(tst_clientlock)

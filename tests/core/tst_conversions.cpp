@@ -295,10 +295,14 @@ void tst_conversions::dollarAmountText_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("printed");
-    QTest::newRow("a number") << "5000" << "$5,000.00";
-    QTest::newRow("typed as an amount") << "$1,234.5" << "$1,234.50";
-    QTest::newRow("words stay") << "none" << "none";
-    QTest::newRow("empty stays") << "" << "";
+    QTest::newRow("a number") << "5000"
+                              << "$5,000.00";
+    QTest::newRow("typed as an amount") << "$1,234.5"
+                                        << "$1,234.50";
+    QTest::newRow("words stay") << "none"
+                                << "none";
+    QTest::newRow("empty stays") << ""
+                                 << "";
 }
 
 void tst_conversions::dollarAmountText()
@@ -360,8 +364,10 @@ void tst_conversions::convertDate_data()
                                    << "January 5, 2018";
     QTest::newRow("hyphens") << "9-30-2020"
                              << "September 30, 2020";
-    QTest::newRow("points") << "5.1.2018"
-                            << "May 1, 2018";
+    // Written day first by every region that writes points: never read
+    // month first as another day.
+    QTest::newRow("points are no answer-form date") << "5.1.2018"
+                                                    << "5.1.2018";
     QTest::newRow("surrounding blanks") << " 7/4/1999 "
                                         << "July 4, 1999";
     QTest::newRow("leap day") << "2/29/2020"
@@ -426,16 +432,36 @@ void tst_conversions::dateOnExit_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("ISO, United States") << "en_US" << "2026-02-03" << "2/3/2026";
-    QTest::newRow("ISO, Germany") << "de_DE" << "2026-02-03" << "03.02.2026";
-    QTest::newRow("ISO with blanks around") << "en_US" << " 2026-2-3 " << "2/3/2026";
-    QTest::newRow("two-digit year") << "en_US" << "2/3/26" << "2/3/2026";
-    QTest::newRow("four-digit year") << "en_US" << "02/03/2026" << "2/3/2026";
-    QTest::newRow("regional order, Germany") << "de_DE" << "3.2.26" << "03.02.2026";
-    QTest::newRow("free text stays") << "en_US" << "sometime in May" << "sometime in May";
-    QTest::newRow("no such day stays") << "en_US" << "2026-02-30" << "2026-02-30";
-    QTest::newRow("no such month stays") << "en_US" << "13/1/2026" << "13/1/2026";
-    QTest::newRow("empty stays") << "en_US" << "" << "";
+    QTest::newRow("ISO, United States") << "en_US"
+                                        << "2026-02-03"
+                                        << "2/3/2026";
+    QTest::newRow("ISO, Germany") << "de_DE"
+                                  << "2026-02-03"
+                                  << "03.02.2026";
+    QTest::newRow("ISO with blanks around") << "en_US"
+                                            << " 2026-2-3 "
+                                            << "2/3/2026";
+    QTest::newRow("two-digit year") << "en_US"
+                                    << "2/3/26"
+                                    << "2/3/2026";
+    QTest::newRow("four-digit year") << "en_US"
+                                     << "02/03/2026"
+                                     << "2/3/2026";
+    QTest::newRow("regional order, Germany") << "de_DE"
+                                             << "3.2.26"
+                                             << "03.02.2026";
+    QTest::newRow("free text stays") << "en_US"
+                                     << "sometime in May"
+                                     << "sometime in May";
+    QTest::newRow("no such day stays") << "en_US"
+                                       << "2026-02-30"
+                                       << "2026-02-30";
+    QTest::newRow("no such month stays") << "en_US"
+                                         << "13/1/2026"
+                                         << "13/1/2026";
+    QTest::newRow("empty stays") << "en_US"
+                                 << ""
+                                 << "";
 }
 
 // A date typed in a common form becomes the regional short date with its
@@ -455,8 +481,8 @@ void tst_conversions::dateOnExit()
     if (text != typed) {
         // The same day as typed, read back in the same region.
         QLocale::setDefault(QLocale(locale));
-        const QDate day = ReadShortDate(typed);
-        const QDate back = ReadShortDate(text);
+        const QDate day = ReadRegionalDate(typed);
+        const QDate back = ReadRegionalDate(text);
         QLocale::setDefault(previous);
         QVERIFY(day.isValid());
         QCOMPARE(back, day);
@@ -600,21 +626,30 @@ void tst_conversions::removeExtension()
     QCOMPARE(RemoveExtension(name), expected);
 }
 
+// In a German region the answers keep the answer form ("1,234.50",
+// "12/31/2018"); only what the user types and sees is in the region's form.
 void tst_conversions::germanSeparatorsAndDateOrder()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     MessageRecorder recorder;
-    QCOMPARE(RemoveCommasAndSigns(QStringLiteral("-1.234,50 €")), QStringLiteral("-1234,50€"));
-    QCOMPARE(Str2Float_2(QStringLiteral("1.234,567")), 1234.57);
-    QCOMPARE(Str2Float_P(QStringLiteral("(2,5)")), -2.5);
-    QCOMPARE(Str2Float_0(QStringLiteral("2,5")), 3.0);
-    QCOMPARE(Str2Int(QStringLiteral("1.000")), 1000);
-    QCOMPARE(Float2Dollar(1234.5), QStringLiteral("1.234,50"));
-    QCOMPARE(ConvertDate(QStringLiteral("5.1.2018")), QStringLiteral("January 5, 2018"));
-    QCOMPARE(ConvertDate(QStringLiteral("31/12/2018")), QStringLiteral("December 31, 2018"));
+    QCOMPARE(RemoveCommasAndSigns(QStringLiteral("-1,234.50 $")), QStringLiteral("-1234.50"));
+    QCOMPARE(Str2Float_2(QStringLiteral("1,234.567")), 1234.57);
+    QCOMPARE(Str2Float_P(QStringLiteral("(2.5)")), -2.5);
+    QCOMPARE(Str2Int(QStringLiteral("1,000")), 1000);
+    QCOMPARE(Float2Dollar(1234.5), QStringLiteral("1,234.50"));
+    QCOMPARE(ConvertDate(QStringLiteral("12/31/2018")), QStringLiteral("December 31, 2018"));
+    // Typed and shown in the region's form.
+    QCOMPARE(ReadRegionalNumber(QStringLiteral("1.234,567")), std::optional<double>(1234.567));
+    QCOMPARE(ReadRegionalNumber(QStringLiteral("-1.234,50 €")), std::nullopt);
+    QCOMPARE(ReadRegionalNumber(QStringLiteral("(2,5)")), std::optional<double>(-2.5));
+    QCOMPARE(ReadRegionalNumber(QStringLiteral("1.000")), std::optional<double>(1000));
+    QCOMPARE(RegionalNumber(1234.5, 2, true), QStringLiteral("1.234,50"));
+    QCOMPARE(ReadRegionalDate(QStringLiteral("5.1.2018")), QDate(2018, 1, 5));
+    QCOMPARE(ReadRegionalDate(QStringLiteral("31/12/2018")), QDate(2018, 12, 31));
+    QCOMPARE(RegionalDateText(QDate(2018, 1, 5)), QStringLiteral("05.01.2018"));
     QVERIFY(recorder.numbers().isEmpty());
-    // The United States order does not read here.
-    QCOMPARE(ConvertDate(QStringLiteral("12/31/2018")), QStringLiteral("12/31/2018"));
+    // The United States order does not read as typed here.
+    QCOMPARE(ReadRegionalDate(QStringLiteral("12/31/2018")), QDate());
 }
 
 void tst_conversions::formatNumberWritesAsTheRegionDoes_data()
@@ -629,21 +664,25 @@ void tst_conversions::formatNumberWritesAsTheRegionDoes_data()
     QTest::newRow("Egypt") << QLocale(QLocale::Arabic, QLocale::Egypt);
 }
 
-// Numbers print with the region's separators whichever way they are written:
-// compared with QLocale over values with ties, carries, signs and sizes.
+// Numbers show with the region's separators whichever way they are written,
+// and print in the answer form whatever the region: compared with QLocale
+// over values with ties, carries, signs and sizes.
 void tst_conversions::formatNumberWritesAsTheRegionDoes()
 {
     QFETCH(QLocale, locale);
     QLocale::setDefault(locale);
     QLocale reference = locale;
     reference.setNumberOptions(QLocale::DefaultNumberOptions);
+    const QLocale answerForm(QLocale::English, QLocale::UnitedStates);
     const double values[] = {0,     0.5,         -0.5,       2.5,         3.5,         12.125,      -0.004,
                              999.5, 999.995,     1000,       -1234567.89, 6.0625,      0.1 + 0.2,   123456789012.345,
                              1e14,  -99999.9995, 1e15 + 0.5, 1e300,       2.675 * 100, -1000000.25, 7.0e-7};
     for (const double value : values) {
         for (const int decimals : {0, 2, 3}) {
             // As the region writes it, with the characters the client file keeps.
-            QCOMPARE(FormatNumber(value, decimals), FileSafeNumberText(reference.toString(value, 'f', decimals)));
+            QCOMPARE(RegionalNumber(value, decimals, true),
+                     FileSafeNumberText(reference.toString(value, 'f', decimals)));
+            QCOMPARE(FormatNumber(value, decimals), answerForm.toString(value, 'f', decimals));
         }
     }
 }

@@ -3,6 +3,7 @@
 // modified flag: fills never set it, typing does, Tab moves never do.
 #include "GuiFixture.h"
 #include "core/store/Answers.h"
+#include "core/store/Conversions.h"
 #include "gui/app/Navigation.h"
 #include "gui/screens/CalcCommands.h"
 
@@ -23,6 +24,8 @@ private slots:
     void percentAnswer_data();
     void percentAnswer();
     void leavingMoneyEditReformatsAndRecalculates();
+    void regionsFormIsTypedAndShownAnswersKeepOne_data();
+    void regionsFormIsTypedAndShownAnswersKeepOne();
     void checkBoxesAndMemosRoundTrip();
     void longAnswerIsNotCut();
     void typedLettersTheFileCannotKeep();
@@ -129,8 +132,67 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     QCOMPARE(QApplication::focusWidget(), Control(*w, "edtObligee"));
     QCOMPARE(amount->text(), QStringLiteral("1,234.50"));
     QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
-    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(), QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
+    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(),
+             QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
     QVERIFY(w->Document().Modified);
+}
+
+void tst_transfers::regionsFormIsTypedAndShownAnswersKeepOne_data()
+{
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("amount");  // typed, then shown
+    QTest::addColumn<QString>("shownAmount");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("shownDate");
+    QTest::newRow("Germany") << "de_DE" << "1.234,5" << "1.234,50" << "1.3.2018" << "01.03.2018";
+    QTest::newRow("France") << "fr_FR" << "1234,5" << QString::fromUtf8("1\u00a0234,50") << "1/3/2018"
+                            << "01/03/2018";
+    QTest::newRow("Sweden") << "sv_SE" << "1 234,5" << QString::fromUtf8("1\u00a0234,50") << "2018-03-01"
+                            << "2018-03-01";
+}
+
+// In a region of its own the user types and reads amounts and dates as the
+// region writes them; the answers keep the form the papers print, and the
+// calculations read them so.
+void tst_transfers::regionsFormIsTypedAndShownAnswersKeepOne()
+{
+    QFETCH(QString, region);
+    QFETCH(QString, amount);
+    QFETCH(QString, shownAmount);
+    QFETCH(QString, date);
+    QFETCH(QString, shownDate);
+    GuiFixture fx;
+    fx.WritePage(0, {Edit("edtName", 1000, 10), Edit("edtFiled", 1012, 40)});
+    fx.WritePage(25, {Edit("edtAmount", 2003, 10), Label("lblWords", 2, 40), Edit("edtObligee", 1004, 70)});
+    auto w = fx.Start();
+    // The program has started in the region (the fixture starts it in the
+    // United States).
+    QLocale::setDefault(QLocale(region));
+    struct Back
+    {
+        ~Back() { UseUnitedStatesLocale(); }
+    } back;
+    MessageRecorder recorder;
+    auto *filed = Control<QLineEdit>(*w, "edtFiled");
+    Enter(filed);
+    TypeOver(filed, date);
+    QCOMPARE(filed->text(), shownDate);
+    QCOMPARE(w->Document().Answers()->Text(0, 0, 12), QStringLiteral("3/1/2018"));
+    w->Document().Answers()->PgCt[25] = 1;
+    w->Navigation().DisplayAPage(w->Invisible(2500));
+    auto *money = Control<QLineEdit>(*w, "edtAmount");
+    Enter(money);
+    TypeOver(money, amount);
+    QCOMPARE(money->text(), shownAmount);
+    QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
+    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(),
+             QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
+    // Leaving the field again as shown changes nothing.
+    Enter(money);
+    QTest::keyClick(money, Qt::Key_Tab);
+    QCOMPARE(money->text(), shownAmount);
+    QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
+    QCOMPARE(recorder.numbers(), QList<int>());
 }
 
 // What the client file cannot hold as typed is changed when the field is
@@ -273,8 +335,7 @@ void tst_transfers::modifiedFlag()
     } else if (action == "today") {
         Enter(Control(*w, "edtDate"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
-        QCOMPARE(Control<QLineEdit>(*w, "edtDate")->text(),
-                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QCOMPARE(Control<QLineEdit>(*w, "edtDate")->text(), RegionalDateText(QDate::currentDate()));
     } else if (action == "today check") {
         auto *check = Control<QCheckBox>(*w, "cbxAm");
         Enter(check);

@@ -2,11 +2,15 @@
 // A stand-in for LibreOffice in the PDF tests: a shell script that takes
 // soffice's arguments, writes them one a line to $FAKE_LOG, and does what
 // $FAKE_MODE says:
-//   write   a "PDF" in the output folder: "%PDF-1.4", then the RTF it was given
+//   write   a "PDF" in the output folder: "%PDF-1.4", the RTF it was given,
+//           and the end of a PDF ("startxref", "%%EOF")
+//   short   the first 34 bytes of a PDF, without its end
 //   said    no PDF, and what LibreOffice says when it cannot load a document
 //   status  no PDF, exit status 3
 //   notpdf  a file of the PDF's name that is no PDF
-//   hang    starts a child that sleeps (its number in $FAKE_LOG.child) and waits
+//   hang    leaves a temporary file in $TMPDIR (as LibreOffice does), starts
+//           a child that sleeps (its number in $FAKE_LOG.child, its own in
+//           $FAKE_LOG.pid) and waits
 #include <QFile>
 #include <QString>
 
@@ -27,11 +31,13 @@ for a in "$@"; do
 done
 pdf="$out/$(basename "$doc" .rtf).pdf"
 case "$FAKE_MODE" in
-    write) { echo "%PDF-1.4"; cat "$doc"; } > "$pdf" ;;
+    write) { echo "%PDF-1.4"; cat "$doc"; printf '\nstartxref\n0\n%%%%EOF\n'; } > "$pdf" ;;
+    short) printf '%%PDF-1.4\n%%\342\343\317\323\n1 0 obj\n<< /Type /C' > "$pdf" ;;
     said) echo "Error: source file could not be loaded"; exit 0 ;;
     status) echo "the office stopped"; exit 3 ;;
     notpdf) echo "not a pdf" > "$pdf" ;;
-    hang) sleep 300 & echo $! > "$FAKE_LOG.child"; wait ;;
+    hang) mktemp "${TMPDIR:-/tmp}/luXXXXXX.tmp" > /dev/null; echo $$ > "$FAKE_LOG.pid"
+          sleep 300 & echo $! > "$FAKE_LOG.child"; wait ;;
 esac
 exit 0
 )");

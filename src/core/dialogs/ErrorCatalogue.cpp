@@ -329,6 +329,21 @@ const CatalogueRow Catalogue[] = {
      QStringLiteral("3809-Brevane opens one client file at a time. The first one named is open; open the others with "
                     "File, Open: "),
      Kind::Detail},
+    // The program's own: a client saved by an earlier Brevane keeps numbers
+    // and dates as its region wrote them; those that read two ways are
+    // named.
+    {3810,
+     QStringLiteral("3810-This client was saved by an earlier Brevane, which kept numbers and dates as the computer's "
+                    "region wrote them. These answers can be read more than one way and were read as this computer's "
+                    "region writes them; check each and type it again if it is wrong: "),
+     Kind::Detail},
+    // The program's own: what stands where a client's lock belongs cannot
+    // be a lock, so whether another window has the client open is unknown.
+    {3811,
+     QStringLiteral("3811-Brevane cannot tell whether this client file is open in another window, because what stands "
+                    "where its lock belongs is not a lock. Until it is removed, the client opens read-only and is not "
+                    "replaced: "),
+     Kind::Detail},
 };
 
 const std::array<QString, 10> AddedInstructions = {

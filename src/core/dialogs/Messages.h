@@ -81,7 +81,11 @@
     X(ClientFileNotSaved, 38060)         /* the file on disk is untouched; detail: its path and the reason */          \
     X(ClientFileDamaged, 38070)          /* ends early: what it holds is shown; detail: its path and where */          \
     X(RecentFileGone, 38080)             /* a recent file that no longer exists; detail: its path */                   \
-    X(OneClientFileAtATime, 38090)       /* more than one client file named at start; detail: those not opened */
+    X(OneClientFileAtATime, 38090)       /* more than one client file named at start; detail: those not opened */    \
+    X(ClientAnswersAmbiguous, 38100)     /* saved before answers kept one form: numbers or dates that read two ways;   \
+                                            detail: each, where, and how it was read */                                \
+    X(ClientLockUnusable, 38110)         /* the lock beside a client is a folder or a link: whether it is open         \
+                                            elsewhere cannot be told; detail: the client, the lock and what to do */
 
 namespace brevane::msg {
 

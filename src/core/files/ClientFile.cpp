@@ -2,6 +2,7 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
+#include "core/files/AnswerFormUpgrade.h"
 #include "core/files/LineText.h"
 #include "core/files/WholeFile.h"
 
@@ -18,7 +19,15 @@ const char ProgramLine[] = "Brevane";
 const char PageCountsLine[] = "***** Page Counts";
 const char PageDataLine[] = "***** Page Data";
 const char WorksheetLine[] = "Worksheet - ***************";
-constexpr double DataVersion = 1.01;
+// 1.02: numbers, amounts and dates in answers are in the answer form
+// (core/forms/FieldText.h). Earlier files hold them as their region wrote
+// them, and are read through core/files/AnswerFormUpgrade.
+constexpr double DataVersion = 1.02;
+
+bool holdsAnswerForm(double version)
+{
+    return version >= 1.015 && version < 2.0;
+}
 
 void appendInt(QByteArray &out, int value)
 {
@@ -78,7 +87,10 @@ QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory)
     return out;
 }
 
-bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory, QString *problem)
+namespace {
+
+bool readClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory, QString *problem,
+                    double &version)
 {
     store.ErrFlag = false;
     LineReader in(bytes);
@@ -100,7 +112,7 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
                   QStringLiteral("its first line does not name Brevane, so it is not a client file"));
         return false;
     }
-    const double version = in.ReadReal(&ok);
+    version = in.ReadReal(&ok);
     const double whole = std::trunc(version);
     if (!ok || (whole != 1.0 && whole != 21.0)) {
         ShowError(msg::ClientFileVersionUnknown, ok ? QStringLiteral("version %1 is not one Brevane reads").arg(version)
@@ -242,6 +254,21 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     else if (!shortSection.isEmpty() || rowsPromised > rows)
         say(QStringLiteral("it ends early, in %1; what it holds is shown")
                 .arg(shortSection.isEmpty() ? QStringLiteral("the directory rows") : shortSection));
+    return true;
+}
+
+} // namespace
+
+bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory, QString *problem)
+{
+    double version = 0;
+    if (!readClientFile(bytes, store, directory, problem, version))
+        return false;
+    if (!holdsAnswerForm(version)) {
+        const QStringList ambiguous = UpgradeToAnswerForm(store, directory);
+        if (!ambiguous.isEmpty())
+            ShowError(msg::ClientAnswersAmbiguous, ambiguous.join(QStringLiteral("; ")));
+    }
     return true;
 }
 

@@ -4,7 +4,9 @@
 // position. Layout:
 //
 //   Brevane
-//    1.01000000000000E+0000               version, 23-character form
+//    1.02000000000000E+0000               version, 23-character form (1.02: numbers
+//                                          and dates in answers in the answer form;
+//                                          earlier ones as their region wrote them)
 //   ***** Page Counts
 //   PgCt[0] .. PgCt[99]                   one integer line each
 //   ***** Page Data

@@ -1,6 +1,7 @@
 #include "core/files/ClientLock.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 
@@ -13,9 +14,34 @@ namespace {
 // a younger one may be in the making by another program right now.
 constexpr qint64 UnreadableLockAgeMs = 30 * 1000;
 
+// The file itself, whatever link or alias names it.
 QString canonical(const QString &path)
 {
-    return QFileInfo(path).absoluteFilePath();
+    const QFileInfo info(path);
+    const QString real = info.canonicalFilePath();
+    return real.isEmpty() ? info.absoluteFilePath() : real;
+}
+
+// What stands at the lock's place when it cannot be a lock Brevane made (a
+// plain file): empty when it can.
+QString notALock(const QString &lockPath)
+{
+    const QFileInfo info(lockPath);
+    const QString shown = QDir::toNativeSeparators(lockPath);
+    QString what;
+    if (info.isSymLink())
+        what = info.exists() ? QStringLiteral("%1 is a link to %2, not a lock file")
+                                   .arg(shown, QDir::toNativeSeparators(info.symLinkTarget()))
+                             : QStringLiteral("%1 is a link to %2, which does not exist, not a lock file")
+                                   .arg(shown, QDir::toNativeSeparators(info.symLinkTarget()));
+    else if (info.isDir())
+        what = QStringLiteral("%1 is a folder, not a lock file").arg(shown);
+    else if (info.exists() && !info.isFile())
+        what = QStringLiteral("%1 is not a lock file").arg(shown);
+    if (what.isEmpty())
+        return what;
+    return what + QStringLiteral(". Brevane's locks are plain files: remove it (no Brevane keeps a lock there), then "
+                                 "open the client again");
 }
 
 QString describeHolder(const QLockFile &lock, const QString &lockPath)
@@ -42,7 +68,7 @@ ClientFileLock &ClientFileLock::operator=(ClientFileLock &&) noexcept = default;
 
 QString ClientFileLock::LockPathOf(const QString &path)
 {
-    const QFileInfo file(path);
+    const QFileInfo file(canonical(path));
     return file.absolutePath() + QStringLiteral("/.~") + file.fileName() + QStringLiteral(".lock");
 }
 
@@ -56,6 +82,11 @@ ClientFileLock::Result ClientFileLock::Take(const QString &path, QString *holder
     if (Holds(path))
         return Result::Taken;
     const QString lockPath = LockPathOf(path);
+    if (const QString what = notALock(lockPath); !what.isEmpty()) {
+        if (holder)
+            *holder = what;
+        return Result::Unusable;
+    }
     auto lock = std::make_unique<QLockFile>(lockPath);
     // Only a holder that is gone makes a lock stale, never its age: a window
     // may keep a client open all day.

@@ -28,6 +28,7 @@ public:
         Taken,         // this object holds the lock now (or held it already)
         HeldElsewhere, // another window or program has the file open
         NotPossible,   // no lock can be made there (a folder the user cannot write)
+        Unusable,      // the lock's place holds what no lock is (a folder, a link); *holder says what and what to do
     };
 
     // Takes the lock of the client file at `path`; the lock held before, of
@@ -39,7 +40,8 @@ public:
     const QString &LockedFile() const { return file_; }
     bool Holds(const QString &path) const;
 
-    // Where the lock of the client file at `path` is kept.
+    // Where the lock of the client file at `path` is kept: beside the file
+    // itself, links resolved, so that every name of one file finds its lock.
     static QString LockPathOf(const QString &path);
 
 private:

@@ -42,6 +42,40 @@ bool ReadRegularFile(const QString &path, QByteArray *bytes, QString *error, qin
     return true;
 }
 
+bool WriteAllBytes(QFileDevice &file, const QByteArray &bytes, QString *error)
+{
+#ifdef Q_OS_UNIX
+    // Straight to the file: Qt's buffered write loses the system's reason
+    // for a failure ("Unknown error").
+    if (!file.flush()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const int fd = file.handle();
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            if (error)
+                *error = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+#else
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
+#endif
+}
+
 bool ReplaceFile(const QString &path, const QByteArray &bytes, QString *error)
 {
     const QFileInfo info(path);
@@ -60,8 +94,12 @@ bool ReplaceFile(const QString &path, const QByteArray &bytes, QString *error)
         return false;
     }
     QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    QString reason = ok ? QString() : file.errorString();
+    QString reason;
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (!ok)
+        reason = file.errorString();
+    else
+        ok = WriteAllBytes(file, bytes, &reason);
 #ifdef Q_OS_UNIX
     // The commit below does not report a failed sync: a full disk or a
     // failing device may show only here.

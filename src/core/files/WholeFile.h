@@ -6,6 +6,7 @@
 // on the disk, so a failed save never destroys the previous file.
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 namespace brevane {
@@ -18,6 +19,10 @@ inline constexpr qint64 MaxReadFileSize = 64 * 1024 * 1024;
 // device), is larger than `maxSize` bytes, or cannot be read.
 bool ReadRegularFile(const QString &path, QByteArray *bytes, QString *error = nullptr,
                      qint64 maxSize = MaxReadFileSize);
+
+// Writes all the bytes to an open file. False with the system's reason in
+// *error ("No space left on device", never "Unknown error") when it cannot.
+bool WriteAllBytes(QFileDevice &file, const QByteArray &bytes, QString *error = nullptr);
 
 // Writes the bytes to a temporary file beside `path`, syncs it to the disk
 // and renames it over `path`. False, with the system's reason in *error

@@ -170,6 +170,15 @@ bool PdfExport::Start(const QString &document, const QString &pdfPath)
     process_ = new QProcess(this);
     process_->setProcessChannelMode(QProcess::MergedChannels);
     process_->setWorkingDirectory(work_->path());
+    // Its own temporary files go into the run's folder, removed with it
+    // also when the converter is stopped before it cleans up.
+    const QString converterTemp = work_->filePath(QStringLiteral("tmp"));
+    if (QDir().mkpath(converterTemp)) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"TMPDIR", "TMP", "TEMP"})
+            environment.insert(QLatin1String(name), converterTemp);
+        process_->setProcessEnvironment(environment);
+    }
 #ifdef Q_OS_UNIX
     // A group of its own, so that stopping it stops what it started too
     // (soffice starts the office in a process of its own).
@@ -244,6 +253,19 @@ void PdfExport::processEnded()
     finish(result);
 }
 
+bool IsWholePdf(const QByteArray &bytes)
+{
+    // The header, and the end a writer puts last: "startxref", the offset of
+    // the cross-reference and "%%EOF" within the file's last kilobyte. A PDF
+    // cut short anywhere lacks them.
+    if (!bytes.startsWith("%PDF-"))
+        return false;
+    const QByteArray tail = bytes.right(1024);
+    const qsizetype end = tail.lastIndexOf("%%EOF");
+    const qsizetype start = tail.lastIndexOf("startxref");
+    return end > 0 && start >= 0 && start < end && tail.mid(end + 5).trimmed().isEmpty();
+}
+
 PdfResult PdfExport::collectPdf()
 {
     const QString made = outFolder_ + QLatin1Char('/') + DocumentBaseName + QStringLiteral(".pdf");
@@ -253,10 +275,11 @@ PdfResult PdfExport::collectPdf()
     const bool ended = process_->exitStatus() == QProcess::NormalExit && process_->exitCode() == 0;
     QByteArray bytes;
     QString error;
-    if (!ended || !QFileInfo(made).isFile() || !ReadRegularFile(made, &bytes, &error, MaxPdfSize) ||
-        !bytes.startsWith("%PDF")) {
-        QString why = ended ? QStringLiteral("no PDF made")
-                            : QStringLiteral("LibreOffice ended with status %1").arg(process_->exitCode());
+    const bool read = ended && QFileInfo(made).isFile() && ReadRegularFile(made, &bytes, &error, MaxPdfSize);
+    if (!read || !IsWholePdf(bytes)) {
+        QString why = !ended ? QStringLiteral("LibreOffice ended with status %1").arg(process_->exitCode())
+                      : read && bytes.startsWith("%PDF-") ? QStringLiteral("the PDF it made is not whole")
+                                                          : QStringLiteral("no PDF made");
         if (!said.isEmpty())
             why += QStringLiteral(": ") + said;
         ShowError(msg::PdfNotConverted,

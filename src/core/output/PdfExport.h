@@ -10,6 +10,7 @@
 // through ShowError; a cancelled conversion shows nothing. A PDF at the path
 // is replaced only by a whole new one.
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -65,6 +66,10 @@ QString DefaultPdfFileName(const QString &clientName, const QDate &date);
 // The title the PDF carries: the entity's name and the captions of the forms
 // printed, "Ridgeway Tool Holdings, Inc. - Cover Sheet, Code of Regulations".
 QString PdfTitle(const QString &entityName, const QStringList &formCaptions);
+
+// Whether the bytes are a whole PDF: its header, and its end ("startxref"
+// and "%%EOF") at the end of the file. A PDF cut short never replaces one.
+bool IsWholePdf(const QByteArray &bytes);
 
 enum class PdfResult {
     Written,   // the PDF is at its path

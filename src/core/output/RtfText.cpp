@@ -1,5 +1,6 @@
 #include "core/output/RtfText.h"
 
+#include "core/files/WholeFile.h"
 #include "core/files/Windows1252.h"
 
 #include <QFile>
@@ -86,10 +87,10 @@ QString WithDocumentTitle(const QString &document, const QString &title)
 {
     if (!document.startsWith(QLatin1String("{\\rtf")) || document.contains(QLatin1String("{\\info")))
         return document;
-    static const QStringList tables = {QStringLiteral("{\\fonttbl"), QStringLiteral("{\\filetbl"),
-                                       QStringLiteral("{\\colortbl"), QStringLiteral("{\\stylesheet"),
+    static const QStringList tables = {QStringLiteral("{\\fonttbl"),   QStringLiteral("{\\filetbl"),
+                                       QStringLiteral("{\\colortbl"),  QStringLiteral("{\\stylesheet"),
                                        QStringLiteral("{\\listtable"), QStringLiteral("{\\listoverridetable"),
-                                       QStringLiteral("{\\revtbl"), QStringLiteral("{\\*")};
+                                       QStringLiteral("{\\revtbl"),    QStringLiteral("{\\*")};
     // The information group goes after the last of them: "{\\rtf1", its
     // control words, then the tables, each a group of its own, perhaps with
     // control words between them.
@@ -192,16 +193,22 @@ QByteArray EncodeAsciiLines(const QStringList &lines)
 
 bool WriteAsciiFile(const QString &path, const QStringList &lines, QString *error, WriteMode mode)
 {
+    // A file the user named is replaced only once the new one is whole: a
+    // full disk keeps the old document. Only a device or a pipe (standard
+    // output) is written in place.
+    const QFileInfo target(path);
+    if (mode == WriteMode::Replace && (target.isFile() || !target.exists()))
+        return ReplaceFile(path, EncodeAsciiLines(lines), error);
     QFile file(path);
-    const QIODevice::OpenMode how =
-        mode == WriteMode::CreateNew ? QIODevice::WriteOnly | QIODevice::NewOnly : QIODevice::WriteOnly | QIODevice::Truncate;
+    const QIODevice::OpenMode how = mode == WriteMode::CreateNew ? QIODevice::WriteOnly | QIODevice::NewOnly
+                                                                 : QIODevice::WriteOnly | QIODevice::Truncate;
     if (!file.open(how)) {
         if (error)
             *error = file.errorString();
         return false;
     }
     const QByteArray bytes = EncodeAsciiLines(lines);
-    bool written = file.write(bytes) == bytes.size() && file.flush();
+    bool written = WriteAllBytes(file, bytes, error);
 #ifdef Q_OS_UNIX
     // A full disk or a failing device may show only when the data reaches
     // it. A pipe or a terminal (brevane-cli writing to standard output) has
@@ -210,12 +217,7 @@ bool WriteAsciiFile(const QString &path, const QStringList &lines, QString *erro
         written = false;
         if (error)
             *error = QString::fromLocal8Bit(std::strerror(errno));
-    } else if (!written && error) {
-        *error = file.errorString();
     }
-#else
-    if (!written && error)
-        *error = file.errorString();
 #endif
     file.close();
     if (written && file.error() != QFileDevice::NoError) {

@@ -68,16 +68,30 @@ QChar fileSafe(QChar c)
     }
 }
 
+QString fileSafeText(QString text)
+{
+    for (QChar &c : text)
+        c = fileSafe(c);
+    return text;
+}
+
+bool isBlankOrGroupSpace(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u' ' || u == 0x00A0 || u == 0x2007 || u == 0x2009 || u == 0x202F;
+}
+
 // A separator some region puts between groups of digits.
 bool isGroupSpace(char16_t u)
 {
     return u == 0x00A0 || u == 0x2007 || u == 0x2009 || u == 0x202F;
 }
 
-// What the conversions need of the regional settings. Asking QLocale for
-// them is slow next to the conversions themselves (a print job converts
-// thousands of answers), so they are read again only when the default
-// locale has changed since the last call.
+// The separators and the date order of one way of writing numbers and
+// dates: the answer form (the United States form the papers print) or the
+// region's. Asking QLocale for them is slow next to the conversions
+// themselves (a print job converts thousands of answers), so the region's are
+// read again only when the default locale has changed since the last call.
 struct RegionalFormat
 {
     QLocale locale;
@@ -115,32 +129,49 @@ QString groupedNumber(double value, int decimals, QChar point, QChar group)
     return result;
 }
 
+RegionalFormat formatOf(const QLocale &locale)
+{
+    QLocale numbers = locale;
+    numbers.setNumberOptions(QLocale::DefaultNumberOptions);
+    const QString group = locale.groupSeparator();
+    RegionalFormat format{locale,
+                          numbers,
+                          locale.decimalPoint(),
+                          group.size() == 1 ? fileSafe(group.at(0)) : QChar(),
+                          locale.decimalPoint() == QStringLiteral(","),
+                          shortDateOrder(locale.dateFormat(QLocale::ShortFormat))};
+    // Regions that write digits, signs or groups their own way keep
+    // QLocale's formatting; the others take the quicker one.
+    format.plainDigits = format.decimalPoint.size() == 1 && !format.group.isNull() && [&] {
+        for (const double probe : {-1234567.891, 987654321.0, 12.0, 0.0, 100.0, 1000.0})
+            for (const int decimals : {0, 2, 3})
+                if (groupedNumber(probe, decimals, format.decimalPoint.at(0), format.group) !=
+                    fileSafeText(numbers.toString(probe, 'f', decimals)))
+                    return false;
+        return true;
+    }();
+    return format;
+}
+
+// The form answers keep numbers and dates in, whatever the region: "1,234.50"
+// and "3/1/2018".
+const RegionalFormat &answerForm()
+{
+    static const RegionalFormat format = [] {
+        RegionalFormat f = formatOf(QLocale(QLocale::English, QLocale::UnitedStates));
+        f.dateOrder = {DatePart::Month, DatePart::Day, DatePart::Year};
+        return f;
+    }();
+    return format;
+}
+
+// The region's own form: how the user types and reads numbers and dates.
 const RegionalFormat &regional()
 {
     thread_local std::optional<RegionalFormat> cached;
     const QLocale now;
-    if (!cached || !(cached->locale == now)) {
-        QLocale numbers = now;
-        numbers.setNumberOptions(QLocale::DefaultNumberOptions);
-        const QString group = now.groupSeparator();
-        cached = RegionalFormat{now,
-                                numbers,
-                                now.decimalPoint(),
-                                group.size() == 1 ? fileSafe(group.at(0)) : QChar(),
-                                now.decimalPoint() == QStringLiteral(","),
-                                shortDateOrder(now.dateFormat(QLocale::ShortFormat))};
-        // Regions that write digits, signs or groups their own way keep
-        // QLocale's formatting; the others take the quicker one.
-        RegionalFormat &format = *cached;
-        format.plainDigits = format.decimalPoint.size() == 1 && !format.group.isNull() && [&] {
-            for (const double probe : {-1234567.891, 987654321.0, 12.0, 0.0, 100.0, 1000.0})
-                for (const int decimals : {0, 2, 3})
-                    if (groupedNumber(probe, decimals, format.decimalPoint.at(0), format.group) !=
-                        FileSafeNumberText(numbers.toString(probe, 'f', decimals)))
-                        return false;
-            return true;
-        }();
-    }
+    if (!cached || !(cached->locale == now))
+        cached = formatOf(now);
     return *cached;
 }
 
@@ -169,16 +200,16 @@ bool isPlainDecimal(const QString &text)
     return i == n;
 }
 
-// Reads a cleaned entry as a real. The regional decimal separator is the
-// only one accepted; the thousands separators are gone already.
-bool parseReal(const QString &cleaned, double &value)
+// Reads a cleaned entry as a real. The form's decimal separator is the only
+// one accepted; the thousands separators are gone already.
+bool parseReal(const QString &cleaned, double &value, const RegionalFormat &format)
 {
     static const QLocale c = [] {
         QLocale locale = QLocale::c();
         locale.setNumberOptions(QLocale::RejectGroupSeparator);
         return locale;
     }();
-    const QString &point = regional().decimalPoint;
+    const QString &point = format.decimalPoint;
     if (point == QStringLiteral(".") && isPlainDecimal(cleaned)) {
         // The common entry: digits with at most one point and a sign. Both
         // readers give the nearest double; this one skips QLocale's copying.
@@ -238,6 +269,90 @@ double roundHalfAway(double value, int decimals)
     return result + 0.0; // no "-0"
 }
 
+// Deletes blanks, "$", "%", "(", ")", the thousands separators and "-"; an
+// entry holding "(" or "-" gets one "-" in front of what is left.
+QString removeCommasAndSigns(const QString &entry, const RegionalFormat &format)
+{
+    if (entry.isEmpty())
+        return QString();
+    const bool negative =
+        entry.contains(QLatin1Char('(')) || entry.contains(QLatin1Char('-')) || entry.contains(QChar(0x2212));
+    // A comma goes unless it is the form's decimal separator; the form's
+    // thousands separator always goes.
+    const bool commaIsDecimal = format.commaIsDecimal;
+    const auto removed = [&](QChar c) {
+        const char16_t u = c.unicode();
+        return u == u' ' || u == u'$' || u == u'%' || u == u'(' || u == u')' || u == u'-' || u == 0x2212 ||
+               isGroupSpace(u) || (u == u',' && !commaIsDecimal) || (!format.group.isNull() && c == format.group);
+    };
+    if (std::none_of(entry.begin(), entry.end(), removed))
+        return entry;
+    QString result;
+    result.reserve(entry.size() + 1);
+    if (negative)
+        result += QLatin1Char('-');
+    for (QChar c : entry) {
+        if (!removed(c))
+            result += c;
+    }
+    return result;
+}
+
+QString formatNumber(double value, int decimals, const RegionalFormat &format)
+{
+    if (!format.plainDigits || !(std::fabs(value) < 1e15) || decimals < 0 || decimals > 6 || (value < 0 && value > -1))
+        return fileSafeText(format.numbers.toString(value, 'f', decimals));
+    // QLocale rounds a value halfway between two results away from zero, the
+    // quicker writer to the even one; near a half the slower one decides. So
+    // does a negative value that rounds to zero, since how "-0" shows is
+    // QLocale's.
+    static constexpr double Scale[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    const double scaled = std::fabs(value) * Scale[decimals];
+    if (std::fabs(scaled - std::floor(scaled) - 0.5) < 1e-6)
+        return fileSafeText(format.numbers.toString(value, 'f', decimals));
+    return groupedNumber(value, decimals, format.decimalPoint.at(0), format.group);
+}
+
+// The comma-decimal form with a point between thousands ("1.234,50").
+const RegionalFormat &commaForm()
+{
+    static const RegionalFormat format = formatOf(QLocale(QLocale::German, QLocale::Germany));
+    return format;
+}
+
+// Whether every `separator` in the entry stands before exactly three digits,
+// as a thousands separator does.
+bool separatesThousands(const QString &entry, QChar separator)
+{
+    for (qsizetype i = entry.indexOf(separator); i >= 0; i = entry.indexOf(separator, i + 1)) {
+        qsizetype digits = 0;
+        while (i + 1 + digits < entry.size() && isAsciiDigit(entry[i + 1 + digits]))
+            ++digits;
+        if (digits != 3)
+            return false;
+    }
+    return true;
+}
+
+// The form an entry typed in the region is read in. Where the entry holds
+// both a point and a comma the last of them is the decimal separator, since
+// no region writes thousands after its decimals: "1,234.50" typed in a German
+// region is the amount the papers print, as "1.234,50" is in an American
+// one. A point that the region does not use, or that cannot stand between
+// thousands ("1.5" in a German region), is a decimal point.
+const RegionalFormat &typedForm(const QString &entry)
+{
+    const RegionalFormat &region = regional();
+    const qsizetype point = entry.lastIndexOf(QLatin1Char('.'));
+    const qsizetype comma = entry.lastIndexOf(QLatin1Char(','));
+    if (point >= 0 && comma >= 0)
+        return point > comma ? answerForm() : commaForm();
+    if (point >= 0 && region.decimalPoint != QStringLiteral(".") &&
+        (region.group != QLatin1Char('.') || !separatesThousands(entry, QLatin1Char('.'))))
+        return answerForm();
+    return region;
+}
+
 // Shared by the three real conversions: 0 for an empty entry, the routine's
 // message and 0 for an entry that is not a number.
 double entryToReal(const QString &entry, int decimals, int errorNumber)
@@ -247,7 +362,7 @@ double entryToReal(const QString &entry, int decimals, int errorNumber)
     if (entry.isEmpty())
         return 0.0;
     double value = 0;
-    if (!parseReal(RemoveCommasAndSigns(entry), value)) {
+    if (!parseReal(removeCommasAndSigns(entry, answerForm()), value, answerForm())) {
         ShowError(errorNumber);
         return 0;
     }
@@ -313,30 +428,7 @@ void UseSystemRegionalSettings()
 
 QString RemoveCommasAndSigns(const QString &entry)
 {
-    if (entry.isEmpty())
-        return QString();
-    const bool negative =
-        entry.contains(QLatin1Char('(')) || entry.contains(QLatin1Char('-')) || entry.contains(QChar(0x2212));
-    // A comma goes unless it is the regional decimal separator; the regional
-    // thousands separator always goes.
-    const RegionalFormat &format = regional();
-    const bool commaIsDecimal = format.commaIsDecimal;
-    const auto removed = [&](QChar c) {
-        const char16_t u = c.unicode();
-        return u == u' ' || u == u'$' || u == u'%' || u == u'(' || u == u')' || u == u'-' || u == 0x2212 ||
-               isGroupSpace(u) || (u == u',' && !commaIsDecimal) || (!format.group.isNull() && c == format.group);
-    };
-    if (std::none_of(entry.begin(), entry.end(), removed))
-        return entry;
-    QString result;
-    result.reserve(entry.size() + 1);
-    if (negative)
-        result += QLatin1Char('-');
-    for (QChar c : entry) {
-        if (!removed(c))
-            result += c;
-    }
-    return result;
+    return removeCommasAndSigns(entry, answerForm());
 }
 
 double Str2Float_P(const QString &entry)
@@ -357,9 +449,107 @@ double Str2Float_0(const QString &entry)
 std::optional<double> ReadNumber(const QString &entry)
 {
     double value = 0;
-    if (entry.trimmed().isEmpty() || !parseReal(RemoveCommasAndSigns(entry), value))
+    if (entry.trimmed().isEmpty() || !parseReal(removeCommasAndSigns(entry, answerForm()), value, answerForm()))
         return std::nullopt;
     return value;
+}
+
+std::optional<double> ReadRegionalNumber(const QString &entry)
+{
+    double value = 0;
+    const RegionalFormat &form = typedForm(entry);
+    if (entry.trimmed().isEmpty() || !parseReal(removeCommasAndSigns(entry, form), value, form))
+        return std::nullopt;
+    return value;
+}
+
+QString RegionalNumber(double value, int decimals, bool grouped)
+{
+    if (grouped)
+        return TrimLeftStr(formatNumber(value, decimals, regional()));
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return TrimLeftStr(fileSafeText(locale.toString(value, 'f', decimals)));
+}
+
+// The text read strictly as a number written with `point` as the decimal
+// separator and any of `groups` between thousands: a separator between
+// thousands stands before exactly three digits and never after the decimals.
+// Signs, "$", "%" and brackets around it are allowed.
+std::optional<double> ReadStrictNumber(const QString &text, QChar point, const QString &groups)
+{
+    QString digits;
+    bool negative = false;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    qsizetype i = 0;
+    const QString t = text.trimmed();
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (isAsciiDigit(c)) {
+            digits += c;
+            seenDigit = true;
+        } else if (c == point && !seenPoint) {
+            seenPoint = true;
+            digits += QLatin1Char('.');
+        } else if (groups.contains(c) || (groups.contains(QLatin1Char(' ')) && isBlankOrGroupSpace(c))) {
+            // Never after the decimals, nor after a leading zero.
+            if (seenPoint || !seenDigit || digits.startsWith(QLatin1Char('0')))
+                return std::nullopt;
+            qsizetype run = 0;
+            while (i + 1 + run < t.size() && isAsciiDigit(t[i + 1 + run]))
+                ++run;
+            if (run != 3)
+                return std::nullopt;
+        } else if (c == QLatin1Char('-') || c == QLatin1Char('(') || c == QChar(0x2212)) {
+            negative = true;
+        } else if (c == QLatin1Char(')') || c == QLatin1Char('$') || c == QLatin1Char('%') || isBlankOrGroupSpace(c)) {
+            // signs and blanks around the number
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit)
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(digits, &ok);
+    if (!ok)
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+QString RegionalToAnswerForm(const QString &entry)
+{
+    if (!ReadRegionalNumber(entry))
+        return entry;
+    const RegionalFormat &form = typedForm(entry);
+    if (&form == &answerForm())
+        return entry;
+    QString text = entry;
+    for (QChar &c : text) {
+        if (c == QLatin1Char(',') && form.commaIsDecimal)
+            c = QLatin1Char('.');
+        else if (c == form.group || (form.group == QChar(0x00A0) && isGroupSpace(c.unicode())))
+            c = QLatin1Char(',');
+        else if (form.decimalPoint.size() == 1 && c == form.decimalPoint.at(0))
+            c = QLatin1Char('.');
+    }
+    return text;
+}
+
+QString AnswerFormToRegional(const QString &answer)
+{
+    const RegionalFormat &region = regional();
+    if (region.decimalPoint == QStringLiteral(".") && region.group == QLatin1Char(','))
+        return answer;
+    QString text = answer;
+    for (QChar &c : text) {
+        if (c == QLatin1Char(','))
+            c = region.group.isNull() ? QChar(0x00A0) : region.group;
+        else if (c == QLatin1Char('.'))
+            c = region.decimalPoint.at(0);
+    }
+    return text;
 }
 
 int Str2Int(const QString &entry)
@@ -399,25 +589,12 @@ int Str2Int(const QString &entry)
 
 QString FileSafeNumberText(QString text)
 {
-    for (QChar &c : text)
-        c = fileSafe(c);
-    return text;
+    return fileSafeText(std::move(text));
 }
 
 QString FormatNumber(double value, int decimals)
 {
-    const RegionalFormat &format = regional();
-    if (!format.plainDigits || !(std::fabs(value) < 1e15) || decimals < 0 || decimals > 6 || (value < 0 && value > -1))
-        return FileSafeNumberText(format.numbers.toString(value, 'f', decimals));
-    // QLocale rounds a value halfway between two results away from zero, the
-    // quicker writer to the even one; near a half the slower one decides. So
-    // does a negative value that rounds to zero, since how "-0" shows is
-    // QLocale's.
-    static constexpr double Scale[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
-    const double scaled = std::fabs(value) * Scale[decimals];
-    if (std::fabs(scaled - std::floor(scaled) - 0.5) < 1e-6)
-        return FileSafeNumberText(format.numbers.toString(value, 'f', decimals));
-    return groupedNumber(value, decimals, format.decimalPoint.at(0), format.group);
+    return formatNumber(value, decimals, answerForm());
 }
 
 QString Float2Dollar(double value)
@@ -502,7 +679,10 @@ QString ConvertTeens(const QString &text)
     }
 }
 
-QDate ReadShortDate(const QString &text)
+namespace {
+
+// A date of three runs of digits in the given order, or ISO.
+QDate readDate(const QString &text, const std::array<DatePart, 3> &order, bool dotsAllowed)
 {
     const QString s = text.trimmed();
     // The ISO form is never a regional short date: its year comes first with
@@ -520,7 +700,8 @@ QDate ReadShortDate(const QString &text)
         if (isAsciiDigit(c)) {
             if (++lengths[field] <= 4)
                 numbers[field] = numbers[field] * 10 + (c.unicode() - u'0');
-        } else if (isDateSeparator(c) && field < 2 && lengths[field] > 0 && (separator.isNull() || c == separator)) {
+        } else if (isDateSeparator(c) && (dotsAllowed || c != QLatin1Char('.')) && field < 2 && lengths[field] > 0 &&
+                   (separator.isNull() || c == separator)) {
             separator = c;
             ++field;
         } else {
@@ -530,7 +711,6 @@ QDate ReadShortDate(const QString &text)
     if (field != 2 || lengths[2] == 0)
         return QDate();
     int day = 0, month = 0, year = 0;
-    const std::array<DatePart, 3> &order = regional().dateOrder;
     for (int k = 0; k < 3; ++k) {
         const int number = numbers[k];
         switch (order[k]) {
@@ -563,6 +743,20 @@ QDate ReadShortDate(const QString &text)
     return date.isValid() ? date : QDate();
 }
 
+} // namespace
+
+QDate ReadShortDate(const QString &text)
+{
+    // A date with points is written day first by every region that writes
+    // one; read month first it would be another day.
+    return readDate(text, answerForm().dateOrder, false);
+}
+
+QDate ReadRegionalDate(const QString &text)
+{
+    return readDate(text, regional().dateOrder, true);
+}
+
 QString ConvertDate(const QString &text)
 {
     const QDate date = ReadShortDate(text);
@@ -574,6 +768,13 @@ QString ConvertDate(const QString &text)
 
 QString ShortDateText(const QDate &date)
 {
+    if (!date.isValid())
+        return QString();
+    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
+}
+
+QString RegionalDateText(const QDate &date)
+{
     QString format = QLocale().dateFormat(QLocale::ShortFormat);
     if (!format.contains(QLatin1String("yyyy")))
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
@@ -582,8 +783,8 @@ QString ShortDateText(const QDate &date)
 
 QString DateOnExit(const QString &text)
 {
-    const QDate date = ReadShortDate(text);
-    return date.isValid() ? ShortDateText(date) : text;
+    const QDate date = ReadRegionalDate(text);
+    return date.isValid() ? RegionalDateText(date) : text;
 }
 
 bool IsDateText(const QString &text)

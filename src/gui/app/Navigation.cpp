@@ -2,6 +2,7 @@
 
 #include "core/forms/FormCatalogue.h"
 #include "core/store/Answers.h"
+#include "core/store/Conversions.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/output/OutputCommands.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QDate>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -235,7 +235,7 @@ void TNavigation::Inserttoday()
     auto *edit = dynamic_cast<TEdit *>(PageControlOf(QApplication::focusWidget()));
     if (!edit || edit->isReadOnly())
         return;
-    edit->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    edit->setText(RegionalDateText(QDate::currentDate()));
 }
 
 void TNavigation::MinimizeClick()

@@ -3,6 +3,7 @@
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/files/LineText.h"
+#include "core/store/Conversions.h"
 #include "gui/dialogs/HelpCommands.h"
 #include "gui/dialogs/UserDialogs.h"
 
@@ -82,6 +83,22 @@ TfrmDirectory *showingWindow = nullptr;
 // The grid column of each entry of PanelEdits(), in the same order.
 constexpr int PanelColumns[] = {ColName,   ColAddress,      ColCity,     ColState,      ColZIP,
                                 ColByName, ColContribution, ColInterest, ColNoOfShares, ColClassOfShares};
+bool isNumberColumn(int column)
+{
+    return column == ColContribution || column == ColInterest || column == ColNoOfShares;
+}
+
+// The amounts, interests and shares are kept in the answer form ("1,000")
+// and shown and typed in the region's (core/forms/FieldText.h).
+QString shownCell(int column, const QString &cell)
+{
+    return isNumberColumn(column) && ReadNumber(cell) ? AnswerFormToRegional(cell) : cell;
+}
+
+QString keptCell(int column, const QString &typed)
+{
+    return isNumberColumn(column) ? RegionalToAnswerForm(typed) : typed;
+}
 } // namespace
 
 TfrmDirectory::TfrmDirectory(DirectoryTable &dschedList, DirectoryHooks hooks, QWidget *parent)
@@ -526,7 +543,7 @@ void TfrmDirectory::RowToPanel()
         roles[i]->setChecked(HasRole(code, QLatin1Char(RoleLetters[i])));
     const QList<QLineEdit *> edits = PanelEdits();
     for (int i = 0; i < edits.size(); ++i) {
-        const QString &text = grid_.Cell(selected_, PanelColumns[i]);
+        const QString text = shownCell(PanelColumns[i], grid_.Cell(selected_, PanelColumns[i]));
         if (edits[i]->text() != text)
             edits[i]->setText(text);
     }
@@ -552,7 +569,7 @@ void TfrmDirectory::SaveEntry()
     grid_.SetCell(r, ColCode, RoleCode(ticked));
     const QList<QLineEdit *> edits = PanelEdits();
     for (int i = 0; i < edits.size(); ++i)
-        grid_.SetCell(r, PanelColumns[i], FitTypedText(edits[i]->text()));
+        grid_.SetCell(r, PanelColumns[i], keptCell(PanelColumns[i], FitTypedText(edits[i]->text())));
     grid_.SetCell(r, ColCash, cbxCash->isChecked() ? QStringLiteral("X") : QString());
     grid_.SetCell(r, ColNoncash, cbxNonCash->isChecked() ? QStringLiteral("X") : QString());
     model_->RowChanged(r);

@@ -274,6 +274,9 @@ void TFileCommands::KeepRecoveryCopy()
         recovered_.clear();
         return;
     }
+    // What is typed in the field being edited counts too, as it does for
+    // Save: a kill while the user types loses at most the interval.
+    main_.Transfer().ControlsToAnswers();
     const QByteArray now = WriteClientFile(*answers, main_.Document().Directory());
     if (now == recovered_ && recovery_.Exists())
         return;
@@ -457,7 +460,13 @@ bool TFileCommands::SaveAsClick()
     ClientFileLock lock;
     const bool ownFile = main_.Document().Lock.Holds(name);
     QString holder;
-    if (!ownFile && lock.Take(name, &holder) == ClientFileLock::Result::HeldElsewhere) {
+    const ClientFileLock::Result taken = ownFile ? ClientFileLock::Result::Taken : lock.Take(name, &holder);
+    if (taken == ClientFileLock::Result::Unusable) {
+        ShowError(msg::ClientLockUnusable,
+                  QDir::toNativeSeparators(name) + QStringLiteral(" (") + holder + QLatin1Char(')'));
+        return false;
+    }
+    if (taken == ClientFileLock::Result::HeldElsewhere) {
         ShowError(msg::ClientFileNotReplaced, openBy(name, holder));
         return false;
     }
@@ -545,7 +554,16 @@ bool TFileCommands::lockForOpening(const QString &path, ClientFileLock &lock, bo
     // Only a client file is locked: what is not a regular file is turned
     // away when it is read, and leaves nothing beside it.
     QString holder;
-    if (!QFileInfo(path).isFile() || lock.Take(path, &holder) != ClientFileLock::Result::HeldElsewhere)
+    if (!QFileInfo(path).isFile())
+        return true;
+    const ClientFileLock::Result taken = lock.Take(path, &holder);
+    if (taken == ClientFileLock::Result::Unusable) {
+        ShowError(msg::ClientLockUnusable,
+                  QDir::toNativeSeparators(path) + QStringLiteral(" (") + holder + QLatin1Char(')'));
+        *readOnly = true;
+        return true;
+    }
+    if (taken != ClientFileLock::Result::HeldElsewhere)
         return true; // locked here, or in a folder where no lock can be made
     const ErrorMessage message = ComposeError(msg::ClientFileOpenElsewhere, openBy(path, holder));
     const QMessageBox::StandardButton answer = UserDialogs::Current().Question(

@@ -44,10 +44,8 @@ void TCalcCommands::CalcOnExit(QWidget *sender)
         about.emplace(AnswerPlace(main_.CurrentPage, qMax(0, main_.CurrentContinuation), answer) +
                       QStringLiteral(": \"") + edit->text() + QLatin1Char('"'));
         QString text = edit->text();
-        if (kind >= EditMoney && kind <= EditShortWhole)
-            text = TPageTransfer::ExitText(kind, text);
-        else if (kind == EditText && IsDateAnswer(main_.CurrentPage, answer))
-            text = DateOnExit(text);
+        if (kind >= EditText && kind <= EditShortWhole)
+            text = TPageTransfer::ExitText(kind, text, main_.CurrentPage, answer);
         if (text != edit->text()) {
             // Reformatting is the program's doing, not the user's.
             KeepModified keep(main_);

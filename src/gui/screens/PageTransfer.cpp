@@ -4,6 +4,7 @@
 #include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/LineText.h"
+#include "core/forms/FieldText.h"
 #include "core/forms/PageFacts.h"
 #include "core/store/Conversions.h"
 #include "gui/common/MainWindow.h"
@@ -13,22 +14,27 @@
 #include "gui/screens/RunInText.h"
 
 #include <QApplication>
-#include <QLocale>
 
 namespace brevane {
 
 namespace {
 
-QString grouped(double value, int decimals)
+// What the field of an edit holds: its edit kind, and for a text edit whether
+// its page's source makes it a date field.
+FieldKind fieldKindOf(int kind, int page, int index)
 {
-    return TrimLeftStr(FormatNumber(value, decimals));
-}
-
-QString ungrouped(double value, int decimals)
-{
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return FileSafeNumberText(locale.toString(value, 'f', decimals));
+    switch (kind) {
+    case EditMoney:
+        return FieldKind::Money;
+    case EditPercent:
+        return FieldKind::Percent;
+    case EditWhole:
+        return FieldKind::Whole;
+    case EditShortWhole:
+        return FieldKind::Short;
+    default:
+        return page >= 0 && index >= 0 && IsDateAnswer(page, index) ? FieldKind::Date : FieldKind::Text;
+    }
 }
 
 bool isZero(const QString &answer)
@@ -63,54 +69,24 @@ KeepModified::~KeepModified()
     main_.Document().Modified = value_;
 }
 
-QString TPageTransfer::DisplayText(int kind, const QString &answer, int page)
+QString TPageTransfer::DisplayText(int kind, const QString &answer, int page, int index)
 {
-    switch (kind) {
-    case EditText:
-    case EditShortWhole:
-        return answer;
-    case EditMoney:
-        if (FactsOfPage(page).zeroBlank && isZero(answer))
-            return QString();
-        return grouped(Str2Float_2(answer), 2);
-    case EditPercent:
-        if (FactsOfPage(page).zeroBlank && isZero(answer))
-            return QString();
-        return TrimLeftStr(ungrouped(Str2Float_P(answer) * 100.0, 2)) + QLatin1Char('%');
-    case EditWhole:
-        if (FactsOfPage(page).zeroBlank && isZero(answer))
-            return QString();
-        return grouped(Str2Float_0(answer), 0);
-    default:
+    if (kind < EditText || kind > EditShortWhole)
         return QString();
-    }
+    if ((kind == EditMoney || kind == EditPercent || kind == EditWhole) && FactsOfPage(page).zeroBlank &&
+        isZero(answer))
+        return QString();
+    return FieldTextOfAnswer(fieldKindOf(kind, page, index), answer);
 }
 
-QString TPageTransfer::ExitText(int kind, const QString &text)
+QString TPageTransfer::ExitText(int kind, const QString &text, int page, int index)
 {
-    switch (kind) {
-    case EditMoney:
-        return grouped(Str2Float_2(text), 2);
-    case EditPercent:
-        return TrimLeftStr(ungrouped(Str2Float_P(text), 2)) + QLatin1Char('%');
-    case EditWhole:
-    case EditShortWhole:
-        return grouped(Str2Float_0(text), 0);
-    default:
-        return text;
-    }
+    return FieldTextOnExit(fieldKindOf(kind, page, index), text);
 }
 
-QString TPageTransfer::AnswerText(int kind, const QString &text)
+QString TPageTransfer::AnswerText(int kind, const QString &text, int page, int index)
 {
-    if (kind != EditPercent)
-        return text;
-    // The shown percentage as a fraction. The number conversion drops the
-    // "%" sign itself, so a percentage typed without it (a field not yet
-    // left) keeps all its digits.
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return FileSafeNumberText(locale.toString(Str2Float_P(text) / 100.0, 'g', QLocale::FloatingPointShortest));
+    return AnswerOfFieldText(fieldKindOf(kind, page, index), text);
 }
 
 bool TPageTransfer::HasOverrideStyle(const TPageControl *control)
@@ -217,7 +193,7 @@ void TPageTransfer::fill(TPageControl *control, TAnswer &answers, int page, int 
         const int kind = edit->EditKind();
         if (kind >= EditText && kind <= EditShortWhole) {
             const int k = edit->AnswerIndex();
-            const QString text = DisplayText(kind, answers.Text(page, cont, k), page);
+            const QString text = DisplayText(kind, answers.Text(page, cont, k), page, k);
             if (text != edit->text()) {
                 edit->setText(text);
                 edit->setCursorPosition(0);
@@ -239,7 +215,8 @@ void TPageTransfer::store(TPageControl *control, TAnswer &answers, int page, int
     if (auto *edit = dynamic_cast<TEdit *>(control)) {
         const int kind = edit->EditKind();
         if (kind >= EditText && kind <= EditShortWhole)
-            answers.SetText(page, cont, edit->AnswerIndex(), AnswerText(kind, FitTypedText(edit->text())));
+            answers.SetText(page, cont, edit->AnswerIndex(),
+                            AnswerText(kind, FitTypedText(edit->text()), page, edit->AnswerIndex()));
     } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
         answers.SetText(page, cont, memo->Tag, LineBreaksToBars(FitTypedText(memo->toPlainText())));
     } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {

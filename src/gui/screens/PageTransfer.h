@@ -37,12 +37,13 @@ public:
     bool AnswersToControls(QWidget *container);
     bool ControlsToAnswers(QWidget *container);
 
-    // The text an edit of `kind` shows for `answer` on `page`.
-    static QString DisplayText(int kind, const QString &answer, int page);
-    // The text an edit of `kind` takes when the user leaves it.
-    static QString ExitText(int kind, const QString &text);
-    // The answer an edit of `kind` showing `text` writes.
-    static QString AnswerText(int kind, const QString &text);
+    // The text an edit of `kind` bound to answer `index` of `page` shows for
+    // `answer`, in the region's form (core/forms/FieldText.h).
+    static QString DisplayText(int kind, const QString &answer, int page, int index = -1);
+    // The text such an edit takes when the user leaves it.
+    static QString ExitText(int kind, const QString &text, int page = -1, int index = -1);
+    // The answer, in the answer form, that such an edit showing `text` writes.
+    static QString AnswerText(int kind, const QString &text, int page = -1, int index = -1);
 
     // The override look of an overrideable control (other styles untouched).
     static void ApplyOverrideLook(TPageControl *control, bool overridden);
