@@ -300,7 +300,7 @@ int main(int argc, char *argv[])
         {"more votes than shares represented", corporation, at(18, 10, "4,500"), "votes, more than"},
         {"no shares represented", association, at(18, 9, "0"), "no shares are represented"},
         {"more shares subscribed than authorized", corporation, g(AuthorizedShares, "3,000"), "more than the 3,000"},
-        {"price per share below par", corporation, g(SharePrice, "1.50"), "less than the par value"},
+        {"price per share below par", corporation, g(SharePrice, "0.50"), "less than the par value"},
         {"stated capital disagrees with the order", corporation, g(StatedCapital, "$50,000"), "state a capital"},
         {"stated capital disagrees (association)", association, g(StatedCapital, "$1,000"), "state a capital"},
         {"no-par shares without a price", corporation,
@@ -410,7 +410,12 @@ int main(int argc, char *argv[])
          wound},
         {"dissolution certified by counsel",
          association,
-         [](Client &c) { c.g(RepresentativeTitle, "Attorney at Law"); },
+         // Without officers on the worksheet the representative, here the
+         // association's lawyer, certifies.
+         [](Client &c) {
+             c.g(President, "").g(VicePresident, "").g(Secretary, "").g(Treasurer, "");
+             c.g(RepresentativeTitle, "Attorney at Law");
+         },
          "not its counsel",
          {"cbxForm561_PA"},
          dissolved},
