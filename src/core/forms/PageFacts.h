@@ -63,6 +63,9 @@ struct PageFacts
     std::vector<FieldFact> fields;             // by answer, rising
     std::vector<RequiredItem> required;        // what its form needs before filing, in the source's order
     std::vector<const char *> checks;          // the rules across answers checked with this page (`.check`)
+    // Its source has a field that its page procedure writes (`a` or `g`):
+    // the page needs a procedure in the calculation's run order.
+    bool calculated = false;
 
     // The field binding `answer`, or nullptr.
     const FieldFact *Field(int answer) const;
