@@ -58,7 +58,7 @@ public:
     TFileCommands &Files() override { return *files_; }
     TOutputCommands &Output() override { return *output_; }
     void ShowPage(int pageTag) override;
-    void UpdateMenuItems() override;
+
     void ShowDirectoryRow(int row) override;
     void SelectPageTreeItem(int page) override;
     void SetOverrideVisible(bool showOverride, bool showCancel) override;
@@ -68,6 +68,10 @@ public:
     // The window caption: the file name of the current client file.
     void UpdateCaption() override;
     QWidget *Window() override { return this; }
+
+    // Refreshes the caption, Prior and Next, the option marks and the
+    // repeatable pages' View and Delete items.
+    void UpdateMenuItems();
 
     // ---- the window's own commands
     TNavigation &Navigation() { return *navigation_; }
