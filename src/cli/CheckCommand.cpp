@@ -25,7 +25,7 @@ int CheckCommand(const QStringList &args, ClientLoader load)
     const QStringList boxes = named.isEmpty() ? BoxesInUse(*client.Answers(), client.Directory()) : named;
     const QList<Finding> findings = CheckForms(client, boxes);
     for (const Finding &finding : findings)
-        std::printf("%s\n", TerminalSafe(FindingLine(finding)).toLocal8Bit().constData());
+        std::printf("%s\n", TerminalSafe(FindingCommandLine(finding)).toLocal8Bit().constData());
     std::fflush(stdout);
     return HasMustFix(findings) ? 1 : 0;
 }

@@ -69,17 +69,22 @@ void tst_clicheck::findings_data()
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("lines");
+    // The user's words: the form, its own page, the field, the sentence;
+    // the print boxes for the command line at the end.
     const QStringList three = {
-        "cbxPOC_ShareSubscription page 8 \"Number of shares the corporation may issue\": the shareholders subscribe "
-        "for 1,000 shares, more than the 900 authorized",
-        "cbxElectionOfOfficers page 21 \"Par value per share, also each subscriber's price\": the order and waiver "
-        "offers the shares at $10.00 each, the election of officers charges $12.50; the prices differ",
-        "cbxForm532A page 3 \"Street address in Ohio\": the statutory agent's address is a post-office box",
+        "Order & Waiver of Notice, page 1, \"Number of shares the corporation may issue\": the shareholders "
+        "subscribe for 1,000 shares, more than the 900 authorized. (Also on Share Subscription.) "
+        "[cbxPOC_OrderWaiver cbxPOC_ShareSubscription]",
+        "Order & Waiver of Notice, page 1, \"Par value per share, also each subscriber's price\": the order and "
+        "waiver offers the shares at $10.00 each, the election of officers charges $12.50; the prices differ. (Also "
+        "on Election of Officers.) [cbxPOC_OrderWaiver cbxElectionOfOfficers]",
+        "532A, page 2 of 3, \"Street address in Ohio\": the statutory agent's address is a post-office box. "
+        "[cbxForm532A]",
     };
     QTest::newRow("complete corporation") << 0 << QStringList() << 0 << QStringList();
     QTest::newRow("three faults, forms in use") << 3 << QStringList() << 1 << three;
     QTest::newRow("three faults, the articles alone") << 3 << QStringList{"cbxForm532A"} << 1 << three.mid(2);
-    QTest::newRow("three faults, a form they leave alone") << 3 << QStringList{"cbxCoverSheet"} << 0 << QStringList();
+    QTest::newRow("three faults, a form they leave alone") << 3 << QStringList{"cbxStockFront"} << 0 << QStringList();
 }
 
 void tst_clicheck::findings()

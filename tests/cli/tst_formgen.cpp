@@ -1,6 +1,7 @@
 // brevane-formgen run as the build runs it: the names of page 0's answers
 // that the page procedures read, what a source with bad names is told, and
-// where the print template leaves a line to fill in for an empty answer.
+// where the print template leaves a line to fill in for an empty answer; and
+// what the check before filing takes from a source.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -20,6 +21,8 @@ private slots:
     void fillLines_data();
     void fillLines();
     void printIfFollowsRepeatedLines();
+    void checkFacts_data();
+    void checkFacts();
 
 private:
     struct Result
@@ -145,17 +148,26 @@ void tst_formgen::fillLines_data()
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("filled");
-    QTest::newRow("text in a sentence") << "" << "It takes effect on {3 w10} and ends." << true;
-    QTest::newRow("text in a sentence, keep-blank page") << ".keepblank" << "It takes effect on {3 w10} and ends."
-                                                         << true;
-    QTest::newRow("text on its own line, keep-blank page") << ".keepblank" << "- Street | {3 w10}" << false;
-    QTest::newRow("text on its own line, other pages") << "" << "- Street | {3 w10}" << true;
-    QTest::newRow("an occurrence marked blank") << "" << "It takes effect on {3 w10 blank}." << false;
-    QTest::newRow("an occurrence marked fill") << ".keepblank" << "- Street | {3 w10 fill}" << true;
-    QTest::newRow("an amount") << ".keepblank" << "- Amount | ${3 w10 money}" << true;
-    QTest::newRow("an amount, zero-blank page") << ".zeroblank" << "Paid ${3 w10 money} in cash." << false;
-    QTest::newRow("a date in a sentence") << ".keepblank" << "Adopted on {3 w10 date}." << true;
-    QTest::newRow("a check box") << "" << "{3 check} Ticked." << false;
+    QTest::newRow("text in a sentence") << ""
+                                        << "It takes effect on {3 w10} and ends." << true;
+    QTest::newRow("text in a sentence, keep-blank page") << ".keepblank"
+                                                         << "It takes effect on {3 w10} and ends." << true;
+    QTest::newRow("text on its own line, keep-blank page") << ".keepblank"
+                                                           << "- Street | {3 w10}" << false;
+    QTest::newRow("text on its own line, other pages") << ""
+                                                       << "- Street | {3 w10}" << true;
+    QTest::newRow("an occurrence marked blank") << ""
+                                                << "It takes effect on {3 w10 blank}." << false;
+    QTest::newRow("an occurrence marked fill") << ".keepblank"
+                                               << "- Street | {3 w10 fill}" << true;
+    QTest::newRow("an amount") << ".keepblank"
+                               << "- Amount | ${3 w10 money}" << true;
+    QTest::newRow("an amount, zero-blank page") << ".zeroblank"
+                                                << "Paid ${3 w10 money} in cash." << false;
+    QTest::newRow("a date in a sentence") << ".keepblank"
+                                          << "Adopted on {3 w10 date}." << true;
+    QTest::newRow("a check box") << ""
+                                 << "{3 check} Ticked." << false;
 }
 
 void tst_formgen::fillLines()
@@ -185,6 +197,45 @@ void tst_formgen::printIfFollowsRepeatedLines()
         QVERIFY2(rtf.contains("{\\*\\brevaneif " + QByteArray::number(answer) + "}{\\pard"), rtf.constData());
     const QString row = source(QStringLiteral("printif-row"), 26, QStringLiteral(".page 26\n[row, if=4] {4} | x\n"));
     QCOMPARE(run({QStringLiteral("--out"), dir_.filePath(QStringLiteral("printif-row")), row}).exitCode, 1);
+}
+
+// The check's facts of a page: items required only under a condition, and
+// the page's own number as a State form prints it.
+void tst_formgen::checkFacts_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("exitCode");
+    // Lines of the facts table on success, else messages on standard error.
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("conditions") << ".required 1|2 3?1 @C 3?@B" << 0
+                                << QStringList{"facts[7].required = {AnyOf({{7, 1}, {7, 2}}), When(AnyOf({{7, 3}}), "
+                                               "{{7, 1}}), Role('C'), WhenRole(AnyOf({{7, 3}}), 'B')};",
+                                               "facts[7].formPage = \"page 2 of 3\";"};
+    QTest::newRow("a condition not on the page")
+        << ".required 3?9" << 1 << QStringList{"answer 9 a required item depends on is not on the page"};
+    QTest::newRow("a condition left out") << ".required 3?" << 1 << QStringList{"'3?' is no required item"};
+    QTest::newRow("two conditions") << ".required 3?1?2" << 1 << QStringList{"'3?1?2' is no required item"};
+    QTest::newRow("a role with a condition") << ".required @C?1" << 1 << QStringList{"'@C?1' is no required item"};
+}
+
+void tst_formgen::checkFacts()
+{
+    QFETCH(QString, settings);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, expected);
+    const QString folder = QStringLiteral("facts-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+    const QString path = source(folder, 7,
+                                QStringLiteral(".page 7\n%1\n[right, small] Form 540, page 2 of 3\n"
+                                               "- {1 check} by the directors {2 check} by the shareholders\n"
+                                               "- Date | {3 date}\n")
+                                    .arg(settings));
+    const QString facts = dir_.filePath(folder + QStringLiteral("/PageFacts.cpp"));
+    const Result result = run({QStringLiteral("--facts"), facts, path});
+    QCOMPARE(result.exitCode, exitCode);
+    const QString written = QString::fromUtf8(read(facts));
+    for (const QString &line : expected)
+        QVERIFY2((exitCode == 0 ? written : result.errors).contains(line),
+                 qPrintable(result.errors + QLatin1Char('\n') + written));
 }
 
 QTEST_GUILESS_MAIN(tst_formgen)

@@ -98,6 +98,8 @@ void tst_checkpanel::panelListsGoesToAndRefreshes()
     w->Menus().Action("mnuCheck")->trigger();
     QVERIFY(panel.isVisible());
     QCOMPARE(panel.List()->topLevelItemCount(), 1);
+    QCOMPARE(panel.List()->topLevelItem(0)->text(0), QStringLiteral("532A"));
+    QCOMPARE(panel.List()->topLevelItem(0)->text(1), QStringLiteral("page 2 of 3"));
     QCOMPARE(panel.List()->topLevelItem(0)->text(2), QStringLiteral("Street address in Ohio"));
     QVERIFY(!panel.NothingFound()->isVisible());
 
@@ -135,8 +137,8 @@ void tst_checkpanel::printStopsAtWhatMustBeFixed()
         });
     });
     w->Menus().Action(QStringLiteral("mnuPrint"))->trigger();
-    QCOMPARE(listed, QStringList{QStringLiteral("cbxForm532A page 3 \"Street address in Ohio\": the statutory "
-                                                "agent's address is a post-office box")});
+    QCOMPARE(listed, QStringList{QStringLiteral("532A, page 2 of 3, \"Street address in Ohio\": the statutory "
+                                                "agent's address is a post-office box.")});
     QCOMPARE(w->CurrentPage, 0);
     // The window's focus is in the field (the offscreen platform leaves no
     // window active after a modal one closes).

@@ -7,6 +7,8 @@
 #include "CalcFixture.h"
 #include "core/forms/PageZero.h"
 
+#include <utility>
+
 namespace brevane::test {
 
 // Ridgeway Tool Holdings, Inc.: three incorporators who are also the
@@ -46,6 +48,8 @@ inline void CompleteCorporation(CalcClient &c)
         .g(AgentStreet, QStringLiteral("45 Market Street"))
         .g(AgentCity, QStringLiteral("Dayton"))
         .g(AgentZip, QStringLiteral("45402"));
+    c.store.SetText(18, 0, 9, QStringLiteral("1,000"));  // shares represented at the first meeting
+    c.store.SetText(18, 0, 10, QStringLiteral("1,000")); // votes for each nominee
     // Code, name, address, city, state, ZIP, signer, cash, noncash,
     // contribution, interest, shares, class.
     c.row({"DOSCI", "Ann Lee", "10 Elm Street", "Dayton", "OH", "45402", "", "", "", "", "", "500", "common"})
@@ -71,8 +75,65 @@ inline void CompleteCompany(CalcClient &c)
         .g(AgentCity, QStringLiteral("Columbus"))
         .g(AgentZip, QStringLiteral("43215"));
     c.store.SetText(50, 0, 0, QStringLiteral("X")); // formed for profit
+    // The operating agreement's choices: managed by the members, decisions
+    // by a majority, members free to compete, taxed as a partnership,
+    // transfers with the majority's consent, withdrawal only with consent,
+    // buy-out at the agreed value.
+    for (const auto &[page, answer] : {std::pair{59, 2}, {60, 0}, {60, 5}, {61, 2}, {62, 0}, {63, 0}, {63, 3}})
+        c.store.SetText(page, 0, answer, QStringLiteral("X"));
     c.row({"MI", "Anna Baker", "88 High Street", "Columbus", "OH", "43215", "", "X", "", "6,000", "60"})
         .row({"MI", "Tom Reyes", "3 Elm Court", "Columbus", "OH", "43215", "", "X", "", "4,000", "40"});
+}
+
+// Lakeside Dental Group, Inc., a professional association of two dentists
+// who are its incorporators, directors and shareholders (500 of 1,000
+// shares at $20), with the agent in Toledo.
+inline void CompleteAssociation(CalcClient &c)
+{
+    using namespace G0;
+    c.g(EntityName, QStringLiteral("Lakeside Dental Group, Inc."))
+        .g(Street, QStringLiteral("410 Summit Street"))
+        .g(City, QStringLiteral("Toledo"))
+        .g(State, QStringLiteral("OH"))
+        .g(Zip, QStringLiteral("43604"))
+        .g(County, QStringLiteral("Lucas"))
+        .g(Profession, QStringLiteral("dentistry"))
+        .g(AuthorizedShares, QStringLiteral("1,000"))
+        .g(ShareClass, QStringLiteral("common"))
+        .g(ParValue, QStringLiteral("20"))
+        .g(SharePrice, QStringLiteral("20"))
+        .g(StatedCapital, QStringLiteral("$20,000"))
+        .g(StatedCapitalPerShare, QStringLiteral("20"))
+        .g(FilingDate, QStringLiteral("6/4/2019"))
+        .g(WrittenActionsDate, QStringLiteral("6/6/2019"))
+        .g(OrderedMeetingStreet, QStringLiteral("410 Summit Street"))
+        .g(OrderedMeetingCity, QStringLiteral("Toledo"))
+        .g(OrderedMeetingState, QStringLiteral("OH"))
+        .g(OrderedMeetingDate, QStringLiteral("6/24/2019"))
+        .g(OrderedMeetingTime, QStringLiteral("9:30"))
+        .g(OrderedMeetingAm, QStringLiteral("X"))
+        .g(NoticeMeetingDate, QStringLiteral("6/24/2019"))
+        .g(NoticeDate, QStringLiteral("6/7/2019"))
+        .g(NoticeMailingDate, QStringLiteral("6/7/2019"))
+        .g(ChairmanProTem, QStringLiteral("Maria Lopez"))
+        .g(SecretaryProTem, QStringLiteral("David Kim"))
+        .g(FirstInspector, QStringLiteral("Ruth Adler"))
+        .g(DirectorsMeetingDate, QStringLiteral("6/24/2019"))
+        .g(DirectorsChairman, QStringLiteral("Maria Lopez"))
+        .g(DirectorsSecretary, QStringLiteral("David Kim"))
+        .g(FiscalYearEnd, QStringLiteral("12/31/2019"))
+        .g(MinutesCertifiedDate, QStringLiteral("6/25/2019"))
+        .g(President, QStringLiteral("Maria Lopez"))
+        .g(Secretary, QStringLiteral("David Kim"))
+        .g(Treasurer, QStringLiteral("David Kim"))
+        .g(AgentName, QStringLiteral("Maria Lopez"))
+        .g(AgentStreet, QStringLiteral("410 Summit Street"))
+        .g(AgentCity, QStringLiteral("Toledo"))
+        .g(AgentZip, QStringLiteral("43604"));
+    c.store.SetText(18, 0, 9, QStringLiteral("500"));
+    c.store.SetText(18, 0, 10, QStringLiteral("500"));
+    c.row({"DOSCI", "Maria Lopez", "12 Bancroft Street", "Toledo", "OH", "43604", "", "", "", "", "", "300", "common"})
+        .row({"DOSCI", "David Kim", "95 Monroe Street", "Toledo", "OH", "43604", "", "", "", "", "", "200", "common"});
 }
 
 } // namespace brevane::test

@@ -8,8 +8,12 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
+#include <optional>
+#include <utility>
 
 namespace brevane {
 
@@ -134,9 +138,119 @@ int rowsWithRole(const DirectoryTable &directory, QChar role)
     return n;
 }
 
+bool hasAnyRole(const DirectoryRow &row, const char *roles)
+{
+    for (const char *r = roles; *r; ++r)
+        if (HasRole(row, QLatin1Char(*r)))
+            return true;
+    return false;
+}
+
+QString rowName(const DirectoryRow &row)
+{
+    const QString name = row[ColName].simplified();
+    return name.isEmpty() ? QStringLiteral("the row") : name;
+}
+
+int editDistance(const QString &a, const QString &b)
+{
+    std::vector<int> previous(size_t(b.size()) + 1), current(size_t(b.size()) + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        previous[size_t(j)] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        current[0] = int(i);
+        for (qsizetype j = 1; j <= b.size(); ++j)
+            current[size_t(j)] = std::min({previous[size_t(j)] + 1, current[size_t(j - 1)] + 1,
+                                           previous[size_t(j - 1)] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+        std::swap(previous, current);
+    }
+    return previous[size_t(b.size())];
+}
+
+// Two spellings of one person's name: the same letters with a slip or two
+// ("Carla Ng" and "Karla Ng"), or a short first name for the long one
+// ("Ben Ortiz" and "Benjamin Ortiz").
+bool spelledOtherwise(const PersonName &a, const PersonName &b)
+{
+    if (a.letters.isEmpty() || b.letters.isEmpty() || a.key == b.key)
+        return false;
+    if (a.letters == b.letters)
+        return true;
+    const qsizetype shorter = std::min(a.letters.size(), b.letters.size());
+    const int slips = shorter >= 10 ? 2 : 1;
+    if (shorter >= 5 && std::abs(a.letters.size() - b.letters.size()) <= slips &&
+        editDistance(a.letters, b.letters) <= slips)
+        return true;
+    if (a.last.isEmpty() || a.last != b.last || a.first.size() < 2 || b.first.size() < 2)
+        return false;
+    return a.first.startsWith(b.first) || b.first.startsWith(a.first);
+}
+
+// The Directory Worksheet's names, compared once a check.
+const std::vector<PersonName> &directoryNames(const CheckContext &c, std::optional<std::vector<PersonName>> &local)
+{
+    std::optional<std::vector<PersonName>> &names = c.cache ? c.cache->directoryNames : local;
+    if (!names) {
+        names.emplace();
+        names->reserve(size_t(c.directory.RowCount()));
+        for (const DirectoryRow &row : c.directory.Rows())
+            names->push_back(ComparedName(row[ColName]));
+    }
+    return *names;
+}
+
+// The roles of `roles` as words: "an officer (code O)" or "a director or an officer (code D or O)".
+QString rolesInWords(const char *roles)
+{
+    static const std::pair<char, const char *> names[] = {
+        {'D', "a director"},
+        {'O', "an officer"},
+        {'S', "a shareholder"},
+        {'C', "an incorporator"},
+        {'M', "a member"},
+        {'G', "a manager"},
+        {'R', "an authorized representative"},
+    };
+    QStringList words, codes;
+    for (const char *r = roles; *r; ++r)
+        for (const auto &[code, word] : names)
+            if (code == *r) {
+                words << QLatin1String(word);
+                codes << QString(QLatin1Char(code));
+            }
+    return QStringLiteral("%1 (code %2)").arg(words.join(QStringLiteral(" or ")), codes.join(QStringLiteral(" or ")));
+}
+
+bool onPage(std::initializer_list<int> pages, int page)
+{
+    return std::find(pages.begin(), pages.end(), page) != pages.end();
+}
+
 } // namespace
 
 // ---- what the rules read answers with
+
+PersonName ComparedName(const QString &name)
+{
+    PersonName out;
+    out.key = personKey(name);
+    for (const QChar ch : out.key)
+        if (ch.isLetter())
+            out.letters += ch;
+    const QStringList words = out.key.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto lettersOf = [](const QString &word) {
+        QString l;
+        for (const QChar ch : word)
+            if (ch.isLetter())
+                l += ch;
+        return l;
+    };
+    if (words.size() >= 2) {
+        out.first = lettersOf(words.first());
+        out.last = lettersOf(words.last());
+    }
+    return out;
+}
 
 bool HasCorporationEnding(const QString &name)
 {
@@ -179,14 +293,41 @@ bool IsOhioZipCode(const QString &zip)
     return IsZipCode(zip) && prefix >= 430 && prefix <= 459;
 }
 
+bool IsCityOutsideOhio(const QString &city)
+{
+    // Another state named with the city ("Erie, PA", "Wheeling, West
+    // Virginia"), or a large city near Ohio that has no namesake in it.
+    static const QRegularExpression otherState = caseless(
+        "[,\\s](AL|AK|AZ|AR|CA|CO|CT|DE|DC|FL|GA|HI|ID|IL|IN|IA|KS|KY|LA|ME|MD|MA|MI|MN|MS|MO|MT|NE|NV|NH|NJ|NM|NY|NC|"
+        "ND|OK|OR|PA|RI|SC|SD|TN|TX|UT|VT|VA|WA|WV|WI|WY|Alabama|Alaska|Arizona|Arkansas|California|Colorado|"
+        "Connecticut|Delaware|Florida|Georgia|Hawaii|Idaho|Illinois|Indiana|Iowa|Kansas|Kentucky|Louisiana|Maine|"
+        "Maryland|Massachusetts|Michigan|Minnesota|Mississippi|Missouri|Montana|Nebraska|Nevada|New Hampshire|"
+        "New Jersey|New Mexico|New York|North Carolina|North Dakota|Oklahoma|Oregon|Pennsylvania|Rhode Island|"
+        "South Carolina|South Dakota|Tennessee|Texas|Utah|Vermont|Virginia|Washington|West Virginia|Wisconsin|"
+        "Wyoming)\\.?$");
+    static const QRegularExpression elsewhere =
+        caseless("^(pittsburgh|indianapolis|detroit|chicago|fort wayne|ann arbor|grand rapids|philadelphia|erie|"
+                 "parkersburg|evansville|new york|los angeles|baltimore|nashville)$");
+    const QString c = city.simplified();
+    if (c.isEmpty())
+        return false;
+    return otherState.match(c).hasMatch() || elsewhere.match(c).hasMatch();
+}
+
 std::optional<QDate> ReadDate(const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
+    // Every date has its day in figures; most texts that are no date end here.
+    if (std::none_of(trimmed.begin(), trimmed.end(), [](QChar ch) { return ch.isDigit(); }))
+        return std::nullopt;
     const QDate shortDate = ReadShortDate(trimmed);
     if (shortDate.isValid())
         return shortDate;
+    static const QRegularExpression longForm(QStringLiteral("^[A-Za-z]{3,9}\\.? \\d{1,2},? \\d{4}$"));
+    if (!longForm.match(trimmed).hasMatch())
+        return std::nullopt;
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
     for (const char *format : {"MMMM d, yyyy", "MMM d, yyyy", "MMMM d yyyy"}) {
         const QDate date = english.toDate(trimmed, QLatin1String(format));
@@ -218,6 +359,11 @@ void AgentAddress(const CheckContext &c, QList<Finding> &out)
     if (IsPostOfficeBox(c.G(G0::AgentStreet)))
         out << onWorksheet(G0::AgentStreet, Severity::MustFix,
                            QStringLiteral("the statutory agent's address is a post-office box"));
+    const QString city = c.G(G0::AgentCity).simplified();
+    if (IsCityOutsideOhio(city))
+        out << onWorksheet(
+            G0::AgentCity, Severity::MustFix,
+            QStringLiteral("the agent's city \"%1\" is outside Ohio; the agent's address must be in Ohio").arg(city));
     const QString zip = c.G(G0::AgentZip).trimmed();
     if (zip.isEmpty())
         return;
@@ -313,13 +459,12 @@ void MemberInterests(const CheckContext &c, QList<Finding> &out)
         if (!HasRole(rows[r], QLatin1Char('M')))
             continue;
         ++members;
+        // An unreadable interest is InterestFigures' finding; the sum is
+        // judged only when every interest reads.
         const std::optional<double> interest = number(rows[r][ColInterest]);
-        if (interest)
-            total += *interest;
-        else
-            out << onRow(r, Severity::MustFix,
-                         QStringLiteral("the member's interest \"%1\" does not read as a percentage")
-                             .arg(rows[r][ColInterest].trimmed()));
+        if (!interest)
+            return;
+        total += *interest;
     }
     if (members > 0 && std::abs(total - 100) >= 0.005)
         out << onDirectory(Severity::MustFix,
@@ -407,6 +552,445 @@ void Officers(const CheckContext &c, QList<Finding> &out)
                                .arg(president));
 }
 
+void SharesRepresented(const CheckContext &c, QList<Finding> &out)
+{
+    // The election of the board (page 18) takes both counts from the user;
+    // the certificate of the inspectors prints them again.
+    constexpr int boardPage = 18;
+    constexpr int represented = 9;
+    constexpr int votes = 10;
+    const QString representedText = c.answers.Text(boardPage, 0, represented).trimmed();
+    const QString votesText = c.answers.Text(boardPage, 0, votes).trimmed();
+    const std::optional<double> shares = number(representedText);
+    const std::optional<double> cast = number(votesText);
+    double subscribed = 0;
+    for (const DirectoryRow &row : c.directory.Rows())
+        if (HasRole(row, QLatin1Char('S')))
+            subscribed += number(row[ColNoOfShares]).value_or(0);
+    if (!representedText.isEmpty() && !shares)
+        out << onField(boardPage, represented, Severity::MustFix,
+                       QStringLiteral("\"%1\" does not read as a number of shares").arg(representedText));
+    else if (shares && *shares <= 0)
+        out << onField(boardPage, represented, Severity::MustFix,
+                       QStringLiteral("no shares are represented, so the meeting could elect nobody"));
+    else if (shares && subscribed > 0 && *shares > subscribed)
+        out << onField(boardPage, represented, Severity::MustFix,
+                       QStringLiteral("%1 shares are represented, more than the %2 the shareholders subscribe for")
+                           .arg(count(*shares), count(subscribed)));
+    if (!votesText.isEmpty() && !cast)
+        out << onField(boardPage, votes, Severity::MustFix,
+                       QStringLiteral("\"%1\" does not read as a number of votes").arg(votesText));
+    else if (cast && *cast <= 0 && shares && *shares > 0)
+        out << onField(boardPage, votes, Severity::MustFix,
+                       QStringLiteral("each nominee receives no votes, so nobody is elected"));
+    else if (cast && shares && *shares > 0 && *cast > *shares)
+        out << onField(boardPage, votes, Severity::MustFix,
+                       QStringLiteral("each nominee receives %1 votes, more than the %2 shares represented")
+                           .arg(count(*cast), count(*shares)));
+}
+
+void NoticePeriod(const CheckContext &c, QList<Finding> &out)
+{
+    // The law counts from the day the notice is mailed; without that day,
+    // from the notice's own date.
+    const bool mailed = ReadDate(c.G(G0::NoticeMailingDate)).has_value();
+    const int g = mailed ? G0::NoticeMailingDate : G0::NoticeDate;
+    const QString what = mailed ? QStringLiteral("mailed") : QStringLiteral("dated");
+    const std::optional<QDate> notice = ReadDate(c.G(g));
+    const std::optional<QDate> meeting = ReadDate(c.G(G0::NoticeMeetingDate));
+    if (!notice || !meeting)
+        return;
+    const qint64 days = notice->daysTo(*meeting);
+    if (days < 0)
+        out << onWorksheet(g, Severity::MustFix,
+                           QStringLiteral("the notice is %1 %2, after the meeting it gives notice of (%3)")
+                               .arg(what, longDate(*notice), longDate(*meeting)));
+    else if (days < 7 || days > 60)
+        out << onWorksheet(g, Severity::MustFix,
+                           QStringLiteral("the notice is %1 %2 days before the meeting; it must be given 7 to 60 "
+                                          "days before")
+                               .arg(what)
+                               .arg(days));
+}
+
+void NamesOnDirectory(const CheckContext &c, QList<Finding> &out)
+{
+    // Each person the worksheet names, the pages that print the name, and
+    // the roles a Directory Worksheet row of that name has ("" for any).
+    struct Named
+    {
+        int g;
+        std::initializer_list<int> pages;
+        const char *roles;
+        const char *what;
+    };
+    static const Named named[] = {
+        {G0::President, {21}, "O", "the president"},
+        {G0::VicePresident, {21}, "O", "the vice president"},
+        {G0::Secretary, {21, 22}, "O", "the secretary"},
+        {G0::Treasurer, {21}, "O", "the treasurer"},
+        {G0::ChairmanProTem, {11, 18}, "", "the chairman pro tem"},
+        {G0::SecretaryProTem, {11}, "", "the secretary pro tem"},
+        {G0::FirstInspector, {19}, "", "the first inspector"},
+        {G0::SecondInspector, {19}, "", "the second inspector"},
+        {G0::DirectorsChairman, {20}, "D", "the chairman of the directors' meeting"},
+        {G0::DirectorsSecretary, {20}, "DO", "the secretary of the directors' meeting"},
+    };
+    const QVector<DirectoryRow> &rows = c.directory.Rows();
+    std::optional<std::vector<PersonName>> local;
+    for (const Named &n : named) {
+        const QString name = c.G(n.g).simplified();
+        if (name.isEmpty() || !onPage(n.pages, c.page))
+            continue;
+        const PersonName wanted = ComparedName(name);
+        const std::vector<PersonName> &names = directoryNames(c, local);
+        const auto same = std::find_if(names.begin(), names.end(),
+                                       [&](const PersonName &listed) { return listed.key == wanted.key; });
+        if (same != names.end()) {
+            const int r = int(same - names.begin());
+            if (*n.roles && !hasAnyRole(rows[r], n.roles))
+                out << onWorksheet(n.g, Severity::WorthALook,
+                                   QStringLiteral("%1 is on the Directory Worksheet (row %2), but not as %3")
+                                       .arg(name)
+                                       .arg(r + 1)
+                                       .arg(rolesInWords(n.roles)));
+            continue;
+        }
+        const auto near = std::find_if(names.begin(), names.end(),
+                                       [&](const PersonName &listed) { return spelledOtherwise(wanted, listed); });
+        if (near != names.end()) {
+            const int r = int(near - names.begin());
+            out << onWorksheet(n.g, Severity::MustFix,
+                               QStringLiteral("%1 is \"%2\" here and \"%3\" on the Directory Worksheet (row %4); the "
+                                              "papers would name one person two ways")
+                                   .arg(QLatin1String(n.what), name, rows[r][ColName].simplified())
+                                   .arg(r + 1));
+        } else if (*n.roles) {
+            out << onWorksheet(n.g, Severity::WorthALook,
+                               QStringLiteral("%1, %2, is on no row of the Directory Worksheet; add the row as %3")
+                                   .arg(QLatin1String(n.what), name, rolesInWords(n.roles)));
+        }
+    }
+}
+
+void StatedCapital(const CheckContext &c, QList<Finding> &out)
+{
+    // The articles state the initial stated capital as the user types it;
+    // the order and waiver multiplies the shares by the stated capital per share.
+    constexpr int orderPage = 7;
+    constexpr int orderTotal = 17;
+    const std::optional<double> stated = number(c.G(G0::StatedCapital));
+    const std::optional<double> ordered = number(c.answers.Text(orderPage, 0, orderTotal));
+    if (stated && ordered && std::abs(*stated - *ordered) >= 0.005)
+        out << onWorksheet(G0::StatedCapital, Severity::MustFix,
+                           QStringLiteral("the articles state a capital of %1, the order and waiver %2 (the shares "
+                                          "times the stated capital per share)")
+                               .arg(amount(*stated), amount(*ordered)));
+}
+
+void NoParPrice(const CheckContext &c, QList<Finding> &out)
+{
+    // The election of officers charges each subscriber the par value per
+    // share; shares without par would be issued for nothing. A missing price
+    // per share is the order and waiver's required item.
+    const std::optional<double> par = number(c.G(G0::ParValue));
+    if ((par && *par > 0) || rowsWithRole(c.directory, QLatin1Char('S')) == 0)
+        return;
+    out << onWorksheet(G0::ParValue, Severity::MustFix,
+                       QStringLiteral("the shares have no par value, so the election of officers states nothing paid "
+                                      "for them; give the price per share there with Override"));
+}
+
+void InterestFigures(const CheckContext &c, QList<Finding> &out)
+{
+    // The agreement prints the percent sign after the figure itself.
+    static const QRegularExpression plain(QStringLiteral("^\\d+([.,]\\d+)?$"));
+    const QVector<DirectoryRow> &rows = c.directory.Rows();
+    for (int r = 0; r < rows.size(); ++r) {
+        if (!HasRole(rows[r], QLatin1Char('M')))
+            continue;
+        const QString interest = rows[r][ColInterest].trimmed();
+        if (interest.isEmpty())
+            out << onRow(r, Severity::MustFix, QStringLiteral("the member's percentage interest is empty"));
+        else if (!number(interest))
+            out << onRow(r, Severity::MustFix,
+                         QStringLiteral("the member's interest \"%1\" does not read as a percentage").arg(interest));
+        else if (!plain.match(interest).hasMatch())
+            out << onRow(r, Severity::MustFix,
+                         QStringLiteral("type the interest \"%1\" as a plain number (%2): the agreement adds the % "
+                                        "sign itself")
+                             .arg(interest, count(*number(interest))));
+    }
+}
+
+void MemberContributions(const CheckContext &c, QList<Finding> &out)
+{
+    const QVector<DirectoryRow> &rows = c.directory.Rows();
+    for (int r = 0; r < rows.size(); ++r)
+        if (HasRole(rows[r], QLatin1Char('M')) && rows[r][ColCash].trimmed().isEmpty() &&
+            rows[r][ColNoncash].trimmed().isEmpty())
+            out << onRow(r, Severity::MustFix,
+                         QStringLiteral("%1 is a member with neither Cash nor Noncash ticked, so the agreement lists "
+                                        "no contribution for the member")
+                             .arg(rowName(rows[r])));
+}
+
+void TaxTreatment(const CheckContext &c, QList<Finding> &out)
+{
+    constexpr int taxPage = 61;
+    constexpr int partnership = 2;
+    constexpr int disregarded = 3;
+    const int members = rowsWithRole(c.directory, QLatin1Char('M'));
+    const auto ticked = [&](int k) { return !c.answers.Text(taxPage, 0, k).trimmed().isEmpty(); };
+    if (ticked(partnership) && members == 1)
+        out << onField(taxPage, partnership, Severity::MustFix,
+                       QStringLiteral("a company with one member cannot be taxed as a partnership"));
+    else if (ticked(disregarded) && members > 1)
+        out << onField(taxPage, disregarded, Severity::MustFix,
+                       QStringLiteral("only a company with one member is disregarded; this one has %1").arg(members));
+}
+
+void PersonOrBusiness(const CheckContext &c, QList<Finding> &out)
+{
+    // Who signs for a row: its own name (I) or the person who signs for the business (B).
+    const QVector<DirectoryRow> &rows = c.directory.Rows();
+    for (int r = 0; r < rows.size(); ++r) {
+        if (!hasAnyRole(rows[r], "CSMR"))
+            continue;
+        const bool person = HasRole(rows[r], QLatin1Char('I'));
+        const bool business = HasRole(rows[r], QLatin1Char('B'));
+        if (person && business)
+            out << onRow(r, Severity::MustFix,
+                         QStringLiteral("%1 is marked both an individual (I) and a business (B); mark one")
+                             .arg(rowName(rows[r])));
+        else if (!person && !business)
+            out << onRow(r, Severity::MustFix,
+                         QStringLiteral("%1 is marked neither an individual (I) nor a business (B), so no name goes "
+                                        "on its signature line")
+                             .arg(rowName(rows[r])));
+        else if (business && rows[r][ColByName].trimmed().isEmpty())
+            out << onRow(r, Severity::MustFix,
+                         QStringLiteral("%1 is a business and signs through a person; give the person who signs for "
+                                        "it (By)")
+                             .arg(rowName(rows[r])));
+    }
+}
+
+void PeopleAddresses(const CheckContext &c, QList<Finding> &out)
+{
+    // The roles whose addresses the page prints; the Directory Worksheet's
+    // own page prints everyone's.
+    struct Printed
+    {
+        int page;
+        const char *roles;
+    };
+    static const Printed printed[] = {{88, "CSDMGR"}, {20, "D"}, {30, "C"}, {45, "S"}};
+    const auto at =
+        std::find_if(std::begin(printed), std::end(printed), [&](const Printed &p) { return p.page == c.page; });
+    if (at == std::end(printed))
+        return;
+    const QVector<DirectoryRow> &rows = c.directory.Rows();
+    for (int r = 0; r < rows.size(); ++r) {
+        if (!hasAnyRole(rows[r], at->roles))
+            continue;
+        if (rows[r][ColName].trimmed().isEmpty()) {
+            out << onRow(r, Severity::MustFix, QStringLiteral("the row has roles but no name"));
+            continue;
+        }
+        QStringList missing;
+        for (const auto &[column, what] : {std::pair{ColAddress, "street address"}, std::pair{ColCity, "city"},
+                                           std::pair{ColState, "state"}, std::pair{ColZIP, "ZIP code"}})
+            if (rows[r][column].trimmed().isEmpty())
+                missing << QLatin1String(what);
+        if (!missing.isEmpty())
+            out << onRow(r, Severity::MustFix,
+                         QStringLiteral("%1 has no %2, and the papers print the address")
+                             .arg(rowName(rows[r]), missing.join(QStringLiteral(", "))));
+    }
+}
+
+void PeopleFit(const CheckContext &c, QList<Finding> &out)
+{
+    // The tables of the papers and how many rows each holds; a further
+    // person would be left off the paper.
+    struct Table
+    {
+        int page;
+        const char *roles; // a row any of these roles
+        int column;        // and, where not -1, this cell ticked
+        int room;
+        const char *what;
+    };
+    static const Table tables[] = {
+        {4, "C", -1, 3, "the articles have signature lines for 3 incorporators"},
+        {41, "C", -1, 3, "the articles have signature lines for 3 incorporators"},
+        {7, "C", -1, 3, "the order and waiver names 3 incorporators"},
+        {8, "S", -1, 40, "the share subscription has rows for 40 subscribers"},
+        {9, "C", -1, 92, "the notice has signature lines for 92 incorporators"},
+        {10, "S", -1, 23, "the waiver of notice has rows for 23 shareholders"},
+        {17, "S", -1, 19, "the assent names 19 shareholders"},
+        {20, "D", -1, 6, "the minutes name 6 directors"},
+        {21, "S", -1, 15, "the election of officers names 15 subscribers"},
+        {30, "C", -1, 3, "the certificate of dissolution names 3 incorporators"},
+        {45, "S", -1, 6, "the biennial report lists 6 shareholders"},
+        {57, "M", ColCash, 64, "the agreement lists 64 members who contribute cash"},
+        {58, "M", ColNoncash, 10, "the agreement lists 10 members who contribute property"},
+        {64, "M", -1, 98, "the agreement has signature lines for 98 members"},
+    };
+    const QVector<DirectoryRow> &rows = c.directory.Rows();
+    for (const Table &t : tables) {
+        if (t.page != c.page)
+            continue;
+        int seen = 0;
+        int firstLeft = -1;
+        for (int r = 0; r < rows.size(); ++r) {
+            if (!hasAnyRole(rows[r], t.roles) || (t.column >= 0 && rows[r][t.column].trimmed().isEmpty()))
+                continue;
+            if (++seen > t.room && firstLeft < 0)
+                firstLeft = r;
+        }
+        if (firstLeft >= 0)
+            out << onRow(firstLeft, Severity::MustFix,
+                         seen - t.room == 1
+                             ? QStringLiteral("%1; %2 is left off").arg(QLatin1String(t.what), rowName(rows[firstLeft]))
+                             : QStringLiteral("%1; %2 and %3 more are left off")
+                                   .arg(QLatin1String(t.what), rowName(rows[firstLeft]))
+                                   .arg(seen - t.room - 1));
+    }
+}
+
+void FiscalYear(const CheckContext &c, QList<Finding> &out)
+{
+    const std::optional<QDate> end = ReadDate(c.G(G0::FiscalYearEnd));
+    const std::optional<QDate> effective = ReadDate(c.G(G0::EffectiveDate));
+    const std::optional<QDate> start = effective ? effective : ReadDate(c.G(G0::FilingDate));
+    if (!end || !start)
+        return;
+    if (*end < *start)
+        out << onWorksheet(G0::FiscalYearEnd, Severity::MustFix,
+                           QStringLiteral("the first fiscal year ends %1, before the corporation begins (%2)")
+                               .arg(longDate(*end), longDate(*start)));
+    else if (*end >= start->addYears(1))
+        out << onWorksheet(G0::FiscalYearEnd, Severity::MustFix,
+                           QStringLiteral("the first fiscal year runs from %1 to %2, longer than twelve months")
+                               .arg(longDate(*start), longDate(*end)));
+}
+
+void AgreementDate(const CheckContext &c, QList<Finding> &out)
+{
+    // The operating agreement binds from its own date (page 57, answer 0),
+    // which cannot come before the company exists.
+    constexpr int agreementPage = 57;
+    constexpr int agreementDate = 0;
+    const std::optional<QDate> agreement = ReadDate(c.answers.Text(agreementPage, 0, agreementDate));
+    const std::optional<QDate> effective = ReadDate(c.G(G0::LlcEffectiveDate));
+    const std::optional<QDate> formed = effective ? effective : ReadDate(c.G(G0::FilingDate));
+    if (agreement && formed && *agreement < *formed)
+        out << onField(agreementPage, agreementDate, Severity::MustFix,
+                       QStringLiteral("the agreement takes effect %1, before the company exists (%2)")
+                           .arg(longDate(*agreement), longDate(*formed)));
+}
+
+void AmendmentDates(const CheckContext &c, QList<Finding> &out)
+{
+    // A certificate of amendment takes effect on filing or up to 90 days
+    // later, never earlier; what it amends was adopted after the articles.
+    struct Dated
+    {
+        int page;
+        int answer;
+        bool effective; // an effective date (else a date of adoption)
+    };
+    static const Dated dates[] = {{54, 1, true}, {26, 7, false}};
+    const std::optional<QDate> filed = ReadDate(c.G(G0::FilingDate));
+    for (const Dated &d : dates) {
+        if (d.page != c.page)
+            continue;
+        const std::optional<QDate> date = ReadDate(c.answers.Text(d.page, 0, d.answer));
+        if (!date)
+            continue;
+        if (d.effective && *date < c.today)
+            out << onField(d.page, d.answer, Severity::MustFix,
+                           QStringLiteral("the effective date %1 is in the past; an amendment takes effect on filing "
+                                          "or later")
+                               .arg(longDate(*date)));
+        else if (d.effective && c.today.daysTo(*date) > 90)
+            out << onField(d.page, d.answer, Severity::MustFix,
+                           QStringLiteral("the effective date %1 is %2 days from today; the State allows at most 90")
+                               .arg(longDate(*date))
+                               .arg(c.today.daysTo(*date)));
+        else if (filed && *date < *filed)
+            out << onField(d.page, d.answer, Severity::MustFix,
+                           QStringLiteral("the amendment is dated %1, before the articles it amends were filed (%2)")
+                               .arg(longDate(*date), longDate(*filed)));
+    }
+}
+
+void CertificateDates(const CheckContext &c, QList<Finding> &out)
+{
+    // A certificate is signed on or after the act it certifies: the page,
+    // the act's date and the certificate's date (answers of the page; -1 for page 0's).
+    struct Certified
+    {
+        int page;
+        int act;
+        int actG;
+        int certificate;
+        int certificateG;
+        const char *what;
+    };
+    static const Certified certified[] = {
+        {33, 1, -1, 11, -1, "the dissolution was authorized"},
+        {22, -1, G0::DirectorsMeetingDate, -1, G0::MinutesCertifiedDate, "the directors met"},
+        {38, 7, -1, 3, -1, "the resolution was adopted"},
+        {68, 4, -1, 3, -1, "the members adopted the resolution"},
+    };
+    for (const Certified &k : certified) {
+        if (k.page != c.page)
+            continue;
+        const int continuations =
+            k.actG >= 0 ? 1 : std::clamp(c.answers.PgCt[size_t(k.page)], 1, int(ContinuationCount));
+        for (int ct = 0; ct < continuations; ++ct) {
+            const auto text = [&](int answer, int g) { return g >= 0 ? c.G(g) : c.answers.Text(k.page, ct, answer); };
+            const std::optional<QDate> act = ReadDate(text(k.act, k.actG));
+            const std::optional<QDate> signedOn = ReadDate(text(k.certificate, k.certificateG));
+            if (!act || !signedOn || *signedOn >= *act)
+                continue;
+            Finding f = k.certificateG >= 0 ? onWorksheet(k.certificateG, Severity::MustFix, QString())
+                                            : onField(k.page, k.certificate, Severity::MustFix, QString());
+            f.text = QStringLiteral("the certificate is dated %1, before %2 (%3)")
+                         .arg(longDate(*signedOn), QLatin1String(k.what), longDate(*act));
+            if (ct > 0)
+                f.text += QStringLiteral(" (copy %1)").arg(ct + 1);
+            out << f;
+        }
+    }
+}
+
+void CertifyingOfficer(const CheckContext &c, QList<Finding> &out)
+{
+    // The certificate of dissolution is signed by an officer of the corporation.
+    constexpr int dissolutionPage = 33;
+    constexpr int title = 5;
+    static const QRegularExpression counsel = caseless("\\b(attorney|counsel|lawyer|esq\\.?|agent|accountant|cpa)\\b");
+    static const QRegularExpression officer =
+        caseless("\\b(president|secretary|treasurer|chair(man|woman|person)?|officer|ceo|cfo|director)\\b");
+    const QString text = c.answers.Text(dissolutionPage, 0, title).simplified();
+    if (text.isEmpty())
+        return;
+    if (counsel.match(text).hasMatch() && !officer.match(text).hasMatch())
+        out << onField(dissolutionPage, title, Severity::MustFix,
+                       QStringLiteral("the certificate is signed as \"%1\"; an officer of the corporation signs it, "
+                                      "not its counsel or agent")
+                           .arg(text));
+    else if (!officer.match(text).hasMatch())
+        out << onField(dissolutionPage, title, Severity::WorthALook,
+                       QStringLiteral("the title \"%1\" names no officer; an officer of the corporation signs the "
+                                      "certificate")
+                           .arg(text));
+}
+
 void SignerSlots(const CheckContext &c, QList<Finding> &out)
 {
     QList<QString> seen;
@@ -443,6 +1027,22 @@ const std::vector<NamedRule> &CheckRules()
         {"BoardSize", BoardSize},
         {"Officers", Officers},
         {"SignerSlots", SignerSlots},
+        {"SharesRepresented", SharesRepresented},
+        {"NoticePeriod", NoticePeriod},
+        {"NamesOnDirectory", NamesOnDirectory},
+        {"StatedCapital", StatedCapital},
+        {"NoParPrice", NoParPrice},
+        {"InterestFigures", InterestFigures},
+        {"MemberContributions", MemberContributions},
+        {"TaxTreatment", TaxTreatment},
+        {"PersonOrBusiness", PersonOrBusiness},
+        {"PeopleAddresses", PeopleAddresses},
+        {"PeopleFit", PeopleFit},
+        {"FiscalYear", FiscalYear},
+        {"AgreementDate", AgreementDate},
+        {"AmendmentDates", AmendmentDates},
+        {"CertificateDates", CertificateDates},
+        {"CertifyingOfficer", CertifyingOfficer},
     };
     return rules;
 }

@@ -18,13 +18,31 @@
 
 namespace brevane {
 
+// A person's name as the rules compare names: without blanks' and letter
+// case's differences (key), its letters alone, its first and last word.
+struct PersonName
+{
+    QString key;
+    QString letters;
+    QString first;
+    QString last;
+};
+PersonName ComparedName(const QString &name);
+
+// What the rules work out once for a whole check rather than once a page.
+struct CheckCache
+{
+    std::optional<std::vector<PersonName>> directoryNames; // of each row, in order
+};
+
 // What a rule looks at.
 struct CheckContext
 {
     const TAnswer &answers;
     const DirectoryTable &directory;
-    int page = 0; // the page of the form the rule is checked with
-    QDate today;  // the day of the check (the filing day, where none is given)
+    int page = 0;                // the page of the form the rule is checked with
+    QDate today;                 // the day of the check (the filing day, where none is given)
+    CheckCache *cache = nullptr; // shared by the pages of one check; none for a rule alone
 
     // Answer n of page 0.
     const QString &G(int n) const { return answers.Text(0, 0, n); }
@@ -57,9 +75,28 @@ void SharesSubscribed(const CheckContext &c, QList<Finding> &out);          // n
 void SharePrices(const CheckContext &c, QList<Finding> &out);               // one price per share
 void MemberInterests(const CheckContext &c, QList<Finding> &out);           // 100 %
 void MeetingOrder(const CheckContext &c, QList<Finding> &out);              // filed, acted, shareholders, directors
-void BoardSize(const CheckContext &c, QList<Finding> &out);   // three directors, or as many as shareholders
-void Officers(const CheckContext &c, QList<Finding> &out);    // a president and a secretary
-void SignerSlots(const CheckContext &c, QList<Finding> &out); // nobody signs a page twice
+void BoardSize(const CheckContext &c, QList<Finding> &out);         // three directors, or as many as shareholders
+void Officers(const CheckContext &c, QList<Finding> &out);          // a president and a secretary
+void SignerSlots(const CheckContext &c, QList<Finding> &out);       // nobody signs a page twice
+void SharesRepresented(const CheckContext &c, QList<Finding> &out); // represented <= subscribed, votes <= represented
+void NoticePeriod(const CheckContext &c, QList<Finding> &out);      // notice 7 to 60 days before the meeting
+// consistency across answers
+void NamesOnDirectory(const CheckContext &c, QList<Finding> &out); // officers, chairmen... spelled as a Directory row
+void StatedCapital(const CheckContext &c, QList<Finding> &out);    // the articles' capital = the order and waiver's
+void NoParPrice(const CheckContext &c, QList<Finding> &out);       // shares without par have a price
+void InterestFigures(const CheckContext &c, QList<Finding> &out);  // members' interests as plain numbers
+void MemberContributions(const CheckContext &c, QList<Finding> &out); // every member contributes cash or property
+void TaxTreatment(const CheckContext &c, QList<Finding> &out);        // the tax choice fits the number of members
+// people
+void PersonOrBusiness(const CheckContext &c, QList<Finding> &out); // I or B, and a business signs through a person
+void PeopleAddresses(const CheckContext &c, QList<Finding> &out);  // the name and address a page prints
+void PeopleFit(const CheckContext &c, QList<Finding> &out);        // nobody left off a full table
+// dates
+void FiscalYear(const CheckContext &c, QList<Finding> &out);       // the first fiscal year at most twelve months
+void AgreementDate(const CheckContext &c, QList<Finding> &out);    // the operating agreement not before the company
+void AmendmentDates(const CheckContext &c, QList<Finding> &out);   // an amendment's dates after the articles, 0-90 days
+void CertificateDates(const CheckContext &c, QList<Finding> &out); // certified on or after the act
+void CertifyingOfficer(const CheckContext &c, QList<Finding> &out); // an officer, not counsel, certifies a dissolution
 
 // ---- what the rules read answers with
 // The name carries an ending the State accepts for a corporation (company,
@@ -75,6 +112,9 @@ bool IsPostOfficeBox(const QString &street);
 bool IsZipCode(const QString &zip);
 // A ZIP code of Ohio (430 to 459).
 bool IsOhioZipCode(const QString &zip);
+// The city names another state ("Erie, PA") or is a large city near Ohio
+// with no namesake in it (Pittsburgh, Indianapolis, Detroit, ...).
+bool IsCityOutsideOhio(const QString &city);
 // A date as the user types it (the regional short date) or as the forms
 // print it ("March 5, 2018"); no value for anything else.
 std::optional<QDate> ReadDate(const QString &text);

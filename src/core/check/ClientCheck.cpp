@@ -48,7 +48,13 @@ bool anyRowHasRole(const DirectoryTable &directory, QChar role)
 // The required items of one page that are not met.
 void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int page, QList<Finding> &out)
 {
+    const auto filled = [&](const AnswerRef &a) { return !answers.Text(a.page, 0, a.answer).trimmed().isEmpty(); };
     for (const RequiredItem &item : FactsOfPage(page).required) {
+        // An item that depends on another answer is needed only while that one is given.
+        if (!item.when.empty() && std::none_of(item.when.begin(), item.when.end(), filled))
+            continue;
+        if (item.whenRole && !anyRowHasRole(directory, QLatin1Char(item.whenRole)))
+            continue;
         Finding f;
         if (item.role) {
             if (anyRowHasRole(directory, QLatin1Char(item.role)))
@@ -57,10 +63,7 @@ void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int 
             f.text = QStringLiteral("no row of the Directory Worksheet is %1 (code %2); the form needs one")
                          .arg(roleName(item.role), QString(QLatin1Char(item.role)));
         } else {
-            const bool filled = std::any_of(item.anyOf.begin(), item.anyOf.end(), [&](const AnswerRef &a) {
-                return !answers.Text(a.page, 0, a.answer).trimmed().isEmpty();
-            });
-            if (filled)
+            if (std::any_of(item.anyOf.begin(), item.anyOf.end(), filled))
                 continue;
             f.answerPage = item.anyOf.front().page;
             f.answer = item.anyOf.front().answer;
@@ -69,6 +72,45 @@ void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int 
                                                              "form needs one")
                                                   .arg(item.anyOf.size());
         }
+        if (!item.when.empty()) {
+            const AnswerRef &on = *std::find_if(item.when.begin(), item.when.end(), filled);
+            const FieldFact *field = FactsOfPage(on.page).Field(on.answer);
+            const bool box = field && field->kind == FieldKind::Check;
+            const QString because = AnswerLabel(on.page, on.answer);
+            if (!because.isEmpty())
+                f.text += QStringLiteral(" when \"%1\" is %2").arg(because, box ? "ticked" : "given");
+        } else if (item.whenRole) {
+            f.text += QStringLiteral(" when a row is %1").arg(roleName(item.whenRole));
+        }
+        f.severity = Severity::MustFix;
+        out << f;
+    }
+}
+
+// The groups of check boxes of one page with more than one ticked.
+void chooseOne(const TAnswer &answers, int page, QList<Finding> &out)
+{
+    for (const RequiredItem &group : FactsOfPage(page).chooseOne) {
+        const AnswerRef *first = nullptr;
+        int ticked = 0;
+        for (const AnswerRef &a : group.anyOf) {
+            if (answers.Text(a.page, 0, a.answer).trimmed().isEmpty())
+                continue;
+            ++ticked;
+            if (!first)
+                first = &a;
+        }
+        if (ticked < 2)
+            continue;
+        Finding f;
+        f.answerPage = first->page;
+        f.answer = first->answer;
+        f.text = ticked == 2 && group.anyOf.size() == 2 ? QStringLiteral("both choices are ticked; tick only one")
+                 : ticked == int(group.anyOf.size())
+                     ? QStringLiteral("all %1 choices of this group are ticked; tick only one").arg(ticked)
+                     : QStringLiteral("%1 of the %2 choices of this group are ticked; tick only one")
+                           .arg(ticked)
+                           .arg(group.anyOf.size());
         f.severity = Severity::MustFix;
         out << f;
     }
@@ -128,6 +170,7 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
                           const QDate &today)
 {
     QList<Finding> findings;
+    CheckCache cache;
     for (const QString &name : boxes) {
         const SelectionBox *box = FindSelectionBox(name);
         if (!box)
@@ -135,12 +178,25 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
         for (const int page : box->pages) {
             const qsizetype first = findings.size();
             requiredItems(answers, directory, page, findings);
-            const CheckContext context{answers, directory, page, today};
+            chooseOne(answers, page, findings);
+            const CheckContext context{answers, directory, page, today, &cache};
             for (const char *ruleName : FactsOfPage(page).checks)
                 if (const CheckRule rule = FindCheckRule(ruleName))
                     rule(context, findings);
-            for (qsizetype i = first; i < findings.size(); ++i) {
+            for (qsizetype i = first; i < findings.size();) {
                 Finding &f = findings[i];
+                // A fact several forms print is reported once, naming each form.
+                const auto same = std::find_if(findings.begin(), findings.begin() + first,
+                                               [&](const Finding &earlier) { return earlier.SameFact(f); });
+                if (same != findings.begin() + first) {
+                    if (same->box != box->name && !same->alsoIn.contains(box->name))
+                        same->alsoIn << box->name;
+                    // A paper that prints the fact makes it a must.
+                    if (f.severity == Severity::MustFix)
+                        same->severity = Severity::MustFix;
+                    findings.removeAt(i);
+                    continue;
+                }
                 f.box = box->name;
                 f.page = page;
                 if (f.OnField())
@@ -149,6 +205,7 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
                     f.label = directoryLabel(directory, f.row);
                 else if (f.directory)
                     f.label = QStringLiteral("Directory Worksheet");
+                ++i;
             }
         }
     }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace brevane {
 
@@ -16,6 +17,7 @@ enum class Severity {
 struct Finding
 {
     QString box;            // the print box of the form, e.g. "cbxForm532A"
+    QStringList alsoIn;     // the other print boxes checked whose forms carry the same fact
     int page = -1;          // the form's page the finding belongs to
     int answerPage = -1;    // the field to change: answer `answer` of page `answerPage`
     int answer = -1;        // (page 0 for the General Information Worksheet); -1 for none
@@ -27,6 +29,8 @@ struct Finding
 
     bool OnField() const { return answer >= 0 && answerPage >= 0; }
     bool OnDirectory() const { return row >= 0 || directory; }
+    // The same fact found wrong: the same field or row, the same sentence.
+    bool SameFact(const Finding &other) const;
 };
 
 // "must fix before filing" or "worth a look".
@@ -34,6 +38,22 @@ QString SeverityText(Severity severity);
 // The finding as one line: cbxForm532A page 3 "Street address in Ohio": the
 // statutory agent's address is a post-office box
 QString FindingLine(const Finding &finding);
+// The form as the user knows it: its number ("533A") for a State form,
+// else the caption of its print box ("Order & Waiver of Notice").
+QString FormName(const QString &box);
+// The page among the form's own pages: "page 1 of 3".
+QString FormPage(const Finding &finding);
+// The other forms checked that print the same fact, by name: "Also on
+// Share Subscription, 532A."; empty for none.
+QString AlsoOn(const Finding &finding);
+// The finding in the user's words, for the panel, the dialog before printing
+// and the command line: 533A, page 1 of 3, "Name of the company": the name
+// does not end as the State requires (...). A fact other forms print names
+// them: (also on 532A, page 2 of 4).
+QString FindingSentence(const Finding &finding);
+// The sentence as `brevane-cli check` prints it, ending with the print
+// boxes that name the forms for the command line: ... [cbxForm533A]
+QString FindingCommandLine(const Finding &finding);
 // Whether any finding must be fixed before filing.
 bool HasMustFix(const QList<Finding> &findings);
 

@@ -36,11 +36,15 @@ struct AnswerRef
 
 // One item a form needs before it is filed (`.required` in the page's
 // source): filled when any of `anyOf` holds a text, or, with `role` set,
-// when a row of the Directory Worksheet has that role.
+// when a row of the Directory Worksheet has that role. An item with a
+// condition (`a?b`) is needed only while an answer of `when` holds a text
+// (a ticked box), or, with `whenRole` set, a row has that role.
 struct RequiredItem
 {
     std::vector<AnswerRef> anyOf;
     char role = 0;
+    std::vector<AnswerRef> when;
+    char whenRole = 0;
 };
 
 struct PageFacts
@@ -60,9 +64,13 @@ struct PageFacts
     // the page procedure keeps once overridden); the Override command is
     // offered on such pages only.
     bool overrideable = false;
-    std::vector<FieldFact> fields;             // by answer, rising
-    std::vector<RequiredItem> required;        // what its form needs before filing, in the source's order
-    std::vector<const char *> checks;          // the rules across answers checked with this page (`.check`)
+    std::vector<FieldFact> fields;       // by answer, rising
+    std::vector<RequiredItem> required;  // what its form needs before filing, in the source's order
+    std::vector<const char *> checks;    // the rules across answers checked with this page (`.check`)
+    std::vector<RequiredItem> chooseOne; // check boxes of which at most one is ticked (`.chooseone`)
+    // The page as a State form numbers it in its wording ("page 1 of 3");
+    // empty where the paper numbers no pages.
+    const char *formPage = "";
     // Its source has a field that its page procedure writes (`a` or `g`):
     // the page needs a procedure in the calculation's run order.
     bool calculated = false;

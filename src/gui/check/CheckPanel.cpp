@@ -37,13 +37,6 @@ QWidget *controlOfAnswer(QWidget *page, int answer)
     return nullptr;
 }
 
-// The caption of the print box, "&&" shown as "&".
-QString boxCaption(const QString &name)
-{
-    const SelectionBox *box = FindSelectionBox(name);
-    return box ? QString(box->caption).replace(QStringLiteral("&&"), QStringLiteral("&")) : name;
-}
-
 } // namespace
 
 bool GoToFinding(TMainWindow &main, const Finding &finding)
@@ -88,7 +81,7 @@ TCheckPanel::TCheckPanel(TMainWindow &main, QWidget *parent)
     list_->setWordWrap(true);
     list_->header()->setStretchLastSection(true);
     list_->setColumnWidth(0, 260);
-    list_->setColumnWidth(1, 40);
+    list_->setColumnWidth(1, 90);
     list_->setColumnWidth(2, 300);
     layout->addWidget(allForms_);
     layout->addWidget(summary_);
@@ -129,11 +122,13 @@ void TCheckPanel::Refresh()
     const QIcon look = style->standardIcon(QStyle::SP_MessageBoxInformation);
     int toFix = 0;
     for (const Finding &f : findings_) {
-        auto *item = new QTreeWidgetItem(
-            list_, {boxCaption(f.box), QString::number(f.page), f.label, f.text + QStringLiteral(".")});
+        QString what = f.text + QLatin1Char('.');
+        if (const QString others = AlsoOn(f); !others.isEmpty())
+            what += QLatin1Char(' ') + others;
+        auto *item = new QTreeWidgetItem(list_, {FormName(f.box), FormPage(f), f.label, what});
         item->setIcon(0, f.severity == Severity::MustFix ? mustFix : look);
         item->setToolTip(0, SeverityText(f.severity));
-        item->setToolTip(3, f.text);
+        item->setToolTip(3, FindingSentence(f));
         toFix += f.severity == Severity::MustFix;
     }
     nothing_->setVisible(findings_.isEmpty());

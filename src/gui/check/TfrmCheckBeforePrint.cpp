@@ -27,7 +27,7 @@ TfrmCheckBeforePrint::TfrmCheckBeforePrint(const QList<Finding> &mustFix, QWidge
     list_->setObjectName(QStringLiteral("lstMustFix"));
     list_->setWordWrap(true);
     for (const Finding &f : mustFix)
-        list_->addItem(FindingLine(f));
+        list_->addItem(FindingSentence(f));
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *goTo = buttons->addButton(QStringLiteral("&Go to first"), QDialogButtonBox::AcceptRole);
     goTo->setObjectName(QStringLiteral("btnGoToFirst"));

@@ -193,18 +193,42 @@ struct Parser
         if (name == QLatin1String("required")) {
             // Items the form needs before it is filed: a page-0 answer by its
             // name, an answer of this page by its number, "@L" for a directory
-            // row with role L; "a|b" is filled when either is.
+            // row with role L; "a|b" is filled when either is; "a?b" is needed
+            // only while b is filled (or, for "@L", a row has role L).
             static const QRegularExpression item(QStringLiteral("^(@[A-Z]|[A-Z][A-Za-z0-9]*|\\d+)$"));
             for (const QString &arg : args) {
-                const QStringList anyOf = arg.split(QLatin1Char('|'));
-                for (const QString &one : anyOf) {
-                    if (!item.match(one).hasMatch() || (one.startsWith(QLatin1Char('@')) && anyOf.size() > 1)) {
-                        fail(QStringLiteral("'%1' is no required item (a page-0 name, an answer number, @ and a role)")
-                                 .arg(arg));
-                        return false;
-                    }
+                const QStringList parts = arg.split(QLatin1Char('?'));
+                const QStringList anyOf = parts.front().split(QLatin1Char('|'));
+                const QString when = parts.value(1);
+                bool good = parts.size() <= 2 && (parts.size() == 1 || item.match(when).hasMatch());
+                for (const QString &one : anyOf)
+                    good = good && item.match(one).hasMatch() &&
+                           !(one.startsWith(QLatin1Char('@')) && (anyOf.size() > 1 || parts.size() > 1));
+                if (!good) {
+                    fail(QStringLiteral("'%1' is no required item (a page-0 name, an answer number, @ and a role, "
+                                        "with ?answer for a condition)")
+                             .arg(arg));
+                    return false;
                 }
                 page.required.append(anyOf);
+                page.requiredWhen.append(when);
+            }
+            return true;
+        }
+        if (name == QLatin1String("chooseone")) {
+            // Check boxes of which at most one is ticked ("for profit|nonprofit");
+            // with the same group in .required, exactly one.
+            static const QRegularExpression item(QStringLiteral("^([A-Z][A-Za-z0-9]*|\\d+)$"));
+            for (const QString &arg : args) {
+                const QStringList group = arg.split(QLatin1Char('|'));
+                const bool named = std::all_of(group.begin(), group.end(),
+                                               [](const QString &one) { return item.match(one).hasMatch(); });
+                if (group.size() < 2 || !named) {
+                    fail(
+                        QStringLiteral("'%1' is no group to choose one of (two or more answers joined by |)").arg(arg));
+                    return false;
+                }
+                page.chooseOne.append(group);
             }
             return true;
         }
@@ -710,11 +734,14 @@ struct Parser
                     continue;
                 const bool hasField = std::any_of(b.pieces.cbegin(), b.pieces.cend(),
                                                   [](const Piece &p) { return p.type == Piece::Answer; });
-                // A line of words just below: the captions under signature lines.
+                // A line of words just below: the captions under signature
+                // lines (a heading below starts the next part instead).
                 QStringList below;
                 for (qsizetype next = at + 1; next < page.blocks.size(); ++next) {
-                    if (page.blocks[next].onScreen == b.onScreen) {
-                        below = cellsOf(page.blocks[next]);
+                    const Block &n = page.blocks[next];
+                    if (n.onScreen == b.onScreen) {
+                        if (n.type != Block::Title && n.type != Block::Subtitle && n.type != Block::Heading)
+                            below = cellsOf(n);
                         break;
                     }
                 }
@@ -840,6 +867,13 @@ struct Parser
             for (const QString &one : anyOf)
                 if (one.front().isDigit() && !page.fields.contains(one.toInt()))
                     fail(QStringLiteral("required answer %1 is not on the page").arg(one));
+        for (const QString &when : std::as_const(page.requiredWhen))
+            if (!when.isEmpty() && when.front().isDigit() && !page.fields.contains(when.toInt()))
+                fail(QStringLiteral("answer %1 a required item depends on is not on the page").arg(when));
+        for (const QStringList &group : std::as_const(page.chooseOne))
+            for (const QString &one : group)
+                if (one.front().isDigit() && !page.fields.contains(one.toInt()))
+                    fail(QStringLiteral("answer %1 to choose from is not on the page").arg(one));
         if (!page.screen)
             return !failed;
         // Each answer is a control once on the screen; further occurrences

@@ -63,10 +63,10 @@ struct Block
     bool bold = false;
     bool small = false;
     bool indent = false;
-    bool row = false;   // a table row: "|" separates cells ending at the tab stops
-    int printIf = -1;   // "[if=N]": printed only while answer N is not empty (-1: always)
+    bool row = false;      // a table row: "|" separates cells ending at the tab stops
+    int printIf = -1;      // "[if=N]": printed only while answer N is not empty (-1: always)
     bool repeated = false; // a copy of a line of a .repeat group
-    int spaceLines = 1; // Space: number of blank lines
+    int spaceLines = 1;    // Space: number of blank lines
     QList<Piece> pieces;
     int line = 0;
 };
@@ -95,6 +95,14 @@ struct FormPage
     // of alternatives (a page-0 name, an answer number of this page, or "@"
     // and a directory role letter).
     QList<QStringList> required;
+    // For each required item, what it depends on ("" for none): an answer
+    // named as above or "@" and a role; the item is required only while
+    // that answer is filled or ticked, or a row has that role
+    // (`.required RepresentativeSigner?RepresentativeIsBusiness`).
+    QStringList requiredWhen;
+    // Groups of check boxes of which the user ticks at most one (.chooseone):
+    // each group its alternatives, written as .required names them.
+    QList<QStringList> chooseOne;
     QStringList checks; // the rules across answers run for this page (.check)
 
     // Letter paper in twips, as the page is printed.

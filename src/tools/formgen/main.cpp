@@ -27,6 +27,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
@@ -127,7 +128,8 @@ QString factsRow(const FormPage &page)
         overrideable = overrideable || (page.screen && f.mode == Mode::Guarded);
         calculated = calculated || f.mode != Mode::Input;
     }
-    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}, %13};\n")
+    return QStringLiteral(
+               "        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}, {}, \"\", %13};\n")
         .arg(page.number)
         .arg(flag(page.screen), flag(page.print))
         .arg(page.hasFocus ? page.focus : -1)
@@ -212,12 +214,8 @@ bool writeFacts(const QStringList &sources, const QString &out, QStringList &err
     const QMap<QString, int> pageZero = names.value(0);
     for (auto it = extras.begin(); it != extras.end(); ++it) {
         const FormPage &page = pages[it.key()];
-        QString resolved;
-        for (const QStringList &anyOf : page.required) {
-            if (anyOf[0].startsWith(QLatin1Char('@'))) {
-                resolved += QStringLiteral("Role('%1'), ").arg(anyOf[0][1]);
-                continue;
-            }
+        // Alternatives as answer references: "{page, answer}, ...".
+        const auto refsOf = [&](const QStringList &anyOf, const char *what) {
             QStringList refs;
             for (const QString &one : anyOf) {
                 if (one.front().isDigit()) {
@@ -225,32 +223,78 @@ bool writeFacts(const QStringList &sources, const QString &out, QStringList &err
                 } else if (pageZero.contains(one)) {
                     refs << QStringLiteral("{0, %1}").arg(pageZero.value(one));
                 } else {
-                    errors
-                        << QStringLiteral("%1: required item %2 names no answer of page 0").arg(page.sourcePath, one);
+                    errors << QStringLiteral("%1: %2 %3 names no answer of page 0")
+                                  .arg(page.sourcePath, QLatin1String(what), one);
                     ok = false;
                 }
             }
-            resolved += QStringLiteral("AnyOf({%1}), ").arg(refs.join(QStringLiteral(", ")));
+            return QStringLiteral("AnyOf({%1}), ").arg(refs.join(QStringLiteral(", ")));
+        };
+        QString resolved;
+        for (qsizetype i = 0; i < page.required.size(); ++i) {
+            const QStringList &anyOf = page.required[i];
+            QString one = anyOf[0].startsWith(QLatin1Char('@')) ? QStringLiteral("Role('%1'), ").arg(anyOf[0][1])
+                                                                : refsOf(anyOf, "required item");
+            const QString when = page.requiredWhen.value(i);
+            if (when.startsWith(QLatin1Char('@')))
+                one = QStringLiteral("WhenRole(%1, '%2'), ").arg(one.chopped(2)).arg(when[1]);
+            else if (!when.isEmpty())
+                one = QStringLiteral("When(%1, %2), ")
+                          .arg(one.chopped(2), refsOf({when}, "condition").chopped(2).mid(6).chopped(1));
+            resolved += one;
         }
         if (!resolved.isEmpty())
             *it += QStringLiteral("        facts[%1].required = {%2};\n").arg(page.number).arg(resolved.chopped(2));
+        QString groups;
+        for (const QStringList &group : page.chooseOne)
+            groups += refsOf(group, "choice");
+        if (!groups.isEmpty())
+            *it += QStringLiteral("        facts[%1].chooseOne = {%2};\n").arg(page.number).arg(groups.chopped(2));
+        // A State form numbers its own pages in a line of its wording
+        // ("Form 533A, page 1 of 3"); messages about the page name it so.
+        QFile source(page.sourcePath);
+        if (source.open(QIODevice::ReadOnly)) {
+            static const QRegularExpression numbered(
+                QStringLiteral("^\\[[^\\]]*\\] Form \\S+, (page \\d+ of \\d+)\\s*$"),
+                QRegularExpression::MultilineOption);
+            const QRegularExpressionMatch m = numbered.match(QString::fromUtf8(source.readAll()));
+            if (m.hasMatch())
+                *it += QStringLiteral("        facts[%1].formPage = \"%2\";\n").arg(page.number).arg(m.captured(1));
+        }
     }
     if (!ok)
         return false;
-    QString text =
-        generatedNote() + QStringLiteral("#include \"core/forms/PageFacts.h\"\n\n"
-                                         "namespace brevane {\n\n"
-                                         "namespace {\n\n"
-                                         "RequiredItem AnyOf(std::vector<AnswerRef> answers)\n"
-                                         "{\n"
-                                         "    return RequiredItem{std::move(answers), 0};\n"
-                                         "}\n\n"
-                                         "RequiredItem Role(char role) { return RequiredItem{{}, role}; }\n\n"
-                                         "} // namespace\n\n"
-                                         "const PageFacts &FactsOfPage(int page)\n"
-                                         "{\n"
-                                         "    static const std::array<PageFacts, PageCount> table = [] {\n"
-                                         "        std::array<PageFacts, PageCount> facts{};\n");
+    QString text = generatedNote() +
+                   QStringLiteral("#include \"core/forms/PageFacts.h\"\n\n"
+                                  "namespace brevane {\n\n"
+                                  "namespace {\n\n"
+                                  "RequiredItem AnyOf(std::vector<AnswerRef> answers)\n"
+                                  "{\n"
+                                  "    RequiredItem item;\n"
+                                  "    item.anyOf = std::move(answers);\n"
+                                  "    return item;\n"
+                                  "}\n\n"
+                                  "RequiredItem Role(char role)\n"
+                                  "{\n"
+                                  "    RequiredItem item;\n"
+                                  "    item.role = role;\n"
+                                  "    return item;\n"
+                                  "}\n\n"
+                                  "[[maybe_unused]] RequiredItem When(RequiredItem item, std::vector<AnswerRef> when)\n"
+                                  "{\n"
+                                  "    item.when = std::move(when);\n"
+                                  "    return item;\n"
+                                  "}\n\n"
+                                  "[[maybe_unused]] RequiredItem WhenRole(RequiredItem item, char role)\n"
+                                  "{\n"
+                                  "    item.whenRole = role;\n"
+                                  "    return item;\n"
+                                  "}\n\n"
+                                  "} // namespace\n\n"
+                                  "const PageFacts &FactsOfPage(int page)\n"
+                                  "{\n"
+                                  "    static const std::array<PageFacts, PageCount> table = [] {\n"
+                                  "        std::array<PageFacts, PageCount> facts{};\n");
     for (auto it = rows.cbegin(); it != rows.cend(); ++it)
         text += *it + extras.value(it.key());
     text += QStringLiteral("        return facts;\n"

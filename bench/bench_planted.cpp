@@ -1,0 +1,473 @@
+// The check before filing measured as a lawyer measures it: four clients
+// of this file's own (a corporation, a professional association and two
+// companies), each saved unchanged and then with one realistic mistake
+// planted, every file run through `brevane-cli check` as a user runs it.
+// A mistake is caught when the planted file gives a finding the unchanged
+// file does not, with the expected words; an unchanged client with any
+// finding is a false alarm, and so is a new finding about something else.
+//
+//   bench_planted BREVANE-CLI FOLDER
+//
+// writes the clients into FOLDER (kept for a look) and prints each mistake,
+// caught or missed, then the counts.
+#include "core/files/ClientFile.h"
+#include "core/forms/PageZero.h"
+#include "core/store/Answers.h"
+#include "core/store/DirectoryTable.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+using namespace brevane;
+
+namespace {
+
+struct Client
+{
+    TAnswer store;
+    DirectoryTable directory;
+    Client() { directory.Clear(); }
+    Client &g(int n, const char *text)
+    {
+        store.SetText(0, 0, n, QString::fromUtf8(text));
+        return *this;
+    }
+    Client &at(int page, int answer, const char *text)
+    {
+        store.SetText(page, 0, answer, QString::fromUtf8(text));
+        return *this;
+    }
+    // Code, name, address, city, state, ZIP, by, cash, noncash,
+    // contribution, interest, shares, class.
+    Client &row(std::initializer_list<const char *> cells)
+    {
+        directory.AddRow();
+        int column = 0;
+        for (const char *cell : cells)
+            directory.SetCell(directory.RowCount() - 1, column++, QString::fromUtf8(cell));
+        return *this;
+    }
+    Client &cell(int row, int column, const char *text)
+    {
+        directory.SetCell(row, column, QString::fromUtf8(text));
+        return *this;
+    }
+};
+
+// Buckeye Valve Corporation, Akron: three founders, 4,000 of 5,000 shares at $1.
+void corporation(Client &c)
+{
+    using namespace G0;
+    c.g(EntityName, "Buckeye Valve Corporation")
+        .g(Street, "220 South Main Street")
+        .g(City, "Akron")
+        .g(State, "OH")
+        .g(Zip, "44308")
+        .g(County, "Summit")
+        .g(AuthorizedShares, "5,000")
+        .g(ShareClass, "common")
+        .g(ParValue, "1.00")
+        .g(SharePrice, "1.00")
+        .g(StatedCapitalPerShare, "1.00")
+        .g(StatedCapital, "$5,000")
+        .g(FilingDate, "11/2/2026")
+        .g(WrittenActionsDate, "11/4/2026")
+        .g(OrderedMeetingStreet, "220 South Main Street")
+        .g(OrderedMeetingCity, "Akron")
+        .g(OrderedMeetingState, "OH")
+        .g(OrderedMeetingDate, "11/20/2026")
+        .g(OrderedMeetingTime, "2:00")
+        .g(OrderedMeetingPm, "X")
+        .g(NoticeMeetingStreet, "220 South Main Street")
+        .g(NoticeMeetingCity, "Akron")
+        .g(NoticeMeetingDate, "11/20/2026")
+        .g(NoticeMeetingTime, "2:00")
+        .g(NoticeMeetingPm, "X")
+        .g(NoticeDate, "11/6/2026")
+        .g(NoticeMailingDate, "11/6/2026")
+        .g(ChairmanProTem, "Gloria Reyes")
+        .g(SecretaryProTem, "Helen Okafor")
+        .g(FirstInspector, "Paul Brandt")
+        .g(SecondInspector, "Irene Walsh")
+        .g(DirectorsMeetingDate, "11/20/2026")
+        .g(DirectorsMeetingTime, "3:30")
+        .g(DirectorsMeetingPm, "X")
+        .g(DirectorsChairman, "Gloria Reyes")
+        .g(DirectorsSecretary, "Helen Okafor")
+        .g(Bank, "Summit Savings Bank")
+        .g(FiscalYearEnd, "10/31/2027")
+        .g(MinutesCertifiedDate, "11/23/2026")
+        .g(President, "Gloria Reyes")
+        .g(VicePresident, "Tomasz Nowak")
+        .g(Secretary, "Helen Okafor")
+        .g(Treasurer, "Tomasz Nowak")
+        .g(AgentName, "Gloria Reyes")
+        .g(AgentStreet, "220 South Main Street")
+        .g(AgentCity, "Akron")
+        .g(AgentZip, "44308");
+    c.at(18, 9, "4,000").at(18, 10, "4,000");
+    c.row({"DOSCI", "Gloria Reyes", "41 Portage Path", "Akron", "OH", "44303", "", "", "", "", "", "2,000", "common"})
+        .row(
+            {"DOSCI", "Tomasz Nowak", "9 Merriman Road", "Akron", "OH", "44303", "", "", "", "", "", "1,500", "common"})
+        .row(
+            {"DOSI", "Helen Okafor", "1770 Delia Avenue", "Akron", "OH", "44320", "", "", "", "", "", "500", "common"});
+}
+
+// Cuyahoga Physical Therapy, Inc., Cleveland: two therapists.
+void association(Client &c)
+{
+    using namespace G0;
+    c.g(EntityName, "Cuyahoga Physical Therapy, Inc.")
+        .g(Street, "1300 West Ninth Street")
+        .g(City, "Cleveland")
+        .g(State, "OH")
+        .g(Zip, "44113")
+        .g(County, "Cuyahoga")
+        .g(CharterNo, "4471209")
+        .g(Profession, "physical therapy")
+        .g(AuthorizedShares, "1,000")
+        .g(ShareClass, "common")
+        .g(ParValue, "10")
+        .g(SharePrice, "10")
+        .g(StatedCapitalPerShare, "10")
+        .g(FilingDate, "10/1/2026")
+        .g(WrittenActionsDate, "10/2/2026")
+        .g(OrderedMeetingStreet, "1300 West Ninth Street")
+        .g(OrderedMeetingCity, "Cleveland")
+        .g(OrderedMeetingState, "OH")
+        .g(OrderedMeetingDate, "10/20/2026")
+        .g(OrderedMeetingTime, "8:00")
+        .g(OrderedMeetingAm, "X")
+        .g(NoticeMeetingDate, "10/20/2026")
+        .g(NoticeDate, "10/5/2026")
+        .g(ChairmanProTem, "Nadia Haddad")
+        .g(SecretaryProTem, "Owen Price")
+        .g(DirectorsMeetingDate, "10/20/2026")
+        .g(DirectorsChairman, "Nadia Haddad")
+        .g(DirectorsSecretary, "Owen Price")
+        .g(FiscalYearEnd, "12/31/2026")
+        .g(President, "Nadia Haddad")
+        .g(Secretary, "Owen Price")
+        .g(Treasurer, "Owen Price")
+        .g(AgentName, "Owen Price")
+        .g(AgentStreet, "1300 West Ninth Street")
+        .g(AgentCity, "Cleveland")
+        .g(AgentZip, "44113");
+    c.at(18, 9, "1,000").at(18, 10, "1,000");
+    c.at(45, 1, "2026").at(45, 3, "Cuyahoga Physical Therapy, Inc.").at(45, 4, "4471209");
+    c.row({"DOSCI", "Nadia Haddad", "2045 Lee Road", "Cleveland Heights", "OH", "44118", "", "", "", "", "", "600",
+           "common"})
+        .row({"DOSCI", "Owen Price", "18 Edgewater Drive", "Lakewood", "OH", "44107", "", "", "", "", "", "400",
+              "common"});
+}
+
+// Scioto Trail Outfitters LLC, Chillicothe: two people and a business.
+void company(Client &c)
+{
+    using namespace G0;
+    c.g(EntityName, "Scioto Trail Outfitters LLC")
+        .g(Street, "15 Paint Street")
+        .g(City, "Chillicothe")
+        .g(State, "OH")
+        .g(Zip, "45601")
+        .g(County, "Ross")
+        .g(FilingDate, "11/2/2026")
+        .g(RepresentativeIsIndividual, "X")
+        .g(RepresentativeName, "Rosa Delgado")
+        .g(RepresentativeStreet, "15 Paint Street")
+        .g(RepresentativeCity, "Chillicothe")
+        .g(RepresentativeState, "OH")
+        .g(RepresentativeZip, "45601")
+        .g(AgentName, "Rosa Delgado")
+        .g(AgentStreet, "15 Paint Street")
+        .g(AgentCity, "Chillicothe")
+        .g(AgentZip, "45601");
+    c.at(50, 0, "X");
+    c.at(57, 0, "11/2/2026");
+    for (const auto &[page, answer] : {std::pair{59, 3}, {60, 1}, {60, 6}, {61, 2}, {62, 1}, {63, 1}, {63, 4}})
+        c.at(page, answer, "X");
+    c.at(63, 2, "60");
+    c.row({"MGI", "Rosa Delgado", "15 Paint Street", "Chillicothe", "OH", "45601", "", "X", "", "10,000", "50"})
+        .row({"MI", "Kevin Marsh", "420 Western Avenue", "Chillicothe", "OH", "45601", "", "", "X", "5,000", "25"})
+        .row({"MB", "Hocking Supply Co.", "2 Mill Street", "Logan", "OH", "43138", "Linda Tran", "X", "", "5,000",
+              "25"});
+}
+
+// Maumee River Kayak, Ltd., Toledo: one member.
+void singleMember(Client &c)
+{
+    using namespace G0;
+    c.g(EntityName, "Maumee River Kayak, Ltd.")
+        .g(Street, "3 Water Street")
+        .g(City, "Toledo")
+        .g(State, "OH")
+        .g(Zip, "43604")
+        .g(County, "Lucas")
+        .g(CharterNo, "5012877")
+        .g(RepresentativeIsIndividual, "X")
+        .g(RepresentativeName, "Jerome Ellis")
+        .g(RepresentativeStreet, "3 Water Street")
+        .g(RepresentativeCity, "Toledo")
+        .g(RepresentativeState, "OH")
+        .g(RepresentativeZip, "43604")
+        .g(AgentName, "Jerome Ellis")
+        .g(AgentStreet, "3 Water Street")
+        .g(AgentCity, "Toledo")
+        .g(AgentZip, "43604");
+    c.at(50, 0, "X");
+    for (const auto &[page, answer] : {std::pair{59, 2}, {60, 0}, {60, 5}, {61, 3}, {62, 0}, {63, 0}, {63, 5}})
+        c.at(page, answer, "X");
+    c.row({"MGIR", "Jerome Ellis", "3 Water Street", "Toledo", "OH", "43604", "", "X", "", "2,500", "100"});
+}
+
+struct Plant
+{
+    const char *name;
+    void (*base)(Client &);
+    std::function<void(Client &)> mistake;
+    const char *expected;   // words of the finding that names it
+    QStringList boxes = {}; // the forms checked; none for the forms in use
+    // A later filing filled in as the client would before the mistake, in
+    // the unchanged client too.
+    void (*filing)(Client &) = nullptr;
+};
+
+// The filings after formation, filled in as their clients would.
+void dissolved(Client &c)
+{
+    c.g(G0::RepresentativeName, "Nadia Haddad").g(G0::RepresentativeTitle, "President");
+    c.g(G0::RepresentativeStreet, "2045 Lee Road").g(G0::RepresentativeCity, "Cleveland Heights");
+    c.g(G0::RepresentativeState, "OH").g(G0::RepresentativeZip, "44118");
+    c.at(33, 2, "X").at(33, 1, "12/1/2026").at(33, 11, "12/2/2026");
+}
+
+void restated(Client &c)
+{
+    c.at(54, 0, "X");
+}
+
+void wound(Client &c)
+{
+    c.at(65, 0, "X").at(65, 4, "12/1/2026");
+}
+
+struct Outcome
+{
+    int exitCode = -1;
+    QStringList lines;
+};
+
+Outcome check(const QString &cli, const QString &file, const QStringList &boxes)
+{
+    QProcess process;
+    process.start(cli, QStringList{QStringLiteral("check"), file} + boxes);
+    process.waitForFinished(120000);
+    return {process.exitCode(),
+            QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: bench_planted BREVANE-CLI FOLDER\n");
+        return 2;
+    }
+    const QString cli = QString::fromLocal8Bit(argv[1]);
+    QDir folder(QString::fromLocal8Bit(argv[2]));
+    folder.mkpath(QStringLiteral("."));
+    using namespace G0;
+    const auto g = [](int n, const char *text) { return [n, text](Client &c) { c.g(n, text); }; };
+    const auto at = [](int p, int k, const char *text) { return [p, k, text](Client &c) { c.at(p, k, text); }; };
+    const auto cell = [](int r, int col, const char *text) {
+        return [r, col, text](Client &c) { c.cell(r, col, text); };
+    };
+    const std::vector<Plant> plants = {
+        // consistency across answers
+        {"1,500 of 1,000 represented (6,000 of 4,000)", corporation, at(18, 9, "6,000"), "shares are represented"},
+        {"more votes than shares represented", corporation, at(18, 10, "4,500"), "votes, more than"},
+        {"no shares represented", association, at(18, 9, "0"), "no shares are represented"},
+        {"more shares subscribed than authorized", corporation, g(AuthorizedShares, "3,000"), "more than the 3,000"},
+        {"two prices per share", corporation, g(SharePrice, "1.50"), "the prices differ"},
+        {"stated capital disagrees with the order", corporation, g(StatedCapital, "$50,000"), "state a capital"},
+        {"stated capital disagrees (association)", association, g(StatedCapital, "$1,000"), "state a capital"},
+        {"no-par shares without a price", corporation, g(ParValue, ""), "no par value"},
+        {"secretary spelled otherwise", corporation, g(Secretary, "Helen Okafur"), "two ways"},
+        {"chairman pro tem spelled otherwise", association, g(ChairmanProTem, "Nadia Hadad"), "two ways"},
+        {"directors' chairman spelled otherwise", corporation, g(DirectorsChairman, "Gloria Reyez"), "two ways"},
+        {"vice president with a short first name", corporation, g(VicePresident, "Tom Nowak"), "two ways"},
+        {"treasurer not on the Directory Worksheet", corporation, g(Treasurer, "Marcus Bell"), "on no row"},
+        {"no president", corporation, g(President, ""), "no president"},
+        {"interest typed as 50%", company, cell(0, 10, "50%"), "plain number"},
+        {"interests add up to 110", company, cell(0, 10, "60"), "add up to 110"},
+        {"member with neither cash nor noncash", company, cell(1, 8, ""), "neither Cash nor Noncash"},
+        {"partnership with one member", singleMember, [](Client &c) { c.at(61, 3, "").at(61, 2, "X"); },
+         "cannot be taxed as a partnership"},
+        {"disregarded with two members", singleMember,
+         [](Client &c) {
+             c.cell(0, 10, "80")
+                 .row({"MI", "Dana Ellis", "3 Water Street", "Toledo", "OH", "43604", "", "X", "", "500", "20"});
+         },
+         "only a company with one member"},
+        {"board of two with three shareholders", corporation, cell(2, 0, "OSI"), "at least three"},
+        // dates
+        {"notice mailed 3 days before", corporation, g(NoticeMailingDate, "11/17/2026"), "3 days before"},
+        {"notice mailed 66 days before", corporation, g(NoticeMailingDate, "9/15/2026"), "66 days before"},
+        {"notice dated after the meeting", association, g(NoticeDate, "10/22/2026"), "after the meeting"},
+        {"directors meet before the shareholders", corporation, g(DirectorsMeetingDate, "11/10/2026"),
+         "is dated before"},
+        {"incorporators act before filing", corporation, g(WrittenActionsDate, "10/30/2026"), "before the filing"},
+        {"articles effective 241 days after filing", corporation, g(EffectiveDate, "7/1/2027"), "at most 90"},
+        {"first fiscal year of 14 months", corporation, g(FiscalYearEnd, "12/31/2027"), "longer than twelve"},
+        {"fiscal year ends before it begins", association, g(FiscalYearEnd, "9/30/2026"), "before the corporation"},
+        {"minutes certified before the meeting", corporation, g(MinutesCertifiedDate, "11/19/2026"),
+         "before the directors met"},
+        {"operating agreement before the articles", company, at(57, 0, "10/1/2026"), "before the company exists"},
+        {"LLC articles effective 125 days on", company, g(LlcEffectiveDate, "4/15/2027"), "at most 90"},
+        {"amendment with a past effective date",
+         singleMember,
+         [](Client &c) { c.at(54, 1, "11/1/2026"); },
+         "in the past",
+         {"cbxForm543A"},
+         restated},
+        {"dissolution certified before it was authorized",
+         association,
+         [](Client &c) { c.at(33, 11, "11/30/2026"); },
+         "before the dissolution was authorized",
+         {"cbxForm561_PA"},
+         dissolved},
+        // choose one
+        {"AM and PM both ticked", corporation, g(OrderedMeetingAm, "X"), "both choices are ticked"},
+        {"for profit and nonprofit both ticked", company, at(50, 1, "X"), "both choices are ticked"},
+        {"individual and business both ticked", company,
+         [](Client &c) { c.g(RepresentativeIsBusiness, "X").g(RepresentativeSigner, "Rosa Delgado"); },
+         "both choices are ticked"},
+        {"no management choice", company, at(59, 3, ""), "none of the 2 choices"},
+        {"two voting rules", company, at(60, 0, "X"), "tick only one"},
+        {"no tax choice", singleMember, at(61, 3, ""), "none of the 3 choices"},
+        // people
+        {"incorporator without an address", corporation, cell(1, 2, ""), "no street address"},
+        {"shareholder without a city and ZIP", association, [](Client &c) { c.cell(1, 3, "").cell(1, 5, ""); },
+         "no city, ZIP code"},
+        {"business member without its signer", company, cell(2, 6, ""), "signs through a person"},
+        {"business shareholder without its signer", association,
+         [](Client &c) {
+             c.row({"SB", "Lakeshore Holdings Co.", "900 Euclid Avenue", "Cleveland", "OH", "44115", "", "", "", "", "",
+                    "", "common"});
+         },
+         "signs through a person"},
+        {"incorporator neither individual nor business", corporation, cell(0, 0, "DOSC"), "neither an individual"},
+        {"fourth incorporator left off the articles", corporation,
+         [](Client &c) {
+             c.cell(2, 0, "DOSCI").row({"CI", "Frank Ruiz", "77 Main Street", "Kent", "OH", "44240"});
+         },
+         "is left off"},
+        {"eleventh property member left off", company,
+         [](Client &c) {
+             c.cell(0, 10, "0").cell(2, 10, "0");
+             for (int k = 0; k < 10; ++k)
+                 c.row({"MI", qPrintable(QStringLiteral("Guide %1").arg(QChar('A' + k))), "5 Elm Street", "Chillicothe",
+                        "OH", "45601", "", "", "X", "100", k == 0 ? "75" : "0"});
+         },
+         "is left off"},
+        {"seventh shareholder left off the biennial report",
+         association,
+         [](Client &c) {
+             for (int k = 0; k < 5; ++k)
+                 c.row({"SI", qPrintable(QStringLiteral("Therapist %1").arg(QChar('A' + k))), "1 Lee Road", "Cleveland",
+                        "OH", "44118", "", "", "", "", "", "0", "common"});
+         },
+         "left off",
+         {"cbxForm520"}},
+        {"profession missing on the biennial report", association, g(Profession, ""), "Profession", {"cbxForm520"}},
+        {"agent at a post-office box", company, g(AgentStreet, "P.O. Box 212"), "post-office box"},
+        {"LLC agent's city outside Ohio, Ohio ZIP", company, g(AgentCity, "Pittsburgh"), "outside Ohio"},
+        {"agent's ZIP code outside Ohio", corporation, g(AgentZip, "15222"), "not in Ohio"},
+        {"name without a corporate ending", association, g(EntityName, "Cuyahoga Physical Therapy"), "does not end"},
+        {"company name without an ending", singleMember, g(EntityName, "Maumee River Kayak"), "does not end"},
+        // conditions
+        {"withdrawal on notice, no days given", company, at(63, 2, ""), "when"},
+        {"business representative without its signer", company,
+         [](Client &c) { c.g(RepresentativeIsIndividual, "").g(RepresentativeIsBusiness, "X"); }, "when"},
+        {"dissolution by an event not named",
+         singleMember,
+         [](Client &c) { c.at(65, 0, "").at(65, 1, "X"); },
+         "when",
+         {"cbxForm562"},
+         wound},
+        {"dissolution certified by counsel",
+         association,
+         [](Client &c) { c.g(RepresentativeTitle, "Attorney at Law"); },
+         "not its counsel",
+         {"cbxForm561_PA"},
+         dissolved},
+    };
+
+    int caught = 0;
+    int baseAlarms = 0;
+    int otherFindings = 0;
+    QMap<QString, Outcome> baseOutcomes;
+    int n = 0;
+    for (const Plant &plant : plants) {
+        ++n;
+        // The unchanged client, checked with the same forms.
+        const QString key = QStringLiteral("%1 %2 ").arg(quintptr(plant.base)).arg(quintptr(plant.filing)) +
+                            plant.boxes.join(QLatin1Char(' '));
+        if (!baseOutcomes.contains(key)) {
+            Client c;
+            plant.base(c);
+            if (plant.filing)
+                plant.filing(c);
+            const QString path = folder.filePath(QStringLiteral("base%1.cl1").arg(baseOutcomes.size() + 1));
+            SaveClientFile(path, c.store, c.directory);
+            const Outcome base = check(cli, path, plant.boxes);
+            baseOutcomes.insert(key, base);
+            std::printf("unchanged %s %s: %lld findings\n", qPrintable(QFileInfo(path).fileName()),
+                        qPrintable(plant.boxes.join(QLatin1Char(' '))), qsizetype(base.lines.size()));
+            for (const QString &line : base.lines)
+                std::printf("    FALSE ALARM %s\n", qPrintable(line));
+            baseAlarms += int(base.lines.size());
+        }
+        const Outcome &base = baseOutcomes[key];
+        Client c;
+        plant.base(c);
+        if (plant.filing)
+            plant.filing(c);
+        plant.mistake(c);
+        const QString path = folder.filePath(QStringLiteral("plant%1.cl1").arg(n, 2, 10, QLatin1Char('0')));
+        SaveClientFile(path, c.store, c.directory);
+        const Outcome planted = check(cli, path, plant.boxes);
+        QStringList fresh;
+        for (const QString &line : planted.lines)
+            if (!base.lines.contains(line))
+                fresh << line;
+        const bool hit = std::any_of(fresh.begin(), fresh.end(), [&](const QString &line) {
+            return line.contains(QString::fromUtf8(plant.expected));
+        });
+        caught += hit;
+        std::printf("%2d %-7s %s\n", n, hit ? "caught" : "MISSED", plant.name);
+        for (const QString &line : fresh) {
+            const bool expected = line.contains(QString::fromUtf8(plant.expected));
+            otherFindings += !expected;
+            std::printf("    %s %s\n", expected ? "=" : "+", qPrintable(line));
+        }
+        if (planted.lines.isEmpty() && planted.exitCode != 0)
+            std::printf("    (exit %d without findings)\n", planted.exitCode);
+    }
+    std::printf("\n%d planted mistakes, %d caught, %d missed; %d findings on unchanged clients; %d further "
+                "findings on planted clients (marked +)\n",
+                int(plants.size()), caught, int(plants.size()) - caught, baseAlarms, otherFindings);
+    return 0;
+}
