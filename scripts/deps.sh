@@ -1,6 +1,7 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests or the program need, and
-# only those that are missing. Usage: scripts/deps.sh build|test|start
+# Installs the Debian packages the build, the tests, the CI checks or the
+# program need, and only those that are missing.
+# Usage: scripts/deps.sh build|test|ci|start
 set -e
 packages="g++ make cmake qt6-base-dev libgl-dev"
 case "$1" in
@@ -16,6 +17,8 @@ case "$1" in
     # window on the user's desktop (the GTK plug-in), or with the desktop's
     # default application (xdg-utils).
     start) packages="$packages libreoffice-writer libreoffice-gtk3 xdg-utils" ;;
+    # CI also checks the sources' formatting.
+    ci) packages="$packages clang-format" ;;
     build) ;;
 esac
 missing=""

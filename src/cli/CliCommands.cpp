@@ -19,16 +19,24 @@ bool LoadAndCalculate(const QString &in, ClientDocument &client)
 {
     QString error;
     QString problem;
-    if (!client.Answers() || !client.Load(in, &error, &problem)) {
+    if (!client.Answers())
+        return false;
+    const Outcome loaded = client.Load(in, &error, &problem);
+    if (!loaded) {
         if (!error.isEmpty() || !problem.isEmpty())
             PrintLine(QStringLiteral("brevane-cli: cannot read %1: %2").arg(in, error.isEmpty() ? problem : error));
+        else
+            loaded.show();
         return false;
     }
+    loaded.show();
     if (!problem.isEmpty()) {
         PrintLine(QStringLiteral("brevane-cli: %1 is damaged: %2").arg(in, problem));
         return false;
     }
-    if (!client.Recalculate()) {
+    const Outcome calculated = client.Recalculate();
+    calculated.show();
+    if (!calculated) {
         PrintLine(QStringLiteral("brevane-cli: the calculation of %1 failed; its papers would be incomplete").arg(in));
         return false;
     }
@@ -51,20 +59,20 @@ int BuildDocument(const QString &in, const QStringList &boxes, const QString &su
         return ExitFailed;
     Folders folders;
     folders.programFolder = FindProgramFolder(QCoreApplication::applicationDirPath(), supportFolder);
-    const PrintBuildResult built =
-        titled ? client.BuildTitledPrintDocument(selection, folders.Rtf(), folders.Dat(), document)
-               : client.BuildPrintDocument(selection, folders.Rtf(), folders.Dat(), document);
-    switch (built) {
-    case PrintBuildResult::Built:
+    QString built;
+    const Outcome outcome = titled ? client.BuildTitledPrintDocument(selection, folders.Rtf(), folders.Dat(), &built)
+                                   : client.BuildPrintDocument(selection, folders.Rtf(), folders.Dat(), &built);
+    outcome.show();
+    if (outcome) {
+        if (document)
+            *document = built;
         return ExitOk;
-    case PrintBuildResult::NothingChecked:
-    case PrintBuildResult::NothingPrinted:
-        PrintLine(QStringLiteral("brevane-cli: nothing to print; %1 not written").arg(out));
-        return ExitFailed;
-    case PrintBuildResult::Failed:
-        break;
     }
-    PrintLine(QStringLiteral("brevane-cli: the print document cannot be built; %1 not written").arg(out));
+    // Papers with a page left out are not what was asked for: nothing is
+    // written.
+    PrintLine(built.isEmpty()
+                  ? QStringLiteral("brevane-cli: nothing to print; %1 not written").arg(out)
+                  : QStringLiteral("brevane-cli: a page was left out of the print document; %1 not written").arg(out));
     return ExitFailed;
 }
 

@@ -11,8 +11,10 @@
 // No command writes over the client it reads or over a client open in a
 // program window.
 //
-// Messages go to standard error, one a line. Exit status: 0 success, 1 the
-// client file is rejected or the document cannot be built, 2 wrong usage.
+// Messages go to standard error, one a line. Exit status: 0 success, 1 any
+// failure (the client file rejected or damaged, a page procedure failed, a
+// page left out of the document for a missing or damaged template or print
+// data file, an output not written), 2 wrong usage.
 
 #include "CheckCommand.h"
 #include "cli/CliCommands.h"
@@ -72,7 +74,7 @@ int calcCommand(const QStringList &args)
         return ExitFailed;
     }
     QString error;
-    if (!client.Save(args[1], &error)) {
+    if (const Outcome saved = client.Save(args[1], &error); !saved) {
         PrintLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));
         return ExitFailed;
     }

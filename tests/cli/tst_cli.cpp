@@ -36,6 +36,8 @@ private slots:
     void failedWriteSaysWhyAndKeepsTheOldFile();
     void namesOutsideTheSystemsEncodingAreRefused_data();
     void namesOutsideTheSystemsEncodingAreRefused();
+    void pageLeftOutExitsOne_data();
+    void pageLeftOutExitsOne();
     void usage_data();
     void usage();
 
@@ -445,6 +447,66 @@ void tst_cli::unreadableDatesAreNamedInOneMessage()
     const QByteArray text = document.readAll();
     QVERIFY(text.contains("Fall 2026"));
     QVERIFY(text.contains("February 3, 2026"));
+}
+
+// A page that cannot be printed (its template or print data file missing
+// or damaged) is named, and the document is not written: the papers would
+// not be what was asked for.
+void tst_cli::pageLeftOutExitsOne_data()
+{
+    QTest::addColumn<QString>("file");    // in the support folder
+    QTest::addColumn<QByteArray>("bytes"); // what it holds instead; null: removed
+    QTest::addColumn<QString>("named");    // what the messages name
+    QTest::newRow("later page's template missing")
+        << QStringLiteral("RTF/page75.rtf") << QByteArray() << QStringLiteral("page75.rtf");
+    QTest::newRow("later page's template damaged")
+        << QStringLiteral("RTF/page75.rtf") << QByteArray("{\\rtf1 cut") << QStringLiteral("page75.rtf");
+    QTest::newRow("later page's print data missing")
+        << QStringLiteral("DAT/PAGE75.DAT") << QByteArray() << QStringLiteral("PAGE75.DAT");
+    QTest::newRow("later page's print data damaged")
+        << QStringLiteral("DAT/PAGE75.DAT") << QByteArray("not a line of numbers\r\n") << QStringLiteral("error 21011");
+    QTest::newRow("first page's template missing")
+        << QStringLiteral("RTF/page7.rtf") << QByteArray() << QStringLiteral("page7.rtf");
+}
+
+void tst_cli::pageLeftOutExitsOne()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, named);
+    const QString built = QString::fromLocal8Bit(qgetenv("BREVANE_BINARY_DIR")) + QStringLiteral("/support/");
+    QTemporaryDir support;
+    for (const char *folder : {"PSF", "RTF", "DAT"}) {
+        const QString name = QLatin1String(folder);
+        QVERIFY(QDir(support.path()).mkpath(name));
+        for (const QString &entry : QDir(built + name).entryList(QDir::Files))
+            QVERIFY(QFile::copy(built + name + QLatin1Char('/') + entry,
+                                support.filePath(name + QLatin1Char('/') + entry)));
+    }
+    QVERIFY(QFile::remove(support.filePath(file)));
+    if (!bytes.isNull()) {
+        QFile damaged(support.filePath(file));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(bytes);
+    }
+
+    TAnswer store;
+    DirectoryTable directory;
+    store.SetText(0, 0, 0, QStringLiteral("Acme"));
+    const QString in = write(QStringLiteral("left-out.cl1"), store, directory);
+    const QString out = dir_.filePath(QStringLiteral("left-out.rtf"));
+    const Result result = run({QStringLiteral("print"), in, out, QStringLiteral("cbxPOC_OrderWaiver"),
+                               QStringLiteral("cbxCoverSheet"), QStringLiteral("--support"), support.path()});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.errors.contains(named), qPrintable(result.errors));
+    QVERIFY2(result.errors.contains(QStringLiteral("not written")), qPrintable(result.errors));
+    QVERIFY(!QFileInfo::exists(out));
+
+    // The same client and boxes from the whole support folder print.
+    const Result whole = run({QStringLiteral("print"), in, out, QStringLiteral("cbxPOC_OrderWaiver"),
+                              QStringLiteral("cbxCoverSheet"), QStringLiteral("--support"), built});
+    QCOMPARE(whole.exitCode, 0);
+    QVERIFY(QFile::remove(out));
 }
 
 void tst_cli::regionalSettings_data()

@@ -1,5 +1,6 @@
 // The page catalogue and the answer store.
 #include "TestSupport.h"
+#include "core/forms/PageFacts.h"
 #include "core/store/Answers.h"
 #include "core/store/PageCatalogue.h"
 
@@ -41,8 +42,12 @@ void tst_answers::catalogueLimits()
     QCOMPARE(QString(PageName[0]), QStringLiteral("General Information Worksheet"));
     QCOMPARE(QString(PageName[25]), QStringLiteral("Bond"));
     QCOMPARE(QString(PageName[85]), QStringLiteral("Reinstatement && Appointment of Agent (3)"));
-    for (int p : {5, 6, 39, 47, 48, 49, 69, 74, 89, 99})
-        QCOMPARE(QString(PageName[p]), QStringLiteral("RESERVED"));
+    // A page with a form source has a name of its own; a free page number
+    // is reserved.
+    for (int p = 0; p < PageCount; ++p) {
+        const bool named = QString(PageName[p]) != QLatin1String("RESERVED");
+        QVERIFY2(named == FactsOfPage(p).hasSource, qPrintable(QStringLiteral("page %1: %2").arg(p).arg(PageName[p])));
+    }
 }
 
 void tst_answers::pageTag_data()
@@ -71,10 +76,6 @@ void tst_answers::freshStoreIsEmpty()
 {
     TAnswer store;
     QCOMPARE(store.TotalAnswers(), 70470);
-    QCOMPARE(store.ProgramName, QStringLiteral("Brevane"));
-    QCOMPARE(store.VersionNo, 1.01);
-    QVERIFY(!store.CalcActive);
-    QVERIFY(!store.ErrFlag);
     for (int p = 0; p < PageCount; ++p)
         QCOMPARE(store.PgCt[p], 0);
     QVERIFY(TAnswer::HasList(23, 99));

@@ -3,6 +3,7 @@
 // leaves the client's answers as they were.
 #include "PrintFixture.h"
 #include "TestSupport.h"
+#include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
 
 #include <QSignalSpy>
@@ -23,13 +24,18 @@ private Q_SLOTS:
     void recalculationIsAnnouncedAfterTheRun();
     void aFileWrittenElsewhereIsNoticed();
     void printingLeavesTheAnswersAsTheyWere();
+    void copiesAreAddedAndDeletedWithoutAWindow_data();
+    void copiesAreAddedAndDeletedWithoutAWindow();
+    void aCopyBeyondTheLimitIsRefused();
+    void anOverrideIsMarkedAndCalculated();
+    void theFileStateIsAnnounced();
 };
 
 void tst_clientdocument::startsEmptyAndResetsToAFreshStore()
 {
     ClientDocument client;
-    QCOMPARE(client.FileName, QStringLiteral("Untitled.cl1"));
-    QVERIFY(!client.Modified);
+    QCOMPARE(client.FileName(), QStringLiteral("Untitled.cl1"));
+    QVERIFY(!client.IsModified());
     QVERIFY(client.Answers());
     QCOMPARE(client.Directory().RowCount(), 1);
     client.Answers()->SetText(0, 0, 0, QStringLiteral("Acme"));
@@ -64,7 +70,6 @@ void tst_clientdocument::recalculationIsAnnouncedAfterTheRun()
 {
     ClientDocument client;
     client.Answers()->SetText(0, 0, 0, QStringLiteral("Acme Tools, Inc."));
-    client.Answers()->ErrFlag = true;
     QString nameWhenAnnounced;
     QObject::connect(&client, &ClientDocument::AnswersChanged, &client,
                      [&] { nameWhenAnnounced = client.Answers()->Text(7, 0, 0); });
@@ -73,7 +78,6 @@ void tst_clientdocument::recalculationIsAnnouncedAfterTheRun()
     QCOMPARE(changed.count(), 1);
     // The order and waiver names the entity by the time anything refreshes.
     QCOMPARE(nameWhenAnnounced, QStringLiteral("Acme Tools, Inc."));
-    QVERIFY(!client.Answers()->ErrFlag);
 }
 
 void tst_clientdocument::printingLeavesTheAnswersAsTheyWere()
@@ -89,8 +93,7 @@ void tst_clientdocument::printingLeavesTheAnswersAsTheyWere()
     PrintSelection selection;
     selection.SetChecked(QStringLiteral("cbxGeneralInformationWorksheet"));
     QString document;
-    QCOMPARE(client.BuildPrintDocument(selection, folder.templateFolder(), folder.dataFolder(), &document),
-             PrintBuildResult::Built);
+    QVERIFY(client.BuildPrintDocument(selection, folder.templateFolder(), folder.dataFolder(), &document));
     QVERIFY(document.contains(QStringLiteral("<0:Acme>")));
     QVERIFY(document.contains(QStringLiteral("<88:Ann Lee>")));
     QCOMPARE(client.Answers()->Text(88, 0, 1), QStringLiteral("kept"));
@@ -117,6 +120,147 @@ void tst_clientdocument::aFileWrittenElsewhereIsNoticed()
 
     QVERIFY(here.Save(path));
     QVERIFY(!here.ChangedOnDisk(path));
+}
+
+void tst_clientdocument::copiesAreAddedAndDeletedWithoutAWindow_data()
+{
+    // Each repeatable page with an answer the user types (no procedure
+    // writes it), so what a copy holds shows where it went.
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("typed");
+    QTest::newRow("generic minutes") << 23 << 7;
+    QTest::newRow("share ledger") << 24 << 7;
+    QTest::newRow("bond") << 25 << 0;
+    QTest::newRow("corporate resolution") << 38 << 1;
+    QTest::newRow("members' resolution") << 68 << 4;
+}
+
+void tst_clientdocument::copiesAreAddedAndDeletedWithoutAWindow()
+{
+    QFETCH(int, page);
+    QFETCH(int, typed);
+    ClientDocument client;
+    QSignalSpy copies(&client, &ClientDocument::CopiesChanged);
+    QSignalSpy answers(&client, &ClientDocument::AnswersChanged);
+    QCOMPARE(client.CopyCount(page), 0);
+    for (int c = 0; c < 3; ++c) {
+        QVERIFY(client.AddCopy(page));
+        QCOMPARE(client.CopyCount(page), c + 1);
+        client.StoreAnswer(page, c, typed, QStringLiteral("copy %1").arg(c + 1));
+    }
+    client.Answers()->SetOvRide(page, 2, typed, true);
+    QVERIFY(client.IsModified());
+    QCOMPARE(copies.count(), 3);
+    QCOMPARE(copies.first().first().toInt(), page);
+    QCOMPARE(answers.count(), 3); // each change ends with a recalculation
+
+    // The middle copy goes: the third moves into its place with its override
+    // flag, and the place it left is empty for the next New.
+    QVERIFY(client.DeleteCopy(page, 1));
+    QCOMPARE(client.CopyCount(page), 2);
+    QCOMPARE(client.Answers()->Text(page, 0, typed), QStringLiteral("copy 1"));
+    QCOMPARE(client.Answers()->Text(page, 1, typed), QStringLiteral("copy 3"));
+    QVERIFY(client.Answers()->OvRide(page, 1, typed));
+    QVERIFY(client.Answers()->Text(page, 2, typed).isEmpty());
+    QVERIFY(!client.Answers()->OvRide(page, 2, typed));
+    QCOMPARE(copies.count(), 4);
+
+    // A copy not in use, and the last one twice, are refused unchanged.
+    QVERIFY(!client.DeleteCopy(page, 2));
+    QVERIFY(!client.DeleteCopy(page, -1));
+    QVERIFY(client.DeleteCopy(page, 1));
+    QVERIFY(client.DeleteCopy(page, 0));
+    QCOMPARE(client.CopyCount(page), 0);
+    QVERIFY(client.Answers()->Text(page, 0, typed).isEmpty());
+    const Outcome none = client.DeleteCopy(page, 0);
+    QVERIFY(!none);
+    QVERIFY(none.has(msg::DeleteFormFailed));
+    QCOMPARE(copies.count(), 6);
+
+    // What the document changed is what a saved and read file holds.
+    QVERIFY(client.AddCopy(page));
+    client.StoreAnswer(page, 0, typed, QStringLiteral("kept"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("copies.cl1"));
+    QVERIFY(client.Save(path));
+    QVERIFY(!client.IsModified());
+    ClientDocument loaded;
+    QVERIFY(loaded.Load(path));
+    QCOMPARE(loaded.CopyCount(page), 1);
+    QCOMPARE(loaded.Answers()->Text(page, 0, typed), QStringLiteral("kept"));
+}
+
+void tst_clientdocument::aCopyBeyondTheLimitIsRefused()
+{
+    ClientDocument client;
+    const int page = 25;
+    const int most = PageContinuationMax[page] + 1;
+    for (int c = 0; c < most; ++c)
+        QVERIFY(client.AddCopy(page));
+    QSignalSpy copies(&client, &ClientDocument::CopiesChanged);
+    const Outcome refused = client.AddCopy(page);
+    QVERIFY(!refused);
+    QVERIFY(refused.has(msg::ContinuationLimitReached));
+    QCOMPARE(client.CopyCount(page), most);
+    QCOMPARE(copies.count(), 0);
+
+    // A page that does not repeat has no copies to add or delete.
+    client.SetModified(false);
+    QVERIFY(client.AddCopy(7).has(msg::NewFormFailed));
+    QVERIFY(client.DeleteCopy(7, 0).has(msg::DeleteFormFailed));
+    QCOMPARE(client.CopyCount(7), 0);
+    QVERIFY(!client.IsModified());
+}
+
+void tst_clientdocument::anOverrideIsMarkedAndCalculated()
+{
+    // Page 7's price in figures is computed from page 0; overridden, the
+    // user's own text stays through the run, and given back it is computed
+    // again.
+    ClientDocument client;
+    client.StoreAnswer(0, 0, 15, QStringLiteral("1,000"));
+    client.StoreAnswer(0, 0, 27, QStringLiteral("1.5"));
+    QVERIFY(client.Recalculate());
+    const QString computed = client.Answers()->Text(7, 0, 13);
+    QVERIFY(!client.IsModified());
+
+    QSignalSpy answers(&client, &ClientDocument::AnswersChanged);
+    client.StoreAnswer(7, 0, 13, QStringLiteral("kept by the user"));
+    QVERIFY(client.SetOverride(7, 0, 13, true));
+    QVERIFY(client.IsModified());
+    QCOMPARE(answers.count(), 1);
+    QVERIFY(client.Answers()->OvRide(7, 0, 13));
+    QCOMPARE(client.Answers()->Text(7, 0, 13), QStringLiteral("kept by the user"));
+
+    QVERIFY(client.SetOverride(7, 0, 13, false));
+    QCOMPARE(client.Answers()->Text(7, 0, 13), computed);
+    QVERIFY(!client.SetOverride(7, 0, 9999, true));
+}
+
+void tst_clientdocument::theFileStateIsAnnounced()
+{
+    ClientDocument client;
+    QSignalSpy state(&client, &ClientDocument::FileStateChanged);
+    client.MarkEdited();
+    client.MarkEdited();
+    QCOMPARE(state.count(), 1); // a change, not every call
+    client.SetFileName(QStringLiteral("/tmp/acme.cl1"));
+    QCOMPARE(state.count(), 2);
+    client.BindFile(ClientFileLock(), true);
+    QVERIFY(client.IsReadOnly());
+    QCOMPARE(state.count(), 3);
+
+    // Rows the worksheet leaves as they were change nothing.
+    DirectoryTable rows = client.Directory();
+    client.SetModified(false);
+    QSignalSpy directory(&client, &ClientDocument::DirectoryChanged);
+    client.SetDirectory(rows);
+    QVERIFY(!client.IsModified());
+    rows.SetCell(0, ColName, QStringLiteral("Ann Lee"));
+    client.SetDirectory(rows);
+    QVERIFY(client.IsModified());
+    QCOMPARE(directory.count(), 1);
+    QCOMPARE(client.Directory().Cell(0, ColName), QStringLiteral("Ann Lee"));
 }
 
 QTEST_GUILESS_MAIN(tst_clientdocument)

@@ -238,7 +238,7 @@ void tst_continuations::deleteMovesLaterCopiesDown()
     // An override moves with its answer.
     QVERIFY(store.OvRide(25, 1, 91));
     QVERIFY(!store.OvRide(25, 2, 91));
-    QVERIFY(w->Document().Modified);
+    QVERIFY(w->Document().IsModified());
 }
 
 void tst_continuations::deleteTheOnlyCopyHidesViewAndDelete()

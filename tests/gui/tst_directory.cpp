@@ -1,5 +1,5 @@
 // The directory worksheet window: role codes, row commands, the row
-// clipboard, the copy back to DSchedList and the modified flag.
+// clipboard, the rows handed back and the modified flag.
 
 #include "TestSupport.h"
 #include "gui/dialogs/UserDialogs.h"
@@ -64,7 +64,7 @@ class TestDirectory : public QObject
     Q_OBJECT
 
 private:
-    DirectoryTable dschedList;
+    DirectoryTable clientRows;
     int modified = 0;
     int calculations = 0;
     std::unique_ptr<TfrmDirectory> window;
@@ -73,12 +73,13 @@ private:
     // Opens the window on `rows` as the main window does, without the modal loop.
     bool Open(const DirectoryTable &rows)
     {
-        dschedList = rows;
+        clientRows = rows;
         DirectoryHooks hooks;
         hooks.markModified = [this] { ++modified; };
+        hooks.keepRows = [this](const DirectoryTable &kept) { clientRows = kept; };
         hooks.completeCalc = [this] { ++calculations; };
         hooks.programFolder = QStringLiteral("/nonexistent-program-folder");
-        window = std::make_unique<TfrmDirectory>(dschedList, hooks);
+        window = std::make_unique<TfrmDirectory>(clientRows, hooks);
         window->show();
         return QTest::qWaitForWindowActive(window.get());
     }
@@ -148,7 +149,7 @@ private Q_SLOTS:
             Box(letter)->click();
         Leave(window->cbxDirector, window->edtName);
         QCOMPARE(window->Rows().Cell(0, ColCode), code);
-        QCOMPARE(dschedList.Cell(0, ColCode), code); // copied back after the row was saved
+        QCOMPARE(clientRows.Cell(0, ColCode), code); // copied back after the row was saved
         QCOMPARE(modified > 0, !ticked.isEmpty());
     }
 
@@ -281,7 +282,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs->asked.size(), 1);
         QCOMPARE(window->Rows().RowCount(), 0);
         window->close();
-        QCOMPARE(dschedList.RowCount(), 0);
+        QCOMPARE(clientRows.RowCount(), 0);
         QCOMPARE(calculations, 1);
     }
 
@@ -423,8 +424,8 @@ private Q_SLOTS:
         window->edtZIP->setFocus();
         QTest::keyClicks(window->edtZIP, QStringLiteral("45402"));
         window->close();
-        QCOMPARE(dschedList.Cell(1, ColZIP), QStringLiteral("45402"));
-        QCOMPARE(dschedList.Cell(0, ColName), QStringLiteral("Ann"));
+        QCOMPARE(clientRows.Cell(1, ColZIP), QStringLiteral("45402"));
+        QCOMPARE(clientRows.Cell(0, ColName), QStringLiteral("Ann"));
     }
 
     // Tab from Name walks the panel in reading order for every kind of row;
@@ -558,7 +559,7 @@ private Q_SLOTS:
         QCOMPARE(window->edtName->text(), QString());
         QVERIFY(modified > 0);
         window->close();
-        QCOMPARE(dschedList.RowCount(), 1);
+        QCOMPARE(clientRows.RowCount(), 1);
     }
 
     // Opening and closing without edits leaves the client unmodified, and recalculates once.
@@ -577,18 +578,19 @@ private Q_SLOTS:
         QCOMPARE(modified, 0);
         QCOMPARE(calculations, 1);
         QVERIFY(!window->RowsChanged());
-        QCOMPARE(dschedList, rows);
+        QCOMPARE(clientRows, rows);
     }
 
     // The main window's modal call returns whether the rows changed; the copy goes back at close.
     void displayDirectoryModal()
     {
-        dschedList = Rows({QStringLiteral("A")});
+        clientRows = Rows({QStringLiteral("A")});
         DirectoryHooks hooks;
         hooks.markModified = [this] { ++modified; };
+        hooks.keepRows = [this](const DirectoryTable &kept) { clientRows = kept; };
         hooks.completeCalc = [this] {
             ++calculations;
-            QCOMPARE(dschedList.RowCount(), 2); // the rows are back before the recalculation
+            QCOMPARE(clientRows.RowCount(), 2); // the rows are back before the recalculation
         };
         QTimer::singleShot(0, this, [] {
             auto *w = qobject_cast<TfrmDirectory *>(QApplication::activeModalWidget());
@@ -597,17 +599,17 @@ private Q_SLOTS:
             w->AddRow();
             w->close();
         });
-        QVERIFY(DisplayDirectory(nullptr, dschedList, hooks));
-        QCOMPARE(dschedList.RowCount(), 2);
+        QVERIFY(DisplayDirectory(nullptr, clientRows, hooks));
+        QCOMPARE(clientRows.RowCount(), 2);
         QCOMPARE(calculations, 1);
         QVERIFY(modified > 0);
         QCOMPARE(TfrmDirectory::Showing(), nullptr);
 
         QTimer::singleShot(0, this, [] { QApplication::activeModalWidget()->close(); });
-        QVERIFY(!DisplayDirectory(nullptr, dschedList, hooks));
+        QVERIFY(!DisplayDirectory(nullptr, clientRows, hooks));
     }
 
-    // The client file writer copies the open window's rows with SaveStringGrid.
+    // SaveStringGrid hands the open window's rows back at once.
     void saveStringGridWhileOpen()
     {
         QVERIFY(Open(Rows({QStringLiteral("A")})));
@@ -615,9 +617,9 @@ private Q_SLOTS:
         window->StringGrid->setFocus(); // no panel field is left below
         window->AddRow();
         window->AddRow();
-        QCOMPARE(dschedList.RowCount(), 1);
+        QCOMPARE(clientRows.RowCount(), 1);
         TfrmDirectory::Showing()->SaveStringGrid();
-        QCOMPARE(dschedList.RowCount(), 3);
+        QCOMPARE(clientRows.RowCount(), 3);
         window.reset();
         QCOMPARE(TfrmDirectory::Showing(), nullptr);
     }

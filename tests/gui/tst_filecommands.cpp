@@ -110,8 +110,8 @@ void tst_filecommands::stateTable()
     auto w = fx.Start();
     const QString path = fx.Path(QStringLiteral("acme.cl1"));
     auto state = [&] {
-        return QStringLiteral("%1, %2").arg(TFileCommands::IsUntitled(w->Document().FileName) ? "untitled" : "named",
-                                            w->Document().Modified ? "modified" : "clean");
+        return QStringLiteral("%1, %2").arg(TFileCommands::IsUntitled(w->Document().FileName()) ? "untitled" : "named",
+                                            w->Document().IsModified() ? "modified" : "clean");
     };
     QCOMPARE(state(), QStringLiteral("untitled, clean"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
@@ -196,7 +196,7 @@ void tst_filecommands::saveQuestion()
     dialogs.fileAnswers << path;
     Item(*w, "mnuOpen")->trigger();
     typeName(*w, QStringLiteral("Changed"));
-    QVERIFY(w->Document().Modified);
+    QVERIFY(w->Document().IsModified());
 
     dialogs.asked.clear();
     dialogs.questionAnswers << QMessageBox::StandardButton(answer);
@@ -222,7 +222,7 @@ void tst_filecommands::saveQuestion()
             return;
     }
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), shownAfter);
-    QCOMPARE(w->Document().Modified, modifiedAfter);
+    QCOMPARE(w->Document().IsModified(), modifiedAfter);
 }
 
 void tst_filecommands::saveQuestionYesWithSaveAsCancelledKeepsTheClient()
@@ -236,7 +236,7 @@ void tst_filecommands::saveQuestionYesWithSaveAsCancelledKeepsTheClient()
     Item(*w, "mnuNew")->trigger();
     QCOMPARE(dialogs.asked.last(), QStringLiteral("Save Client As"));
     QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Unsaved"));
-    QVERIFY(w->Document().Modified);
+    QVERIFY(w->Document().IsModified());
     dialogs.questionAnswers << QMessageBox::Yes;
     w->close();
     QVERIFY(w->isVisible());
@@ -275,12 +275,12 @@ void tst_filecommands::saveAsExtensions()
     dialogs.fileAnswers << fx.Path(typed);
     QVERIFY(w->Files().SaveAsClick());
     QCOMPARE(messages.numbers(), warned ? QList<int>{11010} : QList<int>{});
-    QCOMPARE(w->Document().FileName, fx.Path(saved));
+    QCOMPARE(w->Document().FileName(), fx.Path(saved));
     QCOMPARE(savedName(fx.Path(saved)), QStringLiteral("Acme"));
     if (typed != saved)
         QVERIFY(!QFileInfo::exists(fx.Path(typed)));
     QCOMPARE(w->settings.recentFiles.first(), fx.Path(saved));
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 }
 
 // The dialog asked about the name it returned; a client under the name the
@@ -317,8 +317,8 @@ void tst_filecommands::saveAsOverAnExistingClientAsks()
     QVERIFY2(dialogs.asked.last().contains(QStringLiteral("other.cl1 already exists")),
              qPrintable(dialogs.asked.last()));
     QCOMPARE(savedName(other), replaced ? QStringLiteral("Acme") : QStringLiteral("Other"));
-    QCOMPARE(w->Document().Modified, !replaced);
-    QCOMPARE(TFileCommands::IsUntitled(w->Document().FileName), !replaced);
+    QCOMPARE(w->Document().IsModified(), !replaced);
+    QCOMPARE(TFileCommands::IsUntitled(w->Document().FileName()), !replaced);
     QVERIFY(!QFileInfo::exists(fx.Path(typed)));
 }
 
@@ -333,7 +333,7 @@ void tst_filecommands::openFindsTheClientTypedWithoutItsExtension()
     dialogs.fileAnswers << fx.Path(QStringLiteral("other"));
     w->Files().OpenClick(TSender::Menu(0));
     QCOMPARE(messages.numbers(), QList<int>{});
-    QCOMPARE(w->Document().FileName, fx.Path(QStringLiteral("other.cl1")));
+    QCOMPARE(w->Document().FileName(), fx.Path(QStringLiteral("other.cl1")));
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Other"));
 }
 
@@ -386,8 +386,8 @@ void tst_filecommands::saveAsCancelledWritesNothing()
     QVERIFY(!w->Files().SaveAsClick());
     QVERIFY(QDir(fx.ClientFolder()).entryList(QDir::Files).isEmpty());
     // Nothing was saved, so the client still counts as modified.
-    QVERIFY(w->Document().Modified);
-    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+    QVERIFY(w->Document().IsModified());
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
 }
 
 void tst_filecommands::duplicateThenSaveAsksForANewName()
@@ -402,8 +402,8 @@ void tst_filecommands::duplicateThenSaveAsksForANewName()
     Item(*w, "mnuOpen")->trigger();
     w->Files().DuplicateClick();
     QCOMPARE(w->CurrentPage, 1);
-    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
+    QVERIFY(!w->Document().IsModified());
     w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Copy"));
     const QString copy = fx.Path(QStringLiteral("copy.cl1"));
     dialogs.fileAnswers << copy;
@@ -443,7 +443,7 @@ void tst_filecommands::recentFiles()
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Client 4"));
     QCOMPARE(w->settings.recentFiles.first(), paths[3]);
     QCOMPARE(Item(*w, "HX0")->text(), QStringLiteral("&0-client4.cl1"));
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 }
 
 void tst_filecommands::recentFilesMenuShowsFive()
@@ -561,9 +561,9 @@ void tst_filecommands::badClientFiles()
     QVERIFY2(text.contains(QFileInfo(path).fileName()) && text.contains(says), qPrintable(text));
     // What was typed was saved at the question; the rejected file is bound to nothing.
     QCOMPARE(savedName(saved), QStringLiteral("Typed Before"));
-    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
     QCOMPARE(w->CurrentPage, 0);
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
     QVERIFY(!w->settings.recentFiles.contains(path));
 }
 
@@ -592,7 +592,7 @@ void tst_filecommands::damagedFileOpensAndSaveAsksForAName()
     QCOMPARE(recorder.numbers(), QList<int>{38070});
     QVERIFY(recorder.messages().first().text.contains(QStringLiteral("damaged.cl1")));
     QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Acme Tools, Inc."));
-    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
 
     const QString renamed = fx.Path(QStringLiteral("recovered.cl1"));
     dialogs.fileAnswers << renamed;
@@ -618,7 +618,7 @@ void tst_filecommands::saveOverAFileChangedElsewhereAsks()
     auto w = fx.Start();
     dialogs.fileAnswers << path;
     Item(*w, "mnuOpen")->trigger();
-    QCOMPARE(w->Document().FileName, path);
+    QCOMPARE(w->Document().FileName(), path);
 
     ClientDocument other;
     QVERIFY(other.Load(path));
@@ -631,12 +631,12 @@ void tst_filecommands::saveOverAFileChangedElsewhereAsks()
     QVERIFY2(dialogs.asked.last().contains(QStringLiteral("shared.cl1 was changed on disk")),
              qPrintable(dialogs.asked.last()));
     QCOMPARE(savedName(path), QStringLiteral("Saved in the other window"));
-    QVERIFY(w->Document().Modified);
+    QVERIFY(w->Document().IsModified());
 
     dialogs.questionAnswers << QMessageBox::Yes;
     Item(*w, "mnuSave")->trigger();
     QCOMPARE(savedName(path), QStringLiteral("Typed here"));
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 }
 
 // A client open in another window (or program): the second window is told
@@ -665,7 +665,7 @@ void tst_filecommands::secondWindowIsTold()
     MessageRecorder recorder;
     auto w = fx.Start();
     typeName(*w, QStringLiteral("Before"));
-    w->Document().Modified = false;
+    w->Document().SetModified(false);
     dialogs.questionAnswers << QMessageBox::StandardButton(answer);
     if (fromRecent) {
         w->settings.recentFiles = {path};
@@ -684,11 +684,11 @@ void tst_filecommands::secondWindowIsTold()
 
     if (answer == QMessageBox::Cancel) {
         QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Before"));
-        QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+        QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
         return;
     }
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Acme"));
-    QCOMPARE(w->Document().FileName, path);
+    QCOMPARE(w->Document().FileName(), path);
     QCOMPARE(w->windowTitle(), QStringLiteral("acme.cl1 (read-only)"));
     // Save asks for a new name; the first window's file is left alone.
     typeName(*w, QStringLiteral("Changed here"));
@@ -718,8 +718,8 @@ void tst_filecommands::saveAsOntoAClientOpenElsewhere()
     QCOMPARE(recorder.numbers(), QList<int>{38030});
     QVERIFY(recorder.messages().first().text.contains(QStringLiteral("acme.cl1 (open by ")));
     QCOMPARE(savedName(path), QStringLiteral("Acme"));
-    QVERIFY(w->Document().Modified);
-    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+    QVERIFY(w->Document().IsModified());
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
 }
 
 // The lock beside a client file lasts while the file is open in the window:
@@ -825,8 +825,8 @@ void tst_filecommands::saveIntoAFolderThatCannotBeWritten()
     Item(*w, "mnuSave")->trigger();
     QCOMPARE(recorder.numbers(), QList<int>{38060});
     QVERIFY(recorder.messages().first().text.contains(QStringLiteral("client.cl1")));
-    QVERIFY(w->Document().Modified);
-    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+    QVERIFY(w->Document().IsModified());
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
     QVERIFY(w->settings.recentFiles.isEmpty());
     QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Precious"));
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Precious"));
@@ -835,7 +835,7 @@ void tst_filecommands::saveIntoAFolderThatCannotBeWritten()
     dialogs.fileAnswers << good;
     Item(*w, "mnuSaveAs")->trigger();
     QCOMPARE(savedName(good), QStringLiteral("Precious"));
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 }
 
 void tst_filecommands::defaultFileLocations()
@@ -899,11 +899,11 @@ void tst_filecommands::commandLineFiles()
     w->Files().OpenFromCommandLine(paths);
     QCOMPARE(recorder.numbers(), messages);
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), opened);
-    QCOMPARE(w->Document().Modified, false);
+    QCOMPARE(w->Document().IsModified(), false);
     if (opened.isEmpty()) {
-        QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+        QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
     } else {
-        QCOMPARE(w->Document().FileName, paths.first());
+        QCOMPARE(w->Document().FileName(), paths.first());
         QCOMPARE(w->settings.recentFiles.value(0), paths.first());
     }
     if (messages.contains(33090))

@@ -146,7 +146,7 @@ void tst_formpages::everyTreePageOpens()
     MessageRecorder recorder;
     auto w = openFilledClient();
     QCOMPARE(recorder.numbers(), QList<int>{});
-    QCOMPARE(QFileInfo(w->Document().FileName).fileName(), QStringLiteral("filled.cl1"));
+    QCOMPARE(QFileInfo(w->Document().FileName()).fileName(), QStringLiteral("filled.cl1"));
 
     QStringList faults;
     QSet<int> shown;

@@ -86,7 +86,7 @@ void tst_mainwindow::directoryRowsReachTheForms()
     w->Menus().TreeItemClicked(w->Menus().TreeItemByText(QStringLiteral("2 Directory Worksheet")));
     QVERIFY(seen);
     QCOMPARE(w->Document().Directory().Cell(0, ColCode), QStringLiteral("CI"));
-    QVERIFY(w->Document().Modified);
+    QVERIFY(w->Document().IsModified());
     // The recalculation on closing filled the incorporators on the shown page.
     QCOMPARE(Control<QLabel>(*w, "lblFirst")->text(), QStringLiteral("Ann Smith"));
 }
@@ -100,7 +100,7 @@ void tst_mainwindow::directoryWithoutChangesLeavesTheClientClean()
     whenShown<TfrmDirectory>([](TfrmDirectory *d) { d->close(); }, &seen);
     QTest::mouseClick(w->Menus().Button("cbtnWorksheet"), Qt::LeftButton);
     QVERIFY(seen);
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 }
 
 void tst_mainwindow::shrinkFontRebuildsTheWorksheet()

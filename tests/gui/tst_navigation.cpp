@@ -369,7 +369,7 @@ void tst_navigation::branchesExpandAndStartExpanded()
     w->TreeView1->setCurrentItem(menus.TreeItemByText(QStringLiteral("Cover Sheet")));
     QTest::keyClick(w->TreeView1, Qt::Key_Return);
     QCOMPARE(w->CurrentPage, 75);
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 }
 
 // Keys that move the cursor, the focus or the view leave the client clean,
@@ -412,7 +412,7 @@ void tst_navigation::onlyAChangeMarksTheClient()
     auto *name = Control<QLineEdit>(*w, "edtName");
     Enter(name);
     name->setText(QStringLiteral("Acme"));
-    w->Document().Modified = false;
+    w->Document().SetModified(false);
     w->UpdateCaption();
     QVERIFY(!w->windowTitle().startsWith(QLatin1Char('*')));
 
@@ -425,7 +425,7 @@ void tst_navigation::onlyAChangeMarksTheClient()
     if (where == QLatin1String("tree"))
         w->TreeView1->setCurrentItem(w->TreeView1->topLevelItem(0));
     QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(w->Document().Modified, modifies);
+    QCOMPARE(w->Document().IsModified(), modifies);
     QTRY_COMPARE(w->windowTitle().startsWith(QLatin1Char('*')), modifies);
 }
 
@@ -446,7 +446,7 @@ void tst_navigation::scrollingKeys()
     QCOMPARE(bar->value(), bar->maximum());
     QTest::keyClick(name, Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(bar->value(), 0);
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 }
 
 void tst_navigation::enteringAControlBringsItIntoView()
@@ -458,7 +458,7 @@ void tst_navigation::enteringAControlBringsItIntoView()
     QScrollBar *bar = w->VertScrollBox1->verticalScrollBar();
     const int height = w->VertScrollBox1->viewport()->height();
     QVERIFY(bar->value() <= 2000 && 2000 + 24 <= bar->value() + height);
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 }
 
 QTEST_MAIN(tst_navigation)

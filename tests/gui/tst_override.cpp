@@ -96,7 +96,7 @@ void tst_override::guardedAnswerKeepsTheUsersValue()
     // Later runs, whatever their cause, keep the user's value.
     w->Document().Answers()->SetText(0, 0, 20, QStringLiteral("Toledo"));
     w->Calc().RefreshClick();
-    w->Calc().RecalculateWithCursor(true);
+    QVERIFY(w->Calc().RecalculateWithCursor(true));
     city = Control<QLineEdit>(*w, "edtCity");
     QCOMPARE(city->text(), QStringLiteral("Dayton"));
 
@@ -159,7 +159,7 @@ void tst_override::everyRouteToggles()
     toggle(true);
     QVERIFY(w->Document().Answers()->OvRide(7, 0, 1));
     QVERIFY(!city->isReadOnly());
-    QVERIFY(w->Document().Modified);
+    QVERIFY(w->Document().IsModified());
     toggle(false);
     QVERIFY(!w->Document().Answers()->OvRide(7, 0, 1));
     QVERIFY(city->isReadOnly());
@@ -195,7 +195,7 @@ void tst_override::plainFieldsAreNotOverridden()
     Item(*w, "mnuOverride")->trigger();
     QVERIFY(!w->Document().Answers()->OvRide(7, 0, 30));
     QCOMPARE(StyleLookupOf(Control(*w, "edtPlain")), QString());
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 }
 
 void tst_override::memoAndCheckBoxToggleTheirStyles()
@@ -233,7 +233,7 @@ void tst_override::overrideSurvivesSaveAndOpen()
     w->Files().NewClick(TSender::Menu(0));
     QVERIFY(!w->Document().Answers()->OvRide(7, 0, 1));
     w->Files().ReOpenClick(0);
-    QCOMPARE(w->Document().FileName, path);
+    QCOMPARE(w->Document().FileName(), path);
     w->Navigation().DisplayAPage(w->Invisible(700));
     city = Control<QLineEdit>(*w, "edtCity");
     QVERIFY(w->Document().Answers()->OvRide(7, 0, 1));
@@ -294,7 +294,7 @@ void tst_override::calculatedFieldsExplainThemselves()
     QCOMPARE(shown(), before);
     QVERIFY(messages.numbers().isEmpty());
     QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 
     // Overridden, it takes typing and says how to give it back.
     QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier | Qt::AltModifier);

@@ -427,7 +427,7 @@ void tst_pagebuilder::badPageScreenFile()
     MessageRecorder messages;
     auto w = fx.Start(false);
     w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Acme"));
-    w->Document().Modified = true;
+    w->Document().SetModified(true);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     QCOMPARE(messages.numbers(), QList<int>{11150});
@@ -436,7 +436,7 @@ void tst_pagebuilder::badPageScreenFile()
     QCOMPARE(w->CurrentPage, 0);
     // The unsaved change is kept, and the caption marks it.
     QCOMPARE(w->windowTitle(), QStringLiteral("*Untitled.cl1"));
-    QVERIFY(w->Document().Modified);
+    QVERIFY(w->Document().IsModified());
     // Controls read before the damage stay unfilled.
     for (QLineEdit *edit : w->pnlMainForm->findChildren<QLineEdit *>())
         QCOMPARE(edit->text(), QString());

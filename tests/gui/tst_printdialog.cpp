@@ -297,7 +297,7 @@ void tst_printdialog::remembersTheTickedFormsPerClient()
     QVERIFY(!remembered.contains(QStringLiteral("cbxForm540_FP")));
 
     // Another client, not yet saved: the displayed page's form, as ever.
-    w->Document().FileName = QStringLiteral("Untitled.cl1");
+    w->Document().SetFileName(QStringLiteral("Untitled.cl1"));
     TypeOver(Control<QLineEdit>(*w, "edtName"), QStringLiteral("Riverside Bakery LLC"));
     openDialog([](TfrmSelectedForms *dialog) {
         QCOMPARE(sorted(dialog->Checked()), QStringList{"cbxGeneralInformationWorksheet"});

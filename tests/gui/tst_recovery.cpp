@@ -69,7 +69,7 @@ void tst_recovery::typeAndWaitToBeKilled()
     Enter(city);
     city->end(false);
     QTest::keyClicks(city, QStringLiteral(", Ohio"));
-    QVERIFY(w->Document().Modified);
+    QVERIFY(w->Document().IsModified());
     w->Files().KeepRecoveryCopy(); // as the timer does
     std::printf("ready\n");
     std::fflush(stdout);
@@ -119,15 +119,15 @@ void tst_recovery::killedProgramsWorkIsOffered()
     QVERIFY2(offer.contains(QString::number(left[0].written.date().year())), qPrintable(offer));
     if (answer == QMessageBox::No) {
         QVERIFY(RecoveryCopy::Find().isEmpty());
-        QVERIFY(!w->Document().Modified);
+        QVERIFY(!w->Document().IsModified());
         QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QString());
         return;
     }
     QCOMPARE(w->Document().Answers()->Text(0, 0, 0), QStringLiteral("Ridgeway Tool Holdings"));
     QCOMPARE(w->Document().Answers()->Text(0, 0, 3), QStringLiteral("Dayton, Ohio"));
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Ridgeway Tool Holdings"));
-    QVERIFY(w->Document().Modified);
-    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName));
+    QVERIFY(w->Document().IsModified());
+    QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
     // The restored work has a copy of its own while unsaved; the old one is gone.
     QVERIFY(!QFileInfo::exists(left[0].copyPath));
     w->Files().DropRecoveryCopy();

@@ -188,7 +188,7 @@ void tst_startup::defaultClientUnreadable()
     QCOMPARE(messages.numbers(), (QList<int>{33010, 11340}));
     QCOMPARE(w->CurrentPage, 0);
     QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
     // The window works: typing and leaving a field reaches the store.
     auto *name = Control<QLineEdit>(*w, "edtName");
     QTest::keyClicks(name, QStringLiteral("Acme"));

@@ -132,9 +132,8 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     QCOMPARE(QApplication::focusWidget(), Control(*w, "edtObligee"));
     QCOMPARE(amount->text(), QStringLiteral("1,234.50"));
     QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
-    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(),
-             QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
-    QVERIFY(w->Document().Modified);
+    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(), QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
+    QVERIFY(w->Document().IsModified());
 }
 
 void tst_transfers::regionsFormIsTypedAndShownAnswersKeepOne_data()
@@ -304,7 +303,7 @@ void tst_transfers::modifiedFlag()
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     auto *name = Control<QLineEdit>(*w, "edtName");
     QCOMPARE(QApplication::focusWidget(), name);
-    QVERIFY(!w->Document().Modified);
+    QVERIFY(!w->Document().IsModified());
 
     if (action == "display") {
         w->Navigation().DisplayAPage(w->Invisible(700));
@@ -322,7 +321,7 @@ void tst_transfers::modifiedFlag()
     } else if (action == "tab money") {
         auto *shares = Control<QLineEdit>(*w, "edtShares");
         shares->setText(QStringLiteral("1500.4")); // as a file would leave it
-        w->Document().Modified = false;
+        w->Document().SetModified(false);
         Enter(shares);
         QTest::keyClick(shares, Qt::Key_Tab);
         QCOMPARE(shares->text(), QStringLiteral("1,500"));
@@ -350,7 +349,7 @@ void tst_transfers::modifiedFlag()
     } else if (action == "refresh") {
         w->Calc().RefreshClick();
     }
-    QCOMPARE(w->Document().Modified, modified);
+    QCOMPARE(w->Document().IsModified(), modified);
 }
 
 void tst_transfers::fillingKeepsModifiedFlagSet()
@@ -358,10 +357,10 @@ void tst_transfers::fillingKeepsModifiedFlagSet()
     GuiFixture fx;
     fx.WritePage(0, {Edit("edtName", 1000, 10)});
     auto w = fx.Start();
-    w->Document().Modified = true;
+    w->Document().SetModified(true);
     w->Navigation().DisplayAPage(w->Invisible(0));
-    w->Calc().RecalculateWithCursor(true);
-    QVERIFY(w->Document().Modified);
+    QVERIFY(w->Calc().RecalculateWithCursor(true));
+    QVERIFY(w->Document().IsModified());
 }
 
 // Page 0's own screen (its root names page 0) with a field bound beyond the

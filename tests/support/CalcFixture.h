@@ -57,7 +57,14 @@ struct CalcClient
     // Answer k of page p (continuation c).
     QString at(int p, int k, int c = 0) const { return store.Text(p, c, k); }
 
-    bool calculate() { return Calculate(&store, directory); }
+    // A run whose messages are shown (a test's recorder sees them); false
+    // when it failed.
+    bool calculate()
+    {
+        const Outcome run = Calculate(&store, directory);
+        run.show();
+        return run.ok();
+    }
 };
 
 // Answer k of page p, continuation c.

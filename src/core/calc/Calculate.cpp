@@ -45,14 +45,12 @@ const QList<int> &CalculatedPages()
     return pages;
 }
 
-bool Calculate(TAnswer *store, const DirectoryTable &directory)
+Outcome Calculate(TAnswer *store, const DirectoryTable &directory)
 {
     if (!store)
-        return true;
-    store->ErrFlag = false;
-    store->CalcActive = true;
-
+        return {};
     bool failed = false;
+    int firstFailedPage = -1;
     QStringList failedPages;
     auto run = [&](int page, int continuation, void (*calc)(PageCalc &)) {
         PageCalc pc(*store, directory, page, continuation);
@@ -62,6 +60,8 @@ bool Calculate(TAnswer *store, const DirectoryTable &directory)
             // What the procedure wrote before the failure stays; the later
             // pages are still calculated so that one overfull page does not
             // leave every other form with stale values.
+            if (!failed)
+                firstFailedPage = page;
             failed = true;
             const QString name =
                 QStringLiteral("page %1 (%2)").arg(page).arg(QString::fromUtf8(PageName[size_t(page)]));
@@ -79,10 +79,10 @@ bool Calculate(TAnswer *store, const DirectoryTable &directory)
         }
     }
 
-    store->CalcActive = false;
+    Outcome outcome;
     if (failed)
-        ShowError(msg::CalculationFailed, failedPages.join(QStringLiteral(", ")));
-    return !failed;
+        outcome.fail(msg::CalculationFailed, failedPages.join(QStringLiteral(", ")), firstFailedPage);
+    return outcome;
 }
 
 } // namespace brevane

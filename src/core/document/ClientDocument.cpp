@@ -3,7 +3,10 @@
 #include "core/calc/Calculate.h"
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
+#include "core/dialogs/Outcome.h"
 #include "core/files/ClientFile.h"
+#include "core/files/RecoveryCopy.h"
+#include "core/forms/FormCatalogue.h"
 #include "core/forms/PageZero.h"
 #include "core/output/PdfExport.h"
 #include "core/output/RtfText.h"
@@ -36,22 +39,69 @@ bool ClientDocument::ResetAnswers()
     return true;
 }
 
-bool ClientDocument::Load(const QString &path, QString *error, QString *problem)
+bool ClientDocument::Clear()
 {
-    // Whatever the reader reports names the file.
-    const MessageAbout about(QDir::toNativeSeparators(path));
-    if (!answers_ || !LoadClientFile(path, *answers_, directory_, error, problem))
-        return false;
+    directory_ = DirectoryTable();
+    SetFileName(QStringLiteral("Untitled.cl1"));
+    SetModified(false);
+    return ResetAnswers();
+}
+
+Outcome ClientDocument::Load(const QString &path, QString *error, QString *problem)
+{
+    const MessageCollector collector;
+    QString systemText;
+    QString why;
+    bool read = false;
+    {
+        // Whatever the reader reports names the file.
+        const MessageAbout about(QDir::toNativeSeparators(path));
+        read = answers_ && LoadClientFile(path, *answers_, directory_, &systemText, &why);
+    }
+    if (error)
+        *error = systemText;
+    if (problem)
+        *problem = why;
+    Outcome outcome = collector.outcome();
+    if (!read) {
+        // The reader names a file that is not a client file or has an
+        // unknown version; a file that cannot be read at all, or one that
+        // breaks off in a malformed line, is named here with what was wrong.
+        if (outcome.messages().isEmpty()) {
+            const QString file = QDir::toNativeSeparators(path);
+            const QString reason = systemText.isEmpty() ? why : systemText;
+            outcome.fail(msg::ClientFileUnreadable, reason.isEmpty() ? file : file + QStringLiteral(": ") + reason);
+        }
+        outcome.markFailed();
+        return outcome;
+    }
     rememberDiskState(path);
+    SetModified(false);
+    return outcome;
+}
+
+bool ClientDocument::Restore(const QString &copyPath, QString *problem)
+{
+    if (!answers_ || !RecoveryCopy::Load(copyPath, *answers_, directory_, problem))
+        return false;
+    SetFileName(QStringLiteral("Untitled.cl1"));
+    SetModified(true);
+    Q_EMIT DirectoryChanged();
     return true;
 }
 
-bool ClientDocument::Save(const QString &path, QString *error)
+Outcome ClientDocument::Save(const QString &path, QString *error)
 {
-    if (!answers_ || !SaveClientFile(path, *answers_, directory_, error))
-        return false;
+    QString why;
+    if (!answers_ || !SaveClientFile(path, *answers_, directory_, &why)) {
+        if (error)
+            *error = why;
+        return Outcome::failure(msg::ClientFileNotSaved,
+                                QDir::toNativeSeparators(path) + QStringLiteral(" (") + why + QLatin1Char(')'));
+    }
     rememberDiskState(path);
-    return true;
+    SetModified(false);
+    return {};
 }
 
 void ClientDocument::rememberDiskState(const QString &path)
@@ -70,20 +120,148 @@ bool ClientDocument::ChangedOnDisk(const QString &path) const
     return file.lastModified() != diskModified_ || file.size() != diskSize_;
 }
 
-bool ClientDocument::Recalculate()
+Outcome ClientDocument::Recalculate()
 {
     if (!answers_)
-        return true;
-    const bool ok = Calculate(answers_.get(), directory_);
+        return {};
+    Outcome outcome;
+    {
+        const MessageCollector collector;
+        const Outcome run = Calculate(answers_.get(), directory_);
+        // A conversion that could not read an answer is told, and the run
+        // goes on with zero; only a failed page procedure fails the run.
+        outcome = collector.outcome();
+        outcome.add(run);
+    }
     Q_EMIT AnswersChanged();
-    return ok;
+    return outcome;
 }
 
-PrintBuildResult ClientDocument::BuildPrintDocument(const PrintSelection &selection, const QString &templateFolder,
-                                                    const QString &dataFolder, QString *document)
+void ClientDocument::SetFileName(const QString &path)
+{
+    if (fileName_ == path)
+        return;
+    fileName_ = path;
+    Q_EMIT FileStateChanged();
+}
+
+void ClientDocument::SetModified(bool modified)
+{
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    Q_EMIT FileStateChanged();
+}
+
+void ClientDocument::BindFile(ClientFileLock lock, bool readOnly)
+{
+    Lock = std::move(lock);
+    if (readOnly_ == readOnly)
+        return;
+    readOnly_ = readOnly;
+    Q_EMIT FileStateChanged();
+}
+
+void ClientDocument::StoreAnswer(int page, int copy, int answer, const QString &text)
+{
+    if (answers_)
+        answers_->SetText(page, copy, answer, text);
+}
+
+Outcome ClientDocument::SetOverride(int page, int copy, int answer, bool overridden)
 {
     if (!answers_)
-        return PrintBuildResult::Failed;
+        return Outcome::failure(msg::AnswerStoreNotCreated);
+    try {
+        if (answers_->OvRide(page, copy, answer) == overridden)
+            return {};
+        answers_->SetOvRide(page, copy, answer, overridden);
+    } catch (const AnswerRangeError &) {
+        return Outcome::failure(msg::CalculationFailed, AnswerPlace(page, copy, answer), page, answer);
+    }
+    SetModified(true);
+    return Recalculate();
+}
+
+void ClientDocument::SetDirectory(const DirectoryTable &rows)
+{
+    if (rows == directory_)
+        return;
+    directory_ = rows;
+    SetModified(true);
+    Q_EMIT DirectoryChanged();
+}
+
+int ClientDocument::CopyCount(int page) const
+{
+    return answers_ && IsRepeatablePage(page) ? answers_->PgCt[size_t(page)] : 0;
+}
+
+Outcome ClientDocument::AddCopy(int page)
+{
+    const QString name = IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString::number(page);
+    if (!answers_ || !IsRepeatablePage(page))
+        return Outcome::failure(msg::NewFormFailed, name, page);
+    const int count = answers_->PgCt[size_t(page)];
+    if (count >= PageContinuationMax[size_t(page)] + 1)
+        return Outcome::failure(msg::ContinuationLimitReached, QString(), page);
+    answers_->PgCt[size_t(page)] = count + 1;
+    SetModified(true);
+    Q_EMIT CopiesChanged(page);
+    return Recalculate();
+}
+
+Outcome ClientDocument::DeleteCopy(int page, int copy)
+{
+    const QString name = IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString::number(page);
+    const int count = CopyCount(page);
+    if (copy < 0 || copy >= count)
+        return Outcome::failure(msg::DeleteFormFailed, name, page);
+    // A copy count beyond the store's lists (a damaged file) leaves the
+    // copies as they are.
+    if (!TAnswer::HasList(page, count - 1))
+        return Outcome::failure(msg::DeleteFormFailed, name, page);
+    // The later copies move down one place with their override flags; the
+    // last place is emptied.
+    const int answers = TAnswer::AnswerCount(page);
+    for (int c = copy; c < count - 1; ++c)
+        for (int i = 0; i < answers; ++i)
+            answers_->Entry(page, c, i) = answers_->Entry(page, c + 1, i);
+    for (int i = 0; i < answers; ++i)
+        answers_->Entry(page, count - 1, i) = AnswerEntry{};
+    answers_->PgCt[size_t(page)] = count - 1;
+    SetModified(true);
+    Q_EMIT CopiesChanged(page);
+    return Recalculate();
+}
+
+namespace {
+
+// The messages of a print job that leave a page out of the document.
+bool leavesPageOut(int number)
+{
+    switch (number) {
+    case msg::PrintDataUnreadable:
+    case msg::PrintDataLineUnreadable:
+    case msg::PrintPageTemplateUnusable:
+    case msg::PrintTemplateUnreadable:
+    case msg::TemplateNumberUnreadable:
+    case msg::TemplateNumberAtEnd:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+Outcome ClientDocument::BuildPrintDocument(const PrintSelection &selection, const QString &templateFolder,
+                                           const QString &dataFolder, QString *document)
+{
+    if (document)
+        document->clear();
+    if (!answers_)
+        return Outcome::failure(msg::AnswerStoreNotCreated);
     // The directory worksheet prints through the answers of page 88; they
     // are put back as they were when the job is done.
     constexpr int worksheetPage = 88;
@@ -91,16 +269,32 @@ PrintBuildResult ClientDocument::BuildPrintDocument(const PrintSelection &select
     for (int k = 0; k < TAnswer::AnswerCount(worksheetPage); ++k)
         worksheet.push_back(answers_->Entry(worksheetPage, 0, k));
 
-    merge_.SetAnswers(answers_.get());
-    merge_.SetDataFolder(dataFolder);
-    PrintJob job(*answers_, directory_, merge_, templateFolder);
-    const PrintBuildResult result = job.BuildPrintDocument(selection);
-    if (document)
-        *document = job.PrintDocument();
+    Outcome outcome;
+    PrintBuildResult result;
+    {
+        const MessageCollector collector;
+        merge_.SetAnswers(answers_.get());
+        merge_.SetDataFolder(dataFolder);
+        PrintJob job(*answers_, directory_, merge_, templateFolder);
+        result = job.BuildPrintDocument(selection);
+        if (document && result == PrintBuildResult::Built)
+            *document = job.PrintDocument();
+        outcome = collector.outcome();
+    }
 
     for (int k = 0; k < TAnswer::AnswerCount(worksheetPage); ++k)
         answers_->Entry(worksheetPage, 0, k) = worksheet[size_t(k)];
-    return result;
+
+    if (result == PrintBuildResult::NothingChecked)
+        outcome.fail(msg::NothingToPrint);
+    // Nothing printed, the job ended on a failure, or a page was left out:
+    // the papers are not what was asked for.
+    bool pageLeftOut = false;
+    for (const OutcomeMessage &message : outcome.messages())
+        pageLeftOut = pageLeftOut || leavesPageOut(message.number);
+    if (result != PrintBuildResult::Built || pageLeftOut)
+        outcome.markFailed();
+    return outcome;
 }
 
 QString ClientDocument::ClientName() const
@@ -108,7 +302,7 @@ QString ClientDocument::ClientName() const
     const QString entity = answers_ ? answers_->Text(0, 0, G0::EntityName).simplified() : QString();
     if (!entity.isEmpty())
         return entity;
-    return QFileInfo(QString(FileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).completeBaseName();
+    return QFileInfo(QString(fileName_).replace(QLatin1Char('\\'), QLatin1Char('/'))).completeBaseName();
 }
 
 QStringList ClientDocument::PrintedForms(const PrintSelection &selection)
@@ -129,16 +323,16 @@ QStringList ClientDocument::PrintedForms(const PrintSelection &selection)
     return forms;
 }
 
-PrintBuildResult ClientDocument::BuildTitledPrintDocument(const PrintSelection &selection,
+Outcome ClientDocument::BuildTitledPrintDocument(const PrintSelection &selection,
                                                           const QString &templateFolder, const QString &dataFolder,
                                                           QString *document)
 {
-    const PrintBuildResult result = BuildPrintDocument(selection, templateFolder, dataFolder, document);
-    if (result == PrintBuildResult::Built && document) {
+    Outcome outcome = BuildPrintDocument(selection, templateFolder, dataFolder, document);
+    if (document && !document->isEmpty()) {
         const QString entity = answers_ ? answers_->Text(0, 0, G0::EntityName) : QString();
         *document = WithDocumentTitle(*document, PdfTitle(entity, PrintedForms(selection)));
     }
-    return result;
+    return outcome;
 }
 
 } // namespace brevane

@@ -1,9 +1,14 @@
 #pragma once
 // The client being edited: all its answers, the directory rows, the name of
 // its client file and whether it has changes not yet saved. The program and
-// brevane-cli both work through it: load, save, recalculate and build the
-// print document of a selection of forms.
+// brevane-cli both work through it: load, save, recalculate, add and delete
+// copies of a repeatable page, override an answer and build the print
+// document of a selection of forms. Every change to the client goes through
+// it; it marks the client modified itself and announces what changed, and
+// whatever shows the client (the window, the tree, the menus, the check
+// panel, the caption) follows those signals.
 
+#include "core/dialogs/Outcome.h"
 #include "core/files/ClientLock.h"
 #include "core/output/PrintJob.h"
 #include "core/output/PrintSelection.h"
@@ -32,46 +37,94 @@ public:
     DirectoryTable &Directory() { return directory_; }
     const DirectoryTable &Directory() const { return directory_; }
 
+    // ---- the file; a change of any of these is announced by FileStateChanged
     // The client file's path ("Untitled.cl1" until the client is saved).
-    QString FileName = QStringLiteral("Untitled.cl1");
+    const QString &FileName() const { return fileName_; }
+    void SetFileName(const QString &path);
     // Set by the user's own changes, cleared by New, Open and Save.
-    bool Modified = false;
-    // The lock of the client file open here, so that another window opening
-    // it is told; none for an untitled client or one opened read-only.
-    ClientFileLock Lock;
+    bool IsModified() const { return modified_; }
+    void SetModified(bool modified);
     // Opened while another window had it open: Save asks for a new name, so
     // that window's work is never replaced from here.
-    bool ReadOnly = false;
+    bool IsReadOnly() const { return readOnly_; }
+    // Binds the client to the lock of its file (none for an untitled client
+    // or one opened read-only); the lock held before is released.
+    void BindFile(ClientFileLock lock, bool readOnly);
+    // The lock of the client file open here, so that another window opening
+    // it is told.
+    ClientFileLock Lock;
+
+    // ---- changes by the user; each marks the client modified
+    // The user changed an answer on the page shown (it reaches the answers
+    // with the next StoreAnswer) or a row of the directory worksheet.
+    void MarkEdited() { SetModified(true); }
+    // Writes an answer as the page on screen holds it. Whether the user
+    // changed it is told by MarkEdited: the screen's own formatting of an
+    // answer is no change of the client. Throws AnswerRangeError outside the
+    // page's answers.
+    void StoreAnswer(int page, int copy, int answer, const QString &text);
+    // Sets or clears the user's override of a computed answer, then
+    // recalculates. Fails (nothing changes) outside the page's answers.
+    Outcome SetOverride(int page, int copy, int answer, bool overridden);
+    // The directory rows as the worksheet window leaves them; the client is
+    // marked modified when they differ from the rows it had. DirectoryChanged.
+    void SetDirectory(const DirectoryTable &rows);
+
+    // ---- copies of a repeatable page (pages 23, 24, 25, 38, 68)
+    // Copies in use; 0 for a page that does not repeat.
+    int CopyCount(int page) const;
+    // Adds an empty copy after the last one, then recalculates. Fails with
+    // 18031 when the page has all the copies it can hold, and for a page
+    // that does not repeat. The new copy is CopyCount(page) - 1.
+    Outcome AddCopy(int page);
+    // Deletes copy `copy` (0-based): the later copies move down one place
+    // with their override flags and the last place is emptied; then
+    // recalculates. Fails for a copy not in use.
+    Outcome DeleteCopy(int page, int copy);
 
     // Replaces the answers with a fresh, empty store; the old store is
     // destroyed first, so that two never exist at once. Shows 18023 and
     // answers false (no answers) when the memory for it cannot be had.
     bool ResetAnswers();
+    // Starts an empty client: a fresh store (as ResetAnswers), the
+    // worksheet's one empty row, "Untitled.cl1" and no changes.
+    bool Clear();
     // Frees the answers when the program closes.
     void ReleaseAnswers() { answers_.reset(); }
 
     // Reads the client file into the answers and the directory rows (a fresh
-    // store should be in place). False when the file cannot be read (*error
-    // holds the system's text) or is rejected (*problem says why, where the
-    // reader showed no message). True for a file that ends early, with
-    // *problem saying so: what it holds is loaded.
-    bool Load(const QString &path, QString *error = nullptr, QString *problem = nullptr);
-    // Writes the client file; a failed save leaves the old file whole. False
-    // with the system's text in *error.
-    bool Save(const QString &path, QString *error = nullptr);
+    // store should be in place); the outcome holds the reader's messages.
+    // Fails when the file cannot be read (*error holds the system's text) or
+    // is rejected (*problem says why, where the reader gave no message).
+    // Succeeds for a file that ends early, with *problem saying so: what it
+    // holds is loaded. A client read has no changes not yet saved.
+    Outcome Load(const QString &path, QString *error = nullptr, QString *problem = nullptr);
+    // Reads a recovery copy into the client (cleared first): the work it
+    // holds is saved nowhere, so the client stays untitled and is marked
+    // modified. False with *problem saying why.
+    bool Restore(const QString &copyPath, QString *problem);
+    // Writes the client file and clears the modified flag; a failed save
+    // leaves the old file whole and fails with msg::ClientFileNotSaved naming the
+    // file and the system's text (also in *error).
+    Outcome Save(const QString &path, QString *error = nullptr);
     // Whether the file at `path` changed on disk (another window or program
     // wrote it) since this document last read or saved it there.
     bool ChangedOnDisk(const QString &path) const;
 
     // One calculation run over the answers and the directory rows, then
-    // AnswersChanged. False when a page procedure failed (18047 shown).
-    [[nodiscard]] bool Recalculate();
+    // AnswersChanged. Fails with 18047, naming the pages, when a page
+    // procedure failed.
+    Outcome Recalculate();
 
     // Builds the print document of the checked boxes from the templates and
     // print data in the support folders. The client's answers are as they
     // were before (the directory worksheet pages are filled on the side).
-    PrintBuildResult BuildPrintDocument(const PrintSelection &selection, const QString &templateFolder,
-                                        const QString &dataFolder, QString *document);
+    // Fails when nothing is checked or printed, and when a page was left out
+    // (a template or print data file missing, unreadable or damaged):
+    // *document then holds what was built, possibly nothing. Date entries
+    // that print as typed are told without failing.
+    Outcome BuildPrintDocument(const PrintSelection &selection, const QString &templateFolder,
+                               const QString &dataFolder, QString *document);
 
     // The client's name: the entity's name, else the client file's name
     // without its folder and extension.
@@ -82,18 +135,27 @@ public:
     // The print document of the checked boxes titled with the entity's name
     // and the forms printed, for a copy that keeps it (a PDF); as
     // BuildPrintDocument otherwise.
-    PrintBuildResult BuildTitledPrintDocument(const PrintSelection &selection, const QString &templateFolder,
-                                              const QString &dataFolder, QString *document);
+    Outcome BuildTitledPrintDocument(const PrintSelection &selection, const QString &templateFolder,
+                                     const QString &dataFolder, QString *document);
 
 Q_SIGNALS:
     // After every recalculation: whatever shows answers refreshes.
     void AnswersChanged();
+    // A copy of `page` was added or deleted (a recalculation follows).
+    void CopiesChanged(int page);
+    // The directory rows changed.
+    void DirectoryChanged();
+    // The file name, the modified flag or the read-only state changed.
+    void FileStateChanged();
 
 private:
     // Notes how the file at `path` is on disk now.
     void rememberDiskState(const QString &path);
 
     std::unique_ptr<TAnswer> answers_;
+    QString fileName_ = QStringLiteral("Untitled.cl1");
+    bool modified_ = false;
+    bool readOnly_ = false;
     QString diskPath_; // the file last read or saved, as it was then
     QDateTime diskModified_;
     qint64 diskSize_ = -1;

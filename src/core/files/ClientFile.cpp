@@ -52,7 +52,6 @@ int lastSection(const TAnswer &store, int page)
 
 QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory)
 {
-    store.ErrFlag = false;
     QByteArray out;
     out.reserve(512 * 1024);
     appendAscii(out, ProgramLine);
@@ -92,7 +91,6 @@ namespace {
 bool readClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &directory, QString *problem,
                     double &version)
 {
-    store.ErrFlag = false;
     LineReader in(bytes);
     bool ok = true;
     QString section = QStringLiteral("the page counts");
@@ -131,7 +129,6 @@ bool readClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
         if (store.PgCt[p] < 0 || store.PgCt[p] > most) {
             say(QStringLiteral("page %1 has %2 copies, which it cannot have").arg(p).arg(store.PgCt[p]));
             store.PgCt[p] = 0;
-            store.ErrFlag = true;
             return false;
         }
     }
@@ -159,7 +156,6 @@ bool readClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
                 // last section at continuation 99, as the writer stops there.
                 if (IsRepeatablePage(p) && c == PageContinuationMax[p] + 1)
                     break;
-                store.ErrFlag = true;
                 return false;
             }
             enter(QStringLiteral("page %1, copy %2").arg(p).arg(c + 1));
@@ -175,15 +171,12 @@ bool readClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
                 const int flag = in.ReadInteger(&ok);
                 if (!ok) {
                     say(QStringLiteral("the override mark of answer %1 on %2 is not 0 or 1").arg(k).arg(section));
-                    store.ErrFlag = true;
                     return false;
                 }
                 entry.obj.OvRide = flag != 0;
             }
         }
     }
-    store.VersionNo = DataVersion;
-
     enter(QStringLiteral("the directory rows"));
     if (misplaced.isEmpty()) {
         const qsizetype at = in.Position();

@@ -30,14 +30,14 @@
 
 namespace brevane {
 
-// The whole file as bytes. Clears the store's ErrFlag.
+// The whole file as bytes.
 QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory);
 
 // Fills a freshly created store and the directory from the file's bytes.
 // Shows 33010 (not a client file) or 33020 (unknown version) and returns
 // false; a malformed count or flag, or a count of copies the page cannot
 // have, returns false without a message of its own, saying what was wrong in
-// *problem (ErrFlag is set for a bad page section). A file that ends early,
+// *problem. A file that ends early,
 // or whose sections stop following its counts, loads what it holds (up to
 // the first section out of place, and the directory rows when their heading
 // is found) and answers true, saying so in *problem; *problem is left alone

@@ -71,6 +71,9 @@ struct PageFacts
     // The page as a State form numbers it in its wording ("page 1 of 3");
     // empty where the paper numbers no pages.
     const char *formPage = "";
+    // Its source has a field that its page procedure writes (`a` or `g`):
+    // the page needs a procedure in the calculation's run order.
+    bool calculated = false;
 
     // The field binding `answer`, or nullptr.
     const FieldFact *Field(int answer) const;

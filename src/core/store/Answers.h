@@ -43,11 +43,6 @@ public:
     TAnswer(const TAnswer &) = delete;
     TAnswer &operator=(const TAnswer &) = delete;
 
-    bool ErrFlag = false;
-    QString ProgramName = QStringLiteral("Brevane");
-    double VersionNo = 1.01;
-    bool CalcActive = false;
-
     // Continuations in use per page (RAnswer.PgCt).
     std::array<int, PageCount> PgCt{};
 

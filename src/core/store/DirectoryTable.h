@@ -1,5 +1,5 @@
 #pragma once
-// The directory worksheet rows (DSchedList): one row per person or business,
+// The directory worksheet rows: one row per person or business,
 // 13 text columns. Edited by the directory window, stored in the client file,
 // read by the calculations, copied by printing.
 

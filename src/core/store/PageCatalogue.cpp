@@ -34,7 +34,7 @@ const std::array<const char *, PageCount> PageName = {
     "Initial Articles of Incorporation (1)", // 2
     "Initial Articles of Incorporation (2)", // 3
     "Initial Articles of Incorporation (3)", // 4
-    "RESERVED", // 5
+    "Initial Articles of Incorporation (Instructions)", // 5
     "RESERVED", // 6
     "Order and Waiver of Notice", // 7
     "Share Subscription", // 8
@@ -68,15 +68,15 @@ const std::array<const char *, PageCount> PageName = {
     "Reinstatement and Appointment of Agent (1)", // 36
     "Reinstatement and Appointment of Agent (2)", // 37
     "Corporate Resolution", // 38
-    "RESERVED", // 39
-    "RESERVED", // 40
-    "RESERVED", // 41
-    "RESERVED", // 42
-    "RESERVED", // 43
-    "RESERVED", // 44
-    "RESERVED", // 45
-    "RESERVED", // 46
-    "RESERVED", // 47
+    "Articles of a Professional Association (1)", // 39
+    "Articles of a Professional Association (2)", // 40
+    "Articles of a Professional Association (3)", // 41
+    "Articles of a Professional Association (Instructions)", // 42
+    "Reinstatement of a Professional Association (1)", // 43
+    "Reinstatement of a Professional Association (2)", // 44
+    "Biennial Report (1)", // 45
+    "Biennial Report (2)", // 46
+    "Biennial Report (Instructions)", // 47
     "RESERVED", // 48
     "RESERVED", // 49
     "Articles of Organization (1)", // 50
@@ -136,6 +136,20 @@ QString CopyName(int page, int continuation, int count)
     if (!IsRepeatablePage(page) || continuation < 0 || continuation >= count)
         return QString();
     return QStringLiteral("%1, copy %2 of %3").arg(QLatin1String(PageName[std::size_t(page)])).arg(continuation + 1).arg(count);
+}
+
+QString PageDeleteName(int page)
+{
+    switch (page) {
+    case 23:
+        return QStringLiteral("Minutes");
+    case 24:
+        return QStringLiteral("Ledger");
+    case 25:
+        return QStringLiteral("Bond");
+    default:
+        return IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString();
+    }
 }
 
 } // namespace brevane

@@ -21,6 +21,10 @@ extern const std::array<int, PageCount> PageAnswerMax;
 // Name of each page as the New and Delete commands of the repeatable pages show it.
 extern const std::array<const char *, PageCount> PageName;
 
+// The page's name in the Delete question of a repeatable page ("Minutes",
+// "Ledger", "Bond" for pages 23 to 25, else PageName); empty outside 0..99.
+QString PageDeleteName(int page);
+
 // The five pages that can exist in up to 100 copies.
 inline constexpr std::array<int, 5> RepeatablePages = {23, 24, 25, 38, 68};
 

@@ -20,10 +20,13 @@ void TDialogCommands::DisplayDirectory(const TSender &, int row)
 {
     DirectoryHooks hooks;
     hooks.firstRow = row;
-    hooks.markModified = [this] { main_.Document().Modified = true; };
+    hooks.markModified = [this] { main_.Document().MarkEdited(); };
+    hooks.keepRows = [this](const DirectoryTable &rows) { main_.Document().SetDirectory(rows); };
     hooks.completeCalc = [this] { main_.Calc().CompleteCalc(main_.Invisible(0)); };
     hooks.programFolder = main_.folders.programFolder;
-    brevane::DisplayDirectory(&main_, main_.Document().Directory(), hooks);
+    // A copy: the window hands its rows back through keepRows.
+    const DirectoryTable rows = main_.Document().Directory();
+    brevane::DisplayDirectory(&main_, rows, hooks);
 }
 
 void TDialogCommands::ZoomClick()

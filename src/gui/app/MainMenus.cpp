@@ -221,12 +221,21 @@ void TMainMenus::buildMenuBar()
     connect(a, &QAction::triggered, this, [&m] { m.Files().DefaultFileLocation(1); });
     a = addItem(mnuOptions, "mnuForceWord", QStringLiteral("&Force Word"));
     a->setCheckable(true);
-    connect(a, &QAction::triggered, this, [&m] { m.Output().ForceWordClick(); });
+    connect(a, &QAction::triggered, this, [&m] {
+        m.Output().ForceWordClick();
+        m.UpdateMenuItems(); // the option marks follow the settings
+    });
     a = addItem(mnuOptions, "mnuFindWord", QStringLiteral("F&ind Word"));
-    connect(a, &QAction::triggered, this, [&m] { m.Output().FindWordClick(); });
+    connect(a, &QAction::triggered, this, [&m] {
+        m.Output().FindWordClick();
+        m.UpdateMenuItems(); // the option marks follow the settings
+    });
     a = addItem(mnuOptions, "mnuForceWordPad", QStringLiteral("Force &WordPad"));
     a->setCheckable(true);
-    connect(a, &QAction::triggered, this, [&m] { m.Output().ForceWordPadClick(); });
+    connect(a, &QAction::triggered, this, [&m] {
+        m.Output().ForceWordPadClick();
+        m.UpdateMenuItems(); // the option marks follow the settings
+    });
 #ifndef Q_OS_WIN
     // Word and WordPad are Windows programs; elsewhere the document always
     // goes to LibreOffice Writer or the desktop's program for RTF files.

@@ -33,6 +33,7 @@
 #include <QTreeWidget>
 
 #include <cmath>
+#include <optional>
 
 namespace brevane {
 
@@ -58,18 +59,20 @@ TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
     check_ = new TCheckPanel(*this, this);
     addDockWidget(Qt::BottomDockWidgetArea, check_);
     check_->hide();
-    // Whatever a recalculation changed shows on the displayed page.
-    connect(&document_, &ClientDocument::AnswersChanged, this, [this] { transfer_->AnswersToControls(); });
+    // The window follows the client document: whatever a recalculation
+    // changed shows on the displayed page; the menus, Prior and Next and the
+    // caption follow the answers and the copies; the caption's name and
+    // unsaved-changes mark follow the file state, whatever changed it (a
+    // typed answer, a worksheet row, Save). The check panel and the tree
+    // observe the document themselves.
+    connect(&document_, &ClientDocument::AnswersChanged, this, [this] {
+        transfer_->AnswersToControls();
+        UpdateMenuItems();
+    });
+    connect(&document_, &ClientDocument::CopiesChanged, this, [this] { UpdateMenuItems(); });
+    connect(&document_, &ClientDocument::FileStateChanged, this, [this] { UpdateCaption(); });
     FormCreate();
     qApp->installEventFilter(this);
-    // The caption's unsaved-changes mark follows the modified flag, whatever
-    // set or cleared it (a typed answer, a worksheet row, Save).
-    auto *captionMark = new QTimer(this);
-    connect(captionMark, &QTimer::timeout, this, [this] {
-        if (windowTitle().startsWith(QLatin1Char('*')) != document_.Modified)
-            UpdateCaption();
-    });
-    captionMark->start(250);
 }
 
 TfrmMain::~TfrmMain()
@@ -91,8 +94,8 @@ TSender TfrmMain::Invisible(int tag)
 
 void TfrmMain::UpdateCaption()
 {
-    QString caption = QFileInfo(QString(document_.FileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
-    if (document_.ReadOnly)
+    QString caption = QFileInfo(QString(document_.FileName()).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
+    if (document_.IsReadOnly())
         caption += QStringLiteral(" (read-only)");
     // A copy of a repeatable page says which copy it is.
     if (const TAnswer *store = document_.Answers(); store && IsValidPage(CurrentPage)) {
@@ -100,7 +103,7 @@ void TfrmMain::UpdateCaption()
         if (!copy.isEmpty())
             caption += QStringLiteral(" - ") + copy;
     }
-    if (document_.Modified)
+    if (document_.IsModified())
         caption.prepend(QLatin1Char('*'));
     setWindowTitle(caption);
 }
@@ -262,9 +265,9 @@ void TfrmMain::FormCreate()
     CurrentPage = -1;
     CurrentContinuation = -1;
     settings.zoomFactor = 1.0;
-    document_.FileName = QStringLiteral("Untitled.cl1");
+    document_.SetFileName(QStringLiteral("Untitled.cl1"));
     files_->ReadDefaultClient();
-    document_.Modified = false;
+    document_.SetModified(false);
     UpdateCaption();
 }
 
@@ -377,12 +380,12 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
     // marks the client through the control's change handler; a key that
     // only moves (and whatever that sets off: a Tab's focus move and
     // recalculation) leaves the modified flag as it was.
-    const bool modified = document_.Modified;
+    std::optional<KeepModified> keep;
+    if (TNavigation::IsNavigationKey(key))
+        keep.emplace(*this);
     inKeyDispatch_ = true;
     QCoreApplication::sendEvent(watched, event);
     inKeyDispatch_ = false;
-    if (TNavigation::IsNavigationKey(key))
-        document_.Modified = modified;
     return true;
 }
 

@@ -60,7 +60,7 @@ public:
     TFileCommands &Files() override { return *files_; }
     TOutputCommands &Output() override { return *output_; }
     void ShowPage(int pageTag) override;
-    void UpdateMenuItems() override;
+
     void ShowDirectoryRow(int row) override;
     void SelectPageTreeItem(int page) override;
     void SetOverrideVisible(bool showOverride, bool showCancel) override;
@@ -73,6 +73,10 @@ public:
     void ShowStatus(const QString &text, const QString &actionText = QString(),
                     std::function<void()> action = {}) override;
     QString StatusText() const override;
+
+    // Refreshes the caption, Prior and Next, the option marks and the
+    // repeatable pages' View and Delete items.
+    void UpdateMenuItems();
 
     // ---- the window's own commands
     TNavigation &Navigation() { return *navigation_; }

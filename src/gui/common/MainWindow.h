@@ -2,9 +2,11 @@
 // The main window as the commands of the program's subsystems see it: the
 // client document, the page area, the window's state (displayed page,
 // folders, settings, switches) and what they may ask of the window (show a
-// page, refresh its menus and buttons). The window itself (gui/app/TfrmMain)
-// builds the widgets and wires the commands; the subsystems' folders know
-// only this, so none of them reaches into the window's own folder.
+// page, open the worksheet on a row). The window refreshes its menus, buttons
+// and caption itself when the client document announces a change. The
+// window itself (gui/app/TfrmMain) builds the widgets and wires the
+// commands; the subsystems' folders know only this, so none of them reaches
+// into the window's own folder.
 
 #include "core/files/Folders.h"
 #include "core/files/Settings.h"
@@ -51,9 +53,6 @@ public:
     // Shows the page instance (PageTag = page * 100 + continuation), as a
     // display the program asks for itself.
     virtual void ShowPage(int pageTag) = 0;
-    // Refreshes the caption, Prior and Next, the option marks and the
-    // repeatable pages' View and Delete items.
-    virtual void UpdateMenuItems() = 0;
     // Opens the Directory Worksheet with `row` selected.
     virtual void ShowDirectoryRow(int row) = 0;
     // Marks the page's tree item, where it has one.

@@ -101,10 +101,9 @@ QString keptCell(int column, const QString &typed)
 }
 } // namespace
 
-TfrmDirectory::TfrmDirectory(DirectoryTable &dschedList, DirectoryHooks hooks, QWidget *parent)
+TfrmDirectory::TfrmDirectory(const DirectoryTable &rows, DirectoryHooks hooks, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , dschedList_(dschedList)
-    , opened_(dschedList)
+    , opened_(rows)
     , hooks_(std::move(hooks))
 {
     showingWindow = this;
@@ -514,7 +513,7 @@ void TfrmDirectory::FormClose()
 
 void TfrmDirectory::LoadStringGrid()
 {
-    grid_ = dschedList_;
+    grid_ = opened_;
     model_->Reset();
     UpdatePanelEnabled();
 }
@@ -522,7 +521,8 @@ void TfrmDirectory::LoadStringGrid()
 void TfrmDirectory::SaveStringGrid()
 {
     try {
-        dschedList_ = grid_;
+        if (hooks_.keepRows)
+            hooks_.keepRows(grid_);
     } catch (...) {
         ShowError(msg::DirectoryRowsNotKept);
     }
@@ -825,11 +825,11 @@ void TfrmDirectory::HelpTopicSender()
     OpenHelpPage(hooks_.programFolder, QString::fromLatin1(HelpDirectoryPath));
 }
 
-bool DisplayDirectory(QWidget *parent, DirectoryTable &dschedList, const DirectoryHooks &hooks)
+bool DisplayDirectory(QWidget *parent, const DirectoryTable &rows, const DirectoryHooks &hooks)
 {
     try {
-        TfrmDirectory window(dschedList, hooks, parent);
-        if (hooks.firstRow > 0 && hooks.firstRow < dschedList.RowCount())
+        TfrmDirectory window(rows, hooks, parent);
+        if (hooks.firstRow > 0 && hooks.firstRow < rows.RowCount())
             window.SelectRow(hooks.firstRow);
         window.exec();
         return window.RowsChanged();

@@ -1,23 +1,11 @@
 #pragma once
-// The directory worksheet window: the user edits the directory rows (the main
-// window's DSchedList) in an entry panel above a read-only grid. The window
-// works on its own copy of the rows and copies them back after every row it
-// saves and when it closes.
-//
-// The main window opens it with DisplayDirectory():
-//
-//     DirectoryHooks hooks;
-//     hooks.markModified = [this] { SetModified(true); };
-//     hooks.completeCalc = [this] { CompleteCalc(mnuInvisible /* Tag 0 */); };
-//     hooks.programFolder = folders.programFolder;
-//     DisplayDirectory(this, dschedList, hooks);
-//
-// While it is open, the client file writer brings the rows up to date with
-//     if (TfrmDirectory *w = TfrmDirectory::Showing()) w->SaveStringGrid();
-//
-// The rules of the rows (insert, remove, the row clipboard, the role code)
-// belong to DirectoryTable and DirectoryRoles; the window shows the rows and
-// turns the user's commands into those calls.
+// The directory worksheet window: the user edits the client's directory rows
+// in an entry panel above a read-only grid. The window works on its own copy
+// of the rows and hands them back (DirectoryHooks::keepRows) after every row
+// it saves and when it closes; the main window passes them to the client
+// document. The rules of the rows (insert, remove, the row clipboard, the
+// role code) belong to DirectoryTable and DirectoryRoles; the window shows
+// the rows and turns the user's commands into those calls.
 
 #include "core/store/DirectoryRoles.h"
 #include "core/store/DirectoryTable.h"
@@ -41,9 +29,11 @@ namespace brevane {
 
 struct DirectoryHooks
 {
-    // Called whenever the user changes a panel control or a row (the main
-    // window sets its modified flag). Never called by the window's own fills.
+    // Called whenever the user changes a panel control or a row (the client
+    // is marked modified). Never called by the window's own fills.
     std::function<void()> markModified;
+    // Takes the window's rows, after every row it saves and when it closes.
+    std::function<void(const DirectoryTable &)> keepRows;
     // Called when the window closes, after the rows have been copied back:
     // the main window's recalculation with transfer (CompleteCalc, Tag 0).
     std::function<void()> completeCalc;
@@ -59,8 +49,8 @@ class TfrmDirectory : public QDialog
 {
     Q_OBJECT
 public:
-    // Copies the rows of `dschedList` (LoadStringGrid) and selects row 0.
-    TfrmDirectory(DirectoryTable &dschedList, DirectoryHooks hooks, QWidget *parent = nullptr);
+    // Copies `rows` (LoadStringGrid) and selects row 0.
+    TfrmDirectory(const DirectoryTable &rows, DirectoryHooks hooks, QWidget *parent = nullptr);
     ~TfrmDirectory() override;
 
     // The worksheet window being shown, or nullptr.
@@ -73,8 +63,7 @@ public:
     bool RowsChanged() const;
 
     void LoadStringGrid();
-    // Copies the window's rows into DSchedList (also called by the client file
-    // writer while the window is open).
+    // Hands the window's rows to keepRows.
     void SaveStringGrid();
     void RowToPanel();
     void SaveEntry();
@@ -151,7 +140,6 @@ private:
     QList<QCheckBox *> RoleBoxes() const;
     QList<QLineEdit *> PanelEdits() const;
 
-    DirectoryTable &dschedList_;
     DirectoryTable grid_;
     DirectoryTable opened_;
     DirectoryHooks hooks_;
@@ -166,6 +154,6 @@ private:
 
 // Shows the directory worksheet modally over `parent` and destroys it after it
 // closes. A failure shows error 14050. Returns true when the rows changed.
-bool DisplayDirectory(QWidget *parent, DirectoryTable &dschedList, const DirectoryHooks &hooks);
+bool DisplayDirectory(QWidget *parent, const DirectoryTable &rows, const DirectoryHooks &hooks);
 
 } // namespace brevane

@@ -31,33 +31,6 @@ constexpr int RecoveryCopyInterval = 15 * 1000;
 const QString ClientFilter = QStringLiteral("Brevane Files (*.cl1)");
 constexpr int MaxRecentFiles = 5;
 
-// Counts the messages shown while it lives, passing each on to the sink in
-// use (only when one is installed).
-class MessageCounter : public MessageSink
-{
-public:
-    MessageCounter()
-    {
-        next_ = InstallMessageSink(this);
-        if (!next_)
-            InstallMessageSink(nullptr);
-    }
-    ~MessageCounter() override
-    {
-        if (next_)
-            InstallMessageSink(next_);
-    }
-    void Show(const ErrorMessage &message) override
-    {
-        ++shown;
-        next_->Show(message);
-    }
-    int shown = 0;
-
-private:
-    MessageSink *next_ = nullptr;
-};
-
 // A client file that was not read, and why: the system's reason, or what
 // the reader found wrong.
 QString whyNotRead(const QString &path, const QString &error, const QString &problem)
@@ -101,10 +74,17 @@ void TFileCommands::ReadDefaultClient()
         return;
     QString error;
     QString problem;
-    if (!main_.Document().Load(path, &error, &problem))
+    const Outcome loaded = main_.Document().Load(path, &error, &problem);
+    if (!loaded) {
+        // What the reader said, then that the default client was not read.
+        if (!loaded.has(msg::ClientFileUnreadable))
+            loaded.show();
         ShowError(msg::DefaultClientUnreadable, whyNotRead(path, error, problem));
-    else if (!problem.isEmpty())
-        reportDamage(path, problem);
+    } else {
+        loaded.show();
+        if (!problem.isEmpty())
+            reportDamage(path, problem);
+    }
 }
 
 void TFileCommands::CommitEdit()
@@ -114,15 +94,14 @@ void TFileCommands::CommitEdit()
     if (!control || !main_.pnlMainForm->isAncestorOf(focus))
         return;
     if (dynamic_cast<TEdit *>(control) || dynamic_cast<TCheckBox *>(control)) {
-        const bool modified = main_.Document().Modified;
+        KeepModified keep(main_);
         main_.Calc().CalcOnExit(focus);
-        main_.Document().Modified = modified;
     }
 }
 
 bool TFileCommands::SaveQuestion()
 {
-    if (!main_.Document().Modified)
+    if (!main_.Document().IsModified())
         return true;
     const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
         main_.Window(), QStringLiteral("Brevane"), QStringLiteral("Do You Want To Save Your Changes"),
@@ -138,7 +117,7 @@ bool TFileCommands::resetStore()
 {
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
-    return main_.Document().ResetAnswers();
+    return main_.Document().Clear();
 }
 
 void TFileCommands::NewClick(const TSender &sender)
@@ -153,19 +132,16 @@ void TFileCommands::newClient(const TSender &sender, bool ask)
         if (!SaveQuestion())
             return;
     }
-    if (!resetStore())
-        return;
     // A new client starts with the worksheet a new run starts with, unless
     // the default client brings its own.
-    main_.Document().Directory() = DirectoryTable();
+    if (!resetStore())
+        return;
     ReadDefaultClient();
-    main_.Document().FileName = Untitled;
-    main_.Document().Modified = false;
     // Open binds the file it opens (and its lock) once it is read.
     if (sender.IsMenuItem() && sender.Tag == InternalNewTag)
         return;
     bindFile(ClientFileLock(), false);
-    main_.Calc().RecalculateWithCursor(false);
+    main_.Calc().RecalculateWithCursor(false).show();
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
     main_.ShowPage(0);
@@ -234,27 +210,24 @@ void TFileCommands::OfferRecoveredWork()
             RecoveryCopy::Discard(found.copyPath);
             continue;
         }
-        if (answer != QMessageBox::Yes || main_.Document().Modified)
+        if (answer != QMessageBox::Yes || main_.Document().IsModified())
             continue; // kept for the next start
         newClient(TSender::Menu(InternalNewTag), false);
         if (!main_.Document().Answers())
             return;
         QString problem;
-        if (!RecoveryCopy::Load(found.copyPath, *main_.Document().Answers(), main_.Document().Directory(), &problem)) {
+        if (!main_.Document().Restore(found.copyPath, &problem)) {
             ShowError(msg::ClientFileUnreadable,
                       QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(found.copyPath), problem));
             newClient(TSender::Menu(0), false);
             continue;
         }
-        // Restored untitled: the client file may have changed since, and is
-        // never replaced without the user naming it.
-        main_.Document().FileName = Untitled;
+        // Restored untitled and modified: the client file may have changed
+        // since, and is never replaced without the user naming it.
         main_.CurrentPage = -1;
         main_.CurrentContinuation = -1;
         main_.ShowPage(0);
-        main_.Calc().RecalculateWithCursor(false);
-        main_.Document().Modified = true;
-        main_.UpdateMenuItems();
+        main_.Calc().RecalculateWithCursor(false).show();
         KeepRecoveryCopy(); // the new copy is written before the old one goes
         RecoveryCopy::Discard(found.copyPath);
     }
@@ -269,7 +242,7 @@ void TFileCommands::OfferRecoveredWork()
 void TFileCommands::KeepRecoveryCopy()
 {
     TAnswer *answers = main_.Document().Answers();
-    if (!main_.Document().Modified || !answers) {
+    if (!main_.Document().IsModified() || !answers) {
         recovery_.Remove();
         recovered_.clear();
         return;
@@ -280,7 +253,7 @@ void TFileCommands::KeepRecoveryCopy()
     const QByteArray now = WriteClientFile(*answers, main_.Document().Directory());
     if (now == recovered_ && recovery_.Exists())
         return;
-    const QString client = IsUntitled(main_.Document().FileName) ? QString() : main_.Document().FileName;
+    const QString client = IsUntitled(main_.Document().FileName()) ? QString() : main_.Document().FileName();
     if (recovery_.Write(client, main_.Document().ClientName(), *answers, main_.Document().Directory()))
         recovered_ = now;
 }
@@ -301,16 +274,11 @@ void TFileCommands::openClient(const QString &givenPath, bool unset, const TSend
     newClient(TSender::Menu(InternalNewTag), false);
     if (!main_.Document().Answers())
         return;
-    main_.Document().FileName = path;
-    QString error;
+    main_.Document().SetFileName(path);
     QString problem;
-    MessageCounter counter;
-    if (!main_.Document().Load(path, &error, &problem)) {
-        // The reader names a file that is not a client file or has an
-        // unknown version; a file that cannot be read at all, or one that
-        // breaks off in a malformed line, is named here with what was wrong.
-        if (counter.shown == 0)
-            ShowError(msg::ClientFileUnreadable, whyNotRead(path, error, problem));
+    const Outcome loaded = main_.Document().Load(path, nullptr, &problem);
+    loaded.show();
+    if (!loaded) {
         newClient(sender, false);
         return;
     }
@@ -326,8 +294,7 @@ void TFileCommands::openClient(const QString &givenPath, bool unset, const TSend
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
     main_.ShowPage(0);
-    main_.Calc().RecalculateWithCursor(false);
-    main_.Document().Modified = false;
+    main_.Calc().RecalculateWithCursor(false).show();
     if (damaged)
         reportDamage(path, problem);
 }
@@ -353,24 +320,25 @@ void TFileCommands::ReOpenClick(int index)
     if (!lockForOpening(path, lock, &readOnly))
         return;
     BusyCursor busy;
-    main_.Document().FileName = path;
     if (!resetStore()) {
         ShowError(msg::ReopenStoreNotCreated);
         return;
     }
-    main_.Document().Directory() = DirectoryTable();
+    main_.Document().SetFileName(path);
     QString error;
     QString problem;
-    MessageCounter counter;
-    if (!main_.Document().Load(path, &error, &problem)) {
-        if (counter.shown == 0)
+    const Outcome loaded = main_.Document().Load(path, &error, &problem);
+    if (!loaded) {
+        if (loaded.has(msg::ClientFileUnreadable))
             ShowError(msg::RecentFileNotRead, whyNotRead(path, error, problem));
+        else
+            loaded.show();
         // No partly read client stays bound to the path.
         newClient(TSender::Menu(0), false);
         return;
     }
+    loaded.show();
     bindFile(std::move(lock), readOnly);
-    main_.Document().Modified = false;
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
     main_.ShowPage(0);
@@ -384,40 +352,33 @@ bool TFileCommands::writeClient(const QString &path)
 {
     if (!main_.Document().Answers())
         return false;
-    QString error;
-    bool saved;
+    Outcome saved;
     {
         BusyCursor busy;
-        saved = main_.Document().Save(path, &error);
+        saved = main_.Document().Save(path);
     }
-    if (!saved) {
-        // The previous file is untouched and the answers stay in the window.
-        ShowError(msg::ClientFileNotSaved,
-                  QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
-    }
-    return saved;
+    // A failed save leaves the previous file untouched and the answers in
+    // the window.
+    saved.show();
+    return saved.ok();
 }
 
 bool TFileCommands::SaveFile()
 {
     main_.Transfer().ControlsToAnswers();
     // A client opened read-only is saved under a new name only.
-    if (IsUntitled(main_.Document().FileName) || main_.Document().ReadOnly)
+    if (IsUntitled(main_.Document().FileName()) || main_.Document().IsReadOnly())
         return SaveAsClick();
     // Another window or program wrote the file since it was opened here:
     // replacing it would lose that work unasked.
-    if (main_.Document().ChangedOnDisk(main_.Document().FileName) &&
+    if (main_.Document().ChangedOnDisk(main_.Document().FileName()) &&
         UserDialogs::Current().Question(main_.Window(), QStringLiteral("Brevane"),
                                         QStringLiteral("%1 was changed on disk since you opened it. Replace it with "
                                                        "your answers?")
-                                            .arg(QFileInfo(main_.Document().FileName).fileName()),
+                                            .arg(QFileInfo(main_.Document().FileName()).fileName()),
                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return false;
-    if (!writeClient(main_.Document().FileName))
-        return false;
-    main_.Document().Modified = false;
-    main_.UpdateMenuItems();
-    return true;
+    return writeClient(main_.Document().FileName());
 }
 
 bool TFileCommands::SaveAsClick()
@@ -426,7 +387,7 @@ bool TFileCommands::SaveAsClick()
     main_.Transfer().ControlsToAnswers();
     QString proposed;
     // A client not yet saved is offered under the entity's name.
-    if (IsUntitled(main_.Document().FileName) && main_.Document().Answers()) {
+    if (IsUntitled(main_.Document().FileName()) && main_.Document().Answers()) {
         const QString name = FileBaseNameOf(main_.Document().Answers()->Text(0, 0, G0::EntityName));
         if (!name.isEmpty())
             proposed = name + QStringLiteral(".cl1");
@@ -480,19 +441,16 @@ bool TFileCommands::SaveAsClick()
         main_.settings.recentFiles.prepend(name);
         RebuildRecentMenu();
     }
-    main_.Document().FileName = name;
-    main_.Document().Modified = false;
-    main_.UpdateMenuItems();
+    main_.Document().SetFileName(name);
     return true;
 }
 
 void TFileCommands::DuplicateClick()
 {
-    main_.Document().FileName = Untitled;
+    main_.Document().SetFileName(Untitled);
     bindFile(ClientFileLock(), false);
-    const bool modified = main_.Document().Modified;
+    KeepModified keep(main_);
     main_.ShowPage(MakePageTag(1, 0));
-    main_.Document().Modified = modified;
 }
 
 bool TFileCommands::MoveToTopOfRecent(const QString &path)
@@ -538,9 +496,8 @@ void TFileCommands::reportDamage(const QString &path, const QString &problem)
     ShowError(msg::ClientFileDamaged, QDir::toNativeSeparators(path) + QStringLiteral(": ") + problem);
     // The next Save asks for a name, so the part that was read never
     // replaces the damaged file.
-    main_.Document().FileName = QStringLiteral("Untitled.cl1");
+    main_.Document().SetFileName(QStringLiteral("Untitled.cl1"));
     bindFile(ClientFileLock(), false);
-    main_.UpdateCaption();
 }
 
 bool TFileCommands::lockForOpening(const QString &path, ClientFileLock &lock, bool *readOnly)
@@ -577,8 +534,7 @@ bool TFileCommands::lockForOpening(const QString &path, ClientFileLock &lock, bo
 void TFileCommands::bindFile(ClientFileLock lock, bool readOnly)
 {
     // The lock held before, of the file open until now, is released.
-    main_.Document().Lock = std::move(lock);
-    main_.Document().ReadOnly = readOnly;
+    main_.Document().BindFile(std::move(lock), readOnly);
 }
 
 } // namespace brevane

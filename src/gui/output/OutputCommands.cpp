@@ -146,7 +146,12 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
 bool TOutputCommands::BuildDocument(const PrintSelection &selection, bool titled, QString *document)
 {
     // The displayed page's last entries count, and every answer is current.
-    main_.Calc().RecalculateWithCursor(true);
+    // Papers from a calculation that failed would be incomplete: the
+    // message names the pages, and nothing is printed.
+    if (const Outcome calculated = main_.Calc().RecalculateWithCursor(true); !calculated) {
+        calculated.show();
+        return false;
+    }
     // What the State or a signer would reject is shown first.
     QStringList boxes;
     for (const QString &box : AllBoxes())
@@ -155,21 +160,16 @@ bool TOutputCommands::BuildDocument(const PrintSelection &selection, bool titled
     if (!CheckBeforePrint(main_, boxes))
         return false;
     ClientDocument &client = main_.Document();
-    const PrintBuildResult built =
-        titled ? client.BuildTitledPrintDocument(selection, main_.folders.Rtf(), main_.folders.Dat(), document)
-               : client.BuildPrintDocument(selection, main_.folders.Rtf(), main_.folders.Dat(), document);
-    switch (built) {
-    case PrintBuildResult::Built:
-        return true;
-    case PrintBuildResult::NothingChecked:
-        ShowError(msg::NothingToPrint);
-        return false;
-    case PrintBuildResult::NothingPrinted:
-    case PrintBuildResult::Failed:
-        // Each failure has been reported; no document is written.
-        return false;
-    }
-    return false;
+    QString built;
+    const Outcome outcome =
+        titled ? client.BuildTitledPrintDocument(selection, main_.folders.Rtf(), main_.folders.Dat(), &built)
+               : client.BuildPrintDocument(selection, main_.folders.Rtf(), main_.folders.Dat(), &built);
+    outcome.show();
+    // A page left out is named, and the pages that were built are shown;
+    // with nothing built no document is written.
+    if (document)
+        *document = built;
+    return !built.isEmpty();
 }
 
 PdfExport *TOutputCommands::PdfInProgress() const
@@ -274,20 +274,17 @@ void TOutputCommands::LaunchWordProcessor(const QString &document, const QString
 void TOutputCommands::ForceWordClick()
 {
     main_.settings.forceWord = !main_.settings.forceWord;
-    main_.UpdateMenuItems();
 }
 
 void TOutputCommands::ForceWordPadClick()
 {
     main_.settings.forceWordPad = !main_.settings.forceWordPad;
-    main_.UpdateMenuItems();
 }
 
 void TOutputCommands::FindWordClick()
 {
     if (!FoundWordPath.isEmpty()) {
         FoundWordPath.clear();
-        main_.UpdateMenuItems();
         return;
     }
     TfrmProgress progress(main_.Window());
@@ -303,7 +300,6 @@ void TOutputCommands::FindWordClick()
     QApplication::restoreOverrideCursor();
     Message(search.Found ? QStringLiteral("Found Word installation.")
                          : QStringLiteral("Did not find Word installation."));
-    main_.UpdateMenuItems();
 }
 
 bool TOutputCommands::WordInstalled()

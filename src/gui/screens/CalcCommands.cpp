@@ -13,16 +13,16 @@
 
 namespace brevane {
 
-bool TCalcCommands::Calculate(bool componentTransfer)
+Outcome TCalcCommands::Calculate(bool componentTransfer)
 {
     if (componentTransfer)
         main_.Transfer().ControlsToAnswers();
     main_.Transfer().SetBusyCursor(true);
     // The displayed page's controls are filled again when the document
     // announces the new answers.
-    const bool ok = main_.Document().Recalculate();
+    Outcome outcome = main_.Document().Recalculate();
     main_.Transfer().SetBusyCursor(false);
-    return ok;
+    return outcome;
 }
 
 void TCalcCommands::CalcOnExit(QWidget *sender)
@@ -55,23 +55,23 @@ void TCalcCommands::CalcOnExit(QWidget *sender)
     about.reset();
     main_.Transfer().ControlsToAnswers();
     // The run ends by filling the page's controls from the answers.
-    Calculate(false);
+    Calculate(false).show();
 }
 
-void TCalcCommands::RecalculateWithCursor(bool transfer)
+Outcome TCalcCommands::RecalculateWithCursor(bool transfer)
 {
     if (transfer)
         main_.Transfer().ControlsToAnswers();
     main_.Transfer().SetBusyCursor(true);
-    Calculate(false);
+    Outcome outcome = Calculate(false);
     main_.Transfer().SetBusyCursor(false);
+    return outcome;
 }
 
 void TCalcCommands::CompleteCalc(const TSender &sender)
 {
     if (sender.IsMenuItem() || sender.IsCornerButton())
-        RecalculateWithCursor(true);
-    main_.UpdateMenuItems();
+        RecalculateWithCursor(true).show();
 }
 
 void TCalcCommands::RefreshClick()

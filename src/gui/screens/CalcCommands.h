@@ -2,6 +2,7 @@
 // The recalculation entry points of the main window: every recalculation of
 // the program goes through one of these and the calculation driver.
 
+#include "core/dialogs/Outcome.h"
 #include "gui/common/Sender.h"
 
 class QWidget;
@@ -18,17 +19,20 @@ public:
     {}
 
     // One run of the calculation driver over the store and the directory
-    // rows, with the displayed page's controls as its transfer. False when a
-    // page procedure failed (the driver has shown 18047).
-    bool Calculate(bool componentTransfer);
+    // rows, with the displayed page's controls as its transfer. What the run
+    // reported (18047 naming the pages whose procedure failed) is for the
+    // caller to show or act on.
+    Outcome Calculate(bool componentTransfer);
 
     // Exit handler of every page edit and check box: reformat the field for
     // its edit kind, write the page to the store, calculate, refill.
     void CalcOnExit(QWidget *sender);
     // Recalculation with transfer and busy cursor for a menu item or a
-    // toolbar button, then the menu refresh for any sender.
+    // toolbar button; what it reported is shown.
     void CompleteCalc(const TSender &sender);
-    void RecalculateWithCursor(bool transfer);
+    // A run with the busy cursor, the page's controls taken in first when
+    // `transfer` is set.
+    Outcome RecalculateWithCursor(bool transfer);
     // The Refresh buttons: recalculate, then rebuild the displayed page.
     void RefreshClick();
 

@@ -22,10 +22,6 @@ public:
     void ContinuationDlg(const TSender &sender); // Tag: page * 100
     void DeleteForm(const TSender &sender);      // Tag: the page
 
-    // The page's name in the Delete question ("Minutes", "Ledger", "Bond" for
-    // pages 23 to 25, else the catalogue's name).
-    static QString DeleteName(int page);
-
 private:
     // Which of the `count` copies of a repeatable page is meant: the only one,
     // or the one the user picks when there are several. False when the page

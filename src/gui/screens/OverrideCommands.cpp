@@ -120,7 +120,7 @@ QWidget *TOverrideCommands::targetControl(const TSender &sender) const
 
 void TOverrideCommands::OverrideClick(const TSender &sender)
 {
-    TAnswer *store = main_.Document().Answers();
+    const TAnswer *store = main_.Document().Answers();
     QWidget *widget = targetControl(sender);
     TPageControl *control = PageControlOf(widget);
     // Only computed answers can be overridden: a plain input field, or no
@@ -129,20 +129,14 @@ void TOverrideCommands::OverrideClick(const TSender &sender)
         return;
 
     const bool nowOverridden = !overridden(control);
-    TPageTransfer::ApplyOverrideLook(control, nowOverridden);
     const int k = TPageTransfer::AnswerIndexOf(control);
-    try {
-        store->SetOvRide(main_.CurrentPage, main_.CurrentContinuation, k, nowOverridden);
-    } catch (const AnswerRangeError &) {
-        return;
-    }
-    main_.SetOverrideVisible(!nowOverridden, nowOverridden);
+    // What the page holds counts; the document then sets the flag, marks
+    // the client and recalculates, and the page is filled from the answers.
+    main_.Transfer().ControlsToAnswers();
+    main_.Document().SetOverride(main_.CurrentPage, qMax(0, main_.CurrentContinuation), k, nowOverridden).show();
     main_.ShowStatus(nowOverridden ? OverriddenHint(widget) : CalculatedHint(widget));
-
-    main_.Calc().CompleteCalc(TSender::Menu(0));
-    main_.Transfer().AnswersToControls();
-    main_.Document().Modified = true;
-    main_.UpdateMenuItems();
+    // The buttons follow the control's look, filled from the answers.
+    SetOverride(widget);
     if (widget->focusPolicy() != Qt::NoFocus)
         widget->setFocus(Qt::OtherFocusReason);
 }

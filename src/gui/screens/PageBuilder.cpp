@@ -271,7 +271,8 @@ void TPageBuilder::LoadPage(int pageTag)
     TPageControl::handlersEnabled = false;
     main_.CurrentPage = PageOfTag(pageTag);
     main_.CurrentContinuation = ContinuationOfTag(pageTag);
-    const bool keptModified = main_.Document().Modified;
+    // Building and filling the page is the program's doing, not the user's.
+    KeepModified keep(main_);
 
     main_.pnlToolBar->setVisible(true);
     const int focusTag = FactsOfPage(main_.CurrentPage).focusTag;
@@ -311,7 +312,7 @@ void TPageBuilder::LoadPage(int pageTag)
         PreparePageControls(main_.pnlMainForm);
         pageReady_ = true;
         TPageControl::handlersEnabled = true;
-        main_.Calc().Calculate(false);
+        main_.Calc().Calculate(false).show();
         FocusTaggedControl(focusTag);
         focused = true;
     }
@@ -320,7 +321,6 @@ void TPageBuilder::LoadPage(int pageTag)
     main_.UpdateCaption();
     main_.TreeView1->clearSelection();
     main_.SelectPageTreeItem(main_.CurrentPage);
-    main_.Document().Modified = keptModified;
 
     if (focused)
         main_.VertScrollBox1->verticalScrollBar()->setValue(0);
@@ -525,7 +525,7 @@ void TPageBuilder::PreparePageControls(QWidget *container)
         if (!control)
             continue;
         auto scrollOnEnter = [&main](QWidget *sender) { main.ScrollOnEnter(sender); };
-        auto controlChange = [&main](QWidget *) { main.Document().Modified = true; };
+        auto controlChange = [&main](QWidget *) { main.Document().MarkEdited(); };
         auto calcOnExit = [&main](QWidget *sender) { main.Calc().CalcOnExit(sender); };
         if (auto *label = dynamic_cast<TLabel *>(control)) {
             applyFontSize(label, (label->FontSize - main.FontShrink()) * zoom_);

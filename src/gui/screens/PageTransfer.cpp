@@ -61,12 +61,12 @@ template <typename Visit> void forEachControl(QWidget *container, const Visit &v
 
 KeepModified::KeepModified(TMainWindow &main)
     : main_(main)
-    , value_(main.Document().Modified)
+    , value_(main.Document().IsModified())
 {}
 
 KeepModified::~KeepModified()
 {
-    main_.Document().Modified = value_;
+    main_.Document().SetModified(value_);
 }
 
 QString TPageTransfer::DisplayText(int kind, const QString &answer, int page, int index)
@@ -167,11 +167,11 @@ bool TPageTransfer::transfer(QWidget *container, ControlStep step)
 {
     if (!main_.Document().Answers() || main_.CurrentPage < 0 || !container || !main_.Pages().PageReady())
         return true;
-    TAnswer &answers = *main_.Document().Answers();
+    ClientDocument &document = main_.Document();
     const int page = main_.CurrentPage;
     const int cont = main_.CurrentContinuation;
     try {
-        forEachControl(container, [&](TPageControl *control) { step(control, answers, page, cont); });
+        forEachControl(container, [&](TPageControl *control) { step(control, document, page, cont); });
     } catch (const AnswerRangeError &) {
         ShowError(msg::CalculationFailed);
         return false;
@@ -179,8 +179,9 @@ bool TPageTransfer::transfer(QWidget *container, ControlStep step)
     return true;
 }
 
-void TPageTransfer::fill(TPageControl *control, TAnswer &answers, int page, int cont)
+void TPageTransfer::fill(TPageControl *control, ClientDocument &document, int page, int cont)
 {
+    const TAnswer &answers = *document.Answers();
     if (auto *label = dynamic_cast<TLabel *>(control)) {
         if (label->Tag != 0 && label->text() != answers.Text(page, cont, label->Tag))
             label->setText(answers.Text(page, cont, label->Tag));
@@ -210,17 +211,17 @@ void TPageTransfer::fill(TPageControl *control, TAnswer &answers, int page, int 
     }
 }
 
-void TPageTransfer::store(TPageControl *control, TAnswer &answers, int page, int cont)
+void TPageTransfer::store(TPageControl *control, ClientDocument &document, int page, int cont)
 {
     if (auto *edit = dynamic_cast<TEdit *>(control)) {
         const int kind = edit->EditKind();
         if (kind >= EditText && kind <= EditShortWhole)
-            answers.SetText(page, cont, edit->AnswerIndex(),
-                            AnswerText(kind, FitTypedText(edit->text()), page, edit->AnswerIndex()));
+            document.StoreAnswer(page, cont, edit->AnswerIndex(),
+                                 AnswerText(kind, FitTypedText(edit->text()), page, edit->AnswerIndex()));
     } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
-        answers.SetText(page, cont, memo->Tag, LineBreaksToBars(FitTypedText(memo->toPlainText())));
+        document.StoreAnswer(page, cont, memo->Tag, LineBreaksToBars(FitTypedText(memo->toPlainText())));
     } else if (auto *check = dynamic_cast<TCheckBox *>(control)) {
-        answers.SetText(page, cont, check->AnswerIndex(), check->isChecked() ? QStringLiteral("X") : QString());
+        document.StoreAnswer(page, cont, check->AnswerIndex(), check->isChecked() ? QStringLiteral("X") : QString());
     }
 }
 

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace brevane {
 
-class TAnswer;
+class ClientDocument;
 class TMainWindow;
 class TPageControl;
 
@@ -54,10 +54,10 @@ public:
 
 private:
     // What a walk does with each control of the page shown.
-    using ControlStep = void (*)(TPageControl *control, TAnswer &answers, int page, int cont);
+    using ControlStep = void (*)(TPageControl *control, ClientDocument &document, int page, int cont);
     bool transfer(QWidget *container, ControlStep step);
-    static void fill(TPageControl *control, TAnswer &answers, int page, int cont);
-    static void store(TPageControl *control, TAnswer &answers, int page, int cont);
+    static void fill(TPageControl *control, ClientDocument &document, int page, int cont);
+    static void store(TPageControl *control, ClientDocument &document, int page, int cont);
 
     TMainWindow &main_;
     int busyDepth_ = 0;

@@ -123,10 +123,13 @@ QString factsRow(const FormPage &page)
 {
     const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
     bool overrideable = false;
-    for (const Field &f : page.fields)
+    bool calculated = false;
+    for (const Field &f : page.fields) {
         overrideable = overrideable || (page.screen && f.mode == Mode::Guarded);
+        calculated = calculated || f.mode != Mode::Input;
+    }
     return QStringLiteral(
-               "        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}, {}};\n")
+               "        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}, {}, \"\", %13};\n")
         .arg(page.number)
         .arg(flag(page.screen), flag(page.print))
         .arg(page.hasFocus ? page.focus : -1)
@@ -135,7 +138,7 @@ QString factsRow(const FormPage &page)
         .arg(page.margins[1])
         .arg(page.margins[2])
         .arg(page.margins[3])
-        .arg(flag(overrideable));
+        .arg(flag(overrideable), flag(calculated));
 }
 
 // A C++ string literal of `text`: ASCII as it is, everything else as
