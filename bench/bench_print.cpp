@@ -146,7 +146,8 @@ int main(int argc, char *argv[])
                // Each form page starts on a new sheet: after a page break, or
                // after a section break where the paper changes with it.
                const QString &document = job.PrintDocument();
-               pages = int(document.count(QStringLiteral("\\page ")) + document.count(QStringLiteral("\\sect\\sectd"))) + 1;
+               pages =
+                   int(document.count(QStringLiteral("\\page ")) + document.count(QStringLiteral("\\sect\\sectd"))) + 1;
            }));
     const qsizetype documentSize = job.PrintDocument().size();
     Report("BuildPrintDocument, Select All (processor time)",

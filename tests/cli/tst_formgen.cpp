@@ -207,7 +207,8 @@ void tst_formgen::printIfFollowsRepeatedLines()
     QVERIFY2(rows.contains("{\\*\\brevaneif 6}{\\pard"), rows.constData());
     QVERIFY2(!rows.contains("&6/"), rows.constData());
     // A line is printed under one condition, never two.
-    const QString both = source(QStringLiteral("printif-both"), 26, QStringLiteral(".page 26\n[if=4, unless=5] {4} {5}\n"));
+    const QString both =
+        source(QStringLiteral("printif-both"), 26, QStringLiteral(".page 26\n[if=4, unless=5] {4} {5}\n"));
     QCOMPARE(run({QStringLiteral("--out"), dir_.filePath(QStringLiteral("printif-both")), both}).exitCode, 1);
 }
 

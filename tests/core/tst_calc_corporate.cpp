@@ -40,7 +40,6 @@ void fillWorksheet(CalcClient &client)
               {73, "44308"}});
 }
 
-
 // Texts of the signer slots of a block: "business/line/printed" per slot.
 QStringList slotTexts(const CalcClient &client, int page, int first, int count)
 {

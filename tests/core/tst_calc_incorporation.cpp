@@ -256,7 +256,6 @@ void tst_calc_incorporation::incorporatorNames()
     for (int k = 9; k <= 13; ++k)
         got9 << client.at(9, k);
     QCOMPARE(got9, page9);
-
 }
 
 // The incorporators' signature slots of both kinds of articles.

@@ -113,16 +113,34 @@ void tst_calc_llc::copiedAnswers_data()
         bool guarded;
     };
     const Row rows[] = {
-        {50, 2, 0, "Acme LLC", false},     {50, 3, 0, "Purpose item", true},  {50, 4, 0, "Duration item", true},
-        {50, 5, 0, "Address item", true},  {51, 0, 0, "Acme LLC", false},     {51, 1, 0, "Agent Ann", false},
-        {51, 2, 0, "5 Agent St", false},   {51, 3, 0, "Akron", false},        {51, 4, 0, "44308", false},
-        {51, 5, 0, "Agent Ann", false},    {51, 6, 0, "Acme LLC", false},
-        {54, 4, 0, "Acme LLC", false},     {54, 5, 0, "7654321", false},
-        {54, 6, 0, "Acme LLC", true},      {54, 7, 0, "Duration item", true}, {54, 9, 0, "Address item", true},
-        {57, 1, 0, "Acme LLC", false},     {57, 4, 0, "Acme LLC", false},     {57, 5, 0, "Duration item.", false},
-        {57, 6, 0, "Address item", false}, {65, 3, 0, "Acme LLC", false},     {65, 5, 0, "7654321", false},
-        {65, 8, 0, "9 Rep Way", true},     {65, 9, 0, "Dayton", true},        {65, 10, 0, "OH", true},
-        {65, 11, 0, "45402", true},        {68, 0, 1, "Acme LLC", false},     {68, 2, 1, "Columbus", true},
+        {50, 2, 0, "Acme LLC", false},
+        {50, 3, 0, "Purpose item", true},
+        {50, 4, 0, "Duration item", true},
+        {50, 5, 0, "Address item", true},
+        {51, 0, 0, "Acme LLC", false},
+        {51, 1, 0, "Agent Ann", false},
+        {51, 2, 0, "5 Agent St", false},
+        {51, 3, 0, "Akron", false},
+        {51, 4, 0, "44308", false},
+        {51, 5, 0, "Agent Ann", false},
+        {51, 6, 0, "Acme LLC", false},
+        {54, 4, 0, "Acme LLC", false},
+        {54, 5, 0, "7654321", false},
+        {54, 6, 0, "Acme LLC", true},
+        {54, 7, 0, "Duration item", true},
+        {54, 9, 0, "Address item", true},
+        {57, 1, 0, "Acme LLC", false},
+        {57, 4, 0, "Acme LLC", false},
+        {57, 5, 0, "Duration item.", false},
+        {57, 6, 0, "Address item", false},
+        {65, 3, 0, "Acme LLC", false},
+        {65, 5, 0, "7654321", false},
+        {65, 8, 0, "9 Rep Way", true},
+        {65, 9, 0, "Dayton", true},
+        {65, 10, 0, "OH", true},
+        {65, 11, 0, "45402", true},
+        {68, 0, 1, "Acme LLC", false},
+        {68, 2, 1, "Columbus", true},
         {68, 6, 1, "Member", true}, // no management chosen in the agreement
     };
     for (const Row &r : rows) {
@@ -245,7 +263,8 @@ void tst_calc_llc::cashContributions()
     // "Lower Case" ticks neither box with an "X": a member who brings no
     // property is a cash member, not left out of both tables. An empty
     // interest prints nothing, not a lone "%".
-    const QStringList expected = {"Ann Cash", "1,000.00", "50%", "Lower Case", "5.00", "5%", "Both Ways", "2,000.00", ""};
+    const QStringList expected = {"Ann Cash",  "1,000.00", "50%", "Lower Case", "5.00", "5%",
+                                  "Both Ways", "2,000.00", ""};
     QStringList got;
     for (int k = 8; k < 17; ++k)
         got << client.at(57, k);

@@ -544,7 +544,8 @@ void tst_check::rule_data()
     // The price per share against the par value.
     row("prices: at par", "SharePrices", "g17=10;g27=$10.00", "", 21, 0, "");
     row("prices: above par", "SharePrices", "g17=1;g27=10", "", 21, 0, "");
-    row("prices: below par", "SharePrices", "g17=12.50;g27=10", "", 21, 1, "pay $10.00 a share, less than the par value of $12.50");
+    row("prices: below par", "SharePrices", "g17=12.50;g27=10", "", 21, 1,
+        "pay $10.00 a share, less than the par value of $12.50");
     row("prices: no par value", "SharePrices", "g27=10", "", 21, 0, "");
     // Members' interests.
     row("interests: 100", "MemberInterests", "", "M A 10=60;M B 10=40%", 57, 0, "");

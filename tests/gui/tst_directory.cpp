@@ -5,7 +5,6 @@
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/directory/TfrmDirectory.h"
 
-#include <QPushButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>

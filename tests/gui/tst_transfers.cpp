@@ -132,21 +132,28 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     QCOMPARE(QApplication::focusWidget(), Control(*w, "edtObligee"));
     QCOMPARE(amount->text(), QStringLiteral("1,234.50"));
     QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
-    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(), QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
+    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(),
+             QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
     QVERIFY(w->Document().IsModified());
 }
 
 void tst_transfers::regionsFormIsTypedAndShownAnswersKeepOne_data()
 {
     QTest::addColumn<QString>("region");
-    QTest::addColumn<QString>("amount");  // typed, then shown
+    QTest::addColumn<QString>("amount"); // typed, then shown
     QTest::addColumn<QString>("shownAmount");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("shownDate");
-    QTest::newRow("Germany") << "de_DE" << "1.234,5" << "1.234,50" << "1.3.2018" << "01.03.2018";
-    QTest::newRow("France") << "fr_FR" << "1234,5" << QString::fromUtf8("1\u00a0234,50") << "1/3/2018"
+    QTest::newRow("Germany") << "de_DE"
+                             << "1.234,5"
+                             << "1.234,50"
+                             << "1.3.2018"
+                             << "01.03.2018";
+    QTest::newRow("France") << "fr_FR"
+                            << "1234,5" << QString::fromUtf8("1\u00a0234,50") << "1/3/2018"
                             << "01/03/2018";
-    QTest::newRow("Sweden") << "sv_SE" << "1 234,5" << QString::fromUtf8("1\u00a0234,50") << "2018-03-01"
+    QTest::newRow("Sweden") << "sv_SE"
+                            << "1 234,5" << QString::fromUtf8("1\u00a0234,50") << "2018-03-01"
                             << "2018-03-01";
 }
 

@@ -717,9 +717,9 @@ void InterestFigures(const CheckContext &c, QList<Finding> &out)
             out << onRow(r, Severity::MustFix,
                          QStringLiteral("the member's interest \"%1\" does not read as a percentage").arg(interest));
         else if (!plain.match(interest).hasMatch())
-            out << onRow(r, Severity::MustFix,
-                         QStringLiteral("type the interest \"%1\" as a number (%2)")
-                             .arg(interest, count(*number(interest))));
+            out << onRow(
+                r, Severity::MustFix,
+                QStringLiteral("type the interest \"%1\" as a number (%2)").arg(interest, count(*number(interest))));
     }
 }
 

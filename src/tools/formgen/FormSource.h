@@ -66,9 +66,9 @@ struct Block
     bool bold = false;
     bool small = false;
     bool indent = false;
-    bool row = false;       // a table row: "|" separates cells ending at the tab stops
-    int printIf = -1;       // "[if=N]": printed only while answer N is not empty (-1: always)
-    int printUnless = -1;   // "[unless=N]": printed only while answer N is empty (-1: always)
+    bool row = false;      // a table row: "|" separates cells ending at the tab stops
+    int printIf = -1;      // "[if=N]": printed only while answer N is not empty (-1: always)
+    int printUnless = -1;  // "[unless=N]": printed only while answer N is empty (-1: always)
     bool repeated = false; // a copy of a line of a .repeat group
     int spaceLines = 1;    // Space: number of blank lines
     QList<Piece> pieces;

@@ -1,8 +1,8 @@
 #include "PrintTemplate.h"
 
 #include "core/files/LineText.h"
-#include "core/output/TemplateMerge.h"
 #include "core/files/Windows1252.h"
+#include "core/output/TemplateMerge.h"
 
 #include <QMap>
 
@@ -53,8 +53,8 @@ QString fillGroup(const FormPage &page, const Block &b, const Piece &p, const Fi
     default:
         break;
     }
-    const bool number = f.kind == Kind::Money || f.kind == Kind::Percent || f.kind == Kind::Whole ||
-                        f.kind == Kind::Short;
+    const bool number =
+        f.kind == Kind::Money || f.kind == Kind::Percent || f.kind == Kind::Whole || f.kind == Kind::Short;
     if (p.whenEmpty == Piece::PageRule) {
         if (number && page.zeroBlank)
             return QString();
@@ -177,8 +177,8 @@ QByteArray PrintTemplate(const FormPage &page)
         // A line of its own whose value stands at a tab stop ("Name | value"):
         // a value too long for the line wraps under itself, at the first tab
         // stop, not back at the left margin under the label.
-        const bool tabbed = std::any_of(b.pieces.cbegin(), b.pieces.cend(),
-                                        [](const Piece &p) { return p.type == Piece::Tab; });
+        const bool tabbed =
+            std::any_of(b.pieces.cbegin(), b.pieces.cend(), [](const Piece &p) { return p.type == Piece::Tab; });
         if (b.type == Block::Item && !b.row && !b.indent && tabbed && !page.tabs.isEmpty())
             para += QStringLiteral("\\li%1\\fi-%1").arg(page.tabs.first());
         para += tabs;
