@@ -18,7 +18,8 @@ int main(int argc, char *argv[])
 
     TAnswer empty;
     DirectoryTable emptyDirectory;
-    Report("calculation run, empty client", MedianMs(runs, [&] { static_cast<void>(Calculate(&empty, emptyDirectory)); }));
+    Report("calculation run, empty client",
+           MedianMs(runs, [&] { static_cast<void>(Calculate(&empty, emptyDirectory)); }));
 
     TAnswer full;
     DirectoryTable directory;

@@ -135,15 +135,15 @@ int main(int argc, char *argv[])
     // numbers and ticks read as such.
     for (int page : {0, 7})
         for (int k = 0; k <= 100; ++k)
-            window.Document().Answers()->SetText(page, 0, k, k % 10 == 7 ? QStringLiteral("X") : QStringLiteral("1,234.50"));
+            window.Document().Answers()->SetText(page, 0, k,
+                                                 k % 10 == 7 ? QStringLiteral("X") : QStringLiteral("1,234.50"));
     window.GraphicsAdapterAdjust = true; // paint the page itself, not a transparent one
     Report("LoadPage, 300 controls, full client", MedianMs(31, [&] { window.Pages().LoadPage(700); }));
     Report("LoadPage and first paint, 300 controls, full client", MedianMs(31, [&] {
                window.Pages().LoadPage(700);
                window.repaint();
            }));
-    Report("calculation run alone, full client",
-           MedianMs(31, [&] {
+    Report("calculation run alone, full client", MedianMs(31, [&] {
                static_cast<void>(Calculate(window.Document().Answers(), window.Document().Directory()));
            }));
 

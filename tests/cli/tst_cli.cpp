@@ -328,7 +328,7 @@ void tst_cli::unreadableDatesAreNamedInOneMessage()
 // not be what was asked for.
 void tst_cli::pageLeftOutExitsOne_data()
 {
-    QTest::addColumn<QString>("file");    // in the support folder
+    QTest::addColumn<QString>("file");     // in the support folder
     QTest::addColumn<QByteArray>("bytes"); // what it holds instead; null: removed
     QTest::addColumn<QString>("named");    // what the messages name
     QTest::newRow("later page's template missing")

@@ -33,12 +33,18 @@ void tst_calcdriver::roleTest_data()
     QTest::addColumn<QString>("role");
     QTest::addColumn<bool>("has");
     QTest::addColumn<bool>("hasIgnoringCase");
-    QTest::newRow("CDS has C") << "CDS" << "C" << true << true;
-    QTest::newRow("CDS has S") << "CDS" << "S" << true << true;
-    QTest::newRow("CDS lacks R") << "CDS" << "R" << false << false;
-    QTest::newRow("cds lower case") << "cds" << "C" << false << true;
-    QTest::newRow("empty code") << "" << "C" << false << false;
-    QTest::newRow("letter anywhere") << "DOSCMGIBR" << "R" << true << true;
+    QTest::newRow("CDS has C") << "CDS"
+                               << "C" << true << true;
+    QTest::newRow("CDS has S") << "CDS"
+                               << "S" << true << true;
+    QTest::newRow("CDS lacks R") << "CDS"
+                                 << "R" << false << false;
+    QTest::newRow("cds lower case") << "cds"
+                                    << "C" << false << true;
+    QTest::newRow("empty code") << ""
+                                << "C" << false << false;
+    QTest::newRow("letter anywhere") << "DOSCMGIBR"
+                                     << "R" << true << true;
 }
 
 void tst_calcdriver::roleTest()
@@ -58,11 +64,21 @@ void tst_calcdriver::amPm_data()
     QTest::addColumn<QString>("am");
     QTest::addColumn<QString>("pm");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("AM") << "X" << "" << "A";
-    QTest::newRow("PM") << "" << "X" << "P";
-    QTest::newRow("both give PM") << "X" << "X" << "P";
-    QTest::newRow("neither keeps mark") << "" << "" << "old";
-    QTest::newRow("lower-case x is not ticked") << "x" << "" << "old";
+    QTest::newRow("AM") << "X"
+                        << ""
+                        << "A";
+    QTest::newRow("PM") << ""
+                        << "X"
+                        << "P";
+    QTest::newRow("both give PM") << "X"
+                                  << "X"
+                                  << "P";
+    QTest::newRow("neither keeps mark") << ""
+                                        << ""
+                                        << "old";
+    QTest::newRow("lower-case x is not ticked") << "x"
+                                                << ""
+                                                << "old";
 }
 
 void tst_calcdriver::amPm()
@@ -125,11 +141,16 @@ void tst_calcdriver::representativeBlock_data()
     QTest::addColumn<int>("rRows");
     QTest::addColumn<QStringList>("expectedSlots"); // 3 slots, printed name (or business) per slot
     // Slot texts are shown as business/printed.
-    QTest::newRow("no mark, two R rows") << "" << "" << 2 << QStringList({"/R0", "/R1", "/"});
-    QTest::newRow("individual mark") << "" << "X" << 2 << QStringList({"/Rep Person", "/R0", "/R1"});
-    QTest::newRow("business mark") << "X" << "" << 1 << QStringList({"Acme Inc/Rep Signer", "/R0", "/"});
-    QTest::newRow("both marks give business") << "X" << "X" << 0 << QStringList({"Acme Inc/Rep Signer", "/", "/"});
-    QTest::newRow("more R rows than slots") << "" << "" << 5 << QStringList({"/R0", "/R1", "/R2"});
+    QTest::newRow("no mark, two R rows") << ""
+                                         << "" << 2 << QStringList({"/R0", "/R1", "/"});
+    QTest::newRow("individual mark") << ""
+                                     << "X" << 2 << QStringList({"/Rep Person", "/R0", "/R1"});
+    QTest::newRow("business mark") << "X"
+                                   << "" << 1 << QStringList({"Acme Inc/Rep Signer", "/R0", "/"});
+    QTest::newRow("both marks give business") << "X"
+                                              << "X" << 0 << QStringList({"Acme Inc/Rep Signer", "/", "/"});
+    QTest::newRow("more R rows than slots") << ""
+                                            << "" << 5 << QStringList({"/R0", "/R1", "/R2"});
 }
 
 void tst_calcdriver::representativeBlock()
@@ -172,14 +193,17 @@ void tst_calcdriver::representativeSignsOnce_data()
     QTest::addColumn<QStringList>("rows"); // code|name|signs for a business
     QTest::addColumn<QStringList>("expectedSlots");
     QTest::newRow("the page-0 representative again, other case and blanks")
-        << "" << "X" << QStringList{"RI| rep PERSON ", "RI|Other"} << QStringList({"/Rep Person", "/Other", "/"});
+        << ""
+        << "X" << QStringList{"RI| rep PERSON ", "RI|Other"} << QStringList({"/Rep Person", "/Other", "/"});
     QTest::newRow("the page-0 business's signer again")
-        << "X" << "" << QStringList{"RI|Rep Signer", "RB|Acme Inc|Someone"}
-        << QStringList({"Acme Inc/Rep Signer", "/", "/"});
-    QTest::newRow("one person in two rows") << "" << "" << QStringList{"RI|Ann", "DRI|ann", "RI|Ben"}
-                                            << QStringList({"/Ann", "/Ben", "/"});
+        << "X"
+        << "" << QStringList{"RI|Rep Signer", "RB|Acme Inc|Someone"} << QStringList({"Acme Inc/Rep Signer", "/", "/"});
+    QTest::newRow("one person in two rows")
+        << ""
+        << "" << QStringList{"RI|Ann", "DRI|ann", "RI|Ben"} << QStringList({"/Ann", "/Ben", "/"});
     QTest::newRow("a person who also signs for a business")
-        << "" << "" << QStringList{"RI|Ann", "RB|North Co|Ann", "RI|Ben"} << QStringList({"/Ann", "/Ben", "/"});
+        << ""
+        << "" << QStringList{"RI|Ann", "RB|North Co|Ann", "RI|Ben"} << QStringList({"/Ann", "/Ben", "/"});
 }
 
 void tst_calcdriver::representativeSignsOnce()

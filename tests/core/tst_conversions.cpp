@@ -295,10 +295,14 @@ void tst_conversions::dollarAmountText_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("printed");
-    QTest::newRow("a number") << "5000" << "$5,000.00";
-    QTest::newRow("typed as an amount") << "$1,234.5" << "$1,234.50";
-    QTest::newRow("words stay") << "none" << "none";
-    QTest::newRow("empty stays") << "" << "";
+    QTest::newRow("a number") << "5000"
+                              << "$5,000.00";
+    QTest::newRow("typed as an amount") << "$1,234.5"
+                                        << "$1,234.50";
+    QTest::newRow("words stay") << "none"
+                                << "none";
+    QTest::newRow("empty stays") << ""
+                                 << "";
 }
 
 void tst_conversions::dollarAmountText()
@@ -426,16 +430,36 @@ void tst_conversions::dateOnExit_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("ISO, United States") << "en_US" << "2026-02-03" << "2/3/2026";
-    QTest::newRow("ISO, Germany") << "de_DE" << "2026-02-03" << "03.02.2026";
-    QTest::newRow("ISO with blanks around") << "en_US" << " 2026-2-3 " << "2/3/2026";
-    QTest::newRow("two-digit year") << "en_US" << "2/3/26" << "2/3/2026";
-    QTest::newRow("four-digit year") << "en_US" << "02/03/2026" << "2/3/2026";
-    QTest::newRow("regional order, Germany") << "de_DE" << "3.2.26" << "03.02.2026";
-    QTest::newRow("free text stays") << "en_US" << "sometime in May" << "sometime in May";
-    QTest::newRow("no such day stays") << "en_US" << "2026-02-30" << "2026-02-30";
-    QTest::newRow("no such month stays") << "en_US" << "13/1/2026" << "13/1/2026";
-    QTest::newRow("empty stays") << "en_US" << "" << "";
+    QTest::newRow("ISO, United States") << "en_US"
+                                        << "2026-02-03"
+                                        << "2/3/2026";
+    QTest::newRow("ISO, Germany") << "de_DE"
+                                  << "2026-02-03"
+                                  << "03.02.2026";
+    QTest::newRow("ISO with blanks around") << "en_US"
+                                            << " 2026-2-3 "
+                                            << "2/3/2026";
+    QTest::newRow("two-digit year") << "en_US"
+                                    << "2/3/26"
+                                    << "2/3/2026";
+    QTest::newRow("four-digit year") << "en_US"
+                                     << "02/03/2026"
+                                     << "2/3/2026";
+    QTest::newRow("regional order, Germany") << "de_DE"
+                                             << "3.2.26"
+                                             << "03.02.2026";
+    QTest::newRow("free text stays") << "en_US"
+                                     << "sometime in May"
+                                     << "sometime in May";
+    QTest::newRow("no such day stays") << "en_US"
+                                       << "2026-02-30"
+                                       << "2026-02-30";
+    QTest::newRow("no such month stays") << "en_US"
+                                         << "13/1/2026"
+                                         << "13/1/2026";
+    QTest::newRow("empty stays") << "en_US"
+                                 << ""
+                                 << "";
 }
 
 // A date typed in a common form becomes the regional short date with its

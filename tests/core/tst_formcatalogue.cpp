@@ -17,8 +17,8 @@ namespace {
 
 QString supportFile(const char *folder, const QString &name)
 {
-    return QString::fromLocal8Bit(qgetenv("BREVANE_BINARY_DIR")) + QStringLiteral("/support/") +
-           QLatin1String(folder) + QLatin1Char('/') + name;
+    return QString::fromLocal8Bit(qgetenv("BREVANE_BINARY_DIR")) + QStringLiteral("/support/") + QLatin1String(folder) +
+           QLatin1Char('/') + name;
 }
 
 QString source(int page)
@@ -37,7 +37,8 @@ QStringList catalogueFaults()
         for (const FormPageEntry &entry : family.pages) {
             const PageFacts &facts = FactsOfPage(entry.page);
             if (inFamilies.contains(entry.page))
-                faults << QStringLiteral("page %1 is in two families (the second is %2)").arg(entry.page).arg(family.key);
+                faults
+                    << QStringLiteral("page %1 is in two families (the second is %2)").arg(entry.page).arg(family.key);
             inFamilies.insert(entry.page);
             if (!facts.hasSource)
                 faults << QStringLiteral("family %1: page %2 has no form source (%3 is missing)")
@@ -131,8 +132,7 @@ void tst_formcatalogue::boxesAreDistinct()
     for (const SelectionBox &box : SelectionBoxes())
         order << box.name;
     QVERIFY(order.indexOf(QStringLiteral("cbxGeneralInformationWorksheet")) == 0);
-    QVERIFY(order.indexOf(QStringLiteral("cbxLLC_OperatingAgreement")) <
-            order.indexOf(QStringLiteral("cbxPOC_Page1")));
+    QVERIFY(order.indexOf(QStringLiteral("cbxLLC_OperatingAgreement")) < order.indexOf(QStringLiteral("cbxPOC_Page1")));
     QVERIFY(order.indexOf(QStringLiteral("cbxPOC_NoticeWaiver")) <
             order.indexOf(QStringLiteral("cbxPOC_WaiverOfNotice")));
     QVERIFY(order.indexOf(QStringLiteral("cbxForm533A")) < order.indexOf(QStringLiteral("cbxStockFront")));

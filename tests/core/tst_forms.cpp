@@ -416,8 +416,9 @@ void tst_forms::everyFieldHasAName()
         if (answer >= 0 && !r->name.startsWith(QLatin1String("edt0r")))
             QCOMPARE(AnswerLabel(page, answer), name);
         if (!r->name.startsWith(QLatin1String("edt0r")))
-            QVERIFY2(!named.contains(name) || named.value(name) == r->name,
-                     qPrintable(QStringLiteral("%1 and %2 are both named \"%3\"").arg(named.value(name), r->name, name)));
+            QVERIFY2(
+                !named.contains(name) || named.value(name) == r->name,
+                qPrintable(QStringLiteral("%1 and %2 are both named \"%3\"").arg(named.value(name), r->name, name)));
         named.insert(name, r->name);
     }
     QVERIFY2(nameless.isEmpty(), qPrintable(QStringLiteral("without a name: ") + nameless.join(QLatin1Char(' '))));
@@ -468,7 +469,8 @@ void tst_forms::templateMatchesItsPage()
     QVERIFY(mark > 0);
     const QString header = text.left(mark);
     QVERIFY(header.startsWith(QLatin1String("{\\rtf1")));
-    QVERIFY(header.contains(QRegularExpression(QStringLiteral("\\{\\\\fonttbl.*\\\\f\\d+[^;]*DejaVu Sans\\{\\\\\\*\\\\falt [^;]+\\};"))));
+    QVERIFY(header.contains(
+        QRegularExpression(QStringLiteral("\\{\\\\fonttbl.*\\\\f\\d+[^;]*DejaVu Sans\\{\\\\\\*\\\\falt [^;]+\\};"))));
     QVERIFY(
         header.contains(QRegularExpression(QStringLiteral("\\{\\\\colortbl;\\\\red\\d+\\\\green\\d+\\\\blue\\d+;"))));
     for (const char *margin : {"\\margl", "\\margr", "\\margt", "\\margb"})

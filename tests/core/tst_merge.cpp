@@ -417,27 +417,33 @@ void tst_merge::fillGroups_data()
     QTest::newRow("empty text, keep-blank page") << 2 << "*"
                                                  << "" << line;
     QTest::newRow("text answer, the group goes") << 2 << "*"
-                                                 << "Ann Lee" << "Ann Lee";
+                                                 << "Ann Lee"
+                                                 << "Ann Lee";
     QTest::newRow("blanks alone are empty") << 1 << "*"
                                             << "   " << line;
     QTest::newRow("words of a number lose their blank") << 1 << "*"
-                                                        << "Ten " << "Ten";
+                                                        << "Ten "
+                                                        << "Ten";
     QTest::newRow("empty money") << 26 << "$"
                                  << "" << line;
     QTest::newRow("money answer") << 26 << "$"
-                                  << "12.5" << "12.50";
+                                  << "12.5"
+                                  << "12.50";
     QTest::newRow("empty whole number") << 26 << "#"
                                         << "" << line;
     QTest::newRow("a zero that was computed prints") << 26 << "#"
-                                                     << "0" << "0";
+                                                     << "0"
+                                                     << "0";
     QTest::newRow("empty percentage") << 26 << "%"
                                       << "" << line;
     QTest::newRow("empty date") << 26 << "^"
                                 << "" << line;
     QTest::newRow("date") << 26 << "^"
-                          << "3/1/2025" << "March 1, 2025";
+                          << "3/1/2025"
+                          << "March 1, 2025";
     QTest::newRow("empty multi-line text has no line") << 26 << "+"
-                                                       << "" << "";
+                                                       << ""
+                                                       << "";
 }
 
 void tst_merge::fillGroups()
@@ -448,8 +454,8 @@ void tst_merge::fillGroups()
     QFETCH(QString, expected);
     MessageRecorder recorder;
     store_.SetText(page, 0, 3, answer);
-    const QString merged = mergeBody(page, QStringLiteral("on /") + mark +
-                                               QStringLiteral("3/{\\*\\brevanefill __________}, and"));
+    const QString merged =
+        mergeBody(page, QStringLiteral("on /") + mark + QStringLiteral("3/{\\*\\brevanefill __________}, and"));
     QCOMPARE(merged, QStringLiteral("[on ") + expected + QStringLiteral(", and]"));
     QCOMPARE(recorder.numbers(), QList<int>{});
 }
@@ -460,11 +466,13 @@ void tst_merge::printIfLines_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("expected");
     const QString line = QStringLiteral("{\\pard /*3/ | \\{sign\\} {\\b here}\\par}");
-    QTest::newRow("a signer prints with the line") << "Ann Lee" << line
-                                                   << "{\\pard Ann Lee | \\{sign\\} {\\b here}\\par}";
+    QTest::newRow("a signer prints with the line")
+        << "Ann Lee" << line << "{\\pard Ann Lee | \\{sign\\} {\\b here}\\par}";
     QTest::newRow("an empty slot prints no line") << "" << line << "";
     QTest::newRow("blanks alone are empty") << "  " << line << "";
-    QTest::newRow("a mark without its group is dropped") << "" << "no group" << "no group";
+    QTest::newRow("a mark without its group is dropped") << ""
+                                                         << "no group"
+                                                         << "no group";
 }
 
 void tst_merge::printIfLines()

@@ -32,9 +32,9 @@ using Fill = void (*)(CalcClient &);
 
 struct Printed
 {
-    QString text;               // the PDF's text, in reading order
-    QList<QSizeF> pageSizes;    // in points
-    QString error;              // why nothing was printed
+    QString text;            // the PDF's text, in reading order
+    QList<QSizeF> pageSizes; // in points
+    QString error;           // why nothing was printed
 };
 
 } // namespace
@@ -114,8 +114,8 @@ Printed tst_papers::print(Fill fill, const QStringList &boxes)
         QFile::copy(pdf, keep + QLatin1Char('/') + job_name + QStringLiteral(".pdf"));
     }
     printed.text = tools_.Text(pdf);
-    const QString info = tools_.Info(pdf, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                           QStringLiteral("999")});
+    const QString info =
+        tools_.Info(pdf, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("999")});
     static const QRegularExpression size(QStringLiteral("Page +\\d+ size: +([\\d.]+) x ([\\d.]+)"));
     for (const QRegularExpressionMatch &m : size.globalMatch(info))
         printed.pageSizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
@@ -126,17 +126,20 @@ void tst_papers::papersReadAsALawyerWould_data()
 {
     QTest::addColumn<Fill>("fill");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("corporation, five shareholders")
-        << Fill(&CorporationWithFiveShareholders)
-        << QStringList{QStringLiteral("☒"), QStringLiteral("☐"), QStringLiteral("Twelve and 50/100 dollars ($12.50)"),
-                       QStringLiteral("March 1, 2025"), QStringLiteral("Ann Lee, Ben Ortiz and Carla Ng."),
-                       QStringLiteral("Signed at Dayton, Ohio."), QStringLiteral("$12.50"),
-                       QStringLiteral("$5,000.00")};
+    QTest::newRow("corporation, five shareholders") << Fill(&CorporationWithFiveShareholders)
+                                                    << QStringList{QStringLiteral("☒"),
+                                                                   QStringLiteral("☐"),
+                                                                   QStringLiteral("Twelve and 50/100 dollars ($12.50)"),
+                                                                   QStringLiteral("March 1, 2025"),
+                                                                   QStringLiteral("Ann Lee, Ben Ortiz and Carla Ng."),
+                                                                   QStringLiteral("Signed at Dayton, Ohio."),
+                                                                   QStringLiteral("$12.50"),
+                                                                   QStringLiteral("$5,000.00")};
     QTest::newRow("company, equipment member")
         << Fill(&CompanyWithEquipmentMember)
         << QStringList{QStringLiteral("North Coast Equipment Co., By: Janet Sobczak"),
-                       QStringLiteral("Roasting equipment valued at $10,000.00"),
-                       QStringLiteral("September 1, 2026"), QStringLiteral("April 15, 2026")};
+                       QStringLiteral("Roasting equipment valued at $10,000.00"), QStringLiteral("September 1, 2026"),
+                       QStringLiteral("April 15, 2026")};
     QTest::newRow("corporation, later filings")
         << Fill(&CorporationWithLaterFilings)
         << QStringList{QStringLiteral("March 1, 2018"), QStringLiteral("June 30, 2026"), QStringLiteral("2231457"),
@@ -193,9 +196,9 @@ void tst_papers::eachSignerOnce()
 
 void tst_papers::mixedJobKeepsEachLayout()
 {
-    const Printed printed = print(&CorporationWithFiveShareholders,
-                                  {QStringLiteral("cbxForm532A"), QStringLiteral("cbxPOC_OrderWaiver"),
-                                   QStringLiteral("cbxStockFront")});
+    const Printed printed =
+        print(&CorporationWithFiveShareholders,
+              {QStringLiteral("cbxForm532A"), QStringLiteral("cbxPOC_OrderWaiver"), QStringLiteral("cbxStockFront")});
     QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
     QVERIFY(printed.pageSizes.size() >= 3);
     // Letter paper upright, then the certificate sideways, last.

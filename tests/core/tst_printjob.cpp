@@ -162,15 +162,17 @@ void tst_printjob::selectAllPrintsBothMarginGroupsInBoxOrder()
     QCOMPARE(job_->BuildPrintDocument(PrintSelection{all}), PrintBuildResult::Built);
     // The order of the forms the program has always had; a form added later
     // takes its own place among them.
-    const QList<int> order = {0,  88, 57, 58, 59, 60, 61, 62, 63, 64, 68, 1,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-          21, 22, 23, 24, 25, 38, 75, 76, 77, 78, 79, 83, 36, 37, 85, 80, 81, 82, 2,  3,  4,  5,  26, 27, 84, 28,
-          33, 29, 30, 31, 32, 34, 35, 45, 46, 47, 43, 44, 39, 40, 41, 42, 50, 51, 52, 53, 54, 55, 56, 65, 66, 67};
+    const QList<int> order = {0,  88, 57, 58, 59, 60, 61, 62, 63, 64, 68, 1,  7,  8,  9,  10, 11, 12, 13, 14,
+                              15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 38, 75, 76, 77, 78, 79, 83, 36, 37,
+                              85, 80, 81, 82, 2,  3,  4,  5,  26, 27, 84, 28, 33, 29, 30, 31, 32, 34, 35, 45,
+                              46, 47, 43, 44, 39, 40, 41, 42, 50, 51, 52, 53, 54, 55, 56, 65, 66, 67};
     QStringList expected;
     for (int page : order)
         expected.append(QString::number(page) + QStringLiteral(":c0"));
     expected[1] = QStringLiteral("88:"); // the worksheet prints the directory rows instead
     QStringList printed = marks(job_->PrintDocument());
-    printed.removeIf([&](const QString &mark) { return !order.contains(mark.section(QLatin1Char(':'), 0, 0).toInt()); });
+    printed.removeIf(
+        [&](const QString &mark) { return !order.contains(mark.section(QLatin1Char(':'), 0, 0).toInt()); });
     QCOMPARE(printed, expected);
 }
 
@@ -204,7 +206,8 @@ void tst_printjob::eachPageKeepsItsLayout_data()
     // The state forms at half an inch, the minute book at an inch, the stock
     // certificate sideways.
     QTest::newRow("532A") << 2 << "\\pgwsxn12240\\pghsxn15840\\marglsxn720\\margrsxn720\\margtsxn720\\margbsxn720 ";
-    QTest::newRow("minutes") << 7 << "\\pgwsxn12240\\pghsxn15840\\marglsxn1440\\margrsxn1440\\margtsxn1440\\margbsxn1440 ";
+    QTest::newRow("minutes") << 7
+                             << "\\pgwsxn12240\\pghsxn15840\\marglsxn1440\\margrsxn1440\\margtsxn1440\\margbsxn1440 ";
     QTest::newRow("stock front") << 86 << "\\pgwsxn15840\\pghsxn12240\\lndscpsxn\\marglsxn";
 }
 

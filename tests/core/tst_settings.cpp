@@ -77,7 +77,8 @@ void tst_settings::firstRunCreatesFile()
     settings.clientFolder = folders.clientFolder;
     QVERIFY(!QFileInfo::exists(folders.settingsFolder));
     QVERIFY(ReadSettings(folders.settingsFolder, settings));
-    const QByteArray expected = Encode1252(folders.clientFolder) + "\r\nreserved\r\nFALSE\r\nFALSE\r\n"
+    const QByteArray expected = Encode1252(folders.clientFolder) +
+                                "\r\nreserved\r\nFALSE\r\nFALSE\r\n"
                                 " 0.00000000000000E+0000\r\n 0.00000000000000E+0000\r\n0\r\nTRUE\r\n";
     QCOMPARE(read(folders.settingsFolder + "/brevane.ini"), expected);
     QCOMPARE(settings.clientFolder, folders.clientFolder);
@@ -159,8 +160,8 @@ void tst_settings::openSavedPdf_data()
     QTest::addColumn<bool>("open");
     QTest::addColumn<QStringList>("recent");
     const QByteArray head = "f\r\nreserved\r\nFALSE\r\nFALSE\r\n\r\n\r\n";
-    QTest::newRow("off after two files") << head + "2\r\n/a.cl1\r\n/b.cl1\r\nFALSE\r\n" << false
-                                         << QStringList{"/a.cl1", "/b.cl1"};
+    QTest::newRow("off after two files") << head + "2\r\n/a.cl1\r\n/b.cl1\r\nFALSE\r\n"
+                                         << false << QStringList{"/a.cl1", "/b.cl1"};
     QTest::newRow("off without files") << head + "0\r\nFALSE\r\n" << false << QStringList{};
     QTest::newRow("on") << head + "1\r\n/a.cl1\r\nTRUE\r\n" << true << QStringList{"/a.cl1"};
     QTest::newRow("older file without it") << head + "1\r\n/a.cl1\r\n" << true << QStringList{"/a.cl1"};
@@ -206,8 +207,9 @@ void tst_settings::pathsKeepEveryCharacter_data()
     QTest::newRow("plain") << "/home/ana/clients/acme.cl1" << true;
     QTest::newRow("western accents") << "/home/jos\u00e9/Cr\u00e8me Br\u00fbl\u00e9e.cl1" << true;
     QTest::newRow("percent sign") << "/home/ana/100% done.cl1" << true;
-    QTest::newRow("cyrillic") << "/home/ana/\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b/\u043a\u043b\u0438\u0435\u043d\u0442.cl1"
-                              << false;
+    QTest::newRow("cyrillic")
+        << "/home/ana/\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b/\u043a\u043b\u0438\u0435\u043d\u0442.cl1"
+        << false;
     QTest::newRow("beyond the basic plane") << "/home/ana/\U0001F4C1 files/x.cl1" << false;
     QTest::newRow("starts with the mark") << "utf-8:%41" << false;
 }
@@ -237,8 +239,8 @@ void tst_settings::valuesOutOfRangeKeepTheDefaults_data()
     QTest::addColumn<double>("expectedShrink");
     QTest::newRow("in range") << QByteArray(" 1.50000000000000E+0000") << QByteArray(" 2.50000000000000E+0000") << 1.5
                               << 2.5;
-    QTest::newRow("huge negative shrink") << QByteArray(" 1.00000000000000E+0000") << QByteArray("-1.00000000000000E+0308")
-                                          << 1.0 << 0.25;
+    QTest::newRow("huge negative shrink")
+        << QByteArray(" 1.00000000000000E+0000") << QByteArray("-1.00000000000000E+0308") << 1.0 << 0.25;
     QTest::newRow("huge zoom") << QByteArray(" 1.00000000000000E+0010") << QByteArray(" 0.00000000000000E+0000") << 0.75
                                << 0.0;
     QTest::newRow("not a number") << QByteArray("nan") << QByteArray("inf") << 0.75 << 0.25;

@@ -3,8 +3,8 @@
 // reason, and the program goes on.
 #include "TestSupport.h"
 #include "core/files/ClientFile.h"
-#include "core/files/WholeFile.h"
 #include "core/files/Settings.h"
+#include "core/files/WholeFile.h"
 #include "core/screens/ComponentReader.h"
 
 #include <QDir>

@@ -191,7 +191,8 @@ void tst_continuations::viewPicksAmongSeveral()
     QCOMPARE(picker.range, QStringLiteral("%1: copies 1 to 3").arg(QLatin1String(PageName[std::size_t(page)])));
     QCOMPARE(picker.items, (QStringList{"Copy 1 of 3", "Copy 2 of 3", "Copy 3 of 3"}));
     QCOMPARE(w->CurrentPage * 100 + w->CurrentContinuation, page * 100 + 1);
-    QVERIFY(w->windowTitle().endsWith(QStringLiteral(" - %1, copy 2 of 3").arg(QLatin1String(PageName[std::size_t(page)]))));
+    QVERIFY(w->windowTitle().endsWith(
+        QStringLiteral(" - %1, copy 2 of 3").arg(QLatin1String(PageName[std::size_t(page)]))));
     QCOMPARE(Control<QLineEdit>(*w, "edtOwn")->text(), QStringLiteral("copy 1"));
 }
 
@@ -254,7 +255,8 @@ void tst_continuations::deleteTheOnlyCopyHidesViewAndDelete()
     picker.arm();
     Item(*w, "mnuDelete38")->trigger();
     QVERIFY(!picker.shown);
-    QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Corporate Resolution Page (copy 1 of 1)?"});
+    QCOMPARE(dialogs.asked,
+             QStringList{"Brevane: Are You Sure You Want To Delete a Corporate Resolution Page (copy 1 of 1)?"});
     QCOMPARE(w->Document().Answers()->PgCt[38], 0);
     QVERIFY(!viewDeleteVisible(*w, 38));
     // The copy on screen is gone; the General Information Worksheet shows.

@@ -12,12 +12,12 @@
 #include "core/forms/PageFacts.h"
 #include "core/store/PageCatalogue.h"
 #include "gui/app/MainMenus.h"
-#include "gui/directory/TfrmDirectory.h"
 #include "gui/app/Navigation.h"
 #include "gui/app/ToolbarPanel.h"
+#include "gui/dialogs/UserDialogs.h"
+#include "gui/directory/TfrmDirectory.h"
 #include "gui/screens/CalcCommands.h"
 #include "gui/screens/PageControls.h"
-#include "gui/dialogs/UserDialogs.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -206,7 +206,8 @@ void tst_formpages::everyTreePageOpens()
     // print dialog are windows of their own).
     for (int page = 0; page < PageCount; ++page) {
         if (FactsOfPage(page).hasScreen)
-            QVERIFY2(shown.contains(page), qPrintable(QStringLiteral("page %1 is neither in the tree nor reached by Next").arg(page)));
+            QVERIFY2(shown.contains(page),
+                     qPrintable(QStringLiteral("page %1 is neither in the tree nor reached by Next").arg(page)));
     }
 }
 
@@ -293,12 +294,16 @@ void tst_formpages::fieldExit_data()
     QTest::addColumn<QList<int>>("messages");
     QTest::addColumn<QString>("detail");
     const QString shares = QStringLiteral("page 0, \"Number of shares the corporation may issue\": \"abc\"");
-    QTest::newRow("ISO date") << 12 << "2026-02-03" << "2/3/2026" << QList<int>{} << QString();
-    QTest::newRow("two-digit year") << 33 << "2/3/26" << "2/3/2026" << QList<int>{} << QString();
-    QTest::newRow("free text in a date field") << 12 << "sometime in May" << "sometime in May" << QList<int>{}
-                                               << QString();
-    QTest::newRow("a date-like text field stays") << 1 << "2026-02-03" << "2026-02-03" << QList<int>{} << QString();
-    QTest::newRow("letters as a share count") << 15 << "abc" << "0" << QList<int>{21192} << shares;
+    QTest::newRow("ISO date") << 12 << "2026-02-03"
+                              << "2/3/2026" << QList<int>{} << QString();
+    QTest::newRow("two-digit year") << 33 << "2/3/26"
+                                    << "2/3/2026" << QList<int>{} << QString();
+    QTest::newRow("free text in a date field") << 12 << "sometime in May"
+                                               << "sometime in May" << QList<int>{} << QString();
+    QTest::newRow("a date-like text field stays") << 1 << "2026-02-03"
+                                                  << "2026-02-03" << QList<int>{} << QString();
+    QTest::newRow("letters as a share count") << 15 << "abc"
+                                              << "0" << QList<int>{21192} << shares;
 }
 
 // Leaving a field: a date typed in a common form becomes the regional short

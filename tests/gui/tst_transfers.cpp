@@ -129,7 +129,8 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     QCOMPARE(QApplication::focusWidget(), Control(*w, "edtObligee"));
     QCOMPARE(amount->text(), QStringLiteral("1,234.50"));
     QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
-    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(), QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
+    QCOMPARE(Control<QLabel>(*w, "lblWords")->text(),
+             QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
     QVERIFY(w->Document().IsModified());
 }
 

@@ -138,7 +138,9 @@ void tst_wordprocessor::writerFailingAtOnceNamesTheDocument()
     {
         QFile file(fake);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(script.isEmpty() ? QByteArray("\x7f" "ELF broken") : script.toUtf8());
+        file.write(script.isEmpty() ? QByteArray("\x7f"
+                                                 "ELF broken")
+                                    : script.toUtf8());
     }
     QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");

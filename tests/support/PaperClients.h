@@ -48,8 +48,8 @@ inline void CorporationWithFiveShareholders(CalcClient &c)
         .g(RepresentativeState, QStringLiteral("OH"))
         .g(RepresentativeZip, QStringLiteral("45402"));
     c.row({"S", "Dora Patel", "31 Wayne Avenue", "Dayton", "OH", "45410", "", "", "", "", "", "100", "common"})
-        .row({"SB", "Northfield Partners LLC", "400 Main Street", "Dayton", "OH", "45402", "Evan Hart", "", "", "",
-              "", "100", "common"});
+        .row({"SB", "Northfield Partners LLC", "400 Main Street", "Dayton", "OH", "45402", "Evan Hart", "", "", "", "",
+              "100", "common"});
     // The resolution the board adopted at a meeting.
     c.store.PgCt[38] = 1;
     c.store.SetText(38, 0, 1, QStringLiteral("board of directors"));
@@ -77,8 +77,8 @@ inline void CompanyWithEquipmentMember(CalcClient &c)
     c.directory.Clear();
     c.row({"MRI", "Anna Baker", "88 High Street", "Columbus", "OH", "43215", "", "X", "", "6,000", "45"})
         .row({"MI", "Tom Reyes", "3 Elm Court", "Columbus", "OH", "43215", "", "X", "", "4,000", "30"})
-        .row({"MB", "North Coast Equipment Co.", "900 Lakeside Avenue", "Cleveland", "OH", "44114", "Janet Sobczak",
-              "", "X", "Roasting equipment valued at $10,000.00", "25"});
+        .row({"MB", "North Coast Equipment Co.", "900 Lakeside Avenue", "Cleveland", "OH", "44114", "Janet Sobczak", "",
+              "X", "Roasting equipment valued at $10,000.00", "25"});
     c.store.SetText(57, 0, 0, QStringLiteral("4/1/2026"));
     c.store.SetText(57, 0, 7, QStringLiteral("4/15/2026"));
     c.store.SetText(58, 0, 33, QStringLiteral("A drum roaster and its cooling tray."));

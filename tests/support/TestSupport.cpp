@@ -60,9 +60,9 @@ QString PdfTools::ConvertToPdf(const QString &rtf, QString *log) const
     const QFileInfo document(rtf);
     const QString folder = document.absolutePath();
     const QString profile = QUrl::fromLocalFile(folder + QStringLiteral("/profile")).toString();
-    const QString said =
-        runTool(soffice, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=") + profile,
-                          QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), folder, rtf});
+    const QString said = runTool(
+        soffice, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=") + profile,
+                  QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), folder, rtf});
     if (log)
         *log = said;
     const QString pdf = folder + QLatin1Char('/') + document.completeBaseName() + QStringLiteral(".pdf");

@@ -38,14 +38,14 @@
                                             detail: what was typed and what was kept */                                \
     X(DatesUnreadable, 11200)            /* printing found date entries it cannot read; detail: each page and field    \
                                             by its label, with what it holds */                                        \
-    X(SettingsUnreadable, 11210)         /* at start: the program goes on with its usual settings; detail: the      \
+    X(SettingsUnreadable, 11210)         /* at start: the program goes on with its usual settings; detail: the         \
                                             settings file's path and the reason */                                     \
     X(DeleteFormFailed, 11260)           /* detail: the page's name */                                                 \
     X(DefaultClientUnreadable, 11340)    /* at start-up; no text */                                                    \
     X(ContinuationPickerFailed, 11453)   /* the window picking a copy of a repeatable page; no text */                 \
     X(ReopenStoreNotCreated, 11533)      /* no fresh answer store for a recent file; no text */                        \
     X(WordProcessorNotStarted, 11550)    /* the one that opens the print document */                                   \
-    X(PdfConverterMissing, 11560)        /* Save as PDF: LibreOffice is not installed (names the package) */          \
+    X(PdfConverterMissing, 11560)        /* Save as PDF: LibreOffice is not installed (names the package) */           \
     X(PdfTimedOut, 11570)                /* LibreOffice stopped at the time limit; detail: the PDF's path */           \
     X(PdfNotConverted, 11580)            /* LibreOffice made no PDF; detail: its path and what LibreOffice said */     \
     X(PdfNotWritten, 11590)              /* the PDF cannot be written; detail: its path and the reason */              \
@@ -70,16 +70,16 @@
     X(NumberNotInWords, 21270)           /* writing a number in words failed otherwise */                              \
     X(WordPadMarginsNotSet, 21400)       /* no text */                                                                 \
     X(ClientFileRejected, 33010)         /* not a client file; detail: its path and why */                             \
-    X(ClientFileVersionUnknown, 33020)   /* of a version the program does not read; detail: its path and the version */\
-    X(ClientFileUnreadable, 38014)       /* cannot be read, or breaks off in a malformed line; detail: its path        \
-                                            and the reason */                                                          \
-    X(ClientFileOpenElsewhere, 38020)    /* Open: another window or program has it open; it may open read-only;      \
-                                            detail: its path and who has it */                                         \
-    X(ClientFileNotReplaced, 38030)      /* Save As onto a client open elsewhere; detail: its path and who has it */ \
-    X(ClientFileNotSaved, 38060)         /* the file on disk is untouched; detail: its path and the reason */          \
-    X(ClientFileDamaged, 38070)          /* ends early: what it holds is shown; detail: its path and where */          \
-    X(RecentFileGone, 38080)             /* a recent file that no longer exists; detail: its path */                   \
-    X(OneClientFileAtATime, 38090)       /* more than one client file named at start; detail: those not opened */
+    X(ClientFileVersionUnknown, 33020) /* of a version the program does not read; detail: its path and the version */  \
+    X(ClientFileUnreadable, 38014)     /* cannot be read, or breaks off in a malformed line; detail: its path          \
+                                          and the reason */                                                            \
+    X(ClientFileOpenElsewhere, 38020)  /* Open: another window or program has it open; it may open read-only;          \
+                                          detail: its path and who has it */                                           \
+    X(ClientFileNotReplaced, 38030)    /* Save As onto a client open elsewhere; detail: its path and who has it */     \
+    X(ClientFileNotSaved, 38060)       /* the file on disk is untouched; detail: its path and the reason */            \
+    X(ClientFileDamaged, 38070)        /* ends early: what it holds is shown; detail: its path and where */            \
+    X(RecentFileGone, 38080)           /* a recent file that no longer exists; detail: its path */                     \
+    X(OneClientFileAtATime, 38090)     /* more than one client file named at start; detail: those not opened */
 
 namespace brevane::msg {
 

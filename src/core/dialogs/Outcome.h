@@ -12,10 +12,10 @@ namespace brevane {
 
 struct OutcomeMessage
 {
-    int number = 0;  // the error number of the catalogue (msg::...)
-    QString detail;  // what the message is about, in the user's terms
-    int page = -1;   // the page it is about; -1 when none
-    int field = -1;  // the answer on that page; -1 when none
+    int number = 0; // the error number of the catalogue (msg::...)
+    QString detail; // what the message is about, in the user's terms
+    int page = -1;  // the page it is about; -1 when none
+    int field = -1; // the answer on that page; -1 when none
 };
 
 class [[nodiscard]] Outcome

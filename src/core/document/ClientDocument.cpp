@@ -323,9 +323,8 @@ QStringList ClientDocument::PrintedForms(const PrintSelection &selection)
     return forms;
 }
 
-Outcome ClientDocument::BuildTitledPrintDocument(const PrintSelection &selection,
-                                                          const QString &templateFolder, const QString &dataFolder,
-                                                          QString *document)
+Outcome ClientDocument::BuildTitledPrintDocument(const PrintSelection &selection, const QString &templateFolder,
+                                                 const QString &dataFolder, QString *document)
 {
     Outcome outcome = BuildPrintDocument(selection, templateFolder, dataFolder, document);
     if (document && !document->isEmpty()) {

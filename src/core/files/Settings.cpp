@@ -1,8 +1,8 @@
 #include "core/files/Settings.h"
 
 #include "core/files/Folders.h"
-#include "core/files/WholeFile.h"
 #include "core/files/LineText.h"
+#include "core/files/WholeFile.h"
 #include "core/files/Windows1252.h"
 
 #include <QDir>

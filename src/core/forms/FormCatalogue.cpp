@@ -314,8 +314,8 @@ QString AnswerPlace(int page, int continuation, int answer)
     if (IsRepeatablePage(page))
         place += QStringLiteral(", copy %1").arg(continuation + 1);
     const QString label = AnswerLabel(page, answer);
-    return place + (label.isEmpty() ? QStringLiteral(", answer %1").arg(answer)
-                                    : QStringLiteral(", \"%1\"").arg(label));
+    return place +
+           (label.isEmpty() ? QStringLiteral(", answer %1").arg(answer) : QStringLiteral(", \"%1\"").arg(label));
 }
 
 } // namespace brevane

@@ -86,10 +86,10 @@ QString WithDocumentTitle(const QString &document, const QString &title)
 {
     if (!document.startsWith(QLatin1String("{\\rtf")) || document.contains(QLatin1String("{\\info")))
         return document;
-    static const QStringList tables = {QStringLiteral("{\\fonttbl"), QStringLiteral("{\\filetbl"),
-                                       QStringLiteral("{\\colortbl"), QStringLiteral("{\\stylesheet"),
+    static const QStringList tables = {QStringLiteral("{\\fonttbl"),   QStringLiteral("{\\filetbl"),
+                                       QStringLiteral("{\\colortbl"),  QStringLiteral("{\\stylesheet"),
                                        QStringLiteral("{\\listtable"), QStringLiteral("{\\listoverridetable"),
-                                       QStringLiteral("{\\revtbl"), QStringLiteral("{\\*")};
+                                       QStringLiteral("{\\revtbl"),    QStringLiteral("{\\*")};
     // The information group goes after the last of them: "{\\rtf1", its
     // control words, then the tables, each a group of its own, perhaps with
     // control words between them.
@@ -193,8 +193,8 @@ QByteArray EncodeAsciiLines(const QStringList &lines)
 bool WriteAsciiFile(const QString &path, const QStringList &lines, QString *error, WriteMode mode)
 {
     QFile file(path);
-    const QIODevice::OpenMode how =
-        mode == WriteMode::CreateNew ? QIODevice::WriteOnly | QIODevice::NewOnly : QIODevice::WriteOnly | QIODevice::Truncate;
+    const QIODevice::OpenMode how = mode == WriteMode::CreateNew ? QIODevice::WriteOnly | QIODevice::NewOnly
+                                                                 : QIODevice::WriteOnly | QIODevice::Truncate;
     if (!file.open(how)) {
         if (error)
             *error = file.errorString();

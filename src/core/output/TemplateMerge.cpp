@@ -362,7 +362,8 @@ bool TemplateMerge::SubstituteVariable(int page, int continuation, int number, Q
         return false;
     const AnswerEntry &entry = answers_->Entry(page, continuation, number);
     if (kind == QLatin1Char('^') && !IsDateText(entry.text)) {
-        const QString unreadable = AnswerPlace(page, continuation, number) + QStringLiteral(": \"") + entry.text + QLatin1Char('"');
+        const QString unreadable =
+            AnswerPlace(page, continuation, number) + QStringLiteral(": \"") + entry.text + QLatin1Char('"');
         if (!unreadableDates_.contains(unreadable))
             unreadableDates_.append(unreadable);
     }
@@ -420,7 +421,7 @@ QString TemplateMerge::TakeFillGroup()
 }
 
 QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &stored, bool overridden,
-                                   const QString &fill) const
+                                    const QString &fill) const
 {
     const QString answer = kind == QLatin1Char('+') ? stored : trimBlanks(stored);
     if (answer.isEmpty() && !fill.isEmpty() && kind != QLatin1Char('&') && kind != QLatin1Char('+'))
@@ -468,7 +469,8 @@ QString TemplateMerge::FormatAnswer(int page, QChar kind, const QString &stored,
     case u'&': {
         const bool ticked = stored == QLatin1String("X");
         if (!ballot_.isEmpty())
-            return ballot_ + (ticked ? QStringLiteral("\\u9746?") : QStringLiteral("\\u9744?")) + QStringLiteral("\\f0 ");
+            return ballot_ + (ticked ? QStringLiteral("\\u9746?") : QStringLiteral("\\u9744?")) +
+                   QStringLiteral("\\f0 ");
         // Before any "\fs" code has been read the size is unknown; the text
         // then returns to the size RTF gives text that names none.
         const int size = fontSize_ > 0 ? fontSize_ : RtfDefaultFontSize;
@@ -493,7 +495,7 @@ QStringList TemplateMerge::TakeUnreadableDates()
     return std::exchange(unreadableDates_, QStringList());
 }
 
-template<typename Match> QString TemplateMerge::FindFontEntry(Match match) const
+template <typename Match> QString TemplateMerge::FindFontEntry(Match match) const
 {
     const qsizetype table = text_.indexOf(QLatin1String("fonttbl"));
     if (table < 0)

@@ -125,7 +125,7 @@ public:
 private:
     bool CheckPrintDataFile(int page);
     // The prefix of the font table entry whose upper-case name passes `match`.
-    template<typename Match> QString FindFontEntry(Match match) const;
+    template <typename Match> QString FindFontEntry(Match match) const;
     // Takes the fill group that stands at the rest's position, if any, and
     // gives its line.
     QString TakeFillGroup();

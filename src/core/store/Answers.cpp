@@ -1,18 +1,16 @@
 #include "core/store/Answers.h"
 
-
 #include <new>
 
 namespace brevane {
 
 AnswerRangeError::AnswerRangeError(int p, int c, int k)
-    : std::out_of_range("answer outside the page's lists: page " + std::to_string(p) + ", continuation "
-                        + std::to_string(c) + ", answer " + std::to_string(k))
+    : std::out_of_range("answer outside the page's lists: page " + std::to_string(p) + ", continuation " +
+                        std::to_string(c) + ", answer " + std::to_string(k))
     , page(p)
     , continuation(c)
     , answer(k)
-{
-}
+{}
 
 TAnswer::TAnswer()
 {

@@ -36,11 +36,23 @@ constexpr bool IsRepeatablePage(int page)
     return false;
 }
 
-constexpr bool IsValidPage(int page) { return page >= 0 && page < PageCount; }
+constexpr bool IsValidPage(int page)
+{
+    return page >= 0 && page < PageCount;
+}
 
-constexpr int MakePageTag(int page, int continuation) { return page * 100 + continuation; }
-constexpr int PageOfTag(int pageTag) { return pageTag / 100; }
-constexpr int ContinuationOfTag(int pageTag) { return pageTag % 100; }
+constexpr int MakePageTag(int page, int continuation)
+{
+    return page * 100 + continuation;
+}
+constexpr int PageOfTag(int pageTag)
+{
+    return pageTag / 100;
+}
+constexpr int ContinuationOfTag(int pageTag)
+{
+    return pageTag % 100;
+}
 
 // Which copy of a repeatable page is meant, as the window caption and the
 // Delete question name it: "Generic Minutes, copy 2 of 3" for continuation 1

@@ -7,9 +7,9 @@
 #include <QHash>
 #include <QKeySequence>
 #include <QList>
-#include <QStringList>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 class QAbstractButton;
 class QAction;

@@ -1,5 +1,5 @@
-#include "gui/dialogs/DialogButtons.h"
 #include "gui/dialogs/TfrmShrinkFont.h"
+#include "gui/dialogs/DialogButtons.h"
 
 #include "gui/dialogs/HelpCommands.h"
 

@@ -1,5 +1,5 @@
-#include "gui/dialogs/DialogButtons.h"
 #include "gui/dialogs/TfrmWindowScale.h"
+#include "gui/dialogs/DialogButtons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -325,7 +325,8 @@ QWidget *TfrmDirectory::BuildPanel()
     tight(shareholdersLayout);
     edtNoOfShares = edit(shareholders, QStringLiteral("edtNoOfShares"));
     edtClassOfShares = edit(shareholders, QStringLiteral("edtClassOfShares"));
-    shareholdersLayout->addWidget(named(QStringLiteral("Number of Shares Subscribed"), edtNoOfShares, shareholders), 0, 0);
+    shareholdersLayout->addWidget(named(QStringLiteral("Number of Shares Subscribed"), edtNoOfShares, shareholders), 0,
+                                  0);
     shareholdersLayout->addWidget(edtNoOfShares, 1, 0);
     shareholdersLayout->addWidget(named(QStringLiteral("Class Of Shares"), edtClassOfShares, shareholders), 2, 0);
     shareholdersLayout->addWidget(edtClassOfShares, 3, 0);
@@ -357,11 +358,10 @@ QWidget *TfrmDirectory::BuildPanel()
     // (and the business's signer, shown for a business only), then the roles
     // and the contribution fields as they are drawn. A space typed after a
     // Tab from the name never ticks a role.
-    const QList<QWidget *> chain = {edtName,         edtAddress,       edtCity,         edtState,
-                                    edtZIP,          edtByName,        cbxDirector,     cbxOfficer,
-                                    cbxShareholder,  cbxIncorporator,  cbxMember,       cbxManager,
-                                    cbxIndividual,   cbxBusiness,      cbxAuthorizedRep, cbxCash,
-                                    cbxNonCash,      edtContribution,  edtInterest,     edtNoOfShares,
+    const QList<QWidget *> chain = {edtName,         edtAddress,  edtCity,         edtState,       edtZIP,
+                                    edtByName,       cbxDirector, cbxOfficer,      cbxShareholder, cbxIncorporator,
+                                    cbxMember,       cbxManager,  cbxIndividual,   cbxBusiness,    cbxAuthorizedRep,
+                                    cbxCash,         cbxNonCash,  edtContribution, edtInterest,    edtNoOfShares,
                                     edtClassOfShares};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);

@@ -28,7 +28,7 @@ public:
 
     QTabWidget *TabControl1 = nullptr;
     QPushButton *btnPreviewPrint = nullptr; // closes with the OK result
-    QPushButton *btnSelectAll = nullptr; // the same as the context menu's Select All
+    QPushButton *btnSelectAll = nullptr;    // the same as the context menu's Select All
     QPushButton *btnSaveAsPdf = nullptr;    // closes with SaveAsPdfResult
     QCheckBox *cbxOpenPdf = nullptr;        // open the saved PDF in the desktop's viewer
     QPushButton *btnClearAll = nullptr;

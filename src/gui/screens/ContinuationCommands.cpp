@@ -77,10 +77,13 @@ void TContinuationCommands::DeleteForm(const TSender &sender)
     if (!pickCopy(page, count, true, victim))
         return;
     // The question names the copy that goes.
-    const QMessageBox::StandardButton answer = UserDialogs::Current().Question(
-        main_.Window(), QStringLiteral("Brevane"),
-        QStringLiteral("Are You Sure You Want To Delete a %1 Page (copy %2 of %3)?").arg(name).arg(victim + 1).arg(count),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const QMessageBox::StandardButton answer =
+        UserDialogs::Current().Question(main_.Window(), QStringLiteral("Brevane"),
+                                        QStringLiteral("Are You Sure You Want To Delete a %1 Page (copy %2 of %3)?")
+                                            .arg(name)
+                                            .arg(victim + 1)
+                                            .arg(count),
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
 

@@ -1,8 +1,8 @@
 #include "PrintTemplate.h"
 
 #include "core/files/LineText.h"
-#include "core/output/TemplateMerge.h"
 #include "core/files/Windows1252.h"
+#include "core/output/TemplateMerge.h"
 
 #include <QMap>
 
@@ -53,8 +53,8 @@ QString fillGroup(const FormPage &page, const Block &b, const Piece &p, const Fi
     default:
         break;
     }
-    const bool number = f.kind == Kind::Money || f.kind == Kind::Percent || f.kind == Kind::Whole ||
-                        f.kind == Kind::Short;
+    const bool number =
+        f.kind == Kind::Money || f.kind == Kind::Percent || f.kind == Kind::Whole || f.kind == Kind::Short;
     if (p.whenEmpty == Piece::PageRule) {
         if (number && page.zeroBlank)
             return QString();
@@ -215,8 +215,8 @@ QByteArray PrintTemplate(const FormPage &page)
             // A line printed only while an answer holds something: the merge
             // drops the group while the answer is empty.
             if (b.printIf >= 0)
-                para = QLatin1String(brevane::PrintIfOpening) + QString::number(b.printIf) + QStringLiteral("}{") + para +
-                       QLatin1Char('}');
+                para = QLatin1String(brevane::PrintIfOpening) + QString::number(b.printIf) + QStringLiteral("}{") +
+                       para + QLatin1Char('}');
             para += QStringLiteral("\r\n");
         }
         rtf += para;

@@ -128,8 +128,8 @@ QString factsRow(const FormPage &page)
         overrideable = overrideable || (page.screen && f.mode == Mode::Guarded);
         calculated = calculated || f.mode != Mode::Input;
     }
-    return QStringLiteral(
-               "        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}, {}, \"\", %13};\n")
+    return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}, {}, "
+                          "\"\", %13};\n")
         .arg(page.number)
         .arg(flag(page.screen), flag(page.print))
         .arg(page.hasFocus ? page.focus : -1)
