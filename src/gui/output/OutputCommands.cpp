@@ -60,8 +60,8 @@ QString TOutputCommands::clientKey()
     // A saved client by its file; a client not yet saved by its name too,
     // so that the next new client does not inherit its forms.
     const ClientDocument &client = main_.Document();
-    const QFileInfo file(QString(client.FileName).replace(QLatin1Char('\\'), QLatin1Char('/')));
-    return file.isAbsolute() ? file.absoluteFilePath() : client.FileName + QLatin1Char('\n') + client.ClientName();
+    const QFileInfo file(QString(client.FileName()).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    return file.isAbsolute() ? file.absoluteFilePath() : client.FileName() + QLatin1Char('\n') + client.ClientName();
 }
 
 WordProcessorChoice ChooseWordProcessor(bool wordDetected, bool forceWord, bool forceWordPad)
