@@ -14,6 +14,8 @@ class tst_calc_incorporation : public QObject
 {
     Q_OBJECT
 private slots:
+    void parValueAsTheArticlesStateIt_data();
+    void parValueAsTheArticlesStateIt();
     void initTestCase() { UseUnitedStatesLocale(); }
 
     void pageZeroCopies_data();
@@ -489,6 +491,29 @@ void tst_calc_incorporation::overfullPage()
     QCOMPARE(client.at(21, 7), QStringLiteral("$15.00")); // 10 shares at the price of $1.50
     QCOMPARE(client.at(39, 0), QStringLiteral("Acme Widgets, Inc."));
     QCOMPARE(client.at(41, 2), QStringLiteral("Founder 0"));
+}
+
+void tst_calc_incorporation::parValueAsTheArticlesStateIt_data()
+{
+    QTest::addColumn<QString>("par");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("empty") << ""
+                           << "No par value";
+    QTest::newRow("zero, as the money field shows an empty one") << "0.00"
+                                                                 << "No par value";
+    QTest::newRow("ten") << "10"
+                         << "$10.00";
+}
+
+void tst_calc_incorporation::parValueAsTheArticlesStateIt()
+{
+    QFETCH(QString, par);
+    QFETCH(QString, printed);
+    CalcClient client;
+    client.g(G0::ParValue, par);
+    QVERIFY(client.calculate());
+    QCOMPARE(client.at(2, 6), printed);
+    QCOMPARE(client.at(39, 7), printed);
 }
 
 QTEST_GUILESS_MAIN(tst_calc_incorporation)

@@ -16,7 +16,10 @@ QString SigningName(const DirectoryRow &row)
 
 QString ParValueText(const QString &par)
 {
-    return par.trimmed().isEmpty() ? QStringLiteral("No par value") : DollarAmountText(par);
+    // A money field shows an empty par value as 0.00 and may store it so.
+    const std::optional<double> value = ReadNumber(par.trimmed());
+    const bool none = par.trimmed().isEmpty() || (value && *value == 0);
+    return none ? QStringLiteral("No par value") : DollarAmountText(par);
 }
 
 QString InterestText(const QString &interest)

@@ -46,7 +46,7 @@ inline constexpr PageZeroMeeting DirectorsMeeting{
 QString SigningName(const DirectoryRow &row);
 
 // The par value as the articles state it: "$10.00", or "No par value" for
-// shares without one (the worksheet leaves it empty).
+// shares without one (the worksheet leaves it empty or at 0.00).
 QString ParValueText(const QString &par);
 
 // A member's interest as the papers print it, one percent sign whether or not
