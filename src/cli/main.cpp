@@ -5,6 +5,8 @@
 //   brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]
 //   brevane-cli check IN.cl1 [BOX ...]   (CheckCommand.cpp)
 //   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
+//   brevane-cli list FOLDER              (OfficeCommands.cpp)
+//   brevane-cli calendar FOLDER [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]
 //   option --support DIR: the folder holding PSF, RTF and DAT
 //   option --replace: print and pdf may replace a file of another kind
 //
@@ -37,12 +39,15 @@ namespace {
 
 int usage()
 {
-    PrintLine(QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
-                             "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
-                             "       brevane-cli check IN.cl1 [BOX ...]\n"
-                             "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
-                             "option: --support DIR   folder holding PSF, RTF and DAT\n"
-                             "        --replace       print and pdf may replace a file of another kind"));
+    PrintLine(
+        QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
+                       "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
+                       "       brevane-cli check IN.cl1 [BOX ...]\n"
+                       "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
+                       "       brevane-cli list FOLDER\n"
+                       "       brevane-cli calendar FOLDER|IN.cl1 [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]\n"
+                       "option: --support DIR   folder holding PSF, RTF and DAT\n"
+                       "        --replace       print and pdf may replace a file of another kind"));
     return ExitUsage;
 }
 
@@ -140,5 +145,11 @@ int main(int argc, char *argv[])
         return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
     if (command == QLatin1String("pdf"))
         return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind);
+    if (command == QLatin1String("list"))
+        return args.size() != 1 ? usage() : ListCommand(args);
+    if (command == QLatin1String("calendar")) {
+        const int status = CalendarCommand(args);
+        return status == ExitUsage ? usage() : status;
+    }
     return usage();
 }
