@@ -85,7 +85,8 @@
     X(ClientAnswersAmbiguous, 38100)   /* saved before answers kept one form: numbers or dates that read two ways;     \
                                           detail: each, where, and how it was read */                                  \
     X(ClientLockUnusable, 38110)       /* the lock beside a client is a folder or a link: whether it is open           \
-                                          elsewhere cannot be told; detail: the client, the lock and what to do */
+                                          elsewhere cannot be told; detail: the client, the lock and what to do */     \
+    X(CalendarNotSaved, 39500)         /* the due dates as an iCalendar file; detail: its path and the reason */
 
 namespace brevane::msg {
 
