@@ -4,10 +4,10 @@
 #include "core/dialogs/Messages.h"
 #include "core/files/WholeFile.h"
 #include "core/office/ICalendar.h"
+#include "gui/dialogs/UserDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -142,9 +142,9 @@ bool TfrmCalendar::ExportTo(const QString &path)
 
 void TfrmCalendar::ExportClick()
 {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Due Dates"),
-                                                QDir::home().filePath(QStringLiteral("due-dates.ics")),
-                                                QStringLiteral("iCalendar files (*.ics)"));
+    QString path = UserDialogs::Current().SaveFileName(this, QStringLiteral("Export Due Dates"),
+                                                       QDir::home().filePath(QStringLiteral("due-dates.ics")),
+                                                       QStringLiteral("iCalendar files (*.ics)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive))
