@@ -59,6 +59,7 @@ class tst_clientregister : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void everyFileIsListed();
     void lines_data();
     void lines();
@@ -72,7 +73,14 @@ private:
     QTemporaryDir dir_;
     QString folder_;
     ClientFileLock heldHere_;
+    QProcess other_;
 };
+
+void tst_clientregister::cleanupTestCase()
+{
+    other_.kill();
+    other_.waitForFinished();
+}
 
 void tst_clientregister::initTestCase()
 {
@@ -86,9 +94,14 @@ void tst_clientregister::initTestCase()
     const QByteArray whole = clientBytes(CompleteCorporation);
     writeFile(folder_ + "/damaged.cl1", whole.left(whole.size() / 3));
     writeFile(folder_ + "/notes.cl1", "Meeting notes, not a client\r\n");
-    // Open in a window of this program: its lock is held here.
+    // Open in a window of another program that still runs, and in this one.
     writeFile(folder_ + "/locked.cl1", clientBytes(CompleteCompany));
-    QCOMPARE(heldHere_.Take(folder_ + "/locked.cl1"), ClientFileLock::Result::Taken);
+    other_.start(QStringLiteral("sleep"), {QStringLiteral("600")});
+    QVERIFY(other_.waitForStarted());
+    writeFile(ClientFileLock::LockPathOf(folder_ + "/locked.cl1"),
+              QByteArray::number(other_.processId()) + "\nbrevane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    writeFile(folder_ + "/mine.cl1", clientBytes(CompleteCorporation));
+    QCOMPARE(heldHere_.Take(folder_ + "/mine.cl1"), ClientFileLock::Result::Taken);
     // Neither the default client nor hidden files are clients of the office.
     writeFile(folder_ + "/default.cl1", clientBytes(CompleteCorporation));
     writeFile(folder_ + "/.backup.cl1", clientBytes(CompleteCorporation));
@@ -102,8 +115,8 @@ void tst_clientregister::everyFileIsListed()
     QStringList listed;
     for (const ClientSummary &c : office.Clients())
         listed << c.relativePath;
-    QCOMPARE(listed, (QStringList{"damaged.cl1", "dental/lakeside.cl1", "llc/maple row.CL1", "locked.cl1", "notes.cl1",
-                                  "ridgeway.cl1"}));
+    QCOMPARE(listed, (QStringList{"damaged.cl1", "dental/lakeside.cl1", "llc/maple row.CL1", "locked.cl1", "mine.cl1",
+                                  "notes.cl1", "ridgeway.cl1"}));
     QVERIFY(office.Folders().contains(QDir(folder_).absolutePath()));
     QVERIFY(office.Folders().contains(QDir(folder_ + "/dental").absolutePath()));
 }
@@ -148,12 +161,18 @@ void tst_clientregister::lines_data()
                                        << ""
                                        << ""
                                        << "cannot be read" << false;
-    QTest::newRow("open in a window") << "locked.cl1"
-                                      << "Maple Row Bakery LLC"
-                                      << "LLC"
-                                      << ""
-                                      << ""
-                                      << "open elsewhere" << true;
+    QTest::newRow("open in another program") << "locked.cl1"
+                                             << "Maple Row Bakery LLC"
+                                             << "LLC"
+                                             << ""
+                                             << ""
+                                             << "open elsewhere" << true;
+    QTest::newRow("open in this program") << "mine.cl1"
+                                          << "Ridgeway Tool Holdings, Inc."
+                                          << "corporation"
+                                          << ""
+                                          << "Harold Quince"
+                                          << "open here" << true;
 }
 
 void tst_clientregister::lines()
@@ -177,7 +196,7 @@ void tst_clientregister::lines()
     if (c->state == ClientFileState::Unreadable)
         QCOMPARE(c->DisplayName(), QFileInfo(c->path).completeBaseName());
     if (file == QLatin1String("locked.cl1"))
-        QVERIFY2(c->openBy.contains(QString::number(QCoreApplication::applicationPid())), qPrintable(c->openBy));
+        QVERIFY2(c->openBy.contains(QString::number(other_.processId())), qPrintable(c->openBy));
     if (file == QLatin1String("notes.cl1"))
         QVERIFY2(c->problem.contains(QLatin1String("not a client file")), qPrintable(c->problem));
 }

@@ -121,7 +121,7 @@ ClientFileLock::Result ClientFileLock::Take(const QString &path, QString *holder
     return Result::HeldElsewhere;
 }
 
-bool ClientFileLock::IsOpenElsewhere(const QString &path, QString *holder)
+bool ClientFileLock::IsOpenElsewhere(const QString &path, QString *holder, qint64 *holderPid)
 {
     const QString lockPath = LockPathOf(path);
     if (!QFileInfo::exists(lockPath))
@@ -144,6 +144,8 @@ bool ClientFileLock::IsOpenElsewhere(const QString &path, QString *holder)
 #endif
     if (holder)
         *holder = describeHolder(lock, lockPath);
+    if (holderPid)
+        *holderPid = pid;
     return true;
 }
 

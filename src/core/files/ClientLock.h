@@ -47,8 +47,8 @@ public:
     // from outside without taking the lock: true with the holder in *holder
     // ("ana on desk1, brevane process 4321", empty when the lock does not
     // say). A lock left on this computer by a program that has ended holds
-    // nothing.
-    static bool IsOpenElsewhere(const QString &path, QString *holder = nullptr);
+    // nothing. *pid is the holder's process (0 when the lock does not say).
+    static bool IsOpenElsewhere(const QString &path, QString *holder = nullptr, qint64 *pid = nullptr);
 
 private:
     std::unique_ptr<QLockFile> lock_;

@@ -10,6 +10,7 @@
 #include "core/forms/FormCatalogue.h"
 #include "core/forms/PageZero.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -53,6 +54,8 @@ QString ClientSummary::StateText() const
     case ClientFileState::Ready:
         break;
     }
+    if (openHere)
+        return QStringLiteral("open here");
     return openElsewhere ? QStringLiteral("open elsewhere") : QString();
 }
 
@@ -97,6 +100,15 @@ void ClientSummaryReader::emptyStore()
     }
 }
 
+void ClientSummaryReader::LookAtLock(ClientSummary &summary)
+{
+    qint64 pid = 0;
+    summary.openBy.clear();
+    const bool held = ClientFileLock::IsOpenElsewhere(summary.path, &summary.openBy, &pid);
+    summary.openHere = held && pid == QCoreApplication::applicationPid();
+    summary.openElsewhere = held && !summary.openHere;
+}
+
 ClientSummary ClientSummaryReader::Summarize(const QString &path, const QDate &today)
 {
     ClientSummary summary;
@@ -105,7 +117,7 @@ ClientSummary ClientSummaryReader::Summarize(const QString &path, const QDate &t
     summary.relativePath = info.fileName();
     summary.lastSaved = info.lastModified();
     summary.size = info.size();
-    summary.openElsewhere = ClientFileLock::IsOpenElsewhere(path, &summary.openBy);
+    LookAtLock(summary);
 
     QByteArray bytes;
     QString error;
@@ -210,8 +222,7 @@ bool ClientRegister::Refresh(const QDate &today)
         ClientSummary summary;
         if (was != known.constEnd() && was->size == info.size() && was->lastSaved == info.lastModified()) {
             summary = *was;
-            summary.openBy.clear();
-            summary.openElsewhere = ClientFileLock::IsOpenElsewhere(path, &summary.openBy);
+            ClientSummaryReader::LookAtLock(summary);
         } else {
             summary = reader.Summarize(path, today);
         }

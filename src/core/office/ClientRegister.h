@@ -33,7 +33,8 @@ struct ClientSummary
     ClientFileState state = ClientFileState::Ready;
     QString problem; // what is wrong with a damaged or unreadable file, in the user's words
     bool openElsewhere = false;
-    QString openBy; // who has it open ("ana on desk1, brevane process 4321"); may be empty
+    bool openHere = false; // open in a window of this very program
+    QString openBy;        // who has it open ("ana on desk1, brevane process 4321"); may be empty
 
     QString name;        // the entity's name as the worksheet gives it
     unsigned kind = 0;   // an EntityKind; 0 for a file that could not be read
@@ -49,8 +50,9 @@ struct ClientSummary
     // The entity's name, else the file's name without its folder and extension.
     QString DisplayName() const;
     // What the register shows in its state column: "" for a file read whole
-    // and not open elsewhere, else "damaged", "cannot be read" or "open
-    // elsewhere" (a damaged file open elsewhere is damaged first).
+    // and not open elsewhere, else "damaged", "cannot be read", "open
+    // elsewhere" or "open here" (a damaged file open elsewhere is damaged
+    // first).
     QString StateText() const;
 };
 
@@ -73,6 +75,8 @@ public:
     ClientSummaryReader &operator=(const ClientSummaryReader &) = delete;
 
     ClientSummary Summarize(const QString &path, const QDate &today);
+    // Whether another window or program, or this one, has it open.
+    static void LookAtLock(ClientSummary &summary);
 
 private:
     void emptyStore();

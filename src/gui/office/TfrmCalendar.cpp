@@ -77,6 +77,7 @@ TfrmCalendar::TfrmCalendar(const QList<ClientSummary> &clients, const QString &t
     connect(table_, &QTableWidget::currentCellChanged, this, &TfrmCalendar::showHelp);
     resize(900, 480);
     fill();
+    table_->setFocus();
 }
 
 void TfrmCalendar::SetDays(int days)

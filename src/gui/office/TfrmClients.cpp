@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -18,6 +19,8 @@
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -135,8 +138,14 @@ TfrmClients::TfrmClients(TMainWindow &main, QWidget *parent)
     connect(watcher_, &QFileSystemWatcher::directoryChanged, settle_, qOverload<>(&QTimer::start));
     connect(watcher_, &QFileSystemWatcher::fileChanged, settle_, qOverload<>(&QTimer::start));
 
-    resize(1000, 520);
     Refresh();
+    // Wide enough for every column, as far as the screen allows.
+    int width = table_->verticalScrollBar()->sizeHint().width() + 4 * layout->contentsMargins().left();
+    for (int column = 0; column < ColumnCount; ++column)
+        width += table_->columnWidth(column);
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int most = screen ? screen->availableGeometry().width() * 9 / 10 : 1200;
+    resize(qBound(700, width, most), 520);
 }
 
 void TfrmClients::Refresh()
