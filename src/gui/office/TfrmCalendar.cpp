@@ -34,12 +34,14 @@ TfrmCalendar::TfrmCalendar(const QList<ClientSummary> &clients, const QString &t
     heading_ = new QLabel(this);
     heading_->setObjectName(QStringLiteral("lblHeading"));
     top->addWidget(heading_, 1);
-    top->addWidget(new QLabel(QStringLiteral("Days ahead:"), this));
+    auto *daysLabel = new QLabel(QStringLiteral("&Days ahead:"), this);
+    top->addWidget(daysLabel);
     daysBox_ = new QSpinBox(this);
+    daysLabel->setBuddy(daysBox_);
     daysBox_->setObjectName(QStringLiteral("spnDays"));
     daysBox_->setRange(1, 3660);
     daysBox_->setValue(days_);
-    daysBox_->setToolTip(QStringLiteral("How many days from today the list covers."));
+    daysBox_->setToolTip(QStringLiteral("How many days the list covers, from its first day on."));
     top->addWidget(daysBox_);
     layout->addLayout(top);
 

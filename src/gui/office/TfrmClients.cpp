@@ -298,10 +298,13 @@ TfrmClients *TfrmClients::ShowFor(TMainWindow &main)
 {
     QWidget *window = main.Window();
     auto *clients = window->findChild<TfrmClients *>(QStringLiteral("frmClients"), Qt::FindDirectChildrenOnly);
-    if (!clients)
+    if (!clients) {
         clients = new TfrmClients(main, window);
-    else
+    } else {
+        // Every client again, the columns as wide as their texts.
+        clients->filter_->clear();
         clients->Refresh();
+    }
     clients->show();
     clients->raise();
     clients->activateWindow();
