@@ -350,13 +350,15 @@ void tst_calc_llc::firstMemberAndSignatures()
     addMember(client, "MB", "Bob Second");
     // A business member signs through its person.
     addRow(client, {"MB", "North Coast Equipment Co.", "", "", "", "", " Janet Sobczak "});
+    addRow(client, {"MB", "Lakeside Holdings LLC", "", "", "", "", "Ray Ionescu, Managing Member"});
     QVERIFY(client.calculate());
     QCOMPARE(client.at(59, 0), QStringLiteral("Ann First"));
     QCOMPARE(client.at(64, 2), QString());
     QCOMPARE(client.at(64, 3), QStringLiteral("Ann First"));
     QCOMPARE(client.at(64, 4), QStringLiteral("Bob Second"));
     QCOMPARE(client.at(64, 5), QStringLiteral("North Coast Equipment Co., By: Janet Sobczak, its ______________"));
-    QCOMPARE(client.at(64, 6), QString());
+    QCOMPARE(client.at(64, 6), QStringLiteral("Lakeside Holdings LLC, By: Ray Ionescu, its Managing Member"));
+    QCOMPARE(client.at(64, 7), QString());
 
     client.overridden(59, 0, QStringLiteral("Own First"));
     client.overridden(64, 4, QStringLiteral("Own Second"));

@@ -35,6 +35,7 @@ using Fill = void (*)(CalcClient &);
 struct Printed
 {
     QString text;            // the PDF's text, in reading order
+    QString layout;          // the PDF's text as it stands on the page, a table's row on one line
     QList<QSizeF> pageSizes; // in points
     QString error;           // why nothing was printed
 };
@@ -55,6 +56,8 @@ private slots:
     void amendmentTakesEffectOnItsOwnDate();
     void dissolutionCertifiedByAnOfficer();
     void operatingAgreementAsExecuted();
+    void everyoneOnTheirPapers_data();
+    void everyoneOnTheirPapers();
 
 private:
     // Calculates the client and prints the boxes to PDF.
@@ -118,6 +121,7 @@ Printed tst_papers::print(Fill fill, const QStringList &boxes)
         QFile::copy(pdf, keep + QLatin1Char('/') + job_name + QStringLiteral(".pdf"));
     }
     printed.text = tools_.Text(pdf);
+    printed.layout = tools_.Text(pdf, {QStringLiteral("-layout")});
     const QString info =
         tools_.Info(pdf, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("999")});
     static const QRegularExpression size(QStringLiteral("Page +\\d+ size: +([\\d.]+) x ([\\d.]+)"));
@@ -141,7 +145,7 @@ void tst_papers::papersReadAsALawyerWould_data()
                                                                    QStringLiteral("$5,000.00")};
     QTest::newRow("company, equipment member")
         << Fill(&CompanyWithEquipmentMember)
-        << QStringList{QStringLiteral("North Coast Equipment Co., By: Janet Sobczak"),
+        << QStringList{QStringLiteral("North Coast Equipment Co., By: Janet Sobczak, its President"),
                        QStringLiteral("Roasting equipment valued at $10,000.00"), QStringLiteral("September 1, 2026"),
                        QStringLiteral("April 15, 2026")};
     QTest::newRow("corporation, shares without par value")
@@ -152,6 +156,19 @@ void tst_papers::papersReadAsALawyerWould_data()
         << Fill(&CorporationWithLaterFilings)
         << QStringList{QStringLiteral("March 1, 2018"), QStringLiteral("June 30, 2026"), QStringLiteral("2231457"),
                        QStringLiteral("Harold Quince"), QStringLiteral("45 Market Street")};
+    QTest::newRow("company, eleven members")
+        << Fill(&CompanyWithElevenMembers)
+        << QStringList{QStringLiteral("Riverbend Growers Cooperative LLC"),
+                       QStringLiteral("A John Deere 5075E tractor"),
+                       QStringLiteral("and to do anything lawful that serves those ends."),
+                       QStringLiteral("Columbus, Ohio, on May 4, 2026"), QStringLiteral("April 1, 2026")};
+    QTest::newRow("professional association")
+        << Fill(&AssociationOfThreeDentists) << QStringList{QStringLiteral("dentistry"),
+                                                            QStringLiteral("Lakeside Dental Group, Inc."),
+                                                            QStringLiteral("4102988"),
+                                                            QStringLiteral("Maumee Valley Bank"),
+                                                            QStringLiteral("Twenty dollars ($20.00)"),
+                                                            QStringLiteral("June 24, 2019")};
 }
 
 void tst_papers::papersReadAsALawyerWould()
@@ -286,6 +303,51 @@ void tst_papers::operatingAgreementAsExecuted()
           QStringLiteral("by a manager, the managing member"), QStringLiteral("Tax distributions"),
           QStringLiteral("two thirds"), QStringLiteral("45%%"), QStringLiteral("Manager,")})
         QVERIFY2(!flowing.contains(absent), qPrintable(absent + QStringLiteral(" is printed")));
+}
+
+void tst_papers::everyoneOnTheirPapers_data()
+{
+    QTest::addColumn<Fill>("fill");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("people");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QStringList>("present");
+    // Each of eleven members is named among the members, in a capital table
+    // (the eleventh, who ticked neither box, among those who pay cash) and
+    // on the signature page; the managing members certify the resolution.
+    QTest::newRow("company of eleven members")
+        << Fill(&CompanyWithElevenMembers)
+        << QStringList{QStringLiteral("cbxLLC_OperatingAgreement"), QStringLiteral("cbxLLC_GenericMembersResolution")}
+        << QStringList{QStringLiteral("Anna Baker"), QStringLiteral("Lena Fischer"), QStringLiteral("Luis Ortega"),
+                       QStringLiteral("Grace Obi")}
+        << 3
+        << QStringList{QStringLiteral("Grace Obi 1,500 14%"), QStringLiteral("Lena Fischer 2,000 8%"),
+                       QStringLiteral("Luis Ortega A John Deere 5075E tractor 14%")};
+    // The association's papers name its profession, and every shareholder
+    // subscribes and signs the assent; counsel files but certifies nothing.
+    QTest::newRow("professional association")
+        << Fill(&AssociationOfThreeDentists)
+        << QStringList{QStringLiteral("cbxForm532C"), QStringLiteral("cbxForm520"),
+                       QStringLiteral("cbxPOC_ShareSubscription"), QStringLiteral("cbxFSM_AssetToAdoption")}
+        << QStringList{QStringLiteral("Maria Lopez"), QStringLiteral("David Kim"), QStringLiteral("Hannah Ruiz")} << 2
+        << QStringList{QStringLiteral("dentistry"), QStringLiteral("Cornelius T. Ashdown")};
+}
+
+void tst_papers::everyoneOnTheirPapers()
+{
+    QFETCH(Fill, fill);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, people);
+    QFETCH(int, times);
+    QFETCH(QStringList, present);
+    const Printed printed = print(fill, boxes);
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    const QString flowing = printed.text.simplified();
+    for (const QString &person : people)
+        QVERIFY2(flowing.count(person) >= times, qPrintable(person + QStringLiteral(" is missing from a paper")));
+    const QString rows = printed.layout.simplified();
+    for (const QString &text : present)
+        QVERIFY2(flowing.contains(text) || rows.contains(text), qPrintable(text + QStringLiteral(" is not printed")));
 }
 
 QTEST_GUILESS_MAIN(tst_papers)

@@ -1,9 +1,10 @@
 #pragma once
-// Three clients as a lawyer's office fills them, for reading their printed
-// papers: a corporation with three incorporators and five shareholders, a
-// company with two cash members and a business member that brings
-// equipment, and a corporation that files an agent update, a dissolution
-// and a biennial report years after it was formed.
+// Clients as a lawyer's office fills them, for reading their printed papers:
+// a corporation with three incorporators and five shareholders, a company
+// with two cash members and a business member that brings equipment, a
+// corporation that files an agent update, a dissolution and a biennial
+// report years after it was formed, a company of eleven members who manage
+// it themselves, and a professional association of three dentists.
 
 #include "CalcFixture.h"
 #include "CheckClient.h"
@@ -77,8 +78,8 @@ inline void CompanyWithEquipmentMember(CalcClient &c)
     c.directory.Clear();
     c.row({"MRI", "Anna Baker", "88 High Street", "Columbus", "OH", "43215", "", "X", "", "6,000", "45"})
         .row({"MI", "Tom Reyes", "3 Elm Court", "Columbus", "OH", "43215", "", "X", "", "4,000", "30"})
-        .row({"MB", "North Coast Equipment Co.", "900 Lakeside Avenue", "Cleveland", "OH", "44114", "Janet Sobczak", "",
-              "X", "Roasting equipment valued at $10,000.00", "25"});
+        .row({"MB", "North Coast Equipment Co.", "900 Lakeside Avenue", "Cleveland", "OH", "44114",
+              "Janet Sobczak, President", "", "X", "Roasting equipment valued at $10,000.00", "25"});
     c.store.SetText(57, 0, 0, QStringLiteral("4/1/2026"));
     c.store.SetText(57, 0, 7, QStringLiteral("4/15/2026"));
     c.store.SetText(58, 0, 33, QStringLiteral("A drum roaster and its cooling tray."));
@@ -156,6 +157,61 @@ inline void CompanyAmendingItsArticles(CalcClient &c)
     c.store.SetText(
         54, 0, 10,
         QStringLiteral("Article FIRST is amended to read: The name of the company is Maple Row Bakers LLC."));
+}
+
+// Riverbend Growers Cooperative LLC, managed by its eleven members: nine
+// pay cash, Luis Ortega brings a tractor, and Grace Obi ticked neither box
+// (she pays cash). The purpose runs over two lines. The members resolved on
+// May 4, 2026 to lease a field.
+inline void CompanyWithElevenMembers(CalcClient &c)
+{
+    CompleteCompany(c);
+    c.g(G0::EntityName, QStringLiteral("Riverbend Growers Cooperative LLC"))
+        .g(G0::LlcPurpose, QStringLiteral("To grow, pack and sell vegetables and cut flowers at farm markets in "
+                                          "central Ohio, to lease farmland and greenhouses, and to do anything "
+                                          "lawful that serves those ends"))
+        .g(G0::LlcEffectiveDate, QStringLiteral("4/1/2026"));
+    c.directory.Clear();
+    const char *const names[] = {"Anna Baker", "Tom Reyes",    "Priya Nair",  "Walter Brandt", "Hye-jin Cho",
+                                 "Sam Okafor", "Rita Delgado", "Marek Nowak", "Lena Fischer"};
+    for (const char *name : names)
+        c.row({"MI", name, "88 High Street", "Columbus", "OH", "43215", "", "X", "", "2,000", "8"});
+    c.row({"MI", "Luis Ortega", "5 Mill Road", "Delaware", "OH", "43015", "", "", "X", "A John Deere 5075E tractor",
+           "14"})
+        .row({"MI", "Grace Obi", "71 Park Street", "Columbus", "OH", "43215", "", "", "", "1,500", "14"});
+    c.store.PgCt[68] = 1;
+    c.store.SetText(68, 0, 1, QStringLiteral("RESOLVED, that the company lease the Miller field for three years."));
+    c.store.SetText(68, 0, 4, QStringLiteral("5/4/2026"));
+    c.store.SetText(68, 0, 7, QStringLiteral("X"));
+}
+
+// Lakeside Dental Group, Inc., a professional association of three
+// dentists: two incorporators and a third who subscribes later, its
+// meetings in a named room, its lawyer Cornelius T. Ashdown filing for it.
+inline void AssociationOfThreeDentists(CalcClient &c)
+{
+    using namespace G0;
+    CompleteAssociation(c);
+    c.g(CharterNo, QStringLiteral("4102988"))
+        .g(OrderedMeetingRoom, QStringLiteral("the conference room"))
+        .g(SecondInspector, QStringLiteral("Paul Weiss"))
+        .g(DirectorsMeetingStreet, QStringLiteral("410 Summit Street"))
+        .g(DirectorsMeetingCity, QStringLiteral("Toledo"))
+        .g(DirectorsMeetingRoom, QStringLiteral("the conference room"))
+        .g(DirectorsMeetingTime, QStringLiteral("11:00"))
+        .g(DirectorsMeetingAm, QStringLiteral("X"))
+        .g(Bank, QStringLiteral("Maumee Valley Bank"))
+        .g(RepresentativeIsIndividual, QStringLiteral("X"))
+        .g(RepresentativeName, QStringLiteral("Cornelius T. Ashdown"))
+        .g(RepresentativeTitle, QStringLiteral("Attorney"))
+        .g(RepresentativeStreet, QStringLiteral("1 Courthouse Square"))
+        .g(RepresentativeCity, QStringLiteral("Toledo"))
+        .g(RepresentativeState, QStringLiteral("OH"))
+        .g(RepresentativeZip, QStringLiteral("43604"));
+    c.row(
+        {"S", "Hannah Ruiz", "3 Collingwood Boulevard", "Toledo", "OH", "43610", "", "", "", "", "", "100", "common"});
+    c.store.SetText(18, 0, 9, QStringLiteral("600"));
+    c.store.SetText(18, 0, 10, QStringLiteral("600"));
 }
 
 } // namespace brevane::test

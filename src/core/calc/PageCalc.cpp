@@ -10,7 +10,7 @@ QString SigningName(const DirectoryRow &row)
     if (HasRole(row, QLatin1Char('I')))
         name = row[ColName];
     if (HasRole(row, QLatin1Char('B')))
-        name = row[ColByName];
+        name = SplitByName(row[ColByName]).name;
     return name;
 }
 
@@ -35,8 +35,9 @@ QString BusinessSignerLine(const DirectoryRow &row)
     if (!HasRole(row, QLatin1Char('B')))
         return QString();
     const QString blank = QStringLiteral("______________");
-    const QString signer = row[ColByName].trimmed();
-    return QStringLiteral("By: ") + (signer.isEmpty() ? blank : signer) + QStringLiteral(", its ") + blank;
+    const BusinessSigner signer = SplitByName(row[ColByName]);
+    return QStringLiteral("By: ") + (signer.name.isEmpty() ? blank : signer.name) + QStringLiteral(", its ") +
+           (signer.capacity.isEmpty() ? blank : signer.capacity);
 }
 
 PageCalc::PageCalc(TAnswer &store, const DirectoryTable &directory, int page, int continuation)
@@ -120,7 +121,7 @@ void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write ki
     if (HasRole(row, QLatin1Char('I')))
         FillSlot(first, slot, QString(), QString(), row[ColName], kind);
     if (HasRole(row, QLatin1Char('B')))
-        FillSlot(first, slot, row[ColName], QString(), row[ColByName], kind);
+        FillSlot(first, slot, row[ColName], QString(), SplitByName(row[ColByName]).name, kind);
 }
 
 void PageCalc::IncorporatorSignatures(int slotCount, bool incorporatorsActed)
@@ -197,12 +198,13 @@ void PageCalc::RepresentativeBlock(int first, int slotCount, const QString &busi
         if (!HasRole(row, QLatin1Char('R')))
             continue;
         const bool signsForBusiness = HasRole(row, QLatin1Char('B'));
-        if (isTaken(row[ColName]) || (signsForBusiness && isTaken(row[ColByName])))
+        const QString signer = SplitByName(row[ColByName]).name;
+        if (isTaken(row[ColName]) || (signsForBusiness && isTaken(signer)))
             continue;
         SignerRule(first, freeSlot, row);
         take(row[ColName]);
         if (signsForBusiness)
-            take(row[ColByName]);
+            take(signer);
         ++freeSlot;
     }
 }

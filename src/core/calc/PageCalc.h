@@ -41,8 +41,8 @@ inline constexpr PageZeroMeeting DirectorsMeeting{
     G0::DirectorsMeetingTime,   G0::DirectorsMeetingAm,   G0::DirectorsMeetingPm};
 
 // The name a row signs with: its Name for an individual (role I), the
-// ByName of the person signing for a business (role B; a row with both ends
-// as the business); empty for a row with neither.
+// name of the person signing for a business (role B, its ByName without the
+// capacity; a row with both ends as the business); empty for a row with neither.
 QString SigningName(const DirectoryRow &row);
 
 // The par value as the articles state it: "$10.00", or "No par value" for
@@ -53,9 +53,9 @@ QString ParValueText(const QString &par);
 // the user typed one ("40" and "40%" both give "40%"); empty stays empty.
 QString InterestText(const QString &interest);
 
-// The line under a business's name where its signer signs for it: "By: Evan
-// Hart, its ______________" (the capacity is written in by hand; a blank for
-// a signer the worksheet does not name); empty for a row without role B.
+// The line under a business's name where its signer signs for it: "By: Janet
+// Sobczak, its President", with a blank to write in by hand for a name or a
+// capacity the worksheet does not hold; empty for a row without role B.
 QString BusinessSignerLine(const DirectoryRow &row);
 
 class PageCalc
