@@ -134,15 +134,17 @@ void tst_papers::papersReadAsALawyerWould_data()
 {
     QTest::addColumn<Fill>("fill");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("corporation, five shareholders") << Fill(&CorporationWithFiveShareholders)
-                                                    << QStringList{QStringLiteral("☒"),
-                                                                   QStringLiteral("☐"),
-                                                                   QStringLiteral("Twelve and 50/100 dollars ($12.50)"),
-                                                                   QStringLiteral("March 1, 2025"),
-                                                                   QStringLiteral("Ann Lee, Ben Ortiz and Carla Ng."),
-                                                                   QStringLiteral("Signed at Dayton, Ohio."),
-                                                                   QStringLiteral("$12.50"),
-                                                                   QStringLiteral("$5,000.00")};
+    QTest::newRow("corporation, five shareholders")
+        << Fill(&CorporationWithFiveShareholders)
+        << QStringList{QStringLiteral("☒"),
+                       QStringLiteral("☐"),
+                       QStringLiteral("Twelve and 50/100 dollars ($12.50)"),
+                       QStringLiteral("March 1, 2025"),
+                       QStringLiteral("Ann Lee, Ben Ortiz and Carla Ng."),
+                       QStringLiteral("Signed at Dayton, Ohio."),
+                       QStringLiteral("Signed at Dayton, Ohio, on March 20, 2018."),
+                       QStringLiteral("$12.50"),
+                       QStringLiteral("$5,000.00")};
     QTest::newRow("company, equipment member")
         << Fill(&CompanyWithEquipmentMember)
         << QStringList{QStringLiteral("North Coast Equipment Co., By: Janet Sobczak, its President"),
@@ -188,6 +190,8 @@ void tst_papers::papersReadAsALawyerWould()
     // Minutes and certificates bear the date of the act, never the day of printing.
     const QString today = QLocale(QLocale::English).toString(QDate::currentDate(), QStringLiteral("MMMM d, yyyy"));
     QVERIFY2(!flowing.contains(today), "a paper is dated by the day it was printed");
+    // One term of office, said one way.
+    QVERIFY(!flowing.contains(QStringLiteral("year or until")));
     // A business shareholder signs through its signer, in a capacity.
     if (flowing.contains(QStringLiteral("Northfield Partners LLC")))
         QVERIFY(flowing.count(QStringLiteral("By: Evan Hart, its")) >= 2);
@@ -252,6 +256,8 @@ void tst_papers::subscriptionSignedByEachSubscriber()
     const qsizetype last = printed.text.indexOf(QStringLiteral("Northfield Partners LLC"));
     QVERIFY(last >= 0);
     QVERIFY(printed.text.indexOf(QStringLiteral("Signature:"), last) > last);
+    // The business signs through the person the worksheet names for it.
+    QVERIFY(printed.text.simplified().contains(QStringLiteral("Northfield Partners LLC, By: Evan Hart, its")));
 }
 
 void tst_papers::amendmentTakesEffectOnItsOwnDate()

@@ -124,6 +124,19 @@ void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write ki
         FillSlot(first, slot, row[ColName], QString(), SplitByName(row[ColByName]).name, kind);
 }
 
+void PageCalc::IncorporatorNames(int first, int count)
+{
+    for (int k = 0; k < count; ++k)
+        Always(first + k, QString());
+    int k = 0;
+    for (const DirectoryRow &row : directory_.Rows()) {
+        if (k >= count)
+            break;
+        if (HasRole(row, QLatin1Char('C')))
+            Always(first + k++, SigningName(row));
+    }
+}
+
 void PageCalc::IncorporatorSignatures(int slotCount, bool incorporatorsActed)
 {
     for (int k = 0; k < 3 * slotCount; ++k)
