@@ -262,9 +262,10 @@ void tst_calc_llc::cashContributions()
 
     // "Lower Case" ticks neither box with an "X": a member who brings no
     // property is a cash member, not left out of both tables. An empty
-    // interest prints nothing, not a lone "%".
-    const QStringList expected = {"Ann Cash",  "1,000.00", "50%", "Lower Case", "5.00", "5%",
-                                  "Both Ways", "2,000.00", ""};
+    // interest prints nothing, not a lone "%". The cash is an amount in
+    // dollars.
+    const QStringList expected = {"Ann Cash",  "$1,000.00", "50%", "Lower Case", "$5.00", "5%",
+                                  "Both Ways", "$2,000.00", ""};
     QStringList got;
     for (int k = 8; k < 17; ++k)
         got << client.at(57, k);

@@ -161,7 +161,6 @@ void tst_papers::papersReadAsALawyerWould_data()
     QTest::newRow("company, eleven members")
         << Fill(&CompanyWithElevenMembers)
         << QStringList{QStringLiteral("Riverbend Growers Cooperative LLC"),
-                       QStringLiteral("A John Deere 5075E tractor"),
                        QStringLiteral("and to do anything lawful that serves those ends."),
                        QStringLiteral("Columbus, Ohio, on May 4, 2026"), QStringLiteral("April 1, 2026")};
     QTest::newRow("professional association")
@@ -318,17 +317,18 @@ void tst_papers::everyoneOnTheirPapers_data()
     QTest::addColumn<QStringList>("people");
     QTest::addColumn<int>("times");
     QTest::addColumn<QStringList>("present");
-    // Each of eleven members is named among the members, in a capital table
-    // (the eleventh, who ticked neither box, among those who pay cash) and
-    // on the signature page; the managing members certify the resolution.
+    // Each of eleven members is named among the members, in the table of
+    // those who pay cash (the one who ticked neither box among them) and on
+    // the signature page; the managing members certify the resolution.
     QTest::newRow("company of eleven members")
         << Fill(&CompanyWithElevenMembers)
         << QStringList{QStringLiteral("cbxLLC_OperatingAgreement"), QStringLiteral("cbxLLC_GenericMembersResolution")}
         << QStringList{QStringLiteral("Anna Baker"), QStringLiteral("Lena Fischer"), QStringLiteral("Luis Ortega"),
                        QStringLiteral("Grace Obi")}
         << 3
-        << QStringList{QStringLiteral("Grace Obi 1,500 14%"), QStringLiteral("Lena Fischer 2,000 8%"),
-                       QStringLiteral("Luis Ortega A John Deere 5075E tractor 14%")};
+        << QStringList{QStringLiteral("Grace Obi $1,500.00 14%"), QStringLiteral("Lena Fischer $2,000.00 8%"),
+                       QStringLiteral("Luis Ortega $3,000.00 14%"),
+                       QStringLiteral("No member contributes other than cash.")};
     // The association's papers name its profession, and every shareholder
     // subscribes and signs the assent; counsel files but certifies nothing.
     QTest::newRow("professional association")

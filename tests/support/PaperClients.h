@@ -137,6 +137,8 @@ inline void CompanyWithItsAgreement(CalcClient &c)
     CompanyWithEquipmentMember(c);
     c.g(G0::LlcPurpose, QStringLiteral("To roast and sell coffee"));
     c.directory.SetCell(0, ColInterest, QStringLiteral("45%"));
+    for (const auto &[page, answer] : {std::pair{62, 0}, {63, 0}, {63, 3}})
+        c.store.SetText(page, 0, answer, QString()); // the choices made otherwise than in the complete company
     for (const auto &[page, answer] : {std::pair{59, 2}, {60, 0}, {60, 5}, {61, 2}, {62, 1}, {63, 1}, {63, 4}})
         c.store.SetText(page, 0, answer, QStringLiteral("X"));
     c.store.SetText(63, 0, 2, QStringLiteral("90"));
@@ -159,9 +161,8 @@ inline void CompanyAmendingItsArticles(CalcClient &c)
         QStringLiteral("Article FIRST is amended to read: The name of the company is Maple Row Bakers LLC."));
 }
 
-// Riverbend Growers Cooperative LLC, managed by its eleven members: nine
-// pay cash, Luis Ortega brings a tractor, and Grace Obi ticked neither box
-// (she pays cash). The purpose runs over two lines. The members resolved on
+// Riverbend Growers Cooperative LLC, managed by its eleven members, who all
+// pay cash (Grace Obi ticked neither box: she pays cash too). The purpose runs over two lines. The members resolved on
 // May 4, 2026 to lease a field.
 inline void CompanyWithElevenMembers(CalcClient &c)
 {
@@ -176,8 +177,7 @@ inline void CompanyWithElevenMembers(CalcClient &c)
                                  "Sam Okafor", "Rita Delgado", "Marek Nowak", "Lena Fischer"};
     for (const char *name : names)
         c.row({"MI", name, "88 High Street", "Columbus", "OH", "43215", "", "X", "", "2,000", "8"});
-    c.row({"MI", "Luis Ortega", "5 Mill Road", "Delaware", "OH", "43015", "", "", "X", "A John Deere 5075E tractor",
-           "14"})
+    c.row({"MI", "Luis Ortega", "5 Mill Road", "Delaware", "OH", "43015", "", "X", "", "3,000", "14"})
         .row({"MI", "Grace Obi", "71 Park Street", "Columbus", "OH", "43215", "", "", "", "1,500", "14"});
     c.store.PgCt[68] = 1;
     c.store.SetText(68, 0, 1, QStringLiteral("RESOLVED, that the company lease the Miller field for three years."));

@@ -1,6 +1,7 @@
 // Operating agreement, first page: the company, its members and the members
 // who contribute cash.
 #include "core/calc/PageProcedures.h"
+#include "core/store/Conversions.h"
 
 #include <QStringList>
 
@@ -43,8 +44,8 @@ void Calc57(PageCalc &pc)
     pc.Always(5, purpose);
     pc.Always(6, pc.G(G0::LlcProvisions));
 
-    // Cash contributions: rows of three answers from answer 8 (name,
-    // contribution, interest). The first ten rows are cleared; the members are
+    // Cash contributions: rows of three answers from answer 8 (name, the
+    // amount in dollars, interest). The first ten rows are cleared; the members are
     // written as far as the page reaches (64 of them), a further one runs past
     // the page and fails the procedure there.
     constexpr int firstRow = 8;
@@ -58,7 +59,7 @@ void Calc57(PageCalc &pc)
         if (!HasRole(row, member) || !cash)
             continue;
         pc.Guarded(firstRow + 3 * i, row[ColName]);
-        pc.Guarded(firstRow + 3 * i + 1, row[ColContribution]);
+        pc.Guarded(firstRow + 3 * i + 1, DollarAmountText(row[ColContribution]));
         pc.Guarded(firstRow + 3 * i + 2, InterestText(row[ColInterest]));
         ++i;
     }
