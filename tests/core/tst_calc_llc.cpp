@@ -3,6 +3,7 @@
 // and the repeatable members' resolution.
 #include "CalcFixture.h"
 #include "TestSupport.h"
+#include "core/forms/PageZero.h"
 
 #include <QDate>
 #include <QLocale>
@@ -81,6 +82,8 @@ private slots:
     void membersJoined_data();
     void membersJoined();
     void cashContributions();
+    void purposeEndsItsSentence_data();
+    void purposeEndsItsSentence();
     void cashTableClearsAndKeepsOverrides();
     void noncashContributionsAndFirstPageItem();
     void firstMemberAndSignatures();
@@ -115,7 +118,7 @@ void tst_calc_llc::copiedAnswers_data()
     const Row rows[] = {
         {50, 2, 0, "Acme LLC", false},
         {50, 3, 0, "Purpose item", true},
-        {50, 4, 0, "Duration item", true},
+        {50, 4, 0, "Duration item.", true},
         {50, 5, 0, "Address item", true},
         {51, 0, 0, "Acme LLC", false},
         {51, 1, 0, "Agent Ann", false},
@@ -127,7 +130,7 @@ void tst_calc_llc::copiedAnswers_data()
         {54, 4, 0, "Acme LLC", false},
         {54, 5, 0, "7654321", false},
         {54, 6, 0, "Acme LLC", true},
-        {54, 7, 0, "Duration item", true},
+        {54, 7, 0, "Duration item.", true},
         {54, 9, 0, "Address item", true},
         {57, 1, 0, "Acme LLC", false},
         {57, 4, 0, "Acme LLC", false},
@@ -185,7 +188,7 @@ void tst_calc_llc::amendmentItemsFollowTheirBoxes_data()
     // The effective dates (1, 3) are the filing's own: never copied from
     // the original articles' date on the worksheet.
     QTest::newRow("first box") << "X"
-                               << "" << QStringList({"old", "old", "Acme LLC", "Duration item", "Address item"});
+                               << "" << QStringList({"old", "old", "Acme LLC", "Duration item.", "Address item"});
     QTest::newRow("second box") << ""
                                 << "X" << QStringList({"old", "old", "old", "old", "old"});
     QTest::newRow("lower-case x is not ticked") << "x"
@@ -245,6 +248,38 @@ void tst_calc_llc::membersJoined()
     QVERIFY(client.calculate());
     QCOMPARE(client.at(57, 2), names);
     QCOMPARE(client.at(57, 3), word);
+}
+
+void tst_calc_llc::purposeEndsItsSentence_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("articles");  // after "the company is formed is"
+    QTest::addColumn<QString>("agreement"); // after "which its articles state:"
+    QTest::newRow("as typed") << "To roast and sell coffee"
+                              << "to roast and sell coffee."
+                              << "To roast and sell coffee.";
+    QTest::newRow("own period") << " the sale of bread. "
+                                << "the sale of bread."
+                                << "the sale of bread.";
+    QTest::newRow("proper name kept") << "Ohio River tours"
+                                      << "Ohio River tours."
+                                      << "Ohio River tours.";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+}
+
+void tst_calc_llc::purposeEndsItsSentence()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, articles);
+    QFETCH(QString, agreement);
+    CalcClient client;
+    fillWorksheet(client);
+    client.g(G0::LlcPurpose, typed);
+    QVERIFY(client.calculate());
+    QCOMPARE(client.at(50, 4), articles);
+    QCOMPARE(client.at(57, 5), agreement);
 }
 
 void tst_calc_llc::cashContributions()

@@ -36,12 +36,9 @@ void Calc57(PageCalc &pc)
     else if (members.size() > 1)
         pc.Always(3, QStringLiteral("Members"));
     pc.Always(4, pc.G(G0::EntityName));
-    // The purpose ends its sentence with a period where the user typed none.
-    QString purpose = pc.G(G0::LlcPurpose).trimmed();
-    if (!purpose.isEmpty() && !purpose.endsWith(QLatin1Char('.')) && !purpose.endsWith(QLatin1Char('!')) &&
-        !purpose.endsWith(QLatin1Char('?')))
-        purpose += QLatin1Char('.');
-    pc.Always(5, purpose);
+    // The purpose follows a colon: "... which its articles state: To roast and
+    // sell coffee."
+    pc.Always(5, PurposeClause(pc.G(G0::LlcPurpose), false));
     pc.Always(6, pc.G(G0::LlcProvisions));
 
     // Cash contributions: rows of three answers from answer 8 (name, the

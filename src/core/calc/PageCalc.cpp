@@ -2,6 +2,8 @@
 
 #include "core/store/Conversions.h"
 
+#include <QStringList>
+
 namespace brevane {
 
 QString SigningName(const DirectoryRow &row)
@@ -20,6 +22,23 @@ QString ParValueText(const QString &par)
     const std::optional<double> value = ReadNumber(par.trimmed());
     const bool none = par.trimmed().isEmpty() || (value && *value == 0);
     return none ? QStringLiteral("No par value") : DollarAmountText(par);
+}
+
+QString PurposeClause(const QString &purpose, bool midSentence)
+{
+    QString text = purpose.trimmed();
+    if (text.isEmpty())
+        return text;
+    if (!text.endsWith(QLatin1Char('.')) && !text.endsWith(QLatin1Char('!')) && !text.endsWith(QLatin1Char('?')))
+        text += QLatin1Char('.');
+    if (midSentence) {
+        static const QStringList articles{QStringLiteral("To"), QStringLiteral("The"), QStringLiteral("A"),
+                                          QStringLiteral("An")};
+        const QString first = text.section(QLatin1Char(' '), 0, 0);
+        if (articles.contains(first))
+            text[0] = text[0].toLower();
+    }
+    return text;
 }
 
 QString InterestText(const QString &interest)

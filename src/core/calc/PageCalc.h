@@ -49,6 +49,11 @@ QString SigningName(const DirectoryRow &row);
 // shares without one (the worksheet leaves it empty or at 0.00).
 QString ParValueText(const QString &par);
 
+// The purpose as the sentence that states it ends: with a period where the
+// user typed none; `midSentence` (after "is") also lowers a leading "To",
+// "The", "A" or "An" ("is to roast and sell coffee."). Empty stays empty.
+QString PurposeClause(const QString &purpose, bool midSentence);
+
 // A member's interest as the papers print it, one percent sign whether or not
 // the user typed one ("40" and "40%" both give "40%"); empty stays empty.
 QString InterestText(const QString &interest);
