@@ -179,6 +179,8 @@ inline void CompanyWithElevenMembers(CalcClient &c)
         c.row({"MI", name, "88 High Street", "Columbus", "OH", "43215", "", "X", "", "2,000", "8"});
     c.row({"MI", "Luis Ortega", "5 Mill Road", "Delaware", "OH", "43015", "", "X", "", "3,000", "14"})
         .row({"MI", "Grace Obi", "71 Park Street", "Columbus", "OH", "43215", "", "", "", "1,500", "14"});
+    c.store.SetText(57, 0, 0, QStringLiteral("4/1/2026"));
+    c.store.SetText(57, 0, 7, QStringLiteral("4/15/2026"));
     c.store.PgCt[68] = 1;
     c.store.SetText(68, 0, 1, QStringLiteral("RESOLVED, that the company lease the Miller field for three years."));
     c.store.SetText(68, 0, 4, QStringLiteral("5/4/2026"));

@@ -135,6 +135,10 @@ QByteArray PrintTemplate(const FormPage &page)
             // A table row: one cell per tab stop, the last to the text's edge,
             // each with a hairline below.
             para += QStringLiteral("\\trowd\\trgaph72");
+            // A bold row is a table's heading: repeated at the top of each
+            // page the table continues on.
+            if (b.bold)
+                para += QStringLiteral("\\trhdr");
             QList<int> edges = page.tabs;
             edges.append(page.TextWidth());
             for (int edge : edges)
