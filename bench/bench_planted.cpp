@@ -253,6 +253,8 @@ void dissolved(Client &c)
     c.g(G0::RepresentativeStreet, "2045 Lee Road").g(G0::RepresentativeCity, "Cleveland Heights");
     c.g(G0::RepresentativeState, "OH").g(G0::RepresentativeZip, "44118");
     c.at(33, 2, "X").at(33, 1, "12/1/2026").at(33, 11, "12/2/2026");
+    // The directors and officers on the day of the dissolution.
+    c.at(35, 0, "Nadia Haddad").at(35, 1, "Director, President").at(35, 2, "2045 Lee Road, Cleveland Heights, OH");
 }
 
 void restated(Client &c)

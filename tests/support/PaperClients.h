@@ -117,6 +117,13 @@ inline void CorporationDissolvedByItsShareholders(CalcClient &c)
         .g(RepresentativeZip, QStringLiteral("45402"));
     c.store.SetText(33, 0, 1, QStringLiteral("5/15/2026"));
     c.store.SetText(33, 0, 2, QStringLiteral("X")); // by the shareholders
+    // The directors and officers on the day of the dissolution.
+    const char *const people[][3] = {{"Ann Lee", "Director, President", "10 Elm Street, Dayton, OH 45402"},
+                                     {"Ben Ortiz", "Director, Vice President, Treasurer", "22 Oak Avenue, Dayton, OH"},
+                                     {"Carla Ng", "Director, Secretary", "7 Birch Lane, Dayton, OH 45402-1234"}};
+    for (int i = 0; i < 3; ++i)
+        for (int k = 0; k < 3; ++k)
+            c.store.SetText(35, 0, 3 * i + k, QString::fromUtf8(people[i][k]));
 }
 
 // Ridgeway Tool Holdings, Inc. with shares without par value, sold at
