@@ -197,6 +197,8 @@ void company(Client &c)
     for (const auto &[page, answer] : {std::pair{59, 3}, {60, 1}, {60, 6}, {61, 2}, {62, 1}, {63, 1}, {63, 4}})
         c.at(page, answer, "X");
     c.at(63, 2, "60");
+    c.at(60, 3, "25,000.00");
+    c.at(63, 6, "36");
     c.row({"MGI", "Rosa Delgado", "15 Paint Street", "Chillicothe", "OH", "45601", "", "X", "", "10,000", "50"})
         .row({"MI", "Kevin Marsh", "420 Western Avenue", "Chillicothe", "OH", "45601", "", "", "X", "5,000", "25"})
         .row({"MB", "Hocking Supply Co.", "2 Mill Street", "Logan", "OH", "43138", "Linda Tran", "X", "", "5,000",
@@ -227,6 +229,8 @@ void singleMember(Client &c)
     c.at(50, 0, "X");
     for (const auto &[page, answer] : {std::pair{59, 2}, {60, 0}, {60, 5}, {61, 3}, {62, 0}, {63, 0}, {63, 5}})
         c.at(page, answer, "X");
+    c.at(60, 3, "5,000.00");
+    c.at(63, 6, "24");
     c.row({"MGIR", "Jerome Ellis", "3 Water Street", "Toledo", "OH", "43604", "", "X", "", "2,500", "100"});
 }
 
@@ -249,6 +253,8 @@ void dissolved(Client &c)
     c.g(G0::RepresentativeStreet, "2045 Lee Road").g(G0::RepresentativeCity, "Cleveland Heights");
     c.g(G0::RepresentativeState, "OH").g(G0::RepresentativeZip, "44118");
     c.at(33, 2, "X").at(33, 1, "12/1/2026").at(33, 11, "12/2/2026");
+    // The directors and officers on the day of the dissolution.
+    c.at(35, 0, "Nadia Haddad").at(35, 1, "Director, President").at(35, 2, "2045 Lee Road, Cleveland Heights, OH");
 }
 
 void restated(Client &c)

@@ -3,6 +3,7 @@
 // and the repeatable members' resolution.
 #include "CalcFixture.h"
 #include "TestSupport.h"
+#include "core/forms/PageZero.h"
 
 #include <QDate>
 #include <QLocale>
@@ -81,6 +82,8 @@ private slots:
     void membersJoined_data();
     void membersJoined();
     void cashContributions();
+    void purposeEndsItsSentence_data();
+    void purposeEndsItsSentence();
     void cashTableClearsAndKeepsOverrides();
     void noncashContributionsAndFirstPageItem();
     void firstMemberAndSignatures();
@@ -115,7 +118,7 @@ void tst_calc_llc::copiedAnswers_data()
     const Row rows[] = {
         {50, 2, 0, "Acme LLC", false},
         {50, 3, 0, "Purpose item", true},
-        {50, 4, 0, "Duration item", true},
+        {50, 4, 0, "Duration item.", true},
         {50, 5, 0, "Address item", true},
         {51, 0, 0, "Acme LLC", false},
         {51, 1, 0, "Agent Ann", false},
@@ -127,7 +130,7 @@ void tst_calc_llc::copiedAnswers_data()
         {54, 4, 0, "Acme LLC", false},
         {54, 5, 0, "7654321", false},
         {54, 6, 0, "Acme LLC", true},
-        {54, 7, 0, "Duration item", true},
+        {54, 7, 0, "Duration item.", true},
         {54, 9, 0, "Address item", true},
         {57, 1, 0, "Acme LLC", false},
         {57, 4, 0, "Acme LLC", false},
@@ -185,7 +188,7 @@ void tst_calc_llc::amendmentItemsFollowTheirBoxes_data()
     // The effective dates (1, 3) are the filing's own: never copied from
     // the original articles' date on the worksheet.
     QTest::newRow("first box") << "X"
-                               << "" << QStringList({"old", "old", "Acme LLC", "Duration item", "Address item"});
+                               << "" << QStringList({"old", "old", "Acme LLC", "Duration item.", "Address item"});
     QTest::newRow("second box") << ""
                                 << "X" << QStringList({"old", "old", "old", "old", "old"});
     QTest::newRow("lower-case x is not ticked") << "x"
@@ -247,6 +250,38 @@ void tst_calc_llc::membersJoined()
     QCOMPARE(client.at(57, 3), word);
 }
 
+void tst_calc_llc::purposeEndsItsSentence_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("articles");  // after "the company is formed is"
+    QTest::addColumn<QString>("agreement"); // after "which its articles state:"
+    QTest::newRow("as typed") << "To roast and sell coffee"
+                              << "to roast and sell coffee."
+                              << "To roast and sell coffee.";
+    QTest::newRow("own period") << " the sale of bread. "
+                                << "the sale of bread."
+                                << "the sale of bread.";
+    QTest::newRow("proper name kept") << "Ohio River tours"
+                                      << "Ohio River tours."
+                                      << "Ohio River tours.";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+}
+
+void tst_calc_llc::purposeEndsItsSentence()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, articles);
+    QFETCH(QString, agreement);
+    CalcClient client;
+    fillWorksheet(client);
+    client.g(G0::LlcPurpose, typed);
+    QVERIFY(client.calculate());
+    QCOMPARE(client.at(50, 4), articles);
+    QCOMPARE(client.at(57, 5), agreement);
+}
+
 void tst_calc_llc::cashContributions()
 {
     CalcClient client;
@@ -262,9 +297,10 @@ void tst_calc_llc::cashContributions()
 
     // "Lower Case" ticks neither box with an "X": a member who brings no
     // property is a cash member, not left out of both tables. An empty
-    // interest prints nothing, not a lone "%".
-    const QStringList expected = {"Ann Cash",  "1,000.00", "50%", "Lower Case", "5.00", "5%",
-                                  "Both Ways", "2,000.00", ""};
+    // interest prints nothing, not a lone "%". The cash is an amount in
+    // dollars.
+    const QStringList expected = {"Ann Cash",  "$1,000.00", "50%", "Lower Case", "$5.00", "5%",
+                                  "Both Ways", "$2,000.00", ""};
     QStringList got;
     for (int k = 8; k < 17; ++k)
         got << client.at(57, k);
@@ -350,13 +386,15 @@ void tst_calc_llc::firstMemberAndSignatures()
     addMember(client, "MB", "Bob Second");
     // A business member signs through its person.
     addRow(client, {"MB", "North Coast Equipment Co.", "", "", "", "", " Janet Sobczak "});
+    addRow(client, {"MB", "Lakeside Holdings LLC", "", "", "", "", "Ray Ionescu, Managing Member"});
     QVERIFY(client.calculate());
     QCOMPARE(client.at(59, 0), QStringLiteral("Ann First"));
     QCOMPARE(client.at(64, 2), QString());
     QCOMPARE(client.at(64, 3), QStringLiteral("Ann First"));
     QCOMPARE(client.at(64, 4), QStringLiteral("Bob Second"));
     QCOMPARE(client.at(64, 5), QStringLiteral("North Coast Equipment Co., By: Janet Sobczak, its ______________"));
-    QCOMPARE(client.at(64, 6), QString());
+    QCOMPARE(client.at(64, 6), QStringLiteral("Lakeside Holdings LLC, By: Ray Ionescu, its Managing Member"));
+    QCOMPARE(client.at(64, 7), QString());
 
     client.overridden(59, 0, QStringLiteral("Own First"));
     client.overridden(64, 4, QStringLiteral("Own Second"));

@@ -66,6 +66,8 @@ private Q_SLOTS:
     void roleCode();
     void hasRole_data();
     void hasRole();
+    void signerAndCapacity_data();
+    void signerAndCapacity();
 };
 
 void tst_directorytable::insertRow_data()
@@ -246,6 +248,44 @@ void tst_directorytable::hasRole()
     QCOMPARE(HasRole(code, letter.at(0)), has);
     QCOMPARE(HasRole(row, letter.at(0)), has);
     QCOMPARE(HasRoleIgnoringCase(row, letter.at(0)), hasIgnoringCase);
+}
+
+void tst_directorytable::signerAndCapacity_data()
+{
+    QTest::addColumn<QString>("byName");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("capacity");
+    QTest::newRow("name only") << " Janet  Sobczak "
+                               << "Janet Sobczak"
+                               << "";
+    QTest::newRow("name and title") << "Janet Sobczak, President"
+                                    << "Janet Sobczak"
+                                    << "President";
+    QTest::newRow("title of two words") << "Evan Hart ,Managing Member"
+                                        << "Evan Hart"
+                                        << "Managing Member";
+    QTest::newRow("suffix is the name's") << "Paul Reyes, Jr."
+                                          << "Paul Reyes, Jr."
+                                          << "";
+    QTest::newRow("suffix then title") << "Paul Reyes, Jr., Treasurer"
+                                       << "Paul Reyes, Jr."
+                                       << "Treasurer";
+    QTest::newRow("trailing comma") << "Janet Sobczak,"
+                                    << "Janet Sobczak"
+                                    << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+}
+
+void tst_directorytable::signerAndCapacity()
+{
+    QFETCH(QString, byName);
+    QFETCH(QString, name);
+    QFETCH(QString, capacity);
+    const BusinessSigner signer = SplitByName(byName);
+    QCOMPARE(signer.name, name);
+    QCOMPARE(signer.capacity, capacity);
 }
 
 QTEST_APPLESS_MAIN(tst_directorytable)

@@ -78,9 +78,11 @@ inline void CompleteCompany(CalcClient &c)
     // The operating agreement's choices: managed by the members, decisions
     // by a majority, members free to compete, taxed as a partnership,
     // transfers with the majority's consent, withdrawal only with consent,
-    // buy-out at the agreed value.
+    // buy-out at the agreed value, paid over two years.
     for (const auto &[page, answer] : {std::pair{59, 2}, {60, 0}, {60, 5}, {61, 2}, {62, 0}, {63, 0}, {63, 3}})
         c.store.SetText(page, 0, answer, QStringLiteral("X"));
+    c.store.SetText(60, 0, 3, QStringLiteral("10,000.00")); // the managing member's largest lone commitment
+    c.store.SetText(63, 0, 6, QStringLiteral("24"));        // months to pay for a bought-out interest
     c.row({"MI", "Anna Baker", "88 High Street", "Columbus", "OH", "43215", "", "X", "", "6,000", "60"})
         .row({"MI", "Tom Reyes", "3 Elm Court", "Columbus", "OH", "43215", "", "X", "", "4,000", "40"});
 }

@@ -1,9 +1,10 @@
 #pragma once
-// Three clients as a lawyer's office fills them, for reading their printed
-// papers: a corporation with three incorporators and five shareholders, a
-// company with two cash members and a business member that brings
-// equipment, and a corporation that files an agent update, a dissolution
-// and a biennial report years after it was formed.
+// Clients as a lawyer's office fills them, for reading their printed papers:
+// a corporation with three incorporators and five shareholders, a company
+// with two cash members and a business member that brings equipment, a
+// corporation that files an agent update, a dissolution and a biennial
+// report years after it was formed, a company of eleven members who manage
+// it themselves, and a professional association of three dentists.
 
 #include "CalcFixture.h"
 #include "CheckClient.h"
@@ -77,8 +78,8 @@ inline void CompanyWithEquipmentMember(CalcClient &c)
     c.directory.Clear();
     c.row({"MRI", "Anna Baker", "88 High Street", "Columbus", "OH", "43215", "", "X", "", "6,000", "45"})
         .row({"MI", "Tom Reyes", "3 Elm Court", "Columbus", "OH", "43215", "", "X", "", "4,000", "30"})
-        .row({"MB", "North Coast Equipment Co.", "900 Lakeside Avenue", "Cleveland", "OH", "44114", "Janet Sobczak", "",
-              "X", "Roasting equipment valued at $10,000.00", "25"});
+        .row({"MB", "North Coast Equipment Co.", "900 Lakeside Avenue", "Cleveland", "OH", "44114",
+              "Janet Sobczak, President", "", "X", "Roasting equipment valued at $10,000.00", "25"});
     c.store.SetText(57, 0, 0, QStringLiteral("4/1/2026"));
     c.store.SetText(57, 0, 7, QStringLiteral("4/15/2026"));
     c.store.SetText(58, 0, 33, QStringLiteral("A drum roaster and its cooling tray."));
@@ -116,6 +117,13 @@ inline void CorporationDissolvedByItsShareholders(CalcClient &c)
         .g(RepresentativeZip, QStringLiteral("45402"));
     c.store.SetText(33, 0, 1, QStringLiteral("5/15/2026"));
     c.store.SetText(33, 0, 2, QStringLiteral("X")); // by the shareholders
+    // The directors and officers on the day of the dissolution.
+    const char *const people[][3] = {{"Ann Lee", "Director, President", "10 Elm Street, Dayton, OH 45402"},
+                                     {"Ben Ortiz", "Director, Vice President, Treasurer", "22 Oak Avenue, Dayton, OH"},
+                                     {"Carla Ng", "Director, Secretary", "7 Birch Lane, Dayton, OH 45402-1234"}};
+    for (int i = 0; i < 3; ++i)
+        for (int k = 0; k < 3; ++k)
+            c.store.SetText(35, 0, 3 * i + k, QString::fromUtf8(people[i][k]));
 }
 
 // Ridgeway Tool Holdings, Inc. with shares without par value, sold at
@@ -136,6 +144,8 @@ inline void CompanyWithItsAgreement(CalcClient &c)
     CompanyWithEquipmentMember(c);
     c.g(G0::LlcPurpose, QStringLiteral("To roast and sell coffee"));
     c.directory.SetCell(0, ColInterest, QStringLiteral("45%"));
+    for (const auto &[page, answer] : {std::pair{62, 0}, {63, 0}, {63, 3}})
+        c.store.SetText(page, 0, answer, QString()); // the choices made otherwise than in the complete company
     for (const auto &[page, answer] : {std::pair{59, 2}, {60, 0}, {60, 5}, {61, 2}, {62, 1}, {63, 1}, {63, 4}})
         c.store.SetText(page, 0, answer, QStringLiteral("X"));
     c.store.SetText(63, 0, 2, QStringLiteral("90"));
@@ -156,6 +166,61 @@ inline void CompanyAmendingItsArticles(CalcClient &c)
     c.store.SetText(
         54, 0, 10,
         QStringLiteral("Article FIRST is amended to read: The name of the company is Maple Row Bakers LLC."));
+}
+
+// Riverbend Growers Cooperative LLC, managed by its eleven members, who all
+// pay cash (Grace Obi ticked neither box: she pays cash too). The purpose runs over two lines. The members resolved on
+// May 4, 2026 to lease a field.
+inline void CompanyWithElevenMembers(CalcClient &c)
+{
+    CompleteCompany(c);
+    c.g(G0::EntityName, QStringLiteral("Riverbend Growers Cooperative LLC"))
+        .g(G0::LlcPurpose, QStringLiteral("To grow, pack and sell vegetables and cut flowers at farm markets in "
+                                          "central Ohio, to lease farmland and greenhouses, and to do anything "
+                                          "lawful that serves those ends"))
+        .g(G0::LlcEffectiveDate, QStringLiteral("4/1/2026"));
+    c.directory.Clear();
+    const char *const names[] = {"Anna Baker", "Tom Reyes",    "Priya Nair",  "Walter Brandt", "Hye-jin Cho",
+                                 "Sam Okafor", "Rita Delgado", "Marek Nowak", "Lena Fischer"};
+    for (const char *name : names)
+        c.row({"MI", name, "88 High Street", "Columbus", "OH", "43215", "", "X", "", "2,000", "8"});
+    c.row({"MI", "Luis Ortega", "5 Mill Road", "Delaware", "OH", "43015", "", "X", "", "3,000", "14"})
+        .row({"MI", "Grace Obi", "71 Park Street", "Columbus", "OH", "43215", "", "", "", "1,500", "14"});
+    c.store.SetText(57, 0, 0, QStringLiteral("4/1/2026"));
+    c.store.SetText(57, 0, 7, QStringLiteral("4/15/2026"));
+    c.store.PgCt[68] = 1;
+    c.store.SetText(68, 0, 1, QStringLiteral("RESOLVED, that the company lease the Miller field for three years."));
+    c.store.SetText(68, 0, 4, QStringLiteral("5/4/2026"));
+    c.store.SetText(68, 0, 7, QStringLiteral("X"));
+}
+
+// Lakeside Dental Group, Inc., a professional association of three
+// dentists: two incorporators and a third who subscribes later, its
+// meetings in a named room, its lawyer Cornelius T. Ashdown filing for it.
+inline void AssociationOfThreeDentists(CalcClient &c)
+{
+    using namespace G0;
+    CompleteAssociation(c);
+    c.g(CharterNo, QStringLiteral("4102988"))
+        .g(OrderedMeetingRoom, QStringLiteral("the conference room"))
+        .g(SecondInspector, QStringLiteral("Paul Weiss"))
+        .g(DirectorsMeetingStreet, QStringLiteral("410 Summit Street"))
+        .g(DirectorsMeetingCity, QStringLiteral("Toledo"))
+        .g(DirectorsMeetingRoom, QStringLiteral("the conference room"))
+        .g(DirectorsMeetingTime, QStringLiteral("11:00"))
+        .g(DirectorsMeetingAm, QStringLiteral("X"))
+        .g(Bank, QStringLiteral("Maumee Valley Bank"))
+        .g(RepresentativeIsIndividual, QStringLiteral("X"))
+        .g(RepresentativeName, QStringLiteral("Cornelius T. Ashdown"))
+        .g(RepresentativeTitle, QStringLiteral("Attorney"))
+        .g(RepresentativeStreet, QStringLiteral("1 Courthouse Square"))
+        .g(RepresentativeCity, QStringLiteral("Toledo"))
+        .g(RepresentativeState, QStringLiteral("OH"))
+        .g(RepresentativeZip, QStringLiteral("43604"));
+    c.row(
+        {"S", "Hannah Ruiz", "3 Collingwood Boulevard", "Toledo", "OH", "43610", "", "", "", "", "", "100", "common"});
+    c.store.SetText(18, 0, 9, QStringLiteral("600"));
+    c.store.SetText(18, 0, 10, QStringLiteral("600"));
 }
 
 } // namespace brevane::test

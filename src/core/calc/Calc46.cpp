@@ -12,10 +12,12 @@ void Calc46(PageCalc &pc)
     if (pc.Ticked(G0::RepresentativeIsIndividual)) {
         pc.Guarded(11, QString());
         pc.Guarded(13, pc.G(G0::RepresentativeName));
+        pc.Guarded(14, pc.G(G0::RepresentativeTitle));
     }
     if (pc.Ticked(G0::RepresentativeIsBusiness)) {
         pc.Guarded(11, pc.G(G0::RepresentativeName));
         pc.Guarded(13, pc.G(G0::RepresentativeSigner));
+        pc.Guarded(14, QString());
     }
 }
 

@@ -8,7 +8,8 @@ void Calc50(PageCalc &pc)
 {
     pc.Always(2, pc.G(G0::EntityName));
     pc.Guarded(3, pc.G(G0::LlcEffectiveDate));
-    pc.Guarded(4, pc.G(G0::LlcPurpose));
+    // "The purpose for which the company is formed is to roast and sell coffee."
+    pc.Guarded(4, PurposeClause(pc.G(G0::LlcPurpose), true));
     pc.Guarded(5, pc.G(G0::LlcProvisions));
 }
 

@@ -14,7 +14,7 @@ void Calc54(PageCalc &pc)
     pc.Always(5, pc.G(G0::CharterNo));
     if (firstBox) {
         pc.Guarded(6, pc.G(G0::EntityName));
-        pc.Guarded(7, pc.G(G0::LlcPurpose));
+        pc.Guarded(7, PurposeClause(pc.G(G0::LlcPurpose), true));
         pc.Guarded(9, pc.G(G0::LlcProvisions));
     }
 }

@@ -1,6 +1,7 @@
 // Operating agreement, first page: the company, its members and the members
 // who contribute cash.
 #include "core/calc/PageProcedures.h"
+#include "core/store/Conversions.h"
 
 #include <QStringList>
 
@@ -35,16 +36,13 @@ void Calc57(PageCalc &pc)
     else if (members.size() > 1)
         pc.Always(3, QStringLiteral("Members"));
     pc.Always(4, pc.G(G0::EntityName));
-    // The purpose ends its sentence with a period where the user typed none.
-    QString purpose = pc.G(G0::LlcPurpose).trimmed();
-    if (!purpose.isEmpty() && !purpose.endsWith(QLatin1Char('.')) && !purpose.endsWith(QLatin1Char('!')) &&
-        !purpose.endsWith(QLatin1Char('?')))
-        purpose += QLatin1Char('.');
-    pc.Always(5, purpose);
+    // The purpose follows a colon: "... which its articles state: To roast and
+    // sell coffee."
+    pc.Always(5, PurposeClause(pc.G(G0::LlcPurpose), false));
     pc.Always(6, pc.G(G0::LlcProvisions));
 
-    // Cash contributions: rows of three answers from answer 8 (name,
-    // contribution, interest). The first ten rows are cleared; the members are
+    // Cash contributions: rows of three answers from answer 8 (name, the
+    // amount in dollars, interest). The first ten rows are cleared; the members are
     // written as far as the page reaches (64 of them), a further one runs past
     // the page and fails the procedure there.
     constexpr int firstRow = 8;
@@ -58,7 +56,7 @@ void Calc57(PageCalc &pc)
         if (!HasRole(row, member) || !cash)
             continue;
         pc.Guarded(firstRow + 3 * i, row[ColName]);
-        pc.Guarded(firstRow + 3 * i + 1, row[ColContribution]);
+        pc.Guarded(firstRow + 3 * i + 1, DollarAmountText(row[ColContribution]));
         pc.Guarded(firstRow + 3 * i + 2, InterestText(row[ColInterest]));
         ++i;
     }

@@ -60,17 +60,7 @@ void Calc7(PageCalc &pc)
     pc.Guarded(17, total(G0::StatedCapitalPerShare, second));
 
     // The first three incorporators; later ones are not named on this page.
-    constexpr int firstIncorporator = 18;
-    constexpr int incorporators = 3;
-    for (int k = 0; k < incorporators; ++k)
-        pc.Always(firstIncorporator + k, QString());
-    int k = 0;
-    for (const DirectoryRow &row : pc.Directory().Rows()) {
-        if (k >= incorporators)
-            break;
-        if (HasRole(row, QLatin1Char('C')))
-            pc.Always(firstIncorporator + k++, SigningName(row));
-    }
+    pc.IncorporatorNames(18, 3);
 
     pc.Always(21, pc.G(G0::OrderedMeetingStreet).trimmed());
     pc.Always(22, pc.DateOf(G0::OrderedMeetingDate));

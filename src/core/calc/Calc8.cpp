@@ -3,6 +3,8 @@
 
 #include "core/store/Conversions.h"
 
+#include <QStringList>
+
 namespace brevane {
 
 void Calc8(PageCalc &pc)
@@ -22,6 +24,15 @@ void Calc8(PageCalc &pc)
 
     // One row per shareholder, as many as the page holds (40); a further
     // shareholder runs past the page and fails the procedure there.
+    // A subscriber that is a business signs its line through a named person:
+    // "Northfield Partners LLC, By: Evan Hart, its ______________".
+    QStringList businessSigners;
+    for (const DirectoryRow &row : pc.Directory().Rows()) {
+        if (HasRole(row, QLatin1Char('S')) && HasRole(row, QLatin1Char('B')))
+            businessSigners << row[ColName].trimmed() + QStringLiteral(", ") + BusinessSignerLine(row);
+    }
+    pc.Always(2, businessSigners.join(QStringLiteral("; ")));
+
     int i = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
         if (!HasRole(row, QLatin1Char('S')))

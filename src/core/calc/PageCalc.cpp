@@ -2,6 +2,8 @@
 
 #include "core/store/Conversions.h"
 
+#include <QStringList>
+
 namespace brevane {
 
 QString SigningName(const DirectoryRow &row)
@@ -10,7 +12,7 @@ QString SigningName(const DirectoryRow &row)
     if (HasRole(row, QLatin1Char('I')))
         name = row[ColName];
     if (HasRole(row, QLatin1Char('B')))
-        name = row[ColByName];
+        name = SplitByName(row[ColByName]).name;
     return name;
 }
 
@@ -20,6 +22,23 @@ QString ParValueText(const QString &par)
     const std::optional<double> value = ReadNumber(par.trimmed());
     const bool none = par.trimmed().isEmpty() || (value && *value == 0);
     return none ? QStringLiteral("No par value") : DollarAmountText(par);
+}
+
+QString PurposeClause(const QString &purpose, bool midSentence)
+{
+    QString text = purpose.trimmed();
+    if (text.isEmpty())
+        return text;
+    if (!text.endsWith(QLatin1Char('.')) && !text.endsWith(QLatin1Char('!')) && !text.endsWith(QLatin1Char('?')))
+        text += QLatin1Char('.');
+    if (midSentence) {
+        static const QStringList articles{QStringLiteral("To"), QStringLiteral("The"), QStringLiteral("A"),
+                                          QStringLiteral("An")};
+        const QString first = text.section(QLatin1Char(' '), 0, 0);
+        if (articles.contains(first))
+            text[0] = text[0].toLower();
+    }
+    return text;
 }
 
 QString InterestText(const QString &interest)
@@ -35,8 +54,9 @@ QString BusinessSignerLine(const DirectoryRow &row)
     if (!HasRole(row, QLatin1Char('B')))
         return QString();
     const QString blank = QStringLiteral("______________");
-    const QString signer = row[ColByName].trimmed();
-    return QStringLiteral("By: ") + (signer.isEmpty() ? blank : signer) + QStringLiteral(", its ") + blank;
+    const BusinessSigner signer = SplitByName(row[ColByName]);
+    return QStringLiteral("By: ") + (signer.name.isEmpty() ? blank : signer.name) + QStringLiteral(", its ") +
+           (signer.capacity.isEmpty() ? blank : signer.capacity);
 }
 
 PageCalc::PageCalc(TAnswer &store, const DirectoryTable &directory, int page, int continuation)
@@ -120,7 +140,20 @@ void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write ki
     if (HasRole(row, QLatin1Char('I')))
         FillSlot(first, slot, QString(), QString(), row[ColName], kind);
     if (HasRole(row, QLatin1Char('B')))
-        FillSlot(first, slot, row[ColName], QString(), row[ColByName], kind);
+        FillSlot(first, slot, row[ColName], QString(), SplitByName(row[ColByName]).name, kind);
+}
+
+void PageCalc::IncorporatorNames(int first, int count)
+{
+    for (int k = 0; k < count; ++k)
+        Always(first + k, QString());
+    int k = 0;
+    for (const DirectoryRow &row : directory_.Rows()) {
+        if (k >= count)
+            break;
+        if (HasRole(row, QLatin1Char('C')))
+            Always(first + k++, SigningName(row));
+    }
 }
 
 void PageCalc::IncorporatorSignatures(int slotCount, bool incorporatorsActed)
@@ -197,12 +230,13 @@ void PageCalc::RepresentativeBlock(int first, int slotCount, const QString &busi
         if (!HasRole(row, QLatin1Char('R')))
             continue;
         const bool signsForBusiness = HasRole(row, QLatin1Char('B'));
-        if (isTaken(row[ColName]) || (signsForBusiness && isTaken(row[ColByName])))
+        const QString signer = SplitByName(row[ColByName]).name;
+        if (isTaken(row[ColName]) || (signsForBusiness && isTaken(signer)))
             continue;
         SignerRule(first, freeSlot, row);
         take(row[ColName]);
         if (signsForBusiness)
-            take(row[ColByName]);
+            take(signer);
         ++freeSlot;
     }
 }

@@ -41,21 +41,26 @@ inline constexpr PageZeroMeeting DirectorsMeeting{
     G0::DirectorsMeetingTime,   G0::DirectorsMeetingAm,   G0::DirectorsMeetingPm};
 
 // The name a row signs with: its Name for an individual (role I), the
-// ByName of the person signing for a business (role B; a row with both ends
-// as the business); empty for a row with neither.
+// name of the person signing for a business (role B, its ByName without the
+// capacity; a row with both ends as the business); empty for a row with neither.
 QString SigningName(const DirectoryRow &row);
 
 // The par value as the articles state it: "$10.00", or "No par value" for
 // shares without one (the worksheet leaves it empty or at 0.00).
 QString ParValueText(const QString &par);
 
+// The purpose as the sentence that states it ends: with a period where the
+// user typed none; `midSentence` (after "is") also lowers a leading "To",
+// "The", "A" or "An" ("is to roast and sell coffee."). Empty stays empty.
+QString PurposeClause(const QString &purpose, bool midSentence);
+
 // A member's interest as the papers print it, one percent sign whether or not
 // the user typed one ("40" and "40%" both give "40%"); empty stays empty.
 QString InterestText(const QString &interest);
 
-// The line under a business's name where its signer signs for it: "By: Evan
-// Hart, its ______________" (the capacity is written in by hand; a blank for
-// a signer the worksheet does not name); empty for a row without role B.
+// The line under a business's name where its signer signs for it: "By: Janet
+// Sobczak, its President", with a blank to write in by hand for a name or a
+// capacity the worksheet does not hold; empty for a row without role B.
 QString BusinessSignerLine(const DirectoryRow &row);
 
 class PageCalc
@@ -119,6 +124,10 @@ public:
     // acted, the first incorporators (role C, directory order) written by the
     // signer rule, one a slot. Where the directors or the shareholders acted
     // the slots stay empty: nobody signs as an incorporator for their act.
+    // The names under which the first `count` incorporators (role C, in
+    // directory order) sign, one answer each from `first`; the answers of
+    // missing incorporators are cleared. Always written.
+    void IncorporatorNames(int first, int count);
     void IncorporatorSignatures(int slotCount = 3, bool incorporatorsActed = true);
     // Another page's check box n (continuation 0) is ticked.
     bool OtherTicked(int page, int n) const { return OtherPage(page, n) == QLatin1String("X"); }

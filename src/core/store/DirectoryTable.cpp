@@ -4,6 +4,24 @@
 
 namespace brevane {
 
+BusinessSigner SplitByName(const QString &byName)
+{
+    const QString text = byName.simplified();
+    const qsizetype comma = text.lastIndexOf(QLatin1Char(','));
+    if (comma < 0)
+        return {text, QString()};
+    const QString after = text.mid(comma + 1).trimmed();
+    QString bare = after.toLower();
+    bare.remove(QLatin1Char('.'));
+    static const QStringList suffixes{QStringLiteral("jr"),  QStringLiteral("sr"),  QStringLiteral("ii"),
+                                      QStringLiteral("iii"), QStringLiteral("iv"),  QStringLiteral("esq"),
+                                      QStringLiteral("cpa"), QStringLiteral("md"),  QStringLiteral("phd"),
+                                      QStringLiteral("jd"),  QStringLiteral("dds"), QStringLiteral("pe")};
+    if (after.isEmpty() || suffixes.contains(bare))
+        return {after.isEmpty() ? text.left(comma).trimmed() : text, QString()};
+    return {text.left(comma).trimmed(), after};
+}
+
 RCurrentRow &CurrentRowClipboard()
 {
     static RCurrentRow clipboard;

@@ -79,6 +79,17 @@ private:
     QVector<DirectoryRow> rows_;
 };
 
+// The person who signs for a business, as its ByName cell holds them: the
+// name, and after the last comma the capacity in which they sign ("Janet
+// Sobczak, President"). A comma before a name's suffix ("Jr.", "III", "Esq.")
+// belongs to the name, so "Paul Reyes, Jr." has no capacity.
+struct BusinessSigner
+{
+    QString name;
+    QString capacity;
+};
+BusinessSigner SplitByName(const QString &byName);
+
 // The row clipboard of the worksheet's Copy, Cut and Paste: one row kept for
 // the whole run, also while the worksheet window is closed. Empty at start.
 using RCurrentRow = DirectoryRow;

@@ -303,6 +303,11 @@ QWidget *TfrmDirectory::BuildPanel()
     edtState = edit(address, QStringLiteral("edtState"));
     edtZIP = edit(address, QStringLiteral("edtZIP"));
     edtByName = edit(address, QStringLiteral("edtByName"));
+    // The person who signs for a business and, after a comma, the capacity in
+    // which they sign: the papers print "By: Janet Sobczak, its President".
+    edtByName->setPlaceholderText(QStringLiteral("Janet Sobczak, President"));
+    edtByName->setToolTip(QStringLiteral("The person who signs for the business and, after a comma, the title in "
+                                         "which they sign. The papers print: By: Janet Sobczak, its President."));
     edtState->setMaximumWidth(50);
     edtZIP->setMaximumWidth(90);
     addressLayout->addWidget(named(QStringLiteral("Name"), edtName, address), 0, 0);

@@ -7,6 +7,7 @@
 #include <QMap>
 
 #include <algorithm>
+#include <utility>
 
 namespace formgen {
 
@@ -134,6 +135,10 @@ QByteArray PrintTemplate(const FormPage &page)
             // A table row: one cell per tab stop, the last to the text's edge,
             // each with a hairline below.
             para += QStringLiteral("\\trowd\\trgaph72");
+            // A bold row is a table's heading: repeated at the top of each
+            // page the table continues on.
+            if (b.bold)
+                para += QStringLiteral("\\trhdr");
             QList<int> edges = page.tabs;
             edges.append(page.TextWidth());
             for (int edge : edges)
@@ -186,14 +191,22 @@ QByteArray PrintTemplate(const FormPage &page)
         if (bold)
             para += QStringLiteral("\\b");
         para += QLatin1Char(' ');
+        // A chosen alternative prints without its box, and so without the
+        // blank that stood after the box.
+        bool afterChoice = false;
         for (const Piece &p : b.pieces) {
+            const bool dropBlank = std::exchange(afterChoice, false);
             switch (p.type) {
-            case Piece::Words:
+            case Piece::Words: {
+                QString text = p.text;
+                if (dropBlank && text.startsWith(QLatin1Char(' ')))
+                    text.remove(0, 1);
                 if (p.bold && !bold)
-                    para += QStringLiteral("\\b ") + EscapeWording(p.text) + QStringLiteral("\\b0 ");
+                    para += QStringLiteral("\\b ") + EscapeWording(text) + QStringLiteral("\\b0 ");
                 else
-                    para += EscapeWording(p.text);
+                    para += EscapeWording(text);
                 break;
+            }
             case Piece::Tab:
                 if (b.row && cells > 1) {
                     para += QStringLiteral("\\cell ");
@@ -203,8 +216,10 @@ QByteArray PrintTemplate(const FormPage &page)
                 }
                 break;
             case Piece::Answer:
-                if (p.choice)
+                if (p.choice) {
+                    afterChoice = true;
                     break;
+                }
                 para += variable(page.fields[p.answer]) + fillGroup(page, b, p, page.fields[p.answer]);
                 break;
             case Piece::Help:
