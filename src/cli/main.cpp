@@ -5,8 +5,10 @@
 //   brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]
 //   brevane-cli check IN.cl1 [BOX ...]   (CheckCommand.cpp)
 //   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
+//   brevane-cli export IN.cl1 OUT.json   (ExchangeCommands.cpp)
+//   brevane-cli import IN.json OUT.cl1
 //   option --support DIR: the folder holding PSF, RTF and DAT
-//   option --replace: print and pdf may replace a file of another kind
+//   option --replace: print, pdf, export and import may replace a file of another kind
 //
 // No command writes over the client it reads or over a client open in a
 // program window.
@@ -41,8 +43,11 @@ int usage()
                              "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
                              "       brevane-cli check IN.cl1 [BOX ...]\n"
                              "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
+                             "       brevane-cli export IN.cl1 OUT.json\n"
+                             "       brevane-cli import IN.json OUT.cl1\n"
                              "option: --support DIR   folder holding PSF, RTF and DAT\n"
-                             "        --replace       print and pdf may replace a file of another kind"));
+                             "        --replace       print, pdf, export and import may replace a file of another "
+                             "kind"));
     return ExitUsage;
 }
 
@@ -140,5 +145,9 @@ int main(int argc, char *argv[])
         return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
     if (command == QLatin1String("pdf"))
         return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind);
+    if (command == QLatin1String("export"))
+        return args.size() != 2 ? usage() : ExportCommand(args, replaceOtherKind);
+    if (command == QLatin1String("import"))
+        return args.size() != 2 ? usage() : ImportCommand(args, replaceOtherKind);
     return usage();
 }

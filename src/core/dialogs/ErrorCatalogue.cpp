@@ -344,6 +344,18 @@ const CatalogueRow Catalogue[] = {
                     "where its lock belongs is not a lock. Until it is removed, the client opens read-only and is not "
                     "replaced: "),
      Kind::Detail},
+    // 4000 to 4049: the client's data read from and written to other
+    // programs (JSON, CSV), under the caption "Import and Export".
+    {4001,
+     QStringLiteral("4001-This file cannot be imported as a client, so no client file was written. Correct what is "
+                    "named and import it again: "),
+     Kind::Detail},
+    {4002,
+     QStringLiteral("4002-The CSV file cannot be imported into the Directory Worksheet, so none of its rows were "
+                    "imported. Correct the lines named and import it again: "),
+     Kind::Detail},
+    {4003, QStringLiteral("4003-The file cannot be read: "), Kind::Detail},
+    {4004, QStringLiteral("4004-The file could not be written; a file of that name is left as it was: "), Kind::Detail},
 };
 
 const std::array<QString, 10> AddedInstructions = {
@@ -446,6 +458,8 @@ QString CaptionOfCode(int code)
         return QStringLiteral("Help On This Item");
     if (code >= 3801 && code <= 3899)
         return QStringLiteral("Client File");
+    if (code >= 4000 && code <= 4049)
+        return QStringLiteral("Import and Export");
     return QStringLiteral("Error Dialog");
 }
 
