@@ -72,11 +72,13 @@ int ClaimOutput(const QString &in, const QString &out, OutputKind kind, bool rep
     }
     if (target.isFile() && !replaceOtherKind) {
         QFile existing(out);
-        QByteArray start = existing.open(QIODevice::ReadOnly) ? existing.read(16) : QByteArray();
-        // JSON may begin with blanks.
-        if (kind == OutputKind::Json)
-            start = start.trimmed();
-        if (!start.startsWith(signatureOf(kind))) {
+        QByteArray start = existing.open(QIODevice::ReadOnly) ? existing.read(64) : QByteArray();
+        // A JSON object may begin with blanks, and its first member's name
+        // follows the brace (an RTF document begins with a brace too).
+        const bool json =
+            kind == OutputKind::Json && start.trimmed().startsWith('{') &&
+            (start.trimmed().mid(1).trimmed().startsWith('"') || start.trimmed().mid(1).trimmed().startsWith('}'));
+        if (kind == OutputKind::Json ? !json : !start.startsWith(signatureOf(kind))) {
             PrintLine(QStringLiteral("brevane-cli: %1 is not %2; not replaced (--replace replaces it)")
                           .arg(out, kindName(kind)));
             return ExitFailed;
