@@ -111,6 +111,7 @@ private slots:
     void rejected_data();
     void rejected();
     void importFitsTextToTheClientFile();
+    void documentedExampleImports();
 };
 
 void tst_clientjson::roundTripIsByteIdentical_data()
@@ -317,6 +318,28 @@ void tst_clientjson::importFitsTextToTheClientFile()
     QCOMPARE(store.Text(0, 0, 2), QStringLiteral("L\u00f3dz"));
     QCOMPARE(directory.RowCount(), 1);
     QCOMPARE(directory.Cell(0, ColName), QStringLiteral("Nguyen"));
+}
+
+// The example of docs/json-layout.md is a client, and it says what it
+// shows.
+void tst_clientjson::documentedExampleImports()
+{
+    QByteArray doc;
+    QVERIFY(ReadRegularFile(SourceDir() + QStringLiteral("/docs/json-layout.md"), &doc));
+    const qsizetype from = doc.indexOf("```json\n");
+    QVERIFY(from >= 0);
+    const qsizetype to = doc.indexOf("```", from + 8);
+    QVERIFY(to > from);
+    TAnswer store;
+    DirectoryTable directory;
+    const Outcome read = ReadClientJson(doc.mid(from + 8, to - from - 8), store, directory);
+    QVERIFY2(read.ok(), read.messages().isEmpty() ? "" : qPrintable(read.messages().first().detail));
+    QCOMPARE(store.Text(0, 0, 0), QStringLiteral("Ridgeway Tool Holdings, Inc."));
+    QVERIFY(store.OvRide(4, 0, 2));
+    QCOMPARE(store.PgCt[23], 2);
+    QCOMPARE(store.Text(23, 1, 0), QStringLiteral("Special meeting of the directors"));
+    QCOMPARE(directory.RowCount(), 2);
+    QCOMPARE(directory.Cell(1, ColByName), QStringLiteral("Evan Hart"));
 }
 
 QTEST_GUILESS_MAIN(tst_clientjson)

@@ -29,22 +29,44 @@ int lastSection(const TAnswer &store, int page)
     return qMin(store.PgCt[size_t(page)], PageContinuationMax[size_t(page)]);
 }
 
-// One section's answers and override flags; empty answers without a flag are
-// left out.
-void writeSection(const TAnswer &store, int page, int copy, QJsonObject &into)
+// A text as a JSON string, quotes included.
+QString quoted(const QString &text)
 {
-    QJsonObject answers;
-    QJsonArray overridden;
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+QString indent(int level)
+{
+    return QString(level * 4, QLatin1Char(' '));
+}
+
+// Members, one a line, at the indent of `level`, in the order given.
+QString members(const QStringList &lines, int level, QChar open, QChar close)
+{
+    if (lines.isEmpty())
+        return QString(open) + close;
+    return open + QStringLiteral("\n") + indent(level + 1) + lines.join(QStringLiteral(",\n") + indent(level + 1)) +
+           QStringLiteral("\n") + indent(level) + close;
+}
+
+// One section's answers and override flags, in the order of the answers;
+// empty answers without a flag are left out.
+QStringList sectionMembers(const TAnswer &store, int page, int copy, int level)
+{
+    QStringList answers;
+    QStringList overridden;
     for (int k = 0; k <= PageAnswerMax[size_t(page)]; ++k) {
         const AnswerEntry &entry = store.Entry(page, copy, k);
         if (!entry.text.isEmpty())
-            answers.insert(AnswerKey(page, k), entry.text);
+            answers << quoted(AnswerKey(page, k)) + QStringLiteral(": ") + quoted(entry.text);
         if (entry.obj.OvRide)
-            overridden.append(AnswerKey(page, k));
+            overridden << quoted(AnswerKey(page, k));
     }
-    into.insert(QStringLiteral("answers"), answers);
+    QStringList out{QStringLiteral("\"answers\": ") + members(answers, level, QLatin1Char('{'), QLatin1Char('}'))};
     if (!overridden.isEmpty())
-        into.insert(QStringLiteral("overridden"), overridden);
+        out << QStringLiteral("\"overridden\": [") + overridden.join(QStringLiteral(", ")) + QLatin1Char(']');
+    return out;
 }
 
 bool sectionHoldsSomething(const TAnswer &store, int page, int copy)
@@ -217,42 +239,43 @@ int AnswerOfKey(int page, const QString &key)
 
 QByteArray WriteClientJson(const TAnswer &store, const DirectoryTable &directory)
 {
-    QJsonObject root;
-    root.insert(QStringLiteral("format"), QLatin1String(ClientJsonFormat));
-    root.insert(QStringLiteral("version"), ClientJsonVersion);
+    // Written by hand rather than through QJsonObject, which sorts its
+    // members: a reader finds the format first, the answers in the order of
+    // their page and the columns in the worksheet's.
+    QStringList root;
+    root << QStringLiteral("\"format\": ") + quoted(QLatin1String(ClientJsonFormat));
+    root << QStringLiteral("\"version\": %1").arg(ClientJsonVersion);
+    root << QStringLiteral("\"general\": ") +
+                members(sectionMembers(store, 0, 0, 2), 1, QLatin1Char('{'), QLatin1Char('}'));
 
-    QJsonObject general;
-    writeSection(store, 0, 0, general);
-    root.insert(QStringLiteral("general"), general);
-
-    QJsonObject copies;
+    QStringList copies;
     for (int page : RepeatablePages)
-        copies.insert(QString::number(page), store.PgCt[size_t(page)]);
-    root.insert(QStringLiteral("copies"), copies);
+        copies << QStringLiteral("\"%1\": %2").arg(page).arg(store.PgCt[size_t(page)]);
+    root << QStringLiteral("\"copies\": {") + copies.join(QStringLiteral(", ")) + QLatin1Char('}');
 
-    QJsonArray pages;
+    QStringList pages;
     for (int p = 0; p < PageCount; ++p) {
         for (int c = 0; c <= lastSection(store, p); ++c) {
             if ((p == 0 && c == 0) || !sectionHoldsSomething(store, p, c))
                 continue;
-            QJsonObject section;
-            section.insert(QStringLiteral("page"), p);
-            section.insert(QStringLiteral("copy"), c);
-            writeSection(store, p, c, section);
-            pages.append(section);
+            const QStringList section =
+                QStringList{QStringLiteral("\"page\": %1").arg(p), QStringLiteral("\"copy\": %1").arg(c)} +
+                sectionMembers(store, p, c, 3);
+            pages << members(section, 2, QLatin1Char('{'), QLatin1Char('}'));
         }
     }
-    root.insert(QStringLiteral("pages"), pages);
+    root << QStringLiteral("\"pages\": ") + members(pages, 1, QLatin1Char('['), QLatin1Char(']'));
 
-    QJsonArray rows;
+    QStringList rows;
     for (const DirectoryRow &row : directory.Rows()) {
-        QJsonObject cells;
+        QStringList cells;
         for (int column = 0; column < DirectoryColumnCount; ++column)
-            cells.insert(QLatin1String(DirectoryColumnNames[size_t(column)].key), row[size_t(column)]);
-        rows.append(cells);
+            cells << quoted(QLatin1String(DirectoryColumnNames[size_t(column)].key)) + QStringLiteral(": ") +
+                         quoted(row[size_t(column)]);
+        rows << members(cells, 2, QLatin1Char('{'), QLatin1Char('}'));
     }
-    root.insert(QStringLiteral("directory"), rows);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    root << QStringLiteral("\"directory\": ") + members(rows, 1, QLatin1Char('['), QLatin1Char(']'));
+    return (members(root, 0, QLatin1Char('{'), QLatin1Char('}')) + QLatin1Char('\n')).toUtf8();
 }
 
 Outcome ReadClientJson(const QByteArray &json, TAnswer &store, DirectoryTable &directory)

@@ -17,11 +17,13 @@
 
 namespace brevane {
 
-// The layout's name and version, the first two members of every file.
+// The layout's name and version, the first two members of every file written.
 inline constexpr char ClientJsonFormat[] = "Brevane client";
 inline constexpr int ClientJsonVersion = 1;
 
-// The client as JSON text (UTF-8, indented).
+// The client as JSON text (UTF-8, indented): the format and version first,
+// answers in the order of their page, the directory's columns in the
+// worksheet's order.
 QByteArray WriteClientJson(const TAnswer &store, const DirectoryTable &directory);
 
 // Reads JSON written as WriteClientJson writes it into the store and the
