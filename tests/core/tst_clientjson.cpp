@@ -305,17 +305,20 @@ void tst_clientjson::rejected()
 }
 
 // What the client file cannot keep is fitted as typed text is; what it can
-// stays as given.
+// stays as given; a line break becomes " | ".
 void tst_clientjson::importFitsTextToTheClientFile()
 {
     QJsonObject o = MinimalJson();
     o.insert(QStringLiteral("general"),
-             QJsonObject{{"answers", QJsonObject{{"City", QStringLiteral("\u0141\u00f3d\u017a")}}}});
+             QJsonObject{{"answers", QJsonObject{{"City", QStringLiteral("\u0141\u00f3d\u017a")},
+                                                 {"Street", QStringLiteral("1 Main Street\r\nSuite 2")}}}});
     o.insert(QStringLiteral("directory"), QJsonArray{QJsonObject{{"Name", QStringLiteral("Nguy\u1ec5n")}}});
     TAnswer store;
     DirectoryTable directory;
     QVERIFY(ReadClientJson(Json(o), store, directory).ok());
     QCOMPARE(store.Text(0, 0, 2), QStringLiteral("L\u00f3dz"));
+    // A line break as the answers keep one.
+    QCOMPARE(store.Text(0, 0, 1), QStringLiteral("1 Main Street | Suite 2"));
     QCOMPARE(directory.RowCount(), 1);
     QCOMPARE(directory.Cell(0, ColName), QStringLiteral("Nguyen"));
 }

@@ -54,11 +54,11 @@ void tst_directorycsv::roundTrip_data()
     QTest::newRow("a new worksheet's one empty row") << DirectoryTable();
     QTest::newRow("no rows") << Rows({});
     QTest::newRow("commas, quotes and line breaks")
-        << Rows({{"DOSCI", "Lee, Ann \"Annie\"", "10 Elm Street\nApartment 2", "Dayton", "OH", "45402", "", "X", "",
+        << Rows({{"DOSCI", "Lee, Ann \"Annie\"", "10 Elm Street | Apartment 2", "Dayton", "OH", "45402", "", "X", "",
                   "1,000.00", "25", "500", "common"},
-                 {"SMB", "Northfield Partners, LLC", "400 Main Street\r\nSuite 9", "Dayton", "OH", "45402",
+                 {"SMB", "Northfield Partners, LLC", "400 Main Street | Suite 9 | Floor 2", "Dayton", "OH", "45402",
                   "Evan \"Ev\" Hart", "", "X", "$2,500.00", "0.75", "", ""},
-                 {"RI", "\"", ",", "\n", "\r\n", "\"\"", ",\",", "", "", "", "", "", ""}});
+                 {"RI", "\"", ",", " | ", "a | \"b\", c", "\"\"", ",\",", "", "", "", "", "", ""}});
     QTest::newRow("blanks, accents and empty rows in between")
         << Rows({{"D", "  Ann Lee  ", " 10 Elm", "Montr\u00e9al", "", "", "", "", "", "", "", "", ""},
                  {},
@@ -86,7 +86,7 @@ void tst_directorycsv::roundTrip()
 void tst_directorycsv::writesHeadingsAndQuotes()
 {
     const QByteArray csv = WriteDirectoryCsv(
-        Rows({{"D", "Lee, Ann", "say \"hi\"", "two\nlines", "", " lead", "", "", "", "", "", "", ""}}));
+        Rows({{"D", "Lee, Ann", "say \"hi\"", "two | lines", "", " lead", "", "", "", "", "", "", ""}}));
     QVERIFY(csv.startsWith("\xEF\xBB\xBF" + Heading));
     QCOMPARE(csv.mid(3 + Heading.size()), QByteArray("D,\"Lee, Ann\",\"say \"\"hi\"\"\",\"two\nlines\",,\" lead\","
                                                      ",,,,,,\r\n"));
@@ -129,6 +129,10 @@ void tst_directorycsv::readsWhatSpreadsheetsWrite_data()
                           << "5";
     QTest::newRow("Windows-1252 bytes") << QByteArray("Name,Number of Shares\r\nRen\xe9 Caf\xe9,7\r\n")
                                         << QStringList{"1", "11"} << QString::fromUtf8("Ren\u00e9 Caf\u00e9") << "7";
+    QTest::newRow("line breaks in a cell, as the worksheet keeps them")
+        << QByteArray("Name,Number of Shares\r\n\"Ann\r\nLee\nof\rDayton\",3\r\n") << QStringList{"1", "11"}
+        << "Ann | Lee | of | Dayton"
+        << "3";
     QTest::newRow("blank lines skipped") << QByteArray("\r\nName,Number of Shares\r\n\r\nAnn Lee,3\r\n\r\n")
                                          << QStringList{"1", "11"} << "Ann Lee"
                                          << "3";

@@ -201,7 +201,7 @@ void tst_csvimport::replaceTakesThePlaceOfTheRows()
 void tst_csvimport::exportWritesTheRows()
 {
     DirectoryTable rows = TwoPeople();
-    rows.SetCell(1, ColAddress, QStringLiteral("22 Oak Avenue, \"rear\"\nDayton"));
+    rows.SetCell(1, ColAddress, QStringLiteral("22 Oak Avenue, \"rear\" | Dayton"));
     QVERIFY(Open(rows));
     const QString path = dir.filePath(QStringLiteral("out"));
     dialogs->fileAnswers << path;

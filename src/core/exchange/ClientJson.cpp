@@ -5,6 +5,7 @@
 #include "core/files/LineText.h"
 #include "core/files/Windows1252.h"
 #include "core/forms/PageFacts.h"
+#include "core/store/Conversions.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -210,7 +211,8 @@ public:
 
 QString KeptText(const QString &text)
 {
-    return Encode1252Exact(text) ? text : FitWindows1252(text);
+    const QString line = LineBreaksToBars(text);
+    return Encode1252Exact(line) ? line : FitWindows1252(line);
 }
 
 QString AnswerKey(int page, int answer)

@@ -36,9 +36,10 @@ QByteArray WriteClientJson(const TAnswer &store, const DirectoryTable &directory
 // Texts are taken as KeptText gives them.
 Outcome ReadClientJson(const QByteArray &json, TAnswer &store, DirectoryTable &directory);
 
-// A text from another program as the client file keeps it: as it is when
-// the file can hold every character of it (so that what the file held comes
-// back unchanged), otherwise fitted as typed text is (FitWindows1252).
+// A text from another program as the client keeps it: each line break as
+// " | " (as a memo keeps its lines), and as it is when the client file can
+// hold every character of it (so that what the file held comes back
+// unchanged), otherwise fitted as typed text is (FitWindows1252).
 QString KeptText(const QString &text);
 
 // The key of an answer in the JSON: its name where its page's source gives

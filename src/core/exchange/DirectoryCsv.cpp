@@ -110,8 +110,14 @@ QByteArray WriteDirectoryCsv(const DirectoryTable &rows)
     for (const DirectoryColumnName &name : DirectoryColumnNames)
         headings << QLatin1String(name.heading);
     appendRecord(out, headings);
-    for (const DirectoryRow &row : rows.Rows())
-        appendRecord(out, QStringList(row.begin(), row.end()));
+    // A cell's " | " is a line break the worksheet keeps as a memo does
+    // (a second address line): in the file it is one.
+    for (const DirectoryRow &row : rows.Rows()) {
+        QStringList cells;
+        for (const QString &cell : row)
+            cells << QString(cell).replace(QStringLiteral(" | "), QStringLiteral("\n"));
+        appendRecord(out, cells);
+    }
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }
 

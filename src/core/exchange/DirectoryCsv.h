@@ -20,7 +20,8 @@ namespace brevane {
 // The rows as CSV: UTF-8 with a byte order mark (so that a spreadsheet reads
 // it as UTF-8), comma separated, CR LF line ends, the headings of
 // DirectoryColumnNames first. Every cell as the worksheet keeps it
-// (amounts and numbers in the answer form).
+// (amounts and numbers in the answer form), but a " | " (the worksheet's
+// line break, as a memo keeps it) is a line break in the file.
 QByteArray WriteDirectoryCsv(const DirectoryTable &rows);
 
 // One record of a CSV file and the line of the file it starts on (the
@@ -67,8 +68,9 @@ public:
     // The problems as one text ("line 4: ...; line 9: ..."), at most ten named.
     QString ProblemText() const;
     // The rows the file gives under the mapping, one per record, each cell
-    // fitted to what the client file keeps; columns nothing goes into stay
-    // empty. Only for an import without problems.
+    // as the client keeps it (KeptText: a line break becomes " | ");
+    // columns nothing goes into stay empty. Only for an import without
+    // problems.
     DirectoryTable Rows() const;
 
 private:
