@@ -180,6 +180,8 @@ void tst_directorycsv::badFileRefusedWithItsLine_data()
                                                << "line 2: Number of Shares \"5OO\" is not a number";
     QTest::newRow("a quote never closed") << Heading + good + "S,\"Ben Ortiz,,,,,,,,,,,\r\n" + good + good
                                           << "line 3: a field opened with a quote on this line is never closed";
+    QTest::newRow("a quote never closed in the heading line")
+        << QByteArray("Name,\"Code\r\nAnn,D\r\n") << "line 1: a field opened with a quote";
     QTest::newRow("text after a closing quote") << Heading + "S,\"Ben\" Ortiz,,,,,,,,,,,\r\n"
                                                 << "line 2: a quoted field is followed by other text";
     // A cell's line break moves every later row down a line of the file.
@@ -204,6 +206,8 @@ void tst_directorycsv::badFileRefusedWithItsLine()
     const DirectoryCsvImport import(csv);
     QVERIFY(!import.Problems().isEmpty());
     QVERIFY2(import.ProblemText().contains(named), qPrintable(import.ProblemText()));
+    // The preview can still show where each column would go.
+    QCOMPARE(import.Mapping.size(), import.Headings().size());
 }
 
 // A column the user sends nowhere is not checked; two into one are refused.

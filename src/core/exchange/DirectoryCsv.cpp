@@ -173,6 +173,7 @@ DirectoryCsvImport::DirectoryCsvImport(const QByteArray &bytes)
                     // stops here.
                     structure_.append(
                         {opened, QStringLiteral("a field opened with a quote on this line is never closed")});
+                    mapHeadings();
                     return;
                 }
                 if (pos < n && text[pos] != separator && !atLineEnd()) {
@@ -207,6 +208,12 @@ DirectoryCsvImport::DirectoryCsvImport(const QByteArray &bytes)
         }
         records_.append(record);
     }
+    mapHeadings();
+}
+
+void DirectoryCsvImport::mapHeadings()
+{
+    Mapping.clear();
     for (const QString &h : std::as_const(headings_)) {
         const int column = DirectoryColumnOfHeading(h);
         Mapping << (column >= 0 && !Mapping.contains(column) ? column : -1);

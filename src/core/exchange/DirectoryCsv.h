@@ -74,6 +74,9 @@ public:
     DirectoryTable Rows() const;
 
 private:
+    // Each heading into the column it names (the first one naming it).
+    void mapHeadings();
+
     QStringList headings_;
     QList<CsvRecord> records_;
     QList<CsvProblem> structure_; // what reading the file found
