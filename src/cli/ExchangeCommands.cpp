@@ -1,5 +1,5 @@
 // brevane-cli export IN.cl1 OUT.json and import IN.json OUT.cl1: the client
-// as JSON for other programs, and back. A client exported and imported again
+// as JSON for other programs (OUT may be /dev/stdout), and back. A client exported and imported again
 // is the same client file, byte for byte. Neither runs a calculation: the
 // answers go out and come in as they are saved.
 
@@ -12,6 +12,8 @@
 #include "core/files/WholeFile.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace brevane::cli {
 
@@ -25,8 +27,21 @@ int ExportCommand(const QStringList &args, bool replaceOtherKind)
     ClientDocument client;
     if (!LoadClient(in, client))
         return ExitFailed;
+    const QByteArray json = WriteClientJson(*client.Answers(), client.Directory());
     QString error;
-    if (!ReplaceFile(out, WriteClientJson(*client.Answers(), client.Directory()), &error)) {
+    // Standard output or another pipe or device (/dev/stdout) is written as
+    // it is; a file is replaced only once the new one is whole.
+    const QFileInfo target(out);
+    bool written = false;
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        QFile stream(out);
+        written = stream.open(QIODevice::WriteOnly) && WriteAllBytes(stream, json, &error);
+        if (!written && error.isEmpty())
+            error = stream.errorString();
+    } else {
+        written = ReplaceFile(out, json, &error);
+    }
+    if (!written) {
         Outcome::failure(msg::ExchangeFileNotWritten,
                          QDir::toNativeSeparators(out) + QStringLiteral(" (") + error + QLatin1Char(')'))
             .show();

@@ -25,6 +25,7 @@ private slots:
     void outputsNeverReplaced_data();
     void outputsNeverReplaced();
     void damagedClientIsNotExported();
+    void exportToStandardOutput();
     void usage_data();
     void usage();
 
@@ -195,6 +196,25 @@ void tst_cliexchange::damagedClientIsNotExported()
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.errors.contains(QStringLiteral("is damaged")), qPrintable(result.errors));
     QVERIFY(!QFileInfo::exists(out));
+}
+
+// For a script: the JSON on standard output, as a file would hold it.
+void tst_cliexchange::exportToStandardOutput()
+{
+    TAnswer store;
+    DirectoryTable directory;
+    test::FillClient(store, directory);
+    const QString client = dir_.filePath(QStringLiteral("piped.cl1"));
+    QVERIFY(SaveClientFile(client, store, directory));
+    const QString file = dir_.filePath(QStringLiteral("piped.json"));
+    QCOMPARE(run({QStringLiteral("export"), client, file}).exitCode, 0);
+    QProcess process;
+    process.start(program_, {QStringLiteral("export"), client, QStringLiteral("/dev/stdout")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QByteArray expected;
+    QVERIFY(ReadRegularFile(file, &expected));
+    QCOMPARE(process.readAllStandardOutput(), expected);
 }
 
 void tst_cliexchange::usage_data()
