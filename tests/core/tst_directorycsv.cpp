@@ -176,6 +176,9 @@ void tst_directorycsv::badFileRefusedWithItsLine_data()
                                               << "line 2: Cash \"yes\" is neither X nor empty";
     QTest::newRow("an amount that is no number") << Heading + good + good + good + "M,Ann Lee,,,,,,X,,ten,,,\r\n"
                                                  << "line 5: Contribution \"ten\" is not a number";
+    QTest::newRow("an amount in a European form")
+        << Heading + "M,Ann Lee,,,,,,X,,\"1.000,00\",,,\r\n"
+        << "line 2: Contribution \"1.000,00\" is not a number written as 1,234.50";
     QTest::newRow("shares that are no number") << Heading + "S,Ann Lee,,,,,,,,,,5OO,\r\n"
                                                << "line 2: Number of Shares \"5OO\" is not a number";
     QTest::newRow("a quote never closed") << Heading + good + "S,\"Ben Ortiz,,,,,,,,,,,\r\n" + good + good
@@ -190,7 +193,7 @@ void tst_directorycsv::badFileRefusedWithItsLine_data()
         << "line 6: Number of Shares \"many\" is not a number";
     QTest::newRow("every bad row named")
         << Heading + "S,Ann,,,,,,,,,,x,\r\n" + good + "S,Ben,,,,,,,,,,y,\r\n"
-        << "line 2: Number of Shares \"x\" is not a number; line 4: Number of Shares \"y\"";
+        << "line 2: Number of Shares \"x\" is not a number written as 1,234.50; line 4: Number of Shares \"y\"";
     QTest::newRow("headings alone") << Heading << "the file holds no rows below its headings";
     QTest::newRow("empty file") << QByteArray() << "the file is empty";
     QTest::newRow("no heading known") << QByteArray("Telephone,Fax\r\n555,556\r\n")

@@ -95,8 +95,9 @@ QString cellProblem(int column, const QString &cell)
         if (!t.isEmpty() && t.compare(QLatin1String("X"), Qt::CaseInsensitive) != 0)
             return QStringLiteral("%1 \"%2\" is neither X nor empty").arg(heading(column), cell);
     } else if (isNumberColumn(column)) {
-        if (!cell.trimmed().isEmpty() && !ReadNumber(cell))
-            return QStringLiteral("%1 \"%2\" is not a number").arg(heading(column), cell);
+        // Strictly the answer form: "1.000,00" must not pass as 1.
+        if (!cell.trimmed().isEmpty() && !ReadStrictNumber(cell, QLatin1Char('.'), QStringLiteral(",")))
+            return QStringLiteral("%1 \"%2\" is not a number written as 1,234.50").arg(heading(column), cell);
     }
     return QString();
 }
