@@ -194,6 +194,11 @@ void tst_directorycsv::badFileRefusedWithItsLine_data()
     QTest::newRow("every bad row named")
         << Heading + "S,Ann,,,,,,,,,,x,\r\n" + good + "S,Ben,,,,,,,,,,y,\r\n"
         << "line 2: Number of Shares \"x\" is not a number written as 1,234.50; line 4: Number of Shares \"y\"";
+    QTest::newRow("more columns than a worksheet file has")
+        << QByteArray("Name") + QByteArray(",x").repeated(MostCsvColumns) + "\nAnn\n"
+        << "line 1: its heading line has 101 columns";
+    QTest::newRow("a row far wider than the headings") << Heading + "S,Ann" + QByteArray(",").repeated(5000) + "\r\n"
+                                                       << "line 2: it has 5002 fields";
     QTest::newRow("headings alone") << Heading << "the file holds no rows below its headings";
     QTest::newRow("empty file") << QByteArray() << "the file is empty";
     QTest::newRow("no heading known") << QByteArray("Telephone,Fax\r\n555,556\r\n")

@@ -188,7 +188,11 @@ DirectoryCsvImport::DirectoryCsvImport(const QByteArray &bytes)
                 while (pos < n && text[pos] != separator && !atLineEnd())
                     field += text[pos++];
             }
-            record.fields << field;
+            // A row far wider than the worksheet is bad whatever it holds:
+            // its fields are counted, not kept.
+            if (record.fields.size() <= MostCsvColumns)
+                record.fields << field;
+            ++record.fieldCount;
             if (pos < n && text[pos] == separator) {
                 ++pos;
                 continue;
@@ -204,6 +208,7 @@ DirectoryCsvImport::DirectoryCsvImport(const QByteArray &bytes)
             structure_.append({record.line, problem});
         if (!headingsRead) {
             headings_ = record.fields;
+            headingCount_ = record.fieldCount;
             headingsRead = true;
             continue;
         }
@@ -245,13 +250,18 @@ QList<CsvProblem> DirectoryCsvImport::Problems() const
         problems.append({0, QStringLiteral("none of the file's columns goes into a column of the worksheet")});
     if (records_.isEmpty() && structure_.isEmpty())
         problems.append({0, QStringLiteral("the file holds no rows below its headings")});
+    if (headingCount_ > MostCsvColumns)
+        problems.append({1, QStringLiteral("its heading line has %1 columns, more than the %2 a file for the "
+                                           "worksheet may have")
+                                .arg(headingCount_)
+                                .arg(MostCsvColumns)});
 
     QList<CsvProblem> rows = structure_;
     for (const CsvRecord &record : records_) {
-        if (record.fields.size() != headings_.size()) {
+        if (record.fieldCount != headingCount_) {
             rows.append({record.line, QStringLiteral("it has %1 fields where the heading line has %2")
-                                          .arg(record.fields.size())
-                                          .arg(headings_.size())});
+                                          .arg(record.fieldCount)
+                                          .arg(headingCount_)});
             continue;
         }
         for (qsizetype i = 0; i < record.fields.size() && i < Mapping.size(); ++i) {

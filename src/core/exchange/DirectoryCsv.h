@@ -24,12 +24,17 @@ namespace brevane {
 // line break, as a memo keeps it) is a line break in the file.
 QByteArray WriteDirectoryCsv(const DirectoryTable &rows);
 
+// The most columns a file for the worksheet may have: it has 13, and a
+// spreadsheet's export rarely more than a few dozen.
+inline constexpr int MostCsvColumns = 100;
+
 // One record of a CSV file and the line of the file it starts on (the
 // heading is line 1).
 struct CsvRecord
 {
     int line = 0;
-    QStringList fields;
+    QStringList fields; // at most MostCsvColumns + 1 are kept
+    int fieldCount = 0; // how many the record has
 };
 
 // What is wrong with an import, by the line of the file; line 0 for what
@@ -52,6 +57,7 @@ public:
     // heading for a column into none.
     explicit DirectoryCsvImport(const QByteArray &bytes);
 
+    // The headings (the first MostCsvColumns + 1 of a wider file).
     const QStringList &Headings() const { return headings_; }
     const QList<CsvRecord> &Records() const { return records_; }
 
@@ -63,7 +69,8 @@ public:
     // closed, a row with more or fewer fields than the headings, a Code with
     // a letter that is no role, a Cash or Noncash other than X, an amount, a
     // percentage or a number of shares that is not a number, two of the
-    // file's columns going into one, or no column going anywhere.
+    // file's columns going into one, no column going anywhere, or more
+    // than MostCsvColumns columns.
     QList<CsvProblem> Problems() const;
     // The problems as one text ("line 4: ...; line 9: ..."), at most ten named.
     QString ProblemText() const;
@@ -77,7 +84,8 @@ private:
     // Each heading into the column it names (the first one naming it).
     void mapHeadings();
 
-    QStringList headings_;
+    QStringList headings_; // at most MostCsvColumns + 1
+    int headingCount_ = 0; // the columns of the heading line
     QList<CsvRecord> records_;
     QList<CsvProblem> structure_; // what reading the file found
 };

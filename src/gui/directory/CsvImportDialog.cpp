@@ -23,6 +23,8 @@ namespace brevane {
 
 namespace {
 
+constexpr int MostRowsShown = 1000;
+
 QString headingOf(int column)
 {
     return QLatin1String(DirectoryColumnNames[size_t(column)].heading);
@@ -64,7 +66,10 @@ CsvImportDialog::CsvImportDialog(DirectoryCsvImport import, const QString &fileN
 
     auto *mappingBox = new QGroupBox(QStringLiteral("Columns of the file"), this);
     auto *mappingLayout = new QVBoxLayout(mappingBox);
-    tblMapping = new QTableWidget(int(import_.Headings().size()), 3, mappingBox);
+    // A file with more columns than a worksheet file may have is refused;
+    // its first columns are shown.
+    const int shownColumns = int(qMin(import_.Headings().size(), qsizetype(MostCsvColumns)));
+    tblMapping = new QTableWidget(shownColumns, 3, mappingBox);
     tblMapping->setObjectName(QStringLiteral("tblMapping"));
     tblMapping->setHorizontalHeaderLabels(
         {QStringLiteral("Column of the file"), QStringLiteral("First row"), QStringLiteral("Goes into")});
@@ -72,7 +77,7 @@ CsvImportDialog::CsvImportDialog(DirectoryCsvImport import, const QString &fileN
     tblMapping->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblMapping->setSelectionMode(QAbstractItemView::NoSelection);
     tblMapping->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    for (int i = 0; i < import_.Headings().size(); ++i) {
+    for (int i = 0; i < shownColumns; ++i) {
         tblMapping->setItem(i, 0, new QTableWidgetItem(import_.Headings()[i]));
         const QString first = import_.Records().isEmpty() || i >= import_.Records().first().fields.size()
                                   ? QString()
@@ -164,13 +169,16 @@ void CsvImportDialog::Refresh()
     const DirectoryTable rows = import_.Rows();
     tblPreview->clear();
     tblPreview->setColumnCount(int(columns.size()));
-    tblPreview->setRowCount(rows.RowCount());
+    // The first rows of a long file are enough to judge it by; every bad
+    // row is named below.
+    const int shownRows = qMin(rows.RowCount(), MostRowsShown);
+    tblPreview->setRowCount(shownRows);
     QStringList headings;
     for (int column : columns)
         headings << headingOf(column);
     tblPreview->setHorizontalHeaderLabels(headings);
     QStringList lines;
-    for (int r = 0; r < rows.RowCount(); ++r) {
+    for (int r = 0; r < shownRows; ++r) {
         const int line = import_.Records()[r].line;
         lines << QStringLiteral("line %1").arg(line);
         for (int c = 0; c < columns.size(); ++c) {
@@ -187,7 +195,11 @@ void CsvImportDialog::Refresh()
 
     if (problems.isEmpty()) {
         lblProblems->setStyleSheet(QString());
-        lblProblems->setText(QStringLiteral("All %1 rows can be imported.").arg(rows.RowCount()));
+        lblProblems->setText(rows.RowCount() > shownRows
+                                 ? QStringLiteral("All %1 rows can be imported (the first %2 are shown).")
+                                       .arg(rows.RowCount())
+                                       .arg(shownRows)
+                                 : QStringLiteral("All %1 rows can be imported.").arg(rows.RowCount()));
     } else {
         lblProblems->setStyleSheet(QStringLiteral("color: #a00000;"));
         lblProblems->setText(

@@ -839,7 +839,9 @@ void TfrmDirectory::ImportFromCsv()
         return;
     QByteArray bytes;
     QString error;
-    if (!ReadRegularFile(path, &bytes, &error)) {
+    // A worksheet of thousands of rows is well under a megabyte.
+    constexpr qint64 mostCsvBytes = 8 * 1024 * 1024;
+    if (!ReadRegularFile(path, &bytes, &error, mostCsvBytes)) {
         ShowError(msg::ExchangeFileUnreadable, QDir::toNativeSeparators(path) + QStringLiteral(": ") + error);
         return;
     }
