@@ -9,6 +9,7 @@
 #include "core/calc/Calculate.h"
 #include "core/dialogs/Messages.h"
 #include "core/exchange/ClientJson.h"
+#include "core/exchange/DirectoryColumns.h"
 #include "core/files/ClientFile.h"
 #include "core/files/WholeFile.h"
 
@@ -283,6 +284,9 @@ void tst_clientjson::rejected_data()
                                     << "directory[0].\"Nmae\": the Directory Worksheet has no such column";
     QTest::newRow("cell as a number") << with("directory", QJsonArray{QJsonObject{{"NoOfShares", 500}}})
                                       << "directory[0].\"NoOfShares\": a text is expected, not a number";
+    QTest::newRow("more rows than the worksheet takes")
+        << with("directory", QJsonArray::fromVariantList(QVariantList(MostImportedRows + 1, QVariantMap())))
+        << "directory: 10001 rows are more than the 10000";
     QTest::newRow("row as text") << with("directory", QJsonArray{"Ann Lee"}) << "directory[0]: a row";
 }
 

@@ -199,6 +199,9 @@ void tst_directorycsv::badFileRefusedWithItsLine_data()
         << "line 1: its heading line has 101 columns";
     QTest::newRow("a row far wider than the headings") << Heading + "S,Ann" + QByteArray(",").repeated(5000) + "\r\n"
                                                        << "line 2: it has 5002 fields";
+    QTest::newRow("more rows than the worksheet takes")
+        << QByteArray("Name\n") + QByteArray("Ann\n").repeated(MostImportedRows + 1)
+        << "its 10001 rows are more than the 10000 the worksheet takes";
     QTest::newRow("headings alone") << Heading << "the file holds no rows below its headings";
     QTest::newRow("empty file") << QByteArray() << "the file is empty";
     QTest::newRow("no heading known") << QByteArray("Telephone,Fax\r\n555,556\r\n")

@@ -410,7 +410,11 @@ Outcome ReadClientJson(const QByteArray &json, TAnswer &store, DirectoryTable &d
         in.problem(QStringLiteral("directory"),
                    QStringLiteral("a list of rows is expected, not %1").arg(typeName(directoryValue)));
     const QJsonArray directoryRows = directoryValue.toArray();
-    for (qsizetype i = 0; i < directoryRows.size(); ++i) {
+    if (directoryRows.size() > MostImportedRows)
+        in.problem(QStringLiteral("directory"), QStringLiteral("%1 rows are more than the %2 the worksheet takes")
+                                                    .arg(directoryRows.size())
+                                                    .arg(MostImportedRows));
+    for (qsizetype i = 0; i < directoryRows.size() && i < MostImportedRows; ++i) {
         const QString where = QStringLiteral("directory[%1]").arg(i);
         rows.AddRow();
         if (!directoryRows[i].isObject()) {

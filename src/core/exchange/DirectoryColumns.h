@@ -11,6 +11,10 @@
 
 namespace brevane {
 
+// The most rows an import gives the worksheet: far more than any entity has
+// people, few enough that a damaged or hostile file never fills the memory.
+inline constexpr int MostImportedRows = 10000;
+
 struct DirectoryColumnName
 {
     const char *key;     // the JSON member: "Address"

@@ -212,7 +212,9 @@ DirectoryCsvImport::DirectoryCsvImport(const QByteArray &bytes)
             headingsRead = true;
             continue;
         }
-        records_.append(record);
+        ++recordCount_;
+        if (records_.size() < MostImportedRows)
+            records_.append(record);
     }
     mapHeadings();
 }
@@ -250,6 +252,10 @@ QList<CsvProblem> DirectoryCsvImport::Problems() const
         problems.append({0, QStringLiteral("none of the file's columns goes into a column of the worksheet")});
     if (records_.isEmpty() && structure_.isEmpty())
         problems.append({0, QStringLiteral("the file holds no rows below its headings")});
+    if (recordCount_ > MostImportedRows)
+        problems.append({0, QStringLiteral("its %1 rows are more than the %2 the worksheet takes")
+                                .arg(recordCount_)
+                                .arg(MostImportedRows)});
     if (headingCount_ > MostCsvColumns)
         problems.append({1, QStringLiteral("its heading line has %1 columns, more than the %2 a file for the "
                                            "worksheet may have")

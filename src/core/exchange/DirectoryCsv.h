@@ -69,8 +69,8 @@ public:
     // closed, a row with more or fewer fields than the headings, a Code with
     // a letter that is no role, a Cash or Noncash other than X, an amount, a
     // percentage or a number of shares that is not a number, two of the
-    // file's columns going into one, no column going anywhere, or more
-    // than MostCsvColumns columns.
+    // file's columns going into one, no column going anywhere, more than
+    // MostCsvColumns columns or more than MostImportedRows rows.
     QList<CsvProblem> Problems() const;
     // The problems as one text ("line 4: ...; line 9: ..."), at most ten named.
     QString ProblemText() const;
@@ -86,6 +86,7 @@ private:
 
     QStringList headings_; // at most MostCsvColumns + 1
     int headingCount_ = 0; // the columns of the heading line
+    int recordCount_ = 0;  // the rows below it (at most MostImportedRows are kept)
     QList<CsvRecord> records_;
     QList<CsvProblem> structure_; // what reading the file found
 };
