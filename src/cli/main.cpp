@@ -7,6 +7,8 @@
 //   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
 //   brevane-cli export IN.cl1 OUT.json   (ExchangeCommands.cpp)
 //   brevane-cli import IN.json OUT.cl1
+//   brevane-cli list FOLDER              (OfficeCommands.cpp)
+//   brevane-cli calendar FOLDER [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]
 //   option --support DIR: the folder holding PSF, RTF and DAT
 //   option --replace: print, pdf, export and import may replace a file of another kind
 //
@@ -39,15 +41,17 @@ namespace {
 
 int usage()
 {
-    PrintLine(QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
-                             "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
-                             "       brevane-cli check IN.cl1 [BOX ...]\n"
-                             "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
-                             "       brevane-cli export IN.cl1 OUT.json\n"
-                             "       brevane-cli import IN.json OUT.cl1\n"
-                             "option: --support DIR   folder holding PSF, RTF and DAT\n"
-                             "        --replace       print, pdf, export and import may replace a file of another "
-                             "kind"));
+    PrintLine(
+        QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
+                       "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
+                       "       brevane-cli check IN.cl1 [BOX ...]\n"
+                       "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
+                       "       brevane-cli list FOLDER\n"
+                       "       brevane-cli calendar FOLDER|IN.cl1 [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]\n"
+                       "       brevane-cli export IN.cl1 OUT.json\n"
+                       "       brevane-cli import IN.json OUT.cl1\n"
+                       "option: --support DIR   folder holding PSF, RTF and DAT\n"
+                       "        --replace       print, pdf, export and import may replace a file of another kind"));
     return ExitUsage;
 }
 
@@ -145,6 +149,12 @@ int main(int argc, char *argv[])
         return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
     if (command == QLatin1String("pdf"))
         return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind);
+    if (command == QLatin1String("list"))
+        return args.size() != 1 ? usage() : ListCommand(args);
+    if (command == QLatin1String("calendar")) {
+        const int status = CalendarCommand(args);
+        return status == ExitUsage ? usage() : status;
+    }
     if (command == QLatin1String("export"))
         return args.size() != 2 ? usage() : ExportCommand(args, replaceOtherKind);
     if (command == QLatin1String("import"))

@@ -344,6 +344,11 @@ const CatalogueRow Catalogue[] = {
                     "where its lock belongs is not a lock. Until it is removed, the client opens read-only and is not "
                     "replaced: "),
      Kind::Detail},
+    // The program's own: the due dates exported for a calendar program.
+    {3950,
+     QStringLiteral("3950-The calendar file could not be saved; nothing was written over an earlier one. Choose "
+                    "another folder or name: "),
+     Kind::Detail},
     // 4000 to 4049: the client's data read from and written to other
     // programs (JSON, CSV), under the caption "Import and Export".
     {4001,

@@ -87,6 +87,7 @@
                                           detail: each, where, and how it was read */                                  \
     X(ClientLockUnusable, 38110)       /* the lock beside a client is a folder or a link: whether it is open           \
                                           elsewhere cannot be told; detail: the client, the lock and what to do */     \
+    X(CalendarNotSaved, 39500)         /* the due dates as an iCalendar file; detail: its path and the reason */       \
     X(ClientJsonRejected, 40010)       /* JSON import: not a client's JSON, or a member wrong; nothing written;        \
                                           detail: the file and each member that is wrong, where it stands */           \
     X(DirectoryCsvRejected, 40020)     /* CSV import: a bad row or column; no row imported; detail: the file and       \
