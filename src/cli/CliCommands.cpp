@@ -15,7 +15,7 @@ void PrintLine(const QString &text)
     std::fprintf(stderr, "%s\n", TerminalSafe(text).toLocal8Bit().constData());
 }
 
-bool LoadAndCalculate(const QString &in, ClientDocument &client)
+bool LoadClient(const QString &in, ClientDocument &client)
 {
     QString error;
     QString problem;
@@ -34,6 +34,13 @@ bool LoadAndCalculate(const QString &in, ClientDocument &client)
         PrintLine(QStringLiteral("brevane-cli: %1 is damaged: %2").arg(in, problem));
         return false;
     }
+    return true;
+}
+
+bool LoadAndCalculate(const QString &in, ClientDocument &client)
+{
+    if (!LoadClient(in, client))
+        return false;
     const Outcome calculated = client.Recalculate();
     calculated.show();
     if (!calculated) {

@@ -21,6 +21,10 @@ inline constexpr int ExitUsage = 2;
 // One line on standard error.
 void PrintLine(const QString &text);
 
+// Reads IN into the document's fresh store as it is saved. False (its reason
+// on standard error) when the file cannot be read, is rejected or is damaged.
+bool LoadClient(const QString &in, ClientDocument &client);
+
 // Reads IN into the document's fresh store and runs one calculation. False
 // (its reason on standard error) when the file cannot be read, is rejected or
 // is damaged: a batch run never goes on from a part of a client.
@@ -33,7 +37,7 @@ bool LoadAndCalculate(const QString &in, ClientDocument &client);
 int BuildDocument(const QString &in, const QStringList &boxes, const QString &supportFolder, const QString &out,
                   bool titled, QString *document);
 
-enum class OutputKind { Rtf, Pdf };
+enum class OutputKind { Rtf, Pdf, Json, Client };
 
 // Whether a command reading IN may write OUT: never the input itself (under
 // any name or link), never a client open in a window (`lock` holds OUT's lock
@@ -45,6 +49,14 @@ int ClaimOutput(const QString &in, const QString &out, OutputKind kind, bool rep
 // brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]: the print document of the
 // boxes converted to PDF by LibreOffice.
 int PdfCommand(const QStringList &args, const QString &supportFolder, bool replaceOtherKind = false);
+
+// brevane-cli export IN.cl1 OUT.json: the client as JSON (docs/json-layout.md),
+// every answer as saved, without a calculation.
+int ExportCommand(const QStringList &args, bool replaceOtherKind = false);
+// brevane-cli import IN.json OUT.cl1: the client file the JSON describes.
+// JSON that is not a client, or holds anything wrong, is refused with every
+// fault named, and nothing is written.
+int ImportCommand(const QStringList &args, bool replaceOtherKind = false);
 
 // brevane-cli list FOLDER: one tab-separated line per client file of the
 // folder and its subfolders (file, name, kind, charter number, must-fix

@@ -20,13 +20,27 @@ QByteArray signatureOf(OutputKind kind)
         return QByteArrayLiteral("{\\rtf");
     case OutputKind::Pdf:
         return QByteArrayLiteral("%PDF-");
+    case OutputKind::Json:
+        return QByteArrayLiteral("{");
+    case OutputKind::Client:
+        return QByteArrayLiteral("Brevane");
     }
     return QByteArray();
 }
 
 QString kindName(OutputKind kind)
 {
-    return kind == OutputKind::Rtf ? QStringLiteral("an RTF document") : QStringLiteral("a PDF");
+    switch (kind) {
+    case OutputKind::Rtf:
+        return QStringLiteral("an RTF document");
+    case OutputKind::Pdf:
+        return QStringLiteral("a PDF");
+    case OutputKind::Json:
+        return QStringLiteral("a JSON file");
+    case OutputKind::Client:
+        return QStringLiteral("a client file");
+    }
+    return QString();
 }
 
 } // namespace
@@ -58,8 +72,13 @@ int ClaimOutput(const QString &in, const QString &out, OutputKind kind, bool rep
     }
     if (target.isFile() && !replaceOtherKind) {
         QFile existing(out);
-        const QByteArray start = existing.open(QIODevice::ReadOnly) ? existing.read(16) : QByteArray();
-        if (!start.startsWith(signatureOf(kind))) {
+        QByteArray start = existing.open(QIODevice::ReadOnly) ? existing.read(64) : QByteArray();
+        // A JSON object may begin with blanks, and its first member's name
+        // follows the brace (an RTF document begins with a brace too).
+        const bool json =
+            kind == OutputKind::Json && start.trimmed().startsWith('{') &&
+            (start.trimmed().mid(1).trimmed().startsWith('"') || start.trimmed().mid(1).trimmed().startsWith('}'));
+        if (kind == OutputKind::Json ? !json : !start.startsWith(signatureOf(kind))) {
             PrintLine(QStringLiteral("brevane-cli: %1 is not %2; not replaced (--replace replaces it)")
                           .arg(out, kindName(kind)));
             return ExitFailed;

@@ -5,10 +5,12 @@
 //   brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]
 //   brevane-cli check IN.cl1 [BOX ...]   (CheckCommand.cpp)
 //   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
+//   brevane-cli export IN.cl1 OUT.json   (ExchangeCommands.cpp)
+//   brevane-cli import IN.json OUT.cl1
 //   brevane-cli list FOLDER              (OfficeCommands.cpp)
 //   brevane-cli calendar FOLDER [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]
 //   option --support DIR: the folder holding PSF, RTF and DAT
-//   option --replace: print and pdf may replace a file of another kind
+//   option --replace: print, pdf, export and import may replace a file of another kind
 //
 // No command writes over the client it reads or over a client open in a
 // program window.
@@ -46,8 +48,10 @@ int usage()
                        "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
                        "       brevane-cli list FOLDER\n"
                        "       brevane-cli calendar FOLDER|IN.cl1 [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]\n"
+                       "       brevane-cli export IN.cl1 OUT.json\n"
+                       "       brevane-cli import IN.json OUT.cl1\n"
                        "option: --support DIR   folder holding PSF, RTF and DAT\n"
-                       "        --replace       print and pdf may replace a file of another kind"));
+                       "        --replace       print, pdf, export and import may replace a file of another kind"));
     return ExitUsage;
 }
 
@@ -151,5 +155,9 @@ int main(int argc, char *argv[])
         const int status = CalendarCommand(args);
         return status == ExitUsage ? usage() : status;
     }
+    if (command == QLatin1String("export"))
+        return args.size() != 2 ? usage() : ExportCommand(args, replaceOtherKind);
+    if (command == QLatin1String("import"))
+        return args.size() != 2 ? usage() : ImportCommand(args, replaceOtherKind);
     return usage();
 }

@@ -349,6 +349,18 @@ const CatalogueRow Catalogue[] = {
      QStringLiteral("3950-The calendar file could not be saved; nothing was written over an earlier one. Choose "
                     "another folder or name: "),
      Kind::Detail},
+    // 4000 to 4049: the client's data read from and written to other
+    // programs (JSON, CSV), under the caption "Import and Export".
+    {4001,
+     QStringLiteral("4001-This file cannot be imported as a client, so no client file was written. Correct what is "
+                    "named and import it again: "),
+     Kind::Detail},
+    {4002,
+     QStringLiteral("4002-The CSV file cannot be imported into the Directory Worksheet, so none of its rows were "
+                    "imported. Correct the lines named and import it again: "),
+     Kind::Detail},
+    {4003, QStringLiteral("4003-The file cannot be read: "), Kind::Detail},
+    {4004, QStringLiteral("4004-The file could not be written; a file of that name is left as it was: "), Kind::Detail},
 };
 
 const std::array<QString, 10> AddedInstructions = {
@@ -451,6 +463,8 @@ QString CaptionOfCode(int code)
         return QStringLiteral("Help On This Item");
     if (code >= 3801 && code <= 3899)
         return QStringLiteral("Client File");
+    if (code >= 4000 && code <= 4049)
+        return QStringLiteral("Import and Export");
     return QStringLiteral("Error Dialog");
 }
 

@@ -69,8 +69,9 @@ QString TerminalSafe(const QString &text);
 QString AddedInstruction(int instruction);
 
 // The caption of a message code's range: 3000..3799 "Help On This Item",
-// 3801..3899 (the program's own client-file messages) "Client File", any
-// other "Error Dialog".
+// 3801..3899 (the program's own client-file messages) "Client File",
+// 4000..4049 (imports and exports of the client's data) "Import and Export",
+// any other "Error Dialog".
 QString CaptionOfCode(int code);
 
 // Builds the whole message for an error number, as the dialog shows it. A

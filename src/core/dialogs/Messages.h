@@ -10,8 +10,9 @@
 //
 // The range of the code gives the caption (CaptionOfCode): a message belongs
 // in a range whose caption fits it. The program's own messages about client
-// files are 3801 to 3899 ("Client File"); 3000 to 3799 are titled "Help On
-// This Item" and take no new message.
+// files are 3801 to 3899 ("Client File"); its imports and exports of open
+// data (JSON, CSV) 4000 to 4049 ("Import and Export"); 3000 to 3799 are
+// titled "Help On This Item" and take no new message.
 //
 // The list is written once, as X(Name, number): it makes the constants and
 // the table of them all.
@@ -86,7 +87,14 @@
                                           detail: each, where, and how it was read */                                  \
     X(ClientLockUnusable, 38110)       /* the lock beside a client is a folder or a link: whether it is open           \
                                           elsewhere cannot be told; detail: the client, the lock and what to do */     \
-    X(CalendarNotSaved, 39500)         /* the due dates as an iCalendar file; detail: its path and the reason */
+    X(CalendarNotSaved, 39500)         /* the due dates as an iCalendar file; detail: its path and the reason */       \
+    X(ClientJsonRejected, 40010)       /* JSON import: not a client's JSON, or a member wrong; nothing written;        \
+                                          detail: the file and each member that is wrong, where it stands */           \
+    X(DirectoryCsvRejected, 40020)     /* CSV import: a bad row or column; no row imported; detail: the file and       \
+                                          each bad row by its line */                                                  \
+    X(ExchangeFileUnreadable, 40030)   /* an import's file cannot be read; detail: its path and the reason */          \
+    X(ExchangeFileNotWritten, 40040)   /* an export's file cannot be written, an old one is untouched; detail: its     \
+                                          path and the reason */
 
 namespace brevane::msg {
 

@@ -17,6 +17,12 @@ QString AnswerLabel(int page, int answer)
     return field ? QString::fromUtf8(field->label) : QString();
 }
 
+QString AnswerName(int page, int answer)
+{
+    const FieldFact *field = FactsOfPage(page).Field(answer);
+    return field ? QString::fromLatin1(field->name) : QString();
+}
+
 bool IsDateAnswer(int page, int answer)
 {
     const FieldFact *field = FactsOfPage(page).Field(answer);

@@ -17,14 +17,16 @@ namespace brevane {
 enum class FieldKind : char { Text, Money, Percent, Whole, Short, Date, Memo, Check, Estimate };
 
 // One field of a page: the answer it binds, its kind, the wording that labels
-// it on the page, and whether it holds the printed name of a person who signs
-// the paper (a signer slot).
+// it on the page, whether it holds the printed name of a person who signs
+// the paper (a signer slot), and the answer's name where its source gives one
+// (`name=EntityName`: every answer of page 0).
 struct FieldFact
 {
     int answer = -1;
     FieldKind kind = FieldKind::Text;
     const char *label = ""; // UTF-8; empty where no wording stands beside it
     bool signer = false;
+    const char *name = ""; // ASCII; empty where the source names no answer
 };
 
 // Answer `answer` of page `page` (continuation 0).
@@ -85,6 +87,9 @@ const PageFacts &FactsOfPage(int page);
 // meeting"); what its screen control is named for a screen reader and what
 // messages about the answer call it. Empty for an answer no wording names.
 QString AnswerLabel(int page, int answer);
+// The answer's name in its page's source (`name=EntityName`), by which the
+// client's data is exchanged with other programs; empty where none is given.
+QString AnswerName(int page, int answer);
 // Whether the answer's field is a date field ({n date} in the source).
 bool IsDateAnswer(int page, int answer);
 

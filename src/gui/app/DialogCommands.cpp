@@ -11,6 +11,7 @@
 #include "gui/directory/TfrmDirectory.h"
 #include "gui/screens/CalcCommands.h"
 
+#include <QFileInfo>
 #include <QScreen>
 #include <QTreeWidget>
 
@@ -24,6 +25,9 @@ void TDialogCommands::DisplayDirectory(const TSender &, int row)
     hooks.keepRows = [this](const DirectoryTable &rows) { main_.Document().SetDirectory(rows); };
     hooks.completeCalc = [this] { main_.Calc().CompleteCalc(main_.Invisible(0)); };
     hooks.programFolder = main_.folders.programFolder;
+    // A saved client's CSV files beside it.
+    if (QFileInfo(main_.Document().FileName()).isAbsolute())
+        hooks.dataFolder = QFileInfo(main_.Document().FileName()).absolutePath();
     // A copy: the window hands its rows back through keepRows.
     const DirectoryTable rows = main_.Document().Directory();
     brevane::DisplayDirectory(&main_, rows, hooks);

@@ -2,15 +2,21 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
+#include "core/exchange/DirectoryColumns.h"
+#include "core/exchange/DirectoryCsv.h"
 #include "core/files/LineText.h"
+#include "core/files/WholeFile.h"
 #include "core/store/Conversions.h"
 #include "gui/dialogs/HelpCommands.h"
 #include "gui/dialogs/UserDialogs.h"
+#include "gui/directory/CsvImportDialog.h"
 
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,12 +60,9 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        static const char *const headers[] = {"Code",    "Name",         "Street Address", "City",
-                                              "State",   "ZIP Code",     "By Name",        "Cash",
-                                              "Noncash", "Contribution", "Interest"};
-        if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 &&
-            section < int(std::size(headers)))
-            return QString::fromLatin1(headers[section]);
+        // The headings a CSV export writes.
+        if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 && section < DirectoryColumnCount)
+            return QString::fromLatin1(DirectoryColumnNames[size_t(section)].heading);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     void Reset()
@@ -185,6 +188,10 @@ QWidget *TfrmDirectory::BuildToolbar()
     add(QStringLiteral("cbtnInsert"), QStyle::SP_FileDialogDetailedView, QStringLiteral("Insert"),
         &TfrmDirectory::InsertRow);
     add(QStringLiteral("cbtnDelete"), QStyle::SP_TrashIcon, QStringLiteral("Delete"), &TfrmDirectory::DeleteRow);
+    add(QStringLiteral("cbtnImportCsv"), QStyle::SP_DialogOpenButton, QStringLiteral("Import from CSV..."),
+        &TfrmDirectory::ImportFromCsv);
+    add(QStringLiteral("cbtnExportCsv"), QStyle::SP_DialogSaveButton, QStringLiteral("Export to CSV..."),
+        &TfrmDirectory::ExportToCsv);
     row->addStretch();
     return bar;
 }
@@ -440,6 +447,9 @@ void TfrmDirectory::BuildGrid()
     add(QStringLiteral("Cut Current Row"), QKeySequence(Qt::SHIFT | Qt::Key_Delete), &TfrmDirectory::CutCurrentRow,
         true);
     add(QStringLiteral("Save Current Row"), QKeySequence(Qt::Key_F2), &TfrmDirectory::SaveEntry, false);
+    PopupMenu->addSeparator();
+    add(QStringLiteral("Import from CSV..."), QKeySequence(), &TfrmDirectory::ImportFromCsv, false);
+    add(QStringLiteral("Export to CSV..."), QKeySequence(), &TfrmDirectory::ExportToCsv, false);
 }
 
 QList<QCheckBox *> TfrmDirectory::RoleBoxes() const
@@ -823,6 +833,55 @@ void TfrmDirectory::ClearWorksheet()
     SyncGridSelection();
     ClearPanel();
     Changed();
+}
+
+void TfrmDirectory::ImportFromCsv()
+{
+    CommitPanel();
+    const QString path = UserDialogs::Current().OpenFileName(this, QStringLiteral("Import from CSV"), hooks_.dataFolder,
+                                                             QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QByteArray bytes;
+    QString error;
+    // A worksheet of thousands of rows is well under a megabyte.
+    constexpr qint64 mostCsvBytes = 8 * 1024 * 1024;
+    if (!ReadRegularFile(path, &bytes, &error, mostCsvBytes)) {
+        ShowError(msg::ExchangeFileUnreadable, QDir::toNativeSeparators(path) + QStringLiteral(": ") + error);
+        return;
+    }
+    CsvImportDialog preview(DirectoryCsvImport(bytes), QFileInfo(path).fileName(), grid_, this);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    // The preview takes nothing while a problem stands; a second look, so
+    // that no part of a bad file ever reaches the worksheet.
+    if (!preview.Import().Problems().isEmpty()) {
+        ShowError(msg::DirectoryCsvRejected,
+                  QDir::toNativeSeparators(path) + QStringLiteral(": ") + preview.Import().ProblemText());
+        return;
+    }
+    grid_ = WithImportedRows(grid_, preview.Import().Rows(), preview.ReplaceRows());
+    model_->Reset();
+    UpdatePanelEnabled();
+    selected_ = -1;
+    SelectRow(0);
+    Changed();
+    SaveStringGrid();
+}
+
+void TfrmDirectory::ExportToCsv()
+{
+    CommitPanel();
+    QString path = UserDialogs::Current().SaveFileName(this, QStringLiteral("Export to CSV"), hooks_.dataFolder,
+                                                       QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    QString error;
+    if (!ReplaceFile(path, WriteDirectoryCsv(grid_), &error))
+        ShowError(msg::ExchangeFileNotWritten,
+                  QDir::toNativeSeparators(path) + QStringLiteral(" (") + error + QLatin1Char(')'));
 }
 
 void TfrmDirectory::HelpTopicSender()

@@ -41,6 +41,8 @@ struct DirectoryHooks
     QString programFolder;
     // The row selected when the window opens.
     int firstRow = 0;
+    // The folder the CSV file pickers open in (the client's own).
+    QString dataFolder;
 };
 
 class DirectoryGridModel;
@@ -85,6 +87,11 @@ public:
     void LastRow();
     void ClearWorksheet();
     void HelpTopicSender();
+    // The rows from a CSV file the user picks, after a preview with the
+    // column mapping (CsvImportDialog): all of them or none.
+    void ImportFromCsv();
+    // The rows to a CSV file the user names.
+    void ExportToCsv();
 
     // The panel's controls, by their names.
     QCheckBox *cbxDirector = nullptr;
