@@ -5,6 +5,7 @@
 //   brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]
 //   brevane-cli check IN.cl1 [BOX ...]   (CheckCommand.cpp)
 //   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
+//   brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]   (LedgerCommand.cpp)
 //   option --support DIR: the folder holding PSF, RTF and DAT
 //   option --replace: print and pdf may replace a file of another kind
 //
@@ -17,6 +18,7 @@
 // data file, an output not written), 2 wrong usage.
 
 #include "CheckCommand.h"
+#include "LedgerCommand.h"
 #include "cli/CliCommands.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/Folders.h"
@@ -41,6 +43,7 @@ int usage()
                              "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
                              "       brevane-cli check IN.cl1 [BOX ...]\n"
                              "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
+                             "       brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]\n"
                              "option: --support DIR   folder holding PSF, RTF and DAT\n"
                              "        --replace       print and pdf may replace a file of another kind"));
     return ExitUsage;
@@ -140,5 +143,7 @@ int main(int argc, char *argv[])
         return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
     if (command == QLatin1String("pdf"))
         return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind);
+    if (command == QLatin1String("ledger"))
+        return args.isEmpty() ? usage() : LedgerCommand(args);
     return usage();
 }

@@ -63,6 +63,10 @@ private:
     // job when `missingEndsJob`, otherwise the page is left out.
     Opened OpenDocument(int page, int continuation, bool missingEndsJob);
     bool PrintInstances(int page);
+    // The stock certificate's page once for each certificate of the share
+    // ledger outstanding (or those chosen), filled for it; once as the page
+    // holds it when the ledger has none. The page's answers are put back.
+    bool PrintCertificates(int page, const QList<int> &chosen);
     // The text of the page's template (line ends CR LF). A job reads each
     // template once, however many instances and worksheet pages it prints.
     bool TemplateText(int page, QString &text);
