@@ -55,6 +55,13 @@ const QStringList AfterTransfer = {"1 Ann Lee 400",    "3 Carla Ng 150",
                                    "4 Dev Patel 100",  "5 Lakeshore Capital LLC 100",
                                    "6 Erin Walsh 100", "7 Ben Ortiz 150"};
 
+// The rows but row `row`.
+DirectoryTable FewerRows(DirectoryTable rows, int row)
+{
+    rows.RemoveRow(row);
+    return rows;
+}
+
 struct Client
 {
     ClientDocument document;
@@ -151,10 +158,22 @@ void tst_ledger::transferOfPartOfACertificate()
     QCOMPARE(lineText(c.store(), 6), QStringLiteral("6/15/2019 | 6 | Erin Walsh | Ben Ortiz | 100 | 2 | "));
     QCOMPARE(lineText(c.store(), 7), QStringLiteral("6/15/2019 | 7 | Ben Ortiz | Ben Ortiz | 150 | 2 | "));
     QCOMPARE(lineText(c.store(), 8), QStringLiteral(" |  |  |  |  |  | "));
+    // The lines are the record, not overrides (they print as the rest of the
+    // sheet), and no later run replaces them, not even when a subscriber
+    // joins and the original issue grows into their place.
     for (int k = AnswerOf(5, 0); k < AnswerOf(8, 0); ++k)
-        QVERIFY(c.store().OvRide(Page, 0, k));
+        QVERIFY(!c.store().OvRide(Page, 0, k));
+    DirectoryTable more = c.document.Directory();
+    more.AddRow();
+    for (const auto &[column, text] : {std::pair{ColCode, "SI"}, {ColName, "Gil Park"}, {ColNoOfShares, "10"}})
+        more.SetCell(more.RowCount() - 1, column, QString::fromUtf8(text));
+    c.document.SetDirectory(more);
     QVERIFY(c.document.Recalculate().ok());
+    QCOMPARE(lineText(c.store(), 5), QStringLiteral("6/15/2019 |  | Certificate cancelled | Ben Ortiz | 250 | 2 | "));
     QCOMPARE(lineText(c.store(), 6), QStringLiteral("6/15/2019 | 6 | Erin Walsh | Ben Ortiz | 100 | 2 | "));
+    QCOMPARE(lineText(c.store(), 7), QStringLiteral("6/15/2019 | 7 | Ben Ortiz | Ben Ortiz | 150 | 2 | "));
+    c.document.SetDirectory(FewerRows(c.document.Directory(), 5));
+    QVERIFY(c.document.Recalculate().ok());
 
     const Register after = RegisterAsOf(c.store(), c.document.Directory());
     QCOMPARE(holders(after), AfterTransfer);
@@ -302,7 +321,7 @@ void tst_ledger::issueAndRedemption()
     Client c;
     QVERIFY(c.transfer().ok());
     QVERIFY(RecordIssue(c.document, IssueOrder{QDate(2019, 9, 1), NewHolder{"Fay Moss", 200}, "2,400.00"}).ok());
-    QCOMPARE(lineText(c.store(), 8), QStringLiteral("9/1/2019 | 8 | Fay Moss | Original issue | 200 |  | 2,400.00"));
+    QCOMPARE(lineText(c.store(), 8), QStringLiteral("9/1/2019 | 8 | Fay Moss | New issue | 200 |  | 2,400.00"));
     QVERIFY(RecordRedemption(c.document, RedemptionOrder{QDate(2019, 10, 1), 4, 40, "480.00"}).ok());
     QCOMPARE(lineText(c.store(), 9),
              QStringLiteral("10/1/2019 |  | Redeemed by the corporation | Dev Patel | 40 | 4 | 480.00"));
@@ -327,6 +346,9 @@ void tst_ledger::ledgerWrittenBeforeIsKept()
     store.SetText(Page, 0, AnswerOf(0, CertificateColumn), QStringLiteral("101"));
     store.SetText(Page, 0, AnswerOf(0, HolderColumn), QStringLiteral("Ann Lee"));
     store.SetText(Page, 0, ClassAnswer, QStringLiteral("Class A"));
+    for (int c = 0; c < Columns; ++c)
+        store.SetText(Page, 0, AnswerOf(1, c),
+                      QStringList{"4/3/2018", "102", "Bo Reyes", "Original issue", "5"}.value(c));
     QByteArray bytes = WriteClientFile(store, directory);
     bytes.replace(" 1.03000000000000E+0000", " 1.02000000000000E+0000");
 
@@ -336,8 +358,9 @@ void tst_ledger::ledgerWrittenBeforeIsKept()
     QVERIFY(Calculate(&read, readDirectory).ok());
     QCOMPARE(lineText(read, 0), QStringLiteral("4/3/2018 | 101 | Ann Lee |  |  |  | "));
     QCOMPARE(read.Text(Page, 0, ClassAnswer), QStringLiteral("Class A"));
-    // The lines after it are the program's.
-    QCOMPARE(lineText(read, 1), QStringLiteral("4/2/2018 | 2 | Ben Ortiz | Original issue | 250 |  | 2,500.00"));
+    QCOMPARE(lineText(read, 1), QStringLiteral("4/3/2018 | 102 | Bo Reyes | Original issue | 5 |  | "));
+    // The lines after them are the program's.
+    QCOMPARE(lineText(read, 2), QStringLiteral("4/2/2018 | 3 | Carla Ng | Original issue | 150 |  | 1,500.00"));
 }
 
 // Preview and print of the stock certificate: one filled front per

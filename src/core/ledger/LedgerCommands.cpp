@@ -126,7 +126,7 @@ Outcome IssueLines(const TAnswer &answers, const DirectoryTable &directory, cons
             msg::LedgerBeyondAuthorized,
             QStringLiteral("%1 outstanding and %2 more; %3 authorized")
                 .arg(SharesText(whole.totalOutstanding), SharesText(order.to.shares), SharesText(*authorized)));
-    *lines = {line(order.date, whole.LastNumber() + 1, order.to.holder.trimmed(), OriginalIssueText(),
+    *lines = {line(order.date, whole.LastNumber() + 1, order.to.holder.trimmed(), NewIssueText(),
                    SharesText(order.to.shares), 0, order.amount)};
     return outcome;
 }
@@ -185,10 +185,8 @@ Outcome WriteJournalLines(ClientDocument &document, const QList<JournalLine> &li
     for (int i = 0; i < lines.size(); ++i) {
         const int sheet = (first + i) / LinesPerSheet;
         const int at = (first + i) % LinesPerSheet;
-        for (int c = 0; c < Columns; ++c) {
+        for (int c = 0; c < Columns; ++c)
             answers->SetText(Page, sheet, AnswerOf(at, c), lines[i].Column(c));
-            answers->SetOvRide(Page, sheet, AnswerOf(at, c), true);
-        }
     }
     document.MarkEdited();
     outcome.add(document.Recalculate());

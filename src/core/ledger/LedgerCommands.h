@@ -3,7 +3,8 @@
 // of shares and a redemption, each written into the journal the way a lawyer
 // writes it, on the lines after the journal's last line (a new sheet when
 // the last one is full). The lines are ordinary answers of the ledger
-// sheets, marked overridden so that no calculation replaces them.
+// sheets; the calculation leaves them alone, since none reads as the
+// original issue (a further issue says "New issue").
 //
 // A transfer writes: the certificate surrendered, cancelled; a new
 // certificate to each transferee; and one for any balance back to the
@@ -65,7 +66,7 @@ Outcome RedemptionLines(const TAnswer &answers, const DirectoryTable &directory,
                         QList<JournalLine> *lines);
 
 // Writes the lines after the journal's last line, adding the sheets they
-// need, each answer overridden, marks the client modified and recalculates.
+// need, marks the client modified and recalculates.
 Outcome WriteJournalLines(ClientDocument &document, const QList<JournalLine> &lines);
 
 Outcome RecordTransfer(ClientDocument &document, const TransferOrder &order);

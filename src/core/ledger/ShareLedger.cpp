@@ -72,6 +72,17 @@ QString OriginalIssueText()
     return QStringLiteral("Original issue");
 }
 
+QString NewIssueText()
+{
+    return QStringLiteral("New issue");
+}
+
+bool IsOriginalIssue(const JournalLine &line)
+{
+    return line.from.trimmed().compare(OriginalIssueText(), Qt::CaseInsensitive) == 0 &&
+           line.oldCertificate.trimmed().isEmpty();
+}
+
 QString CancelledText()
 {
     return QStringLiteral("Certificate cancelled");
@@ -177,10 +188,10 @@ void KeepAsWritten(TAnswer &answers)
     const int sheets = sheetsInUse(answers);
     for (int s = 0; s < sheets; ++s) {
         for (int l = 0; l < LinesPerSheet; ++l) {
-            bool written = false;
+            JournalLine line;
             for (int c = 0; c < Columns; ++c)
-                written = written || !answers.Text(Page, s, AnswerOf(l, c)).trimmed().isEmpty();
-            for (int c = 0; written && c < Columns; ++c)
+                line.SetColumn(c, answers.Text(Page, s, AnswerOf(l, c)));
+            for (int c = 0; IsOriginalIssue(line) && c < Columns; ++c)
                 answers.SetOvRide(Page, s, AnswerOf(l, c), true);
         }
         for (int k : {ClassAnswer, SheetNumberAnswer})
@@ -421,7 +432,7 @@ QList<LedgerFault> LedgerFaults(const TAnswer &answers, const DirectoryTable &di
     const QList<JournalLine> journal = Journal(answers, directory);
     QList<JournalLine> issued;
     for (const JournalLine &line : journal)
-        if (line.from.trimmed().compare(OriginalIssueText(), Qt::CaseInsensitive) == 0)
+        if (IsOriginalIssue(line))
             issued << line;
     const auto key = [](const QString &name) { return name.simplified().toCaseFolded(); };
     for (const JournalLine &accepted : OriginalIssue(answers, directory)) {

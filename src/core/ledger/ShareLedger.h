@@ -10,6 +10,7 @@
 // certificate is issued or transferred to, whom it came from, shares, the
 // number of the certificate surrendered, amount paid). A line reads as
 //   - an issue:        certificate number, holder, shares, "Original issue"
+//                      (the subscriptions the board accepted) or "New issue"
 //                      under transferred from, the amount paid;
 //   - a cancellation:  no certificate number, the surrendered certificate's
 //                      number under old certificate ("Certificate cancelled"
@@ -56,6 +57,7 @@ constexpr int AnswerOf(int line, int column)
 
 // What the lines say under transferred from or the holder.
 QString OriginalIssueText();
+QString NewIssueText();
 QString CancelledText();
 QString RedeemedText();
 
@@ -69,6 +71,10 @@ struct JournalLine
     QString Column(int column) const;
     void SetColumn(int column, const QString &text);
 };
+
+// Whether the line reads as the original issue: "Original issue" under
+// transferred from, no certificate surrendered.
+bool IsOriginalIssue(const JournalLine &line);
 
 // The original issue as the board accepts the subscriptions at the first
 // directors' meeting: one certificate to each subscriber (Directory rows
@@ -158,9 +164,10 @@ void FillCertificate(TAnswer &answers, const Certificate &certificate);
 // The shares in words as the certificate states them: "Two Hundred Fifty".
 QString SharesInWords(qint64 shares);
 
-// Every line, class and sheet number the ledger sheets hold marked as the
-// user's own (overridden), so that no calculation replaces them: for a
-// client whose ledger was written by hand before the program kept one.
+// The lines the calculation would take for its own (those that read as an
+// original issue), the class and the sheet number marked as the user's own
+// (overridden), so that no calculation replaces them: for a client whose
+// ledger was written by hand before the program kept one.
 void KeepAsWritten(TAnswer &answers);
 
 // A share count as the papers print it: "1,250".
