@@ -210,7 +210,7 @@ void TMainMenus::buildMenuBar()
     connect(a, &QAction::triggered, this, [&m] { RecordLedgerEntry(m, 0); });
     a = addItem(shareLedger, "mnuRecordIssue", QStringLiteral("Record an &Issue..."));
     connect(a, &QAction::triggered, this, [&m] { RecordLedgerEntry(m, 1); });
-    a = addItem(shareLedger, "mnuRecordRedemption", QStringLiteral("Record a &Redemption..."));
+    a = addItem(shareLedger, "mnuRecordRedemption", QStringLiteral("Record a Re&demption..."));
     connect(a, &QAction::triggered, this, [&m] { RecordLedgerEntry(m, 2); });
     shareLedger->addSeparator();
     a = addItem(shareLedger, "mnuShareRegister", QStringLiteral("Share &Register..."));

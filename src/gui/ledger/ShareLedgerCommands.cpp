@@ -9,7 +9,17 @@
 #include "gui/output/OutputCommands.h"
 #include "gui/screens/PageTransfer.h"
 
+#include <QLocale>
+
 namespace brevane {
+
+QString RegionalDateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
 
 void RecordLedgerEntry(TMainWindow &main, int kind)
 {

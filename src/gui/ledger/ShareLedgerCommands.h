@@ -4,9 +4,15 @@
 // holds, then opens its dialog over the client document; the document
 // recalculates and announces the new answers, and the window follows.
 
+#include <QString>
+
 namespace brevane {
 
 class TMainWindow;
+
+// The display format of the dialogs' date edits: the region's short date with
+// the year in four figures, as the user types dates on the pages.
+QString RegionalDateFormat();
 
 // kind: 0 transfer, 1 issue, 2 redemption.
 void RecordLedgerEntry(TMainWindow &main, int kind);

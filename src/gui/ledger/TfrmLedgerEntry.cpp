@@ -4,6 +4,7 @@
 #include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
 #include "core/store/Conversions.h"
+#include "gui/ledger/ShareLedgerCommands.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -12,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -61,7 +63,7 @@ TfrmLedgerEntry::TfrmLedgerEntry(Kind kind, ClientDocument &client, QWidget *par
     edtDate = new QDateEdit(QDate::currentDate(), this);
     edtDate->setObjectName(QStringLiteral("edtDate"));
     edtDate->setCalendarPopup(true);
-    edtDate->setDisplayFormat(QStringLiteral("MMMM d, yyyy"));
+    edtDate->setDisplayFormat(RegionalDateFormat());
     form->addRow(QStringLiteral("Date of the entry"), edtDate);
 
     if (kind != Kind::Issue) {
@@ -128,7 +130,7 @@ TfrmLedgerEntry::TfrmLedgerEntry(Kind kind, ClientDocument &client, QWidget *par
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    btnRecord = new QPushButton(QStringLiteral("Record"), this);
+    btnRecord = new QPushButton(QStringLiteral("&Record"), this);
     btnRecord->setObjectName(QStringLiteral("btnRecord"));
     btnRecord->setDefault(true);
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);

@@ -3,12 +3,14 @@
 #include "core/document/ClientDocument.h"
 #include "core/ledger/ShareLedger.h"
 #include "core/store/Conversions.h"
+#include "gui/ledger/ShareLedgerCommands.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -30,9 +32,9 @@ TfrmShareRegister::TfrmShareRegister(ClientDocument &client, Hooks hooks, QWidge
     edtAsOf = new QDateEdit(QDate::currentDate(), this);
     edtAsOf->setObjectName(QStringLiteral("edtAsOf"));
     edtAsOf->setCalendarPopup(true);
-    edtAsOf->setDisplayFormat(QStringLiteral("MMMM d, yyyy"));
+    edtAsOf->setDisplayFormat(RegionalDateFormat());
     day->addWidget(edtAsOf);
-    cbxLatest = new QCheckBox(QStringLiteral("after the ledger's last entry"), this);
+    cbxLatest = new QCheckBox(QStringLiteral("after the ledger's &last entry"), this);
     cbxLatest->setObjectName(QStringLiteral("cbxLatest"));
     cbxLatest->setChecked(true);
     day->addWidget(cbxLatest);
@@ -64,13 +66,13 @@ TfrmShareRegister::TfrmShareRegister(ClientDocument &client, Hooks hooks, QWidge
     layout->addWidget(lblFaults);
 
     auto *buttons = new QHBoxLayout;
-    btnTransfer = new QPushButton(QStringLiteral("Record a Transfer..."), this);
+    btnTransfer = new QPushButton(QStringLiteral("Record a &Transfer..."), this);
     btnTransfer->setObjectName(QStringLiteral("btnTransfer"));
-    btnIssue = new QPushButton(QStringLiteral("Record an Issue..."), this);
+    btnIssue = new QPushButton(QStringLiteral("Record an &Issue..."), this);
     btnIssue->setObjectName(QStringLiteral("btnIssue"));
-    btnRedemption = new QPushButton(QStringLiteral("Record a Redemption..."), this);
+    btnRedemption = new QPushButton(QStringLiteral("Record a Re&demption..."), this);
     btnRedemption->setObjectName(QStringLiteral("btnRedemption"));
-    btnCertificates = new QPushButton(QStringLiteral("Save Certificates as PDF..."), this);
+    btnCertificates = new QPushButton(QStringLiteral("Save &Certificates as PDF..."), this);
     btnCertificates->setObjectName(QStringLiteral("btnCertificates"));
     btnCertificates->setToolTip(QStringLiteral("A filled stock certificate for each certificate ticked"));
     auto *close = new QPushButton(QStringLiteral("Close"), this);
