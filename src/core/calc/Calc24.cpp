@@ -21,18 +21,48 @@ void Calc24(PageCalc &pc)
     pc.Guarded(SheetNumberAnswer, QString::number(pc.Continuation() + 1));
 
     const QString &price = pc.G(G0::SharePrice).trimmed().isEmpty() ? pc.G(G0::ParValue) : pc.G(G0::SharePrice);
-    const QList<JournalLine> issue = OriginalIssue(pc.Directory(), pc.G(G0::DirectorsMeetingDate), price);
-    const qsizetype first = qsizetype(pc.Continuation()) * LinesPerSheet;
+    const int first = pc.Continuation() * LinesPerSheet;
+    // The original issue reaches this sheet only when the sheet before ends
+    // with a line: an empty last line there means it ended earlier. A sheet
+    // it does not reach holds none of its lines (the program would have
+    // begun it on the first line) and is left as it is.
+    if (pc.Continuation() > 0) {
+        const int last = LinesPerSheet - 1;
+        const int before = pc.Continuation() - 1;
+        const bool reaches = !pc.OtherCopy(before, AnswerOf(last, CertificateColumn)).isEmpty() ||
+                             !pc.OtherCopy(before, AnswerOf(last, FromColumn)).isEmpty();
+        if (!reaches && pc.Get(AnswerOf(0, FromColumn)).isEmpty())
+            return;
+    }
+    const QList<JournalLine> issue =
+        OriginalIssue(pc.Directory(), pc.G(G0::DirectorsMeetingDate), price, first, LinesPerSheet);
+    const JournalLine none;
     for (int l = 0; l < LinesPerSheet; ++l) {
-        const qsizetype at = first + l;
-        JournalLine held;
-        for (int c = 0; c < Columns; ++c)
-            held.SetColumn(c, pc.Get(AnswerOf(l, c)));
-        if (!held.IsEmpty() && !IsOriginalIssue(held))
-            continue;
-        const JournalLine line = at < issue.size() ? issue[at] : JournalLine();
-        for (int c = 0; c < Columns; ++c)
-            pc.Guarded(AnswerOf(l, c), line.Column(c));
+        // The program's lines are the empty ones and those that read as an
+        // original issue, which says so under transferred from; beyond the
+        // issue only the latter are cleared.
+        const QString &from = pc.Get(AnswerOf(l, FromColumn));
+        if (from.trimmed().isEmpty()) {
+            if (l >= issue.size())
+                continue;
+            bool empty = true;
+            for (int c = 0; c < Columns && empty; ++c)
+                empty = pc.Get(AnswerOf(l, c)).trimmed().isEmpty();
+            if (!empty)
+                continue;
+        } else if (from != OriginalIssueText() || !pc.Get(AnswerOf(l, OldCertificateColumn)).isEmpty()) {
+            JournalLine held;
+            held.from = from;
+            held.oldCertificate = pc.Get(AnswerOf(l, OldCertificateColumn));
+            if (!IsOriginalIssue(held))
+                continue;
+        }
+        const JournalLine &line = l < issue.size() ? issue[l] : none;
+        for (int c = 0; c < Columns; ++c) {
+            const QString text = line.Column(c);
+            if (pc.Get(AnswerOf(l, c)) != text)
+                pc.Guarded(AnswerOf(l, c), text);
+        }
     }
 }
 

@@ -202,11 +202,40 @@ void KeepAsWritten(TAnswer &answers)
 
 QString SharesText(qint64 shares)
 {
-    return FormatNumber(double(shares), 0);
+    // As FormatNumber writes a whole number ("1,250"), without the detour
+    // through a real: the calculation writes one for every subscriber.
+    char buffer[32];
+    int at = int(sizeof buffer);
+    quint64 rest = quint64(shares < 0 ? -shares : shares);
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0)
+            buffer[--at] = ',';
+        buffer[--at] = char('0' + rest % 10);
+        rest /= 10;
+        ++digits;
+    } while (rest > 0);
+    if (shares < 0)
+        buffer[--at] = '-';
+    return QString::fromLatin1(buffer + at, int(sizeof buffer) - at);
 }
 
 std::optional<qint64> WholeNumber(const QString &text)
 {
+    // Digits with or without thousands separators, as the Directory holds
+    // shares, read directly; anything else as the conversions read it.
+    qint64 plain = 0;
+    bool digitsOnly = !text.isEmpty() && text.size() < 16;
+    for (const QChar ch : text) {
+        if (ch.isDigit())
+            plain = plain * 10 + ch.digitValue();
+        else if (ch != QLatin1Char(','))
+            digitsOnly = false;
+        if (!digitsOnly)
+            break;
+    }
+    if (digitsOnly && text.front().isDigit())
+        return plain;
     const std::optional<double> value = ReadNumber(text.trimmed());
     if (!value || *value < 0 || std::floor(*value) != *value || *value > 1e15)
         return std::nullopt;
@@ -222,24 +251,38 @@ QList<JournalLine> OriginalIssue(const TAnswer &answers, const DirectoryTable &d
     return OriginalIssue(directory, answers.Text(0, 0, G0::DirectorsMeetingDate), price);
 }
 
-QList<JournalLine> OriginalIssue(const DirectoryTable &directory, const QString &meetingDate, const QString &price)
+QList<JournalLine> OriginalIssue(const DirectoryTable &directory, const QString &meetingDate, const QString &price,
+                                 int first, int count)
 {
-    const std::optional<double> perShare = ReadNumber(price.trimmed());
     QList<JournalLine> lines;
+    // Fewer rows than the first line asked for: nothing to read.
+    if (first >= directory.RowCount() || count == 0)
+        return lines;
+    const std::optional<double> perShare = ReadNumber(price.trimmed());
+    int index = 0;
     for (const DirectoryRow &row : directory.Rows()) {
         if (!HasRole(row, QLatin1Char('S')))
             continue;
         const std::optional<qint64> shares = WholeNumber(row[ColNoOfShares]);
         if (!shares || *shares == 0)
             continue;
+        if (index++ < first)
+            continue;
+        if (count >= 0 && lines.size() >= count)
+            break;
         JournalLine line;
         line.date = meetingDate.trimmed();
-        line.certificate = QString::number(lines.size() + 1);
+        line.certificate = QString::number(index);
         line.holder = row[ColName].trimmed();
         line.from = OriginalIssueText();
         line.shares = SharesText(*shares);
-        if (perShare && *perShare > 0)
-            line.amount = Float2Dollar(double(*shares) * *perShare);
+        if (perShare && *perShare > 0) {
+            // As Float2Dollar writes it ("4,000.00"), cents rounded half away.
+            const qint64 cents = std::llround(double(*shares) * *perShare * 100.0);
+            const int part = int(cents % 100);
+            line.amount =
+                SharesText(cents / 100) + QLatin1Char('.') + QChar(u'0' + part / 10) + QChar(u'0' + part % 10);
+        }
         lines << line;
     }
     return lines;

@@ -83,8 +83,10 @@ bool IsOriginalIssue(const JournalLine &line);
 // else the par value).
 QList<JournalLine> OriginalIssue(const TAnswer &answers, const DirectoryTable &directory);
 // The same from the day the board met and the price of a share as the
-// worksheet gives them.
-QList<JournalLine> OriginalIssue(const DirectoryTable &directory, const QString &meetingDate, const QString &price);
+// worksheet gives them; only the lines from `first` on, at most `count` of
+// them (all for a negative count), numbered as in the whole issue.
+QList<JournalLine> OriginalIssue(const DirectoryTable &directory, const QString &meetingDate, const QString &price,
+                                 int first = 0, int count = -1);
 
 // The non-empty lines of the ledger sheets in use, sheet by sheet.
 QList<JournalLine> SheetLines(const TAnswer &answers);
