@@ -330,7 +330,7 @@ int Register::LastNumber() const
     return last;
 }
 
-Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, const QDate &asOf)
+Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, const QDate &asOf, bool collectFaults)
 {
     Register reg;
     reg.asOf = asOf;
@@ -348,11 +348,12 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
         if (!date.isValid()) {
             if (asOf.isValid())
                 continue;
-            reg.faults << fault(
-                LedgerFault::DateUnreadable, line, DateColumn,
-                line.date.trimmed().isEmpty()
-                    ? QStringLiteral("the line has no date")
-                    : QStringLiteral("the date \"%1\" does not read as a date").arg(line.date.trimmed()));
+            if (collectFaults)
+                reg.faults << fault(
+                    LedgerFault::DateUnreadable, line, DateColumn,
+                    line.date.trimmed().isEmpty()
+                        ? QStringLiteral("the line has no date")
+                        : QStringLiteral("the date \"%1\" does not read as a date").arg(line.date.trimmed()));
         } else if (asOf.isValid() && date > asOf) {
             continue;
         }
@@ -363,21 +364,24 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
         const std::optional<qint64> old = WholeNumber(line.oldCertificate);
         const std::optional<qint64> shares = WholeNumber(line.shares);
         if (hasNumber && !number) {
-            reg.faults << fault(
-                LedgerFault::NumberUnreadable, line, CertificateColumn,
-                QStringLiteral("the certificate number \"%1\" is not a number").arg(line.certificate.trimmed()));
+            if (collectFaults)
+                reg.faults << fault(
+                    LedgerFault::NumberUnreadable, line, CertificateColumn,
+                    QStringLiteral("the certificate number \"%1\" is not a number").arg(line.certificate.trimmed()));
             continue;
         }
         if (hasOld && !old) {
-            reg.faults << fault(
-                LedgerFault::NumberUnreadable, line, OldCertificateColumn,
-                QStringLiteral("the old certificate number \"%1\" is not a number").arg(line.oldCertificate.trimmed()));
+            if (collectFaults)
+                reg.faults << fault(LedgerFault::NumberUnreadable, line, OldCertificateColumn,
+                                    QStringLiteral("the old certificate number \"%1\" is not a number")
+                                        .arg(line.oldCertificate.trimmed()));
             continue;
         }
         if (hasNumber && !shares) {
-            reg.faults << fault(
-                LedgerFault::NumberUnreadable, line, SharesColumn,
-                QStringLiteral("the number of shares \"%1\" is not a whole number").arg(line.shares.trimmed()));
+            if (collectFaults)
+                reg.faults << fault(
+                    LedgerFault::NumberUnreadable, line, SharesColumn,
+                    QStringLiteral("the number of shares \"%1\" is not a whole number").arg(line.shares.trimmed()));
             continue;
         }
 
@@ -386,16 +390,19 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
             const int o = int(*old);
             auto it = certificates.find(o);
             if (it == certificates.end()) {
-                reg.faults << fault(LedgerFault::NotIssued, line, OldCertificateColumn,
-                                    QStringLiteral("certificate %1 is surrendered, but no certificate %1 was issued "
-                                                   "before")
-                                        .arg(o));
+                if (collectFaults)
+                    reg.faults << fault(
+                        LedgerFault::NotIssued, line, OldCertificateColumn,
+                        QStringLiteral("certificate %1 is surrendered, but no certificate %1 was issued "
+                                       "before")
+                            .arg(o));
             } else if (!hasNumber) {
                 if (it->cancelled && (explicitCancellation.value(o) || it->cancelledOn != date)) {
-                    reg.faults << fault(LedgerFault::CancelledTwice, line, OldCertificateColumn,
-                                        QStringLiteral("certificate %1 is cancelled twice; it was cancelled on %2")
-                                            .arg(o)
-                                            .arg(ConvertDate(ShortDateText(it->cancelledOn))));
+                    if (collectFaults)
+                        reg.faults << fault(LedgerFault::CancelledTwice, line, OldCertificateColumn,
+                                            QStringLiteral("certificate %1 is cancelled twice; it was cancelled on %2")
+                                                .arg(o)
+                                                .arg(ConvertDate(ShortDateText(it->cancelledOn))));
                 } else if (!it->cancelled) {
                     it->cancelled = true;
                     it->cancelledOn = date;
@@ -404,11 +411,13 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
                 explicitCancellation[o] = true;
             } else {
                 if (it->cancelled && it->cancelledOn != date) {
-                    reg.faults << fault(LedgerFault::UsedAfterCancellation, line, OldCertificateColumn,
-                                        QStringLiteral("certificate %1 was cancelled on %2; a new certificate cannot "
-                                                       "be issued in its place later")
-                                            .arg(o)
-                                            .arg(ConvertDate(ShortDateText(it->cancelledOn))));
+                    if (collectFaults)
+                        reg.faults << fault(
+                            LedgerFault::UsedAfterCancellation, line, OldCertificateColumn,
+                            QStringLiteral("certificate %1 was cancelled on %2; a new certificate cannot "
+                                           "be issued in its place later")
+                                .arg(o)
+                                .arg(ConvertDate(ShortDateText(it->cancelledOn))));
                 } else {
                     if (!it->cancelled) {
                         it->cancelled = true;
@@ -417,11 +426,13 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
                     }
                     sharedOut[o] += *shares;
                     if (sharedOut[o] > it->shares)
-                        reg.faults << fault(LedgerFault::BeyondCertificate, line, SharesColumn,
-                                            QStringLiteral("the certificates issued in place of certificate %1 hold "
-                                                           "%2 shares; it held %3")
-                                                .arg(o)
-                                                .arg(SharesText(sharedOut[o]), SharesText(it->shares)));
+                        if (collectFaults)
+                            reg.faults << fault(
+                                LedgerFault::BeyondCertificate, line, SharesColumn,
+                                QStringLiteral("the certificates issued in place of certificate %1 hold "
+                                               "%2 shares; it held %3")
+                                    .arg(o)
+                                    .arg(SharesText(sharedOut[o]), SharesText(it->shares)));
                 }
             }
         }
@@ -430,8 +441,9 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
         if (hasNumber) {
             const int n = int(*number);
             if (certificates.contains(n)) {
-                reg.faults << fault(LedgerFault::NumberTwice, line, CertificateColumn,
-                                    QStringLiteral("certificate %1 is issued twice").arg(n));
+                if (collectFaults)
+                    reg.faults << fault(LedgerFault::NumberTwice, line, CertificateColumn,
+                                        QStringLiteral("certificate %1 is issued twice").arg(n));
                 continue;
             }
             Certificate c;
@@ -445,10 +457,11 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
             outstanding += c.shares;
             if (authorized && outstanding > *authorized && !beyondReported) {
                 beyondReported = true;
-                reg.faults << fault(LedgerFault::BeyondAuthorized, line, SharesColumn,
-                                    QStringLiteral("%1 shares are then outstanding, more than the %2 the articles "
-                                                   "authorize")
-                                        .arg(SharesText(outstanding), SharesText(*authorized)));
+                if (collectFaults)
+                    reg.faults << fault(LedgerFault::BeyondAuthorized, line, SharesColumn,
+                                        QStringLiteral("%1 shares are then outstanding, more than the %2 the articles "
+                                                       "authorize")
+                                            .arg(SharesText(outstanding), SharesText(*authorized)));
             }
         }
     }

@@ -144,8 +144,10 @@ struct Register
 
 // The register on `asOf` (an invalid date: every line of the journal). Lines
 // dated after it are left out; a line whose date does not read counts only
-// for the whole journal. The faults are those of the lines taken in.
-Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, const QDate &asOf = QDate());
+// for the whole journal. The faults are those of the lines taken in (none
+// without `collectFaults`, for a caller that wants the certificates alone).
+Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, const QDate &asOf = QDate(),
+                      bool collectFaults = true);
 
 // The faults of the whole journal, including a first issue that differs
 // from the subscriptions accepted in the minutes.

@@ -63,6 +63,7 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
 {
     document_.clear();
     firstPage_ = false;
+    outstanding_.reset();
     merge_.SetAnswers(&answers_);
     merge_.TakeUnreadableDates();
     // Date entries that are no date print as typed; the job names them all
@@ -162,8 +163,12 @@ bool PrintJob::PrintInstances(int page)
 
 bool PrintJob::PrintCertificates(int page, const QList<int> &chosen)
 {
+    // The front and the back print the same certificates: the register is
+    // read once a job.
+    if (!outstanding_)
+        outstanding_ = ledger::RegisterAsOf(answers_, directory_, QDate(), false).outstanding;
     QList<ledger::Certificate> certificates;
-    for (const ledger::Certificate &c : ledger::RegisterAsOf(answers_, directory_).outstanding)
+    for (const ledger::Certificate &c : *outstanding_)
         if (chosen.isEmpty() || chosen.contains(c.number))
             certificates << c;
     // As any page that prints once: a template missing for the job's first

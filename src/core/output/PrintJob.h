@@ -9,12 +9,15 @@
 // one closing "}" at its end. Templates are "page<N>.rtf" in the template
 // folder.
 
+#include "core/ledger/ShareLedger.h"
 #include "core/output/PrintSelection.h"
 #include "core/output/RtfText.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace brevane {
 
@@ -76,6 +79,7 @@ private:
     TemplateMerge &merge_;
     QString templateFolder_;
     QHash<int, QString> templates_;
+    std::optional<QList<ledger::Certificate>> outstanding_; // of the share ledger, once a job
     QString document_;
     bool firstPage_ = false;
 };
