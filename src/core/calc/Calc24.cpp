@@ -59,7 +59,7 @@ void Calc24(PageCalc &pc)
         }
         const JournalLine &line = l < issue.size() ? issue[l] : none;
         for (int c = 0; c < Columns; ++c) {
-            const QString text = line.Column(c);
+            const QString &text = line.Column(c);
             if (pc.Get(AnswerOf(l, c)) != text)
                 pc.Guarded(AnswerOf(l, c), text);
         }

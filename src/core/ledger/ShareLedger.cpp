@@ -101,7 +101,7 @@ bool JournalLine::IsEmpty() const
     return true;
 }
 
-QString JournalLine::Column(int column) const
+const QString &JournalLine::Column(int column) const
 {
     switch (column) {
     case DateColumn:
@@ -119,7 +119,8 @@ QString JournalLine::Column(int column) const
     case AmountColumn:
         return amount;
     }
-    return {};
+    static const QString none;
+    return none;
 }
 
 void JournalLine::SetColumn(int column, const QString &text)

@@ -68,7 +68,7 @@ struct JournalLine
     int line = -1;  // for a line the ledger sheets do not hold (yet)
 
     bool IsEmpty() const;
-    QString Column(int column) const;
+    const QString &Column(int column) const;
     void SetColumn(int column, const QString &text);
 };
 
