@@ -58,7 +58,11 @@ void Calc24(PageCalc &pc)
                 continue;
         }
         const JournalLine &line = l < issue.size() ? issue[l] : none;
+        // A line of the program's names no certificate surrendered, so the
+        // old certificate's column is never the program's to write.
         for (int c = 0; c < Columns; ++c) {
+            if (c == OldCertificateColumn)
+                continue;
             const QString &text = line.Column(c);
             if (pc.Get(AnswerOf(l, c)) != text)
                 pc.Guarded(AnswerOf(l, c), text);
