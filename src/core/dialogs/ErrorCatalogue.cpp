@@ -359,6 +359,11 @@ const CatalogueRow Catalogue[] = {
      Kind::Detail},
     {3906, QStringLiteral("3906-The ledger's sheets cannot hold these entries (at most 100 sheets of 27 lines): "),
      Kind::Detail},
+    // The program's own: the due dates exported for a calendar program.
+    {3950,
+     QStringLiteral("3950-The calendar file could not be saved; nothing was written over an earlier one. Choose "
+                    "another folder or name: "),
+     Kind::Detail},
 };
 
 const std::array<QString, 10> AddedInstructions = {
