@@ -92,7 +92,7 @@
     X(LedgerBeyondCertificate, 39030)  /* more shares than the certificate surrendered holds; detail: the figures */   \
     X(LedgerBeyondAuthorized, 39040)   /* an issue beyond the shares authorized; detail: the figures */                \
     X(LedgerBackdated, 39050)          /* an entry dated before the journal's last line; detail: that date */          \
-    X(LedgerFull, 39060)               /* the ledger sheets cannot hold the entries; detail: how many lines */     \
+    X(LedgerFull, 39060)               /* the ledger sheets cannot hold the entries; detail: how many lines */         \
     X(CalendarNotSaved, 39500)         /* the due dates as an iCalendar file; detail: its path and the reason */
 
 namespace brevane::msg {
