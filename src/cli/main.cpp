@@ -7,6 +7,7 @@
 //   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
 //   brevane-cli export IN.cl1 OUT.json   (ExchangeCommands.cpp)
 //   brevane-cli import IN.json OUT.cl1
+//   brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]   (LedgerCommand.cpp)
 //   brevane-cli list FOLDER              (OfficeCommands.cpp)
 //   brevane-cli calendar FOLDER [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]
 //   option --support DIR: the folder holding PSF, RTF and DAT
@@ -21,6 +22,7 @@
 // data file, an output not written), 2 wrong usage.
 
 #include "CheckCommand.h"
+#include "LedgerCommand.h"
 #include "cli/CliCommands.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/Folders.h"
@@ -50,6 +52,7 @@ int usage()
                        "       brevane-cli calendar FOLDER|IN.cl1 [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]\n"
                        "       brevane-cli export IN.cl1 OUT.json\n"
                        "       brevane-cli import IN.json OUT.cl1\n"
+                       "       brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]\n"
                        "option: --support DIR   folder holding PSF, RTF and DAT\n"
                        "        --replace       print, pdf, export and import may replace a file of another kind"));
     return ExitUsage;
@@ -149,6 +152,8 @@ int main(int argc, char *argv[])
         return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
     if (command == QLatin1String("pdf"))
         return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind);
+    if (command == QLatin1String("ledger"))
+        return args.isEmpty() ? usage() : LedgerCommand(args);
     if (command == QLatin1String("list"))
         return args.size() != 1 ? usage() : ListCommand(args);
     if (command == QLatin1String("calendar")) {

@@ -550,7 +550,7 @@ void tst_cli::regionalSettings()
         QFile file(in);
         QVERIFY(file.open(QIODevice::ReadWrite));
         QByteArray bytes = file.readAll();
-        bytes.replace(" 1.02000000000000E+0000", " 1.01000000000000E+0000");
+        bytes.replace(" 1.03000000000000E+0000", " 1.01000000000000E+0000");
         file.seek(0);
         file.write(bytes);
     }

@@ -418,6 +418,11 @@ void tst_check::rule_data()
     row("dates: worksheet dates read", "DateFields", "g12=3/1/2018;g90=April 2, 2018", "", 0, 0, "");
     row("dates: worksheet slip", "DateFields", "g12=3/32/2018", "", 0, 1, "does not read as a date");
     row("dates: the form's own entry", "DateFields", "p26.7=last Tuesday", "", 26, 1, "does not read as a date");
+    // The share ledger: without a sheet, the original issue the minutes accepted.
+    row("ledger: the original issue", "Ledger", "g15=1,500;g90=4/2/2018", "S Ann_Lee 11=500;SB Ace_LLC 11=700", 24, 0,
+        "");
+    row("ledger: issued beyond the authorized", "Ledger", "g15=1,000;g90=4/2/2018",
+        "S Ann_Lee 11=500;SB Ace_LLC 11=700", 24, 1, "1,200 shares are then outstanding, more than the 1,000");
     // Shares represented and votes at the first shareholders' meeting.
     row("represented: all subscribed", "SharesRepresented", "p18.9=1,000;p18.10=1,000", "S Ann 11=600;S Bo 11=400", 18,
         0, "");
@@ -643,6 +648,18 @@ void tst_check::plantedFault_data()
     };
 
     // ---- required items and choose-one groups of the form sources
+    add("corporation: a certificate cancelled twice", corporation,
+        [](CalcClient &c) {
+            c.store.PgCt[24] = 1;
+            const QStringList lines[] = {{"5/1/2018", "", "Certificate cancelled", "Ben Ortiz", "300", "2", ""},
+                                         {"5/1/2018", "4", "Dev Patel", "Ben Ortiz", "300", "2", ""},
+                                         {"6/1/2018", "", "Certificate cancelled", "Ben Ortiz", "300", "2", ""}};
+            for (int l = 0; l < 3; ++l)
+                for (int k = 0; k < 7; ++k)
+                    c.overridden(24, 7 * (3 + l) + k, lines[l][k]);
+        },
+        {"cbxMisc_ShareLedger page 24 \"cert. 6\": sheet 1, line 6: certificate 2 is cancelled twice; it was "
+         "cancelled on May 1, 2018"});
     add("corporation: agent missing", corporation, [](CalcClient &c) { c.g(G0::AgentName, QString()); },
         {"cbxForm532A page 3 \"Name of the agent\": this is empty, and the form needs it"});
     add("company: for profit and nonprofit", company, [](CalcClient &c) { c.store.SetText(50, 0, 1, "X"); },

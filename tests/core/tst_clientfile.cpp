@@ -63,7 +63,7 @@ void tst_clientfile::emptyClientLayout()
     QList<QByteArray> l = bytes.split('\n');
     l.removeLast();
     QCOMPARE(l[0], "Brevane\r");
-    QCOMPARE(l[1], " 1.02000000000000E+0000\r");
+    QCOMPARE(l[1], " 1.03000000000000E+0000\r");
     QCOMPARE(l[2], "***** Page Counts\r");
     QCOMPARE(l[3], "0\r");
     QCOMPARE(l[103], "***** Page Data\r");

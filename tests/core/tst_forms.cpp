@@ -204,7 +204,11 @@ QMap<int, Writes> findWrites()
     QMap<int, Writes> writes;
     for (bool richPageZero : {true, false}) {
         for (int rows : {0, 8, 100}) {
-            for (bool ticks : {false, true}) {
+            // Empty answers too: the share ledger writes its original issue
+            // only into lines that are empty or hold it already.
+            for (int fill : {0, 1, 2}) {
+                const bool ticks = fill == 1;
+                const bool empty = fill == 2;
                 for (bool overridden : {false, true}) {
                     TAnswer store;
                     DirectoryTable directory;
@@ -214,6 +218,8 @@ QMap<int, Writes> findWrites()
                     if (rows)
                         fillDirectory(directory, rows > 8);
                     auto marker = [&](int p, int k) {
+                        if (empty)
+                            return QString();
                         return ticks ? QStringLiteral("X") : QStringLiteral("\x01%1.%2").arg(p).arg(k);
                     };
                     for (int p : RepeatablePages)

@@ -79,7 +79,7 @@ QString text(const Client &c, Field f)
 // The file bytes as an earlier Brevane wrote them: version 1.01.
 QByteArray asEarlierVersion(QByteArray bytes)
 {
-    const QByteArray now = " 1.02000000000000E+0000";
+    const QByteArray now = " 1.03000000000000E+0000";
     const qsizetype at = bytes.indexOf(now);
     if (at >= 0)
         bytes.replace(at, now.size(), " 1.01000000000000E+0000");

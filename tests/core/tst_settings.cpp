@@ -290,7 +290,7 @@ void tst_settings::numbersReadBackInEveryRegion()
     QLocale::setDefault(saved);
 
     QVERIFY(bytes.contains(" 2.50000000000000E+0000"));
-    QVERIFY(client.contains("\r\n 1.02000000000000E+0000\r\n"));
+    QVERIFY(client.contains("\r\n 1.03000000000000E+0000\r\n"));
     Settings back;
     ParseSettings(bytes, back);
     QCOMPARE(back.zoomFactor, 0.75);

@@ -80,6 +80,9 @@ public:
     const QString &Get(int k) const { return store_.Text(page_, continuation_, k); }
     // Answer k of another page, continuation 0.
     const QString &OtherPage(int page, int k) const { return store_.Text(page, 0, k); }
+    // Answer k of another copy of this page (a repeatable page's earlier
+    // sheet, which the run has already calculated).
+    const QString &OtherCopy(int continuation, int k) const { return store_.Text(page_, continuation, k); }
     bool Overridden(int k) const { return store_.OvRide(page_, continuation_, k); }
 
     void Always(int k, const QString &text) { store_.SetText(page_, continuation_, k, text); }

@@ -2,6 +2,7 @@
 
 #include "core/forms/PageFacts.h"
 #include "core/forms/PageZero.h"
+#include "core/ledger/ShareLedger.h"
 #include "core/store/Conversions.h"
 #include "core/store/DirectoryRoles.h"
 
@@ -1043,8 +1044,20 @@ const std::vector<NamedRule> &CheckRules()
         {"AmendmentDates", AmendmentDates},
         {"CertificateDates", CertificateDates},
         {"CertifyingOfficer", CertifyingOfficer},
+        {"Ledger", Ledger},
     };
     return rules;
+}
+
+void Ledger(const CheckContext &c, QList<Finding> &out)
+{
+    // A fault of a line is on its field; one of the journal as a whole on its
+    // first line.
+    for (const ledger::LedgerFault &fault : ledger::LedgerFaults(c.answers, c.directory)) {
+        const int line = std::max(fault.line, 0);
+        const int column = fault.column >= 0 ? fault.column : int(ledger::CertificateColumn);
+        out << onField(ledger::Page, ledger::AnswerOf(line, column), Severity::MustFix, fault.text);
+    }
 }
 
 CheckRule FindCheckRule(const char *name)

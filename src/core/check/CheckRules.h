@@ -97,6 +97,8 @@ void AgreementDate(const CheckContext &c, QList<Finding> &out);    // the operat
 void AmendmentDates(const CheckContext &c, QList<Finding> &out);   // an amendment's dates after the articles, 0-90 days
 void CertificateDates(const CheckContext &c, QList<Finding> &out); // certified on or after the act
 void CertifyingOfficer(const CheckContext &c, QList<Finding> &out); // an officer, not counsel, certifies a dissolution
+// the share ledger
+void Ledger(const CheckContext &c, QList<Finding> &out); // the journal as a lawyer reads it, against the minutes
 
 // ---- what the rules read answers with
 // The name carries an ending the State accepts for a corporation (company,

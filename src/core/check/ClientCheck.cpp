@@ -156,8 +156,11 @@ unsigned EntityOfClient(const TAnswer &answers, const DirectoryTable &directory)
 QStringList BoxesInUse(const TAnswer &answers, const DirectoryTable &directory)
 {
     const unsigned kind = EntityOfClient(answers, directory);
-    return boxesInPrintOrder([kind](const FormFamily &family) {
-        return family.key == QLatin1String("worksheets") || (family.formation & kind);
+    // A corporation that keeps ledger sheets has its share ledger checked too.
+    const bool keepsLedger = kind != LimitedLiabilityCompany && answers.PgCt[24] > 0;
+    return boxesInPrintOrder([kind, keepsLedger](const FormFamily &family) {
+        return family.key == QLatin1String("worksheets") || (family.formation & kind) ||
+               (keepsLedger && family.key == QLatin1String("ledger"));
     });
 }
 

@@ -22,8 +22,9 @@ class ClientDocument;
 // profession is given; else a corporation for profit.
 unsigned EntityOfClient(const TAnswer &answers, const DirectoryTable &directory);
 
-// The print boxes of the forms the client uses: the worksheets and the
-// papers that form a business of its kind, in the order of the print document.
+// The print boxes of the forms the client uses: the worksheets, the papers
+// that form a business of its kind and, for a corporation that keeps ledger
+// sheets, its share ledger, in the order of the print document.
 QStringList BoxesInUse(const TAnswer &answers, const DirectoryTable &directory);
 // Every print box, in the order of the print document.
 QStringList AllBoxes();

@@ -344,6 +344,21 @@ const CatalogueRow Catalogue[] = {
                     "where its lock belongs is not a lock. Until it is removed, the client opens read-only and is not "
                     "replaced: "),
      Kind::Detail},
+    // The program's own, for the share ledger's commands: the entry is not
+    // written and the ledger stays as it was.
+    {3900, QStringLiteral("3900-The date of the ledger entry does not read as a date: "), Kind::Detail},
+    {3901, QStringLiteral("3901-No certificate of this number is outstanding on the day of the entry: "), Kind::Detail},
+    {3902, QStringLiteral("3902-Each new certificate needs its holder and a number of shares: "), Kind::Detail},
+    {3903, QStringLiteral("3903-The new certificates would hold more shares than the certificate surrendered: "),
+     Kind::Detail},
+    {3904, QStringLiteral("3904-The corporation would have more shares outstanding than its articles authorize: "),
+     Kind::Detail},
+    {3905,
+     QStringLiteral("3905-The ledger records what happened in the order it happened; an entry cannot be dated before "
+                    "its last line: "),
+     Kind::Detail},
+    {3906, QStringLiteral("3906-The ledger's sheets cannot hold these entries (at most 100 sheets of 27 lines): "),
+     Kind::Detail},
     // The program's own: the due dates exported for a calendar program.
     {3950,
      QStringLiteral("3950-The calendar file could not be saved; nothing was written over an earlier one. Choose "

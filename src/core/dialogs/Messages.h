@@ -87,6 +87,13 @@
                                           detail: each, where, and how it was read */                                  \
     X(ClientLockUnusable, 38110)       /* the lock beside a client is a folder or a link: whether it is open           \
                                           elsewhere cannot be told; detail: the client, the lock and what to do */     \
+    X(LedgerDateUnreadable, 39000)     /* a share ledger entry's date; detail: the text given */                       \
+    X(LedgerNotOutstanding, 39010)     /* no such certificate outstanding on the entry's day; detail: its number */    \
+    X(LedgerHolderMissing, 39020)      /* a new certificate without holder or shares; detail: which */                 \
+    X(LedgerBeyondCertificate, 39030)  /* more shares than the certificate surrendered holds; detail: the figures */   \
+    X(LedgerBeyondAuthorized, 39040)   /* an issue beyond the shares authorized; detail: the figures */                \
+    X(LedgerBackdated, 39050)          /* an entry dated before the journal's last line; detail: that date */          \
+    X(LedgerFull, 39060)               /* the ledger sheets cannot hold the entries; detail: how many lines */         \
     X(CalendarNotSaved, 39500)         /* the due dates as an iCalendar file; detail: its path and the reason */       \
     X(ClientJsonRejected, 40010)       /* JSON import: not a client's JSON, or a member wrong; nothing written;        \
                                           detail: the file and each member that is wrong, where it stands */           \

@@ -5,6 +5,7 @@
 #include "core/files/AnswerFormUpgrade.h"
 #include "core/files/LineText.h"
 #include "core/files/WholeFile.h"
+#include "core/ledger/ShareLedger.h"
 
 #include <QFile>
 
@@ -22,7 +23,15 @@ const char WorksheetLine[] = "Worksheet - ***************";
 // 1.02: numbers, amounts and dates in answers are in the answer form
 // (core/forms/FieldText.h). Earlier files hold them as their region wrote
 // them, and are read through core/files/AnswerFormUpgrade.
-constexpr double DataVersion = 1.02;
+// 1.03: the share ledger's first lines are the original issue, written by
+// the program; what an earlier file holds on its ledger sheets is the user's
+// own and is read as overridden.
+constexpr double DataVersion = 1.03;
+
+bool keepsLedgerOfItsOwn(double version)
+{
+    return version < 1.025;
+}
 
 bool holdsAnswerForm(double version)
 {
@@ -262,6 +271,8 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
         if (!ambiguous.isEmpty())
             ShowError(msg::ClientAnswersAmbiguous, ambiguous.join(QStringLiteral("; ")));
     }
+    if (keepsLedgerOfItsOwn(version))
+        ledger::KeepAsWritten(store);
     return true;
 }
 

@@ -4,9 +4,12 @@
 // position. Layout:
 //
 //   Brevane
-//    1.02000000000000E+0000               version, 23-character form (1.02: numbers
+//    1.03000000000000E+0000               version, 23-character form (1.02: numbers
 //                                          and dates in answers in the answer form;
-//                                          earlier ones as their region wrote them)
+//                                          earlier ones as their region wrote them;
+//                                          1.03: the share ledger's original issue
+//                                          is the program's, earlier ledger lines
+//                                          the user's own)
 //   ***** Page Counts
 //   PgCt[0] .. PgCt[99]                   one integer line each
 //   ***** Page Data

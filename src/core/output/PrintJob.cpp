@@ -3,6 +3,7 @@
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/forms/PageFacts.h"
+#include "core/ledger/ShareLedger.h"
 #include "core/output/RtfText.h"
 #include "core/output/TemplateMerge.h"
 #include "core/store/Answers.h"
@@ -62,6 +63,7 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
 {
     document_.clear();
     firstPage_ = false;
+    outstanding_.reset();
     merge_.SetAnswers(&answers_);
     merge_.TakeUnreadableDates();
     // Date entries that are no date print as typed; the job names them all
@@ -104,6 +106,9 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
             handled[page] = true;
             if (page == DirectoryWorksheetPage) {
                 AppendDirectoryWorksheet();
+            } else if (page == ledger::CertificatePage || page == ledger::CertificateBackPage) {
+                if (!PrintCertificates(page, selection.certificates))
+                    return PrintBuildResult::Failed;
             } else if (IsRepeatablePage(page)) {
                 if (!PrintInstances(page))
                     return PrintBuildResult::Failed;
@@ -154,6 +159,49 @@ bool PrintJob::PrintInstances(int page)
         if (!AppendTemplatePage(page, c))
             return false;
     return true;
+}
+
+bool PrintJob::PrintCertificates(int page, const QList<int> &chosen)
+{
+    // The front and the back print the same certificates: the register is
+    // read once a job.
+    if (!outstanding_)
+        outstanding_ = ledger::RegisterAsOf(answers_, directory_, QDate(), false).outstanding;
+    QList<ledger::Certificate> certificates;
+    for (const ledger::Certificate &c : *outstanding_)
+        if (chosen.isEmpty() || chosen.contains(c.number))
+            certificates << c;
+    // As any page that prints once: a template missing for the job's first
+    // page ends the job; a later page that cannot be added is left out.
+    bool fatal = false;
+    const auto printOne = [this, page, &fatal]() -> bool {
+        if (!firstPage_) {
+            const Opened opened = OpenDocument(page, 0, true);
+            fatal = opened == Opened::Fatal;
+            return opened == Opened::Yes;
+        }
+        return AppendTemplatePage(page, 0);
+    };
+    if (certificates.isEmpty()) {
+        printOne();
+        return !fatal;
+    }
+
+    const int front = ledger::CertificatePage;
+    std::vector<AnswerEntry> kept;
+    for (int k = 0; k < TAnswer::AnswerCount(front); ++k)
+        kept.push_back(answers_.Entry(front, 0, k));
+    for (const ledger::Certificate &c : certificates) {
+        for (int k = 0; k < TAnswer::AnswerCount(front); ++k)
+            answers_.Entry(front, 0, k) = kept[size_t(k)];
+        ledger::FillCertificate(answers_, c);
+        // A page that cannot be added fails the same way for the others.
+        if (!printOne())
+            break;
+    }
+    for (int k = 0; k < TAnswer::AnswerCount(front); ++k)
+        answers_.Entry(front, 0, k) = kept[size_t(k)];
+    return !fatal;
 }
 
 bool PrintJob::AppendTemplatePage(int page, int continuation)

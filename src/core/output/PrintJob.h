@@ -9,12 +9,15 @@
 // one closing "}" at its end. Templates are "page<N>.rtf" in the template
 // folder.
 
+#include "core/ledger/ShareLedger.h"
 #include "core/output/PrintSelection.h"
 #include "core/output/RtfText.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace brevane {
 
@@ -63,6 +66,10 @@ private:
     // job when `missingEndsJob`, otherwise the page is left out.
     Opened OpenDocument(int page, int continuation, bool missingEndsJob);
     bool PrintInstances(int page);
+    // The stock certificate's page once for each certificate of the share
+    // ledger outstanding (or those chosen), filled for it; once as the page
+    // holds it when the ledger has none. The page's answers are put back.
+    bool PrintCertificates(int page, const QList<int> &chosen);
     // The text of the page's template (line ends CR LF). A job reads each
     // template once, however many instances and worksheet pages it prints.
     bool TemplateText(int page, QString &text);
@@ -72,6 +79,7 @@ private:
     TemplateMerge &merge_;
     QString templateFolder_;
     QHash<int, QString> templates_;
+    std::optional<QList<ledger::Certificate>> outstanding_; // of the share ledger, once a job
     QString document_;
     bool firstPage_ = false;
 };

@@ -25,6 +25,9 @@ using CheckedBoxes = QSet<QString>;
 struct PrintSelection
 {
     CheckedBoxes checked;
+    // The stock certificates to print, by their numbers in the share ledger;
+    // empty for every certificate outstanding.
+    QList<int> certificates = {};
 
     bool IsChecked(const QString &box) const { return checked.contains(box); }
     void SetChecked(const QString &box, bool on = true)

@@ -7,6 +7,7 @@
 #include "gui/app/ToolbarPanel.h"
 #include "gui/check/CheckPanel.h"
 #include "gui/files/FileCommands.h"
+#include "gui/ledger/ShareLedgerCommands.h"
 #include "gui/office/TfrmClients.h"
 #include "gui/output/OutputCommands.h"
 #include "gui/screens/CalcCommands.h"
@@ -204,6 +205,19 @@ void TMainMenus::buildMenuBar()
     mnuDisplay = bar->addMenu(QStringLiteral("&Display"));
     mnuDisplay->setObjectName(QStringLiteral("mnuDisplay"));
     buildDisplayMenu(mnuDisplay);
+
+    // ---- Share Ledger
+    QMenu *shareLedger = bar->addMenu(QStringLiteral("Share &Ledger"));
+    shareLedger->setObjectName(QStringLiteral("mnuShareLedger"));
+    a = addItem(shareLedger, "mnuRecordTransfer", QStringLiteral("Record a &Transfer..."));
+    connect(a, &QAction::triggered, this, [&m] { RecordLedgerEntry(m, 0); });
+    a = addItem(shareLedger, "mnuRecordIssue", QStringLiteral("Record an &Issue..."));
+    connect(a, &QAction::triggered, this, [&m] { RecordLedgerEntry(m, 1); });
+    a = addItem(shareLedger, "mnuRecordRedemption", QStringLiteral("Record a Re&demption..."));
+    connect(a, &QAction::triggered, this, [&m] { RecordLedgerEntry(m, 2); });
+    shareLedger->addSeparator();
+    a = addItem(shareLedger, "mnuShareRegister", QStringLiteral("Share &Register..."));
+    connect(a, &QAction::triggered, this, [&m] { ShowShareRegister(m); });
 
     // ---- Options
     mnuOptions = bar->addMenu(QStringLiteral("&Options"));

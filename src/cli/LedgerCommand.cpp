@@ -1,0 +1,46 @@
+#include "LedgerCommand.h"
+
+#include "cli/CliCommands.h"
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/document/ClientDocument.h"
+#include "core/ledger/ShareLedger.h"
+
+#include <QDate>
+
+#include <cstdio>
+
+namespace brevane::cli {
+
+int LedgerCommand(const QStringList &given)
+{
+    QStringList args = given;
+    QDate asOf;
+    const qsizetype at = args.indexOf(QStringLiteral("--as-of"));
+    if (at >= 0) {
+        const QString text = args.value(at + 1);
+        asOf = QDate::fromString(text, Qt::ISODate);
+        if (!asOf.isValid()) {
+            PrintLine(
+                QStringLiteral("brevane-cli: --as-of needs a date as YYYY-MM-DD, not \"%1\"").arg(TerminalSafe(text)));
+            return ExitUsage;
+        }
+        args.remove(at, 2);
+    }
+    if (args.size() != 1) {
+        PrintLine(QStringLiteral("usage: brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]"));
+        return ExitUsage;
+    }
+    ClientDocument client;
+    if (!LoadAndCalculate(args[0], client))
+        return ExitFailed;
+    const ledger::Register reg = ledger::RegisterAsOf(*client.Answers(), client.Directory(), asOf);
+    std::printf("%s", TerminalSafe(ledger::RegisterText(reg)).toLocal8Bit().constData());
+    std::fflush(stdout);
+    const QList<ledger::LedgerFault> faults =
+        asOf.isValid() ? reg.faults : ledger::LedgerFaults(*client.Answers(), client.Directory());
+    for (const ledger::LedgerFault &fault : faults)
+        PrintLine(QStringLiteral("brevane-cli: share ledger, ") + TerminalSafe(fault.text));
+    return faults.isEmpty() ? ExitOk : ExitFailed;
+}
+
+} // namespace brevane::cli

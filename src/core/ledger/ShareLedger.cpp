@@ -1,0 +1,542 @@
+#include "core/ledger/ShareLedger.h"
+
+#include "core/forms/PageZero.h"
+#include "core/store/Answers.h"
+#include "core/store/Conversions.h"
+#include "core/store/DirectoryRoles.h"
+#include "core/store/DirectoryTable.h"
+
+#include <QHash>
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace brevane::ledger {
+
+namespace {
+
+// A journal date: the answer form's short date ("4/2/2018"), ISO, or the
+// long form the papers print ("April 2, 2018").
+QDate readDate(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    const QDate shortDate = ReadShortDate(trimmed);
+    if (shortDate.isValid())
+        return shortDate;
+    static const QLocale english(QLocale::English, QLocale::UnitedStates);
+    for (const char *format : {"MMMM d, yyyy", "MMM d, yyyy", "MMMM d yyyy"}) {
+        const QDate date = english.toDate(trimmed, QLatin1String(format));
+        if (date.isValid())
+            return date;
+    }
+    return {};
+}
+
+QString where(const JournalLine &line)
+{
+    if (line.sheet < 0)
+        return QStringLiteral("the original issue");
+    return QStringLiteral("sheet %1, line %2").arg(line.sheet + 1).arg(line.line + 1);
+}
+
+LedgerFault fault(LedgerFault::Kind kind, const JournalLine &line, int column, const QString &text)
+{
+    LedgerFault f;
+    f.kind = kind;
+    f.sheet = line.sheet;
+    f.line = line.line;
+    f.column = column;
+    f.text = where(line) + QStringLiteral(": ") + text;
+    return f;
+}
+
+// The sheet's class of shares, else the worksheet's.
+QString classOf(const TAnswer &answers, int sheet)
+{
+    const QString own = sheet >= 0 ? answers.Text(Page, sheet, ClassAnswer).trimmed() : QString();
+    return own.isEmpty() ? answers.Text(0, 0, G0::ShareClass).trimmed() : own;
+}
+
+int sheetsInUse(const TAnswer &answers)
+{
+    return std::clamp(answers.PgCt[Page], 0, PageContinuationMax[Page] + 1);
+}
+
+} // namespace
+
+QString OriginalIssueText()
+{
+    return QStringLiteral("Original issue");
+}
+
+QString NewIssueText()
+{
+    return QStringLiteral("New issue");
+}
+
+bool IsOriginalIssue(const JournalLine &line)
+{
+    return line.from.trimmed().compare(OriginalIssueText(), Qt::CaseInsensitive) == 0 &&
+           line.oldCertificate.trimmed().isEmpty();
+}
+
+QString CancelledText()
+{
+    return QStringLiteral("Certificate cancelled");
+}
+
+QString RedeemedText()
+{
+    return QStringLiteral("Redeemed by the corporation");
+}
+
+bool JournalLine::IsEmpty() const
+{
+    for (int c = 0; c < Columns; ++c)
+        if (!Column(c).trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+const QString &JournalLine::Column(int column) const
+{
+    switch (column) {
+    case DateColumn:
+        return date;
+    case CertificateColumn:
+        return certificate;
+    case HolderColumn:
+        return holder;
+    case FromColumn:
+        return from;
+    case SharesColumn:
+        return shares;
+    case OldCertificateColumn:
+        return oldCertificate;
+    case AmountColumn:
+        return amount;
+    }
+    static const QString none;
+    return none;
+}
+
+void JournalLine::SetColumn(int column, const QString &text)
+{
+    switch (column) {
+    case DateColumn:
+        date = text;
+        break;
+    case CertificateColumn:
+        certificate = text;
+        break;
+    case HolderColumn:
+        holder = text;
+        break;
+    case FromColumn:
+        from = text;
+        break;
+    case SharesColumn:
+        shares = text;
+        break;
+    case OldCertificateColumn:
+        oldCertificate = text;
+        break;
+    case AmountColumn:
+        amount = text;
+        break;
+    }
+}
+
+QString SharesInWords(qint64 shares)
+{
+    return ConvertTeens(NumberToWords(double(shares))).simplified();
+}
+
+void FillCertificate(TAnswer &answers, const Certificate &certificate)
+{
+    constexpr int page = CertificatePage;
+    answers.SetText(page, 0, 0, QString::number(certificate.number));
+    answers.SetText(page, 0, 1, SharesText(certificate.shares));
+    answers.SetText(page, 0, 2, certificate.holder);
+    answers.SetText(page, 0, 3, certificate.shareClass);
+    answers.SetText(page, 0, 6, SharesInWords(certificate.shares));
+    answers.SetText(page, 0, 7,
+                    certificate.issuedOn.isValid() ? ShortDateText(certificate.issuedOn) : certificate.issued);
+    if (answers.Text(page, 0, 5).trimmed().isEmpty()) {
+        const std::optional<qint64> authorized = WholeNumber(answers.Text(0, 0, G0::AuthorizedShares));
+        const std::optional<double> par = ReadNumber(answers.Text(0, 0, G0::ParValue).trimmed());
+        const QString shareClass = answers.Text(0, 0, G0::ShareClass).trimmed();
+        if (authorized) {
+            QString text = SharesText(*authorized) + QLatin1Char(' ');
+            if (!shareClass.isEmpty())
+                text += shareClass + QLatin1Char(' ');
+            text += par && *par > 0 ? QStringLiteral("shares of a par value of $%1 each").arg(Float2Dollar(*par))
+                                    : QStringLiteral("shares without par value");
+            answers.SetText(page, 0, 5, QStringLiteral("Authorized: ") + text);
+        }
+    }
+    if (answers.Text(page, 0, 8).trimmed().isEmpty())
+        answers.SetText(page, 0, 8, answers.Text(0, 0, G0::President).trimmed());
+    if (answers.Text(page, 0, 9).trimmed().isEmpty())
+        answers.SetText(page, 0, 9, answers.Text(0, 0, G0::Secretary).trimmed());
+}
+
+void KeepAsWritten(TAnswer &answers)
+{
+    const int sheets = sheetsInUse(answers);
+    for (int s = 0; s < sheets; ++s) {
+        for (int l = 0; l < LinesPerSheet; ++l) {
+            JournalLine line;
+            for (int c = 0; c < Columns; ++c)
+                line.SetColumn(c, answers.Text(Page, s, AnswerOf(l, c)));
+            for (int c = 0; IsOriginalIssue(line) && c < Columns; ++c)
+                answers.SetOvRide(Page, s, AnswerOf(l, c), true);
+        }
+        for (int k : {ClassAnswer, SheetNumberAnswer})
+            if (!answers.Text(Page, s, k).trimmed().isEmpty())
+                answers.SetOvRide(Page, s, k, true);
+    }
+}
+
+QString SharesText(qint64 shares)
+{
+    // As FormatNumber writes a whole number ("1,250"), without the detour
+    // through a real: the calculation writes one for every subscriber.
+    char buffer[32];
+    int at = int(sizeof buffer);
+    quint64 rest = quint64(shares < 0 ? -shares : shares);
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0)
+            buffer[--at] = ',';
+        buffer[--at] = char('0' + rest % 10);
+        rest /= 10;
+        ++digits;
+    } while (rest > 0);
+    if (shares < 0)
+        buffer[--at] = '-';
+    return QString::fromLatin1(buffer + at, int(sizeof buffer) - at);
+}
+
+std::optional<qint64> WholeNumber(const QString &text)
+{
+    // Digits with or without thousands separators, as the Directory holds
+    // shares, read directly; anything else as the conversions read it.
+    qint64 plain = 0;
+    bool digitsOnly = !text.isEmpty() && text.size() < 16;
+    for (const QChar ch : text) {
+        if (ch.isDigit())
+            plain = plain * 10 + ch.digitValue();
+        else if (ch != QLatin1Char(','))
+            digitsOnly = false;
+        if (!digitsOnly)
+            break;
+    }
+    if (digitsOnly && text.front().isDigit())
+        return plain;
+    const std::optional<double> value = ReadNumber(text.trimmed());
+    if (!value || *value < 0 || std::floor(*value) != *value || *value > 1e15)
+        return std::nullopt;
+    return qint64(*value);
+}
+
+QList<JournalLine> OriginalIssue(const TAnswer &answers, const DirectoryTable &directory)
+{
+    // The price the subscribers pay; where the worksheet gives none, the par
+    // value, as the directors' minutes take it.
+    const QString &price = answers.Text(0, 0, G0::SharePrice).trimmed().isEmpty() ? answers.Text(0, 0, G0::ParValue)
+                                                                                  : answers.Text(0, 0, G0::SharePrice);
+    return OriginalIssue(directory, answers.Text(0, 0, G0::DirectorsMeetingDate), price);
+}
+
+QList<JournalLine> OriginalIssue(const DirectoryTable &directory, const QString &meetingDate, const QString &price,
+                                 int first, int count)
+{
+    QList<JournalLine> lines;
+    // Fewer rows than the first line asked for: nothing to read.
+    if (first >= directory.RowCount() || count == 0)
+        return lines;
+    const std::optional<double> perShare = ReadNumber(price.trimmed());
+    int index = 0;
+    for (const DirectoryRow &row : directory.Rows()) {
+        if (!HasRole(row, QLatin1Char('S')))
+            continue;
+        const std::optional<qint64> shares = WholeNumber(row[ColNoOfShares]);
+        if (!shares || *shares == 0)
+            continue;
+        if (index++ < first)
+            continue;
+        if (count >= 0 && lines.size() >= count)
+            break;
+        JournalLine line;
+        line.date = meetingDate.trimmed();
+        line.certificate = QString::number(index);
+        line.holder = row[ColName].trimmed();
+        line.from = OriginalIssueText();
+        line.shares = SharesText(*shares);
+        if (perShare && *perShare > 0) {
+            // As Float2Dollar writes it ("4,000.00"), cents rounded half away.
+            const qint64 cents = std::llround(double(*shares) * *perShare * 100.0);
+            const int part = int(cents % 100);
+            line.amount =
+                SharesText(cents / 100) + QLatin1Char('.') + QChar(u'0' + part / 10) + QChar(u'0' + part % 10);
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+QList<JournalLine> SheetLines(const TAnswer &answers)
+{
+    QList<JournalLine> lines;
+    const int sheets = sheetsInUse(answers);
+    for (int s = 0; s < sheets; ++s) {
+        for (int l = 0; l < LinesPerSheet; ++l) {
+            JournalLine line;
+            for (int c = 0; c < Columns; ++c)
+                line.SetColumn(c, answers.Text(Page, s, AnswerOf(l, c)));
+            if (line.IsEmpty())
+                continue;
+            line.sheet = s;
+            line.line = l;
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+QList<JournalLine> Journal(const TAnswer &answers, const DirectoryTable &directory)
+{
+    if (sheetsInUse(answers) == 0)
+        return OriginalIssue(answers, directory);
+    return SheetLines(answers);
+}
+
+const Certificate *Register::Outstanding(int number) const
+{
+    for (const Certificate &c : outstanding)
+        if (c.number == number)
+            return &c;
+    return nullptr;
+}
+
+int Register::LastNumber() const
+{
+    int last = 0;
+    for (const Certificate &c : certificates)
+        last = std::max(last, c.number);
+    return last;
+}
+
+Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, const QDate &asOf, bool collectFaults)
+{
+    Register reg;
+    reg.asOf = asOf;
+    reg.authorized = answers.Text(0, 0, G0::AuthorizedShares).trimmed();
+    const std::optional<qint64> authorized = WholeNumber(reg.authorized);
+
+    QHash<int, Certificate> certificates;
+    QHash<int, qint64> sharedOut; // shares of each surrendered certificate issued again
+    QHash<int, bool> explicitCancellation;
+    qint64 outstanding = 0;
+    bool beyondReported = false;
+
+    for (const JournalLine &line : Journal(answers, directory)) {
+        const QDate date = readDate(line.date);
+        if (!date.isValid()) {
+            if (asOf.isValid())
+                continue;
+            if (collectFaults)
+                reg.faults << fault(
+                    LedgerFault::DateUnreadable, line, DateColumn,
+                    line.date.trimmed().isEmpty()
+                        ? QStringLiteral("the line has no date")
+                        : QStringLiteral("the date \"%1\" does not read as a date").arg(line.date.trimmed()));
+        } else if (asOf.isValid() && date > asOf) {
+            continue;
+        }
+
+        const bool hasNumber = !line.certificate.trimmed().isEmpty();
+        const bool hasOld = !line.oldCertificate.trimmed().isEmpty();
+        const std::optional<qint64> number = WholeNumber(line.certificate);
+        const std::optional<qint64> old = WholeNumber(line.oldCertificate);
+        const std::optional<qint64> shares = WholeNumber(line.shares);
+        if (hasNumber && !number) {
+            if (collectFaults)
+                reg.faults << fault(
+                    LedgerFault::NumberUnreadable, line, CertificateColumn,
+                    QStringLiteral("the certificate number \"%1\" is not a number").arg(line.certificate.trimmed()));
+            continue;
+        }
+        if (hasOld && !old) {
+            if (collectFaults)
+                reg.faults << fault(LedgerFault::NumberUnreadable, line, OldCertificateColumn,
+                                    QStringLiteral("the old certificate number \"%1\" is not a number")
+                                        .arg(line.oldCertificate.trimmed()));
+            continue;
+        }
+        if (hasNumber && !shares) {
+            if (collectFaults)
+                reg.faults << fault(
+                    LedgerFault::NumberUnreadable, line, SharesColumn,
+                    QStringLiteral("the number of shares \"%1\" is not a whole number").arg(line.shares.trimmed()));
+            continue;
+        }
+
+        // The certificate surrendered: cancelled on the day it is given up.
+        if (hasOld) {
+            const int o = int(*old);
+            auto it = certificates.find(o);
+            if (it == certificates.end()) {
+                if (collectFaults)
+                    reg.faults << fault(
+                        LedgerFault::NotIssued, line, OldCertificateColumn,
+                        QStringLiteral("certificate %1 is surrendered, but no certificate %1 was issued "
+                                       "before")
+                            .arg(o));
+            } else if (!hasNumber) {
+                if (it->cancelled && (explicitCancellation.value(o) || it->cancelledOn != date)) {
+                    if (collectFaults)
+                        reg.faults << fault(LedgerFault::CancelledTwice, line, OldCertificateColumn,
+                                            QStringLiteral("certificate %1 is cancelled twice; it was cancelled on %2")
+                                                .arg(o)
+                                                .arg(ConvertDate(ShortDateText(it->cancelledOn))));
+                } else if (!it->cancelled) {
+                    it->cancelled = true;
+                    it->cancelledOn = date;
+                    outstanding -= it->shares;
+                }
+                explicitCancellation[o] = true;
+            } else {
+                if (it->cancelled && it->cancelledOn != date) {
+                    if (collectFaults)
+                        reg.faults << fault(
+                            LedgerFault::UsedAfterCancellation, line, OldCertificateColumn,
+                            QStringLiteral("certificate %1 was cancelled on %2; a new certificate cannot "
+                                           "be issued in its place later")
+                                .arg(o)
+                                .arg(ConvertDate(ShortDateText(it->cancelledOn))));
+                } else {
+                    if (!it->cancelled) {
+                        it->cancelled = true;
+                        it->cancelledOn = date;
+                        outstanding -= it->shares;
+                    }
+                    sharedOut[o] += *shares;
+                    if (sharedOut[o] > it->shares)
+                        if (collectFaults)
+                            reg.faults << fault(
+                                LedgerFault::BeyondCertificate, line, SharesColumn,
+                                QStringLiteral("the certificates issued in place of certificate %1 hold "
+                                               "%2 shares; it held %3")
+                                    .arg(o)
+                                    .arg(SharesText(sharedOut[o]), SharesText(it->shares)));
+                }
+            }
+        }
+
+        // The certificate issued.
+        if (hasNumber) {
+            const int n = int(*number);
+            if (certificates.contains(n)) {
+                if (collectFaults)
+                    reg.faults << fault(LedgerFault::NumberTwice, line, CertificateColumn,
+                                        QStringLiteral("certificate %1 is issued twice").arg(n));
+                continue;
+            }
+            Certificate c;
+            c.number = n;
+            c.holder = line.holder.trimmed();
+            c.shares = *shares;
+            c.shareClass = classOf(answers, line.sheet);
+            c.issued = line.date.trimmed();
+            c.issuedOn = date;
+            certificates.insert(n, c);
+            outstanding += c.shares;
+            if (authorized && outstanding > *authorized && !beyondReported) {
+                beyondReported = true;
+                if (collectFaults)
+                    reg.faults << fault(LedgerFault::BeyondAuthorized, line, SharesColumn,
+                                        QStringLiteral("%1 shares are then outstanding, more than the %2 the articles "
+                                                       "authorize")
+                                            .arg(SharesText(outstanding), SharesText(*authorized)));
+            }
+        }
+    }
+
+    QList<int> numbers = certificates.keys();
+    std::sort(numbers.begin(), numbers.end());
+    for (int n : numbers) {
+        const Certificate &c = certificates[n];
+        reg.certificates << c;
+        if (!c.cancelled) {
+            reg.outstanding << c;
+            reg.totalOutstanding += c.shares;
+        }
+    }
+    return reg;
+}
+
+QList<LedgerFault> LedgerFaults(const TAnswer &answers, const DirectoryTable &directory)
+{
+    QList<LedgerFault> faults = RegisterAsOf(answers, directory).faults;
+    // The first issue is the subscriptions the board accepted: each
+    // subscriber's certificate, for the shares subscribed, in the journal's
+    // original issues.
+    const QList<JournalLine> journal = Journal(answers, directory);
+    QList<JournalLine> issued;
+    for (const JournalLine &line : journal)
+        if (IsOriginalIssue(line))
+            issued << line;
+    const auto key = [](const QString &name) { return name.simplified().toCaseFolded(); };
+    for (const JournalLine &accepted : OriginalIssue(answers, directory)) {
+        const auto match = std::find_if(issued.begin(), issued.end(), [&](const JournalLine &line) {
+            return key(line.holder) == key(accepted.holder) && WholeNumber(line.shares) == WholeNumber(accepted.shares);
+        });
+        if (match != issued.end()) {
+            issued.erase(match);
+            continue;
+        }
+        LedgerFault f;
+        f.kind = LedgerFault::DisagreesWithMinutes;
+        f.text = QStringLiteral("the directors accepted %1's subscription for %2 shares, but the ledger issues no "
+                                "such certificate")
+                     .arg(accepted.holder, accepted.shares);
+        faults << f;
+    }
+    return faults;
+}
+
+QString RegisterText(const Register &reg)
+{
+    // Columns as wide as their longest entry, so that the register reads as
+    // a table on a terminal and in a plain text file.
+    QList<QStringList> rows{
+        {QStringLiteral("Certificate"), QStringLiteral("Holder"), QStringLiteral("Shares"), QStringLiteral("Class")}};
+    for (const Certificate &c : reg.outstanding)
+        rows << QStringList{QString::number(c.number), c.holder, SharesText(c.shares), c.shareClass};
+    QList<qsizetype> widths(4, 0);
+    for (const QStringList &row : rows)
+        for (int k = 0; k < 4; ++k)
+            widths[k] = std::max(widths[k], row[k].size());
+    QString out = reg.asOf.isValid()
+                      ? QStringLiteral("Shareholders of record on %1\n").arg(ConvertDate(ShortDateText(reg.asOf)))
+                      : QStringLiteral("Shareholders of record\n");
+    for (const QStringList &row : rows) {
+        out += row[0].leftJustified(widths[0]) + QStringLiteral("  ") + row[1].leftJustified(widths[1]) +
+               QStringLiteral("  ") + row[2].rightJustified(widths[2]) + QStringLiteral("  ") + row[3];
+        out += QLatin1Char('\n');
+    }
+    const std::optional<qint64> authorized = WholeNumber(reg.authorized);
+    out += QStringLiteral("Total outstanding: %1 shares\n").arg(SharesText(reg.totalOutstanding));
+    out += QStringLiteral("Total authorized: %1\n")
+               .arg(authorized                 ? SharesText(*authorized) + QStringLiteral(" shares")
+                    : reg.authorized.isEmpty() ? QStringLiteral("not given")
+                                               : reg.authorized);
+    return out;
+}
+
+} // namespace brevane::ledger

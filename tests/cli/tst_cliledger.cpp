@@ -1,0 +1,119 @@
+// brevane-cli ledger: the register of the corporation of five subscribers
+// before and after a transfer, on a day, and what it says of a faulty
+// journal or a wrong option.
+#include "LedgerClient.h"
+#include "TestSupport.h"
+#include "core/calc/Calculate.h"
+#include "core/document/ClientDocument.h"
+#include "core/files/ClientFile.h"
+#include "core/ledger/LedgerCommands.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace brevane;
+using namespace brevane::test;
+
+class tst_cliledger : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void ledger_data();
+    void ledger();
+
+private:
+    QString program_;
+    QTemporaryDir dir_;
+    QString before_, after_, faulty_;
+};
+
+void tst_cliledger::initTestCase()
+{
+    UseUnitedStatesLocale();
+    program_ = QString::fromLocal8Bit(qgetenv("BREVANE_BINARY_DIR")) + QStringLiteral("/src/cli/brevane-cli");
+    QVERIFY2(QFileInfo::exists(program_), qPrintable(program_));
+    ClientDocument client;
+    FillLedgerClient(*client.Answers(), client.Directory());
+    QVERIFY(client.Recalculate().ok());
+    before_ = dir_.filePath(QStringLiteral("before.cl1"));
+    QVERIFY(client.Save(before_).ok());
+    QVERIFY(ledger::RecordTransfer(client, {QDate(2019, 6, 15), 2, {{QStringLiteral("Erin Walsh"), 100}}}).ok());
+    after_ = dir_.filePath(QStringLiteral("after.cl1"));
+    QVERIFY(client.Save(after_).ok());
+    // Certificate 2 cancelled a second time.
+    QVERIFY(ledger::WriteJournalLines(
+                client, {{QStringLiteral("8/1/2019"), QString(), QStringLiteral("Certificate cancelled"),
+                          QStringLiteral("Ben Ortiz"), QStringLiteral("250"), QStringLiteral("2"), QString()}})
+                .ok());
+    faulty_ = dir_.filePath(QStringLiteral("faulty.cl1"));
+    QVERIFY(client.Save(faulty_).ok());
+}
+
+void tst_cliledger::ledger_data()
+{
+    QTest::addColumn<QString>("client"); // before, after, faulty or a path
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("errors"); // contained in standard error
+    const QString first = QStringLiteral("Certificate  Holder                 Shares  Class\n"
+                                         "1            Ann Lee                   400  common\n"
+                                         "2            Ben Ortiz                 250  common\n"
+                                         "3            Carla Ng                  150  common\n"
+                                         "4            Dev Patel                 100  common\n"
+                                         "5            Lakeshore Capital LLC     100  common\n"
+                                         "Total outstanding: 1,000 shares\n"
+                                         "Total authorized: 1,500 shares\n");
+    const QString then = QStringLiteral("Certificate  Holder                 Shares  Class\n"
+                                        "1            Ann Lee                   400  common\n"
+                                        "3            Carla Ng                  150  common\n"
+                                        "4            Dev Patel                 100  common\n"
+                                        "5            Lakeshore Capital LLC     100  common\n"
+                                        "6            Erin Walsh                100  common\n"
+                                        "7            Ben Ortiz                 150  common\n"
+                                        "Total outstanding: 1,000 shares\n"
+                                        "Total authorized: 1,500 shares\n");
+    const QString records = QStringLiteral("Shareholders of record\n");
+    QTest::newRow("before the transfer") << "before" << QStringList() << 0 << records + first << "";
+    QTest::newRow("after the transfer") << "after" << QStringList() << 0 << records + then << "";
+    QTest::newRow("the day before it") << "after" << QStringList{"--as-of", "2019-06-14"} << 0
+                                       << "Shareholders of record on June 14, 2019\n" + first << "";
+    QTest::newRow("the day of it") << "after" << QStringList{"--as-of", "2019-06-15"} << 0
+                                   << "Shareholders of record on June 15, 2019\n" + then << "";
+    QTest::newRow("a certificate cancelled twice")
+        << "faulty" << QStringList() << 1 << records + then
+        << "brevane-cli: share ledger, sheet 1, line 9: certificate 2 is cancelled twice; it was cancelled on June "
+           "15, 2019";
+    QTest::newRow("a day that is no date") << "after" << QStringList{"--as-of", "2019-02-30"} << 2 << ""
+                                           << "--as-of needs a date as YYYY-MM-DD";
+    QTest::newRow("no such client") << "missing" << QStringList() << 1 << ""
+                                    << "missing.cl1";
+}
+
+void tst_cliledger::ledger()
+{
+    QFETCH(QString, client);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QString, errors);
+    const QString path = client == QLatin1String("before")   ? before_
+                         : client == QLatin1String("after")  ? after_
+                         : client == QLatin1String("faulty") ? faulty_
+                                                             : dir_.filePath(client + QStringLiteral(".cl1"));
+    QProcess process;
+    process.start(program_, QStringList{QStringLiteral("ledger"), path} + options);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), exitCode);
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), output);
+    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+    if (errors.isEmpty())
+        QCOMPARE(said, QString());
+    else
+        QVERIFY2(said.contains(errors), qPrintable(said));
+}
+
+QTEST_GUILESS_MAIN(tst_cliledger)
+#include "tst_cliledger.moc"

@@ -1,0 +1,128 @@
+// The Share Ledger menu's dialogs over the corporation of five subscribers:
+// the transfer dialog shows the journal lines as the user fills it in and
+// records them; the register shows the holders on a day; the menu opens
+// them from the main window.
+#include "GuiFixture.h"
+#include "LedgerClient.h"
+#include "core/document/ClientDocument.h"
+#include "core/ledger/ShareLedger.h"
+#include "gui/ledger/TfrmLedgerEntry.h"
+#include "gui/ledger/TfrmShareRegister.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QTableWidget>
+
+using namespace brevane;
+using namespace brevane::test;
+
+namespace {
+
+// A table's rows as "cell | cell | ..." lines.
+QStringList rows(const QTableWidget *table)
+{
+    QStringList out;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
+        out << cells.join(QStringLiteral(" | "));
+    }
+    return out;
+}
+
+void fill(ClientDocument &client)
+{
+    FillLedgerClient(*client.Answers(), client.Directory());
+    QVERIFY(client.Recalculate().ok());
+    client.SetModified(false);
+}
+
+} // namespace
+
+class tst_ledgerdialogs : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { UseUnitedStatesLocale(); }
+    void transferDialogShowsAndRecordsTheLines();
+    void registerOnADay();
+    void menuOpensTheRegister();
+};
+
+void tst_ledgerdialogs::transferDialogShowsAndRecordsTheLines()
+{
+    ClientDocument client;
+    fill(client);
+    TfrmLedgerEntry dialog(TfrmLedgerEntry::Kind::Transfer, client);
+    dialog.edtDate->setDate(QDate(2019, 6, 15));
+    QCOMPARE(dialog.cbxCertificate->count(), 5);
+    dialog.cbxCertificate->setCurrentIndex(dialog.cbxCertificate->findData(2));
+    QCOMPARE(dialog.cbxCertificate->currentText(), QStringLiteral("No. 2, Ben Ortiz, 250 shares"));
+    // Nothing to write until a holder is named.
+    QVERIFY(!dialog.btnRecord->isEnabled());
+    QVERIFY(dialog.lblProblem->text().startsWith(QStringLiteral("3902-")));
+
+    dialog.grdHolders->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Erin Walsh")));
+    dialog.grdHolders->setItem(0, 1, new QTableWidgetItem(QStringLiteral("300")));
+    QVERIFY(!dialog.btnRecord->isEnabled());
+    QVERIFY2(dialog.lblProblem->text().contains(QStringLiteral("300 shares transferred; certificate 2 holds 250")),
+             qPrintable(dialog.lblProblem->text()));
+
+    dialog.grdHolders->item(0, 1)->setText(QStringLiteral("100"));
+    QVERIFY(dialog.btnRecord->isEnabled());
+    QCOMPARE(rows(dialog.grdLines), QStringList({"6/15/2019 |  | Certificate cancelled | Ben Ortiz | 250 | 2 | ",
+                                                 "6/15/2019 | 6 | Erin Walsh | Ben Ortiz | 100 | 2 | ",
+                                                 "6/15/2019 | 7 | Ben Ortiz | Ben Ortiz | 150 | 2 | "}));
+    QVERIFY(!client.IsModified());
+    dialog.btnRecord->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(client.IsModified());
+    const ledger::Register reg = ledger::RegisterAsOf(*client.Answers(), client.Directory());
+    QVERIFY(reg.Outstanding(6) && reg.Outstanding(7) && !reg.Outstanding(2));
+}
+
+void tst_ledgerdialogs::registerOnADay()
+{
+    ClientDocument client;
+    fill(client);
+    QVERIFY(ledger::RecordTransfer(client, {QDate(2019, 6, 15), 2, {{QStringLiteral("Erin Walsh"), 100}}}).ok());
+    QList<int> saved;
+    TfrmShareRegister dialog(client, {{}, [&saved](const QList<int> &numbers) { saved = numbers; }});
+    QCOMPARE(rows(dialog.grdRegister).size(), 6);
+    QCOMPARE(rows(dialog.grdRegister).at(4), QStringLiteral("6 | Erin Walsh | 100 | common | June 15, 2019"));
+    QCOMPARE(dialog.lblTotals->text(),
+             QStringLiteral("Total outstanding: 1,000 shares     Total authorized: 1,500 shares"));
+    QVERIFY(dialog.lblFaults->text().isEmpty());
+
+    dialog.cbxLatest->setChecked(false);
+    dialog.edtAsOf->setDate(QDate(2019, 6, 14));
+    QCOMPARE(rows(dialog.grdRegister).at(1), QStringLiteral("2 | Ben Ortiz | 250 | common | April 2, 2018"));
+    QCOMPARE(rows(dialog.grdRegister).size(), 5);
+
+    // Some of the certificates, as the user ticks them.
+    dialog.grdRegister->item(0, 0)->setCheckState(Qt::Unchecked);
+    dialog.btnCertificates->click();
+    QCOMPARE(saved, QList<int>({2, 3, 4, 5}));
+}
+
+void tst_ledgerdialogs::menuOpensTheRegister()
+{
+    GuiFixture fixture;
+    auto window = fixture.Start();
+    fill(window->Document());
+    QString title;
+    WhenShown([&title](QWidget *dialog) {
+        title = dialog->windowTitle();
+        Press(dialog, "btnClose");
+    });
+    Item(*window, "mnuShareRegister")->trigger();
+    QCOMPARE(title, QStringLiteral("Share Register"));
+    for (const char *name : {"mnuRecordTransfer", "mnuRecordIssue", "mnuRecordRedemption"})
+        QVERIFY(Item(*window, name));
+}
+
+QTEST_MAIN(tst_ledgerdialogs)
+#include "tst_ledgerdialogs.moc"
