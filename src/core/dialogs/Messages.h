@@ -85,7 +85,13 @@
     X(ClientAnswersAmbiguous, 38100)   /* saved before answers kept one form: numbers or dates that read two ways;     \
                                           detail: each, where, and how it was read */                                  \
     X(ClientLockUnusable, 38110)       /* the lock beside a client is a folder or a link: whether it is open           \
-                                          elsewhere cannot be told; detail: the client, the lock and what to do */
+                                          elsewhere cannot be told; detail: the client, the lock and what to do */     \
+    X(WordConverterMissing, 40500)     /* Save as Word document: LibreOffice is not installed (names the package) */   \
+    X(WordTimedOut, 40510)             /* LibreOffice stopped at the time limit; detail: the document's path */        \
+    X(WordNotConverted, 40520)         /* LibreOffice made no Word document; detail: its path and what it said */      \
+    X(WordNotWritten, 40530)           /* the Word document cannot be written; detail: its path and the reason */      \
+    X(PaperViewNeedsConverter, 40540)  /* the paper view's text without LibreOffice (names the package) */             \
+    X(PaperNotShown, 40550)            /* the paper view's text when a page could not be shown; detail: why */
 
 namespace brevane::msg {
 
