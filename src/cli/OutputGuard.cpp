@@ -20,13 +20,23 @@ QByteArray signatureOf(OutputKind kind)
         return QByteArrayLiteral("{\\rtf");
     case OutputKind::Pdf:
         return QByteArrayLiteral("%PDF-");
+    case OutputKind::Word:
+        return QByteArrayLiteral("PK\x03\x04");
     }
     return QByteArray();
 }
 
 QString kindName(OutputKind kind)
 {
-    return kind == OutputKind::Rtf ? QStringLiteral("an RTF document") : QStringLiteral("a PDF");
+    switch (kind) {
+    case OutputKind::Rtf:
+        return QStringLiteral("an RTF document");
+    case OutputKind::Pdf:
+        return QStringLiteral("a PDF");
+    case OutputKind::Word:
+        return QStringLiteral("a Word document");
+    }
+    return QString();
 }
 
 } // namespace

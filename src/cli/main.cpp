@@ -5,8 +5,10 @@
 //   brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]
 //   brevane-cli check IN.cl1 [BOX ...]   (CheckCommand.cpp)
 //   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
+//   brevane-cli pdf --out-dir DIR IN.cl1 [IN.cl1 ...] --boxes BOX [BOX ...]
+//   brevane-cli docx IN.cl1 OUT.docx BOX [BOX ...]
 //   option --support DIR: the folder holding PSF, RTF and DAT
-//   option --replace: print and pdf may replace a file of another kind
+//   option --replace: print, pdf and docx may replace a file of another kind
 //
 // No command writes over the client it reads or over a client open in a
 // program window.
@@ -41,8 +43,10 @@ int usage()
                              "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
                              "       brevane-cli check IN.cl1 [BOX ...]\n"
                              "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
+                             "       brevane-cli pdf --out-dir DIR IN.cl1 [IN.cl1 ...] --boxes BOX [BOX ...]\n"
+                             "       brevane-cli docx IN.cl1 OUT.docx BOX [BOX ...]\n"
                              "option: --support DIR   folder holding PSF, RTF and DAT\n"
-                             "        --replace       print and pdf may replace a file of another kind"));
+                             "        --replace       print, pdf and docx may replace a file of another kind"));
     return ExitUsage;
 }
 
@@ -138,7 +142,17 @@ int main(int argc, char *argv[])
         return printCommand(args, supportFolder, replaceOtherKind);
     if (command == QLatin1String("check"))
         return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
+    if (command == QLatin1String("pdf") && args.value(0) == QLatin1String("--out-dir")) {
+        // --out-dir DIR, the clients, --boxes and the boxes.
+        const qsizetype boxesAt = args.indexOf(QStringLiteral("--boxes"));
+        if (args.size() < 2 || boxesAt < 3 || boxesAt + 1 >= args.size())
+            return usage();
+        return PdfBatchCommand(args.at(1), args.mid(2, boxesAt - 2), args.mid(boxesAt + 1), supportFolder,
+                               replaceOtherKind);
+    }
     if (command == QLatin1String("pdf"))
         return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind);
+    if (command == QLatin1String("docx"))
+        return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind, PaperFormat::Word);
     return usage();
 }
