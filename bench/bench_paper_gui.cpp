@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -36,17 +35,23 @@ double median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// How many papers the view showed and how many renders failed.
+struct Counts
+{
+    int shown = 0;
+    int failed = 0;
+};
+
 // Waits for the paper view to end its render; false when it failed.
-bool waitForPaper(PaperView &paper, QSignalSpy &shown, QSignalSpy &failed, qsizetype shownBefore,
-                  qsizetype failedBefore)
+bool waitForPaper(PaperView &paper, const Counts &counts, int shownBefore, int failedBefore)
 {
     QElapsedTimer limit;
     limit.start();
-    while (shown.size() == shownBefore && failed.size() == failedBefore && limit.elapsed() < 300000)
+    while (counts.shown == shownBefore && counts.failed == failedBefore && limit.elapsed() < 300000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    if (failed.size() != failedBefore)
+    if (counts.failed != failedBefore)
         std::fprintf(stderr, "the paper failed: %s\n", qPrintable(paper.Message()));
-    return shown.size() != shownBefore;
+    return counts.shown != shownBefore;
 }
 
 QLineEdit *firstEdit(TfrmMain &window, int page)
@@ -87,8 +92,9 @@ int main(int argc, char *argv[])
     static_cast<void>(window.Document().Recalculate());
 
     PaperView &paper = window.Paper();
-    QSignalSpy shown(&paper, &PaperView::PaperShown);
-    QSignalSpy failed(&paper, &PaperView::PaperFailed);
+    Counts counts;
+    QObject::connect(&paper, &PaperView::PaperShown, [&counts] { ++counts.shown; });
+    QObject::connect(&paper, &PaperView::PaperFailed, [&counts] { ++counts.failed; });
     for (int page : {0, 50}) {
         QLineEdit *edit = firstEdit(window, page);
         if (!edit) {
@@ -97,12 +103,12 @@ int main(int argc, char *argv[])
         }
         QElapsedTimer first;
         first.start();
-        qsizetype s = shown.size(), f = failed.size();
+        int s = counts.shown, f = counts.failed;
         if (paper.isHidden())
             window.SetPaperViewShown(true);
         else
             paper.Refresh();
-        if (!waitForPaper(paper, shown, failed, s, f))
+        if (!waitForPaper(paper, counts, s, f))
             return 1;
         std::printf("page %d: first paper %.0f ms (%d sheets)\n", page, double(first.nsecsElapsed()) / 1e6,
                     paper.PagesShown());
@@ -111,12 +117,12 @@ int main(int argc, char *argv[])
         for (int i = 0; i < runs; ++i) {
             edit->setFocus();
             edit->setText(original + QStringLiteral(" %1").arg(i));
-            s = shown.size();
-            f = failed.size();
+            s = counts.shown;
+            f = counts.failed;
             QElapsedTimer timer;
             timer.start();
             window.Calc().CalcOnExit(edit);
-            if (!waitForPaper(paper, shown, failed, s, f))
+            if (!waitForPaper(paper, counts, s, f))
                 return 1;
             // On screen: the panel painted.
             paper.repaint();
