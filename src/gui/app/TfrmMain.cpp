@@ -97,6 +97,9 @@ void TfrmMain::SetPaperViewShown(bool shown)
 {
     settings.paperView = shown;
     paper_->setVisible(shown);
+    // A third of the window, so that the paper can be read beside the page.
+    if (shown)
+        resizeDocks({paper_}, {std::max(paper_->minimumWidth(), width() / 3)}, Qt::Horizontal);
     if (QAction *item = menus_->Action("mnuPaper"))
         item->setChecked(shown);
 }

@@ -69,6 +69,20 @@ PaperView::PaperView(TMainWindow &main, QWidget *parent)
     scroll_->setWidget(sheets_);
     layout->addWidget(scroll_, 1);
     setWidget(body);
+    setMinimumWidth(320);
+    // A panel made wider or narrower draws its pages anew once the user
+    // stops dragging.
+    resized_ = new QTimer(this);
+    resized_->setSingleShot(true);
+    resized_->setInterval(150);
+    connect(resized_, &QTimer::timeout, this, [this] {
+        if (pdf_ && std::abs(sheetRoom() - sheetWidth_) > 8) {
+            paintSheets();
+            drawPages();
+            // The place of the focused field moves with the scale.
+            follow(QApplication::focusWidget());
+        }
+    });
 
     connect(&main_.Document(), &ClientDocument::AnswersChanged, this, &PaperView::Refresh);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { follow(now); });
@@ -89,6 +103,12 @@ void PaperView::showEvent(QShowEvent *event)
 {
     QDockWidget::showEvent(event);
     Refresh();
+}
+
+void PaperView::resizeEvent(QResizeEvent *event)
+{
+    QDockWidget::resizeEvent(event);
+    resized_->start();
 }
 
 void PaperView::closeEvent(QCloseEvent *event)
@@ -226,9 +246,34 @@ void PaperView::showPdf(const QString &path)
     const bool samePage = renderPage_ == shownPage_ && main_.CurrentContinuation == shownContinuation_;
     const int scrolled = scroll_->verticalScrollBar()->value();
     pdf_ = std::move(pdf);
-    const int width = std::clamp(scroll_->viewport()->width() - 24, MinSheetWidth, MaxSheetWidth);
+    shownPage_ = renderPage_;
+    shownContinuation_ = main_.CurrentContinuation;
+    showMessage(QString());
+    paintSheets();
+    drawPages();
+    if (samePage)
+        scroll_->verticalScrollBar()->setValue(scrolled);
+    else
+        scroll_->verticalScrollBar()->setValue(0);
+    // The focused field's place marked and scrolled to.
+    follow(QApplication::focusWidget());
+    Q_EMIT PaperShown();
+}
+
+int PaperView::sheetRoom() const
+{
+    // The pages' width: the panel's less its vertical scroll bar (shown once
+    // the pages are in), the frames and the margins.
+    return scroll_->width() - 2 * scroll_->frameWidth() - scroll_->verticalScrollBar()->sizeHint().width() -
+           sheetsLayout_->contentsMargins().left() - sheetsLayout_->contentsMargins().right() - 4;
+}
+
+void PaperView::paintSheets()
+{
+    sheetWidth_ = sheetRoom();
+    const int width = std::clamp(sheetWidth_, MinSheetWidth, MaxSheetWidth);
     images_.clear();
-    for (int i = 0; i < pdf_->numPages(); ++i) {
+    for (int i = 0; pdf_ && i < pdf_->numPages(); ++i) {
         const std::unique_ptr<Poppler::Page> sheet = pdf_->page(i);
         if (!sheet)
             continue;
@@ -236,16 +281,6 @@ void PaperView::showPdf(const QString &path)
         dpi_ = inches > 0 ? width / inches : 72;
         images_ << sheet->renderToImage(dpi_, dpi_);
     }
-    shownPage_ = renderPage_;
-    shownContinuation_ = main_.CurrentContinuation;
-    showMessage(QString());
-    drawPages();
-    if (samePage)
-        scroll_->verticalScrollBar()->setValue(scrolled);
-    else
-        scroll_->verticalScrollBar()->setValue(0);
-    follow(QApplication::focusWidget());
-    Q_EMIT PaperShown();
 }
 
 void PaperView::drawPages()

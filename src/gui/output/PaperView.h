@@ -18,6 +18,7 @@
 
 class QLabel;
 class QScrollArea;
+class QTimer;
 class QTemporaryDir;
 class QVBoxLayout;
 
@@ -65,6 +66,7 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void render();
@@ -73,6 +75,9 @@ private:
     void showMessage(const QString &text);
     void follow(QWidget *focused);
     void drawPages();
+    // Draws the PDF's pages at the panel's width.
+    void paintSheets();
+    int sheetRoom() const;
 
     TMainWindow &main_;
     QLabel *message_ = nullptr;
@@ -92,6 +97,8 @@ private:
     int shownContinuation_ = -1;
     int runs_ = 0;
     double dpi_ = 72;
+    int sheetWidth_ = 0;
+    QTimer *resized_ = nullptr;
     QString focusText_;
     int focusPaper_ = -1;
     QRect focusPlace_;
