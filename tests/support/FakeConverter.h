@@ -49,7 +49,8 @@ exit 0
 // A stand-in for the converter process (brevane-converter): a shell script
 // that notes its process number in $FAKE_LOG.starts (one line a start),
 // answers "ready", then for each request does what $FAKE_MODE says:
-//   write   a one-page PDF at the output path, then "ok"; while the file
+//   write   a one-page PDF (for "docx" the frame of a ZIP archive holding
+//           the document) at the output path, then "ok"; while the file
 //           $FAKE_LOG.hold exists it first notes $FAKE_LOG.busy and waits
 //   hang    starts a child that sleeps (its number in $FAKE_LOG.child) and
 //           waits for it
@@ -68,6 +69,10 @@ while IFS="$tab" read -r verb format doc out; do
     case "$FAKE_MODE" in
     write)
         while [ -e "$FAKE_LOG.hold" ]; do touch "$FAKE_LOG.busy"; sleep 0.1; done
+        if [ "$format" = docx ]; then
+            { printf 'PK\003\004'; cat "$doc"; printf 'PK\005\006\000\000\000\000\000\000\000\000\000\000\000\000\000\000\000\000\000\000'; } > "$out"
+            echo ok; continue
+        fi
         printf '%%PDF-1.4\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 612 792]>>endobj\ntrailer<</Root 1 0 R>>\nstartxref\n0\n%%%%EOF\n' > "$out"
         echo ok ;;
     hang) sleep 300 & echo $! > "$FAKE_LOG.child"; wait ;;
