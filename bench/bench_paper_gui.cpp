@@ -69,6 +69,7 @@ QLineEdit *firstEdit(TfrmMain &window, int page)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
     CountingSink sink;
