@@ -54,14 +54,26 @@ bool waitForPaper(PaperView &paper, const Counts &counts, int shownBefore, int f
     return counts.shown != shownBefore;
 }
 
+// The first field of the page that holds an answer, one the user types in
+// where there is one; on a page whose fields all come from the worksheet, a
+// calculated one (its exit runs the same calculation and refresh).
 QLineEdit *firstEdit(TfrmMain &window, int page)
 {
     window.ShowPage(MakePageTag(page, 0));
-    for (QLineEdit *edit : window.pnlMainForm->findChildren<QLineEdit *>())
-        if (auto *control = dynamic_cast<TEdit *>(edit); control && control->AnswerIndex() >= 0 && edit->isEnabled() &&
-                                                         !edit->isReadOnly() && !edit->text().isEmpty())
+    QLineEdit *calculated = nullptr;
+    for (QLineEdit *edit : window.pnlMainForm->findChildren<QLineEdit *>()) {
+        auto *control = dynamic_cast<TEdit *>(edit);
+        if (!control || control->AnswerIndex() < 0 || !edit->isEnabled() || edit->text().isEmpty())
+            continue;
+        if (!edit->isReadOnly())
             return edit;
-    return nullptr;
+        if (!calculated)
+            calculated = edit;
+    }
+    if (calculated)
+        std::printf("page %d: every field is calculated; timing the exit of %s\n", page,
+                    qPrintable(calculated->objectName()));
+    return calculated;
 }
 
 } // namespace
