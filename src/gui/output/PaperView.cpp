@@ -96,7 +96,7 @@ PaperView::~PaperView()
 
 QString PaperView::Message() const
 {
-    return message_->isVisible() || !message_->isHidden() ? message_->text() : QString();
+    return message_->isHidden() ? QString() : message_->text();
 }
 
 void PaperView::showEvent(QShowEvent *event)
