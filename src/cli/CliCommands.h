@@ -55,5 +55,17 @@ int PdfCommand(const QStringList &args, const QString &supportFolder, bool repla
 int PdfBatchCommand(const QString &outFolder, const QStringList &clients, const QStringList &boxes,
                     const QString &supportFolder, bool replaceOtherKind = false);
 
+// brevane-cli list FOLDER: one tab-separated line per client file of the
+// folder and its subfolders (file, name, kind, charter number, must-fix
+// findings, next due date, state), after a heading line. ExitFailed when a
+// client could not be read whole (it is listed, and named on standard error).
+int ListCommand(const QStringList &args);
+
+// brevane-cli calendar FOLDER|IN.cl1 [--ics OUT.ics] [--days N] [--from
+// YYYY-MM-DD]: the due dates of the next N days (90 when not given) from
+// today or the day given, one tab-separated line each (date, file, client,
+// what is due, its legal source); with --ics also as an iCalendar file.
+int CalendarCommand(QStringList args);
+
 } // namespace cli
 } // namespace brevane

@@ -7,6 +7,8 @@
 //   brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]
 //   brevane-cli pdf --out-dir DIR IN.cl1 [IN.cl1 ...] --boxes BOX [BOX ...]
 //   brevane-cli docx IN.cl1 OUT.docx BOX [BOX ...]
+//   brevane-cli list FOLDER              (OfficeCommands.cpp)
+//   brevane-cli calendar FOLDER [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]
 //   option --support DIR: the folder holding PSF, RTF and DAT
 //   option --replace: print, pdf and docx may replace a file of another kind
 //
@@ -39,14 +41,17 @@ namespace {
 
 int usage()
 {
-    PrintLine(QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
-                             "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
-                             "       brevane-cli check IN.cl1 [BOX ...]\n"
-                             "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
-                             "       brevane-cli pdf --out-dir DIR IN.cl1 [IN.cl1 ...] --boxes BOX [BOX ...]\n"
-                             "       brevane-cli docx IN.cl1 OUT.docx BOX [BOX ...]\n"
-                             "option: --support DIR   folder holding PSF, RTF and DAT\n"
-                             "        --replace       print, pdf and docx may replace a file of another kind"));
+    PrintLine(
+        QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
+                       "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
+                       "       brevane-cli check IN.cl1 [BOX ...]\n"
+                       "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
+                       "       brevane-cli pdf --out-dir DIR IN.cl1 [IN.cl1 ...] --boxes BOX [BOX ...]\n"
+                       "       brevane-cli docx IN.cl1 OUT.docx BOX [BOX ...]\n"
+                       "       brevane-cli list FOLDER\n"
+                       "       brevane-cli calendar FOLDER|IN.cl1 [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]\n"
+                       "option: --support DIR   folder holding PSF, RTF and DAT\n"
+                       "        --replace       print, pdf and docx may replace a file of another kind"));
     return ExitUsage;
 }
 
@@ -154,5 +159,11 @@ int main(int argc, char *argv[])
         return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind);
     if (command == QLatin1String("docx"))
         return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind, PaperFormat::Word);
+    if (command == QLatin1String("list"))
+        return args.size() != 1 ? usage() : ListCommand(args);
+    if (command == QLatin1String("calendar")) {
+        const int status = CalendarCommand(args);
+        return status == ExitUsage ? usage() : status;
+    }
     return usage();
 }

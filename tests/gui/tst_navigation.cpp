@@ -229,6 +229,8 @@ void tst_navigation::menuShortcuts_data()
                            << "&Close" << QKeySequence(Qt::CTRL | Qt::Key_W);
     QTest::newRow("Open") << "mnuOpen"
                           << "&Open..." << QKeySequence(Qt::CTRL | Qt::Key_O);
+    QTest::newRow("Clients") << "mnuClients"
+                             << "C&lients..." << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
     QTest::newRow("Save") << "mnuSave"
                           << "&Save" << QKeySequence(Qt::CTRL | Qt::Key_S);
     QTest::newRow("Save As") << "mnuSaveAs"

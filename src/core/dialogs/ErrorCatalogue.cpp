@@ -344,6 +344,11 @@ const CatalogueRow Catalogue[] = {
                     "where its lock belongs is not a lock. Until it is removed, the client opens read-only and is not "
                     "replaced: "),
      Kind::Detail},
+    // The program's own: the due dates exported for a calendar program.
+    {3950,
+     QStringLiteral("3950-The calendar file could not be saved; nothing was written over an earlier one. Choose "
+                    "another folder or name: "),
+     Kind::Detail},
     // The papers saved as a Word document, which LibreOffice makes as it
     // makes the PDF, and the paper view beside the page.
     {4050,

@@ -86,6 +86,7 @@
                                           detail: each, where, and how it was read */                                  \
     X(ClientLockUnusable, 38110)       /* the lock beside a client is a folder or a link: whether it is open           \
                                           elsewhere cannot be told; detail: the client, the lock and what to do */     \
+    X(CalendarNotSaved, 39500)         /* the due dates as an iCalendar file; detail: its path and the reason */       \
     X(WordConverterMissing, 40500)     /* Save as Word document: LibreOffice is not installed (names the package) */   \
     X(WordTimedOut, 40510)             /* LibreOffice stopped at the time limit; detail: the document's path */        \
     X(WordNotConverted, 40520)         /* LibreOffice made no Word document; detail: its path and what it said */      \

@@ -4,6 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
 
 namespace brevane {
 
@@ -113,6 +119,34 @@ ClientFileLock::Result ClientFileLock::Take(const QString &path, QString *holder
     if (holder)
         *holder = describeHolder(*lock, lockPath);
     return Result::HeldElsewhere;
+}
+
+bool ClientFileLock::IsOpenElsewhere(const QString &path, QString *holder, qint64 *holderPid)
+{
+    const QString lockPath = LockPathOf(path);
+    if (!QFileInfo::exists(lockPath))
+        return false;
+    const QLockFile lock(lockPath);
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (!lock.getLockInfo(&pid, &host, &program)) {
+        // Half written by a program that is making it right now, or left
+        // so by one that was stopped: held while it is young, as Take sees it.
+        const QDateTime made = QFileInfo(lockPath).lastModified();
+        if (!made.isValid() || qAbs(made.msecsTo(QDateTime::currentDateTime())) > UnreadableLockAgeMs)
+            return false;
+    }
+#ifdef Q_OS_UNIX
+    // A holder on this computer that no longer runs left the lock behind.
+    if (pid > 0 && host == QSysInfo::machineHostName() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+        return false;
+#endif
+    if (holder)
+        *holder = describeHolder(lock, lockPath);
+    if (holderPid)
+        *holderPid = pid;
+    return true;
 }
 
 void ClientFileLock::Release()

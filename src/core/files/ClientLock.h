@@ -43,6 +43,12 @@ public:
     // Where the lock of the client file at `path` is kept: beside the file
     // itself, links resolved, so that every name of one file finds its lock.
     static QString LockPathOf(const QString &path);
+    // Whether a window or program has the client file at `path` open, seen
+    // from outside without taking the lock: true with the holder in *holder
+    // ("ana on desk1, brevane process 4321", empty when the lock does not
+    // say). A lock left on this computer by a program that has ended holds
+    // nothing. *pid is the holder's process (0 when the lock does not say).
+    static bool IsOpenElsewhere(const QString &path, QString *holder = nullptr, qint64 *pid = nullptr);
 
 private:
     std::unique_ptr<QLockFile> lock_;

@@ -31,8 +31,13 @@ bool ReadRegularFile(const QString &path, QByteArray *bytes, QString *error, qin
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
-    // One byte past the limit catches a file that grew meanwhile.
-    QByteArray read = file.read(maxSize + 1);
+    // A buffer as large as the file, not as the limit (reading up to the
+    // limit at once sets aside the limit's memory for every file read). One
+    // byte past the size catches a file that grew meanwhile; the rest of
+    // it, up to one byte past the limit, is read after.
+    QByteArray read = file.read(info.size() + 1);
+    if (file.error() == QFileDevice::NoError && read.size() > info.size())
+        read += file.read(maxSize + 1 - read.size());
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
     if (read.size() > maxSize)

@@ -7,6 +7,7 @@
 #include "gui/app/ToolbarPanel.h"
 #include "gui/check/CheckPanel.h"
 #include "gui/files/FileCommands.h"
+#include "gui/office/TfrmClients.h"
 #include "gui/output/OutputCommands.h"
 #include "gui/output/PaperView.h"
 #include "gui/screens/CalcCommands.h"
@@ -170,6 +171,8 @@ void TMainMenus::buildMenuBar()
         connect(a, &QAction::triggered, this, [&m, a] { m.Files().ReOpenClick(a->data().toInt()); });
     }
     mnuOpenRecent->menuAction()->setVisible(false);
+    a = addItem(mnuFile, "mnuClients", QStringLiteral("C&lients..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    connect(a, &QAction::triggered, this, [&m] { TfrmClients::ShowFor(m); });
 
     a = addItem(mnuFile, "mnuSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(a, &QAction::triggered, this, [&m] { m.Files().SaveFile(); });

@@ -2,6 +2,7 @@
 #include "gui/app/TfrmMain.h"
 #include "gui/dialogs/TfrmErrorDlg.h"
 #include "gui/files/FileCommands.h"
+#include "gui/office/TfrmClients.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -25,6 +26,8 @@ int main(int argc, char *argv[])
     QTimer::singleShot(0, &window, [&window, files] {
         window.Files().OfferRecoveredWork();
         window.Files().OpenFromCommandLine(files);
+        // With no client open, the office's clients are offered.
+        brevane::TfrmClients::OfferAtStart(window);
     });
     const int result = app.exec();
     brevane::InstallMessageSink(nullptr);
