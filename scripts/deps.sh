@@ -3,7 +3,9 @@
 # program need, and only those that are missing.
 # Usage: scripts/deps.sh build|test|ci|start
 set -e
-packages="g++ make cmake qt6-base-dev libgl-dev"
+# libpoppler-qt6-dev draws the paper view's pages; libreofficekit-dev (headers
+# only) builds the converter process that keeps LibreOffice loaded.
+packages="g++ make cmake pkg-config qt6-base-dev libgl-dev libpoppler-qt6-dev libreofficekit-dev"
 case "$1" in
     # The tests convert documents with LibreOffice headless; a machine that
     # has the desktop Writer (scripts/start.sh) uses it, the two replace

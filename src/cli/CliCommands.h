@@ -4,6 +4,8 @@
 // command lives in a file of its own; main.cpp reads the options and
 // dispatches.
 
+#include "core/output/PdfExport.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -37,7 +39,7 @@ bool LoadAndCalculate(const QString &in, ClientDocument &client);
 int BuildDocument(const QString &in, const QStringList &boxes, const QString &supportFolder, const QString &out,
                   bool titled, QString *document);
 
-enum class OutputKind { Rtf, Pdf, Json, Client };
+enum class OutputKind { Rtf, Pdf, Word, Json, Client };
 
 // Whether a command reading IN may write OUT: never the input itself (under
 // any name or link), never a client open in a window (`lock` holds OUT's lock
@@ -47,8 +49,15 @@ enum class OutputKind { Rtf, Pdf, Json, Client };
 int ClaimOutput(const QString &in, const QString &out, OutputKind kind, bool replaceOtherKind, ClientFileLock &lock);
 
 // brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]: the print document of the
-// boxes converted to PDF by LibreOffice.
-int PdfCommand(const QStringList &args, const QString &supportFolder, bool replaceOtherKind = false);
+// boxes converted to PDF by LibreOffice; docx IN.cl1 OUT.docx BOX [BOX ...]
+// with `format` Word.
+int PdfCommand(const QStringList &args, const QString &supportFolder, bool replaceOtherKind = false,
+               PaperFormat format = PaperFormat::Pdf);
+// brevane-cli pdf --out-dir DIR IN.cl1 [IN.cl1 ...] --boxes BOX [BOX ...]:
+// DIR/<client file's base name>.pdf for each client, one LibreOffice for
+// all. A client that fails is named and the others are still written.
+int PdfBatchCommand(const QString &outFolder, const QStringList &clients, const QStringList &boxes,
+                    const QString &supportFolder, bool replaceOtherKind = false);
 
 // brevane-cli export IN.cl1 OUT.json: the client as JSON (docs/json-layout.md),
 // every answer as saved, without a calculation.

@@ -20,6 +20,8 @@ QByteArray signatureOf(OutputKind kind)
         return QByteArrayLiteral("{\\rtf");
     case OutputKind::Pdf:
         return QByteArrayLiteral("%PDF-");
+    case OutputKind::Word:
+        return QByteArrayLiteral("PK\x03\x04");
     case OutputKind::Json:
         return QByteArrayLiteral("{");
     case OutputKind::Client:
@@ -35,6 +37,8 @@ QString kindName(OutputKind kind)
         return QStringLiteral("an RTF document");
     case OutputKind::Pdf:
         return QStringLiteral("a PDF");
+    case OutputKind::Word:
+        return QStringLiteral("a Word document");
     case OutputKind::Json:
         return QStringLiteral("a JSON file");
     case OutputKind::Client:

@@ -8,10 +8,12 @@
 //   brevane-cli export IN.cl1 OUT.json   (ExchangeCommands.cpp)
 //   brevane-cli import IN.json OUT.cl1
 //   brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]   (LedgerCommand.cpp)
+//   brevane-cli pdf --out-dir DIR IN.cl1 [IN.cl1 ...] --boxes BOX [BOX ...]
+//   brevane-cli docx IN.cl1 OUT.docx BOX [BOX ...]
 //   brevane-cli list FOLDER              (OfficeCommands.cpp)
 //   brevane-cli calendar FOLDER [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]
 //   option --support DIR: the folder holding PSF, RTF and DAT
-//   option --replace: print, pdf, export and import may replace a file of another kind
+//   option --replace: print, pdf, docx, export and import may replace a file of another kind
 //
 // No command writes over the client it reads or over a client open in a
 // program window.
@@ -43,18 +45,20 @@ namespace {
 
 int usage()
 {
-    PrintLine(
-        QStringLiteral("usage: brevane-cli calc IN.cl1 OUT.cl1\n"
-                       "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
-                       "       brevane-cli check IN.cl1 [BOX ...]\n"
-                       "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
-                       "       brevane-cli list FOLDER\n"
-                       "       brevane-cli calendar FOLDER|IN.cl1 [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]\n"
-                       "       brevane-cli export IN.cl1 OUT.json\n"
-                       "       brevane-cli import IN.json OUT.cl1\n"
-                       "       brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]\n"
-                       "option: --support DIR   folder holding PSF, RTF and DAT\n"
-                       "        --replace       print, pdf, export and import may replace a file of another kind"));
+    PrintLine(QStringLiteral(
+        "usage: brevane-cli calc IN.cl1 OUT.cl1\n"
+        "       brevane-cli print IN.cl1 OUT.rtf BOX [BOX ...]\n"
+        "       brevane-cli check IN.cl1 [BOX ...]\n"
+        "       brevane-cli pdf IN.cl1 OUT.pdf BOX [BOX ...]\n"
+        "       brevane-cli pdf --out-dir DIR IN.cl1 [IN.cl1 ...] --boxes BOX [BOX ...]\n"
+        "       brevane-cli docx IN.cl1 OUT.docx BOX [BOX ...]\n"
+        "       brevane-cli list FOLDER\n"
+        "       brevane-cli calendar FOLDER|IN.cl1 [--ics OUT.ics] [--days N] [--from YYYY-MM-DD]\n"
+        "       brevane-cli export IN.cl1 OUT.json\n"
+        "       brevane-cli import IN.json OUT.cl1\n"
+        "       brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]\n"
+        "option: --support DIR   folder holding PSF, RTF and DAT\n"
+        "        --replace       print, pdf, docx, export and import may replace a file of another kind"));
     return ExitUsage;
 }
 
@@ -150,10 +154,20 @@ int main(int argc, char *argv[])
         return printCommand(args, supportFolder, replaceOtherKind);
     if (command == QLatin1String("check"))
         return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
+    if (command == QLatin1String("pdf") && args.value(0) == QLatin1String("--out-dir")) {
+        // --out-dir DIR, the clients, --boxes and the boxes.
+        const qsizetype boxesAt = args.indexOf(QStringLiteral("--boxes"));
+        if (args.size() < 2 || boxesAt < 3 || boxesAt + 1 >= args.size())
+            return usage();
+        return PdfBatchCommand(args.at(1), args.mid(2, boxesAt - 2), args.mid(boxesAt + 1), supportFolder,
+                               replaceOtherKind);
+    }
     if (command == QLatin1String("pdf"))
         return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind);
     if (command == QLatin1String("ledger"))
         return args.isEmpty() ? usage() : LedgerCommand(args);
+    if (command == QLatin1String("docx"))
+        return args.size() < 3 ? usage() : PdfCommand(args, supportFolder, replaceOtherKind, PaperFormat::Word);
     if (command == QLatin1String("list"))
         return args.size() != 1 ? usage() : ListCommand(args);
     if (command == QLatin1String("calendar")) {

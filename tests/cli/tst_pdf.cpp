@@ -6,7 +6,9 @@
 #include "FilledClient.h"
 #include "TestSupport.h"
 #include "core/files/ClientFile.h"
+#include "core/output/PdfExport.h"
 #include "core/output/PrintSelection.h"
+#include "core/output/WarmConverter.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +63,9 @@ private slots:
     void missingLibreOfficeNamesThePackage_data();
     void missingLibreOfficeNamesThePackage();
     void usage();
+    void batchWritesEachClientAndNamesThoseThatFailed();
     void filledClientWithLibreOffice();
+    void wordDocumentHoldsThePdfsText();
 
 private:
     struct Result
@@ -315,6 +319,44 @@ void tst_pdf::usage()
     QVERIFY(!QFileInfo::exists(dir_.filePath(QStringLiteral("u.pdf"))));
 }
 
+// brevane-cli pdf --out-dir: one PDF per client, named after its file; a
+// client that cannot be read, or whose PDF would take another client's
+// name, is named at the end and the others are still written.
+void tst_pdf::batchWritesEachClientAndNamesThoseThatFailed()
+{
+    QTemporaryDir here;
+    const QString first = here.filePath(QStringLiteral("acme.cl1"));
+    const QString second = here.filePath(QStringLiteral("harbor.cl1"));
+    const QString damaged = here.filePath(QStringLiteral("damaged.cl1"));
+    QVERIFY(here.path() != QString() && QDir().mkpath(here.filePath(QStringLiteral("other"))));
+    const QString twin = here.filePath(QStringLiteral("other/acme.cl1"));
+    for (const QString &copy : {first, second, twin})
+        QVERIFY(QFile::copy(client_, copy));
+    QFile bad(damaged);
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("not a client");
+    bad.close();
+    const QString out = here.filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+
+    const Result result = run({QStringLiteral("pdf"), QStringLiteral("--out-dir"), out, first, damaged, second, twin,
+                               QStringLiteral("--boxes"), QStringLiteral("cbxCoverSheet")},
+                              fake(QStringLiteral("write")));
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.errors.trimmed().endsWith(
+                 QStringLiteral("brevane-cli: 2 of 4 clients not written: %1, %2").arg(damaged, twin)),
+             qPrintable(result.errors));
+    QVERIFY(IsWholePdf(readAll(out + QStringLiteral("/acme.pdf"))));
+    QVERIFY(IsWholePdf(readAll(out + QStringLiteral("/harbor.pdf"))));
+    QCOMPARE(QDir(out).entryList(QDir::Files).size(), 2);
+
+    // The usage wants the folder, a client and a box.
+    for (const QStringList &args : {QStringList{QStringLiteral("pdf"), QStringLiteral("--out-dir"), out, first},
+                                    QStringList{QStringLiteral("pdf"), QStringLiteral("--out-dir"), out,
+                                                QStringLiteral("--boxes"), QStringLiteral("cbxCoverSheet")}})
+        QCOMPARE(run(args, fake(QStringLiteral("write"))).exitCode, 2);
+}
+
 // Select All of a filled client through the real LibreOffice: the PDF holds
 // the entity's name in its text and title, and has the pages that
 // LibreOffice makes of the same print document handed to it directly.
@@ -365,6 +407,54 @@ void tst_pdf::filledClientWithLibreOffice()
     QVERIFY(text.waitForFinished(60000));
     const QString printed = QString::fromUtf8(text.readAll());
     QVERIFY2(printed.contains(EntityName), "the entity's name is not in the PDF's text");
+}
+
+// brevane-cli docx through the real LibreOffice: the Word document, opened
+// in LibreOffice again (made a PDF by the converter process), has the PDF's
+// pages and words.
+void tst_pdf::wordDocumentHoldsThePdfsText()
+{
+    const brevane::test::PdfTools tools = brevane::test::FindPdfTools();
+    QVERIFY2(tools.Found(), brevane::test::PdfToolsNeeded);
+    const QStringList boxes = {QStringLiteral("cbxCoverSheet"), QStringLiteral("cbxForm532A"),
+                               QStringLiteral("cbxFSM_CodeOfRegulations")};
+    const QString pdf = dir_.filePath(QStringLiteral("word-check.pdf"));
+    const QString docx = dir_.filePath(QStringLiteral("word-check.docx"));
+    const Result madePdf = run(QStringList{QStringLiteral("pdf"), client_, pdf} + boxes, {}, 540000);
+    QCOMPARE(madePdf.errors, QString());
+    const Result madeWord = run(QStringList{QStringLiteral("docx"), client_, docx} + boxes, {}, 540000);
+    QCOMPARE(madeWord.errors, QString());
+    QCOMPARE(madeWord.exitCode, 0);
+    QVERIFY(IsWholeWordDocument(readAll(docx)));
+
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("cache"))));
+    WarmConverter reopen(ConverterSettingsOf(PdfSettingsFromEnvironment()));
+    QVERIFY2(reopen.Available(), "the converter process (brevane-converter) is not built");
+    const QString again = dir_.filePath(QStringLiteral("word-check-again.pdf"));
+    const ConversionResult converted = reopen.ConvertAndWait(QStringLiteral("pdf"), docx, again);
+    QVERIFY2(converted.end == ConversionEnd::Converted, qPrintable(converted.why));
+
+    auto run = [](const QString &program, const QStringList &args) {
+        QProcess p;
+        p.start(program, args);
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    auto pages = [&](const QString &file) {
+        return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+            .match(run(tools.pdfinfo, {file}))
+            .captured(1)
+            .toInt();
+    };
+    auto words = [&](const QString &file) {
+        return run(tools.pdftotext, {file, QStringLiteral("-")})
+            .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    };
+    QVERIFY(pages(pdf) > 3);
+    QCOMPARE(pages(again), pages(pdf));
+    const QStringList fromPdf = words(pdf);
+    QVERIFY(fromPdf.join(QLatin1Char(' ')).contains(EntityName));
+    QCOMPARE(words(again), fromPdf);
 }
 
 QTEST_GUILESS_MAIN(tst_pdf)

@@ -22,7 +22,7 @@ QList<int> CataloguedCodes()
         {2123, 2127}, {2139, 2139}, {2200, 2200}, {2300, 2300}, {2400, 2400}, {2500, 2500}, {2600, 2600}, {2700, 2700},
         {2800, 2800}, {2900, 2927}, {2930, 2933}, {2941, 2943}, {2951, 2963}, {3000, 3000}, {3100, 3100}, {3200, 3200},
         {3300, 3302}, {3305, 3305}, {3400, 3400}, {3500, 3500}, {3600, 3600}, {3700, 3700}, {3800, 3803}, {3806, 3811},
-        {3900, 3906}, {3950, 3950}, {4001, 4004},
+        {3900, 3906}, {3950, 3950}, {4001, 4004}, {4050, 4055},
     };
     QList<int> codes;
     for (const auto &range : ranges) {
@@ -95,8 +95,8 @@ void tst_messages::mergePositionIsZeroBeforeAnyMerge()
 void tst_messages::catalogueHoldsExactlyItsCodes()
 {
     const QList<int> codes = CataloguedCodes();
-    QCOMPARE(codes.size(), 175);
-    QCOMPARE(CatalogueSize(), 175);
+    QCOMPARE(codes.size(), 181);
+    QCOMPARE(CatalogueSize(), 181);
     for (int code : codes)
         QVERIFY2(IsCatalogued(code), qPrintable(QString::number(code)));
     for (int code :
@@ -382,6 +382,8 @@ void tst_messages::captionsFitTheirMessages_data()
     QTest::newRow("CSV rejected") << msg::DirectoryCsvRejected << exchange;
     QTest::newRow("import unreadable") << msg::ExchangeFileUnreadable << exchange;
     QTest::newRow("export not written") << msg::ExchangeFileNotWritten << exchange;
+    QTest::newRow("word document stopped") << msg::WordTimedOut << error;
+    QTest::newRow("paper not shown") << msg::PaperNotShown << error;
 }
 
 void tst_messages::captionsFitTheirMessages()

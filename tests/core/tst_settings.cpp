@@ -79,7 +79,7 @@ void tst_settings::firstRunCreatesFile()
     QVERIFY(ReadSettings(folders.settingsFolder, settings));
     const QByteArray expected = Encode1252(folders.clientFolder) +
                                 "\r\nreserved\r\nFALSE\r\nFALSE\r\n"
-                                " 0.00000000000000E+0000\r\n 0.00000000000000E+0000\r\n0\r\nTRUE\r\n";
+                                " 0.00000000000000E+0000\r\n 0.00000000000000E+0000\r\n0\r\nTRUE\r\nFALSE\r\n";
     QCOMPARE(read(folders.settingsFolder + "/brevane.ini"), expected);
     QCOMPARE(settings.clientFolder, folders.clientFolder);
     QVERIFY(settings.recentFiles.isEmpty());
@@ -152,20 +152,25 @@ void tst_settings::missingLinesKeepDefaults()
     QVERIFY(bad.recentFiles.isEmpty());
 }
 
-// The switch that opens a saved PDF follows the recent files; a file
-// written before it existed leaves it on, and a stray word leaves it as it is.
+// The switch that opens a saved PDF follows the recent files, and the paper
+// view's after it; a file written before them leaves the first on and the
+// paper view hidden, and a stray word leaves each as it is.
 void tst_settings::openSavedPdf_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("open");
     QTest::addColumn<QStringList>("recent");
+    QTest::addColumn<bool>("paper");
     const QByteArray head = "f\r\nreserved\r\nFALSE\r\nFALSE\r\n\r\n\r\n";
     QTest::newRow("off after two files") << head + "2\r\n/a.cl1\r\n/b.cl1\r\nFALSE\r\n"
-                                         << false << QStringList{"/a.cl1", "/b.cl1"};
-    QTest::newRow("off without files") << head + "0\r\nFALSE\r\n" << false << QStringList{};
-    QTest::newRow("on") << head + "1\r\n/a.cl1\r\nTRUE\r\n" << true << QStringList{"/a.cl1"};
-    QTest::newRow("older file without it") << head + "1\r\n/a.cl1\r\n" << true << QStringList{"/a.cl1"};
-    QTest::newRow("stray word") << head + "0\r\nmaybe\r\n" << true << QStringList{};
+                                         << false << QStringList{"/a.cl1", "/b.cl1"} << false;
+    QTest::newRow("off without files") << head + "0\r\nFALSE\r\n" << false << QStringList{} << false;
+    QTest::newRow("on") << head + "1\r\n/a.cl1\r\nTRUE\r\n" << true << QStringList{"/a.cl1"} << false;
+    QTest::newRow("older file without it") << head + "1\r\n/a.cl1\r\n" << true << QStringList{"/a.cl1"} << false;
+    QTest::newRow("stray word") << head + "0\r\nmaybe\r\n" << true << QStringList{} << false;
+    QTest::newRow("paper view shown") << head + "1\r\n/a.cl1\r\nFALSE\r\nTRUE\r\n"
+                                      << false << QStringList{"/a.cl1"} << true;
+    QTest::newRow("paper view, stray word") << head + "0\r\nTRUE\r\nyes\r\n" << true << QStringList{} << false;
 }
 
 void tst_settings::openSavedPdf()
@@ -173,15 +178,19 @@ void tst_settings::openSavedPdf()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, open);
     QFETCH(QStringList, recent);
+    QFETCH(bool, paper);
     Settings settings;
     ParseSettings(bytes, settings);
     QCOMPARE(settings.openSavedPdf, open);
     QCOMPARE(settings.recentFiles, recent);
+    QCOMPARE(settings.paperView, paper);
     Settings back;
     back.openSavedPdf = !open;
+    back.paperView = !paper;
     ParseSettings(FormatSettings(settings), back);
     QCOMPARE(back.openSavedPdf, open);
     QCOMPARE(back.recentFiles, recent);
+    QCOMPARE(back.paperView, paper);
 }
 
 void tst_settings::sevenRecentFilesAllLoad()

@@ -5,6 +5,7 @@
 #include "FakeConverter.h"
 #include "OutputFixture.h"
 #include "core/output/PdfExport.h"
+#include "core/output/WarmConverter.h"
 #include "core/store/Answers.h"
 #include "gui/output/OutputCommands.h"
 #include "gui/output/TfrmSelectedForms.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QUrl>
 
 using namespace brevane;
@@ -40,6 +42,7 @@ private slots:
     void withoutLibreOfficeTheUserIsTold();
     void savedFileIsNamedWithItsFolder();
     void withoutPdfViewerTheUserIsTold();
+    void wordDocumentThroughTheConverterProcess();
 
 private:
     // A main window on page 0 with the entity's name, and print templates.
@@ -168,6 +171,40 @@ void tst_savepdf::withoutLibreOfficeTheUserIsTold()
     QVERIFY(!w->Output().PdfProgress());
     QVERIFY2(!dialogs.asked.contains(QStringLiteral("Save as PDF")), "a name was asked for first");
     QVERIFY(!QFileInfo::exists(fx.Path(QStringLiteral("none.pdf"))));
+}
+
+// "Save as Word document..." goes through the program's converter process,
+// the one the paper view keeps loaded: one process for both, the document
+// under the client's name with ".docx", and nothing opened in a PDF viewer.
+void tst_savepdf::wordDocumentThroughTheConverterProcess()
+{
+    const QString helper = WriteFakeHelper(dir_.path());
+    QVERIFY(!helper.isEmpty());
+    qputenv("BREVANE_CONVERTER_HELPER", helper.toLocal8Bit());
+    qputenv("BREVANE_PDF_CONVERTER", "/bin/sh"); // stands for soffice
+    const auto restore = qScopeGuard([this] {
+        qunsetenv("BREVANE_CONVERTER_HELPER");
+        qputenv("BREVANE_PDF_CONVERTER", converter_.toLocal8Bit());
+    });
+    GuiFixture fx;
+    auto w = start(fx);
+    TestDialogs dialogs;
+    const QString path = fx.Path(QStringLiteral("papers")); // the ".docx" is added
+    dialogs.fileAnswers << path;
+    MessageRecorder recorder;
+    WhenShown([](QWidget *dialog) { Press(dialog, "btnSaveAsWord"); });
+    w->Output().PrintSelectedForms(TSender::Button());
+    QTRY_VERIFY(!w->Output().PdfInProgress());
+    QCOMPARE(recorder.numbers(), QList<int>{});
+    QCOMPARE(dialogs.folders, QStringList{fx.ClientFolder() + QStringLiteral("/Acme Tools, Inc. ") +
+                                          QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".docx")});
+    const QByteArray word = readAll(path + QStringLiteral(".docx"));
+    QVERIFY(IsWholeWordDocument(word));
+    QVERIFY(word.contains("<Entity: Acme Tools, Inc.>"));
+    QVERIFY(dialogs.openedUrls.isEmpty());
+    QVERIFY(w->StatusText().startsWith(QStringLiteral("Saved as Word document: ")));
+    QVERIFY(w->Converter());
+    QCOMPARE(w->Converter()->Starts(), 1);
 }
 
 QTEST_MAIN(tst_savepdf)

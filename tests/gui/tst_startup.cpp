@@ -139,13 +139,13 @@ void tst_startup::firstRunCreatesTheSettingsFile()
     auto w = fx.Start(false);
     const QString clientFolder = QDir::toNativeSeparators(fx.InstallRoot() + QStringLiteral("Brevane/Files"));
     QCOMPARE(settingsLines(fx), (QStringList{clientFolder, "reserved", "FALSE", "FALSE", " 0.00000000000000E+0000",
-                                             " 0.00000000000000E+0000", "0", "TRUE"}));
+                                             " 0.00000000000000E+0000", "0", "TRUE", "FALSE"}));
     w->show();
     Item(*w, "mnuForceWord")->trigger();
     w->settings.fontShrink = 0.5;
     w->close();
     QCOMPARE(settingsLines(fx), (QStringList{clientFolder, "reserved", "TRUE", "FALSE", " 1.00000000000000E+0000",
-                                             " 5.00000000000000E-0001", "0", "TRUE"}));
+                                             " 5.00000000000000E-0001", "0", "TRUE", "FALSE"}));
 }
 
 void tst_startup::settingsAreReadAndWrittenBack()
@@ -171,7 +171,7 @@ void tst_startup::settingsAreReadAndWrittenBack()
     QCOMPARE(lines.mid(0, 7), (QStringList{clients + "/", "reserved", "TRUE", "FALSE", " 1.00000000000000E+0000",
                                            " 1.50000000000000E+0000", "5"}));
     // The recent files the menu keeps, then the option of Save as PDF.
-    QCOMPARE(lines.mid(7), (QStringList{"/c/1.cl1", "/c/2.cl1", "/c/3.cl1", "/c/4.cl1", "/c/5.cl1", "TRUE"}));
+    QCOMPARE(lines.mid(7), (QStringList{"/c/1.cl1", "/c/2.cl1", "/c/3.cl1", "/c/4.cl1", "/c/5.cl1", "TRUE", "FALSE"}));
 }
 
 void tst_startup::defaultClientUnreadable()

@@ -376,6 +376,24 @@ const CatalogueRow Catalogue[] = {
      Kind::Detail},
     {4003, QStringLiteral("4003-The file cannot be read: "), Kind::Detail},
     {4004, QStringLiteral("4004-The file could not be written; a file of that name is left as it was: "), Kind::Detail},
+    // The papers saved as a Word document, which LibreOffice makes as it
+    // makes the PDF, and the paper view beside the page.
+    {4050,
+     QStringLiteral("4050-Saving as a Word document needs LibreOffice Writer, which is not installed. Install the "
+                    "package libreoffice-writer (as root: apt-get install libreoffice-writer) and try again. "),
+     Kind::Fixed},
+    {4051,
+     QStringLiteral("4051-LibreOffice took longer than allowed to make the Word document and was stopped. No Word "
+                    "document was written: "),
+     Kind::Detail},
+    {4052, QStringLiteral("4052-LibreOffice could not make the Word document, so none was written: "), Kind::Detail},
+    {4053, QStringLiteral("4053-The Word document could not be written: "), Kind::Detail},
+    {4054,
+     QStringLiteral("4054-The paper view shows the printed page with LibreOffice Writer, which is not installed. "
+                    "Install the package libreoffice-writer (as root: apt-get install libreoffice-writer); the rest "
+                    "of Brevane works without it. "),
+     Kind::Fixed},
+    {4055, QStringLiteral("4055-The paper could not be shown: "), Kind::Detail},
 };
 
 const std::array<QString, 10> AddedInstructions = {

@@ -101,7 +101,13 @@
                                           each bad row by its line */                                                  \
     X(ExchangeFileUnreadable, 40030)   /* an import's file cannot be read; detail: its path and the reason */          \
     X(ExchangeFileNotWritten, 40040)   /* an export's file cannot be written, an old one is untouched; detail: its     \
-                                          path and the reason */
+                                          path and the reason */                                                       \
+    X(WordConverterMissing, 40500)     /* Save as Word document: LibreOffice is not installed (names the package) */   \
+    X(WordTimedOut, 40510)             /* LibreOffice stopped at the time limit; detail: the document's path */        \
+    X(WordNotConverted, 40520)         /* LibreOffice made no Word document; detail: its path and what it said */      \
+    X(WordNotWritten, 40530)           /* the Word document cannot be written; detail: its path and the reason */      \
+    X(PaperViewNeedsConverter, 40540)  /* the paper view's text without LibreOffice (names the package) */             \
+    X(PaperNotShown, 40550)            /* the paper view's text when a page could not be shown; detail: why */
 
 namespace brevane::msg {
 

@@ -78,6 +78,11 @@ void ParseSettings(const QByteArray &bytes, Settings &settings)
         if (open == QLatin1String("TRUE") || open == QLatin1String("FALSE"))
             settings.openSavedPdf = open == QLatin1String("TRUE");
     }
+    if (!in.AtEnd()) {
+        const QString paper = in.ReadLine();
+        if (paper == QLatin1String("TRUE") || paper == QLatin1String("FALSE"))
+            settings.paperView = paper == QLatin1String("TRUE");
+    }
 }
 
 QByteArray FormatSettings(const Settings &settings)
@@ -93,6 +98,7 @@ QByteArray FormatSettings(const Settings &settings)
     for (const QString &path : settings.recentFiles)
         appendPath(out, path);
     AppendLine1252(out, settings.openSavedPdf ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
+    AppendLine1252(out, settings.paperView ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
     return out;
 }
 

@@ -27,6 +27,7 @@ struct Settings
     double fontShrink = 0.0;
     QStringList recentFiles;
     bool openSavedPdf = true; // Save as PDF opens the PDF in the desktop's viewer
+    bool paperView = false;   // the paper view shows beside the page
 };
 
 inline constexpr char SettingsFileName[] = "brevane.ini";

@@ -5,6 +5,7 @@
 #include "core/files/Folders.h"
 #include "core/files/WholeFile.h"
 #include "core/output/PrintJob.h"
+#include "core/output/WarmConverter.h"
 
 #include <QDate>
 #include <QDir>
@@ -33,6 +34,28 @@ const QString DocumentBaseName = QStringLiteral("brevane");
 constexpr qint64 MaxPdfSize = qint64(1) << 30;
 // What of LibreOffice's own words a message quotes, at most.
 constexpr int MaxQuotedOutput = 400;
+
+// The messages of a format: LibreOffice missing, stopped at the time limit,
+// no output made, the output not written.
+struct FormatMessages
+{
+    int missing;
+    int timedOut;
+    int notConverted;
+    int notWritten;
+};
+
+FormatMessages messagesOf(PaperFormat format)
+{
+    if (format == PaperFormat::Word)
+        return {msg::WordConverterMissing, msg::WordTimedOut, msg::WordNotConverted, msg::WordNotWritten};
+    return {msg::PdfConverterMissing, msg::PdfTimedOut, msg::PdfNotConverted, msg::PdfNotWritten};
+}
+
+QString extensionOf(PaperFormat format)
+{
+    return format == PaperFormat::Word ? QStringLiteral("docx") : QStringLiteral("pdf");
+}
 
 QString converterOutput(QProcess &process)
 {
@@ -74,16 +97,32 @@ PdfSettings PdfSettingsFromEnvironment()
     if (ok && seconds > 0)
         settings.timeLimitMs = int(qMin(seconds, qlonglong(MaxPdfTimeLimitSeconds)) * 1000);
     settings.profileFolder = DefaultPdfProfileFolder();
+    // A stand-in for soffice is used as it is, unless a stand-in converter
+    // process is named too.
+    if (qEnvironmentVariableIsEmpty("BREVANE_PDF_CONVERTER") ||
+        !qEnvironmentVariableIsEmpty("BREVANE_CONVERTER_HELPER"))
+        settings.helper = FindConverterHelper();
     return settings;
 }
 
-QStringList PdfConverterArguments(const QString &profileFolder, const QString &outFolder, const QString &document)
+ConverterSettings ConverterSettingsOf(const PdfSettings &settings)
+{
+    ConverterSettings converter;
+    converter.helper = settings.helper;
+    converter.office = settings.converter;
+    converter.profileFolder = settings.profileFolder;
+    converter.timeLimitMs = settings.timeLimitMs;
+    return converter;
+}
+
+QStringList PdfConverterArguments(const QString &profileFolder, const QString &outFolder, const QString &document,
+                                  PaperFormat format)
 {
     return {QStringLiteral("--headless"),
             QStringLiteral("--norestore"),
             QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profileFolder).toString(),
             QStringLiteral("--convert-to"),
-            QStringLiteral("pdf"),
+            extensionOf(format),
             QStringLiteral("--outdir"),
             outFolder,
             document};
@@ -106,9 +145,10 @@ QString PdfTitle(const QString &entityName, const QStringList &formCaptions)
     return forms.isEmpty() ? name : name + QStringLiteral(" - ") + forms;
 }
 
-PdfExport::PdfExport(const PdfSettings &settings, QObject *parent)
+PdfExport::PdfExport(const PdfSettings &settings, QObject *parent, WarmConverter *warm)
     : QObject(parent)
     , settings_(settings)
+    , warm_(warm)
 {}
 
 PdfExport::~PdfExport()
@@ -123,15 +163,17 @@ PdfExport::~PdfExport()
 
 bool PdfExport::IsRunning() const
 {
-    return process_ != nullptr;
+    return process_ != nullptr || warmJob_ != 0;
 }
 
-bool PdfExport::Start(const QString &document, const QString &pdfPath)
+bool PdfExport::Start(const QString &document, const QString &pdfPath, PaperFormat format)
 {
     if (IsRunning())
         return false;
+    format_ = format;
+    const FormatMessages messages = messagesOf(format);
     if (!PdfConverterInstalled(settings_)) {
-        ShowError(msg::PdfConverterMissing);
+        ShowError(messages.missing);
         return false;
     }
     pdfPath_ = pdfPath;
@@ -144,10 +186,26 @@ bool PdfExport::Start(const QString &document, const QString &pdfPath)
     outFolder_ = work_->filePath(QStringLiteral("out"));
     if (!work_->isValid() || !QDir().mkpath(outFolder_) ||
         !WritePrintDocument(rtf, document, &error, WriteMode::CreateNew)) {
-        ShowError(msg::PdfNotWritten, QDir::toNativeSeparators(pdfPath) + QStringLiteral(" (") +
-                                          (work_->isValid() ? error : work_->errorString()) + QLatin1Char(')'));
+        ShowError(messages.notWritten, QDir::toNativeSeparators(pdfPath) + QStringLiteral(" (") +
+                                           (work_->isValid() ? error : work_->errorString()) + QLatin1Char(')'));
         work_.reset();
         return false;
+    }
+
+    timer_ = new QTimer(this);
+    timer_->setSingleShot(true);
+    if (!settings_.helper.isEmpty()) {
+        // LibreOffice kept loaded: the converter process has the time limit.
+        if (!warm_) {
+            ownWarm_ = std::make_unique<WarmConverter>(ConverterSettingsOf(settings_));
+            warm_ = ownWarm_.get();
+        }
+        connect(warm_, &WarmConverter::Finished, this,
+                [this](quint64 job, const ConversionResult &result) { warmEnded(job, int(result.end), result.why); });
+        warmJob_ =
+            warm_->Convert(extensionOf(format), rtf,
+                           outFolder_ + QLatin1Char('/') + DocumentBaseName + QLatin1Char('.') + extensionOf(format));
+        return true;
     }
 
     // Brevane's profile, unless another conversion holds it: LibreOffice
@@ -194,11 +252,9 @@ bool PdfExport::Start(const QString &document, const QString &pdfPath)
                 processEnded();
         },
         Qt::QueuedConnection);
-    timer_ = new QTimer(this);
-    timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, &PdfExport::timeLimitReached);
     timer_->start(settings_.timeLimitMs);
-    process_->start(settings_.converter, PdfConverterArguments(profile, outFolder_, rtf));
+    process_->start(settings_.converter, PdfConverterArguments(profile, outFolder_, rtf, format));
     return true;
 }
 
@@ -220,6 +276,11 @@ void PdfExport::timeLimitReached()
 
 void PdfExport::stopConverter()
 {
+    if (warmJob_) {
+        // Finished(Cancelled) comes back at once.
+        warm_->Cancel(warmJob_);
+        return;
+    }
     if (!process_)
         return;
 #ifdef Q_OS_UNIX
@@ -234,18 +295,47 @@ void PdfExport::stopConverter()
         processEnded();
 }
 
+void PdfExport::warmEnded(quint64 job, int end, const QString &why)
+{
+    if (job != warmJob_ || !warmJob_)
+        return;
+    warmJob_ = 0;
+    disconnect(warm_, &WarmConverter::Finished, this, nullptr);
+    const FormatMessages messages = messagesOf(format_);
+    PdfResult result = PdfResult::Failed;
+    switch (ConversionEnd(end)) {
+    case ConversionEnd::Cancelled:
+        result = PdfResult::Cancelled;
+        break;
+    case ConversionEnd::TimedOut:
+        ShowError(messages.timedOut, QDir::toNativeSeparators(pdfPath_));
+        break;
+    case ConversionEnd::Failed:
+        ShowError(messages.notConverted, QDir::toNativeSeparators(pdfPath_) + QStringLiteral(" (") +
+                                             (why.isEmpty() ? QStringLiteral("no output made") : why) +
+                                             QLatin1Char(')'));
+        break;
+    case ConversionEnd::Converted:
+        result = collect(outFolder_ + QLatin1Char('/') + DocumentBaseName + QLatin1Char('.') + extensionOf(format_),
+                         QString());
+        break;
+    }
+    finish(result);
+}
+
 void PdfExport::processEnded()
 {
     if (!process_)
         return;
+    const FormatMessages messages = messagesOf(format_);
     PdfResult result;
     if (cancelled_) {
         result = PdfResult::Cancelled;
     } else if (timedOut_) {
-        ShowError(msg::PdfTimedOut, QDir::toNativeSeparators(pdfPath_));
+        ShowError(messages.timedOut, QDir::toNativeSeparators(pdfPath_));
         result = PdfResult::Failed;
     } else if (process_->error() == QProcess::FailedToStart) {
-        ShowError(msg::PdfConverterMissing);
+        ShowError(messages.missing);
         result = PdfResult::Failed;
     } else {
         result = collectPdf();
@@ -266,28 +356,57 @@ bool IsWholePdf(const QByteArray &bytes)
     return end > 0 && start >= 0 && start < end && tail.mid(end + 5).trimmed().isEmpty();
 }
 
+bool IsWholeWordDocument(const QByteArray &bytes)
+{
+    // A ZIP archive's end record is its last 22 bytes and a comment of at
+    // most 64 KiB; an archive cut short has none.
+    if (!bytes.startsWith(QByteArrayLiteral("PK\x03\x04")))
+        return false;
+    const qsizetype end = bytes.right(22 + 0xFFFF).lastIndexOf(QByteArrayLiteral("PK\x05\x06"));
+    return end >= 0 && bytes.size() >= 22;
+}
+
 PdfResult PdfExport::collectPdf()
 {
-    const QString made = outFolder_ + QLatin1Char('/') + DocumentBaseName + QStringLiteral(".pdf");
+    const QString made = outFolder_ + QLatin1Char('/') + DocumentBaseName + QLatin1Char('.') + extensionOf(format_);
     const QString said = converterOutput(*process_);
     // LibreOffice ends with status 0 also when it could not convert: only
-    // the PDF it leaves counts.
+    // the file it leaves counts.
     const bool ended = process_->exitStatus() == QProcess::NormalExit && process_->exitCode() == 0;
-    QByteArray bytes;
-    QString error;
-    const bool read = ended && QFileInfo(made).isFile() && ReadRegularFile(made, &bytes, &error, MaxPdfSize);
-    if (!read || !IsWholePdf(bytes)) {
-        QString why = !ended ? QStringLiteral("LibreOffice ended with status %1").arg(process_->exitCode())
-                      : read && bytes.startsWith("%PDF-") ? QStringLiteral("the PDF it made is not whole")
-                                                          : QStringLiteral("no PDF made");
+    if (!ended) {
+        QString why = QStringLiteral("LibreOffice ended with status %1").arg(process_->exitCode());
         if (!said.isEmpty())
             why += QStringLiteral(": ") + said;
-        ShowError(msg::PdfNotConverted,
+        ShowError(messagesOf(format_).notConverted,
+                  QDir::toNativeSeparators(pdfPath_) + QStringLiteral(" (") + why + QLatin1Char(')'));
+        return PdfResult::Failed;
+    }
+    return collect(made, said);
+}
+
+PdfResult PdfExport::collect(const QString &made, const QString &said)
+{
+    const FormatMessages messages = messagesOf(format_);
+    QByteArray bytes;
+    QString error;
+    const bool read = QFileInfo(made).isFile() && ReadRegularFile(made, &bytes, &error, MaxPdfSize);
+    const bool whole = format_ == PaperFormat::Word ? IsWholeWordDocument(bytes) : IsWholePdf(bytes);
+    if (!read || !whole) {
+        const bool begun =
+            bytes.startsWith(format_ == PaperFormat::Word ? QByteArrayLiteral("PK") : QByteArrayLiteral("%PDF-"));
+        QString why = read && begun
+                          ? (format_ == PaperFormat::Word ? QStringLiteral("the Word document it made is not whole")
+                                                          : QStringLiteral("the PDF it made is not whole"))
+                          : (format_ == PaperFormat::Word ? QStringLiteral("no Word document made")
+                                                          : QStringLiteral("no PDF made"));
+        if (!said.isEmpty())
+            why += QStringLiteral(": ") + said;
+        ShowError(messages.notConverted,
                   QDir::toNativeSeparators(pdfPath_) + QStringLiteral(" (") + why + QLatin1Char(')'));
         return PdfResult::Failed;
     }
     if (!ReplaceFile(pdfPath_, bytes, &error)) {
-        ShowError(msg::PdfNotWritten,
+        ShowError(messages.notWritten,
                   QDir::toNativeSeparators(pdfPath_) + QStringLiteral(" (") + error + QLatin1Char(')'));
         return PdfResult::Failed;
     }
@@ -299,15 +418,17 @@ void PdfExport::finish(PdfResult result)
     timer_->stop();
     timer_->deleteLater();
     timer_ = nullptr;
-    process_->disconnect(this);
-    process_->deleteLater();
-    process_ = nullptr;
+    if (process_) {
+        process_->disconnect(this);
+        process_->deleteLater();
+        process_ = nullptr;
+    }
     profileLock_.reset();
     work_.reset();
     Q_EMIT Finished(result);
 }
 
-PdfResult PdfExport::Convert(const QString &document, const QString &pdfPath)
+PdfResult PdfExport::Convert(const QString &document, const QString &pdfPath, PaperFormat format)
 {
     PdfResult result = PdfResult::Failed;
     bool ended = false;
@@ -317,7 +438,7 @@ PdfResult PdfExport::Convert(const QString &document, const QString &pdfPath)
         ended = true;
         loop.quit();
     });
-    if (Start(document, pdfPath) && !ended)
+    if (Start(document, pdfPath, format) && !ended)
         loop.exec();
     disconnect(done);
     return result;

@@ -1,6 +1,9 @@
 #pragma once
-// The papers as one PDF: the print document of a selection, converted by
-// LibreOffice without a window (soffice --headless --convert-to pdf).
+// The papers as one PDF or Word document: the print document of a
+// selection, converted by LibreOffice without a window. Where the converter
+// process is installed (core/output/WarmConverter) the conversion goes
+// through it, LibreOffice loaded once for all of them; otherwise LibreOffice
+// is started for the one document (soffice --headless --convert-to pdf).
 //
 // LibreOffice is started with an argument list, never through a shell, with
 // a user profile of Brevane's own (so that it converts while the user has
@@ -25,6 +28,15 @@ class QTimer;
 
 namespace brevane {
 
+class WarmConverter;
+struct ConverterSettings;
+
+// What the papers are saved as.
+enum class PaperFormat {
+    Pdf,
+    Word, // a Word document (.docx)
+};
+
 // How long LibreOffice may take for one conversion before it is stopped.
 inline constexpr int DefaultPdfTimeLimitSeconds = 300;
 // The longest time limit BREVANE_PDF_TIME_LIMIT may set: a day. A larger
@@ -41,13 +53,20 @@ struct PdfSettings
     // LibreOffice's user profile for Brevane's conversions.
     QString profileFolder;
     int timeLimitMs = DefaultPdfTimeLimitSeconds * 1000;
+    // The converter process that keeps LibreOffice loaded; empty to start
+    // LibreOffice for each conversion.
+    QString helper;
 };
 
 // The settings the program and brevane-cli use: the converter named by
 // BREVANE_PDF_CONVERTER, else "soffice" (or "libreoffice") on the PATH; the
 // time limit in seconds from BREVANE_PDF_TIME_LIMIT when it holds a positive
-// number; the profile folder DefaultPdfProfileFolder().
+// number; the profile folder DefaultPdfProfileFolder(); the converter
+// process FindConverterHelper(), except when BREVANE_PDF_CONVERTER names a
+// stand-in for soffice and BREVANE_CONVERTER_HELPER none for it.
 PdfSettings PdfSettingsFromEnvironment();
+// The converter process's settings from the PDF settings.
+ConverterSettings ConverterSettingsOf(const PdfSettings &settings);
 // Whether the converter of the settings is a program that can be started.
 bool PdfConverterInstalled(const PdfSettings &settings);
 // Brevane's LibreOffice profile, kept between conversions (a new profile
@@ -56,7 +75,8 @@ QString DefaultPdfProfileFolder();
 
 // The converter's arguments that turn `document` (an RTF file) into a PDF of
 // the same base name in `outFolder`.
-QStringList PdfConverterArguments(const QString &profileFolder, const QString &outFolder, const QString &document);
+QStringList PdfConverterArguments(const QString &profileFolder, const QString &outFolder, const QString &document,
+                                  PaperFormat format = PaperFormat::Pdf);
 
 // The file name a PDF is offered under: the client's name and the date,
 // "Ridgeway Tool Holdings, Inc. 2024-03-05.pdf". Characters that a file name
@@ -70,6 +90,9 @@ QString PdfTitle(const QString &entityName, const QStringList &formCaptions);
 // Whether the bytes are a whole PDF: its header, and its end ("startxref"
 // and "%%EOF") at the end of the file. A PDF cut short never replaces one.
 bool IsWholePdf(const QByteArray &bytes);
+// Whether the bytes are a whole Word document: a ZIP archive's first entry
+// and its end record within the file's last 64 KiB.
+bool IsWholeWordDocument(const QByteArray &bytes);
 
 enum class PdfResult {
     Written,   // the PDF is at its path
@@ -81,19 +104,21 @@ class PdfExport : public QObject
 {
     Q_OBJECT
 public:
-    explicit PdfExport(const PdfSettings &settings, QObject *parent = nullptr);
+    // With a converter process in the settings, converts through `warm`
+    // when given (the program shares one), else through one of its own.
+    explicit PdfExport(const PdfSettings &settings, QObject *parent = nullptr, WarmConverter *warm = nullptr);
     // A conversion still running is stopped.
     ~PdfExport() override;
 
     // Starts converting the RTF print document into the PDF at `pdfPath`.
     // False when it cannot start (no converter, no working folder): its
     // message is shown and Finished does not follow.
-    bool Start(const QString &document, const QString &pdfPath);
+    bool Start(const QString &document, const QString &pdfPath, PaperFormat format = PaperFormat::Pdf);
     // Stops the conversion; Finished(Cancelled) follows.
     void Cancel();
     bool IsRunning() const;
     // Starts and waits for the end.
-    PdfResult Convert(const QString &document, const QString &pdfPath);
+    PdfResult Convert(const QString &document, const QString &pdfPath, PaperFormat format = PaperFormat::Pdf);
 
     const PdfSettings &Settings() const { return settings_; }
 
@@ -107,6 +132,8 @@ private:
     void stopConverter();
     void finish(PdfResult result);
     PdfResult collectPdf();
+    void warmEnded(quint64 job, int end, const QString &why);
+    PdfResult collect(const QString &made, const QString &failure);
 
     PdfSettings settings_;
     QString pdfPath_;
@@ -117,6 +144,10 @@ private:
     QTimer *timer_ = nullptr;
     bool cancelled_ = false;
     bool timedOut_ = false;
+    PaperFormat format_ = PaperFormat::Pdf;
+    WarmConverter *warm_ = nullptr;
+    std::unique_ptr<WarmConverter> ownWarm_;
+    quint64 warmJob_ = 0;
 };
 
 } // namespace brevane

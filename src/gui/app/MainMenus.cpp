@@ -10,6 +10,7 @@
 #include "gui/ledger/ShareLedgerCommands.h"
 #include "gui/office/TfrmClients.h"
 #include "gui/output/OutputCommands.h"
+#include "gui/output/PaperView.h"
 #include "gui/screens/CalcCommands.h"
 #include "gui/screens/ContinuationCommands.h"
 #include "gui/screens/OverrideCommands.h"
@@ -267,6 +268,13 @@ void TMainMenus::buildMenuBar()
     a = addItem(mnuOptions, "mnuInsertToday", QStringLiteral("Insert Today"), QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(a, &QAction::triggered, this, [&m] { m.Navigation().Inserttoday(); });
 
+    // ---- View: the paper view beside the page
+    QMenu *mnuView = bar->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    a = addItem(mnuView, "mnuPaper", QStringLiteral("&Paper"));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [&m](bool on) { m.SetPaperViewShown(on); });
+
     // ---- Window
     mnuWindow = bar->addMenu(QStringLiteral("&Window"));
     mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
@@ -489,6 +497,8 @@ void TMainMenus::buildToolbars()
         {"Print", "Preview/Print", QStyle::SP_FileDialogContentsView,
          [&m](QAbstractButton *b) { m.Output().PrintSelectedForms(TSender::Button(0, b)); }},
         {"Check", "Check", QStyle::SP_MessageBoxWarning, [&m](QAbstractButton *) { m.CheckPanel().CheckClick(); }},
+        {"Paper", "Paper", QStyle::SP_FileDialogInfoView,
+         [&m](QAbstractButton *) { m.SetPaperViewShown(m.Paper().isHidden()); }},
         {"Worksheet", "Wksht", QStyle::SP_FileDialogDetailedView,
          [&m](QAbstractButton *b) { m.Dialogs().DisplayDirectory(TSender::Button(0, b)); }},
         {"Refresh", "Refresh", QStyle::SP_BrowserReload, [&m](QAbstractButton *) { m.Calc().RefreshClick(); }},

@@ -2,6 +2,8 @@
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
+#include "core/output/PdfExport.h"
+#include "core/output/WarmConverter.h"
 #include "gui/app/DialogCommands.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/Navigation.h"
@@ -10,6 +12,7 @@
 #include "gui/common/StyleBook.h"
 #include "gui/files/FileCommands.h"
 #include "gui/output/OutputCommands.h"
+#include "gui/output/PaperView.h"
 #include "gui/screens/CalcCommands.h"
 #include "gui/screens/ContinuationCommands.h"
 #include "gui/screens/OverrideCommands.h"
@@ -59,6 +62,10 @@ TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
     check_ = new TCheckPanel(*this, this);
     addDockWidget(Qt::BottomDockWidgetArea, check_);
     check_->hide();
+    paper_ = new PaperView(*this, this);
+    addDockWidget(Qt::RightDockWidgetArea, paper_);
+    paper_->hide();
+    connect(paper_, &PaperView::Closed, this, [this] { SetPaperViewShown(false); });
     // The window follows the client document: whatever a recalculation
     // changed shows on the displayed page; the menus, Prior and Next and the
     // caption follow the answers and the copies; the caption's name and
@@ -75,9 +82,34 @@ TfrmMain::TfrmMain(const TStartOptions &options, QWidget *parent)
     qApp->installEventFilter(this);
 }
 
+WarmConverter *TfrmMain::Converter()
+{
+    if (!converterLookedFor_) {
+        converterLookedFor_ = true;
+        const PdfSettings settings = PdfSettingsFromEnvironment();
+        if (!settings.helper.isEmpty())
+            converter_ = std::make_unique<WarmConverter>(ConverterSettingsOf(settings));
+    }
+    return converter_.get();
+}
+
+void TfrmMain::SetPaperViewShown(bool shown)
+{
+    settings.paperView = shown;
+    paper_->setVisible(shown);
+    // A third of the window, so that the paper can be read beside the page.
+    if (shown)
+        resizeDocks({paper_}, {std::max(paper_->minimumWidth(), width() / 3)}, Qt::Horizontal);
+    if (QAction *item = menus_->Action("mnuPaper"))
+        item->setChecked(shown);
+}
+
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
+    // The paper view goes before the converter process it uses.
+    delete paper_;
+    paper_ = nullptr;
     pages_->CloseBalloon();
     // The page's controls go before the commands their handlers call.
     TPageControl::handlersEnabled = false;
@@ -261,6 +293,7 @@ void TfrmMain::FormCreate()
                   QDir::toNativeSeparators(FileInFolder(folders.settingsFolder, QStringLiteral("brevane.ini"))) +
                       QStringLiteral(" (") + error + QLatin1Char(')'));
     folders.clientFolder = settings.clientFolder;
+    SetPaperViewShown(settings.paperView);
 
     CurrentPage = -1;
     CurrentContinuation = -1;

@@ -33,6 +33,8 @@ class TOutputCommands;
 class TOverrideCommands;
 class TPageBuilder;
 class TPageTransfer;
+class PaperView;
+class WarmConverter;
 
 // What start-up may take from outside instead of the platform: tests and
 // benchmarks run in a folder of their own on a screen of a chosen size.
@@ -59,6 +61,7 @@ public:
     TContinuationCommands &Continuations() override { return *continuations_; }
     TFileCommands &Files() override { return *files_; }
     TOutputCommands &Output() override { return *output_; }
+    WarmConverter *Converter() override;
     void ShowPage(int pageTag) override;
 
     void ShowDirectoryRow(int row) override;
@@ -83,6 +86,10 @@ public:
     TDialogCommands &Dialogs() { return *dialogs_; }
     TMainMenus &Menus() { return *menus_; }
     TCheckPanel &CheckPanel() { return *check_; }
+    PaperView &Paper() { return *paper_; }
+    // View > Paper and its toolbar button: shows or hides the paper view
+    // and remembers it in the settings.
+    void SetPaperViewShown(bool shown);
 
     QAction *mnuInvisible = nullptr; // hidden; carries the Tag of a command the program asks for
     // mnuInvisible as a sender, with its Tag set.
@@ -127,6 +134,9 @@ private:
     std::unique_ptr<TDialogCommands> dialogs_;
     std::unique_ptr<TMainMenus> menus_;
     TCheckPanel *check_ = nullptr; // a dock, owned by the window
+    PaperView *paper_ = nullptr;   // a dock, owned by the window
+    std::unique_ptr<WarmConverter> converter_;
+    bool converterLookedFor_ = false;
     QStatusBar *status_ = nullptr;
     QPushButton *statusAction_ = nullptr; // beside the status line, for its action
     std::function<void()> statusActionRun_;

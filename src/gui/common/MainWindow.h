@@ -31,6 +31,7 @@ class TOutputCommands;
 class TOverrideCommands;
 class TPageBuilder;
 class TPageTransfer;
+class WarmConverter;
 
 class TMainWindow
 {
@@ -48,6 +49,9 @@ public:
     virtual TContinuationCommands &Continuations() = 0;
     virtual TFileCommands &Files() = 0;
     virtual TOutputCommands &Output() = 0;
+    // The program's converter process (LibreOffice kept loaded), shared by
+    // the paper view and Save as PDF; nullptr where it is not installed.
+    virtual WarmConverter *Converter() = 0;
 
     // ---- what the commands ask of the window
     // Shows the page instance (PageTag = page * 100 + continuation), as a

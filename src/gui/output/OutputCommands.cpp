@@ -122,6 +122,10 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
         SaveAsPdf(selection);
         return;
     }
+    if (result == TfrmSelectedForms::SaveAsWordResult) {
+        SaveAsWord(selection);
+        return;
+    }
     if (result != QDialog::Accepted)
         return;
     QString document;
@@ -179,12 +183,25 @@ PdfExport *TOutputCommands::PdfInProgress() const
 
 void TOutputCommands::SaveAsPdf(const PrintSelection &selection)
 {
+    savePapers(selection, PaperFormat::Pdf);
+}
+
+void TOutputCommands::SaveAsWord(const PrintSelection &selection)
+{
+    savePapers(selection, PaperFormat::Word);
+}
+
+void TOutputCommands::savePapers(const PrintSelection &selection, PaperFormat format)
+{
     if (PdfInProgress())
         return;
+    const bool word = format == PaperFormat::Word;
+    const QString extension = word ? QStringLiteral(".docx") : QStringLiteral(".pdf");
+    const QString kind = word ? QStringLiteral("Word document") : QStringLiteral("PDF");
     // Without LibreOffice the user learns it before choosing a name.
     const PdfSettings pdfSettings = PdfSettingsFromEnvironment();
     if (!PdfConverterInstalled(pdfSettings)) {
-        ShowError(msg::PdfConverterMissing);
+        ShowError(word ? msg::WordConverterMissing : msg::PdfConverterMissing);
         return;
     }
     QString document;
@@ -193,15 +210,17 @@ void TOutputCommands::SaveAsPdf(const PrintSelection &selection)
 
     QString folder = main_.settings.clientFolder.isEmpty() ? main_.folders.installRoot : main_.settings.clientFolder;
     QDir().mkpath(folder);
-    const QString offered =
-        FileInFolder(folder, DefaultPdfFileName(main_.Document().ClientName(), QDate::currentDate()));
-    QString path = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("Save as PDF"), offered,
-                                                       QStringLiteral("PDF Files (*.pdf)"));
+    QString offered = FileInFolder(folder, DefaultPdfFileName(main_.Document().ClientName(), QDate::currentDate()));
+    if (word)
+        offered = offered.chopped(4) + extension;
+    QString path = UserDialogs::Current().SaveFileName(main_.Window(), QStringLiteral("Save as ") + kind, offered,
+                                                       word ? QStringLiteral("Word Documents (*.docx)")
+                                                            : QStringLiteral("PDF Files (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+    if (!path.endsWith(extension, Qt::CaseInsensitive)) {
         // The file dialog asked before replacing the name as typed, not this one.
-        path += QStringLiteral(".pdf");
+        path += extension;
         if (QFileInfo::exists(path) &&
             UserDialogs::Current().Question(main_.Window(), QStringLiteral("Brevane"),
                                             QDir::toNativeSeparators(path) +
@@ -210,17 +229,22 @@ void TOutputCommands::SaveAsPdf(const PrintSelection &selection)
             return;
     }
 
-    pdf_ = std::make_unique<PdfExport>(pdfSettings);
-    if (!pdf_->Start(document, path)) {
+    // Through the program's converter process where it is installed, which
+    // the paper view keeps loaded.
+    pdf_ = std::make_unique<PdfExport>(pdfSettings, nullptr, main_.Converter());
+    if (!pdf_->Start(document, path, format)) {
         pdf_.reset();
         return;
     }
     pdfProgress_ = new QProgressDialog(main_.Window());
     pdfProgress_->setObjectName(QStringLiteral("pdfProgress"));
-    pdfProgress_->setWindowTitle(QStringLiteral("Save as PDF"));
-    pdfProgress_->setLabelText(QStringLiteral("Saving the selected forms as a PDF:\n%1\n\nLibreOffice takes a few "
-                                              "seconds for it.")
-                                   .arg(QFileInfo(path).fileName()));
+    pdfProgress_->setWindowTitle(QStringLiteral("Save as ") + kind);
+    pdfProgress_->setLabelText(
+        (word ? QStringLiteral("Saving the selected forms as a Word document:\n%1\n\nLibreOffice takes a few "
+                               "seconds for it.")
+              : QStringLiteral("Saving the selected forms as a PDF:\n%1\n\nLibreOffice takes a few "
+                               "seconds for it."))
+            .arg(QFileInfo(path).fileName()));
     pdfProgress_->setCancelButtonText(QStringLiteral("Cancel"));
     pdfProgress_->setRange(0, 0); // no measure of how far: a busy bar
     pdfProgress_->setWindowModality(Qt::WindowModal);
@@ -244,9 +268,11 @@ void TOutputCommands::PdfFinished(const QString &path, int result)
         return;
     // Where the file went, and the way to it.
     const QString folder = QFileInfo(path).absolutePath();
-    main_.ShowStatus(QStringLiteral("Saved as PDF: ") + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
+    const bool word = path.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive);
+    main_.ShowStatus((word ? QStringLiteral("Saved as Word document: ") : QStringLiteral("Saved as PDF: ")) +
+                         QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
                      QStringLiteral("Open Folder"), [folder] { OpenFolder(folder); });
-    if (main_.settings.openSavedPdf)
+    if (main_.settings.openSavedPdf && !word)
         OpenPdf(path);
 }
 

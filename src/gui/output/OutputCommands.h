@@ -4,6 +4,7 @@
 // processor), Save as PDF from the same dialog, the Force Word and Force WordPad switches, Find Word, and the
 // removal of the temporary print documents when the program closes.
 
+#include "core/output/PdfExport.h"
 #include "core/output/PrintSelection.h"
 #include "gui/common/Sender.h"
 
@@ -46,6 +47,8 @@ public:
     // working meanwhile. When the PDF is written and the option is on, it
     // opens in the desktop's viewer.
     void SaveAsPdf(const PrintSelection &selection);
+    // "Save as Word document...": the same, as a .docx.
+    void SaveAsWord(const PrintSelection &selection);
     // The conversion under way, else nullptr; its progress window.
     PdfExport *PdfInProgress() const;
     QProgressDialog *PdfProgress() const { return pdfProgress_; }
@@ -80,6 +83,8 @@ private:
     // (the reason shown).
     bool BuildDocument(const PrintSelection &selection, bool titled, QString *document);
     void PdfFinished(const QString &path, int result);
+    // Save as PDF or Word document: the name asked for, then the conversion.
+    void savePapers(const PrintSelection &selection, PaperFormat format);
     // The client the print dialog remembers its ticked forms for.
     QString clientKey();
 

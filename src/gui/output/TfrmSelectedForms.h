@@ -32,11 +32,15 @@ public:
 
     // The result of "Save as PDF...": the checked forms go to a PDF.
     static constexpr int SaveAsPdfResult = 2;
+    // The result of "Save as Word document...": the checked forms go to a
+    // Word document.
+    static constexpr int SaveAsWordResult = 3;
 
     QTabWidget *TabControl1 = nullptr;
     QPushButton *btnPreviewPrint = nullptr; // closes with the OK result
     QPushButton *btnSelectAll = nullptr;    // the same as the context menu's Select All
     QPushButton *btnSaveAsPdf = nullptr;    // closes with SaveAsPdfResult
+    QPushButton *btnSaveAsWord = nullptr;   // closes with SaveAsWordResult
     QCheckBox *cbxOpenPdf = nullptr;        // open the saved PDF in the desktop's viewer
     QPushButton *btnClearAll = nullptr;
     QPushButton *btnClose = nullptr; // closes with the Close result
