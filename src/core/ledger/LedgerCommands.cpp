@@ -193,31 +193,35 @@ Outcome WriteJournalLines(ClientDocument &document, const QList<JournalLine> &li
     return outcome;
 }
 
-Outcome RecordTransfer(ClientDocument &document, const TransferOrder &order)
+namespace {
+
+// Works out an order's journal lines and, when the order is sound, writes
+// them after the journal's last line.
+template <typename Order, typename MakeLines>
+Outcome record(ClientDocument &document, const Order &order, MakeLines makeLines)
 {
     if (!document.Answers())
         return Outcome::failure(msg::AnswerStoreNotCreated);
     QList<JournalLine> lines;
-    const Outcome made = TransferLines(*document.Answers(), document.Directory(), order, &lines);
+    const Outcome made = makeLines(*document.Answers(), document.Directory(), order, &lines);
     return made.ok() ? WriteJournalLines(document, lines) : made;
+}
+
+} // namespace
+
+Outcome RecordTransfer(ClientDocument &document, const TransferOrder &order)
+{
+    return record(document, order, TransferLines);
 }
 
 Outcome RecordIssue(ClientDocument &document, const IssueOrder &order)
 {
-    if (!document.Answers())
-        return Outcome::failure(msg::AnswerStoreNotCreated);
-    QList<JournalLine> lines;
-    const Outcome made = IssueLines(*document.Answers(), document.Directory(), order, &lines);
-    return made.ok() ? WriteJournalLines(document, lines) : made;
+    return record(document, order, IssueLines);
 }
 
 Outcome RecordRedemption(ClientDocument &document, const RedemptionOrder &order)
 {
-    if (!document.Answers())
-        return Outcome::failure(msg::AnswerStoreNotCreated);
-    QList<JournalLine> lines;
-    const Outcome made = RedemptionLines(*document.Answers(), document.Directory(), order, &lines);
-    return made.ok() ? WriteJournalLines(document, lines) : made;
+    return record(document, order, RedemptionLines);
 }
 
 } // namespace brevane::ledger
