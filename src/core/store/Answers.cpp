@@ -30,36 +30,9 @@ TAnswer::TAnswer()
 
 TAnswer::~TAnswer() = default;
 
-bool TAnswer::HasList(int page, int continuation)
-{
-    return IsValidPage(page) && continuation >= 0 && continuation <= PageContinuationMax[page];
-}
-
 int TAnswer::AnswerCount(int page)
 {
     return IsValidPage(page) ? PageAnswerMax[page] + 1 : 0;
-}
-
-int TAnswer::indexOf(int page, int continuation, int answer) const
-{
-    if (!HasList(page, continuation) || answer < 0 || answer > PageAnswerMax[page])
-        throw AnswerRangeError(page, continuation, answer);
-    return listStart_[page][continuation] + answer;
-}
-
-AnswerEntry &TAnswer::Entry(int page, int continuation, int answer)
-{
-    return entries_[indexOf(page, continuation, answer)];
-}
-
-const AnswerEntry &TAnswer::Entry(int page, int continuation, int answer) const
-{
-    return entries_[indexOf(page, continuation, answer)];
-}
-
-const QString &TAnswer::Text(int page, int continuation, int answer) const
-{
-    return Entry(page, continuation, answer).text;
 }
 
 void TAnswer::SetText(int page, int continuation, int answer, const QString &text)

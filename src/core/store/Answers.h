@@ -74,4 +74,33 @@ private:
     std::array<std::array<int, ContinuationCount>, PageCount> listStart_;
 };
 
+// The accessors sit on every path that reads or writes an answer (reading a
+// file, calculating, merging): they are inline.
+inline bool TAnswer::HasList(int page, int continuation)
+{
+    return IsValidPage(page) && continuation >= 0 && continuation <= PageContinuationMax[page];
+}
+
+inline int TAnswer::indexOf(int page, int continuation, int answer) const
+{
+    if (!HasList(page, continuation) || answer < 0 || answer > PageAnswerMax[page])
+        throw AnswerRangeError(page, continuation, answer);
+    return listStart_[page][continuation] + answer;
+}
+
+inline AnswerEntry &TAnswer::Entry(int page, int continuation, int answer)
+{
+    return entries_[indexOf(page, continuation, answer)];
+}
+
+inline const AnswerEntry &TAnswer::Entry(int page, int continuation, int answer) const
+{
+    return entries_[indexOf(page, continuation, answer)];
+}
+
+inline const QString &TAnswer::Text(int page, int continuation, int answer) const
+{
+    return Entry(page, continuation, answer).text;
+}
+
 } // namespace brevane
