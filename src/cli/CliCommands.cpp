@@ -3,8 +3,10 @@
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/Folders.h"
+#include "core/ledger/ShareLedger.h"
 
 #include <QCoreApplication>
+#include <QDate>
 
 #include <cstdio>
 
@@ -50,17 +52,56 @@ bool LoadAndCalculate(const QString &in, ClientDocument &client)
     return true;
 }
 
-int BuildDocument(const QString &in, const QStringList &boxes, const QString &supportFolder, const QString &out,
-                  bool titled, QString *document)
+int TakeAsOfOption(QStringList &args, QDate *asOf)
 {
-    PrintSelection selection;
+    const qsizetype at = args.indexOf(QStringLiteral("--as-of"));
+    if (at < 0)
+        return ExitOk;
+    const QString text = args.value(at + 1);
+    *asOf = QDate::fromString(text, Qt::ISODate);
+    if (!asOf->isValid()) {
+        PrintLine(QStringLiteral("brevane-cli: --as-of needs a date as YYYY-MM-DD, not \"%1\"").arg(text));
+        return ExitUsage;
+    }
+    args.remove(at, 2);
+    return ExitOk;
+}
+
+int ReadSelection(const QStringList &given, PrintSelection *selection)
+{
+    QStringList boxes = given;
+    if (const int status = TakeAsOfOption(boxes, &selection->registerAsOf); status != ExitOk)
+        return status;
+    selection->shareRegister = boxes.removeAll(QStringLiteral("--share-register")) > 0;
+    if (const qsizetype at = boxes.indexOf(QStringLiteral("--certificates")); at >= 0) {
+        const std::optional<QList<int>> numbers = ledger::CertificateNumbers(boxes.value(at + 1));
+        if (at + 1 >= boxes.size() || !numbers || numbers->isEmpty()) {
+            ShowError(msg::CertificatesUnreadable, boxes.value(at + 1));
+            return ExitUsage;
+        }
+        selection->certificates = *numbers;
+        boxes.remove(at, 2);
+    }
+    if (selection->registerAsOf.isValid() && !selection->shareRegister) {
+        PrintLine(QStringLiteral("brevane-cli: --as-of is the day of the share register: give --share-register too"));
+        return ExitUsage;
+    }
     for (const QString &box : boxes) {
         if (!FindSelectionBox(box)) {
             PrintLine(QStringLiteral("brevane-cli: no selection box is called %1").arg(box));
             return ExitUsage;
         }
-        selection.SetChecked(box);
+        selection->SetChecked(box);
     }
+    return ExitOk;
+}
+
+int BuildDocument(const QString &in, const QStringList &boxes, const QString &supportFolder, const QString &out,
+                  bool titled, QString *document)
+{
+    PrintSelection selection;
+    if (const int status = ReadSelection(boxes, &selection); status != ExitOk)
+        return status;
     ClientDocument client;
     if (!LoadAndCalculate(in, client))
         return ExitFailed;

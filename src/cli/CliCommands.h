@@ -5,7 +5,9 @@
 // dispatches.
 
 #include "core/output/PdfExport.h"
+#include "core/output/PrintSelection.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -32,10 +34,22 @@ bool LoadClient(const QString &in, ClientDocument &client);
 // is damaged: a batch run never goes on from a part of a client.
 bool LoadAndCalculate(const QString &in, ClientDocument &client);
 
-// Reads IN, calculates and builds the print document of the named boxes,
-// titled with the entity's name and the forms when `titled`. ExitOk with the
-// document, else the exit status, its reason on standard error; `out` names
-// the file that is then not written.
+// Takes "--as-of YYYY-MM-DD" out of the arguments into *asOf (left as it is
+// without the option). ExitUsage, its reason on standard error, for a date
+// that does not read.
+int TakeAsOfOption(QStringList &args, QDate *asOf);
+
+// The print selection the arguments name: boxes by name, and among them
+// "--certificates 1,3,6-8" (the stock certificates to print; all outstanding
+// without it) and "--share-register [--as-of YYYY-MM-DD]" (the share register
+// after the forms). ExitUsage, the reason on standard error, for a box or
+// option that does not read.
+int ReadSelection(const QStringList &args, PrintSelection *selection);
+
+// Reads IN, calculates and builds the print document of the selection the
+// arguments name (ReadSelection), titled with the entity's name and the
+// forms when `titled`. ExitOk with the document, else the exit status, its
+// reason on standard error; `out` names the file that is then not written.
 int BuildDocument(const QString &in, const QStringList &boxes, const QString &supportFolder, const QString &out,
                   bool titled, QString *document);
 

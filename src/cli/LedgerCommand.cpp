@@ -15,17 +15,8 @@ int LedgerCommand(const QStringList &given)
 {
     QStringList args = given;
     QDate asOf;
-    const qsizetype at = args.indexOf(QStringLiteral("--as-of"));
-    if (at >= 0) {
-        const QString text = args.value(at + 1);
-        asOf = QDate::fromString(text, Qt::ISODate);
-        if (!asOf.isValid()) {
-            PrintLine(
-                QStringLiteral("brevane-cli: --as-of needs a date as YYYY-MM-DD, not \"%1\"").arg(TerminalSafe(text)));
-            return ExitUsage;
-        }
-        args.remove(at, 2);
-    }
+    if (const int status = TakeAsOfOption(args, &asOf); status != ExitOk)
+        return status;
     if (args.size() != 1) {
         PrintLine(QStringLiteral("usage: brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]"));
         return ExitUsage;

@@ -63,12 +63,8 @@ int PdfBatchCommand(const QString &outFolder, const QStringList &clients, const 
         PrintLine(QStringLiteral("brevane-cli: %1 is not a folder; nothing written").arg(outFolder));
         return ExitFailed;
     }
-    for (const QString &box : boxes) {
-        if (!FindSelectionBox(box)) {
-            PrintLine(QStringLiteral("brevane-cli: no selection box is called %1").arg(box));
-            return ExitUsage;
-        }
-    }
+    if (PrintSelection selection; ReadSelection(boxes, &selection) != ExitOk)
+        return ExitUsage;
     Interruption interruption;
     const PdfSettings settings = PdfSettingsFromEnvironment();
     // One LibreOffice for every client of the batch.

@@ -57,6 +57,8 @@ int usage()
         "       brevane-cli export IN.cl1 OUT.json\n"
         "       brevane-cli import IN.json OUT.cl1\n"
         "       brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]\n"
+        "BOX may also be --certificates 1,3,6-8 (the stock certificates to print)\n"
+        "        or --share-register [--as-of YYYY-MM-DD] (the share register after the forms)\n"
         "option: --support DIR   folder holding PSF, RTF and DAT\n"
         "        --replace       print, pdf, docx, export and import may replace a file of another kind"));
     return ExitUsage;

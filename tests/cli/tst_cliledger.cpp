@@ -22,6 +22,8 @@ private Q_SLOTS:
     void initTestCase();
     void ledger_data();
     void ledger();
+    void printRegisterAndCertificates_data();
+    void printRegisterAndCertificates();
 
 private:
     QString program_;
@@ -113,6 +115,69 @@ void tst_cliledger::ledger()
         QCOMPARE(said, QString());
     else
         QVERIFY2(said.contains(errors), qPrintable(said));
+}
+
+// brevane-cli print with the share register and a choice of certificates
+// among the boxes (the same options serve pdf and docx).
+void tst_cliledger::printRegisterAndCertificates_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("printed"); // in order
+    QTest::addColumn<QStringList>("absent");
+    QTest::addColumn<QString>("errors");
+    QTest::newRow("the register after the last entry")
+        << QStringList{"--share-register"} << 0
+        << QStringList{"SHARE REGISTER", "on June 15, 2019", "Erin Walsh", "Ben Ortiz", "Shares outstanding: 1,000."}
+        << QStringList{"This certifies"} << "";
+    QTest::newRow("the register on a day, after the resolution")
+        << QStringList{"cbxMisc_CorporateResolution", "--share-register", "--as-of", "2019-06-14"} << 0
+        << QStringList{"RESOLUTION", "SHARE REGISTER", "on June 14, 2019", "Ben Ortiz"} << QStringList{"Erin Walsh"}
+        << "";
+    QTest::newRow("two certificates chosen")
+        << QStringList{"cbxStockFront", "--certificates", "7, 6"} << 0
+        << QStringList{"This certifies that Erin Walsh", "This certifies that Ben Ortiz"}
+        << QStringList{"This certifies that Ann Lee", "SHARE REGISTER"} << "";
+    QTest::newRow("a cancelled certificate chosen")
+        << QStringList{"cbxStockFront", "--certificates", "2"} << 1 << QStringList() << QStringList()
+        << "3908-No stock certificate was printed";
+    QTest::newRow("certificates that do not read")
+        << QStringList{"cbxStockFront", "--certificates", "two"} << 2 << QStringList() << QStringList()
+        << "3907-The certificates to print";
+    QTest::newRow("a day without the register") << QStringList{"cbxStockFront", "--as-of", "2019-06-14"} << 2
+                                                << QStringList() << QStringList() << "give --share-register too";
+}
+
+void tst_cliledger::printRegisterAndCertificates()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, printed);
+    QFETCH(QStringList, absent);
+    QFETCH(QString, errors);
+    const QString out = dir_.filePath(QStringLiteral("papers.rtf"));
+    QFile::remove(out);
+    QProcess process;
+    process.start(program_, QStringList{QStringLiteral("print"), after_, out} + boxes);
+    QVERIFY(process.waitForFinished(60000));
+    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(process.exitCode() == exitCode, qPrintable(said));
+    if (exitCode != 0) {
+        QVERIFY2(said.contains(errors), qPrintable(said));
+        QVERIFY(!QFileInfo::exists(out));
+        return;
+    }
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString document = QString::fromLatin1(file.readAll());
+    qsizetype at = 0;
+    for (const QString &text : printed) {
+        const qsizetype found = document.indexOf(text, at);
+        QVERIFY2(found >= at, qPrintable(text));
+        at = found;
+    }
+    for (const QString &text : absent)
+        QVERIFY2(!document.contains(text), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(tst_cliledger)

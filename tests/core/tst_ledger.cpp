@@ -99,6 +99,10 @@ private Q_SLOTS:
     void ledgerWrittenBeforeIsKept();
     void certificateForEveryHolder_data();
     void certificateForEveryHolder();
+    void certificateNumbers_data();
+    void certificateNumbers();
+    void registerPaper_data();
+    void registerPaper();
 };
 
 // The first sheet: one line per subscriber, certificates 1 to 5 in
@@ -371,14 +375,19 @@ void tst_ledger::certificateForEveryHolder_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QList<int>>("chosen");
     QTest::addColumn<QStringList>("printed"); // holders, in order
+    QTest::addColumn<int>("refused");         // the message of a job that prints nothing, else 0
     const QStringList first{"Ann Lee", "Ben Ortiz", "Carla Ng", "Dev Patel", "Lakeshore Capital LLC"};
-    QTest::newRow("front, after the original issue") << false << "cbxStockFront" << QList<int>() << first;
+    QTest::newRow("front, after the original issue") << false << "cbxStockFront" << QList<int>() << first << 0;
     QTest::newRow("front, after the transfer")
         << true << "cbxStockFront" << QList<int>()
-        << QStringList{"Ann Lee", "Carla Ng", "Dev Patel", "Lakeshore Capital LLC", "Erin Walsh", "Ben Ortiz"};
+        << QStringList{"Ann Lee", "Carla Ng", "Dev Patel", "Lakeshore Capital LLC", "Erin Walsh", "Ben Ortiz"} << 0;
     QTest::newRow("front, two chosen") << true << "cbxStockFront" << QList<int>{6, 7}
-                                       << QStringList{"Erin Walsh", "Ben Ortiz"};
-    QTest::newRow("back, after the transfer") << true << "cbxStockBack" << QList<int>() << QStringList();
+                                       << QStringList{"Erin Walsh", "Ben Ortiz"} << 0;
+    QTest::newRow("back, after the transfer") << true << "cbxStockBack" << QList<int>() << QStringList() << 0;
+    // Certificate 2 was surrendered in the transfer: it is not printed
+    // blank or left out in silence.
+    QTest::newRow("a cancelled certificate chosen")
+        << true << "cbxStockFront" << QList<int>{6, 2} << QStringList() << int(msg::CertificateNotOutstanding);
 }
 
 void tst_ledger::certificateForEveryHolder()
@@ -387,6 +396,7 @@ void tst_ledger::certificateForEveryHolder()
     QFETCH(QString, box);
     QFETCH(QList<int>, chosen);
     QFETCH(QStringList, printed);
+    QFETCH(int, refused);
     Client c;
     if (transferred)
         QVERIFY(c.transfer().ok());
@@ -397,11 +407,16 @@ void tst_ledger::certificateForEveryHolder()
     const QByteArray before = WriteClientFile(c.store(), c.document.Directory());
     QString document;
     MessageRecorder recorder;
-    QVERIFY(c.document
-                .BuildPrintDocument(selection, support + QStringLiteral("/RTF"), support + QStringLiteral("/DAT"),
-                                    &document)
-                .ok());
+    const Outcome built = c.document.BuildPrintDocument(selection, support + QStringLiteral("/RTF"),
+                                                        support + QStringLiteral("/DAT"), &document);
     QCOMPARE(WriteClientFile(c.store(), c.document.Directory()), before);
+    if (refused) {
+        QVERIFY(!built);
+        QVERIFY(document.isEmpty());
+        QVERIFY(built.has(refused));
+        return;
+    }
+    QVERIFY(built.ok());
     const int pages = int(document.count(QStringLiteral("\\sectd")));
     if (box == QLatin1String("cbxStockBack")) {
         QCOMPARE(pages, 6);
@@ -425,6 +440,92 @@ void tst_ledger::certificateForEveryHolder()
             SaveClientFile(keep + QLatin1Char('/') + name + QStringLiteral(".cl1"), c.store(), c.document.Directory()));
         QVERIFY(WritePrintDocument(keep + QLatin1Char('/') + name + QStringLiteral(".rtf"), document));
     }
+}
+
+// The certificates a user names for printing.
+void tst_ledger::certificateNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("reads");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::newRow("blank: every certificate") << "  " << true << QList<int>();
+    QTest::newRow("list and range") << "1, 3, 6-8" << true << QList<int>{1, 3, 6, 7, 8};
+    QTest::newRow("blanks and semicolons, once each") << "7;2 2 7-7" << true << QList<int>{7, 2};
+    QTest::newRow("a word") << "1, three" << false << QList<int>();
+    QTest::newRow("zero") << "0" << false << QList<int>();
+    QTest::newRow("backward range") << "8-6" << false << QList<int>();
+    QTest::newRow("open range") << "6-" << false << QList<int>();
+    QTest::newRow("a range no ledger holds") << "1-100000" << false << QList<int>();
+    QTest::newRow("beyond a number") << "99999999999" << false << QList<int>();
+}
+
+void tst_ledger::certificateNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, reads);
+    QFETCH(QList<int>, numbers);
+    const std::optional<QList<int>> read = CertificateNumbers(text);
+    QCOMPARE(read.has_value(), reads);
+    if (reads)
+        QCOMPARE(*read, numbers);
+}
+
+// The register printed as a paper, alone or after forms, on a day.
+void tst_ledger::registerPaper_data()
+{
+    QTest::addColumn<QDate>("asOf");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QStringList>("rows"); // "number holder shares", in order
+    QTest::newRow("after the last entry")
+        << QDate() << QString() << "on June 15, 2019"
+        << QStringList{"1 Ann Lee 400",    "3 Carla Ng 150", "4 Dev Patel 100", "5 Lakeshore Capital LLC 100",
+                       "6 Erin Walsh 100", "7 Ben Ortiz 150"};
+    QTest::newRow("the day before the transfer, after a form") << QDate(2019, 6, 14) << "cbxMisc_CorporateResolution"
+                                                               << "on June 14, 2019" << FirstIssue;
+}
+
+void tst_ledger::registerPaper()
+{
+    QFETCH(QDate, asOf);
+    QFETCH(QString, box);
+    QFETCH(QString, day);
+    QFETCH(QStringList, rows);
+    Client c;
+    QVERIFY(c.transfer().ok());
+    PrintSelection selection;
+    if (!box.isEmpty())
+        selection.SetChecked(box);
+    selection.shareRegister = true;
+    selection.registerAsOf = asOf;
+    const QString support = qEnvironmentVariable("BREVANE_BINARY_DIR") + QStringLiteral("/support");
+    QString document;
+    MessageRecorder recorder;
+    QVERIFY(c.document
+                .BuildPrintDocument(selection, support + QStringLiteral("/RTF"), support + QStringLiteral("/DAT"),
+                                    &document)
+                .ok());
+    // One RTF document: the register's header went, its body is a section
+    // of its own after the form's.
+    QCOMPARE(document.count(QStringLiteral("{\\rtf1")), 1);
+    QCOMPARE(int(document.count(QStringLiteral("\\sectd"))), box.isEmpty() ? 1 : 2);
+    QVERIFY(document.endsWith(QStringLiteral("}\r\n")) || document.endsWith(QLatin1Char('}')));
+    const qsizetype title = document.indexOf(QStringLiteral("SHARE REGISTER"));
+    QVERIFY(title > 0);
+    QVERIFY(document.indexOf(QStringLiteral("Harbor Lane Foods, Inc."), title) > title);
+    QVERIFY(document.contains(QStringLiteral("The shareholders of record ") + day));
+    qsizetype at = title;
+    for (const QString &row : rows) {
+        const QStringList parts = row.split(QLatin1Char(' '));
+        const QString cells = QStringLiteral("\\ql %1\\cell\r\n\\pard\\intbl\\sa20\\sl0\\ql %2\\cell")
+                                  .arg(parts.first(), parts.mid(1, parts.size() - 2).join(QLatin1Char(' ')));
+        const qsizetype found = document.indexOf(cells, at);
+        QVERIFY2(found > at, qPrintable(row));
+        at = found;
+    }
+    QVERIFY(document.contains(QStringLiteral("Shares outstanding: 1,000. Shares authorized by the articles of "
+                                             "incorporation: 1,500.")));
+    QVERIFY(document.contains(QStringLiteral("Carla Ng, Secretary")));
 }
 
 QTEST_GUILESS_MAIN(tst_ledger)

@@ -359,6 +359,14 @@ const CatalogueRow Catalogue[] = {
      Kind::Detail},
     {3906, QStringLiteral("3906-The ledger's sheets cannot hold these entries (at most 100 sheets of 27 lines): "),
      Kind::Detail},
+    {3907,
+     QStringLiteral("3907-The certificates to print are given by their numbers, as in \"1, 3, 6-8\", or left blank "
+                    "for every certificate outstanding; this does not read that way: "),
+     Kind::Detail},
+    {3908,
+     QStringLiteral("3908-No stock certificate was printed, since the share ledger shows no certificate of this number "
+                    "outstanding: "),
+     Kind::Detail},
     // The program's own: the due dates exported for a calendar program.
     {3950,
      QStringLiteral("3950-The calendar file could not be saved; nothing was written over an earlier one. Choose "

@@ -73,41 +73,43 @@
     X(NumberNotInWords, 21270)           /* writing a number in words failed otherwise */                              \
     X(WordPadMarginsNotSet, 21400)       /* no text */                                                                 \
     X(ClientFileRejected, 33010)         /* not a client file; detail: its path and why */                             \
-    X(ClientFileVersionUnknown, 33020) /* of a version the program does not read; detail: its path and the version */  \
-    X(ClientFileUnreadable, 38014)     /* cannot be read, or breaks off in a malformed line; detail: its path          \
-                                          and the reason */                                                            \
-    X(ClientFileOpenElsewhere, 38020)  /* Open: another window or program has it open; it may open read-only;          \
-                                          detail: its path and who has it */                                           \
-    X(ClientFileNotReplaced, 38030)    /* Save As onto a client open elsewhere; detail: its path and who has it */     \
-    X(ClientFileNotSaved, 38060)       /* the file on disk is untouched; detail: its path and the reason */            \
-    X(ClientFileDamaged, 38070)        /* ends early: what it holds is shown; detail: its path and where */            \
-    X(RecentFileGone, 38080)           /* a recent file that no longer exists; detail: its path */                     \
-    X(OneClientFileAtATime, 38090)     /* more than one client file named at start; detail: those not opened */        \
-    X(ClientAnswersAmbiguous, 38100)   /* saved before answers kept one form: numbers or dates that read two ways;     \
-                                          detail: each, where, and how it was read */                                  \
-    X(ClientLockUnusable, 38110)       /* the lock beside a client is a folder or a link: whether it is open           \
-                                          elsewhere cannot be told; detail: the client, the lock and what to do */     \
-    X(LedgerDateUnreadable, 39000)     /* a share ledger entry's date; detail: the text given */                       \
-    X(LedgerNotOutstanding, 39010)     /* no such certificate outstanding on the entry's day; detail: its number */    \
-    X(LedgerHolderMissing, 39020)      /* a new certificate without holder or shares; detail: which */                 \
-    X(LedgerBeyondCertificate, 39030)  /* more shares than the certificate surrendered holds; detail: the figures */   \
-    X(LedgerBeyondAuthorized, 39040)   /* an issue beyond the shares authorized; detail: the figures */                \
-    X(LedgerBackdated, 39050)          /* an entry dated before the journal's last line; detail: that date */          \
-    X(LedgerFull, 39060)               /* the ledger sheets cannot hold the entries; detail: how many lines */         \
-    X(CalendarNotSaved, 39500)         /* the due dates as an iCalendar file; detail: its path and the reason */       \
-    X(ClientJsonRejected, 40010)       /* JSON import: not a client's JSON, or a member wrong; nothing written;        \
-                                          detail: the file and each member that is wrong, where it stands */           \
-    X(DirectoryCsvRejected, 40020)     /* CSV import: a bad row or column; no row imported; detail: the file and       \
-                                          each bad row by its line */                                                  \
-    X(ExchangeFileUnreadable, 40030)   /* an import's file cannot be read; detail: its path and the reason */          \
-    X(ExchangeFileNotWritten, 40040)   /* an export's file cannot be written, an old one is untouched; detail: its     \
-                                          path and the reason */                                                       \
-    X(WordConverterMissing, 40500)     /* Save as Word document: LibreOffice is not installed (names the package) */   \
-    X(WordTimedOut, 40510)             /* LibreOffice stopped at the time limit; detail: the document's path */        \
-    X(WordNotConverted, 40520)         /* LibreOffice made no Word document; detail: its path and what it said */      \
-    X(WordNotWritten, 40530)           /* the Word document cannot be written; detail: its path and the reason */      \
-    X(PaperViewNeedsConverter, 40540)  /* the paper view's text without LibreOffice (names the package) */             \
-    X(PaperNotShown, 40550)            /* the paper view's text when a page could not be shown; detail: why */
+    X(ClientFileVersionUnknown, 33020)  /* of a version the program does not read; detail: its path and the version */ \
+    X(ClientFileUnreadable, 38014)      /* cannot be read, or breaks off in a malformed line; detail: its path         \
+                                           and the reason */                                                           \
+    X(ClientFileOpenElsewhere, 38020)   /* Open: another window or program has it open; it may open read-only;         \
+                                           detail: its path and who has it */                                          \
+    X(ClientFileNotReplaced, 38030)     /* Save As onto a client open elsewhere; detail: its path and who has it */    \
+    X(ClientFileNotSaved, 38060)        /* the file on disk is untouched; detail: its path and the reason */           \
+    X(ClientFileDamaged, 38070)         /* ends early: what it holds is shown; detail: its path and where */           \
+    X(RecentFileGone, 38080)            /* a recent file that no longer exists; detail: its path */                    \
+    X(OneClientFileAtATime, 38090)      /* more than one client file named at start; detail: those not opened */       \
+    X(ClientAnswersAmbiguous, 38100)    /* saved before answers kept one form: numbers or dates that read two ways;    \
+                                           detail: each, where, and how it was read */                                 \
+    X(ClientLockUnusable, 38110)        /* the lock beside a client is a folder or a link: whether it is open          \
+                                           elsewhere cannot be told; detail: the client, the lock and what to do */    \
+    X(LedgerDateUnreadable, 39000)      /* a share ledger entry's date; detail: the text given */                      \
+    X(LedgerNotOutstanding, 39010)      /* no such certificate outstanding on the entry's day; detail: its number */   \
+    X(LedgerHolderMissing, 39020)       /* a new certificate without holder or shares; detail: which */                \
+    X(LedgerBeyondCertificate, 39030)   /* more shares than the certificate surrendered holds; detail: the figures */  \
+    X(LedgerBeyondAuthorized, 39040)    /* an issue beyond the shares authorized; detail: the figures */               \
+    X(LedgerBackdated, 39050)           /* an entry dated before the journal's last line; detail: that date */         \
+    X(LedgerFull, 39060)                /* the ledger sheets cannot hold the entries; detail: how many lines */        \
+    X(CertificatesUnreadable, 39070)    /* the certificates to print are not a list of numbers; detail: the text */    \
+    X(CertificateNotOutstanding, 39080) /* a certificate chosen for printing is not outstanding; detail: numbers */    \
+    X(CalendarNotSaved, 39500)          /* the due dates as an iCalendar file; detail: its path and the reason */      \
+    X(ClientJsonRejected, 40010)        /* JSON import: not a client's JSON, or a member wrong; nothing written;       \
+                                           detail: the file and each member that is wrong, where it stands */          \
+    X(DirectoryCsvRejected, 40020)      /* CSV import: a bad row or column; no row imported; detail: the file and      \
+                                           each bad row by its line */                                                 \
+    X(ExchangeFileUnreadable, 40030)    /* an import's file cannot be read; detail: its path and the reason */         \
+    X(ExchangeFileNotWritten, 40040)    /* an export's file cannot be written, an old one is untouched; detail: its    \
+                                           path and the reason */                                                      \
+    X(WordConverterMissing, 40500)      /* Save as Word document: LibreOffice is not installed (names the package) */  \
+    X(WordTimedOut, 40510)              /* LibreOffice stopped at the time limit; detail: the document's path */       \
+    X(WordNotConverted, 40520)          /* LibreOffice made no Word document; detail: its path and what it said */     \
+    X(WordNotWritten, 40530)            /* the Word document cannot be written; detail: its path and the reason */     \
+    X(PaperViewNeedsConverter, 40540)   /* the paper view's text without LibreOffice (names the package) */            \
+    X(PaperNotShown, 40550)             /* the paper view's text when a page could not be shown; detail: why */
 
 namespace brevane::msg {
 

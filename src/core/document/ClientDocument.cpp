@@ -8,6 +8,7 @@
 #include "core/files/RecoveryCopy.h"
 #include "core/forms/FormCatalogue.h"
 #include "core/forms/PageZero.h"
+#include "core/ledger/RegisterPaper.h"
 #include "core/output/PdfExport.h"
 #include "core/output/RtfText.h"
 
@@ -320,6 +321,8 @@ QStringList ClientDocument::PrintedForms(const PrintSelection &selection)
         if (!forms.contains(form))
             forms << form;
     }
+    if (selection.shareRegister)
+        forms << ledger::RegisterPaperCaption();
     return forms;
 }
 

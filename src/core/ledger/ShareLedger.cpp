@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -537,6 +538,32 @@ QString RegisterText(const Register &reg)
                     : reg.authorized.isEmpty() ? QStringLiteral("not given")
                                                : reg.authorized);
     return out;
+}
+
+std::optional<QList<int>> CertificateNumbers(const QString &text)
+{
+    // A range longer than any ledger's sheets could number is a slip.
+    constexpr int longestRange = 100 * LinesPerSheet;
+    const auto number = [](const QString &digits) -> std::optional<int> {
+        bool ok = false;
+        const int n = digits.toInt(&ok);
+        if (!ok || n < 1 || !std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c.isDigit(); }))
+            return std::nullopt;
+        return n;
+    };
+    QList<int> numbers;
+    static const QRegularExpression separators(QStringLiteral("[,;\\s]+"));
+    for (const QString &part : text.split(separators, Qt::SkipEmptyParts)) {
+        const qsizetype dash = part.indexOf(QLatin1Char('-'));
+        const std::optional<int> first = number(dash < 0 ? part : part.left(dash));
+        const std::optional<int> last = dash < 0 ? first : number(part.mid(dash + 1));
+        if (!first || !last || *last < *first || *last - *first >= longestRange)
+            return std::nullopt;
+        for (int n = *first; n <= *last; ++n)
+            if (!numbers.contains(n))
+                numbers << n;
+    }
+    return numbers;
 }
 
 } // namespace brevane::ledger

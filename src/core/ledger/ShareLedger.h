@@ -174,6 +174,12 @@ QString SharesInWords(qint64 shares);
 // ledger was written by hand before the program kept one.
 void KeepAsWritten(TAnswer &answers);
 
+// The certificates a user names for printing: numbers and ranges separated
+// by commas or blanks ("1, 3, 6-8"), in the order given, each once; an empty
+// list for a blank text (every certificate). No value when the text does
+// not read that way.
+std::optional<QList<int>> CertificateNumbers(const QString &text);
+
 // A share count as the papers print it: "1,250".
 QString SharesText(qint64 shares);
 // The text read as a whole number of shares or a certificate number; no

@@ -3,6 +3,7 @@
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/forms/PageFacts.h"
+#include "core/ledger/RegisterPaper.h"
 #include "core/ledger/ShareLedger.h"
 #include "core/output/RtfText.h"
 #include "core/output/TemplateMerge.h"
@@ -120,6 +121,10 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
             }
         }
     }
+    if (selection.shareRegister) {
+        anyChecked = true;
+        AppendShareRegister(selection.registerAsOf);
+    }
     if (!anyChecked)
         return PrintBuildResult::NothingChecked;
     return firstPage_ ? PrintBuildResult::Built : PrintBuildResult::NothingPrinted;
@@ -134,12 +139,35 @@ PrintJob::Opened PrintJob::OpenDocument(int page, int continuation, bool missing
     }
     if (!merge_.MergeTemplatePageText(text, page, continuation))
         return Opened::Skipped;
-    const qsizetype body = text.indexOf(HeaderMark);
-    if (body >= 0)
-        text.insert(body + HeaderMark.size(), PageStart(page, true));
-    document_ = text;
-    firstPage_ = true;
+    addPageText(text, page);
     return Opened::Yes;
+}
+
+bool PrintJob::addPageText(QString text, int layoutPage)
+{
+    if (!firstPage_) {
+        const qsizetype body = text.indexOf(HeaderMark);
+        if (body >= 0)
+            text.insert(body + HeaderMark.size(), PageStart(layoutPage, true));
+        document_ = text;
+        firstPage_ = true;
+        return true;
+    }
+    // Without its header the page would open a second RTF document inside
+    // this one.
+    if (!StripTemplateHeader(text))
+        return false;
+    text.prepend(PageStart(layoutPage, false));
+    dropClosingBrace(text);
+    dropClosingBrace(document_);
+    document_ += text;
+    document_ += QLatin1Char('}');
+    return true;
+}
+
+void PrintJob::AppendShareRegister(const QDate &asOf)
+{
+    addPageText(ledger::RegisterPaper(answers_, ledger::RegisterAsOf(answers_, directory_, asOf, false)), ledger::Page);
 }
 
 bool PrintJob::PrintInstances(int page)
@@ -171,6 +199,17 @@ bool PrintJob::PrintCertificates(int page, const QList<int> &chosen)
     for (const ledger::Certificate &c : *outstanding_)
         if (chosen.isEmpty() || chosen.contains(c.number))
             certificates << c;
+    // A certificate asked for by number that is not outstanding would print
+    // nothing, or blank: the job says which and prints no certificate.
+    QStringList missing;
+    for (int number : chosen)
+        if (std::none_of(certificates.cbegin(), certificates.cend(),
+                         [number](const ledger::Certificate &c) { return c.number == number; }))
+            missing << QString::number(number);
+    if (!missing.isEmpty()) {
+        ShowError(msg::CertificateNotOutstanding, missing.join(QStringLiteral(", ")));
+        return false;
+    }
     // As any page that prints once: a template missing for the job's first
     // page ends the job; a later page that cannot be added is left out.
     bool fatal = false;
@@ -214,17 +253,10 @@ bool PrintJob::AppendTemplatePage(int page, int continuation)
     }
     if (!merge_.MergeTemplatePageText(pageText, page, continuation))
         return false;
-    if (!StripTemplateHeader(pageText)) {
-        // Without its header the page would open a second RTF document
-        // inside this one.
+    if (!addPageText(pageText, page)) {
         ShowError(msg::PrintPageTemplateUnusable, path);
         return false;
     }
-    pageText.prepend(PageStart(page, false));
-    dropClosingBrace(pageText);
-    dropClosingBrace(document_);
-    document_ += pageText;
-    document_ += QLatin1Char('}');
     return true;
 }
 

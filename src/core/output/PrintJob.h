@@ -55,6 +55,9 @@ public:
 
     // Adds the directory worksheet pages: 50 rows a page, at least one page.
     void AppendDirectoryWorksheet();
+    // Adds the share register on `asOf` (invalid: after the ledger's last
+    // entry), in the ledger sheets' layout.
+    void AppendShareRegister(const QDate &asOf);
 
     const QString &PrintDocument() const { return document_; }
     // The template folder + "page" + page + ".rtf".
@@ -65,6 +68,11 @@ private:
     // Opens the print document with the page; a missing template ends the
     // job when `missingEndsJob`, otherwise the page is left out.
     Opened OpenDocument(int page, int continuation, bool missingEndsJob);
+    // Opens the print document with a page's merged text (header and all),
+    // or appends its body after the header mark, in the layout of
+    // `layoutPage`. False (nothing added) for a later page without a header
+    // mark.
+    bool addPageText(QString text, int layoutPage);
     bool PrintInstances(int page);
     // The stock certificate's page once for each certificate of the share
     // ledger outstanding (or those chosen), filled for it; once as the page

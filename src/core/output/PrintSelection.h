@@ -5,6 +5,7 @@
 
 #include "core/forms/FormCatalogue.h"
 
+#include <QDate>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -28,6 +29,10 @@ struct PrintSelection
     // The stock certificates to print, by their numbers in the share ledger;
     // empty for every certificate outstanding.
     QList<int> certificates = {};
+    // The share register, printed after the boxes' pages: on `registerAsOf`,
+    // or after the ledger's last entry while that is not a valid date.
+    bool shareRegister = false;
+    QDate registerAsOf = {};
 
     bool IsChecked(const QString &box) const { return checked.contains(box); }
     void SetChecked(const QString &box, bool on = true)
@@ -37,7 +42,7 @@ struct PrintSelection
         else
             checked.remove(box);
     }
-    bool IsEmpty() const { return checked.isEmpty(); }
+    bool IsEmpty() const { return checked.isEmpty() && !shareRegister; }
 };
 
 // The boxes after the user clicked `clicked` (which keeps the state the click

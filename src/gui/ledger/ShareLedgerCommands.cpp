@@ -42,6 +42,15 @@ void ShowShareRegister(TMainWindow &main)
         selection.certificates = numbers;
         main.Output().SaveAsPdf(selection);
     };
+    hooks.printRegister = [&main](const QDate &asOf, bool pdf) {
+        PrintSelection selection;
+        selection.shareRegister = true;
+        selection.registerAsOf = asOf;
+        if (pdf)
+            main.Output().SaveAsPdf(selection);
+        else
+            main.Output().PreviewPrint(selection);
+    };
     TfrmShareRegister dialog(main.Document(), hooks, main.Window());
     dialog.exec();
 }

@@ -75,11 +75,19 @@ TfrmShareRegister::TfrmShareRegister(ClientDocument &client, Hooks hooks, QWidge
     btnCertificates = new QPushButton(QStringLiteral("Save &Certificates as PDF..."), this);
     btnCertificates->setObjectName(QStringLiteral("btnCertificates"));
     btnCertificates->setToolTip(QStringLiteral("A filled stock certificate for each certificate ticked"));
+    btnPrintRegister = new QPushButton(QStringLiteral("&Print Register..."), this);
+    btnPrintRegister->setObjectName(QStringLiteral("btnPrintRegister"));
+    btnPrintRegister->setToolTip(QStringLiteral("The register of this day as a paper, in the word processor"));
+    btnRegisterPdf = new QPushButton(QStringLiteral("Register as P&DF..."), this);
+    btnRegisterPdf->setObjectName(QStringLiteral("btnRegisterPdf"));
+    btnRegisterPdf->setToolTip(QStringLiteral("The register of this day as a paper, saved as a PDF"));
     auto *close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("btnClose"));
     for (QPushButton *b : {btnTransfer, btnIssue, btnRedemption})
         buttons->addWidget(b);
     buttons->addStretch();
+    buttons->addWidget(btnPrintRegister);
+    buttons->addWidget(btnRegisterPdf);
     buttons->addWidget(btnCertificates);
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -95,10 +103,16 @@ TfrmShareRegister::TfrmShareRegister(ClientDocument &client, Hooks hooks, QWidge
         if (hooks_.saveCertificates)
             hooks_.saveCertificates(TickedCertificates());
     });
+    const auto printRegister = [this](bool pdf) {
+        if (hooks_.printRegister)
+            hooks_.printRegister(cbxLatest->isChecked() ? QDate() : edtAsOf->date(), pdf);
+    };
+    connect(btnPrintRegister, &QPushButton::clicked, this, [printRegister] { printRegister(false); });
+    connect(btnRegisterPdf, &QPushButton::clicked, this, [printRegister] { printRegister(true); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     ShowRegister();
-    resize(720, 420);
+    resize(860, 420);
 }
 
 void TfrmShareRegister::ShowRegister()

@@ -3,9 +3,11 @@
 // on a day (the outstanding certificates, their holders, shares and class,
 // the total outstanding and authorized) and the faults of the journal, from
 // the core's register (core/ledger/ShareLedger). From here the user records
-// a transfer, an issue or a redemption, and saves the certificates ticked
-// (all or some) as a PDF of filled stock certificates.
+// a transfer, an issue or a redemption, prints the register as a paper or
+// saves it as a PDF, and saves the certificates ticked (all or some) as a
+// PDF of filled stock certificates.
 
+#include <QDate>
 #include <QDialog>
 #include <QList>
 
@@ -31,6 +33,9 @@ public:
         std::function<void(int kind)> record;
         // Saves the fronts of the certificates of these numbers as a PDF.
         std::function<void(const QList<int> &numbers)> saveCertificates;
+        // The register on a day (invalid: after the last entry) as a paper,
+        // to the word processor or, with `pdf`, to a PDF.
+        std::function<void(const QDate &asOf, bool pdf)> printRegister;
     };
 
     TfrmShareRegister(ClientDocument &client, Hooks hooks, QWidget *parent = nullptr);
@@ -49,6 +54,8 @@ public:
     QPushButton *btnIssue = nullptr;
     QPushButton *btnRedemption = nullptr;
     QPushButton *btnCertificates = nullptr;
+    QPushButton *btnPrintRegister = nullptr;
+    QPushButton *btnRegisterPdf = nullptr;
 
 private:
     ClientDocument &client_;

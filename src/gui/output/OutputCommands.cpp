@@ -126,8 +126,12 @@ void TOutputCommands::SendToWordProcessor(const TSender &sender)
         SaveAsWord(selection);
         return;
     }
-    if (result != QDialog::Accepted)
-        return;
+    if (result == QDialog::Accepted)
+        PreviewPrint(selection);
+}
+
+void TOutputCommands::PreviewPrint(const PrintSelection &selection)
+{
     QString document;
     if (!BuildDocument(selection, false, &document))
         return;

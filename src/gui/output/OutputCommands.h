@@ -41,6 +41,9 @@ public:
     // document written to the temporary folder and opened in the word
     // processor. Runs for a menu item, a tree item or a button only.
     void SendToWordProcessor(const TSender &sender);
+    // The selection's print document written to the temporary folder and
+    // opened in the word processor (after the recalculation and the check).
+    void PreviewPrint(const PrintSelection &selection);
     // The checked forms as one PDF: asks for its name (the client's name and
     // the date in the client file folder), and has LibreOffice convert the
     // print document while a progress window offers Cancel; the window keeps

@@ -1,11 +1,16 @@
 #include "gui/output/TfrmSelectedForms.h"
 
+#include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
+#include "core/ledger/ShareLedger.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -89,6 +94,20 @@ TfrmSelectedForms::TfrmSelectedForms(int displayedPage, QWidget *parent)
                                "margin differences."),
                 page));
         } else if (tab == TabStock) {
+            // Which certificates of the share ledger print: all outstanding
+            // unless numbers are given.
+            auto *which = new QHBoxLayout;
+            auto *label = new QLabel(QStringLiteral("C&ertificates:"), page);
+            edtCertificates = new QLineEdit(page);
+            edtCertificates->setObjectName(QStringLiteral("edtCertificates"));
+            edtCertificates->setPlaceholderText(QStringLiteral("every certificate outstanding"));
+            edtCertificates->setToolTip(QStringLiteral(
+                "The numbers of the certificates to print from the share ledger, as in 1, 3, 6-8; blank prints "
+                "a certificate for every certificate outstanding"));
+            label->setBuddy(edtCertificates);
+            which->addWidget(label);
+            which->addWidget(edtCertificates, 1);
+            pageColumn->addLayout(which);
             pageColumn->addWidget(
                 redNote(QStringLiteral("The best way to print the stock certificate is to print the front, and then "
                                        "replace the printed front in your printer (correctly oriented) and then "
@@ -140,7 +159,7 @@ TfrmSelectedForms::TfrmSelectedForms(int displayedPage, QWidget *parent)
     buttons->addWidget(btnClearAll);
     buttons->addWidget(btnClose);
     column->addLayout(buttons);
-    connect(btnPreviewPrint, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnPreviewPrint, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(btnSaveAsPdf, &QPushButton::clicked, this, [this] { done(SaveAsPdfResult); });
     connect(btnSaveAsWord, &QPushButton::clicked, this, [this] { done(SaveAsWordResult); });
     connect(btnSelectAll, &QPushButton::clicked, this, &TfrmSelectedForms::SelectAllClick);
@@ -166,6 +185,27 @@ void TfrmSelectedForms::showEvent(QShowEvent *event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+void TfrmSelectedForms::done(int result)
+{
+    // The certificates are read before the dialog closes for a job, so that
+    // a slip can be mended where it was typed.
+    if (result != Rejected && !ledger::CertificateNumbers(edtCertificates->text())) {
+        ShowError(msg::CertificatesUnreadable, edtCertificates->text());
+        TabControl1->setCurrentIndex(TabStock);
+        edtCertificates->setFocus();
+        edtCertificates->selectAll();
+        return;
+    }
+    QDialog::done(result);
+}
+
+PrintSelection TfrmSelectedForms::Selection() const
+{
+    PrintSelection selection{Checked()};
+    selection.certificates = ledger::CertificateNumbers(edtCertificates->text()).value_or(QList<int>());
+    return selection;
 }
 
 CheckedBoxes TfrmSelectedForms::Checked() const

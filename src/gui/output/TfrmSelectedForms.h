@@ -10,6 +10,7 @@
 
 class QAction;
 class QCheckBox;
+class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -43,14 +44,16 @@ public:
     QPushButton *btnSaveAsWord = nullptr;   // closes with SaveAsWordResult
     QCheckBox *cbxOpenPdf = nullptr;        // open the saved PDF in the desktop's viewer
     QPushButton *btnClearAll = nullptr;
-    QPushButton *btnClose = nullptr; // closes with the Close result
-    QAction *SelectAll1 = nullptr;   // the tabs' context menu
+    QPushButton *btnClose = nullptr;      // closes with the Close result
+    QAction *SelectAll1 = nullptr;        // the tabs' context menu
+    QLineEdit *edtCertificates = nullptr; // Stock tab: the certificates to print, blank for all
 
     // The box of that name (e.g. "cbxForm532A"), or nullptr.
     QCheckBox *Box(const QString &name) const { return boxes_.value(name); }
     // The names of the checked boxes.
     CheckedBoxes Checked() const;
-    PrintSelection Selection() const { return PrintSelection{Checked()}; }
+    // The checked boxes and the certificates named on the Stock tab.
+    PrintSelection Selection() const;
 
     // A click on a box of the first tab clears the one-inch-margin group; a
     // click on a box of the Corporations or Limited Liability Companies tab
@@ -62,6 +65,10 @@ public:
     void EraseStockFront();
     void btnClearAllClick();
     void SelectAllClick();
+
+    // Closing for a job (any result but Close) waits for certificate
+    // numbers that read; a slip gets its message and the field.
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
