@@ -2,6 +2,7 @@
 // before and after a transfer, on a day, and what it says of a faulty
 // journal or a wrong option.
 #include "LedgerClient.h"
+#include "PaperClients.h"
 #include "TestSupport.h"
 #include "core/calc/Calculate.h"
 #include "core/document/ClientDocument.h"
@@ -28,7 +29,7 @@ private Q_SLOTS:
 private:
     QString program_;
     QTemporaryDir dir_;
-    QString before_, after_, faulty_;
+    QString before_, after_, faulty_, company_;
 };
 
 void tst_cliledger::initTestCase()
@@ -51,6 +52,11 @@ void tst_cliledger::initTestCase()
                 .ok());
     faulty_ = dir_.filePath(QStringLiteral("faulty.cl1"));
     QVERIFY(client.Save(faulty_).ok());
+    // A company: two members paying cash, a business bringing equipment.
+    CalcClient company;
+    CompanyWithEquipmentMember(company);
+    company_ = dir_.filePath(QStringLiteral("company.cl1"));
+    QVERIFY(SaveClientFile(company_, company.store, company.directory));
 }
 
 void tst_cliledger::ledger_data()
@@ -92,6 +98,18 @@ void tst_cliledger::ledger_data()
                                            << "--as-of needs a date as YYYY-MM-DD";
     QTest::newRow("no such client") << "missing" << QStringList() << 1 << ""
                                     << "missing.cl1";
+    QTest::newRow("a company's members")
+        << "company" << QStringList() << 0
+        << QStringLiteral("Members of record, as the Directory Worksheet gives them\n"
+                          "Member                     Interest  Contribution                             In\n"
+                          "Anna Baker                      45%  $6,000.00                                cash\n"
+                          "Tom Reyes                       30%  $4,000.00                                cash\n"
+                          "North Coast Equipment Co.       25%  Roasting equipment valued at $10,000.00  property\n"
+                          "Members: 3\n"
+                          "Total interest: 100%\n")
+        << "";
+    QTest::newRow("a company on a day") << "company" << QStringList{"--as-of", "2027-01-01"} << 2 << ""
+                                        << "keeps no dates";
 }
 
 void tst_cliledger::ledger()
@@ -101,10 +119,11 @@ void tst_cliledger::ledger()
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     QFETCH(QString, errors);
-    const QString path = client == QLatin1String("before")   ? before_
-                         : client == QLatin1String("after")  ? after_
-                         : client == QLatin1String("faulty") ? faulty_
-                                                             : dir_.filePath(client + QStringLiteral(".cl1"));
+    const QString path = client == QLatin1String("before")    ? before_
+                         : client == QLatin1String("after")   ? after_
+                         : client == QLatin1String("faulty")  ? faulty_
+                         : client == QLatin1String("company") ? company_
+                                                              : dir_.filePath(client + QStringLiteral(".cl1"));
     QProcess process;
     process.start(program_, QStringList{QStringLiteral("ledger"), path} + options);
     QVERIFY(process.waitForFinished(60000));
