@@ -1,6 +1,7 @@
 // brevane-cli ledger: the register of the corporation of five subscribers
 // before and after a transfer, on a day, and what it says of a faulty
 // journal or a wrong option.
+#include "CliRun.h"
 #include "LedgerClient.h"
 #include "PaperClients.h"
 #include "TestSupport.h"
@@ -9,7 +10,6 @@
 #include "core/files/ClientFile.h"
 #include "core/ledger/LedgerCommands.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,7 +27,6 @@ private Q_SLOTS:
     void printRegisterAndCertificates();
 
 private:
-    QString program_;
     QTemporaryDir dir_;
     QString before_, after_, faulty_, company_;
 };
@@ -35,8 +34,7 @@ private:
 void tst_cliledger::initTestCase()
 {
     UseUnitedStatesLocale();
-    program_ = QString::fromLocal8Bit(qgetenv("BREVANE_BINARY_DIR")) + QStringLiteral("/src/cli/brevane-cli");
-    QVERIFY2(QFileInfo::exists(program_), qPrintable(program_));
+    QVERIFY2(QFileInfo::exists(CliProgram()), qPrintable(CliProgram()));
     ClientDocument client;
     FillLedgerClient(*client.Answers(), client.Directory());
     QVERIFY(client.Recalculate().ok());
@@ -124,12 +122,10 @@ void tst_cliledger::ledger()
                          : client == QLatin1String("faulty")  ? faulty_
                          : client == QLatin1String("company") ? company_
                                                               : dir_.filePath(client + QStringLiteral(".cl1"));
-    QProcess process;
-    process.start(program_, QStringList{QStringLiteral("ledger"), path} + options);
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), exitCode);
-    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), output);
-    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+    const CliRun run = RunCli(QStringList{QStringLiteral("ledger"), path} + options);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.output, output);
+    const QString &said = run.errors;
     if (errors.isEmpty())
         QCOMPARE(said, QString());
     else
@@ -176,11 +172,9 @@ void tst_cliledger::printRegisterAndCertificates()
     QFETCH(QString, errors);
     const QString out = dir_.filePath(QStringLiteral("papers.rtf"));
     QFile::remove(out);
-    QProcess process;
-    process.start(program_, QStringList{QStringLiteral("print"), after_, out} + boxes);
-    QVERIFY(process.waitForFinished(60000));
-    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
-    QVERIFY2(process.exitCode() == exitCode, qPrintable(said));
+    const CliRun run = RunCli(QStringList{QStringLiteral("print"), after_, out} + boxes);
+    const QString &said = run.errors;
+    QVERIFY2(run.exitCode == exitCode, qPrintable(said));
     if (exitCode != 0) {
         QVERIFY2(said.contains(errors), qPrintable(said));
         QVERIFY(!QFileInfo::exists(out));
