@@ -1,11 +1,13 @@
 #pragma once
-// Shared by the benchmarks: a full client and a median timer.
+// Shared by the benchmarks: a full client, a median timer, and a program
+// timed whole.
 
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/store/Answers.h"
 #include "core/store/DirectoryTable.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QString>
 
 #include <algorithm>
@@ -30,6 +32,32 @@ struct CountingSink : MessageSink
     int echo;
     int shown = 0;
 };
+
+// Wall time of a whole process in milliseconds; -1 (its output on standard
+// error) when it failed or ran past `limitMs`.
+inline double TimedProcess(const QString &program, const QStringList &args, const QProcessEnvironment &env,
+                           int limitMs = 900000)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, args);
+    const bool ok =
+        process.waitForFinished(limitMs) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    if (!ok)
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAll().constData());
+    return ok ? ms : -1;
+}
+
+// The median of the figures (the upper one of an even count); 0 for none.
+inline double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
 
 // Median wall time of `runs` calls, in milliseconds.
 inline double MedianMs(int runs, const std::function<void()> &work)

@@ -36,32 +36,6 @@
 
 using namespace brevane;
 
-namespace {
-
-double timed(const QString &program, const QStringList &args, const QProcessEnvironment &env)
-{
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(program, args);
-    const bool ok =
-        process.waitForFinished(900000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    if (!ok)
-        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAll().constData());
-    return ok ? ms : -1;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -123,24 +97,24 @@ int main(int argc, char *argv[])
     // The first of each makes its profile and, for the converter process,
     // loads LibreOffice: reported, not in the medians.
     const double firstWarm = saveAsPdf();
-    const double firstCold = timed(soffice, cold, env);
+    const double firstCold = bench::TimedProcess(soffice, cold, env);
     if (firstWarm < 0 || firstCold < 0)
         return 1;
     std::printf("first conversion (profile made, LibreOffice loaded): converter process %.0f ms, soffice %.0f ms\n",
                 firstWarm, firstCold);
     // A copy of the profile the converter process made, for soffice.
     const QString copied = dir.filePath(QStringLiteral("converter-profile"));
-    if (timed(QStringLiteral("cp"), {QStringLiteral("-a"), settings.profileFolder, copied}, env) < 0)
+    if (bench::TimedProcess(QStringLiteral("cp"), {QStringLiteral("-a"), settings.profileFolder, copied}, env) < 0)
         return 1;
     QStringList coldOnCopy = cold;
     coldOnCopy[1] = QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(copied).toString();
-    if (timed(soffice, coldOnCopy, env) < 0)
+    if (bench::TimedProcess(soffice, coldOnCopy, env) < 0)
         return 1;
     std::vector<double> warmMs, coldMs, copyMs;
     for (int i = 0; i < runs; ++i) {
         const double a = saveAsPdf();
-        const double b = timed(soffice, cold, env);
-        const double d = timed(soffice, coldOnCopy, env);
+        const double b = bench::TimedProcess(soffice, cold, env);
+        const double d = bench::TimedProcess(soffice, coldOnCopy, env);
         if (a < 0 || b < 0 || d < 0)
             return 1;
         warmMs.push_back(a);
@@ -150,7 +124,7 @@ int main(int argc, char *argv[])
                     "%.0f ms (the converter's profile)\n",
                     i + 1, a, b, d);
     }
-    const double w = median(warmMs), c = median(coldMs), k = median(copyMs);
+    const double w = bench::Median(warmMs), c = bench::Median(coldMs), k = bench::Median(copyMs);
     std::printf("Save as PDF of Select All (%lld boxes), median of %d runs:\n", qlonglong(boxes.size()), runs);
     std::printf("  warm: build + converter process + check   %8.0f ms\n", w);
     std::printf("  cold: soffice, a profile it made          %8.0f ms   (%.1f x warm)\n", c, c / w);
@@ -168,22 +142,22 @@ int main(int argc, char *argv[])
     }
     QDir().mkpath(dir.filePath(QStringLiteral("batch")));
     QDir().mkpath(dir.filePath(QStringLiteral("single")));
-    const double batch =
-        timed(cli,
-              QStringList{QStringLiteral("pdf"), QStringLiteral("--out-dir"), dir.filePath(QStringLiteral("batch"))} +
-                  files + QStringList{QStringLiteral("--boxes")} + boxes,
-              env);
+    const double batch = bench::TimedProcess(
+        cli,
+        QStringList{QStringLiteral("pdf"), QStringLiteral("--out-dir"), dir.filePath(QStringLiteral("batch"))} + files +
+            QStringList{QStringLiteral("--boxes")} + boxes,
+        env);
     QProcessEnvironment coldEnv = env;
     coldEnv.insert(QStringLiteral("BREVANE_PDF_CONVERTER"), soffice);
     double separate = 0;
     for (const QString &file : files) {
         const double one =
-            timed(cli,
-                  QStringList{QStringLiteral("pdf"), file,
-                              dir.filePath(QStringLiteral("single/") + QFileInfo(file).completeBaseName() +
-                                           QStringLiteral(".pdf"))} +
-                      boxes,
-                  coldEnv);
+            bench::TimedProcess(cli,
+                                QStringList{QStringLiteral("pdf"), file,
+                                            dir.filePath(QStringLiteral("single/") +
+                                                         QFileInfo(file).completeBaseName() + QStringLiteral(".pdf"))} +
+                                    boxes,
+                                coldEnv);
         if (one < 0)
             return 1;
         separate += one;

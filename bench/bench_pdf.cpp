@@ -24,33 +24,6 @@
 
 using namespace brevane;
 
-namespace {
-
-// Wall time of the whole process in milliseconds; -1 when it failed.
-double timed(const QString &program, const QStringList &args, const QProcessEnvironment &env)
-{
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(program, args);
-    const bool ok =
-        process.waitForFinished(600000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    if (!ok)
-        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAll().constData());
-    return ok ? ms : -1;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -77,7 +50,7 @@ int main(int argc, char *argv[])
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("cache")));
     const QString rtf = dir.filePath(QStringLiteral("job.rtf"));
-    if (timed(cli, QStringList{QStringLiteral("print"), client, rtf} + boxes, env) < 0)
+    if (bench::TimedProcess(cli, QStringList{QStringLiteral("print"), client, rtf} + boxes, env) < 0)
         return 1;
     const QStringList ours =
         QStringList{QStringLiteral("pdf"), client, dir.filePath(QStringLiteral("ours.pdf"))} + boxes;
@@ -91,19 +64,19 @@ int main(int argc, char *argv[])
                                rtf};
 
     // The first start of each makes its profile: not measured.
-    if (timed(cli, ours, env) < 0 || timed(soffice, alone, env) < 0)
+    if (bench::TimedProcess(cli, ours, env) < 0 || bench::TimedProcess(soffice, alone, env) < 0)
         return 1;
     std::vector<double> oursMs, aloneMs;
     for (int i = 0; i < runs; ++i) {
-        const double a = timed(cli, ours, env);
-        const double b = timed(soffice, alone, env);
+        const double a = bench::TimedProcess(cli, ours, env);
+        const double b = bench::TimedProcess(soffice, alone, env);
         if (a < 0 || b < 0)
             return 1;
         oursMs.push_back(a);
         aloneMs.push_back(b);
         std::printf("run %d: brevane-cli pdf %.0f ms, soffice alone %.0f ms\n", i + 1, a, b);
     }
-    const double o = median(oursMs), s = median(aloneMs);
+    const double o = bench::Median(oursMs), s = bench::Median(aloneMs);
     std::printf("Select All, %lld boxes, median of %d runs:\n", qlonglong(boxes.size()), runs);
     std::printf("  brevane-cli pdf (whole process)    %8.0f ms\n", o);
     std::printf("  soffice --convert-to pdf alone     %8.0f ms\n", s);

@@ -1,6 +1,7 @@
 #include "LedgerCommand.h"
 
 #include "cli/CliCommands.h"
+#include "core/check/ClientCheck.h"
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/document/ClientDocument.h"
 #include "core/ledger/ShareLedger.h"
@@ -24,6 +25,19 @@ int LedgerCommand(const QStringList &given)
     ClientDocument client;
     if (!LoadAndCalculate(args[0], client))
         return ExitFailed;
+    // A company's members and interests stand on the worksheet, undated.
+    if (EntityOfClient(*client.Answers(), client.Directory()) == LimitedLiabilityCompany) {
+        if (asOf.isValid()) {
+            PrintLine(QStringLiteral("brevane-cli: %1 is a limited liability company; its members are those of the "
+                                     "Directory Worksheet, which keeps no dates, so there is no register on a day")
+                          .arg(args[0]));
+            return ExitUsage;
+        }
+        std::printf(
+            "%s",
+            TerminalSafe(ledger::MembersText(ledger::MembersOfRecord(client.Directory()))).toLocal8Bit().constData());
+        return ExitOk;
+    }
     const ledger::Register reg = ledger::RegisterAsOf(*client.Answers(), client.Directory(), asOf);
     std::printf("%s", TerminalSafe(ledger::RegisterText(reg)).toLocal8Bit().constData());
     std::fflush(stdout);

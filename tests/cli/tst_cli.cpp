@@ -1,5 +1,6 @@
 // brevane-cli run as a user runs it: real files, real process, its messages
 // on standard error and its exit status.
+#include "CliRun.h"
 #include "FilledClient.h"
 #include "TestSupport.h"
 #include "core/files/ClientFile.h"
@@ -42,11 +43,7 @@ private slots:
     void usage();
 
 private:
-    struct Result
-    {
-        int exitCode;
-        QString errors;
-    };
+    using Result = test::CliRun;
     Result run(const QStringList &args, const QString &locale = QStringLiteral("en_US.UTF-8"));
     QString write(const QString &name, TAnswer &store, DirectoryTable &directory);
     QString program_;
@@ -61,15 +58,7 @@ void tst_cli::initTestCase()
 
 tst_cli::Result tst_cli::run(const QStringList &args, const QString &locale)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LANG"), locale);
-    env.insert(QStringLiteral("LC_ALL"), locale);
-    process.setProcessEnvironment(env);
-    process.start(program_, args);
-    if (!process.waitForFinished(60000))
-        return {-1, QStringLiteral("timed out")};
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    return test::RunCli(args, locale);
 }
 
 QString tst_cli::write(const QString &name, TAnswer &store, DirectoryTable &directory)

@@ -1,6 +1,7 @@
 // brevane-cli export and import run as a user runs them: a client exported
 // to JSON and imported again is the same client file, byte for byte; JSON
 // that is not a client is refused with its fault named and nothing written.
+#include "CliRun.h"
 #include "FilledClient.h"
 #include "TestSupport.h"
 #include "core/files/ClientFile.h"
@@ -30,11 +31,7 @@ private slots:
     void usage();
 
 private:
-    struct Result
-    {
-        int exitCode;
-        QString errors;
-    };
+    using Result = test::CliRun;
     Result run(const QStringList &args);
     QString program_;
     QTemporaryDir dir_;
@@ -49,11 +46,7 @@ void tst_cliexchange::initTestCase()
 
 tst_cliexchange::Result tst_cliexchange::run(const QStringList &args)
 {
-    QProcess process;
-    process.start(program_, args);
-    if (!process.waitForFinished(60000))
-        return {-1, QStringLiteral("timed out")};
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    return test::RunCli(args);
 }
 
 void tst_cliexchange::exportThenImportIsByteIdentical_data()

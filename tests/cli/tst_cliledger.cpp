@@ -1,14 +1,15 @@
 // brevane-cli ledger: the register of the corporation of five subscribers
 // before and after a transfer, on a day, and what it says of a faulty
 // journal or a wrong option.
+#include "CliRun.h"
 #include "LedgerClient.h"
+#include "PaperClients.h"
 #include "TestSupport.h"
 #include "core/calc/Calculate.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/ClientFile.h"
 #include "core/ledger/LedgerCommands.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,16 +27,14 @@ private Q_SLOTS:
     void printRegisterAndCertificates();
 
 private:
-    QString program_;
     QTemporaryDir dir_;
-    QString before_, after_, faulty_;
+    QString before_, after_, faulty_, company_;
 };
 
 void tst_cliledger::initTestCase()
 {
     UseUnitedStatesLocale();
-    program_ = QString::fromLocal8Bit(qgetenv("BREVANE_BINARY_DIR")) + QStringLiteral("/src/cli/brevane-cli");
-    QVERIFY2(QFileInfo::exists(program_), qPrintable(program_));
+    QVERIFY2(QFileInfo::exists(CliProgram()), qPrintable(CliProgram()));
     ClientDocument client;
     FillLedgerClient(*client.Answers(), client.Directory());
     QVERIFY(client.Recalculate().ok());
@@ -51,6 +50,11 @@ void tst_cliledger::initTestCase()
                 .ok());
     faulty_ = dir_.filePath(QStringLiteral("faulty.cl1"));
     QVERIFY(client.Save(faulty_).ok());
+    // A company: two members paying cash, a business bringing equipment.
+    CalcClient company;
+    CompanyWithEquipmentMember(company);
+    company_ = dir_.filePath(QStringLiteral("company.cl1"));
+    QVERIFY(SaveClientFile(company_, company.store, company.directory));
 }
 
 void tst_cliledger::ledger_data()
@@ -92,6 +96,18 @@ void tst_cliledger::ledger_data()
                                            << "--as-of needs a date as YYYY-MM-DD";
     QTest::newRow("no such client") << "missing" << QStringList() << 1 << ""
                                     << "missing.cl1";
+    QTest::newRow("a company's members")
+        << "company" << QStringList() << 0
+        << QStringLiteral("Members of record, as the Directory Worksheet gives them\n"
+                          "Member                     Interest  Contribution                             In\n"
+                          "Anna Baker                      45%  $6,000.00                                cash\n"
+                          "Tom Reyes                       30%  $4,000.00                                cash\n"
+                          "North Coast Equipment Co.       25%  Roasting equipment valued at $10,000.00  property\n"
+                          "Members: 3\n"
+                          "Total interest: 100%\n")
+        << "";
+    QTest::newRow("a company on a day") << "company" << QStringList{"--as-of", "2027-01-01"} << 2 << ""
+                                        << "keeps no dates";
 }
 
 void tst_cliledger::ledger()
@@ -101,16 +117,15 @@ void tst_cliledger::ledger()
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     QFETCH(QString, errors);
-    const QString path = client == QLatin1String("before")   ? before_
-                         : client == QLatin1String("after")  ? after_
-                         : client == QLatin1String("faulty") ? faulty_
-                                                             : dir_.filePath(client + QStringLiteral(".cl1"));
-    QProcess process;
-    process.start(program_, QStringList{QStringLiteral("ledger"), path} + options);
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), exitCode);
-    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), output);
-    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+    const QString path = client == QLatin1String("before")    ? before_
+                         : client == QLatin1String("after")   ? after_
+                         : client == QLatin1String("faulty")  ? faulty_
+                         : client == QLatin1String("company") ? company_
+                                                              : dir_.filePath(client + QStringLiteral(".cl1"));
+    const CliRun run = RunCli(QStringList{QStringLiteral("ledger"), path} + options);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.output, output);
+    const QString &said = run.errors;
     if (errors.isEmpty())
         QCOMPARE(said, QString());
     else
@@ -157,11 +172,9 @@ void tst_cliledger::printRegisterAndCertificates()
     QFETCH(QString, errors);
     const QString out = dir_.filePath(QStringLiteral("papers.rtf"));
     QFile::remove(out);
-    QProcess process;
-    process.start(program_, QStringList{QStringLiteral("print"), after_, out} + boxes);
-    QVERIFY(process.waitForFinished(60000));
-    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
-    QVERIFY2(process.exitCode() == exitCode, qPrintable(said));
+    const CliRun run = RunCli(QStringList{QStringLiteral("print"), after_, out} + boxes);
+    const QString &said = run.errors;
+    QVERIFY2(run.exitCode == exitCode, qPrintable(said));
     if (exitCode != 0) {
         QVERIFY2(said.contains(errors), qPrintable(said));
         QVERIFY(!QFileInfo::exists(out));

@@ -127,6 +127,9 @@ void tst_paperview::showsThePaperAfterEachFieldExitAndIsRemembered()
         QVERIFY(paper.isVisible());
         QVERIFY(w->settings.paperView);
         QVERIFY(w->Menus().Action("mnuPaper")->isChecked());
+        // The panel is not left empty while the first paper is drawn.
+        if (paper.Rendering())
+            QVERIFY(paper.Message().startsWith(QStringLiteral("Drawing the paper")));
         QTRY_VERIFY_WITH_TIMEOUT(shown.size() >= 1, RenderWaitMs);
         QCOMPARE(paper.PagesShown(), 1);
         QCOMPARE(paper.Message(), QString());

@@ -73,13 +73,9 @@ QString RegisterPaper(const TAnswer &answers, const Register &reg)
         day.isValid() ? QStringLiteral("on ") + longDate(day) : QStringLiteral("as the share ledger stands");
 
     QString rtf;
-    rtf += QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\r\n");
-    rtf += QStringLiteral("{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
-                          "{\\f1\\fnil\\fcharset0 DejaVu Sans{\\*\\falt Segoe UI Symbol};}"
-                          "{\\f2\\fswiss\\fcharset0 Arial;}}\r\n");
-    rtf += QStringLiteral("\\paperw12240\\paperh15840\\margl720\\margr720\\margt720\\margb720\\widowctrl\r\n");
-    // The header mark, hidden: a print job appends what follows it.
-    rtf += QStringLiteral("\\v\\'b7\\v0\\f0\\fs20\r\n");
+    // Letter paper with the ledger sheets' half-inch margins.
+    constexpr int margins[4] = {720, 720, 720, 720};
+    rtf += PrintTemplateOpening(12240, 15840, false, margins, 10);
 
     rtf += paragraph(QStringLiteral("\\qc\\sb0\\sa240\\keepn\\fs28\\b"), QStringLiteral("SHARE REGISTER\\b0\\fs20"));
     if (!entity.isEmpty())

@@ -511,32 +511,90 @@ QList<LedgerFault> LedgerFaults(const TAnswer &answers, const DirectoryTable &di
     return faults;
 }
 
+namespace {
+
+// Rows as a plain text table: columns as wide as their longest entry, so
+// that a register reads as a table on a terminal and in a plain text file;
+// the columns in `right` are figures, aligned on the right.
+QString textTable(const QList<QStringList> &rows, const QList<int> &right)
+{
+    QList<qsizetype> widths;
+    for (const QStringList &row : rows)
+        for (int k = 0; k < row.size(); ++k) {
+            if (widths.size() <= k)
+                widths << 0;
+            widths[k] = std::max(widths[k], row[k].size());
+        }
+    QString out;
+    for (const QStringList &row : rows) {
+        QStringList cells;
+        for (int k = 0; k < row.size(); ++k)
+            cells << (k + 1 == row.size() && !right.contains(k) ? row[k]
+                      : right.contains(k)                       ? row[k].rightJustified(widths[k])
+                                                                : row[k].leftJustified(widths[k]));
+        out += cells.join(QStringLiteral("  ")) + QLatin1Char('\n');
+    }
+    return out;
+}
+
+} // namespace
+
 QString RegisterText(const Register &reg)
 {
-    // Columns as wide as their longest entry, so that the register reads as
-    // a table on a terminal and in a plain text file.
     QList<QStringList> rows{
         {QStringLiteral("Certificate"), QStringLiteral("Holder"), QStringLiteral("Shares"), QStringLiteral("Class")}};
     for (const Certificate &c : reg.outstanding)
         rows << QStringList{QString::number(c.number), c.holder, SharesText(c.shares), c.shareClass};
-    QList<qsizetype> widths(4, 0);
-    for (const QStringList &row : rows)
-        for (int k = 0; k < 4; ++k)
-            widths[k] = std::max(widths[k], row[k].size());
     QString out = reg.asOf.isValid()
                       ? QStringLiteral("Shareholders of record on %1\n").arg(ConvertDate(ShortDateText(reg.asOf)))
                       : QStringLiteral("Shareholders of record\n");
-    for (const QStringList &row : rows) {
-        out += row[0].leftJustified(widths[0]) + QStringLiteral("  ") + row[1].leftJustified(widths[1]) +
-               QStringLiteral("  ") + row[2].rightJustified(widths[2]) + QStringLiteral("  ") + row[3];
-        out += QLatin1Char('\n');
-    }
+    out += textTable(rows, {2});
     const std::optional<qint64> authorized = WholeNumber(reg.authorized);
     out += QStringLiteral("Total outstanding: %1 shares\n").arg(SharesText(reg.totalOutstanding));
     out += QStringLiteral("Total authorized: %1\n")
                .arg(authorized                 ? SharesText(*authorized) + QStringLiteral(" shares")
                     : reg.authorized.isEmpty() ? QStringLiteral("not given")
                                                : reg.authorized);
+    return out;
+}
+
+QList<MemberInterest> MembersOfRecord(const DirectoryTable &directory)
+{
+    QList<MemberInterest> members;
+    for (const DirectoryRow &row : directory.Rows()) {
+        if (!HasRole(row, QLatin1Char('M')))
+            continue;
+        MemberInterest member;
+        member.member = row[ColName].trimmed();
+        member.interest = row[ColInterest].trimmed();
+        member.contribution = row[ColContribution].trimmed();
+        // As the operating agreement reads the boxes: property only where
+        // it is ticked and cash is not.
+        member.property = row[ColNoncash] == QLatin1String("X") && row[ColCash] != QLatin1String("X");
+        members << member;
+    }
+    return members;
+}
+
+QString MembersText(const QList<MemberInterest> &members)
+{
+    QList<QStringList> rows{
+        {QStringLiteral("Member"), QStringLiteral("Interest"), QStringLiteral("Contribution"), QStringLiteral("In")}};
+    double total = 0;
+    bool totalReads = true;
+    for (const MemberInterest &m : members) {
+        const std::optional<double> interest = ReadNumber(m.interest);
+        totalReads = totalReads && interest.has_value();
+        total += interest.value_or(0);
+        rows << QStringList{m.member, m.interest.isEmpty() ? QString() : m.interest + QLatin1Char('%'),
+                            m.property ? m.contribution : DollarAmountText(m.contribution),
+                            m.property ? QStringLiteral("property") : QStringLiteral("cash")};
+    }
+    QString out = QStringLiteral("Members of record, as the Directory Worksheet gives them\n");
+    out += textTable(rows, {1});
+    out += QStringLiteral("Members: %1\n").arg(members.size());
+    if (totalReads)
+        out += QStringLiteral("Total interest: %1%\n").arg(FormatNumber(total, std::fmod(total, 1.0) == 0 ? 0 : 2));
     return out;
 }
 

@@ -158,6 +158,24 @@ QList<LedgerFault> LedgerFaults(const TAnswer &answers, const DirectoryTable &di
 // authorized.
 QString RegisterText(const Register &reg);
 
+// A limited liability company keeps no share ledger: its members and their
+// interests are the Directory Worksheet's members (role M), each with the
+// percentage interest and the contribution the operating agreement states.
+// The worksheet holds them as they stand now; it keeps no dates, so there is
+// no register of members on an earlier day.
+struct MemberInterest
+{
+    QString member;
+    QString interest;      // the percentage as typed, without "%"
+    QString contribution;  // the amount, or the property, as typed
+    bool property = false; // contributes property rather than cash
+};
+QList<MemberInterest> MembersOfRecord(const DirectoryTable &directory);
+// The members as brevane-cli ledger prints them for a company: a line per
+// member (name, interest, contribution, cash or property), then the count
+// and the total interest.
+QString MembersText(const QList<MemberInterest> &members);
+
 // The stock certificate's front (page 86) filled for one certificate: its
 // number, shares in figures and words, holder, class and day of issue; the
 // shares authorized and the two officers who sign where the page leaves

@@ -244,4 +244,26 @@ bool ReadTextLines(const QString &path, QStringList &lines)
     return true;
 }
 
+QString PrintTemplateOpening(int paperWidth, int paperHeight, bool landscape, const int (&margins)[4], int fontPoints)
+{
+    QString rtf;
+    rtf += QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\r\n");
+    rtf += QStringLiteral("{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
+                          "{\\f1\\fnil\\fcharset0 DejaVu Sans{\\*\\falt Segoe UI Symbol};}"
+                          "{\\f2\\fswiss\\fcharset0 Arial;}}\r\n");
+    rtf += QStringLiteral("{\\colortbl;\\red192\\green0\\blue0;}\r\n");
+    rtf += QStringLiteral("\\paperw%1\\paperh%2%3")
+               .arg(paperWidth)
+               .arg(paperHeight)
+               .arg(landscape ? QStringLiteral("\\landscape") : QString());
+    rtf += QStringLiteral("\\margl%1\\margr%2\\margt%3\\margb%4\\widowctrl\r\n")
+               .arg(margins[0])
+               .arg(margins[1])
+               .arg(margins[2])
+               .arg(margins[3]);
+    // The header mark, hidden; the body turns hidden text off again.
+    rtf += QStringLiteral("\\v\\'b7\\v0\\f0\\fs") + QString::number(fontPoints * 2) + QStringLiteral("\r\n");
+    return rtf;
+}
+
 } // namespace brevane

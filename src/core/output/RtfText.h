@@ -18,6 +18,13 @@ namespace brevane {
 // stored. Other control characters are left out.
 QString EscapeRtfText(const QString &answer);
 
+// The opening of a print template, up to and including the hidden header
+// mark and the body's font: the RTF header with the templates' fonts (Times
+// New Roman for the text, a symbol font for tick marks, Arial), their colour
+// table, the paper (twips; `landscape` marks it so) and margins (left,
+// right, top, bottom, twips), then "\v\'b7\v0\f0\fs<2 x fontPoints>".
+QString PrintTemplateOpening(int paperWidth, int paperHeight, bool landscape, const int (&margins)[4], int fontPoints);
+
 // The RTF document with `title` as its title ("{\\info{\\title ...}}" after
 // the header's tables, where a word processor looks for it), which a PDF made
 // from it carries. A document that has a title keeps it.

@@ -211,6 +211,10 @@ void PaperView::render()
     renderPage_ = page;
     job_ = warm->Convert(QStringLiteral("pdf"), rtf, pdf);
     setProperty("paperFile", pdf);
+    // The first paper waits while LibreOffice starts: the panel says so
+    // rather than stand empty.
+    if (labels_.isEmpty() && !message_->isVisible())
+        showMessage(QStringLiteral("Drawing the paper; the first one takes a few seconds while LibreOffice starts."));
 }
 
 void PaperView::converted(quint64 job, const ConversionResult &result)

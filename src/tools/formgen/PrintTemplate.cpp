@@ -2,6 +2,7 @@
 
 #include "core/files/LineText.h"
 #include "core/files/Windows1252.h"
+#include "core/output/RtfText.h"
 #include "core/output/TemplateMerge.h"
 
 #include <QMap>
@@ -102,23 +103,7 @@ QByteArray PrintTemplate(const FormPage &page)
 {
     const int body = page.fontSize;
     QString rtf;
-    rtf += QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\r\n");
-    rtf += QStringLiteral("{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
-                          "{\\f1\\fnil\\fcharset0 DejaVu Sans{\\*\\falt Segoe UI Symbol};}"
-                          "{\\f2\\fswiss\\fcharset0 Arial;}}\r\n");
-    rtf += QStringLiteral("{\\colortbl;\\red192\\green0\\blue0;}\r\n");
-    rtf += QStringLiteral("\\paperw%1\\paperh%2%3")
-               .arg(page.PaperWidth())
-               .arg(page.PaperHeight())
-               .arg(page.landscape ? QStringLiteral("\\landscape") : QString());
-    rtf += QStringLiteral("\\margl%1\\margr%2\\margt%3\\margb%4\\widowctrl\r\n")
-               .arg(page.margins[0])
-               .arg(page.margins[1])
-               .arg(page.margins[2])
-               .arg(page.margins[3]);
-    // The header mark, hidden; the body turns hidden text off again.
-    rtf += QStringLiteral("\\v\\'b7");
-    rtf += QStringLiteral("\\v0\\f0") + fs(body) + QStringLiteral("\r\n");
+    rtf += brevane::PrintTemplateOpening(page.PaperWidth(), page.PaperHeight(), page.landscape, page.margins, body);
 
     const QString tabs = tabStops(page);
     for (const Block &b : page.blocks) {
