@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/Folders.h"
 #include "core/ledger/ShareLedger.h"

@@ -90,17 +90,27 @@ void tst_ledgerdialogs::registerOnADay()
     fill(client);
     QVERIFY(ledger::RecordTransfer(client, {QDate(2019, 6, 15), 2, {{QStringLiteral("Erin Walsh"), 100}}}).ok());
     QList<int> saved;
-    TfrmShareRegister dialog(client, {{}, [&saved](const QList<int> &numbers) { saved = numbers; }});
+    QList<std::pair<QDate, bool>> registers; // the day and whether as a PDF
+    TfrmShareRegister dialog(client, {{},
+                                      [&saved](const QList<int> &numbers) { saved = numbers; },
+                                      [&registers](const QDate &asOf, bool pdf) {
+                                          registers << std::pair{asOf, pdf};
+                                      }});
     QCOMPARE(rows(dialog.grdRegister).size(), 6);
     QCOMPARE(rows(dialog.grdRegister).at(4), QStringLiteral("6 | Erin Walsh | 100 | common | June 15, 2019"));
     QCOMPARE(dialog.lblTotals->text(),
              QStringLiteral("Total outstanding: 1,000 shares     Total authorized: 1,500 shares"));
     QVERIFY(dialog.lblFaults->text().isEmpty());
+    dialog.btnRegisterPdf->click();
 
     dialog.cbxLatest->setChecked(false);
     dialog.edtAsOf->setDate(QDate(2019, 6, 14));
     QCOMPARE(rows(dialog.grdRegister).at(1), QStringLiteral("2 | Ben Ortiz | 250 | common | April 2, 2018"));
     QCOMPARE(rows(dialog.grdRegister).size(), 5);
+    // The register printed is the one shown: after the last entry, then on
+    // the day chosen.
+    dialog.btnPrintRegister->click();
+    QCOMPARE(registers, (QList<std::pair<QDate, bool>>{{QDate(), true}, {QDate(2019, 6, 14), false}}));
 
     // Some of the certificates, as the user ticks them.
     dialog.grdRegister->item(0, 0)->setCheckState(Qt::Unchecked);
