@@ -3,6 +3,7 @@
 // and "Clear All", the box of the displayed page, and the print job from the
 // dialog to the word processor.
 #include "OutputFixture.h"
+#include "core/dialogs/Messages.h"
 #include "core/output/PrintJob.h"
 #include "core/store/Answers.h"
 #include "gui/app/Navigation.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
 
@@ -75,6 +77,7 @@ private slots:
     void selectAllForTheClientsKind_data();
     void selectAllForTheClientsKind();
     void remembersTheTickedFormsPerClient();
+    void certificatesAreReadBeforeTheDialogCloses();
 
     void previewPrintWritesAndOpensTheDocument();
     void documentStillOpenGetsANumberedName();
@@ -305,6 +308,28 @@ void tst_printdialog::remembersTheTickedFormsPerClient()
         QVERIFY(dialog->Box("cbxForm533A")->isChecked());
         QVERIFY(!dialog->Box("cbxForm532A")->isChecked());
     });
+}
+
+// The Stock tab's certificate numbers: a slip keeps the dialog open with its
+// message and the field; numbers that read go with the selection.
+void tst_printdialog::certificatesAreReadBeforeTheDialogCloses()
+{
+    TfrmSelectedForms dialog(-1);
+    dialog.show();
+    dialog.Box(QStringLiteral("cbxStockFront"))->click();
+    dialog.edtCertificates->setText(QStringLiteral("6, seven"));
+    MessageRecorder recorder;
+    dialog.btnPreviewPrint->click();
+    QCOMPARE(recorder.numbers(), QList<int>{int(msg::CertificatesUnreadable)});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.TabControl1->currentIndex(), int(TabStock));
+
+    dialog.edtCertificates->setText(QStringLiteral("7, 6"));
+    dialog.btnSaveAsPdf->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), TfrmSelectedForms::SaveAsPdfResult);
+    QCOMPARE(dialog.Selection().certificates, (QList<int>{7, 6}));
+    QCOMPARE(recorder.numbers().size(), 1);
 }
 
 void tst_printdialog::previewPrintWritesAndOpensTheDocument()
