@@ -45,6 +45,8 @@ private slots:
     void convertTeens();
     void convertDate_data();
     void convertDate();
+    void writtenDate_data();
+    void writtenDate();
     void twoDigitYearsFallInTheHundredYearsWindow();
     void checkDateText_data();
     void checkDateText();
@@ -403,6 +405,34 @@ void tst_conversions::convertDate()
     MessageRecorder recorder;
     QCOMPARE(ConvertDate(text), expected);
     QVERIFY(recorder.numbers().isEmpty());
+}
+
+// Dates as the answers and the papers write them (the share ledger's lines,
+// the check's dates).
+void tst_conversions::writtenDate_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("expected"); // invalid: no date
+    QTest::newRow("short") << " 4/2/2018 " << QDate(2018, 4, 2);
+    QTest::newRow("ISO") << "2018-04-02" << QDate(2018, 4, 2);
+    QTest::newRow("long") << "April 2, 2018" << QDate(2018, 4, 2);
+    QTest::newRow("long, no comma") << "April 12 2018" << QDate(2018, 4, 12);
+    QTest::newRow("abbreviated") << "Sep 30, 2019" << QDate(2019, 9, 30);
+    QTest::newRow("any case") << "JUNE 15, 2019" << QDate(2019, 6, 15);
+    QTest::newRow("a day the month lacks") << "February 30, 2019" << QDate();
+    QTest::newRow("no month") << "Smarch 2, 2018" << QDate();
+    QTest::newRow("abbreviation with a point") << "Apr. 2, 2018" << QDate();
+    QTest::newRow("two-digit year") << "April 2, 18" << QDate();
+    QTest::newRow("three-digit day") << "April 222, 2018" << QDate();
+    QTest::newRow("words") << "Answer text 20 chars" << QDate();
+    QTest::newRow("blank") << "  " << QDate();
+}
+
+void tst_conversions::writtenDate()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, expected);
+    QCOMPARE(ReadWrittenDate(text), expected);
 }
 
 void tst_conversions::twoDigitYearsFallInTheHundredYearsWindow()

@@ -6,7 +6,6 @@
 #include "core/store/Conversions.h"
 #include "core/store/DirectoryRoles.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -317,25 +316,8 @@ bool IsCityOutsideOhio(const QString &city)
 
 std::optional<QDate> ReadDate(const QString &text)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    // Every date has its day in figures; most texts that are no date end here.
-    if (std::none_of(trimmed.begin(), trimmed.end(), [](QChar ch) { return ch.isDigit(); }))
-        return std::nullopt;
-    const QDate shortDate = ReadShortDate(trimmed);
-    if (shortDate.isValid())
-        return shortDate;
-    static const QRegularExpression longForm(QStringLiteral("^[A-Za-z]{3,9}\\.? \\d{1,2},? \\d{4}$"));
-    if (!longForm.match(trimmed).hasMatch())
-        return std::nullopt;
-    static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    for (const char *format : {"MMMM d, yyyy", "MMM d, yyyy", "MMMM d yyyy"}) {
-        const QDate date = english.toDate(trimmed, QLatin1String(format));
-        if (date.isValid())
-            return date;
-    }
-    return std::nullopt;
+    const QDate date = ReadWrittenDate(text);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
 // ---- the rules

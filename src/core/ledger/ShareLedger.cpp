@@ -7,7 +7,6 @@
 #include "core/store/DirectoryTable.h"
 
 #include <QHash>
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -16,25 +15,6 @@
 namespace brevane::ledger {
 
 namespace {
-
-// A journal date: the answer form's short date ("4/2/2018"), ISO, or the
-// long form the papers print ("April 2, 2018").
-QDate readDate(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return {};
-    const QDate shortDate = ReadShortDate(trimmed);
-    if (shortDate.isValid())
-        return shortDate;
-    static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    for (const char *format : {"MMMM d, yyyy", "MMM d, yyyy", "MMMM d yyyy"}) {
-        const QDate date = english.toDate(trimmed, QLatin1String(format));
-        if (date.isValid())
-            return date;
-    }
-    return {};
-}
 
 QString where(const JournalLine &line)
 {
@@ -346,7 +326,7 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
     bool beyondReported = false;
 
     for (const JournalLine &line : Journal(answers, directory)) {
-        const QDate date = readDate(line.date);
+        const QDate date = ReadWrittenDate(line.date);
         if (!date.isValid()) {
             if (asOf.isValid())
                 continue;

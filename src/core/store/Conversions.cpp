@@ -752,6 +752,56 @@ QDate ReadShortDate(const QString &text)
     return readDate(text, answerForm().dateOrder, false);
 }
 
+namespace {
+
+// A date written out in English, month first: the month's name or its first
+// three letters in any case, the day, a comma or none, one blank and the
+// four-digit year ("April 2, 2018", "Apr 2, 2018", "April 2 2018").
+QDate readLongDate(QStringView text)
+{
+    const qsizetype space = text.indexOf(u' ');
+    if (space < 3 || space > 9)
+        return {};
+    const QStringView name = text.left(space);
+    int month = 0;
+    for (int m = 0; m < 12 && month == 0; ++m)
+        if (name.compare(MonthNames[m], Qt::CaseInsensitive) == 0 ||
+            name.compare(QStringView(MonthNames[m]).left(3), Qt::CaseInsensitive) == 0)
+            month = m + 1;
+    if (month == 0)
+        return {};
+    QStringView rest = text.mid(space + 1);
+    int day = 0;
+    int digits = 0;
+    while (digits < 2 && digits < rest.size() && rest[digits].isDigit())
+        day = day * 10 + rest[digits++].digitValue();
+    if (digits == 0)
+        return {};
+    rest = rest.mid(digits);
+    if (rest.startsWith(u','))
+        rest = rest.mid(1);
+    if (!rest.startsWith(u' '))
+        return {};
+    rest = rest.mid(1);
+    if (rest.size() != 4 || !std::all_of(rest.begin(), rest.end(), [](QChar c) { return c.isDigit(); }))
+        return {};
+    // A day the month does not have gives an invalid date.
+    return QDate(rest.toInt(), month, day);
+}
+
+} // namespace
+
+QDate ReadWrittenDate(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    const QDate shortDate = ReadShortDate(trimmed);
+    if (shortDate.isValid())
+        return shortDate;
+    return readLongDate(trimmed);
+}
+
 QDate ReadRegionalDate(const QString &text)
 {
     return readDate(text, regional().dateOrder, true);

@@ -66,6 +66,11 @@ QString ConvertTeens(const QString &text);
 // ("01.03.2018") is no answer-form date. Returns an invalid date when the
 // text is not a date.
 QDate ReadShortDate(const QString &text);
+// Reads a date as the answers or the papers write it: the answer form's short
+// date or ISO (as ReadShortDate), or written out in English, month first
+// ("April 2, 2018", "Apr 2, 2018", "April 2 2018"). Returns an invalid date
+// when the text is none of these.
+QDate ReadWrittenDate(const QString &text);
 // The answer form's short date with a four-digit year ("2/3/2026").
 QString ShortDateText(const QDate &date);
 
