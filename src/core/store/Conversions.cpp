@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QLocale>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -685,11 +684,6 @@ namespace {
 QDate readDate(const QString &text, const std::array<DatePart, 3> &order, bool dotsAllowed)
 {
     const QString s = text.trimmed();
-    // The ISO form is never a regional short date: its year comes first with
-    // four digits.
-    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
-    if (const QRegularExpressionMatch m = iso.match(s); m.hasMatch())
-        return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
     // Three runs of digits with one kind of separator between them; only
     // runs of up to four digits can be part of a date.
     std::array<int, 3> numbers{};
@@ -710,6 +704,10 @@ QDate readDate(const QString &text, const std::array<DatePart, 3> &order, bool d
     }
     if (field != 2 || lengths[2] == 0)
         return QDate();
+    // The ISO form (2018-04-02) is never a regional short date: its year
+    // comes first with four digits.
+    if (separator == QLatin1Char('-') && lengths[0] == 4 && lengths[1] <= 2 && lengths[2] <= 2)
+        return QDate(numbers[0], numbers[1], numbers[2]);
     int day = 0, month = 0, year = 0;
     for (int k = 0; k < 3; ++k) {
         const int number = numbers[k];
