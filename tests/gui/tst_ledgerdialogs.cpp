@@ -4,6 +4,7 @@
 // them from the main window.
 #include "GuiFixture.h"
 #include "LedgerClient.h"
+#include "PaperClients.h"
 #include "core/document/ClientDocument.h"
 #include "core/ledger/ShareLedger.h"
 #include "gui/ledger/TfrmLedgerEntry.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 
 using namespace brevane;
@@ -50,6 +52,7 @@ private Q_SLOTS:
     void transferDialogShowsAndRecordsTheLines();
     void registerOnADay();
     void menuOpensTheRegister();
+    void companyShowsItsMembers();
 };
 
 void tst_ledgerdialogs::transferDialogShowsAndRecordsTheLines()
@@ -132,6 +135,31 @@ void tst_ledgerdialogs::menuOpensTheRegister()
     QCOMPARE(title, QStringLiteral("Share Register"));
     for (const char *name : {"mnuRecordTransfer", "mnuRecordIssue", "mnuRecordRedemption"})
         QVERIFY(Item(*window, name));
+}
+
+// A company keeps no share ledger: the window lists its members and offers
+// nothing to record or print.
+void tst_ledgerdialogs::companyShowsItsMembers()
+{
+    ClientDocument client;
+    CalcClient company;
+    CompanyWithEquipmentMember(company);
+    for (int p = 0; p < PageCount; ++p)
+        for (int c = 0; c <= PageContinuationMax[p]; ++c)
+            for (int k = 0; k < TAnswer::AnswerCount(p); ++k)
+                client.Answers()->Entry(p, c, k) = company.store.Entry(p, c, k);
+    client.Answers()->PgCt = company.store.PgCt;
+    client.Directory() = company.directory;
+    TfrmShareRegister dialog(client, {});
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Members of Record"));
+    QCOMPARE(rows(dialog.grdRegister),
+             (QStringList{"Anna Baker | 45% | $6,000.00 | cash", "Tom Reyes | 30% | $4,000.00 | cash",
+                          "North Coast Equipment Co. | 25% | Roasting equipment valued at $10,000.00 | property"}));
+    QCOMPARE(dialog.lblTotals->text(),
+             QStringLiteral("Members of record, as the Directory Worksheet gives them: 3     Total interest: 100%"));
+    for (QPushButton *b : {dialog.btnTransfer, dialog.btnIssue, dialog.btnRedemption, dialog.btnPrintRegister,
+                           dialog.btnRegisterPdf, dialog.btnCertificates})
+        QVERIFY(b->isHidden());
 }
 
 QTEST_MAIN(tst_ledgerdialogs)

@@ -556,25 +556,36 @@ QList<MemberInterest> MembersOfRecord(const DirectoryTable &directory)
     return members;
 }
 
+QStringList MemberCells(const MemberInterest &member)
+{
+    return {member.member, member.interest.isEmpty() ? QString() : member.interest + QLatin1Char('%'),
+            member.property ? member.contribution : DollarAmountText(member.contribution),
+            member.property ? QStringLiteral("property") : QStringLiteral("cash")};
+}
+
+QString TotalInterestText(const QList<MemberInterest> &members)
+{
+    double total = 0;
+    for (const MemberInterest &m : members) {
+        const std::optional<double> interest = ReadNumber(m.interest);
+        if (!interest)
+            return QString();
+        total += *interest;
+    }
+    return FormatNumber(total, std::fmod(total, 1.0) == 0 ? 0 : 2) + QLatin1Char('%');
+}
+
 QString MembersText(const QList<MemberInterest> &members)
 {
     QList<QStringList> rows{
         {QStringLiteral("Member"), QStringLiteral("Interest"), QStringLiteral("Contribution"), QStringLiteral("In")}};
-    double total = 0;
-    bool totalReads = true;
-    for (const MemberInterest &m : members) {
-        const std::optional<double> interest = ReadNumber(m.interest);
-        totalReads = totalReads && interest.has_value();
-        total += interest.value_or(0);
-        rows << QStringList{m.member, m.interest.isEmpty() ? QString() : m.interest + QLatin1Char('%'),
-                            m.property ? m.contribution : DollarAmountText(m.contribution),
-                            m.property ? QStringLiteral("property") : QStringLiteral("cash")};
-    }
+    for (const MemberInterest &m : members)
+        rows << MemberCells(m);
     QString out = QStringLiteral("Members of record, as the Directory Worksheet gives them\n");
     out += textTable(rows, {1});
     out += QStringLiteral("Members: %1\n").arg(members.size());
-    if (totalReads)
-        out += QStringLiteral("Total interest: %1%\n").arg(FormatNumber(total, std::fmod(total, 1.0) == 0 ? 0 : 2));
+    if (const QString total = TotalInterestText(members); !total.isEmpty())
+        out += QStringLiteral("Total interest: %1\n").arg(total);
     return out;
 }
 

@@ -22,6 +22,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -171,6 +172,11 @@ struct MemberInterest
     bool property = false; // contributes property rather than cash
 };
 QList<MemberInterest> MembersOfRecord(const DirectoryTable &directory);
+// A member as the register shows it: name, interest ("45%"), contribution
+// (dollars for cash, the description for property), "cash" or "property".
+QStringList MemberCells(const MemberInterest &member);
+// The members' interests added up ("100%"); empty when one does not read.
+QString TotalInterestText(const QList<MemberInterest> &members);
 // The members as brevane-cli ledger prints them for a company: a line per
 // member (name, interest, contribution, cash or property), then the count
 // and the total interest.

@@ -1,5 +1,6 @@
 #include "gui/ledger/TfrmShareRegister.h"
 
+#include "core/check/ClientCheck.h"
 #include "core/document/ClientDocument.h"
 #include "core/ledger/ShareLedger.h"
 #include "core/store/Conversions.h"
@@ -111,8 +112,42 @@ TfrmShareRegister::TfrmShareRegister(ClientDocument &client, Hooks hooks, QWidge
     connect(btnRegisterPdf, &QPushButton::clicked, this, [printRegister] { printRegister(true); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    ShowRegister();
+    // A company keeps no share ledger: the window lists its members as the
+    // Directory Worksheet gives them, and nothing here records or prints.
+    if (client_.Answers() && EntityOfClient(*client_.Answers(), client_.Directory()) == LimitedLiabilityCompany) {
+        setWindowTitle(QStringLiteral("Members of Record"));
+        for (QWidget *w : std::initializer_list<QWidget *>{edtAsOf, cbxLatest, btnTransfer, btnIssue, btnRedemption,
+                                                           btnPrintRegister, btnRegisterPdf, btnCertificates})
+            w->hide();
+        showMembers();
+    } else {
+        ShowRegister();
+    }
     resize(860, 420);
+}
+
+void TfrmShareRegister::showMembers()
+{
+    const QList<ledger::MemberInterest> members = ledger::MembersOfRecord(client_.Directory());
+    grdRegister->setColumnCount(4);
+    grdRegister->setHorizontalHeaderLabels(
+        {QStringLiteral("Member"), QStringLiteral("Interest"), QStringLiteral("Contribution"), QStringLiteral("In")});
+    grdRegister->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdRegister->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
+    grdRegister->setRowCount(int(members.size()));
+    for (int r = 0; r < members.size(); ++r) {
+        const QStringList cells = ledger::MemberCells(members[r]);
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            if (c == 1)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdRegister->setItem(r, c, item);
+        }
+    }
+    const QString total = ledger::TotalInterestText(members);
+    lblTotals->setText(
+        QStringLiteral("Members of record, as the Directory Worksheet gives them: %1").arg(members.size()) +
+        (total.isEmpty() ? QString() : QStringLiteral("     Total interest: ") + total));
 }
 
 void TfrmShareRegister::ShowRegister()

@@ -58,6 +58,9 @@ public:
     QPushButton *btnRegisterPdf = nullptr;
 
 private:
+    // A company's members and interests in place of the register.
+    void showMembers();
+
     ClientDocument &client_;
     Hooks hooks_;
 };
