@@ -127,9 +127,11 @@ void tst_paperview::showsThePaperAfterEachFieldExitAndIsRemembered()
         QVERIFY(paper.isVisible());
         QVERIFY(w->settings.paperView);
         QVERIFY(w->Menus().Action("mnuPaper")->isChecked());
-        // The panel is not left empty while the first paper is drawn.
-        if (paper.Rendering())
-            QVERIFY(paper.Message().startsWith(QStringLiteral("Drawing the paper")));
+        // The render starts once the event that asked for it is done; the
+        // panel is not left empty while the first paper is drawn.
+        QCoreApplication::processEvents();
+        QVERIFY(paper.Rendering());
+        QVERIFY(paper.Message().startsWith(QStringLiteral("Drawing the paper")));
         QTRY_VERIFY_WITH_TIMEOUT(shown.size() >= 1, RenderWaitMs);
         QCOMPARE(paper.PagesShown(), 1);
         QCOMPARE(paper.Message(), QString());
