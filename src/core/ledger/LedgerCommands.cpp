@@ -55,6 +55,27 @@ JournalLine line(const QDate &date, int number, const QString &holder, const QSt
 }
 
 // The global index of the journal's first free line: after its last line.
+// The certificate surrendered on the order's day: outstanding then, else the
+// failure that says it is not.
+Outcome surrenderedOn(const Register &then, int number, const QDate &date, const Certificate **surrendered)
+{
+    *surrendered = then.Outstanding(number);
+    if (*surrendered)
+        return Outcome();
+    return Outcome::failure(msg::LedgerNotOutstanding,
+                            QStringLiteral("certificate %1 on %2").arg(number).arg(ConvertDate(dateText(date))));
+}
+
+// A new certificate needs its holder and some shares.
+Outcome newHolderNamed(const NewHolder &to)
+{
+    if (!to.holder.trimmed().isEmpty() && to.shares > 0)
+        return Outcome();
+    return Outcome::failure(msg::LedgerHolderMissing, to.holder.trimmed().isEmpty()
+                                                          ? QStringLiteral("a new certificate without a holder")
+                                                          : QStringLiteral("%1 without shares").arg(to.holder));
+}
+
 int firstFreeLine(const TAnswer &answers)
 {
     const QList<JournalLine> lines = SheetLines(answers);
@@ -72,19 +93,15 @@ Outcome TransferLines(const TAnswer &answers, const DirectoryTable &directory, c
     if (!outcome.ok())
         return outcome;
     const Register then = RegisterAsOf(answers, directory, order.date);
-    const Certificate *surrendered = then.Outstanding(order.certificate);
-    if (!surrendered)
-        return Outcome::failure(
-            msg::LedgerNotOutstanding,
-            QStringLiteral("certificate %1 on %2").arg(order.certificate).arg(ConvertDate(dateText(order.date))));
+    const Certificate *surrendered = nullptr;
+    if (Outcome found = surrenderedOn(then, order.certificate, order.date, &surrendered); !found.ok())
+        return found;
     if (order.to.isEmpty())
         return Outcome::failure(msg::LedgerHolderMissing, QStringLiteral("no new holder named"));
     qint64 transferred = 0;
     for (const NewHolder &to : order.to) {
-        if (to.holder.trimmed().isEmpty() || to.shares <= 0)
-            return Outcome::failure(msg::LedgerHolderMissing, to.holder.trimmed().isEmpty()
-                                                                  ? QStringLiteral("a new certificate without a holder")
-                                                                  : QStringLiteral("%1 without shares").arg(to.holder));
+        if (Outcome named = newHolderNamed(to); !named.ok())
+            return named;
         transferred += to.shares;
     }
     if (transferred > surrendered->shares)
@@ -114,11 +131,8 @@ Outcome IssueLines(const TAnswer &answers, const DirectoryTable &directory, cons
     Outcome outcome = checkDate(answers, directory, order.date);
     if (!outcome.ok())
         return outcome;
-    if (order.to.holder.trimmed().isEmpty() || order.to.shares <= 0)
-        return Outcome::failure(msg::LedgerHolderMissing,
-                                order.to.holder.trimmed().isEmpty()
-                                    ? QStringLiteral("a new certificate without a holder")
-                                    : QStringLiteral("%1 without shares").arg(order.to.holder));
+    if (Outcome named = newHolderNamed(order.to); !named.ok())
+        return named;
     const Register whole = RegisterAsOf(answers, directory);
     const std::optional<qint64> authorized = WholeNumber(whole.authorized);
     if (authorized && whole.totalOutstanding + order.to.shares > *authorized)
@@ -138,11 +152,9 @@ Outcome RedemptionLines(const TAnswer &answers, const DirectoryTable &directory,
     if (!outcome.ok())
         return outcome;
     const Register then = RegisterAsOf(answers, directory, order.date);
-    const Certificate *surrendered = then.Outstanding(order.certificate);
-    if (!surrendered)
-        return Outcome::failure(
-            msg::LedgerNotOutstanding,
-            QStringLiteral("certificate %1 on %2").arg(order.certificate).arg(ConvertDate(dateText(order.date))));
+    const Certificate *surrendered = nullptr;
+    if (Outcome found = surrenderedOn(then, order.certificate, order.date, &surrendered); !found.ok())
+        return found;
     if (order.shares <= 0 || order.shares > surrendered->shares)
         return Outcome::failure(msg::LedgerBeyondCertificate,
                                 QStringLiteral("%1 shares redeemed; certificate %2 holds %3")

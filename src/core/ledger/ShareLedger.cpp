@@ -46,6 +46,17 @@ int sheetsInUse(const TAnswer &answers)
     return std::clamp(answers.PgCt[Page], 0, PageContinuationMax[Page] + 1);
 }
 
+// Line `l` of sheet `s` as the sheet holds it, with its place.
+JournalLine sheetLine(const TAnswer &answers, int s, int l)
+{
+    JournalLine line;
+    for (int c = 0; c < Columns; ++c)
+        line.SetColumn(c, answers.Text(Page, s, AnswerOf(l, c)));
+    line.sheet = s;
+    line.line = l;
+    return line;
+}
+
 } // namespace
 
 QString OriginalIssueText()
@@ -170,9 +181,7 @@ void KeepAsWritten(TAnswer &answers)
     const int sheets = sheetsInUse(answers);
     for (int s = 0; s < sheets; ++s) {
         for (int l = 0; l < LinesPerSheet; ++l) {
-            JournalLine line;
-            for (int c = 0; c < Columns; ++c)
-                line.SetColumn(c, answers.Text(Page, s, AnswerOf(l, c)));
+            const JournalLine line = sheetLine(answers, s, l);
             for (int c = 0; IsOriginalIssue(line) && c < Columns; ++c)
                 answers.SetOvRide(Page, s, AnswerOf(l, c), true);
         }
@@ -276,14 +285,9 @@ QList<JournalLine> SheetLines(const TAnswer &answers)
     const int sheets = sheetsInUse(answers);
     for (int s = 0; s < sheets; ++s) {
         for (int l = 0; l < LinesPerSheet; ++l) {
-            JournalLine line;
-            for (int c = 0; c < Columns; ++c)
-                line.SetColumn(c, answers.Text(Page, s, AnswerOf(l, c)));
-            if (line.IsEmpty())
-                continue;
-            line.sheet = s;
-            line.line = l;
-            lines << line;
+            const JournalLine line = sheetLine(answers, s, l);
+            if (!line.IsEmpty())
+                lines << line;
         }
     }
     return lines;
