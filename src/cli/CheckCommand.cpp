@@ -22,6 +22,9 @@ int CheckCommand(const QStringList &args, ClientLoader load)
     ClientDocument client;
     if (!load(args.value(0), client))
         return 1;
+    // The messages of a calculation that could not complete go to standard
+    // error; its finding goes with the others.
+    client.Recalculate().show();
     const QStringList boxes = named.isEmpty() ? BoxesInUse(*client.Answers(), client.Directory()) : named;
     const QList<Finding> findings = CheckForms(client, boxes);
     for (const Finding &finding : findings)

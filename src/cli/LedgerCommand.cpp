@@ -43,9 +43,14 @@ int LedgerCommand(const QStringList &given)
     std::fflush(stdout);
     const QList<ledger::LedgerFault> faults =
         asOf.isValid() ? reg.faults : ledger::LedgerFaults(*client.Answers(), client.Directory());
-    for (const ledger::LedgerFault &fault : faults)
-        PrintLine(QStringLiteral("brevane-cli: share ledger, ") + TerminalSafe(fault.text));
-    return faults.isEmpty() ? ExitOk : ExitFailed;
+    bool wrong = false;
+    for (const ledger::LedgerFault &fault : faults) {
+        PrintLine(QStringLiteral("brevane-cli: share ledger, ") + TerminalSafe(fault.text) +
+                  (fault.worthALook ? QStringLiteral(" (worth a look)") : QString()));
+        wrong = wrong || !fault.worthALook;
+    }
+    // A line that is worth a look is told; only a fault fails the command.
+    return wrong ? ExitFailed : ExitOk;
 }
 
 } // namespace brevane::cli

@@ -6,6 +6,7 @@
 #include "core/store/Conversions.h"
 #include "core/store/DirectoryRoles.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -91,7 +92,27 @@ QString personKey(const QString &name)
     return name.simplified().toCaseFolded();
 }
 
-// An effective date of articles: not before the filing day, at most 90 days after it.
+// The day a date of the papers counts from: the filing date the worksheet
+// gives, else the day of the check, as the day the papers are filed at the
+// earliest. Its words name which it is.
+struct CountedFrom
+{
+    QDate day;
+    bool filed = false; // the worksheet's filing date, not the day of the check
+    QString words;
+};
+
+CountedFrom filingDay(const CheckContext &c)
+{
+    if (const std::optional<QDate> filed = ReadDate(c.G(G0::FilingDate)))
+        return {*filed, true, QStringLiteral("the filing date (%1)").arg(longDate(*filed))};
+    return {c.today, false, QStringLiteral("today (%1; no filing date is given)").arg(longDate(c.today))};
+}
+
+// An effective date of articles, of either kind of business: not before the
+// articles are filed, at most 90 days after. Counted from the filing date;
+// without one from today, and then a date already past is worth a look only
+// (articles filed long ago may simply lack their filing date).
 void effectiveDate(const CheckContext &c, int g, QList<Finding> &out)
 {
     const QString text = c.G(g).trimmed();
@@ -103,22 +124,19 @@ void effectiveDate(const CheckContext &c, int g, QList<Finding> &out)
                            QStringLiteral("the effective date \"%1\" does not read as a date").arg(text));
         return;
     }
-    // Articles already filed count from their filing day, others from today.
-    const std::optional<QDate> filed = g == G0::EffectiveDate ? ReadDate(c.G(G0::FilingDate)) : std::nullopt;
-    const QDate base = filed ? *filed : c.today;
-    const QString baseName = filed ? QStringLiteral("the filing date") : QStringLiteral("today");
-    const qint64 days = base.daysTo(*date);
+    const CountedFrom from = filingDay(c);
+    const qint64 days = from.day.daysTo(*date);
     if (days < 0)
-        out << onWorksheet(g, Severity::MustFix,
+        out << onWorksheet(g, from.filed ? Severity::MustFix : Severity::WorthALook,
                            QStringLiteral("the effective date %1 is before %2; articles cannot take effect before "
                                           "they are filed")
-                               .arg(longDate(*date), baseName));
+                               .arg(longDate(*date), from.words));
     else if (days > 90)
         out << onWorksheet(g, Severity::MustFix,
                            QStringLiteral("the effective date %1 is %2 days after %3; the State allows at most 90")
                                .arg(longDate(*date))
                                .arg(days)
-                               .arg(baseName));
+                               .arg(from.words));
 }
 
 void nameEnding(const CheckContext &c, bool (*accepted)(const QString &), const char *endings, QList<Finding> &out)
@@ -226,6 +244,67 @@ bool onPage(std::initializer_list<int> pages, int page)
     return std::find(pages.begin(), pages.end(), page) != pages.end();
 }
 
+// The words of a class of shares as they name it: "Common shares" and
+// "common stock" are the class "common".
+QString classWords(const QString &text)
+{
+    static const QRegularExpression filler = caseless("\\b(shares?|stock|of|the)\\b|[^\\w\\s]");
+    return QString(text).remove(filler).simplified().toCaseFolded();
+}
+
+// Whether the class is common or preferred shares (the kind), empty for neither.
+QString classKind(const QString &words)
+{
+    if (words.contains(QLatin1String("preferred")) || words.contains(QLatin1String("preference")))
+        return QStringLiteral("preferred");
+    if (words.contains(QLatin1String("common")))
+        return QStringLiteral("common");
+    return QString();
+}
+
+// The day the business exists from: its articles' effective date, else
+// their filing date; no value while neither reads.
+std::optional<QDate> formedOn(const CheckContext &c, bool company)
+{
+    const std::optional<QDate> effective = ReadDate(c.G(company ? G0::LlcEffectiveDate : G0::EffectiveDate));
+    return effective ? effective : ReadDate(c.G(G0::FilingDate));
+}
+
+// The copies of a repeatable page in use (at least the first).
+int copiesOf(const CheckContext &c, int page)
+{
+    return std::clamp(c.answers.PgCt[size_t(page)], 1, int(ContinuationCount));
+}
+
+bool ticked(const CheckContext &c, int page, int answer)
+{
+    return !c.answers.Text(page, 0, answer).trimmed().isEmpty();
+}
+
+// Whether the ledger's lines name the person as a holder.
+bool inLedger(const CheckContext &c, const QString &key)
+{
+    for (const ledger::JournalLine &line : ledger::SheetLines(c.answers))
+        if (personKey(line.holder) == key)
+            return true;
+    return false;
+}
+
+// The titles an officer signs with, and those of counsel or an agent.
+const QRegularExpression &officerTitle()
+{
+    static const QRegularExpression officer =
+        caseless("\\b(president|secretary|treasurer|chair(man|woman|person)?|officer|ceo|cfo|director|"
+                 "manager|member)\\b");
+    return officer;
+}
+
+const QRegularExpression &agentOrCounselTitle()
+{
+    static const QRegularExpression counsel = caseless("\\b(attorney|counsel|lawyer|esq\\.?|agent|accountant|cpa)\\b");
+    return counsel;
+}
+
 } // namespace
 
 // ---- what the rules read answers with
@@ -293,25 +372,30 @@ bool IsOhioZipCode(const QString &zip)
     return IsZipCode(zip) && prefix >= 430 && prefix <= 459;
 }
 
-bool IsCityOutsideOhio(const QString &city)
+QString StateAfterCity(const QString &city)
 {
-    // Another state named with the city ("Erie, PA", "Wheeling, West
-    // Virginia"), or a large city near Ohio that has no namesake in it.
-    static const QRegularExpression otherState = caseless(
-        "[,\\s](AL|AK|AZ|AR|CA|CO|CT|DE|DC|FL|GA|HI|ID|IL|IN|IA|KS|KY|LA|ME|MD|MA|MI|MN|MS|MO|MT|NE|NV|NH|NJ|NM|NY|NC|"
-        "ND|OK|OR|PA|RI|SC|SD|TN|TX|UT|VT|VA|WA|WV|WI|WY|Alabama|Alaska|Arizona|Arkansas|California|Colorado|"
-        "Connecticut|Delaware|Florida|Georgia|Hawaii|Idaho|Illinois|Indiana|Iowa|Kansas|Kentucky|Louisiana|Maine|"
-        "Maryland|Massachusetts|Michigan|Minnesota|Mississippi|Missouri|Montana|Nebraska|Nevada|New Hampshire|"
-        "New Jersey|New Mexico|New York|North Carolina|North Dakota|Oklahoma|Oregon|Pennsylvania|Rhode Island|"
-        "South Carolina|South Dakota|Tennessee|Texas|Utah|Vermont|Virginia|Washington|West Virginia|Wisconsin|"
-        "Wyoming)\\.?$");
-    static const QRegularExpression elsewhere =
-        caseless("^(pittsburgh|indianapolis|detroit|chicago|fort wayne|ann arbor|grand rapids|philadelphia|erie|"
-                 "parkersburg|evansville|new york|los angeles|baltimore|nashville)$");
-    const QString c = city.simplified();
-    if (c.isEmpty())
-        return false;
-    return otherState.match(c).hasMatch() || elsewhere.match(c).hasMatch();
+    // Only what follows the last comma is read as a state: a town's own name
+    // ("Port Washington", "New Washington", "Indiana Township") never is.
+    static const QRegularExpression state = caseless(
+        "^(AL|AK|AZ|AR|CA|CO|CT|DE|DC|FL|GA|HI|ID|IL|IN|IA|KS|KY|LA|ME|MD|MA|MI|MN|MS|MO|MT|NE|NV|NH|NJ|NM|NY|NC|"
+        "ND|OH|OK|OR|PA|RI|SC|SD|TN|TX|UT|VT|VA|WA|WV|WI|WY|Alabama|Alaska|Arizona|Arkansas|California|Colorado|"
+        "Connecticut|Delaware|District of Columbia|Florida|Georgia|Hawaii|Idaho|Illinois|Indiana|Iowa|Kansas|"
+        "Kentucky|Louisiana|Maine|Maryland|Massachusetts|Michigan|Minnesota|Mississippi|Missouri|Montana|Nebraska|"
+        "Nevada|New Hampshire|New Jersey|New Mexico|New York|North Carolina|North Dakota|Ohio|Oklahoma|Oregon|"
+        "Pennsylvania|Rhode Island|South Carolina|South Dakota|Tennessee|Texas|Utah|Vermont|Virginia|Washington|"
+        "West Virginia|Wisconsin|Wyoming)\\.?$");
+    const qsizetype comma = city.lastIndexOf(QLatin1Char(','));
+    if (comma < 0)
+        return QString();
+    const QString after = city.mid(comma + 1).simplified();
+    return state.match(after).hasMatch() ? after : QString();
+}
+
+bool IsOhio(const QString &state)
+{
+    const QString s = state.simplified().remove(QLatin1Char('.'));
+    return s.compare(QLatin1String("OH"), Qt::CaseInsensitive) == 0 ||
+           s.compare(QLatin1String("Ohio"), Qt::CaseInsensitive) == 0;
 }
 
 std::optional<QDate> ReadDate(const QString &text)
@@ -339,21 +423,28 @@ void CompanyName(const CheckContext &c, QList<Finding> &out)
 
 void AgentAddress(const CheckContext &c, QList<Finding> &out)
 {
+    // The agent's address is in Ohio by its ZIP code and by a state written
+    // after the city; a town's name says nothing about its state.
     if (IsPostOfficeBox(c.G(G0::AgentStreet)))
         out << onWorksheet(G0::AgentStreet, Severity::MustFix,
                            QStringLiteral("the statutory agent's address is a post-office box"));
-    const QString city = c.G(G0::AgentCity).simplified();
-    if (IsCityOutsideOhio(city))
-        out << onWorksheet(
-            G0::AgentCity, Severity::MustFix,
-            QStringLiteral("the agent's city \"%1\" is outside Ohio; the agent's address must be in Ohio").arg(city));
     const QString zip = c.G(G0::AgentZip).trimmed();
+    const bool ohioZip = IsOhioZipCode(zip);
+    const QString city = c.G(G0::AgentCity).simplified();
+    if (const QString state = StateAfterCity(city); !state.isEmpty() && !IsOhio(state))
+        out << onWorksheet(G0::AgentCity, ohioZip ? Severity::WorthALook : Severity::MustFix,
+                           ohioZip ? QStringLiteral("the agent's city \"%1\" names another state, but the ZIP code %2 "
+                                                    "is in Ohio; the agent's address must be in Ohio")
+                                         .arg(city, zip)
+                                   : QStringLiteral("the agent's city \"%1\" is outside Ohio; the agent's address "
+                                                    "must be in Ohio")
+                                         .arg(city));
     if (zip.isEmpty())
         return;
     if (!IsZipCode(zip))
         out << onWorksheet(G0::AgentZip, Severity::MustFix,
                            QStringLiteral("the agent's ZIP code \"%1\" has neither 5 nor 9 digits").arg(zip));
-    else if (!IsOhioZipCode(zip))
+    else if (!ohioZip)
         out << onWorksheet(
             G0::AgentZip, Severity::MustFix,
             QStringLiteral("the agent's ZIP code %1 is not in Ohio (Ohio's begin with 430 to 459)").arg(zip));
@@ -405,9 +496,19 @@ void SharesSubscribed(const CheckContext &c, QList<Finding> &out)
     double subscribed = 0;
     const QVector<DirectoryRow> &rows = c.directory.Rows();
     for (int r = 0; r < rows.size(); ++r) {
-        if (!HasRole(rows[r], QLatin1Char('S')) || rows[r][ColNoOfShares].trimmed().isEmpty())
+        if (!HasRole(rows[r], QLatin1Char('S')))
             continue;
         const std::optional<double> shares = number(rows[r][ColNoOfShares]);
+        if (rows[r][ColNoOfShares].trimmed().isEmpty() || (shares && *shares <= 0)) {
+            // A holder who came to the shares later stands in the ledger;
+            // a subscriber without shares is a row left unfinished.
+            if (!inLedger(c, personKey(rows[r][ColName])))
+                out << onRow(r, Severity::MustFix,
+                             QStringLiteral("%1 is a shareholder (code S) with no shares; the subscription lists the "
+                                            "row without a number")
+                                 .arg(rowName(rows[r])));
+            continue;
+        }
         if (shares)
             subscribed += *shares;
         else
@@ -503,7 +604,8 @@ void BoardSize(const CheckContext &c, QList<Finding> &out)
     const int least = shareholders >= 3 ? 3 : std::max(shareholders, 1);
     if (directors < least) {
         const QString text =
-            shareholders >= 3
+            shareholders == 0 ? QStringLiteral("the board has no directors; it needs at least one")
+            : shareholders >= 3
                 ? QStringLiteral("the board has %1 directors; with %2 shareholders it needs at least three")
                       .arg(directors)
                       .arg(shareholders)
@@ -618,6 +720,8 @@ void NamesOnDirectory(const CheckContext &c, QList<Finding> &out)
         {G0::SecondInspector, {19}, "", "the second inspector"},
         {G0::DirectorsChairman, {20}, "D", "the chairman of the directors' meeting"},
         {G0::DirectorsSecretary, {20}, "DO", "the secretary of the directors' meeting"},
+        {G0::RepresentativeName, {52}, "", "the authorized representative"},
+        {G0::RepresentativeSigner, {52}, "", "the person who signs for the representative"},
     };
     const QVector<DirectoryRow> &rows = c.directory.Rows();
     std::optional<std::vector<PersonName>> local;
@@ -862,15 +966,16 @@ void FiscalYear(const CheckContext &c, QList<Finding> &out)
 
 void AgreementDate(const CheckContext &c, QList<Finding> &out)
 {
-    // The operating agreement binds from its own date (page 57, answer 0),
-    // which cannot come before the company exists.
+    // The operating agreement binds from its own date (page 57, answer 0).
+    // Members may sign it before the articles are filed, so a date before
+    // the company exists is worth a look, not a fault.
     constexpr int agreementPage = 57;
     constexpr int agreementDate = 0;
     const std::optional<QDate> agreement = ReadDate(c.answers.Text(agreementPage, 0, agreementDate));
     const std::optional<QDate> effective = ReadDate(c.G(G0::LlcEffectiveDate));
     const std::optional<QDate> formed = effective ? effective : ReadDate(c.G(G0::FilingDate));
     if (agreement && formed && *agreement < *formed)
-        out << onField(agreementPage, agreementDate, Severity::MustFix,
+        out << onField(agreementPage, agreementDate, Severity::WorthALook,
                        QStringLiteral("the agreement takes effect %1, before the company exists (%2)")
                            .arg(longDate(*agreement), longDate(*formed)));
 }
@@ -878,15 +983,17 @@ void AgreementDate(const CheckContext &c, QList<Finding> &out)
 void AmendmentDates(const CheckContext &c, QList<Finding> &out)
 {
     // A certificate of amendment takes effect on filing or up to 90 days
-    // later, never earlier; what it amends was adopted after the articles.
+    // later, never earlier; it is filed today at the earliest, so its dates
+    // count from today. What it amends was adopted after the articles.
     struct Dated
     {
         int page;
         int answer;
         bool effective; // an effective date (else a date of adoption)
     };
-    static const Dated dates[] = {{54, 1, true}, {26, 7, false}};
+    static const Dated dates[] = {{54, 1, true}, {54, 3, true}, {26, 7, false}};
     const std::optional<QDate> filed = ReadDate(c.G(G0::FilingDate));
+    const QString today = QStringLiteral("today (%1), the earliest day it can be filed").arg(longDate(c.today));
     for (const Dated &d : dates) {
         if (d.page != c.page)
             continue;
@@ -895,14 +1002,15 @@ void AmendmentDates(const CheckContext &c, QList<Finding> &out)
             continue;
         if (d.effective && *date < c.today)
             out << onField(d.page, d.answer, Severity::MustFix,
-                           QStringLiteral("the effective date %1 is in the past; an amendment takes effect on filing "
+                           QStringLiteral("the effective date %1 is before %2; an amendment takes effect on filing "
                                           "or later")
-                               .arg(longDate(*date)));
+                               .arg(longDate(*date), today));
         else if (d.effective && c.today.daysTo(*date) > 90)
             out << onField(d.page, d.answer, Severity::MustFix,
-                           QStringLiteral("the effective date %1 is %2 days from today; the State allows at most 90")
+                           QStringLiteral("the effective date %1 is %2 days after %3; the State allows at most 90")
                                .arg(longDate(*date))
-                               .arg(c.today.daysTo(*date)));
+                               .arg(c.today.daysTo(*date))
+                               .arg(today));
         else if (filed && *date < *filed)
             out << onField(d.page, d.answer, Severity::MustFix,
                            QStringLiteral("the amendment is dated %1, before the articles it amends were filed (%2)")
@@ -922,12 +1030,14 @@ void CertificateDates(const CheckContext &c, QList<Finding> &out)
         int certificate;
         int certificateG;
         const char *what;
+        const char *signedAs = "the certificate is dated";
     };
     static const Certified certified[] = {
         {33, 1, -1, 11, -1, "the dissolution was authorized"},
         {22, -1, G0::DirectorsMeetingDate, -1, G0::MinutesCertifiedDate, "the directors met"},
         {38, 7, -1, 3, -1, "the resolution was adopted"},
         {68, 4, -1, 3, -1, "the members adopted the resolution"},
+        {23, 9, -1, 3, -1, "the meeting they record", "the minutes are signed"},
     };
     for (const Certified &k : certified) {
         if (k.page != c.page)
@@ -942,8 +1052,8 @@ void CertificateDates(const CheckContext &c, QList<Finding> &out)
                 continue;
             Finding f = k.certificateG >= 0 ? onWorksheet(k.certificateG, Severity::MustFix, QString())
                                             : onField(k.page, k.certificate, Severity::MustFix, QString());
-            f.text = QStringLiteral("the certificate is dated %1, before %2 (%3)")
-                         .arg(longDate(*signedOn), QLatin1String(k.what), longDate(*act));
+            f.text = QStringLiteral("%1 %2, before %3 (%4)")
+                         .arg(QLatin1String(k.signedAs), longDate(*signedOn), QLatin1String(k.what), longDate(*act));
             if (ct > 0)
                 f.text += QStringLiteral(" (copy %1)").arg(ct + 1);
             out << f;
@@ -992,6 +1102,302 @@ void SignerSlots(const CheckContext &c, QList<Finding> &out)
     }
 }
 
+void ShareClasses(const CheckContext &c, QList<Finding> &out)
+{
+    // The articles authorize one class, the worksheet's; every subscription
+    // is for that class, in whatever words name it.
+    const QString authorizedText = c.G(G0::ShareClass).simplified();
+    const QString authorized = classWords(authorizedText);
+    if (authorized.isEmpty())
+        return;
+    const QVector<DirectoryRow> &rows = c.directory.Rows();
+    for (int r = 0; r < rows.size(); ++r) {
+        const QString given = rows[r][ColClassOfShares].simplified();
+        if (!HasRole(rows[r], QLatin1Char('S')) || given.isEmpty() || classWords(given) == authorized)
+            continue;
+        const bool otherKind = classKind(classWords(given)) != classKind(authorized);
+        out << onRow(r, otherKind ? Severity::MustFix : Severity::WorthALook,
+                     otherKind ? QStringLiteral("%1 subscribes for \"%2\" shares; the articles authorize only \"%3\"")
+                                     .arg(rowName(rows[r]), given, authorizedText)
+                               : QStringLiteral("%1 subscribes for \"%2\" shares; the articles name the class \"%3\"; "
+                                                "use the articles' words")
+                                     .arg(rowName(rows[r]), given, authorizedText));
+    }
+}
+
+void ActsAfterFormation(const CheckContext &c, QList<Finding> &out)
+{
+    // Minutes and resolutions record acts of the business, which cannot
+    // come before it exists (its articles' effective date, else their filing).
+    struct Act
+    {
+        int page;
+        int date;
+        bool company;
+        const char *what;
+    };
+    static const Act acts[] = {
+        {23, 9, false, "the meeting these minutes record is dated %1, before the corporation existed (%2)"},
+        {38, 7, false, "the resolution is dated %1, before the corporation existed (%2)"},
+        {68, 4, true, "the members adopted the resolution on %1, before the company existed (%2)"},
+    };
+    for (const Act &a : acts) {
+        if (a.page != c.page)
+            continue;
+        const std::optional<QDate> formed = formedOn(c, a.company);
+        if (!formed)
+            return;
+        for (int ct = 0; ct < copiesOf(c, a.page); ++ct) {
+            const std::optional<QDate> date = ReadDate(c.answers.Text(a.page, ct, a.date));
+            if (!date || *date >= *formed)
+                continue;
+            Finding f = onField(a.page, a.date, Severity::MustFix,
+                                QString::fromLatin1(a.what).arg(longDate(*date), longDate(*formed)));
+            if (ct > 0)
+                f.text += QStringLiteral(" (copy %1)").arg(ct + 1);
+            out << f;
+        }
+    }
+}
+
+void CorporationDissolution(const CheckContext &c, QList<Finding> &out)
+{
+    // The certificate of dissolution (561): the dissolution takes effect on
+    // or after the articles were filed and the dissolution was authorized;
+    // the incorporators dissolve only a corporation that issued no shares.
+    constexpr int certificatePage = 28;
+    constexpr int articlesFiled = 5;
+    constexpr int authorizationPage = 33;
+    constexpr int authorizedOn = 1;
+    constexpr int byIncorporators = 4;
+    if (c.page == certificatePage) {
+        const std::optional<QDate> effective = ReadDate(c.G(G0::DissolutionDate));
+        const std::optional<QDate> filed = ReadDate(c.answers.Text(certificatePage, 0, articlesFiled));
+        const std::optional<QDate> authorized = ReadDate(c.answers.Text(authorizationPage, 0, authorizedOn));
+        if (effective && filed && *effective < *filed)
+            out << onWorksheet(G0::DissolutionDate, Severity::MustFix,
+                               QStringLiteral("the dissolution takes effect %1, before the articles were filed (%2)")
+                                   .arg(longDate(*effective), longDate(*filed)));
+        else if (effective && authorized && *effective < *authorized)
+            out << onWorksheet(G0::DissolutionDate, Severity::MustFix,
+                               QStringLiteral("the dissolution takes effect %1, before it was authorized (%2)")
+                                   .arg(longDate(*effective), longDate(*authorized)));
+    }
+    if (c.page == authorizationPage && ticked(c, authorizationPage, byIncorporators)) {
+        double subscribed = 0;
+        for (const DirectoryRow &row : c.directory.Rows())
+            if (HasRole(row, QLatin1Char('S')))
+                subscribed += number(row[ColNoOfShares]).value_or(0);
+        // The ledger's sheets, where the corporation keeps them, show what was issued.
+        const qint64 certificates =
+            c.answers.PgCt[size_t(ledger::Page)] > 0
+                ? ledger::RegisterAsOf(c.answers, c.directory, QDate(), false).certificates.size()
+                : 0;
+        if (subscribed > 0 || certificates > 0)
+            out << onField(authorizationPage, byIncorporators, Severity::MustFix,
+                           subscribed <= 0
+                               ? QStringLiteral("the incorporators dissolve only a corporation that issued no shares; "
+                                                "the share ledger issues %1")
+                                     .arg(certificates == 1 ? QStringLiteral("a certificate")
+                                                            : QStringLiteral("%1 certificates").arg(certificates))
+                               : QStringLiteral("the incorporators dissolve only a corporation that issued no shares; "
+                                                "the shareholders subscribed for %1")
+                                     .arg(count(subscribed)));
+    }
+}
+
+void CompanyDissolution(const CheckContext &c, QList<Finding> &out)
+{
+    // The certificate of dissolution of a company (562): dissolved after its
+    // articles were filed; the certificate takes effect on filing (today at
+    // the earliest) or later, and not before the dissolution.
+    constexpr int page = 65;
+    constexpr int dissolvedOn = 4;
+    constexpr int effectiveOn = 6;
+    const std::optional<QDate> filed = ReadDate(c.G(G0::FilingDate));
+    const std::optional<QDate> dissolved = ReadDate(c.answers.Text(page, 0, dissolvedOn));
+    const std::optional<QDate> effective = ReadDate(c.answers.Text(page, 0, effectiveOn));
+    if (dissolved && filed && *dissolved < *filed)
+        out << onField(page, dissolvedOn, Severity::MustFix,
+                       QStringLiteral("the company is dissolved %1, before its articles were filed (%2)")
+                           .arg(longDate(*dissolved), longDate(*filed)));
+    if (!effective)
+        return;
+    if (dissolved && *effective < *dissolved)
+        out << onField(page, effectiveOn, Severity::MustFix,
+                       QStringLiteral("the certificate takes effect %1, before the company was dissolved (%2)")
+                           .arg(longDate(*effective), longDate(*dissolved)));
+    else if (*effective < c.today)
+        out << onField(page, effectiveOn, Severity::MustFix,
+                       QStringLiteral("the certificate takes effect %1, before today (%2), the earliest day it can be "
+                                      "filed")
+                           .arg(longDate(*effective), longDate(c.today)));
+}
+
+void AmendedName(const CheckContext &c, QList<Finding> &out)
+{
+    // A new name in a company's restated or amended articles ends as the
+    // State requires, as the first name did.
+    constexpr int page = 54;
+    constexpr int restates = 0;
+    constexpr int restatedName = 6;
+    constexpr int amends = 2;
+    constexpr int wording = 10;
+    if (ticked(c, page, restates)) {
+        const QString name = c.answers.Text(page, 0, restatedName).simplified();
+        if (!name.isEmpty() && !HasCompanyEnding(name))
+            out << onField(page, restatedName, Severity::MustFix,
+                           QStringLiteral("the name \"%1\" does not end as the State requires (Limited Liability "
+                                          "Company, LLC, L.L.C., Limited or Ltd.)")
+                               .arg(name));
+    }
+    if (!ticked(c, page, amends))
+        return;
+    static const QRegularExpression named =
+        caseless("name of the (limited liability )?company (is|shall be|will be)\\s+"
+                 "([^\\n]+)");
+    const QRegularExpressionMatch m = named.match(c.answers.Text(page, 0, wording));
+    if (!m.hasMatch())
+        return;
+    // The name runs to the end of its sentence; an ending with points
+    // ("L.L.C.") may look like one, so the whole line is tried as well.
+    const QString line = m.captured(3).simplified();
+    const qsizetype stop = line.indexOf(QRegularExpression(QStringLiteral("\\.\\s")));
+    const QString sentence = stop < 0 ? line : line.left(stop + 1);
+    const auto trimmed = [](QString name) {
+        while (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(';')))
+            name.chop(1);
+        return name.simplified();
+    };
+    if (HasCompanyEnding(sentence) || HasCompanyEnding(line))
+        return;
+    out << onField(page, wording, Severity::MustFix,
+                   QStringLiteral("the new name \"%1\" does not end as the State requires (Limited Liability Company, "
+                                  "LLC, L.L.C., Limited or Ltd.)")
+                       .arg(trimmed(sentence)));
+}
+
+void BiennialReport(const CheckContext &c, QList<Finding> &out)
+{
+    // The report (520) is filed for an even-numbered year, names the
+    // shareholders as the Directory Worksheet does and is certified by an
+    // officer or the authorized representative, not by the statutory agent.
+    constexpr int reportPage = 45;
+    constexpr int year = 1;
+    constexpr int firstShareholder = 8;
+    constexpr int shareholderRows = 6;
+    constexpr int certificationPage = 46;
+    constexpr int signer = 13;
+    constexpr int title = 14;
+    if (c.page == reportPage) {
+        const QString text = c.answers.Text(reportPage, 0, year).trimmed();
+        static const QRegularExpression fourDigits(QStringLiteral("^\\d{4}$"));
+        if (!text.isEmpty() && !fourDigits.match(text).hasMatch())
+            out << onField(reportPage, year, Severity::MustFix,
+                           QStringLiteral("the reporting year \"%1\" does not read as a year").arg(text));
+        else if (!text.isEmpty() && text.toInt() % 2 != 0)
+            out << onField(reportPage, year, Severity::MustFix,
+                           QStringLiteral("the report is filed for even-numbered years; %1 is odd").arg(text));
+        std::optional<std::vector<PersonName>> local;
+        const std::vector<PersonName> &names = directoryNames(c, local);
+        const QVector<DirectoryRow> &rows = c.directory.Rows();
+        for (int i = 0; i < shareholderRows; ++i) {
+            const int answer = firstShareholder + 2 * i;
+            const QString name = c.answers.Text(reportPage, 0, answer).simplified();
+            if (name.isEmpty())
+                continue;
+            const PersonName wanted = ComparedName(name);
+            if (std::any_of(names.begin(), names.end(), [&](const PersonName &n) { return n.key == wanted.key; }))
+                continue;
+            const auto near = std::find_if(names.begin(), names.end(),
+                                           [&](const PersonName &n) { return spelledOtherwise(wanted, n); });
+            if (near != names.end())
+                out << onField(reportPage, answer, Severity::MustFix,
+                               QStringLiteral("the report names \"%1\", the Directory Worksheet \"%2\" (row %3); the "
+                                              "State's records would hold one shareholder two ways")
+                                   .arg(name, rows[int(near - names.begin())][ColName].simplified())
+                                   .arg(near - names.begin() + 1));
+            else
+                out << onField(reportPage, answer, Severity::WorthALook,
+                               QStringLiteral("%1 is on no row of the Directory Worksheet").arg(name));
+        }
+    }
+    if (c.page == certificationPage) {
+        const QString who = c.answers.Text(certificationPage, 0, signer).simplified();
+        const QString as = c.answers.Text(certificationPage, 0, title).simplified();
+        const bool officer = officerTitle().match(as).hasMatch();
+        if (!as.isEmpty() && agentOrCounselTitle().match(as).hasMatch() && !officer)
+            out << onField(certificationPage, title, Severity::MustFix,
+                           QStringLiteral("the report is certified as \"%1\"; an officer or the authorized "
+                                          "representative certifies it, not the statutory agent or counsel")
+                               .arg(as));
+        else if (!who.isEmpty() && !officer && personKey(who) == personKey(c.G(G0::AgentName)) &&
+                 personKey(who) != personKey(c.G(G0::RepresentativeName)))
+            out << onField(certificationPage, signer, Severity::WorthALook,
+                           QStringLiteral("%1, the statutory agent, certifies the report; an officer or the "
+                                          "authorized representative certifies it")
+                               .arg(who));
+    }
+}
+
+void ContributionTerms(const CheckContext &c, QList<Finding> &out)
+{
+    // The members contribute on or after the agreement takes effect, and
+    // property contributed is described where the agreement lists it.
+    constexpr int agreementPage = 57;
+    constexpr int takesEffect = 0;
+    constexpr int due = 7;
+    constexpr int propertyPage = 58;
+    constexpr int firstPropertyMember = 0;
+    constexpr int description = 33;
+    if (c.page == agreementPage) {
+        const std::optional<QDate> effective = ReadDate(c.answers.Text(agreementPage, 0, takesEffect));
+        const std::optional<QDate> dueOn = ReadDate(c.answers.Text(agreementPage, 0, due));
+        if (effective && dueOn && *dueOn < *effective)
+            out << onField(agreementPage, due, Severity::MustFix,
+                           QStringLiteral("the contributions are due %1, before the agreement takes effect (%2)")
+                               .arg(longDate(*dueOn), longDate(*effective)));
+    }
+    if (c.page == propertyPage && ticked(c, propertyPage, firstPropertyMember) && !ticked(c, propertyPage, description))
+        out << onField(propertyPage, description, Severity::MustFix,
+                       QStringLiteral("members contribute property, and the agreement prints \"The property or "
+                                      "services contributed are:\" with nothing after it"));
+}
+
+void DuplicateRows(const CheckContext &c, QList<Finding> &out)
+{
+    // One person on two rows in the same role is listed twice by every
+    // paper of that role (and may push a table past its rows). Two rows of
+    // one name at different addresses may be two people: worth a look.
+    const QVector<DirectoryRow> &rows = c.directory.Rows();
+    QHash<QString, int> first; // name and role, to the first row
+    for (int r = 0; r < rows.size(); ++r) {
+        const QString key = personKey(rows[r][ColName]);
+        if (key.isEmpty())
+            continue;
+        for (const char role : {'S', 'M', 'C', 'D'}) {
+            if (!HasRole(rows[r], QLatin1Char(role)))
+                continue;
+            const QString at = key + QLatin1Char('\n') + QLatin1Char(role);
+            const auto it = first.constFind(at);
+            if (it == first.constEnd()) {
+                first.insert(at, r);
+                continue;
+            }
+            const int earlier = *it;
+            const bool sameAddress = personKey(rows[earlier][ColAddress]) == personKey(rows[r][ColAddress]);
+            const char roles[] = {role, 0};
+            out << onRow(r, sameAddress ? Severity::MustFix : Severity::WorthALook,
+                         QStringLiteral("%1 is on rows %2 and %3 as %4; the papers would list the person twice")
+                             .arg(rowName(rows[r]))
+                             .arg(earlier + 1)
+                             .arg(r + 1)
+                             .arg(rolesInWords(roles)));
+            break;
+        }
+    }
+}
+
 const std::vector<NamedRule> &CheckRules()
 {
     static const std::vector<NamedRule> rules = {
@@ -1027,6 +1433,14 @@ const std::vector<NamedRule> &CheckRules()
         {"CertificateDates", CertificateDates},
         {"CertifyingOfficer", CertifyingOfficer},
         {"Ledger", Ledger},
+        {"ShareClasses", ShareClasses},
+        {"ActsAfterFormation", ActsAfterFormation},
+        {"CorporationDissolution", CorporationDissolution},
+        {"CompanyDissolution", CompanyDissolution},
+        {"AmendedName", AmendedName},
+        {"BiennialReport", BiennialReport},
+        {"ContributionTerms", ContributionTerms},
+        {"DuplicateRows", DuplicateRows},
     };
     return rules;
 }
@@ -1038,7 +1452,8 @@ void Ledger(const CheckContext &c, QList<Finding> &out)
     for (const ledger::LedgerFault &fault : ledger::LedgerFaults(c.answers, c.directory)) {
         const int line = std::max(fault.line, 0);
         const int column = fault.column >= 0 ? fault.column : int(ledger::CertificateColumn);
-        out << onField(ledger::Page, ledger::AnswerOf(line, column), Severity::MustFix, fault.text);
+        out << onField(ledger::Page, ledger::AnswerOf(line, column),
+                       fault.worthALook ? Severity::WorthALook : Severity::MustFix, fault.text);
     }
 }
 

@@ -97,6 +97,15 @@ void AgreementDate(const CheckContext &c, QList<Finding> &out);    // the operat
 void AmendmentDates(const CheckContext &c, QList<Finding> &out);   // an amendment's dates after the articles, 0-90 days
 void CertificateDates(const CheckContext &c, QList<Finding> &out); // certified on or after the act
 void CertifyingOfficer(const CheckContext &c, QList<Finding> &out); // an officer, not counsel, certifies a dissolution
+void ShareClasses(const CheckContext &c, QList<Finding> &out);      // subscriptions for the class authorized
+void ActsAfterFormation(const CheckContext &c,
+                        QList<Finding> &out); // minutes and resolutions after the business exists
+void CorporationDissolution(const CheckContext &c, QList<Finding> &out); // 561: dates, incorporators without shares
+void CompanyDissolution(const CheckContext &c, QList<Finding> &out);     // 562: dissolved after filing, effective later
+void AmendedName(const CheckContext &c, QList<Finding> &out);            // 543A: a new name ends as a company's
+void BiennialReport(const CheckContext &c, QList<Finding> &out);         // 520: even year, names, who certifies
+void ContributionTerms(const CheckContext &c, QList<Finding> &out);      // due after the agreement, property described
+void DuplicateRows(const CheckContext &c, QList<Finding> &out);          // one person twice in one role
 // the share ledger
 void Ledger(const CheckContext &c, QList<Finding> &out); // the journal as a lawyer reads it, against the minutes
 
@@ -114,9 +123,11 @@ bool IsPostOfficeBox(const QString &street);
 bool IsZipCode(const QString &zip);
 // A ZIP code of Ohio (430 to 459).
 bool IsOhioZipCode(const QString &zip);
-// The city names another state ("Erie, PA") or is a large city near Ohio
-// with no namesake in it (Pittsburgh, Indianapolis, Detroit, ...).
-bool IsCityOutsideOhio(const QString &city);
+// The state written after a city ("PA" of "Erie, PA"); empty when none is.
+// A town's own name is never read as a state ("Port Washington").
+QString StateAfterCity(const QString &city);
+// "OH" or "Ohio", however written.
+bool IsOhio(const QString &state);
 // A date as the user types it (the regional short date) or as the forms
 // print it ("March 5, 2018"); no value for anything else.
 std::optional<QDate> ReadDate(const QString &text);

@@ -1,11 +1,16 @@
 #include "core/check/ClientCheck.h"
 
+#include "core/calc/Calculate.h"
 #include "core/check/CheckRules.h"
+#include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
 #include "core/forms/FormCatalogue.h"
 #include "core/forms/PageFacts.h"
 #include "core/forms/PageZero.h"
 #include "core/store/DirectoryRoles.h"
+
+#include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -174,6 +179,9 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
 {
     QList<Finding> findings;
     CheckCache cache;
+    // The findings so far by their fact, so that a fact several forms print
+    // is found again in one step, whatever the number of findings.
+    QHash<QString, qsizetype> byFact;
     for (const QString &name : boxes) {
         const SelectionBox *box = FindSelectionBox(name);
         if (!box)
@@ -189,14 +197,13 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
             for (qsizetype i = first; i < findings.size();) {
                 Finding &f = findings[i];
                 // A fact several forms print is reported once, naming each form.
-                const auto same = std::find_if(findings.begin(), findings.begin() + first,
-                                               [&](const Finding &earlier) { return earlier.SameFact(f); });
-                if (same != findings.begin() + first) {
-                    if (same->box != box->name && !same->alsoIn.contains(box->name))
-                        same->alsoIn << box->name;
+                if (const auto same = byFact.constFind(f.FactKey()); same != byFact.constEnd()) {
+                    Finding &earlier = findings[*same];
+                    if (earlier.box != box->name && !earlier.alsoIn.contains(box->name))
+                        earlier.alsoIn << box->name;
                     // A paper that prints the fact makes it a must.
                     if (f.severity == Severity::MustFix)
-                        same->severity = Severity::MustFix;
+                        earlier.severity = Severity::MustFix;
                     findings.removeAt(i);
                     continue;
                 }
@@ -210,6 +217,9 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
                     f.label = QStringLiteral("Directory Worksheet");
                 ++i;
             }
+            for (qsizetype i = first; i < findings.size(); ++i)
+                if (const QString key = findings[i].FactKey(); !byFact.contains(key))
+                    byFact.insert(key, i);
         }
     }
     return findings;
@@ -219,7 +229,58 @@ QList<Finding> CheckForms(const ClientDocument &client, const QStringList &boxes
 {
     if (!client.Answers())
         return {};
-    return CheckForms(*client.Answers(), client.Directory(), boxes, today);
+    return CalculationFindings(client.LastCalculation(), boxes) +
+           CheckForms(*client.Answers(), client.Directory(), boxes, today);
+}
+
+QList<Finding> CalculationFindings(const Outcome &calculated, const QStringList &boxes)
+{
+    QList<Finding> out;
+    if (calculated.ok())
+        return out;
+    static const QRegularExpression pageNamed(QStringLiteral("page (\\d+) \\("));
+    for (const OutcomeMessage &message : calculated.messages()) {
+        if (message.number != msg::CalculationFailed)
+            continue;
+        QList<int> pages;
+        for (auto it = pageNamed.globalMatch(message.detail); it.hasNext();)
+            pages << it.next().captured(1).toInt();
+        if (pages.isEmpty())
+            pages << message.page;
+        for (const int page : pages) {
+            Finding f;
+            f.page = page;
+            const auto prints = [page](const QString &name) {
+                const SelectionBox *box = FindSelectionBox(name);
+                return box && box->pages.contains(page);
+            };
+            const auto checked = std::find_if(boxes.begin(), boxes.end(), prints);
+            if (checked != boxes.end()) {
+                f.box = *checked;
+            } else {
+                const QStringList all = AllBoxes();
+                const auto any = std::find_if(all.begin(), all.end(), prints);
+                f.box = any != all.end() ? *any : boxes.value(0);
+            }
+            f.text = QStringLiteral("the calculation of this page could not complete, so the paper may print "
+                                    "stale or missing answers");
+            f.severity = Severity::MustFix;
+            out << f;
+        }
+    }
+    return out;
+}
+
+QList<Finding> CalculateAndCheck(TAnswer &answers, const DirectoryTable &directory, const QStringList &boxes,
+                                 const QDate &today)
+{
+    Outcome calculated;
+    {
+        // What the page procedures report becomes findings, never a message box.
+        const MessageCollector collector;
+        calculated = Calculate(&answers, directory);
+    }
+    return CalculationFindings(calculated, boxes) + CheckForms(answers, directory, boxes, today);
 }
 
 } // namespace brevane

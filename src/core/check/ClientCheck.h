@@ -5,6 +5,7 @@
 // Directory Worksheet rows. Fast enough to run after every field exit.
 
 #include "core/check/Finding.h"
+#include "core/dialogs/Outcome.h"
 #include "core/store/Answers.h"
 #include "core/store/DirectoryTable.h"
 
@@ -34,8 +35,20 @@ QStringList AllBoxes();
 // where the client gives none.
 QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &directory, const QStringList &boxes,
                           const QDate &today = QDate::currentDate());
-// The same on the client being edited; nothing for a document without answers.
+// The same on the client being edited, after what its last calculation
+// could not complete; nothing for a document without answers.
 QList<Finding> CheckForms(const ClientDocument &client, const QStringList &boxes,
                           const QDate &today = QDate::currentDate());
+
+// A calculation that could not complete, as findings that must be fixed:
+// one per page whose procedure failed, on the first of `boxes` that prints
+// the page (else the first form that does). The rules still report the
+// cause (a table too small for the rows) on the forms they check.
+QList<Finding> CalculationFindings(const Outcome &calculated, const QStringList &boxes);
+// The check of a client as read from its file: calculated first, as the
+// program and brevane-cli calculate it, then checked; the register, the
+// check panel and `brevane-cli check` count the same findings this way.
+QList<Finding> CalculateAndCheck(TAnswer &answers, const DirectoryTable &directory, const QStringList &boxes,
+                                 const QDate &today = QDate::currentDate());
 
 } // namespace brevane

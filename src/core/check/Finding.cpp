@@ -88,10 +88,9 @@ QString FindingCommandLine(const Finding &finding)
            (QStringList{finding.box} + finding.alsoIn).join(QStringLiteral(" ")) + QLatin1Char(']');
 }
 
-bool Finding::SameFact(const Finding &other) const
+QString Finding::FactKey() const
 {
-    return answerPage == other.answerPage && answer == other.answer && row == other.row &&
-           directory == other.directory && text == other.text;
+    return QStringLiteral("%1 %2 %3 %4 ").arg(answerPage).arg(answer).arg(row).arg(int(directory)) + text;
 }
 
 bool HasMustFix(const QList<Finding> &findings)

@@ -29,8 +29,9 @@ struct Finding
 
     bool OnField() const { return answer >= 0 && answerPage >= 0; }
     bool OnDirectory() const { return row >= 0 || directory; }
-    // The same fact found wrong: the same field or row, the same sentence.
-    bool SameFact(const Finding &other) const;
+    // The fact found wrong (the field or row and the sentence): two findings
+    // with one key are the same fact.
+    QString FactKey() const;
 };
 
 // "must fix before filing" or "worth a look".

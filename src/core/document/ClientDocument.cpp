@@ -54,6 +54,7 @@ Outcome ClientDocument::Load(const QString &path, QString *error, QString *probl
     QString systemText;
     QString why;
     bool read = false;
+    lastCalculation_ = Outcome();
     {
         // Whatever the reader reports names the file.
         const MessageAbout about(QDir::toNativeSeparators(path));
@@ -134,6 +135,7 @@ Outcome ClientDocument::Recalculate()
         outcome = collector.outcome();
         outcome.add(run);
     }
+    lastCalculation_ = outcome;
     Q_EMIT AnswersChanged();
     return outcome;
 }

@@ -57,6 +57,29 @@ JournalLine sheetLine(const TAnswer &answers, int s, int l)
     return line;
 }
 
+// Whether the board acted on or before `day`: a resolution adopted by the
+// directors or the minutes of a meeting of the board, dated then or earlier.
+bool boardActedBy(const TAnswer &answers, const QDate &day)
+{
+    static const QRegularExpression board(QStringLiteral("\\b(director|directors|board)\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    struct Record
+    {
+        int page;
+        int who;  // who adopted it, or the meeting's name
+        int date; // the day it was adopted or held
+    };
+    for (const Record &r : {Record{38, 1, 7}, Record{23, 1, 9}}) {
+        const int copies = std::clamp(answers.PgCt[size_t(r.page)], 1, PageContinuationMax[r.page] + 1);
+        for (int ct = 0; ct < copies; ++ct) {
+            const QDate on = ReadWrittenDate(answers.Text(r.page, ct, r.date));
+            if (on.isValid() && on <= day && board.match(answers.Text(r.page, ct, r.who)).hasMatch())
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 QString OriginalIssueText()
@@ -316,6 +339,46 @@ int Register::LastNumber() const
     return last;
 }
 
+namespace {
+
+// A certificate is issued only for shares paid in full: the original issue
+// at the price the subscribers pay; a new issue names what was paid, and the
+// board that authorized it acted on or before its day.
+void paidInFull(Register &reg, const JournalLine &line, int number, qint64 shares, const std::optional<double> &price,
+                const QDate &date, const TAnswer &answers)
+{
+    const QString amountText = line.amount.trimmed();
+    const std::optional<double> paid = ReadNumber(amountText);
+    const bool newIssue = line.from.trimmed().compare(NewIssueText(), Qt::CaseInsensitive) == 0;
+    if (IsOriginalIssue(line) && price && paid && *paid + 0.005 < double(shares) * *price) {
+        reg.faults << fault(LedgerFault::NotFullyPaid, line, AmountColumn,
+                            QStringLiteral("certificate %1 is issued for %2 shares paid $%3; at $%4 a share they are "
+                                           "paid in full at $%5, and a certificate is issued only for shares paid "
+                                           "in full")
+                                .arg(number)
+                                .arg(SharesText(shares), Float2Dollar(*paid), Float2Dollar(*price),
+                                     Float2Dollar(double(shares) * *price)));
+    } else if (newIssue && amountText.isEmpty()) {
+        LedgerFault f = fault(LedgerFault::NotFullyPaid, line, AmountColumn,
+                              QStringLiteral("the new issue of certificate %1 records no amount paid; a certificate "
+                                             "is issued only for shares paid in full")
+                                  .arg(number));
+        f.worthALook = true;
+        reg.faults << f;
+    }
+    if (newIssue && date.isValid() && !boardActedBy(answers, date)) {
+        LedgerFault f = fault(LedgerFault::NoBoardAction, line, FromColumn,
+                              QStringLiteral("no resolution or minutes of the board dated on or before %1 authorize "
+                                             "the new issue of certificate %2")
+                                  .arg(ConvertDate(ShortDateText(date)))
+                                  .arg(number));
+        f.worthALook = true;
+        reg.faults << f;
+    }
+}
+
+} // namespace
+
 Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, const QDate &asOf, bool collectFaults)
 {
     Register reg;
@@ -328,9 +391,25 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
     QHash<int, bool> explicitCancellation;
     qint64 outstanding = 0;
     bool beyondReported = false;
+    QDate lastDate;                      // of the line above, for the journal's order
+    QHash<int, JournalLine> lastInPlace; // of each surrendered certificate, its last line issued in place
+    QHash<int, bool> redeemed;           // surrendered certificates the corporation redeemed
+    const std::optional<double> price = [&]() -> std::optional<double> {
+        for (const int g : {G0::SharePrice, G0::ParValue})
+            if (const std::optional<double> p = ReadNumber(answers.Text(0, 0, g).trimmed()); p && *p > 0)
+                return p;
+        return std::nullopt;
+    }();
 
     for (const JournalLine &line : Journal(answers, directory)) {
         const QDate date = ReadWrittenDate(line.date);
+        if (collectFaults && date.isValid() && lastDate.isValid() && date < lastDate)
+            reg.faults << fault(LedgerFault::OutOfOrder, line, DateColumn,
+                                QStringLiteral("the line is dated %1, before the line above it (%2); the journal "
+                                               "keeps its lines in the order of their dates")
+                                    .arg(ConvertDate(ShortDateText(date)), ConvertDate(ShortDateText(lastDate))));
+        if (date.isValid())
+            lastDate = std::max(lastDate, date);
         if (!date.isValid()) {
             if (asOf.isValid())
                 continue;
@@ -375,6 +454,16 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
         if (hasOld) {
             const int o = int(*old);
             auto it = certificates.find(o);
+            if (collectFaults && it != certificates.end() && date.isValid() && it->issuedOn.isValid() &&
+                date < it->issuedOn)
+                reg.faults << fault(LedgerFault::BeforeIssue, line, DateColumn,
+                                    QStringLiteral("certificate %1 is %2 %3, before it was issued (%4)")
+                                        .arg(o)
+                                        .arg(hasNumber ? QStringLiteral("surrendered") : QStringLiteral("cancelled"),
+                                             ConvertDate(ShortDateText(date)),
+                                             ConvertDate(ShortDateText(it->issuedOn))));
+            if (!hasNumber && line.holder.trimmed().compare(RedeemedText(), Qt::CaseInsensitive) == 0)
+                redeemed[o] = true;
             if (it == certificates.end()) {
                 if (collectFaults)
                     reg.faults << fault(
@@ -411,6 +500,7 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
                         outstanding -= it->shares;
                     }
                     sharedOut[o] += *shares;
+                    lastInPlace[o] = line;
                     if (sharedOut[o] > it->shares)
                         if (collectFaults)
                             reg.faults << fault(
@@ -432,6 +522,11 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
                                         QStringLiteral("certificate %1 is issued twice").arg(n));
                 continue;
             }
+            if (collectFaults && *shares <= 0)
+                reg.faults << fault(LedgerFault::NoShares, line, SharesColumn,
+                                    QStringLiteral("certificate %1 is for %2 shares").arg(n).arg(*shares));
+            if (collectFaults && !hasOld)
+                paidInFull(reg, line, n, *shares, price, date, answers);
             Certificate c;
             c.number = n;
             c.holder = line.holder.trimmed();
@@ -451,6 +546,21 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
             }
         }
     }
+
+    // The shares of a surrendered certificate go on, whole, in the
+    // certificates issued in its place, unless the corporation redeemed it.
+    if (collectFaults)
+        for (auto it = lastInPlace.cbegin(); it != lastInPlace.cend(); ++it) {
+            const qint64 held = certificates.value(it.key()).shares;
+            const qint64 placed = sharedOut.value(it.key());
+            if (placed < held && !redeemed.value(it.key()))
+                reg.faults << fault(LedgerFault::SharesVanish, it.value(), SharesColumn,
+                                    QStringLiteral("the certificates issued in place of certificate %1 hold %2 "
+                                                   "shares; it held %3, so %4 shares leave the ledger unaccounted "
+                                                   "for")
+                                        .arg(it.key())
+                                        .arg(SharesText(placed), SharesText(held), SharesText(held - placed)));
+        }
 
     QList<int> numbers = certificates.keys();
     std::sort(numbers.begin(), numbers.end());

@@ -120,9 +120,16 @@ struct LedgerFault
         NotIssued,             // a certificate surrendered that was never issued before
         NumberTwice,           // two certificates with one number
         DisagreesWithMinutes,  // the original issue is not the subscriptions accepted
+        OutOfOrder,            // a line dated before the line above it
+        BeforeIssue,           // a certificate surrendered or cancelled before the day it was issued
+        NoShares,              // a certificate for 0 shares
+        SharesVanish,          // the certificates issued in place of one hold fewer shares than it
+        NotFullyPaid,          // a certificate issued for shares not paid in full
+        NoBoardAction,         // a new issue without a board resolution or minutes on or before its day
     };
     Kind kind;
-    QString text; // one plain sentence
+    QString text;            // one plain sentence
+    bool worthALook = false; // probably a slip; the ledger may still be right
     int sheet = -1;
     int line = -1;
     int column = -1;

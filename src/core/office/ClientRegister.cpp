@@ -159,7 +159,8 @@ ClientSummary ClientSummaryReader::Summarize(const QString &path, const QDate &t
     summary.agent = g(G0::AgentName);
     summary.dates = DatesOfClient(*answers, directory);
     summary.kind = summary.dates.kind;
-    const QList<Finding> findings = CheckForms(*answers, directory, BoxesInUse(*answers, directory), today);
+    // Counted as the check panel and brevane-cli check count: calculated first.
+    const QList<Finding> findings = CalculateAndCheck(*answers, directory, BoxesInUse(*answers, directory), today);
     summary.mustFix = int(std::count_if(findings.begin(), findings.end(),
                                         [](const Finding &f) { return f.severity == Severity::MustFix; }));
     summary.nextDue = NextDueDate(summary.dates, today);
