@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -1189,10 +1190,10 @@ void CorporationDissolution(const CheckContext &c, QList<Finding> &out)
             if (HasRole(row, QLatin1Char('S')))
                 subscribed += number(row[ColNoOfShares]).value_or(0);
         // The ledger's sheets, where the corporation keeps them, show what was issued.
-        const qint64 certificates =
-            c.answers.PgCt[size_t(ledger::Page)] > 0
-                ? ledger::RegisterAsOf(c.answers, c.directory, QDate(), false).certificates.size()
-                : 0;
+        qint64 certificates = 0;
+        if (subscribed <= 0)
+            for (const ledger::JournalLine &line : ledger::SheetLines(c.answers))
+                certificates += !line.certificate.trimmed().isEmpty() && line.oldCertificate.trimmed().isEmpty();
         if (subscribed > 0 || certificates > 0)
             out << onField(authorizationPage, byIncorporators, Severity::MustFix,
                            subscribed <= 0
@@ -1370,29 +1371,32 @@ void DuplicateRows(const CheckContext &c, QList<Finding> &out)
     // paper of that role (and may push a table past its rows). Two rows of
     // one name at different addresses may be two people: worth a look.
     const QVector<DirectoryRow> &rows = c.directory.Rows();
-    QHash<QString, int> first; // name and role, to the first row
+    std::optional<std::vector<PersonName>> local;
+    const std::vector<PersonName> &names = directoryNames(c, local);
+    static constexpr char roles[] = {'S', 'M', 'C', 'D'};
+    QHash<QString, int> first[std::size(roles)]; // of each role, name to the first row
     for (int r = 0; r < rows.size(); ++r) {
-        const QString key = personKey(rows[r][ColName]);
+        const QString &key = names[size_t(r)].key;
         if (key.isEmpty())
             continue;
-        for (const char role : {'S', 'M', 'C', 'D'}) {
+        for (size_t k = 0; k < std::size(roles); ++k) {
+            const char role = roles[k];
             if (!HasRole(rows[r], QLatin1Char(role)))
                 continue;
-            const QString at = key + QLatin1Char('\n') + QLatin1Char(role);
-            const auto it = first.constFind(at);
-            if (it == first.constEnd()) {
-                first.insert(at, r);
+            const auto it = first[k].constFind(key);
+            if (it == first[k].constEnd()) {
+                first[k].insert(key, r);
                 continue;
             }
             const int earlier = *it;
             const bool sameAddress = personKey(rows[earlier][ColAddress]) == personKey(rows[r][ColAddress]);
-            const char roles[] = {role, 0};
+            const char asRole[] = {role, 0};
             out << onRow(r, sameAddress ? Severity::MustFix : Severity::WorthALook,
                          QStringLiteral("%1 is on rows %2 and %3 as %4; the papers would list the person twice")
                              .arg(rowName(rows[r]))
                              .arg(earlier + 1)
                              .arg(r + 1)
-                             .arg(rolesInWords(roles)));
+                             .arg(rolesInWords(asRole)));
             break;
         }
     }
@@ -1449,7 +1453,9 @@ void Ledger(const CheckContext &c, QList<Finding> &out)
 {
     // A fault of a line is on its field; one of the journal as a whole on its
     // first line.
-    for (const ledger::LedgerFault &fault : ledger::LedgerFaults(c.answers, c.directory)) {
+    const QList<ledger::LedgerFault> faults = ledger::LedgerFaults(c.answers, c.directory);
+    out.reserve(out.size() + faults.size());
+    for (const ledger::LedgerFault &fault : faults) {
         const int line = std::max(fault.line, 0);
         const int column = fault.column >= 0 ? fault.column : int(ledger::CertificateColumn);
         out << onField(ledger::Page, ledger::AnswerOf(line, column),

@@ -9,10 +9,10 @@
 #include "core/forms/PageZero.h"
 #include "core/store/DirectoryRoles.h"
 
-#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace brevane {
 
@@ -181,7 +181,15 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
     CheckCache cache;
     // The findings so far by their fact, so that a fact several forms print
     // is found again in one step, whatever the number of findings.
-    QHash<QString, qsizetype> byFact;
+    std::unordered_multimap<size_t, qsizetype> byFact;
+    const auto earlier = [&](size_t hash, const Finding &f) -> Finding * {
+        const auto [from, to] = byFact.equal_range(hash);
+        for (auto it = from; it != to; ++it)
+            if (findings[it->second].SameFact(f))
+                return &findings[it->second];
+        return nullptr;
+    };
+    std::vector<std::pair<size_t, qsizetype>> fresh; // a page's new facts
     for (const QString &name : boxes) {
         const SelectionBox *box = FindSelectionBox(name);
         if (!box)
@@ -194,16 +202,17 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
             for (const char *ruleName : FactsOfPage(page).checks)
                 if (const CheckRule rule = FindCheckRule(ruleName))
                     rule(context, findings);
+            fresh.clear();
             for (qsizetype i = first; i < findings.size();) {
                 Finding &f = findings[i];
+                const size_t hash = FactHash(f);
                 // A fact several forms print is reported once, naming each form.
-                if (const auto same = byFact.constFind(f.FactKey()); same != byFact.constEnd()) {
-                    Finding &earlier = findings[*same];
-                    if (earlier.box != box->name && !earlier.alsoIn.contains(box->name))
-                        earlier.alsoIn << box->name;
+                if (Finding *same = earlier(hash, f)) {
+                    if (same->box != box->name && !same->alsoIn.contains(box->name))
+                        same->alsoIn << box->name;
                     // A paper that prints the fact makes it a must.
                     if (f.severity == Severity::MustFix)
-                        earlier.severity = Severity::MustFix;
+                        same->severity = Severity::MustFix;
                     findings.removeAt(i);
                     continue;
                 }
@@ -215,11 +224,14 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
                     f.label = directoryLabel(directory, f.row);
                 else if (f.directory)
                     f.label = QStringLiteral("Directory Worksheet");
+                fresh.emplace_back(hash, i);
                 ++i;
             }
-            for (qsizetype i = first; i < findings.size(); ++i)
-                if (const QString key = findings[i].FactKey(); !byFact.contains(key))
-                    byFact.insert(key, i);
+            // A page's own repeats stay as they are; its first of each fact
+            // stands for the later forms.
+            for (const auto &[hash, i] : fresh)
+                if (!earlier(hash, findings[i]))
+                    byFact.emplace(hash, i);
         }
     }
     return findings;

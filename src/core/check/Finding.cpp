@@ -4,6 +4,8 @@
 #include "core/forms/PageFacts.h"
 #include "core/output/PrintSelection.h"
 
+#include <QHashFunctions>
+
 #include <algorithm>
 
 namespace brevane {
@@ -88,9 +90,15 @@ QString FindingCommandLine(const Finding &finding)
            (QStringList{finding.box} + finding.alsoIn).join(QStringLiteral(" ")) + QLatin1Char(']');
 }
 
-QString Finding::FactKey() const
+bool Finding::SameFact(const Finding &other) const
 {
-    return QStringLiteral("%1 %2 %3 %4 ").arg(answerPage).arg(answer).arg(row).arg(int(directory)) + text;
+    return answerPage == other.answerPage && answer == other.answer && row == other.row &&
+           directory == other.directory && text == other.text;
+}
+
+size_t FactHash(const Finding &finding, size_t seed)
+{
+    return qHashMulti(seed, finding.answerPage, finding.answer, finding.row, finding.directory, finding.text);
 }
 
 bool HasMustFix(const QList<Finding> &findings)

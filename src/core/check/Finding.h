@@ -29,10 +29,21 @@ struct Finding
 
     bool OnField() const { return answer >= 0 && answerPage >= 0; }
     bool OnDirectory() const { return row >= 0 || directory; }
-    // The fact found wrong (the field or row and the sentence): two findings
-    // with one key are the same fact.
-    QString FactKey() const;
+    // The same fact found wrong: the same field or row, the same sentence.
+    bool SameFact(const Finding &other) const;
 };
+
+} // namespace brevane
+
+// A finding moves in memory as its strings do: a list of thousands grows
+// without copying each one.
+Q_DECLARE_TYPEINFO(brevane::Finding, Q_RELOCATABLE_TYPE);
+
+namespace brevane {
+
+// The hash of the fact a finding is about, equal for findings of the same
+// fact (Finding::SameFact).
+size_t FactHash(const Finding &finding, size_t seed = 0);
 
 // "must fix before filing" or "worth a look".
 QString SeverityText(Severity severity);

@@ -16,13 +16,6 @@ namespace brevane::ledger {
 
 namespace {
 
-QString where(const JournalLine &line)
-{
-    if (line.sheet < 0)
-        return QStringLiteral("the original issue");
-    return QStringLiteral("sheet %1, line %2").arg(line.sheet + 1).arg(line.line + 1);
-}
-
 LedgerFault fault(LedgerFault::Kind kind, const JournalLine &line, int column, const QString &text)
 {
     LedgerFault f;
@@ -30,7 +23,12 @@ LedgerFault fault(LedgerFault::Kind kind, const JournalLine &line, int column, c
     f.sheet = line.sheet;
     f.line = line.line;
     f.column = column;
-    f.text = where(line) + QStringLiteral(": ") + text;
+    // Where the line stands, then what is wrong with it.
+    if (line.sheet < 0)
+        f.text = QStringLiteral("the original issue: ") + text;
+    else
+        f.text = QStringLiteral("sheet ") + QString::number(line.sheet + 1) + QStringLiteral(", line ") +
+                 QString::number(line.line + 1) + QStringLiteral(": ") + text;
     return f;
 }
 
@@ -250,6 +248,10 @@ std::optional<qint64> WholeNumber(const QString &text)
     }
     if (digitsOnly && text.front().isDigit())
         return plain;
+    // A word is never a number (an exponent's "e" aside): no need to parse it.
+    if (std::any_of(text.begin(), text.end(),
+                    [](QChar ch) { return ch.isLetter() && ch != QLatin1Char('e') && ch != QLatin1Char('E'); }))
+        return std::nullopt;
     const std::optional<double> value = ReadNumber(text.trimmed());
     if (!value || *value < 0 || std::floor(*value) != *value || *value > 1e15)
         return std::nullopt;
@@ -306,11 +308,12 @@ QList<JournalLine> SheetLines(const TAnswer &answers)
 {
     QList<JournalLine> lines;
     const int sheets = sheetsInUse(answers);
+    lines.reserve(sheets * LinesPerSheet);
     for (int s = 0; s < sheets; ++s) {
         for (int l = 0; l < LinesPerSheet; ++l) {
-            const JournalLine line = sheetLine(answers, s, l);
+            JournalLine line = sheetLine(answers, s, l);
             if (!line.IsEmpty())
-                lines << line;
+                lines << std::move(line);
         }
     }
     return lines;
@@ -379,7 +382,10 @@ void paidInFull(Register &reg, const JournalLine &line, int number, qint64 share
 
 } // namespace
 
-Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, const QDate &asOf, bool collectFaults)
+namespace {
+
+// The register of the journal's lines on `asOf`, as RegisterAsOf.
+Register registerOf(const QList<JournalLine> &journal, const TAnswer &answers, const QDate &asOf, bool collectFaults)
 {
     Register reg;
     reg.asOf = asOf;
@@ -401,7 +407,7 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
         return std::nullopt;
     }();
 
-    for (const JournalLine &line : Journal(answers, directory)) {
+    for (const JournalLine &line : journal) {
         const QDate date = ReadWrittenDate(line.date);
         if (collectFaults && date.isValid() && lastDate.isValid() && date < lastDate)
             reg.faults << fault(LedgerFault::OutOfOrder, line, DateColumn,
@@ -575,13 +581,20 @@ Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, c
     return reg;
 }
 
+} // namespace
+
+Register RegisterAsOf(const TAnswer &answers, const DirectoryTable &directory, const QDate &asOf, bool collectFaults)
+{
+    return registerOf(Journal(answers, directory), answers, asOf, collectFaults);
+}
+
 QList<LedgerFault> LedgerFaults(const TAnswer &answers, const DirectoryTable &directory)
 {
-    QList<LedgerFault> faults = RegisterAsOf(answers, directory).faults;
+    const QList<JournalLine> journal = Journal(answers, directory);
+    QList<LedgerFault> faults = registerOf(journal, answers, QDate(), true).faults;
     // The first issue is the subscriptions the board accepted: each
     // subscriber's certificate, for the shares subscribed, in the journal's
     // original issues.
-    const QList<JournalLine> journal = Journal(answers, directory);
     QList<JournalLine> issued;
     for (const JournalLine &line : journal)
         if (IsOriginalIssue(line))

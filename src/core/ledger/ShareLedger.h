@@ -135,6 +135,15 @@ struct LedgerFault
     int column = -1;
 };
 
+} // namespace ledger
+} // namespace brevane
+
+Q_DECLARE_TYPEINFO(brevane::ledger::LedgerFault, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(brevane::ledger::JournalLine, Q_RELOCATABLE_TYPE);
+
+namespace brevane {
+namespace ledger {
+
 struct Register
 {
     QDate asOf;                      // invalid: after the journal's last line
