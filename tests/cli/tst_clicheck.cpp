@@ -18,6 +18,7 @@ private slots:
     void initTestCase();
     void findings_data();
     void findings();
+    void calculationThatCannotComplete();
     void damagedInputIsRefused();
     void unknownBox();
 
@@ -104,6 +105,27 @@ void tst_clicheck::findings()
     QCOMPARE(result.lines, lines);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.errors, QString());
+}
+
+// A page procedure that cannot complete never ends the check with exit 1
+// and nothing said: the check reports it and every other finding.
+void tst_clicheck::calculationThatCannotComplete()
+{
+    CalcClient client;
+    CompleteCorporation(client);
+    for (int k = 0; k < 21; ++k)
+        client.row({"SI", qPrintable(QStringLiteral("Holder %1").arg(QChar('A' + k))), "1 Elm Street", "Dayton", "OH",
+                    "45402", "", "", "", "", "", "1", "common"});
+    const Result result = run({write(QStringLiteral("crowded.cl1"), client)});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(!result.lines
+                  .filter(QStringLiteral("Waiver of Notice, page 1: the calculation of this page could not "
+                                         "complete"))
+                  .isEmpty(),
+             qPrintable(result.lines.join(QLatin1Char('\n'))));
+    QVERIFY2(!result.lines.filter(QStringLiteral("rows for 23 shareholders; Holder U is left off")).isEmpty(),
+             qPrintable(result.lines.join(QLatin1Char('\n'))));
+    QVERIFY2(result.errors.contains(QStringLiteral("18047")), qPrintable(result.errors));
 }
 
 void tst_clicheck::damagedInputIsRefused()

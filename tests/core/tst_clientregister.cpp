@@ -4,6 +4,7 @@
 // a refresh after files change.
 #include "CheckClient.h"
 #include "TestSupport.h"
+#include "core/check/ClientCheck.h"
 #include "core/files/ClientFile.h"
 #include "core/files/ClientLock.h"
 #include "core/office/ClientRegister.h"
@@ -66,6 +67,7 @@ private slots:
     void lockLeftByAnEndedProgramHoldsNothing();
     void fileWithoutReadPermission();
     void mustFixCountsTheCheck();
+    void mustFixCountsAfterCalculating();
     void refreshFollowsTheFolder();
     void missingFolder();
 
@@ -262,6 +264,47 @@ void tst_clientregister::mustFixCountsTheCheck()
     QCOMPARE(find(office.Clients(), "complete.cl1")->mustFix, 0);
     QCOMPARE(find(office.Clients(), "box.cl1")->mustFix, 1);
     QCOMPARE(find(office.Clients(), "two.cl1")->mustFix, 2);
+}
+
+// The register counts what the check panel and brevane-cli check count:
+// the client calculated first. A file saved with a stale derived answer
+// has nothing to fix once calculated; one whose calculation cannot
+// complete counts that as a finding, with the cause.
+void tst_clientregister::mustFixCountsAfterCalculating()
+{
+    const auto saved = [](Plant plant, bool calculated) {
+        CalcClient c;
+        plant(c);
+        if (calculated)
+            c.calculate();
+        return WriteClientFile(c.store, c.directory);
+    };
+    const Plant stale = [](CalcClient &c) {
+        CompleteAssociation(c);
+        c.calculate();
+        c.store.SetText(7, 0, 17, QStringLiteral("15,000.00")); // the order's capital before the last change
+    };
+    const Plant crowded = [](CalcClient &c) {
+        CompleteCorporation(c);
+        for (int k = 0; k < 21; ++k)
+            c.row({"SI", qPrintable(QStringLiteral("Holder %1").arg(QChar('A' + k))), "1 Elm Street", "Dayton", "OH",
+                   "45402", "", "", "", "", "", "1", "common"});
+    };
+    QTemporaryDir dir;
+    writeFile(dir.filePath("stale.cl1"), saved(stale, false));
+    writeFile(dir.filePath("crowded.cl1"), saved(crowded, false));
+    ClientRegister office(dir.path());
+    QVERIFY(office.Refresh(Today));
+    for (const auto &[file, plant] : {std::pair{"stale.cl1", stale}, std::pair{"crowded.cl1", crowded}}) {
+        CalcClient c;
+        plant(c);
+        const QList<Finding> checked = CalculateAndCheck(c.store, c.directory, BoxesInUse(c.store, c.directory), Today);
+        const int mustFix = int(std::count_if(checked.begin(), checked.end(),
+                                              [](const Finding &f) { return f.severity == Severity::MustFix; }));
+        QCOMPARE(find(office.Clients(), file)->mustFix, mustFix);
+    }
+    QCOMPARE(find(office.Clients(), "stale.cl1")->mustFix, 0);
+    QVERIFY(find(office.Clients(), "crowded.cl1")->mustFix >= 2); // the calculation and the waiver's rows
 }
 
 void tst_clientregister::refreshFollowsTheFolder()
