@@ -22,22 +22,6 @@ using namespace brevane::bench;
 
 namespace {
 
-// Median processor time of the thread over `runs` calls, in milliseconds: on a
-// machine shared with other work the wall time says more about the others.
-double MedianCpuMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        timespec start{}, end{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
-        work();
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
-        times.push_back((end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6);
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
-}
-
 const char Kinds[] = {'*', '$', '#', '%', '&', '^', '+', '<'};
 
 // An answer that suits the kind of variable printing it.
