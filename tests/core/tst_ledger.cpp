@@ -333,6 +333,15 @@ void tst_ledger::issueAndRedemption()
     const Register reg = RegisterAsOf(c.store(), c.document.Directory());
     QCOMPARE(reg.totalOutstanding, 1160);
     QVERIFY(reg.Outstanding(9) && !reg.Outstanding(4));
+    // Nothing wrong; the new issue is worth a look while no resolution of the
+    // board on or before its day authorizes it.
+    const QList<LedgerFault> faults = LedgerFaults(c.store(), c.document.Directory());
+    QCOMPARE(faults.size(), 1);
+    QCOMPARE(faults.first().kind, LedgerFault::NoBoardAction);
+    QVERIFY(faults.first().worthALook);
+    c.store().PgCt[38] = 1;
+    c.store().SetText(38, 0, 1, QStringLiteral("board of directors"));
+    c.store().SetText(38, 0, 7, QStringLiteral("8/15/2019"));
     QVERIFY(LedgerFaults(c.store(), c.document.Directory()).isEmpty());
 
     const Outcome late = RecordIssue(c.document, IssueOrder{QDate(2019, 9, 30), NewHolder{"Gil Park", 1}, {}});
