@@ -125,6 +125,22 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
         anyChecked = true;
         AppendShareRegister(selection.registerAsOf);
     }
+    // The instructions are not filed: they follow every paper that is.
+    for (const SelectionBox &box : SelectionBoxes()) {
+        if (!selection.instructions || !selection.IsChecked(box.name))
+            continue;
+        for (int page : box.instructions) {
+            if (handled[page])
+                continue;
+            handled[page] = true;
+            if (!firstPage_) {
+                if (OpenDocument(page, 0, true) == Opened::Fatal)
+                    return PrintBuildResult::Failed;
+            } else {
+                AppendTemplatePage(page, 0);
+            }
+        }
+    }
     if (!anyChecked)
         return PrintBuildResult::NothingChecked;
     return firstPage_ ? PrintBuildResult::Built : PrintBuildResult::NothingPrinted;
