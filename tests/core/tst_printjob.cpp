@@ -562,7 +562,7 @@ void tst_printjob::everyPrintablePageHasABox()
         // The first tab is the half-inch group, the stock tab the stock group.
         QCOMPARE(box.tab == TabGeneralInfo, box.group == MarginGroup::HalfInch);
         QCOMPARE(box.tab == TabStock, box.group == MarginGroup::Stock);
-        for (int page : box.pages)
+        for (int page : box.pages + box.instructions)
             printed.insert(page);
     }
     QCOMPARE(printed, QSet<int>(PrintablePages.begin(), PrintablePages.end()));
