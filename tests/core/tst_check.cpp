@@ -70,6 +70,26 @@ QStringList lines(const QList<Finding> &findings)
     return out;
 }
 
+// A later filing signed by Ann Lee, the President, as the representative.
+void signedByThePresident(CalcClient &c)
+{
+    c.g(G0::CharterNo, "2231457")
+        .g(G0::RepresentativeIsIndividual, "X")
+        .g(G0::RepresentativeName, "Ann Lee")
+        .g(G0::RepresentativeTitle, "President");
+}
+
+// A certificate of amendment adopted by the shareholders at a meeting and
+// certified by the President, as a lawyer files it.
+void amendedByTheShareholders(CalcClient &c)
+{
+    signedByThePresident(c);
+    for (const auto &[answer, text] :
+         {std::pair{4, "X"}, {5, "X"}, {7, "5/4/2019"}, {9, "Ann Lee"}, {10, "President"}, {11, "5/6/2019"}})
+        c.store.SetText(26, 0, answer, QString::fromLatin1(text));
+    c.store.SetText(26, 0, 8, "Article FIRST is amended to read: The name of the corporation is Ridgeway Tools, Inc.");
+}
+
 } // namespace
 
 using Plant = void (*)(CalcClient &);
@@ -178,9 +198,12 @@ void tst_check::requiredItems()
             c.directory.Clear();
     };
     c.row({"DOSCMGIBR", "Ann Lee"});
-    for (const int p : FindSelectionBox(box)->pages)
+    for (const int p : FindSelectionBox(box)->pages) {
+        if (IsRepeatablePage(p))
+            c.store.PgCt[size_t(p)] = 1; // a copy in use, which the check reads
         for (const RequiredItem &r : FactsOfPage(p).required)
             fill(true, r);
+    }
     const auto required = [&] {
         QList<Finding> out;
         for (const Finding &f : CheckForms(c.store, c.directory, {box}, Today))
@@ -595,7 +618,7 @@ void tst_check::rule_data()
     row("certificate: 540 before the adoption", "CertificateDates", "p26.7=3/2/2026;p26.11=3/1/2026", "", 26, 1,
         "before the amendment was adopted (March 2, 2026)");
     row("certificate: 540 on the day", "CertificateDates", "p26.7=3/2/2026;p26.11=3/2/2026", "", 26, 0, "");
-    row("adoption: incorporators after shares issued", "AmendmentAdoption", "p26.0=X;p26.7=3/2/2026",
+    row("adoption: incorporators after shares issued", "AmendmentAdoption", "p26.0=X;p26.7=3/2/2026;g90=4/2/2018",
         "S Ann_Lee 11=500;S Ben_Ortiz 11=300", 26, 1, "shows 800 shares issued");
     row("adoption: incorporators, no shares", "AmendmentAdoption", "p26.0=X;p26.7=3/2/2026", "C Ann_Lee", 26, 0, "");
     row("adoption: directors change the number of shares", "AmendmentAdoption",
@@ -875,8 +898,8 @@ void tst_check::plantedFault_data()
             c.store.SetText(26, 0, 4, QString());
             c.store.SetText(26, 0, 0, "X");
         },
-        {"cbxForm540_FP page 26 \"the incorporators, before any shares were subscribed and before the initial "
-         "directors were named\": the amendment is adopted by the incorporators, but the share ledger shows 1,000 "
+        {"cbxForm540_FP page 26 \"the incorporators, before any shares were subscribed and before the\": the "
+         "amendment is adopted by the incorporators, but the share ledger shows 1,000 "
          "shares issued; once shares are issued the directors or the shareholders adopt it"});
     add("association: directors amend the number of shares", association,
         [](CalcClient &c) {
@@ -884,35 +907,39 @@ void tst_check::plantedFault_data()
             c.store.SetText(26, 0, 4, QString());
             c.store.SetText(26, 0, 1, "X");
             c.store.SetText(26, 0, 9, "Maria Lopez");
+            c.store.SetText(26, 0, 7, "3/2/2026");
+            c.store.SetText(26, 0, 11, "3/3/2026");
             c.store.SetText(26, 0, 8, "Article FOURTH is amended: the number of authorized shares is 5,000.");
         },
-        {"cbxForm540_PA page 26 \"the directors, as the law allows them without a vote of the shareholders\": the "
-         "directors adopt an amendment of the number of shares; such an amendment is normally adopted by the "
+        {"cbxForm540_PA page 26 \"the directors, as the law allows them without a vote\": the directors adopt an "
+         "amendment of the number of shares; such an amendment is normally adopted by the "
          "shareholders (R.C. 1701.70 and 1701.71) (worth a look)"});
     add("corporation: 521 naming a new agent at a box", corporation,
         [](CalcClient &c) {
-            c.g(G0::CharterNo, "2231457").g(G0::AgentStreet, "P.O. Box 118");
+            signedByThePresident(c);
+            c.g(G0::AgentStreet, "P.O. Box 118");
             c.store.SetText(77, 0, 0, "X");
             c.store.SetText(77, 0, 1, "Mill Creek Agents LLC");
         },
-        {"cbxForm532A page 3 \"Street address in Ohio\": the statutory agent's address is a post-office box (also "
-         "cbxForm521)"});
+        {"cbxForm521 page 77 \"Street address in Ohio\": the statutory agent's address is a post-office box (also "
+         "cbxForm532A)"});
     add("corporation: 521 with the agent changed and nothing ticked", corporation,
         [](CalcClient &c) {
-            c.g(G0::CharterNo, "2231457");
+            signedByThePresident(c);
             c.store.SetText(77, 0, 1, "Mill Creek Agents LLC");
         },
-        {"cbxForm521 page 77 \"Appoints a new statutory agent in place of the present one (section A).\": none of "
-         "the 6 choices is filled or ticked, and the form needs one",
-         "cbxForm521 page 77 \"Appoints a new statutory agent in place of the present one (section A).\": the "
-         "statutory agent is Harold Quince on the General Information Worksheet and Mill Creek Agents LLC on record, "
+        {"cbxForm521 page 77 \"Appoints a new statutory agent in place of the present\": none of the 6 choices is "
+         "filled or ticked, and the form needs one",
+         "cbxForm521 page 77 \"Appoints a new statutory agent in place of the present\": the statutory agent is Harold "
+         "Quince on the General Information Worksheet and Mill Creek Agents LLC on record, "
          "but neither box of section A is ticked, so the update does not name the new agent"});
     add("corporation: 526 signed by the representative", corporation,
         [](CalcClient &c) {
             c.store.SetText(80, 0, 0, "X");
             c.overridden(81, 0, "Ann Lee");
         },
-        {"cbxForm526 page 81 \"Printed name\": Ann Lee signs as the statutory agent, but the agent named on page 1 "
+        {"cbxForm526 page 81 \"Printed name (Signed by the statutory agent)\": Ann Lee signs as the statutory agent, "
+         "but the agent named on page 1 "
          "is Harold Quince; the agent signs this form"});
     add("corporation: bond with no amount", corporation,
         [](CalcClient &c) {
@@ -927,25 +954,10 @@ void tst_check::plantedFault_data()
             c.store.SetText(68, 0, 1, "RESOLVED, that the company open an account with Third Street Bank.");
             c.store.SetText(68, 0, 4, "4/20/2018");
         },
-        {"cbxLLC_GenericMembersResolution page 68 \"They adopted it at a meeting of the members at which a quorum "
-         "was present, by the vote the operating agreement requires.\": none of the 2 choices is filled or ticked, "
+        {"cbxLLC_GenericMembersResolution page 68 \"They adopted it at a meeting of the members at\": none of the 2 "
+         "choices is filled or ticked, "
          "and the form needs one"});
 }
-
-namespace {
-
-// A certificate of amendment adopted by the shareholders at a meeting and
-// certified by the President, as a lawyer files it.
-void amendedByTheShareholders(CalcClient &c)
-{
-    c.g(G0::CharterNo, "2231457");
-    for (const auto &[answer, text] :
-         {std::pair{4, "X"}, {5, "X"}, {7, "5/4/2019"}, {9, "Ann Lee"}, {10, "President"}, {11, "5/6/2019"}})
-        c.store.SetText(26, 0, answer, QString::fromLatin1(text));
-    c.store.SetText(26, 0, 8, "Article FIRST is amended to read: The name of the corporation is Ridgeway Tools, Inc.");
-}
-
-} // namespace
 
 void tst_check::plantedFault()
 {
