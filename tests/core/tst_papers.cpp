@@ -406,6 +406,14 @@ void tst_papers::laterPapersAsFiled_data()
     QTest::newRow("minutes, 10:00 a.m. typed")
         << corporation << "cbxMisc_Minutes" << QStringList{QStringLiteral("on May 4, 2026 at 10:00 a.m. Presiding")}
         << QStringList{QStringLiteral("a.m.."), QStringLiteral("Also present")};
+    // The surrendered certificate is cancelled on its own line, as in a
+    // transfer; the shares bought back follow, and the balance certificate.
+    QTest::newRow("journal of a redemption")
+        << Fill(&CorporationRedeemingShares) << "cbxMisc_ShareLedger"
+        << QStringList{QStringLiteral("5/4/2026 Certificate cancelled Ben Ortiz 300 2"),
+                       QStringLiteral("5/4/2026 Redeemed by the Ben Ortiz 100 1,200.00"),
+                       QStringLiteral("5/4/2026 4 Ben Ortiz Ben Ortiz 200 2")}
+        << QStringList{};
     QTest::newRow("bond")
         << corporation
         << "cbxMisc_Bond"

@@ -11,6 +11,7 @@
 #include "CalcFixture.h"
 #include "CheckClient.h"
 #include "core/forms/PageZero.h"
+#include "core/ledger/LedgerCommands.h"
 
 namespace brevane::test {
 
@@ -283,6 +284,24 @@ inline void CorporationWithLaterPapers(CalcClient &c)
     c.store.SetText(38, 0, 4, QStringLiteral("RESOLVED, that the treasurer give a bond of $25,045.00."));
     c.store.SetText(38, 0, 7, QStringLiteral("5/4/2026"));
     c.store.SetText(38, 0, 8, QStringLiteral("X"));
+}
+
+// Ridgeway Tool Holdings, Inc. redeems 100 of Ben Ortiz's 300 shares
+// (certificate 2) on May 4, 2026 for $1,200.00, as the ledger's window
+// records it after the original issue.
+inline void CorporationRedeemingShares(CalcClient &c)
+{
+    CorporationWithLaterPapers(c);
+    c.store.PgCt[24] = 1;
+    c.calculate(); // the first sheet takes the original issue
+    QList<ledger::JournalLine> lines;
+    if (!ledger::RedemptionLines(c.store, c.directory, {QDate(2026, 5, 4), 2, 100, QStringLiteral("1,200.00")}, &lines)
+             .ok())
+        return;
+    const int first = int(ledger::SheetLines(c.store).size());
+    for (int i = 0; i < lines.size(); ++i)
+        for (int column = 0; column < ledger::Columns; ++column)
+            c.store.SetText(ledger::Page, 0, ledger::AnswerOf(first + i, column), lines[i].Column(column));
 }
 
 // Lakeside Dental Group, Inc. amends its articles by the directors' written
