@@ -483,6 +483,9 @@ void tst_papers::instructionsApartOrNotAtAll()
     QVERIFY2(without.error.isEmpty(), qPrintable(without.error));
     QCOMPARE(without.pageSizes.size(), apart.pageSizes.size() - 2);
     QVERIFY(!without.text.contains(QStringLiteral("instructions")));
+    // A corporation for profit amends under the general corporation law.
+    QVERIFY(text.contains(QStringLiteral("Articles of incorporation of a corporation for profit")));
+    QVERIFY(text.contains(QStringLiteral("under Chapter 1701 of the Ohio Revised Code")));
 }
 
 QTEST_GUILESS_MAIN(tst_papers)

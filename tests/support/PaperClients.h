@@ -235,6 +235,7 @@ inline void AssociationOfThreeDentists(CalcClient &c)
 inline void CorporationWithLaterPapers(CalcClient &c)
 {
     CorporationWithLaterFilings(c);
+    c.g(G0::Profession, QString()); // a corporation for profit
     // 526: the agent as on record, and he signs in person.
     c.store.SetText(80, 0, 0, QStringLiteral("X"));
     c.store.SetText(80, 0, 2, QStringLiteral("Harold Quince"));
