@@ -128,14 +128,14 @@ QString directoryLabel(const DirectoryTable &directory, int row)
     return name.isEmpty() ? label : label + QStringLiteral(", ") + name;
 }
 
-// The names of the print boxes of the families `wanted` takes, in the order
-// of the print document.
+// The names of the print boxes `wanted` takes (given its family and itself),
+// in the order of the print document.
 template <class Wanted> QStringList boxesInPrintOrder(Wanted wanted)
 {
     QList<const SelectionBox *> boxes;
     for (const FormFamily &family : FormFamilies())
-        if (wanted(family))
-            for (const SelectionBox &box : family.boxes)
+        for (const SelectionBox &box : family.boxes)
+            if (wanted(family, box))
                 boxes << &box;
     std::sort(boxes.begin(), boxes.end(),
               [](const SelectionBox *a, const SelectionBox *b) { return a->printOrder < b->printOrder; });
@@ -182,27 +182,16 @@ bool begun(const TAnswer &answers, const FormFamily &family)
 QStringList BoxesInUse(const TAnswer &answers, const DirectoryTable &directory)
 {
     const unsigned kind = EntityOfClient(answers, directory);
-    QList<const SelectionBox *> boxes;
-    for (const FormFamily &family : FormFamilies()) {
-        const bool inUse = family.key == QLatin1String("worksheets") || (family.formation & kind) ||
-                           (family.formation == 0 && begun(answers, family));
-        if (!inUse)
-            continue;
-        for (const SelectionBox &box : family.boxes)
-            if (family.formation || (box.kinds & kind))
-                boxes << &box;
-    }
-    std::sort(boxes.begin(), boxes.end(),
-              [](const SelectionBox *a, const SelectionBox *b) { return a->printOrder < b->printOrder; });
-    QStringList names;
-    for (const SelectionBox *box : boxes)
-        names << box->name;
-    return names;
+    return boxesInPrintOrder([&](const FormFamily &family, const SelectionBox &box) {
+        if (family.key == QLatin1String("worksheets") || (family.formation & kind))
+            return true;
+        return family.formation == 0 && (box.kinds & kind) && begun(answers, family);
+    });
 }
 
 QStringList AllBoxes()
 {
-    return boxesInPrintOrder([](const FormFamily &) { return true; });
+    return boxesInPrintOrder([](const FormFamily &, const SelectionBox &) { return true; });
 }
 
 QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &directory, const QStringList &boxes,
