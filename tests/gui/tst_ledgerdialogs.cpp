@@ -15,6 +15,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
 using namespace brevane;
