@@ -400,6 +400,7 @@ Register registerOf(const QList<JournalLine> &journal, const TAnswer &answers, c
     QDate lastDate;                      // of the line above, for the journal's order
     QHash<int, JournalLine> lastInPlace; // of each surrendered certificate, its last line issued in place
     QHash<int, bool> redeemed;           // surrendered certificates the corporation redeemed
+    QHash<QString, qint64> boughtBack;   // shares redeemed, by day and former holder
     const std::optional<double> price = [&]() -> std::optional<double> {
         for (const int g : {G0::SharePrice, G0::ParValue})
             if (const std::optional<double> p = ReadNumber(answers.Text(0, 0, g).trimmed()); p && *p > 0)
@@ -455,6 +456,12 @@ Register registerOf(const QList<JournalLine> &journal, const TAnswer &answers, c
                     QStringLiteral("the number of shares \"%1\" is not a whole number").arg(line.shares.trimmed()));
             continue;
         }
+
+        // Shares the corporation buys back on a line of their own: part of a
+        // certificate surrendered that day by that holder.
+        if (!hasNumber && !hasOld && line.holder.trimmed().compare(RedeemedText(), Qt::CaseInsensitive) == 0)
+            boughtBack[ShortDateText(date) + line.from.simplified().toCaseFolded()] +=
+                WholeNumber(line.shares).value_or(0);
 
         // The certificate surrendered: cancelled on the day it is given up.
         if (hasOld) {
@@ -554,11 +561,15 @@ Register registerOf(const QList<JournalLine> &journal, const TAnswer &answers, c
     }
 
     // The shares of a surrendered certificate go on, whole, in the
-    // certificates issued in its place, unless the corporation redeemed it.
+    // certificates issued in its place and the shares the corporation
+    // bought back from its holder that day.
     if (collectFaults)
         for (auto it = lastInPlace.cbegin(); it != lastInPlace.cend(); ++it) {
-            const qint64 held = certificates.value(it.key()).shares;
-            const qint64 placed = sharedOut.value(it.key());
+            const Certificate surrendered = certificates.value(it.key());
+            const qint64 held = surrendered.shares;
+            const qint64 placed =
+                sharedOut.value(it.key()) + boughtBack.value(ShortDateText(surrendered.cancelledOn) +
+                                                             surrendered.holder.simplified().toCaseFolded());
             if (placed < held && !redeemed.value(it.key()))
                 reg.faults << fault(LedgerFault::SharesVanish, it.value(), SharesColumn,
                                     QStringLiteral("the certificates issued in place of certificate %1 hold %2 "
