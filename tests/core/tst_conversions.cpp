@@ -241,6 +241,13 @@ void tst_conversions::numberToWords_data()
     QTest::newRow("nineteen") << 19.0 << "Nineteen ";
     QTest::newRow("fraction dropped") << 12.9 << "Twelve ";
     QTest::newRow("one hundred ten") << 110.0 << "One Hundred Ten ";
+    // Compounds of twenty-one to ninety-nine carry their hyphen in every
+    // group; round tens and the teens have none.
+    QTest::newRow("twenty-five") << 25.0 << "Twenty-Five ";
+    QTest::newRow("twenty") << 20.0 << "Twenty ";
+    QTest::newRow("hyphen in every group") << 21035099.0 << "Twenty-One Million Thirty-Five Thousand Ninety-Nine ";
+    QTest::newRow("hundred and a compound") << 1542.0 << "One Thousand Five Hundred Forty-Two ";
+    QTest::newRow("teen after a compound") << 21013.0 << "Twenty-One Thousand Thirteen ";
     QTest::newRow("one thousand") << 1000.0 << "One Thousand ";
     QTest::newRow("one thousand one") << 1001.0 << "One Thousand One ";
     QTest::newRow("one million") << 1000000.0 << "One Million ";
@@ -250,8 +257,8 @@ void tst_conversions::numberToWords_data()
     QTest::newRow("tens in every group") << 10010010.0 << "Ten Million Ten Thousand Ten ";
     QTest::newRow("three hundred million") << 300000000.0 << "Three Hundred Million ";
     QTest::newRow("largest") << 999999999.0
-                             << "Nine Hundred Ninety Nine Million Nine Hundred Ninety Nine Thousand Nine Hundred "
-                                "Ninety Nine ";
+                             << "Nine Hundred Ninety-Nine Million Nine Hundred Ninety-Nine Thousand Nine Hundred "
+                                "Ninety-Nine ";
     QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << "";
 }
 
@@ -287,7 +294,7 @@ void tst_conversions::amountToWordsWritesCents_data()
     QTest::addColumn<QString>("words");
     QTest::newRow("whole dollars") << 10.0 << "Ten ";
     QTest::newRow("cents") << 12.5 << "Twelve and 50/100 ";
-    QTest::newRow("one cent") << 1234.01 << "One Thousand Two Hundred Thirty Four and 01/100 ";
+    QTest::newRow("one cent") << 1234.01 << "One Thousand Two Hundred Thirty-Four and 01/100 ";
     QTest::newRow("cents round to a whole dollar") << 12.999 << "Thirteen ";
     QTest::newRow("cents alone") << 0.5 << "Zero and 50/100 ";
     QTest::newRow("nothing") << 0.0 << "";

@@ -394,7 +394,9 @@ const std::array<QString, 10> TensWords = {
     QStringLiteral("Ninety "),
 };
 
-// Appends the words of one group of three digits (0..999).
+// Appends the words of one group of three digits (0..999). A compound
+// number from twenty-one to ninety-nine is hyphenated ("Twenty-Five "), as
+// amounts in words are written; the teens are left to ConvertTeens.
 void appendGroup(QString &text, int group)
 {
     const int hundreds = group / 100;
@@ -402,6 +404,10 @@ void appendGroup(QString &text, int group)
     const int units = group % 10;
     if (hundreds > 0)
         text += DigitWords[hundreds] + QStringLiteral("Hundred ");
+    if (tens >= 2 && units > 0) {
+        text += TensWords[tens].chopped(1) + QLatin1Char('-') + DigitWords[units];
+        return;
+    }
     text += TensWords[tens];
     text += DigitWords[units];
 }
