@@ -391,12 +391,9 @@ void tst_papers::papersFitTheClient_data()
                        QStringLiteral("8.3 Incapacity."),
                        QStringLiteral("7.2 Transfers by the sole member."),
                        QStringLiteral("5.2 Other business. The member may engage in other businesses")}
-        << QStringList{QStringLiteral("other members"),
-                       QStringLiteral("other member"),
-                       QStringLiteral("rules for partnerships require."),
-                       QStringLiteral("Buy-out"),
-                       QStringLiteral("☐"),
-                       QStringLiteral("☒")};
+        << QStringList{QStringLiteral("other members"), QStringLiteral("other member"),
+                       QStringLiteral("rules for partnerships require."), QStringLiteral("Buy-out"),
+                       QStringLiteral("4.7 Meetings. Any member")};
     // Two members keep the agreement for several.
     QTest::newRow("company of two members")
         << Fill(&CompleteCompany) << agreement
@@ -411,10 +408,10 @@ void tst_papers::papersFitTheClient_data()
         << Fill(&AssociationOfThreeDentists) << regulationsAndCertificate
         << QStringList{QStringLiteral("is a professional association under Chapter 1785 of the Ohio Revised Code, "
                                       "organized to render the professional service of dentistry"),
-                       QStringLiteral("Only an individual licensed or otherwise legally authorized to render "
-                                      "dentistry in Ohio may subscribe for, hold or receive shares"),
-                       QStringLiteral("8. Death or disqualification."), QStringLiteral("the corporation redeems them"),
-                       QStringLiteral("9. Legend.")}
+                       QStringLiteral("Only an individual so licensed or authorized may subscribe for, hold or receive "
+                                      "shares"),
+                       QStringLiteral("7. Death or disqualification."), QStringLiteral("redeemed by the corporation"),
+                       QStringLiteral("Every certificate for shares bears a legend")}
         << QStringList();
     QTest::newRow("professional association, its certificate")
         << Fill(&AssociationOfThreeDentists) << QStringList{QStringLiteral("cbxStockFront")}
@@ -443,7 +440,8 @@ void tst_papers::papersFitTheClient_data()
         << Fill(&CompanyRenamedByAmendment) << QStringList{QStringLiteral("cbxForm533A"), QStringLiteral("cbxForm543A")}
         << QStringList{QStringLiteral("Name of the limited liability company Ferrous Lantern LLC"),
                        QStringLiteral("The name of the company is Ferrous Lantern Metalworks LLC.")}
-        << QStringList{QStringLiteral("Part A"), QStringLiteral("Restated articles")};
+        << QStringList{QStringLiteral("Part A: Restated articles"),
+                       QStringLiteral("FIRST: The name of the company is")};
     // The minutes record the meeting: the corporation, place, date and time,
     // who came in person and by proxy, the quorum, the adoption of the code
     // of regulations; a time typed with its "p.m." prints it once.
@@ -516,14 +514,14 @@ void tst_papers::signerSlotsOnlyWhenFilled_data()
     QTest::addColumn<Fill>("fill");
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("signers");
-    // Two incorporators sign the articles; one representative each State
-    // form of the company; the third slot of the State's form stays off the
-    // paper, and a form nobody is named to sign still has one slot.
+    // Two incorporators sign the articles, one representative each State
+    // form of the company: the State form's further slots stay off the
+    // paper.
     QTest::newRow("532A, two incorporators") << Fill(&CompleteCorporation) << "cbxForm532A" << 2;
     QTest::newRow("532C, two incorporators") << Fill(&AssociationOfThreeDentists) << "cbxForm532C" << 2;
     QTest::newRow("533A, one representative") << Fill(&CompanyOfOneMember) << "cbxForm533A" << 1;
     QTest::newRow("543A, the company signs") << Fill(&CompanyRenamedByAmendment) << "cbxForm543A" << 1;
-    QTest::newRow("562, two representatives") << Fill(&CompanyWithEquipmentMember) << "cbxForm562" << 2;
+    QTest::newRow("562, one representative") << Fill(&CompanyWithEquipmentMember) << "cbxForm562" << 1;
 }
 
 void tst_papers::signerSlotsOnlyWhenFilled()

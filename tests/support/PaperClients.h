@@ -293,8 +293,8 @@ inline void CorporationWithAProxyAtFour(CalcClient &c)
         .g(OrderedMeetingAm, QString());
     c.overridden(18, 20,
                  QStringLiteral("Ann Lee (500 shares), Ben Ortiz (300 shares), Carla Ng (200 shares) and Northfield "
-                                "Partners LLC (100 shares)"));
-    c.store.SetText(18, 0, 21, QStringLiteral("Dora Patel (100 shares), by Ann Lee as her proxy"));
+                                "Partners LLC (100 shares)."));
+    c.store.SetText(18, 0, 21, QStringLiteral("Dora Patel (100 shares), by Ann Lee as her proxy."));
     c.store.SetText(18, 0, 9, QStringLiteral("1,200"));
 }
 

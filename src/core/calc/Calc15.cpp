@@ -1,5 +1,5 @@
-// Code of regulations, fourth page: the shares; for a professional
-// association, who may hold them.
+// Code of regulations, fourth page: for a professional association, the
+// sections on who may hold its shares.
 #include "core/calc/PageProcedures.h"
 
 namespace brevane {

@@ -54,7 +54,7 @@ void Calc18(PageCalc &pc)
         present << (shares && *shares > 0 ? QStringLiteral("%1 (%2 shares)").arg(name, FormatNumber(*shares, 0))
                                           : name);
     }
-    pc.Guarded(20, JoinAsSentence(present));
+    pc.Guarded(20, present.isEmpty() ? QString() : JoinAsSentence(present) + QLatin1Char('.'));
     pc.Always(22, subscribed > 0 ? FormatNumber(double(subscribed), 0) : QString());
 }
 
