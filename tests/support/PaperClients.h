@@ -230,19 +230,18 @@ inline void AssociationOfThreeDentists(CalcClient &c)
 // without their consent) must not print for her.
 inline void CompanyOfOneMember(CalcClient &c)
 {
-    using namespace G0;
     CompleteCompany(c);
-    c.g(EntityName, QStringLiteral("Ferrous Lantern LLC"))
-        .g(Street, QStringLiteral("14 Foundry Lane"))
-        .g(City, QStringLiteral("Canton"))
-        .g(Zip, QStringLiteral("44702"))
-        .g(County, QStringLiteral("Stark"))
-        .g(RepresentativeName, QStringLiteral("Rosa Vance"))
-        .g(AgentName, QStringLiteral("Rosa Vance"))
-        .g(AgentStreet, QStringLiteral("14 Foundry Lane"))
-        .g(AgentCity, QStringLiteral("Canton"))
-        .g(AgentZip, QStringLiteral("44702"))
-        .g(LlcPurpose, QStringLiteral("To cast and finish iron and bronze hardware"));
+    c.g(G0::EntityName, QStringLiteral("Ferrous Lantern LLC"))
+        .g(G0::Street, QStringLiteral("14 Foundry Lane"))
+        .g(G0::City, QStringLiteral("Canton"))
+        .g(G0::Zip, QStringLiteral("44702"))
+        .g(G0::County, QStringLiteral("Stark"))
+        .g(G0::RepresentativeName, QStringLiteral("Rosa Vance"))
+        .g(G0::AgentName, QStringLiteral("Rosa Vance"))
+        .g(G0::AgentStreet, QStringLiteral("14 Foundry Lane"))
+        .g(G0::AgentCity, QStringLiteral("Canton"))
+        .g(G0::AgentZip, QStringLiteral("44702"))
+        .g(G0::LlcPurpose, QStringLiteral("To cast and finish iron and bronze hardware"));
     c.directory.Clear();
     c.row({"MI", "Rosa Vance", "14 Foundry Lane", "Canton", "OH", "44702", "", "X", "", "25,000", "100"});
     c.store.SetText(57, 0, 0, QStringLiteral("2/2/2026"));
@@ -285,12 +284,11 @@ inline void CompanyRenamedByAmendment(CalcClient &c)
 // Patel's shares voted by Ann Lee under a proxy.
 inline void CorporationWithAProxyAtFour(CalcClient &c)
 {
-    using namespace G0;
     CorporationWithFiveShareholders(c);
-    c.g(NoticeMeetingTime, QStringLiteral("4:00 p.m."))
-        .g(NoticeMeetingAm, QString())
-        .g(OrderedMeetingTime, QStringLiteral("4:00 p.m."))
-        .g(OrderedMeetingAm, QString());
+    c.g(G0::NoticeMeetingTime, QStringLiteral("4:00 p.m."))
+        .g(G0::NoticeMeetingAm, QString())
+        .g(G0::OrderedMeetingTime, QStringLiteral("4:00 p.m."))
+        .g(G0::OrderedMeetingAm, QString());
     c.overridden(18, 20,
                  QStringLiteral("Ann Lee (500 shares), Ben Ortiz (300 shares), Carla Ng (200 shares) and Northfield "
                                 "Partners LLC (100 shares)."));

@@ -30,8 +30,8 @@ constexpr NameChange NameChanges[] = {
     // the day the State filed it (12).
     {54, 11, {1, 3, 12}},
     // A corporation's certificate of amendment (form 540): the day the State
-    // filed it (13).
-    {26, 12, {13, -1, -1}},
+    // filed it (21).
+    {26, 20, {21, -1, -1}},
 };
 
 } // namespace
