@@ -455,7 +455,9 @@ void tst_papers::papersFitTheClient_data()
                                       "(200 shares) and Northfield Partners LLC (100 shares)"),
                        QStringLiteral("represented by proxy, under written proxies filed with these minutes: Dora "
                                       "Patel (100 shares), by Ann Lee as her proxy"),
-                       QStringLiteral("Of the 1,200 shares subscribed, 1,200 shares were represented"),
+                       QStringLiteral(
+                           "The secretary pro tem reported that 1,200 shares were represented at the meeting in "
+                           "person or by proxy, of the 1,200 shares subscribed."),
                        QStringLiteral("declared a quorum present"),
                        QStringLiteral("the shareholders adopted the code of regulations"),
                        QStringLiteral("Ann Lee, Ben Ortiz and Carla Ng.")}

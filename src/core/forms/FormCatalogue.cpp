@@ -140,11 +140,8 @@ std::vector<FormFamily> makeFamilies()
                                  {box("cbxPOC_Page1", "Page 1", C, Incorporators, 17, 4)}),
                             "Page 1"),
                 ForProfitCorporation | ProfessionalAssociation),
-        // The instructions print before the articles, not between them and
-        // the next paper: the three pages to be filed stay together.
         forming(pages("532A", incorporation, "Articles (532A-For Profit)", run(2, 4) + FormPageEntry{5, "Instructions"},
-                      {box("cbxForm532A", "Initial Articles of Incorporation (Form 532A)", G, Corporations, 6, 26,
-                           {5, 2, 3, 4})}),
+                      {box("cbxForm532A", "Initial Articles of Incorporation (Form 532A)", G, Corporations, 6, 26)}),
                 ForProfitCorporation),
         forming(
             untracked(pages(
