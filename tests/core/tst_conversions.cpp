@@ -256,6 +256,8 @@ void tst_conversions::numberToWords_data()
     QTest::newRow("hundred teens") << 115017013.0 << "One Hundred Fifteen Million Seventeen Thousand Thirteen ";
     QTest::newRow("tens in every group") << 10010010.0 << "Ten Million Ten Thousand Ten ";
     QTest::newRow("three hundred million") << 300000000.0 << "Three Hundred Million ";
+    QTest::newRow("hyphen in every group") << 25045021.0 << "Twenty-Five Million Forty-Five Thousand Twenty-One ";
+    QTest::newRow("round tens take none") << 90020.0 << "Ninety Thousand Twenty ";
     QTest::newRow("largest") << 999999999.0
                              << "Nine Hundred Ninety-Nine Million Nine Hundred Ninety-Nine Thousand Nine Hundred "
                                 "Ninety-Nine ";

@@ -394,9 +394,7 @@ const std::array<QString, 10> TensWords = {
     QStringLiteral("Ninety "),
 };
 
-// Appends the words of one group of three digits (0..999). A compound
-// number from twenty-one to ninety-nine is hyphenated ("Twenty-Five "), as
-// amounts in words are written; the teens are left to ConvertTeens.
+// Appends the words of one group of three digits (0..999).
 void appendGroup(QString &text, int group)
 {
     const int hundreds = group / 100;
@@ -404,11 +402,13 @@ void appendGroup(QString &text, int group)
     const int units = group % 10;
     if (hundreds > 0)
         text += DigitWords[hundreds] + QStringLiteral("Hundred ");
+    // Twenty-one to ninety-nine take a hyphen, as amounts are written out.
     if (tens >= 2 && units > 0) {
-        text += TensWords[tens].chopped(1) + QLatin1Char('-') + DigitWords[units];
-        return;
+        text += QStringView(TensWords[tens]).chopped(1);
+        text += QLatin1Char('-');
+    } else {
+        text += TensWords[tens];
     }
-    text += TensWords[tens];
     text += DigitWords[units];
 }
 
