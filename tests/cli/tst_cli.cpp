@@ -78,8 +78,11 @@ void tst_cli::calcWritesDerivedAnswers()
     store.SetText(0, 0, 27, QStringLiteral("1.5"));
     store.SetText(7, 0, 13, QStringLiteral("kept by the user"));
     store.SetOvRide(7, 0, 13, true);
-    directory.SetCell(0, ColCode, QStringLiteral("CI"));
+    // She subscribes for all 1,000 shares: the order and waiver totals the
+    // shares subscribed.
+    directory.SetCell(0, ColCode, QStringLiteral("SCI"));
     directory.SetCell(0, ColName, QStringLiteral("Ann Lee"));
+    directory.SetCell(0, ColNoOfShares, QStringLiteral("1,000"));
     const QString in = write(QStringLiteral("in.cl1"), store, directory);
     const QString out = dir_.filePath(QStringLiteral("out.cl1"));
 
@@ -104,8 +107,10 @@ void tst_cli::unreadableNumbersAreReportedAndRunCompletes()
     TAnswer store;
     DirectoryTable directory;
     store.SetText(0, 0, 0, QStringLiteral("Acme"));
-    store.SetText(0, 0, 15, QStringLiteral("lots"));
+    store.SetText(12, 0, 7, QStringLiteral("lots")); // the number of directors
     store.SetText(0, 0, 27, QStringLiteral("two dollars"));
+    directory.SetCell(0, ColCode, QStringLiteral("S"));
+    directory.SetCell(0, ColNoOfShares, QStringLiteral("1,000"));
     const QString in = write(QStringLiteral("bad-numbers.cl1"), store, directory);
     const QString out = dir_.filePath(QStringLiteral("bad-numbers-out.cl1"));
 

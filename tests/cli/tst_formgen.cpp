@@ -206,10 +206,15 @@ void tst_formgen::printIfFollowsRepeatedLines()
     QVERIFY2(rows.contains("{\\*\\brevaneif !5}{\\pard"), rows.constData());
     QVERIFY2(rows.contains("{\\*\\brevaneif 6}{\\pard"), rows.constData());
     QVERIFY2(!rows.contains("&6/"), rows.constData());
-    // A line is printed under one condition, never two.
-    const QString both =
-        source(QStringLiteral("printif-both"), 26, QStringLiteral(".page 26\n[if=4, unless=5] {4} {5}\n"));
-    QCOMPARE(run({QStringLiteral("--out"), dir_.filePath(QStringLiteral("printif-both")), both}).exitCode, 1);
+    // A line under both conditions: the group of the one inside the group of
+    // the other, each stepping with the repeated lines.
+    const QString both = source(QStringLiteral("printif-both"), 26,
+                                QStringLiteral(".page 26\n.repeat 2 2\n[if=4, unless=5] - {4} {5}\n"));
+    QCOMPARE(run({QStringLiteral("--out"), dir_.filePath(QStringLiteral("printif-both")), both}).exitCode, 0);
+    const QByteArray nested = read(dir_.filePath(QStringLiteral("printif-both/RTF/page26.rtf")));
+    for (const QByteArray &pair :
+         {QByteArray("!5}{{\\*\\brevaneif 4}{\\pard"), QByteArray("!7}{{\\*\\brevaneif 6}{\\pard")})
+        QVERIFY2(nested.contains("{\\*\\brevaneif " + pair), nested.constData());
 }
 
 // The check's facts of a page: items required only under a condition, and

@@ -59,6 +59,8 @@ class tst_calc_corporate : public QObject
 private slots:
     void initTestCase() { UseUnitedStatesLocale(); }
 
+    void renamedCorporationActsUnderTheNameOfTheDay();
+
     // Every copied answer: its value, and whether an override survives runs.
     void copiedAnswers_data();
     void copiedAnswers();
@@ -674,6 +676,31 @@ void tst_calc_corporate::incorporatorsSignOnlyTheirOwnAct()
         QCOMPARE(client.at(31, 2), name);
         QCOMPARE(client.at(30, 1), name);
     }
+}
+
+// A certificate of amendment (540) that changed the name records the name
+// before it and the day the State filed it: the articles, the first meetings
+// and the certificate itself bear the first name, a resolution the name of
+// its own day.
+void tst_calc_corporate::renamedCorporationActsUnderTheNameOfTheDay()
+{
+    CalcClient client;
+    fillWorksheet(client);
+    client.g(0, QStringLiteral("New Name, Inc."));
+    client.store.SetText(26, 0, 20, QStringLiteral("Old Name, Inc."));
+    client.store.SetText(26, 0, 21, QStringLiteral("6/1/2026"));
+    client.store.PgCt[38] = 2;
+    client.store.SetText(38, 0, 7, QStringLiteral("5/20/2026"));
+    client.store.SetText(38, 1, 7, QStringLiteral("6/1/2026"));
+    QVERIFY(client.calculate());
+    QCOMPARE(client.at(38, 0, 0), QStringLiteral("Old Name, Inc."));
+    QCOMPARE(client.at(38, 0, 1), QStringLiteral("New Name, Inc."));
+    for (const auto &[page, answer] : {std::pair{2, 0}, {3, 0}, {7, 0}, {12, 0}, {18, 23}, {26, 2}})
+        QCOMPARE(client.at(page, answer), QStringLiteral("Old Name, Inc."));
+    // Until the filing day is known, the change is not yet in force.
+    client.store.SetText(26, 0, 21, QString());
+    QVERIFY(client.calculate());
+    QCOMPARE(client.at(38, 0, 1), QStringLiteral("Old Name, Inc."));
 }
 
 QTEST_GUILESS_MAIN(tst_calc_corporate)

@@ -14,6 +14,8 @@ class tst_calc_incorporation : public QObject
 {
     Q_OBJECT
 private slots:
+    void halfOfTheDayTypedWithTheTime_data();
+    void halfOfTheDayTypedWithTheTime();
     void parValueAsTheArticlesStateIt_data();
     void parValueAsTheArticlesStateIt();
     void initTestCase() { UseUnitedStatesLocale(); }
@@ -179,10 +181,11 @@ void tst_calc_incorporation::orderAndWaiver_data()
     QTest::newRow("11 AM mark") << 11 << "A";
     QTest::newRow("12 first amount in words, with its cents") << 12 << "One and 50/100 ";
     QTest::newRow("13 first amount") << 13 << "1.5";
-    QTest::newRow("14 first amount times shares") << 14 << "1,500.00";
+    QTest::newRow("14 first amount times the shares subscribed") << 14 << "1,500.00";
+    QTest::newRow("26 shares subscribed, not authorized") << 26 << "1,000";
     QTest::newRow("15 second amount in words") << 15 << "Two ";
     QTest::newRow("16 second amount") << 16 << "2";
-    QTest::newRow("17 second amount times shares") << 17 << "2,000.00";
+    QTest::newRow("17 second amount times the shares subscribed") << 17 << "2,000.00";
     QTest::newRow("21 waiver's street") << 21 << "100 Main Street";
     QTest::newRow("25 signed on the written actions' date") << 25 << "January 6, 2018";
     QTest::newRow("22 meeting date") << 22 << "February 1, 2018";
@@ -196,22 +199,92 @@ void tst_calc_incorporation::orderAndWaiver()
     QFETCH(QString, expected);
     CalcClient client;
     fillPageZero(client);
+    // 1,500 shares authorized, 1,000 of them subscribed ("600" typed without
+    // a separator).
+    client.g(15, QStringLiteral("1,500"));
+    client.row({"S", "Ann", "", "", "", "", "", "", "", "", "", "600"})
+        .row({"SI", "Ben", "", "", "", "", "", "", "", "", "", "400"});
     QVERIFY(client.calculate());
     QCOMPARE(client.at(7, answer), expected);
 }
 
+// A time typed with its half of the day ("4:00 p.m.") prints the half
+// once, as the form's own mark: the time without it, the mark from it where
+// no box is ticked; a ticked box decides.
+void tst_calc_incorporation::halfOfTheDayTypedWithTheTime_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("am"); // G25
+    QTest::addColumn<QString>("pm"); // G26
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("p.m.") << "4:00 p.m."
+                          << ""
+                          << ""
+                          << "4:00"
+                          << "P";
+    QTest::newRow("AM without points") << "9:30 AM"
+                                       << ""
+                                       << ""
+                                       << "9:30"
+                                       << "A";
+    QTest::newRow("pm run on") << "10pm"
+                               << ""
+                               << ""
+                               << "10"
+                               << "P";
+    QTest::newRow("a.m. with the PM box ticked") << "10:00 a.m."
+                                                 << ""
+                                                 << "X"
+                                                 << "10:00"
+                                                 << "P";
+    QTest::newRow("no half typed") << "10:00"
+                                   << "X"
+                                   << ""
+                                   << "10:00"
+                                   << "A";
+    QTest::newRow("words") << "noon"
+                           << ""
+                           << ""
+                           << "noon"
+                           << "";
+}
+
+void tst_calc_incorporation::halfOfTheDayTypedWithTheTime()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, am);
+    QFETCH(QString, pm);
+    QFETCH(QString, time);
+    QFETCH(QString, mark);
+    CalcClient client;
+    fillPageZero(client);
+    client.g(24, typed).g(25, am).g(26, pm);
+    QVERIFY(client.calculate());
+    // The order and waiver names the time twice, the waiver of notice once.
+    QCOMPARE(client.at(7, 10), time);
+    QCOMPARE(client.at(7, 11), mark);
+    QCOMPARE(client.at(7, 23), time);
+    QCOMPARE(client.at(7, 24), mark);
+    QCOMPARE(client.at(10, 6), time);
+    QCOMPARE(client.at(10, 7), mark);
+}
+
 void tst_calc_incorporation::orderAndWaiverUnreadableAmounts()
 {
-    // Each unreadable entry is reported once and counts as 0.
+    // Each unreadable amount is reported once and counts as 0; an unreadable
+    // share count (the check names it) counts as no shares, without a message.
     CalcClient client;
     fillPageZero(client);
     client.g({{15, "many"}, {28, "two dollars"}});
+    client.row({"S", "Ann", "", "", "", "", "", "", "", "", "", "1,000"})
+        .row({"S", "Ben", "", "", "", "", "", "", "", "", "", "some"});
     MessageRecorder messages;
     PageCalc pc(client.store, client.directory, 7);
     Calc7(pc);
-    QCOMPARE(messages.numbers(), QList<int>({21212, 21202}));
+    QCOMPARE(messages.numbers(), QList<int>({21202}));
     QCOMPARE(client.at(7, 12), QStringLiteral("One and 50/100 "));
-    QCOMPARE(client.at(7, 14), QStringLiteral("0.00"));
+    QCOMPARE(client.at(7, 14), QStringLiteral("1,500.00"));
     QCOMPARE(client.at(7, 15), QString());
     QCOMPARE(client.at(7, 16), QStringLiteral("two dollars"));
     QCOMPARE(client.at(7, 17), QStringLiteral("0.00"));
@@ -322,9 +395,11 @@ void tst_calc_incorporation::shareSubscription()
     client.row({"SI", "Ann Lee", "", "", "", "", "", "", "", "", "", "100", "Common"});
     client.row({"s", "Not A Holder", "", "", "", "", "", "", "", "", "", "5", "Common"});
     client.row({"D", "Director Only"});
-    client.row({"DSB", "Lee Holdings", "", "", "", "", "", "", "", "", "", "250", "Preferred"});
+    // A count typed without its separator prints with it, as every other
+    // count of the papers does.
+    client.row({"DSB", "Lee Holdings", "", "", "", "", "", "", "", "", "", "2500", "Preferred"});
     QVERIFY(client.calculate());
-    const QStringList expected = {"Ann Lee", "100", "Common", "Lee Holdings", "250", "Preferred", "", "", ""};
+    const QStringList expected = {"Ann Lee", "100", "Common", "Lee Holdings", "2,500", "Preferred", "", "", ""};
     QStringList got;
     for (int k = 6; k < 15; ++k)
         got << client.at(8, k);
@@ -333,7 +408,7 @@ void tst_calc_incorporation::shareSubscription()
     // The waiver of notice lists the same shareholders with their shares.
     QCOMPARE(QStringList({client.at(10, 9), client.at(10, 11), client.at(10, 13), client.at(10, 15), client.at(10, 17),
                           client.at(10, 19)}),
-             QStringList({"Ann Lee", "100", "Lee Holdings", "250", "", ""}));
+             QStringList({"Ann Lee", "100", "Lee Holdings", "2,500", "", ""}));
 }
 
 void tst_calc_incorporation::removedShareholderLeavesNothing()

@@ -97,6 +97,10 @@ private slots:
     void representativeBlocks();
 
     // Failures.
+    void nameAsOfThePapersDate_data();
+    void nameAsOfThePapersDate();
+    void soleMemberMarks_data();
+    void soleMemberMarks();
     void tooManyCashMembers();
     void tooManySigningMembers();
 };
@@ -528,6 +532,116 @@ void tst_calc_llc::representativeBlocks()
         QCOMPARE(client.at(52, 5), QStringLiteral("Own Signer"));
         QCOMPARE(client.at(66, 2), QStringLiteral("Own Printed"));
     }
+}
+
+// A 543A that changes the name records the name before it and the day the
+// change took effect; a members' resolution and the operating agreement bear
+// the name of their own day, the articles and the 543A itself the first name.
+void tst_calc_llc::nameAsOfThePapersDate_data()
+{
+    QTest::addColumn<QString>("former");     // page 54 answer 11
+    QTest::addColumn<QString>("amendedOn");  // page 54 answer 3, the amendment's own later date
+    QTest::addColumn<QString>("filedOn");    // page 54 answer 12
+    QTest::addColumn<QString>("adoptedOn");  // the resolution's date
+    QTest::addColumn<QString>("resolution"); // the name it prints
+    QTest::newRow("before the filing") << "Old Name LLC"
+                                       << ""
+                                       << "10/2/2026"
+                                       << "9/15/2026"
+                                       << "Old Name LLC";
+    QTest::newRow("on the day of filing") << "Old Name LLC"
+                                          << ""
+                                          << "10/2/2026"
+                                          << "10/2/2026"
+                                          << "Acme LLC";
+    QTest::newRow("after the filing") << "Old Name LLC"
+                                      << ""
+                                      << "10/2/2026"
+                                      << "11/3/2026"
+                                      << "Acme LLC";
+    QTest::newRow("before a later effective date") << "Old Name LLC"
+                                                   << "11/1/2026"
+                                                   << "10/2/2026"
+                                                   << "10/15/2026"
+                                                   << "Old Name LLC";
+    QTest::newRow("not yet filed") << "Old Name LLC"
+                                   << ""
+                                   << ""
+                                   << "11/3/2026"
+                                   << "Old Name LLC";
+    QTest::newRow("no change of name") << ""
+                                       << ""
+                                       << "10/2/2026"
+                                       << "9/15/2026"
+                                       << "Acme LLC";
+    QTest::newRow("an undated resolution") << "Old Name LLC"
+                                           << ""
+                                           << "10/2/2026"
+                                           << ""
+                                           << "Acme LLC";
+    QTest::newRow("a date that is none") << "Old Name LLC"
+                                         << ""
+                                         << "10/2/2026"
+                                         << "soon"
+                                         << "Acme LLC";
+}
+
+void tst_calc_llc::nameAsOfThePapersDate()
+{
+    QFETCH(QString, former);
+    QFETCH(QString, amendedOn);
+    QFETCH(QString, filedOn);
+    QFETCH(QString, adoptedOn);
+    QFETCH(QString, resolution);
+    CalcClient client;
+    fillWorksheet(client);
+    addMember(client, "MI", "Ann");
+    client.store.SetText(54, 0, 2, QStringLiteral("X"));
+    client.store.SetText(54, 0, 3, amendedOn);
+    client.store.SetText(54, 0, 11, former);
+    client.store.SetText(54, 0, 12, filedOn);
+    client.store.PgCt[68] = 1;
+    client.store.SetText(68, 0, 4, adoptedOn);
+    client.store.SetText(57, 0, 0, adoptedOn);
+    MessageRecorder messages;
+    QVERIFY(client.calculate());
+    QCOMPARE(client.at(68, 0), resolution);
+    QCOMPARE(client.at(57, 1), resolution);
+    QCOMPARE(client.at(57, 4), resolution);
+    // The articles and the certificate itself bear the name of record
+    // before the change.
+    const QString first = former.isEmpty() ? QStringLiteral("Acme LLC") : former;
+    QCOMPARE(client.at(50, 2), first);
+    QCOMPARE(client.at(51, 0), first);
+    QCOMPARE(client.at(54, 4), first);
+    QVERIFY(messages.numbers().isEmpty());
+}
+
+// The operating agreement's pages print the sections for a sole member while
+// the Directory Worksheet has exactly one member.
+void tst_calc_llc::soleMemberMarks_data()
+{
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("one member") << QStringList{"MI"} << "X";
+    QTest::newRow("one member among other rows") << QStringList{"RI", "MB", "GI"} << "X";
+    QTest::newRow("two members") << QStringList{"MI", "MI"} << "";
+    QTest::newRow("no member") << QStringList{"RI"} << "";
+}
+
+void tst_calc_llc::soleMemberMarks()
+{
+    QFETCH(QStringList, codes);
+    QFETCH(QString, mark);
+    CalcClient client;
+    fillWorksheet(client);
+    for (const QString &code : codes)
+        addMember(client, code, QStringLiteral("Row ") + code);
+    // A mark left from an earlier run goes when the members change.
+    client.store.SetText(62, 0, 4, QStringLiteral("X"));
+    QVERIFY(client.calculate());
+    for (const auto &[page, answer] : {std::pair{58, 34}, {60, 7}, {62, 4}, {63, 7}})
+        QCOMPARE(client.at(page, answer), mark);
 }
 
 void tst_calc_llc::tooManyCashMembers()

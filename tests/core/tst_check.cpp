@@ -983,15 +983,17 @@ void tst_check::plantedFault_data()
         {"cbxPOC_OrderWaiver page 7 \"Price per share paid by the subscribers\": the subscribers pay $10.00 a share, "
          "less than the par value of $12.50 (also cbxElectionOfOfficers)"});
     add("corporation: 1,500 shares represented", corporation, [](CalcClient &c) { c.store.SetText(18, 0, 9, "1,500"); },
-        {"cbxFSM_Election page 18 \"The inspectors reported that\": 1,500 shares are represented, more than the "
+        {"cbxFSM_Election page 18 \"The secretary pro tem reported that\": 1,500 shares are represented, more than the "
          "1,000 the shareholders subscribe for (also cbxFSM_Conclusion)"});
     add("association: more votes than shares", association, [](CalcClient &c) { c.store.SetText(18, 0, 10, "600"); },
         {"cbxFSM_Election page 18 \"were represented at the meeting and that each nominee received\": each nominee "
          "receives "
          "600 votes, more than the 500 shares represented (also cbxFSM_Conclusion)"});
-    add("association: stated capital", association, [](CalcClient &c) { c.g(G0::StatedCapital, "$10,000"); },
-        {"cbxPOC_OrderWaiver page 7 \"Initial stated capital, if any\": the articles state a capital of $10,000.00, "
-         "the order and waiver $20,000.00 (the shares times the stated capital per share) (also cbxForm532C)"});
+    // The capital of all the authorized shares, not of the 500 subscribed.
+    add("association: stated capital", association, [](CalcClient &c) { c.g(G0::StatedCapital, "$20,000"); },
+        {"cbxPOC_OrderWaiver page 7 \"Initial stated capital, if any\": the articles state a capital of $20,000.00, "
+         "the order and waiver $10,000.00 (the shares subscribed times the stated capital per share) (also "
+         "cbxForm532C)"});
     add("corporation: no par value, no price", corporation,
         [](CalcClient &c) { c.g(G0::ParValue, QString()).g(G0::SharePrice, QString()); },
         {"cbxPOC_OrderWaiver page 7 \"Price per share paid by the subscribers\": this is empty, and the form needs "
@@ -1505,8 +1507,9 @@ void tst_check::findingFollowsTheFact_data()
                                              QStringLiteral(" (also cbxPOC_ShareSubscription)");
 
     const Plant represented = [](CalcClient &c) { c.store.SetText(18, 0, 9, "1,500"); };
-    const QString shares = QStringLiteral("\"The inspectors reported that\": 1,500 shares are represented, more than "
-                                          "the 1,000 the shareholders subscribe for");
+    const QString shares =
+        QStringLiteral("\"The secretary pro tem reported that\": 1,500 shares are represented, more than "
+                       "the 1,000 the shareholders subscribe for");
     QTest::newRow("represented: the inspectors' certificate alone")
         << represented << QStringList{"cbxFSM_Conclusion"} << QStringLiteral("cbxFSM_Conclusion page 19 ") + shares;
     QTest::newRow("represented: both, in the order given")

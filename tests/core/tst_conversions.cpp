@@ -241,6 +241,10 @@ void tst_conversions::numberToWords_data()
     QTest::newRow("nineteen") << 19.0 << "Nineteen ";
     QTest::newRow("fraction dropped") << 12.9 << "Twelve ";
     QTest::newRow("one hundred ten") << 110.0 << "One Hundred Ten ";
+    // A compound after a hundred and a teen after a compound (the hyphen in
+    // every group and round tens are below).
+    QTest::newRow("hundred and a compound") << 1542.0 << "One Thousand Five Hundred Forty-Two ";
+    QTest::newRow("teen after a compound") << 21013.0 << "Twenty-One Thousand Thirteen ";
     QTest::newRow("one thousand") << 1000.0 << "One Thousand ";
     QTest::newRow("one thousand one") << 1001.0 << "One Thousand One ";
     QTest::newRow("one million") << 1000000.0 << "One Million ";

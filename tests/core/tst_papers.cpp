@@ -61,6 +61,10 @@ private slots:
     void laterPapersAsFiled_data();
     void laterPapersAsFiled();
     void instructionsApartOrNotAtAll();
+    void papersFitTheClient_data();
+    void papersFitTheClient();
+    void signerSlotsOnlyWhenFilled_data();
+    void signerSlotsOnlyWhenFilled();
 
 private:
     // Calculates the client and prints the boxes to PDF, with the forms'
@@ -486,6 +490,170 @@ void tst_papers::instructionsApartOrNotAtAll()
     // A corporation for profit amends under the general corporation law.
     QVERIFY(text.contains(QStringLiteral("Articles of incorporation of a corporation for profit")));
     QVERIFY(text.contains(QStringLiteral("under Chapter 1701 of the Ohio Revised Code")));
+}
+
+void tst_papers::papersFitTheClient_data()
+{
+    QTest::addColumn<Fill>("fill");
+    QTest::addColumn<QStringList>("boxes"); // empty: Select All
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+    const QStringList agreement{QStringLiteral("cbxLLC_OperatingAgreement")};
+    // A company of one member: no paper speaks of other members, the capital
+    // account is kept as for a disregarded entity, a successor takes the
+    // interest on the member's death and the member's incapacity does not
+    // stop the company.
+    QTest::newRow("company of one member")
+        << Fill(&CompanyOfOneMember) << QStringList()
+        << QStringList{QStringLiteral("2.5 Capital account."),
+                       QStringLiteral("disregarded as an entity separate"),
+                       QStringLiteral("8.2 Successor on death."),
+                       QStringLiteral("8.3 Incapacity."),
+                       QStringLiteral("7.2 Transfers by the sole member."),
+                       QStringLiteral("5.2 Other business. The member may engage in other businesses")}
+        << QStringList{QStringLiteral("other members"), QStringLiteral("other member"),
+                       QStringLiteral("rules for partnerships require."), QStringLiteral("Buy-out"),
+                       QStringLiteral("4.7 Meetings. Any member")};
+    // Two members keep the agreement for several.
+    QTest::newRow("company of two members")
+        << Fill(&CompleteCompany) << agreement
+        << QStringList{QStringLiteral("the other members, by the vote of a majority"),
+                       QStringLiteral("as the federal income tax rules for partnerships require."),
+                       QStringLiteral("8.2 Buy-out events.")}
+        << QStringList{QStringLiteral("sole member"), QStringLiteral("Successor on death")};
+    // A professional association: its regulations and its certificates keep
+    // the shares among persons licensed in its profession.
+    const QStringList regulationsAndCertificate{QStringLiteral("cbxFSM_CodeOfRegulations")};
+    QTest::newRow("professional association")
+        << Fill(&AssociationOfThreeDentists) << regulationsAndCertificate
+        << QStringList{QStringLiteral("is a professional association under Chapter 1785 of the Ohio Revised Code, "
+                                      "organized to render the professional service of dentistry"),
+                       QStringLiteral("Only an individual so licensed or authorized may subscribe for, hold or receive "
+                                      "shares"),
+                       QStringLiteral("7. Death or disqualification."), QStringLiteral("redeemed by the corporation"),
+                       QStringLiteral("Every certificate for shares bears a legend")}
+        << QStringList();
+    QTest::newRow("professional association, its certificate")
+        << Fill(&AssociationOfThreeDentists) << QStringList{QStringLiteral("cbxStockFront")}
+        << QStringList{QStringLiteral("Lakeside Dental Group, Inc. is a professional association under Chapter 1785"),
+                       QStringLiteral("only to an individual licensed or otherwise legally authorized to render "
+                                      "dentistry in Ohio; any other transfer is void")}
+        << QStringList();
+    QTest::newRow("corporation for profit")
+        << Fill(&CorporationWithFiveShareholders)
+        << QStringList{QStringLiteral("cbxFSM_CodeOfRegulations"), QStringLiteral("cbxFSM_Election")} << QStringList()
+        << QStringList{QStringLiteral("1785"), QStringLiteral("licensed")};
+    // The resolution to take a new name was adopted under the old one; the
+    // next, after the amendment took effect, under the new one. The articles
+    // formed the company under its first name, and the amendment is filed
+    // under the name of record.
+    QTest::newRow("renamed company, its resolutions")
+        << Fill(&CompanyRenamedByAmendment) << QStringList{QStringLiteral("cbxLLC_GenericMembersResolution")}
+        << QStringList{QStringLiteral("The members of Ferrous Lantern LLC adopted the resolution below on September "
+                                      "15, 2026"),
+                       QStringLiteral("Managing Member of Ferrous Lantern LLC, certify"),
+                       QStringLiteral("The members of Ferrous Lantern Metalworks LLC adopted the resolution below "
+                                      "on November 3, 2026")}
+        << QStringList{QStringLiteral("The members of Ferrous Lantern Metalworks LLC adopted the resolution below on "
+                                      "September")};
+    QTest::newRow("renamed company, its articles and amendment")
+        << Fill(&CompanyRenamedByAmendment) << QStringList{QStringLiteral("cbxForm533A"), QStringLiteral("cbxForm543A")}
+        << QStringList{QStringLiteral("Name of the limited liability company Ferrous Lantern LLC"),
+                       QStringLiteral("The name of the company is Ferrous Lantern Metalworks LLC.")}
+        << QStringList{QStringLiteral("Part A: Restated articles"),
+                       QStringLiteral("FIRST: The name of the company is")};
+    // The minutes record the meeting: the corporation, place, date and time,
+    // who came in person and by proxy, the quorum, the adoption of the code
+    // of regulations; a time typed with its "p.m." prints it once.
+    QTest::newRow("first shareholders' minutes")
+        << Fill(&CorporationWithAProxyAtFour) << QStringList{QStringLiteral("cbxFSM_Election")}
+        << QStringList{QStringLiteral("The first meeting of the shareholders of Ridgeway Tool Holdings, Inc., an Ohio "
+                                      "corporation, was held at 1200 Canal Street, Dayton, on March 20, 2018 at "
+                                      "4:00 P.M."),
+                       QStringLiteral("Carla Ng, secretary pro tem"),
+                       QStringLiteral("present in person: Ann Lee (500 shares), Ben Ortiz (300 shares), Carla Ng "
+                                      "(200 shares) and Northfield Partners LLC (100 shares)"),
+                       QStringLiteral("represented by proxy, under written proxies filed with these minutes: Dora "
+                                      "Patel (100 shares), by Ann Lee as her proxy"),
+                       QStringLiteral(
+                           "The secretary pro tem reported that 1,200 shares were represented at the meeting in "
+                           "person or by proxy, of the 1,200 shares subscribed."),
+                       QStringLiteral("declared a quorum present"),
+                       QStringLiteral("the shareholders adopted the code of regulations"),
+                       QStringLiteral("Ann Lee, Ben Ortiz and Carla Ng.")}
+        << QStringList{QStringLiteral("p.m."), QStringLiteral("No shareholder was represented by proxy")};
+    QTest::newRow("a time typed with its p.m.")
+        << Fill(&CorporationWithAProxyAtFour)
+        << QStringList{QStringLiteral("cbxPOC_OrderWaiver"), QStringLiteral("cbxPOC_NoticeWaiver"),
+                       QStringLiteral("cbxPOC_WaiverOfNotice")}
+        << QStringList{QStringLiteral("on March 20, 2018 at 4:00 P.M.")}
+        << QStringList{QStringLiteral("p.m."), QStringLiteral(".M.."), QStringLiteral(" .M.")};
+    // Totals of the shares subscribed (1,200 of 1,500 authorized) at $12.50
+    // and $10 a share; share counts with their separators.
+    QTest::newRow("order and waiver totals")
+        << Fill(&CorporationWithFiveShareholders) << QStringList{QStringLiteral("cbxPOC_OrderWaiver")}
+        << QStringList{QStringLiteral("in all $15,000.00 for the 1,200 shares subscribed"),
+                       QStringLiteral("in all $12,000.00, be carried to stated capital")}
+        << QStringList{QStringLiteral("18,750.00"), QStringLiteral("15,000.00,")};
+    QTest::newRow("shares without par value on the worksheet")
+        << Fill(&CorporationWithoutParValue) << QStringList{QStringLiteral("cbxGeneralInformationWorksheet")}
+        << QStringList{QStringLiteral("Par value per share No par value")}
+        << QStringList{QStringLiteral("Par value per share 0.00")};
+    QTest::newRow("property at an agreed amount")
+        << Fill(&CompanyWithEquipmentAtAgreedValue) << agreement
+        << QStringList{QStringLiteral("North Coast Equipment Co. $35,000.00 25%")}
+        << QStringList{QStringLiteral("Co. 35,000.00")};
+    // The 562 prints no blank for an event nobody ticked, and a date to sign.
+    QTest::newRow("dissolution by the members")
+        << Fill(&CompanyWithEquipmentMember) << QStringList{QStringLiteral("cbxForm562")}
+        << QStringList{QStringLiteral("Date signed")} << QStringList{QStringLiteral("The event:")};
+}
+
+void tst_papers::papersFitTheClient()
+{
+    QFETCH(Fill, fill);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    if (boxes.isEmpty())
+        for (const QString &box : SelectAllBoxes({}))
+            boxes << box;
+    const Printed printed = print(fill, boxes);
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    const QString flowing = printed.text.simplified();
+    const QString rows = printed.layout.simplified();
+    for (const QString &text : present)
+        QVERIFY2(flowing.contains(text) || rows.contains(text), qPrintable(text + QStringLiteral(" is not printed")));
+    for (const QString &text : absent) {
+        const qsizetype at = flowing.indexOf(text);
+        QVERIFY2(at < 0, qPrintable(text + QStringLiteral(" is printed: ") +
+                                    flowing.mid(std::max<qsizetype>(0, at - 80), 160)));
+    }
+}
+
+void tst_papers::signerSlotsOnlyWhenFilled_data()
+{
+    QTest::addColumn<Fill>("fill");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("signers");
+    // Two incorporators sign the articles, one representative each State
+    // form of the company: the State form's further slots stay off the
+    // paper.
+    QTest::newRow("532A, two incorporators") << Fill(&CompleteCorporation) << "cbxForm532A" << 2;
+    QTest::newRow("532C, two incorporators") << Fill(&AssociationOfThreeDentists) << "cbxForm532C" << 2;
+    QTest::newRow("533A, one representative") << Fill(&CompanyOfOneMember) << "cbxForm533A" << 1;
+    QTest::newRow("543A, the company signs") << Fill(&CompanyRenamedByAmendment) << "cbxForm543A" << 1;
+    QTest::newRow("562, one representative") << Fill(&CompanyWithEquipmentMember) << "cbxForm562" << 1;
+}
+
+void tst_papers::signerSlotsOnlyWhenFilled()
+{
+    QFETCH(Fill, fill);
+    QFETCH(QString, box);
+    QFETCH(int, signers);
+    const Printed printed = print(fill, {box});
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    QCOMPARE(int(printed.text.count(QStringLiteral("Printed name of the person signing"))), signers);
 }
 
 QTEST_GUILESS_MAIN(tst_papers)

@@ -336,4 +336,85 @@ inline void CompanyResolvingInWriting(CalcClient &c)
     c.store.SetText(68, 0, 8, QStringLiteral("X"));
 }
 
+// Ferrous Lantern LLC, owned and managed by Rosa Vance alone and
+// disregarded for income tax. The choices left ticked from a company of
+// several members (consent of the other members to a transfer, withdrawal
+// with their consent, buy-out at an agreed value, no competing business
+// without their consent) must not print for her.
+inline void CompanyOfOneMember(CalcClient &c)
+{
+    CompleteCompany(c);
+    c.g(G0::EntityName, QStringLiteral("Ferrous Lantern LLC"))
+        .g(G0::Street, QStringLiteral("14 Foundry Lane"))
+        .g(G0::City, QStringLiteral("Canton"))
+        .g(G0::Zip, QStringLiteral("44702"))
+        .g(G0::County, QStringLiteral("Stark"))
+        .g(G0::RepresentativeName, QStringLiteral("Rosa Vance"))
+        .g(G0::AgentName, QStringLiteral("Rosa Vance"))
+        .g(G0::AgentStreet, QStringLiteral("14 Foundry Lane"))
+        .g(G0::AgentCity, QStringLiteral("Canton"))
+        .g(G0::AgentZip, QStringLiteral("44702"))
+        .g(G0::LlcPurpose, QStringLiteral("To cast and finish iron and bronze hardware"));
+    c.directory.Clear();
+    c.row({"MI", "Rosa Vance", "14 Foundry Lane", "Canton", "OH", "44702", "", "X", "", "25,000", "100"});
+    c.store.SetText(57, 0, 0, QStringLiteral("2/2/2026"));
+    c.store.SetText(57, 0, 7, QStringLiteral("2/16/2026"));
+    c.store.SetText(60, 0, 5, QString());
+    c.store.SetText(60, 0, 6, QStringLiteral("X"));
+    c.store.SetText(61, 0, 2, QString());
+    c.store.SetText(61, 0, 3, QStringLiteral("X")); // disregarded as an entity
+    c.store.SetText(63, 0, 1, QStringLiteral("X"));
+    c.store.SetText(63, 0, 2, QStringLiteral("60"));
+}
+
+// Ferrous Lantern Metalworks LLC, formed as Ferrous Lantern LLC. Its members
+// resolved on September 15, 2026 to take the new name, which a certificate
+// of amendment filed on October 2, 2026 made effective; on November 3 they
+// resolved, under the new name, to open an account.
+inline void CompanyRenamedByAmendment(CalcClient &c)
+{
+    CompleteCompany(c);
+    c.g(G0::EntityName, QStringLiteral("Ferrous Lantern Metalworks LLC")).g(G0::CharterNo, QStringLiteral("4410777"));
+    c.store.SetText(54, 0, 2, QStringLiteral("X"));
+    c.store.SetText(54, 0, 10,
+                    QStringLiteral("Article FIRST is amended to read: The name of the company is Ferrous Lantern "
+                                   "Metalworks LLC."));
+    c.store.SetText(54, 0, 11, QStringLiteral("Ferrous Lantern LLC"));
+    c.store.SetText(54, 0, 12, QStringLiteral("10/2/2026"));
+    c.store.PgCt[68] = 2;
+    c.store.SetText(68, 0, 1,
+                    QStringLiteral("RESOLVED, that the name of the company be changed to Ferrous Lantern Metalworks "
+                                   "LLC, and that the managing member file a certificate of amendment to that end."));
+    c.store.SetText(68, 0, 4, QStringLiteral("9/15/2026"));
+    c.store.SetText(68, 0, 7, QStringLiteral("X"));
+    c.store.SetText(68, 1, 1, QStringLiteral("RESOLVED, that the company open an account with Stark County Bank."));
+    c.store.SetText(68, 1, 4, QStringLiteral("11/3/2026"));
+    c.store.SetText(68, 1, 7, QStringLiteral("X"));
+}
+
+// Ridgeway Tool Holdings, Inc. whose first shareholders' meeting was held at
+// 4:00 p.m. as the worksheet types it (no AM or PM box ticked), with Dora
+// Patel's shares voted by Ann Lee under a proxy.
+inline void CorporationWithAProxyAtFour(CalcClient &c)
+{
+    CorporationWithFiveShareholders(c);
+    c.g(G0::NoticeMeetingTime, QStringLiteral("4:00 p.m."))
+        .g(G0::NoticeMeetingAm, QString())
+        .g(G0::OrderedMeetingTime, QStringLiteral("4:00 p.m."))
+        .g(G0::OrderedMeetingAm, QString());
+    c.overridden(18, 20,
+                 QStringLiteral("Ann Lee (500 shares), Ben Ortiz (300 shares), Carla Ng (200 shares) and Northfield "
+                                "Partners LLC (100 shares)."));
+    c.store.SetText(18, 0, 21, QStringLiteral("Dora Patel (100 shares), by Ann Lee as her proxy."));
+    c.store.SetText(18, 0, 9, QStringLiteral("1,200"));
+}
+
+// Maple Row Bakery LLC whose equipment member's contribution is typed as a
+// bare amount.
+inline void CompanyWithEquipmentAtAgreedValue(CalcClient &c)
+{
+    CompanyWithEquipmentMember(c);
+    c.directory.SetCell(2, ColContribution, QStringLiteral("35,000.00"));
+}
+
 } // namespace brevane::test

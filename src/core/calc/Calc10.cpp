@@ -6,7 +6,7 @@ namespace brevane {
 void Calc10(PageCalc &pc)
 {
     pc.Guarded(0, pc.G(G0::City));
-    pc.Always(1, pc.G(G0::EntityName));
+    pc.Always(1, pc.EarliestEntityName());
     // The meeting the incorporators order, at answers 2 to 7. Its AM/PM mark
     // (answer 7) is that of its own time: the notice's marks belong to the
     // time of the meeting named in the notice to shareholders and would put
@@ -30,7 +30,7 @@ void Calc10(PageCalc &pc)
         if (!HasRole(row, QLatin1Char('S')))
             continue;
         pc.Always(firstRow + 4 * i, row[ColName]);
-        pc.Always(firstRow + 4 * i + 2, row[ColNoOfShares]);
+        pc.Always(firstRow + 4 * i + 2, ShareCountText(row[ColNoOfShares]));
         pc.Always(firstRow + 4 * i + 3, BusinessSignerLine(row));
         ++i;
     }

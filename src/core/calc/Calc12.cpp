@@ -7,8 +7,8 @@ namespace brevane {
 
 void Calc12(PageCalc &pc)
 {
-    pc.Always(0, pc.G(G0::EntityName));
-    pc.Always(3, pc.G(G0::EntityName));
+    pc.Always(0, pc.EarliestEntityName());
+    pc.Always(3, pc.EarliestEntityName());
     pc.Always(4, pc.DateOf(G0::NoticeMeetingDate)); // adopted on the day of the first shareholders' meeting
     pc.Always(5, pc.DateOf(G0::NoticeMeetingDate));
     // Answer 7 is the user's own number on this page; answer 6 writes it in words.

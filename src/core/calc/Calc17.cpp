@@ -8,7 +8,7 @@ void Calc17(PageCalc &pc)
     pc.Guarded(0, pc.G(G0::City));
     // The shareholders assent at their first meeting.
     pc.Guarded(1, pc.DateOf(G0::OrderedMeetingDate));
-    pc.Always(2, pc.G(G0::EntityName));
+    pc.Always(2, pc.EarliestEntityName());
 
     // The first nineteen subscribers of the share subscription (page 8, rows
     // of name, shares and class from answer 6), each with its shares.

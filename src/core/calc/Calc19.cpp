@@ -7,7 +7,7 @@ void Calc19(PageCalc &pc)
 {
     constexpr int boardPage = 18;
     pc.Guarded(0, pc.G(G0::City));
-    pc.Guarded(3, pc.G(G0::EntityName));
+    pc.Guarded(3, pc.EarliestEntityName());
     pc.Guarded(5, pc.DateOf(G0::NoticeMeetingDate));
     pc.Guarded(7, pc.OtherPage(boardPage, 3)); // the directors elected
     pc.Guarded(8, pc.OtherPage(boardPage, 7));
@@ -17,8 +17,7 @@ void Calc19(PageCalc &pc)
     pc.Guarded(13, pc.MeetingPlace(DirectorsMeeting));
     pc.Guarded(14, pc.G(G0::DirectorsMeetingCity));
     pc.Guarded(16, pc.DateOf(G0::DirectorsMeetingDate));
-    pc.Guarded(17, pc.G(G0::DirectorsMeetingTime));
-    pc.AmPm(18, G0::DirectorsMeetingAm, G0::DirectorsMeetingPm);
+    pc.TimeOfDay(Write::Guarded, 17, G0::DirectorsMeetingTime, G0::DirectorsMeetingAm, G0::DirectorsMeetingPm);
     // Answers 9 and 10 of the election of the board are the user's own entries.
     pc.Guarded(20, pc.OtherPage(boardPage, 9));
     pc.Guarded(21, pc.OtherPage(boardPage, 10));

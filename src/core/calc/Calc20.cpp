@@ -5,17 +5,19 @@ namespace brevane {
 
 void Calc20(PageCalc &pc)
 {
-    pc.Always(0, pc.G(G0::EntityName));
+    pc.Always(0, pc.EarliestEntityName());
     pc.Always(1, pc.DateOf(G0::DirectorsMeetingDate));
     // The building or room where the worksheet gives one, then the street.
     pc.Always(2, pc.MeetingPlace(DirectorsMeeting));
     pc.Always(21, pc.G(G0::DirectorsMeetingCity));
     // The time of day with its A.M. or P.M.; nothing where no time is given.
-    const QString time = pc.G(G0::DirectorsMeetingTime).trimmed();
-    const QString half = pc.Ticked(G0::DirectorsMeetingAm)   ? QStringLiteral(" A.M.")
-                         : pc.Ticked(G0::DirectorsMeetingPm) ? QStringLiteral(" P.M.")
-                                                             : QString();
-    pc.Always(22, time.isEmpty() ? QString() : time + half);
+    // A half of the day typed with the time counts where no box is ticked.
+    const TypedTime typed = SplitTypedTime(pc.G(G0::DirectorsMeetingTime));
+    const QString mark = pc.Ticked(G0::DirectorsMeetingAm)   ? QStringLiteral("A")
+                         : pc.Ticked(G0::DirectorsMeetingPm) ? QStringLiteral("P")
+                                                             : typed.half;
+    const QString half = mark.isEmpty() ? QString() : QLatin1Char(' ') + mark + QStringLiteral(".M.");
+    pc.Always(22, typed.time.isEmpty() ? QString() : typed.time + half);
 
     // The first six directors, each with name and address (street, city,
     // state; no ZIP code) at 3 + 2k and 4 + 2k; the page has room for six.

@@ -5,7 +5,9 @@ namespace brevane {
 
 void Calc26(PageCalc &pc)
 {
-    pc.Always(2, pc.G(G0::EntityName));
+    // The certificate is filed under the name of record: where it changes
+    // the name, the name before it (answer 20, the user's).
+    pc.Always(2, pc.EarliestEntityName());
     pc.Always(3, pc.G(G0::CharterNo));
     // A professional association amends its articles under the chapter of
     // professional associations, which leaves the rest to the general

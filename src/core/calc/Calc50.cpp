@@ -6,7 +6,9 @@ namespace brevane {
 
 void Calc50(PageCalc &pc)
 {
-    pc.Always(2, pc.G(G0::EntityName));
+    // The articles formed the company under its first name, whatever a later
+    // amendment named it.
+    pc.Always(2, pc.EarliestEntityName());
     pc.Guarded(3, pc.G(G0::LlcEffectiveDate));
     // "The purpose for which the company is formed is to roast and sell coffee."
     pc.Guarded(4, PurposeClause(pc.G(G0::LlcPurpose), true));

@@ -10,7 +10,9 @@ namespace brevane {
 void Calc54(PageCalc &pc)
 {
     const bool firstBox = pc.Get(0) == QLatin1String("X");
-    pc.Always(4, pc.G(G0::EntityName));
+    // The certificate is filed under the name of record: where it changes
+    // the name, the name before it (answer 11, the user's).
+    pc.Always(4, pc.EarliestEntityName());
     pc.Always(5, pc.G(G0::CharterNo));
     if (firstBox) {
         pc.Guarded(6, pc.G(G0::EntityName));

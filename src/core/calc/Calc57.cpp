@@ -7,18 +7,6 @@
 
 namespace brevane {
 
-namespace {
-
-// "A", "A and B", "A, B and C", ...
-QString JoinMembers(const QStringList &names)
-{
-    if (names.size() <= 1)
-        return names.isEmpty() ? QString() : names.first();
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
-}
-
-} // namespace
-
 void Calc57(PageCalc &pc)
 {
     const QChar member = QLatin1Char('M');
@@ -28,14 +16,17 @@ void Calc57(PageCalc &pc)
             members.append(row[ColName]);
     }
 
-    pc.Always(1, pc.G(G0::EntityName));
-    pc.Guarded(2, JoinMembers(members));
+    // The agreement names the company as it was called on the day the
+    // agreement took effect (answer 0, the user's).
+    const QString name = pc.EntityNameOn(pc.Get(0));
+    pc.Always(1, name);
+    pc.Guarded(2, JoinAsSentence(members));
     // With no member the word keeps whatever it held.
     if (members.size() == 1)
         pc.Always(3, QStringLiteral("Member"));
     else if (members.size() > 1)
         pc.Always(3, QStringLiteral("Members"));
-    pc.Always(4, pc.G(G0::EntityName));
+    pc.Always(4, name);
     // The purpose follows a colon: "... which its articles state: To roast and
     // sell coffee."
     pc.Always(5, PurposeClause(pc.G(G0::LlcPurpose), false));

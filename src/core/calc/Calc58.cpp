@@ -2,6 +2,8 @@
 // cash, and the item the user entered on the first page (answer 7 there).
 #include "core/calc/PageProcedures.h"
 
+#include "core/store/Conversions.h"
+
 namespace brevane {
 
 void Calc58(PageCalc &pc)
@@ -18,13 +20,16 @@ void Calc58(PageCalc &pc)
         if (!HasRole(row, QLatin1Char('M')) || row[ColNoncash] != QLatin1String("X"))
             continue;
         pc.Guarded(3 * i, row[ColName]);
-        pc.Guarded(3 * i + 1, row[ColContribution]);
+        // An agreed value typed as a bare amount prints as the cash of the
+        // first page does ("$35,000.00"); a description stays as typed.
+        pc.Guarded(3 * i + 1, DollarAmountText(row[ColContribution]));
         pc.Guarded(3 * i + 2, InterestText(row[ColInterest]));
         ++i;
     }
 
     pc.Guarded(30, pc.OtherPage(57, 7));
     pc.Guarded(31, pc.OtherPage(57, 7));
+    pc.SoleMemberMark(34);
 }
 
 } // namespace brevane

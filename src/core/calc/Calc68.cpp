@@ -7,11 +7,13 @@ namespace brevane {
 
 void Calc68(PageCalc &pc)
 {
-    pc.Always(0, pc.G(G0::EntityName));
     pc.Guarded(2, pc.G(G0::City));
     // The day the members adopted it, in its long form; the certificate bears
     // it unless the user overrides it, never the day of printing.
     pc.Always(4, ConvertDate(pc.Get(4)));
+    // The company acted under the name it had that day: a resolution to
+    // change the name is adopted under the name it changes.
+    pc.Always(0, pc.EntityNameOn(pc.Get(4)));
     pc.Guarded(3, pc.Get(4));
     // The first member, as the operating agreement's third page holds it, in
     // the capacity the agreement gives: a manager only where a manager

@@ -29,30 +29,36 @@ QString place(const QStringList &parts)
 
 void Calc7(PageCalc &pc)
 {
-    pc.Always(0, pc.G(G0::EntityName));
+    pc.Always(0, pc.EarliestEntityName());
     // The waiver's place: the street, then the city and state, each once.
     pc.Guarded(1, place({pc.G(G0::OrderedMeetingCity), stateName(pc.G(G0::OrderedMeetingState))}));
     pc.Always(2, pc.DateOf(G0::FilingDate));
-    pc.Always(3, pc.G(G0::EntityName));
+    pc.Always(3, pc.EarliestEntityName());
     pc.Guarded(4, place({pc.G(G0::City), stateName(pc.G(G0::State))}));
     // Signed on the day of the incorporators' written actions.
     pc.Always(25, pc.DateOf(G0::WrittenActionsDate));
-    pc.Always(5, pc.G(G0::EntityName));
+    pc.Always(5, pc.EarliestEntityName());
     pc.MeetingPlaceAndTime(Write::Always, 6, OrderedMeeting);
 
     // The two amounts per share, in words and figures, and each times the
-    // number of shares. Each entry is read once, so an unreadable one is
-    // reported once a run.
-    const int shares = Str2Int(pc.G(G0::AuthorizedShares));
+    // number of shares subscribed (the shareholders of the Directory
+    // Worksheet): the shares authorized but not subscribed bring in nothing.
+    // Each page-0 entry is read once, so an unreadable one is reported once
+    // a run; a share count the check questions counts as none here.
+    qint64 shares = 0;
+    for (const DirectoryRow &row : pc.Directory().Rows())
+        if (HasRole(row, QLatin1Char('S')))
+            shares += qint64(ReadNumber(row[ColNoOfShares]).value_or(0));
+    pc.Always(26, shares > 0 ? FormatNumber(double(shares), 0) : QString());
     const double first = Str2Float_2(pc.G(G0::SharePrice));
     const double second = Str2Float_2(pc.G(G0::StatedCapitalPerShare));
     pc.Guarded(12, AmountToWords(first));
     pc.Guarded(13, pc.G(G0::SharePrice));
     // A total of entries the client has not made yet is left to fill in,
     // not printed as $0.00.
-    const bool sharesGiven = !pc.G(G0::AuthorizedShares).trimmed().isEmpty();
+    const bool sharesGiven = shares > 0;
     const auto total = [&](int price, double amount) {
-        return sharesGiven && !pc.G(price).trimmed().isEmpty() ? Float2Dollar(shares * amount) : QString();
+        return sharesGiven && !pc.G(price).trimmed().isEmpty() ? Float2Dollar(double(shares) * amount) : QString();
     };
     pc.Guarded(14, total(G0::SharePrice, first));
     pc.Guarded(15, AmountToWords(second));
@@ -64,8 +70,7 @@ void Calc7(PageCalc &pc)
 
     pc.Always(21, pc.G(G0::OrderedMeetingStreet).trimmed());
     pc.Always(22, pc.DateOf(G0::OrderedMeetingDate));
-    pc.Always(23, pc.G(G0::OrderedMeetingTime));
-    pc.AmPm(24, G0::OrderedMeetingAm, G0::OrderedMeetingPm);
+    pc.TimeOfDay(Write::Always, 23, G0::OrderedMeetingTime, G0::OrderedMeetingAm, G0::OrderedMeetingPm);
 }
 
 } // namespace brevane

@@ -9,7 +9,7 @@ namespace brevane {
 
 void Calc8(PageCalc &pc)
 {
-    pc.Always(0, pc.G(G0::EntityName));
+    pc.Always(0, pc.EarliestEntityName());
     // The price each subscriber pays a share: "$12.50".
     pc.Always(1, DollarAmountText(pc.G(G0::SharePrice)));
 
@@ -38,7 +38,7 @@ void Calc8(PageCalc &pc)
         if (!HasRole(row, QLatin1Char('S')))
             continue;
         pc.Always(firstRow + 3 * i, row[ColName]);
-        pc.Always(firstRow + 3 * i + 1, row[ColNoOfShares]);
+        pc.Always(firstRow + 3 * i + 1, ShareCountText(row[ColNoOfShares]));
         pc.Always(firstRow + 3 * i + 2, row[ColClassOfShares]);
         ++i;
     }

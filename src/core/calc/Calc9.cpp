@@ -5,16 +5,11 @@ namespace brevane {
 
 void Calc9(PageCalc &pc)
 {
-    pc.Always(0, pc.G(G0::EntityName));
+    pc.Always(0, pc.EarliestEntityName());
     // The notice announces the meeting the incorporators ordered: where the
     // worksheet gives the notice no place or time of its own, it announces
     // the ordered meeting's, on the notice's own date where it has one.
-    const bool ownPlace = !pc.G(G0::NoticeMeetingStreet).trimmed().isEmpty() ||
-                          !pc.G(G0::NoticeMeetingCity).trimmed().isEmpty() ||
-                          !pc.G(G0::NoticeMeetingTime).trimmed().isEmpty();
-    pc.MeetingPlaceAndTime(Write::Always, 1, ownPlace ? NoticeMeeting : OrderedMeeting);
-    if (!ownPlace && !pc.G(G0::NoticeMeetingDate).trimmed().isEmpty())
-        pc.Always(4, pc.DateOf(G0::NoticeMeetingDate));
+    pc.FirstShareholdersMeeting(1);
     pc.Always(7, pc.DateOf(G0::NoticeDate));
     pc.Always(8, pc.DateOf(G0::NoticeMailingDate));
 

@@ -1,10 +1,40 @@
 #include "core/calc/PageCalc.h"
 
+#include "core/check/ClientCheck.h"
+#include "core/forms/FormCatalogue.h"
 #include "core/store/Conversions.h"
 
+#include <QRegularExpression>
+
 #include <QStringList>
+#include <array>
+#include <cmath>
 
 namespace brevane {
+
+// A later filing that may change the name: its page, the answer holding the
+// name before it (the user's, where it changes the name), and the answers
+// holding the day the change took effect, in the order they count (-1: none).
+struct NameChange
+{
+    int page;
+    int former;
+    std::array<int, 3> effective;
+};
+
+namespace {
+
+constexpr NameChange NameChanges[] = {
+    // A company's certificate of amendment or restatement (form 543A): the
+    // later day the restatement (1) or the amendment (3) takes effect, else
+    // the day the State filed it (12).
+    {54, 11, {1, 3, 12}},
+    // A corporation's certificate of amendment (form 540): the day the State
+    // filed it (21).
+    {26, 20, {21, -1, -1}},
+};
+
+} // namespace
 
 QString SigningName(const DirectoryRow &row)
 {
@@ -14,6 +44,29 @@ QString SigningName(const DirectoryRow &row)
     if (HasRole(row, QLatin1Char('B')))
         name = SplitByName(row[ColByName]).name;
     return name;
+}
+
+TypedTime SplitTypedTime(const QString &typed)
+{
+    static const QRegularExpression half(QStringLiteral("^(.*\\d)\\s*([AaPp])\\.?\\s*[Mm]\\.?$"));
+    const QString text = typed.trimmed();
+    const QRegularExpressionMatch m = half.match(text);
+    if (!m.hasMatch())
+        return {text, QString()};
+    return {m.captured(1).trimmed(), m.captured(2).toUpper()};
+}
+
+QString ShareCountText(const QString &shares)
+{
+    const std::optional<double> value = ReadNumber(shares.trimmed());
+    return value && *value >= 0 && *value == std::trunc(*value) ? FormatNumber(*value, 0) : shares;
+}
+
+QString JoinAsSentence(const QStringList &names)
+{
+    if (names.size() <= 1)
+        return names.isEmpty() ? QString() : names.first();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
 }
 
 QString ParValueText(const QString &par)
@@ -111,8 +164,71 @@ void PageCalc::MeetingPlaceAndTime(Write kind, int first, const PageZeroMeeting 
     Set(kind, first, MeetingPlace(meeting));
     Set(kind, first + 1, G(meeting.city));
     Set(kind, first + 3, DateOf(meeting.date));
-    Set(kind, first + 4, G(meeting.time));
-    AmPm(first + 5, meeting.am, meeting.pm);
+    TimeOfDay(kind, first + 4, meeting.time, meeting.am, meeting.pm);
+}
+
+const NameChange *PageCalc::RecordedNameChange() const
+{
+    for (const NameChange &change : NameChanges)
+        if (!store_.Text(change.page, 0, change.former).trimmed().isEmpty())
+            return &change;
+    return nullptr;
+}
+
+QString PageCalc::EarliestEntityName() const
+{
+    const NameChange *change = RecordedNameChange();
+    return change ? store_.Text(change->page, 0, change->former).trimmed() : G(G0::EntityName);
+}
+
+QString PageCalc::EntityNameOn(const QString &date) const
+{
+    const NameChange *change = RecordedNameChange();
+    const QDate day = ReadWrittenDate(date);
+    if (!change || !day.isValid())
+        return G(G0::EntityName);
+    QDate effective;
+    for (int k : change->effective) {
+        if (k < 0)
+            break;
+        effective = ReadWrittenDate(store_.Text(change->page, 0, k));
+        if (effective.isValid())
+            break;
+    }
+    return !effective.isValid() || day < effective ? EarliestEntityName() : G(G0::EntityName);
+}
+
+bool PageCalc::IsProfessionalAssociation() const
+{
+    return EntityOfClient(store_, directory_) == ProfessionalAssociation;
+}
+
+void PageCalc::SoleMemberMark(int k)
+{
+    int members = 0;
+    for (const DirectoryRow &row : directory_.Rows())
+        if (HasRole(row, QLatin1Char('M')))
+            ++members;
+    Always(k, members == 1 ? QStringLiteral("X") : QString());
+}
+
+void PageCalc::FirstShareholdersMeeting(int first)
+{
+    const bool ownPlace = !G(G0::NoticeMeetingStreet).trimmed().isEmpty() ||
+                          !G(G0::NoticeMeetingCity).trimmed().isEmpty() ||
+                          !G(G0::NoticeMeetingTime).trimmed().isEmpty();
+    MeetingPlaceAndTime(Write::Always, first, ownPlace ? NoticeMeeting : OrderedMeeting);
+    if (!ownPlace && !G(G0::NoticeMeetingDate).trimmed().isEmpty())
+        Always(first + 3, DateOf(G0::NoticeMeetingDate));
+}
+
+void PageCalc::TimeOfDay(Write kind, int first, int time, int amBox, int pmBox)
+{
+    const TypedTime typed = SplitTypedTime(G(time));
+    Set(kind, first, typed.time);
+    if (!Ticked(amBox) && !Ticked(pmBox) && !typed.half.isEmpty())
+        Always(first + 1, typed.half);
+    AmPm(first + 1, amBox, pmBox);
 }
 
 void PageCalc::RepresentativeAddress(Write kind, int first)
@@ -173,10 +289,12 @@ void PageCalc::IncorporatorSignatures(int slotCount, bool incorporatorsActed)
 
 void PageCalc::StatutoryAgentAppointment()
 {
-    Always(0, G(G0::EntityName));
+    // Only the articles appoint the first agent: they name the entity as it
+    // was formed.
+    Always(0, EarliestEntityName());
     AgentNameAndAddress(1);
     Always(5, G(G0::AgentName));
-    Always(6, G(G0::EntityName));
+    Always(6, EarliestEntityName());
 }
 
 void PageCalc::RepresentativeTitles(int first, int slotCount, int step)

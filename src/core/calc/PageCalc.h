@@ -14,6 +14,7 @@
 #include "core/store/DirectoryTable.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -45,6 +46,20 @@ inline constexpr PageZeroMeeting DirectorsMeeting{
 // capacity; a row with both ends as the business); empty for a row with neither.
 QString SigningName(const DirectoryRow &row);
 
+// A time of day as typed, apart from the half of the day typed with it:
+// "4:00 p.m." is "4:00" and "P", "10 AM" is "10" and "A"; a time without
+// one keeps its text and has an empty half.
+struct TypedTime
+{
+    QString time;
+    QString half; // "A", "P" or empty
+};
+TypedTime SplitTypedTime(const QString &typed);
+
+// Names as a sentence lists them: "A", "A and B", "A, B and C"; none gives
+// the empty text.
+QString JoinAsSentence(const QStringList &names);
+
 // The par value as the articles state it: "$10.00", or "No par value" for
 // shares without one (the worksheet leaves it empty or at 0.00).
 QString ParValueText(const QString &par);
@@ -54,6 +69,11 @@ QString ParValueText(const QString &par);
 // "The", "A" or "An" ("is to roast and sell coffee."). Empty stays empty.
 QString PurposeClause(const QString &purpose, bool midSentence);
 
+// A number of shares as the papers print it, with the separators every
+// printed count has ("1000" gives "1,000"); text that is no whole number
+// stays as typed, and empty stays empty.
+QString ShareCountText(const QString &shares);
+
 // A member's interest as the papers print it, one percent sign whether or not
 // the user typed one ("40" and "40%" both give "40%"); empty stays empty.
 QString InterestText(const QString &interest);
@@ -62,6 +82,9 @@ QString InterestText(const QString &interest);
 // Sobczak, its President", with a blank to write in by hand for a name or a
 // capacity the worksheet does not hold; empty for a row without role B.
 QString BusinessSignerLine(const DirectoryRow &row);
+
+// A later filing that may change the entity's name (PageCalc.cpp).
+struct NameChange;
 
 class PageCalc
 {
@@ -91,17 +114,53 @@ public:
     // Page-0 answers `g`, in order, to this page's answers from `first` on.
     void CopyPageZero(Write kind, int first, std::initializer_list<int> g);
 
+    // The entity's name as it stood on `date` (a date as the answers or the
+    // papers write it). A certificate of amendment (a company's 543A, a
+    // corporation's 540) that changes the name records the name before it
+    // and the day the change took effect: a paper of an earlier day bears
+    // the earlier name, as does every dated paper while the certificate
+    // records no such day (the change is not yet in force). A paper on or
+    // after that day, and one without a readable date, bears the name of
+    // the General Information Worksheet, which the user brings up to date.
+    QString EntityNameOn(const QString &date) const;
+    // The name the entity was formed under, which its articles and first
+    // meetings bear: the name before a certificate of amendment changed it,
+    // else the name of the General Information Worksheet.
+    QString EarliestEntityName() const;
+
+    // The client is a professional association, as the program tells the
+    // kind of business everywhere (EntityOfClient): no member or manager, a
+    // corporation's name and a profession given.
+    bool IsProfessionalAssociation() const;
+
+    // "X" at answer k when the Directory Worksheet has exactly one member
+    // (role M), else empty, written Always: the operating agreement's pages
+    // print their sections for a sole member while it is ticked, and those
+    // that speak of the other members while it is not.
+    void SoleMemberMark(int k);
+
     // Page-0 date g converted to its long form ("January 5, 2018"); other text unchanged.
     QString DateOf(int g) const;
 
     // AM/PM mark for a time: "A" when page-0 box amBox is ticked, then "P"
     // when pmBox is ticked; neither leaves the target as it is. Written Always.
     void AmPm(int target, int amBox, int pmBox);
+    // The time of page-0 answer `time` at answer `first`, without a half of
+    // the day typed with it, and its AM/PM mark at first + 1: as AmPm, and
+    // where neither box is ticked the half typed with the time ("4:00 p.m."
+    // prints "4:00 P.M.", never "4:00 p.m. P.M." or "p.m..").
+    void TimeOfDay(Write kind, int first, int time, int amBox, int pmBox);
 
     // A page-0 meeting's building or room, where there is one, then its
     // street: "Conference Room B, 1200 Canal Street". A place without a room
     // prints no blank before its street.
     QString MeetingPlace(const PageZeroMeeting &meeting) const;
+    // The first meeting of the shareholders, at answers first to first + 5
+    // as MeetingPlaceAndTime writes them (Always): the place and time the
+    // notice to shareholders gives it where the worksheet gives the notice
+    // its own, otherwise the meeting the incorporators ordered, on the
+    // notice's date where there is one.
+    void FirstShareholdersMeeting(int first);
     // A page-0 meeting's place (as MeetingPlace) at
     // answer first, its city at first + 1, long date and time at first + 3
     // and first + 4, and its AM/PM mark at first + 5 (always written, as
@@ -153,6 +212,9 @@ public:
     void RepresentativeTitles(int first, int slotCount, int step);
 
 private:
+    // The certificate of amendment that records a change of name, or nullptr.
+    const NameChange *RecordedNameChange() const;
+
     TAnswer &store_;
     const DirectoryTable &directory_;
     int page_;

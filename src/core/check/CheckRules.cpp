@@ -764,7 +764,8 @@ void NamesOnDirectory(const CheckContext &c, QList<Finding> &out)
 void StatedCapital(const CheckContext &c, QList<Finding> &out)
 {
     // The articles state the initial stated capital as the user types it;
-    // the order and waiver multiplies the shares by the stated capital per share.
+    // the order and waiver multiplies the shares subscribed by the stated
+    // capital per share.
     constexpr int orderPage = 7;
     constexpr int orderTotal = 17;
     const std::optional<double> stated = number(c.G(G0::StatedCapital));
@@ -772,7 +773,7 @@ void StatedCapital(const CheckContext &c, QList<Finding> &out)
     if (stated && ordered && std::abs(*stated - *ordered) >= 0.005)
         out << onWorksheet(G0::StatedCapital, Severity::MustFix,
                            QStringLiteral("the articles state a capital of %1, the order and waiver %2 (the shares "
-                                          "times the stated capital per share)")
+                                          "subscribed times the stated capital per share)")
                                .arg(amount(*stated), amount(*ordered)));
 }
 

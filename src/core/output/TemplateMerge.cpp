@@ -394,8 +394,16 @@ bool TemplateMerge::TakePrintIf(int page, int continuation)
     if (at >= text_.size() || text_[at] != QLatin1Char('}'))
         return false;
     cut_ = at + 1;
-    const bool empty = !answers_ || !TAnswer::HasList(page, continuation) || number >= TAnswer::AnswerCount(page) ||
-                       answers_->Text(page, continuation, number).trimmed().isEmpty();
+    bool empty = !answers_ || !TAnswer::HasList(page, continuation) || number >= TAnswer::AnswerCount(page);
+    if (!empty) {
+        // An amount or a count of zero holds nothing either: a money field
+        // left empty shows, and may store, 0.00.
+        const QString text = answers_->Text(page, continuation, number).trimmed();
+        const FieldFact *field = FactsOfPage(page).Field(number);
+        const bool numberField = field && (field->kind == FieldKind::Money || field->kind == FieldKind::Whole ||
+                                           field->kind == FieldKind::Percent);
+        empty = text.isEmpty() || (numberField && ReadNumber(text) == std::optional<double>(0.0));
+    }
     if (empty == unless || cut_ >= text_.size() || text_[cut_] != QLatin1Char('{'))
         return true;
     // The group that follows, to its closing brace; escaped braces and

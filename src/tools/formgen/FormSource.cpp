@@ -319,10 +319,6 @@ struct Parser
             fail(QStringLiteral("a line cannot be for neither screen nor print"));
             return false;
         }
-        if (b.printIf >= 0 && b.printUnless >= 0) {
-            fail(QStringLiteral("a line has either if=N or unless=N"));
-            return false;
-        }
         return true;
     }
 

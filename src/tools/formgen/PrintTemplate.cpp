@@ -223,8 +223,9 @@ QByteArray PrintTemplate(const FormPage &page)
             para += QStringLiteral("\\par");
         }
         // A line or a table row printed only while an answer holds something
-        // (or, with unless=N, only while it is empty): the merge drops the
-        // group otherwise. A chosen alternative prints only while ticked.
+        // (if=N) and only while another is empty (unless=N): the merge drops
+        // the group otherwise, and the second group inside the first. A
+        // chosen alternative prints only while ticked.
         int printIf = b.printIf;
         for (const Piece &p : b.pieces)
             if (p.type == Piece::Answer && p.choice && printIf < 0)
@@ -232,7 +233,7 @@ QByteArray PrintTemplate(const FormPage &page)
         if (printIf >= 0)
             para = QLatin1String(brevane::PrintIfOpening) + QString::number(printIf) + QStringLiteral("}{") + para +
                    QLatin1Char('}');
-        else if (b.printUnless >= 0)
+        if (b.printUnless >= 0)
             para = QLatin1String(brevane::PrintIfOpening) + QLatin1Char('!') + QString::number(b.printUnless) +
                    QStringLiteral("}{") + para + QLatin1Char('}');
         para += QStringLiteral("\r\n");
