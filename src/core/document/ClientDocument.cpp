@@ -176,21 +176,49 @@ Outcome ClientDocument::SetOverride(int page, int copy, int answer, bool overrid
     try {
         if (answers_->OvRide(page, copy, answer) == overridden)
             return {};
-        answers_->SetOvRide(page, copy, answer, overridden);
     } catch (const AnswerRangeError &) {
         return Outcome::failure(msg::CalculationFailed, AnswerPlace(page, copy, answer), page, answer);
     }
-    SetModified(true);
-    return Recalculate();
+    return Edit([=](TAnswer &answers, DirectoryTable &) {
+        answers.SetOvRide(page, copy, answer, overridden);
+        return Outcome();
+    });
 }
 
-void ClientDocument::SetDirectory(const DirectoryTable &rows)
+Outcome ClientDocument::SetDirectory(const DirectoryTable &rows)
 {
     if (rows == directory_)
-        return;
-    directory_ = rows;
+        return {};
+    return Edit([&rows](TAnswer &, DirectoryTable &directory) {
+        directory = rows;
+        return Outcome();
+    });
+}
+
+Outcome ClientDocument::Edit(const Change &change)
+{
+    if (!answers_)
+        return Outcome::failure(msg::AnswerStoreNotCreated);
+    const auto copiesBefore = answers_->PgCt;
+    const DirectoryTable rowsBefore = directory_;
+    Outcome outcome = change(*answers_, directory_);
+    if (!outcome.ok())
+        return outcome;
     SetModified(true);
-    Q_EMIT DirectoryChanged();
+    for (size_t page = 0; page < copiesBefore.size(); ++page)
+        if (answers_->PgCt[page] != copiesBefore[page])
+            Q_EMIT CopiesChanged(int(page));
+    if (!(directory_ == rowsBefore))
+        Q_EMIT DirectoryChanged();
+    outcome.add(Recalculate());
+    return outcome;
+}
+
+Outcome ClientDocument::Fill(const Change &fill)
+{
+    if (!answers_)
+        return Outcome::failure(msg::AnswerStoreNotCreated);
+    return fill(*answers_, directory_);
 }
 
 int ClientDocument::CopyCount(int page) const
@@ -203,13 +231,20 @@ Outcome ClientDocument::AddCopy(int page)
     const QString name = IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString::number(page);
     if (!answers_ || !IsRepeatablePage(page))
         return Outcome::failure(msg::NewFormFailed, name, page);
-    const int count = answers_->PgCt[size_t(page)];
+    return Edit([page](TAnswer &answers, DirectoryTable &) { return AddCopyTo(answers, page); });
+}
+
+Outcome ClientDocument::AddCopyTo(TAnswer &answers, int page)
+{
+    if (!IsRepeatablePage(page)) {
+        const QString name = IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString::number(page);
+        return Outcome::failure(msg::NewFormFailed, name, page);
+    }
+    const int count = answers.PgCt[size_t(page)];
     if (count >= PageContinuationMax[size_t(page)] + 1)
         return Outcome::failure(msg::ContinuationLimitReached, QString(), page);
-    answers_->PgCt[size_t(page)] = count + 1;
-    SetModified(true);
-    Q_EMIT CopiesChanged(page);
-    return Recalculate();
+    answers.PgCt[size_t(page)] = count + 1;
+    return {};
 }
 
 Outcome ClientDocument::DeleteCopy(int page, int copy)
@@ -224,16 +259,16 @@ Outcome ClientDocument::DeleteCopy(int page, int copy)
         return Outcome::failure(msg::DeleteFormFailed, name, page);
     // The later copies move down one place with their override flags; the
     // last place is emptied.
-    const int answers = TAnswer::AnswerCount(page);
-    for (int c = copy; c < count - 1; ++c)
+    return Edit([page, copy, count](TAnswer &store, DirectoryTable &) {
+        const int answers = TAnswer::AnswerCount(page);
+        for (int c = copy; c < count - 1; ++c)
+            for (int i = 0; i < answers; ++i)
+                store.Entry(page, c, i) = store.Entry(page, c + 1, i);
         for (int i = 0; i < answers; ++i)
-            answers_->Entry(page, c, i) = answers_->Entry(page, c + 1, i);
-    for (int i = 0; i < answers; ++i)
-        answers_->Entry(page, count - 1, i) = AnswerEntry{};
-    answers_->PgCt[size_t(page)] = count - 1;
-    SetModified(true);
-    Q_EMIT CopiesChanged(page);
-    return Recalculate();
+            store.Entry(page, count - 1, i) = AnswerEntry{};
+        store.PgCt[size_t(page)] = count - 1;
+        return Outcome();
+    });
 }
 
 namespace {

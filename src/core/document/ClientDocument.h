@@ -20,6 +20,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace brevane {
@@ -32,10 +33,31 @@ public:
     explicit ClientDocument(QObject *parent = nullptr);
     ~ClientDocument() override;
 
-    // The answers; null only after a fresh store could not be had (18023 shown).
-    TAnswer *Answers() const { return answers_.get(); }
-    DirectoryTable &Directory() { return directory_; }
+    // The answers, to read; null only after a fresh store could not be had
+    // (18023 shown). Every change goes through the calls below.
+    const TAnswer *Answers() const { return answers_.get(); }
     const DirectoryTable &Directory() const { return directory_; }
+
+    // ---- the one way to change answers and rows together
+    // A change to the answers and the directory rows. It fails (with its
+    // message) before it writes anything.
+    using Change = std::function<Outcome(TAnswer &answers, DirectoryTable &rows)>;
+    // The user's change, in one step: runs `change` on the answers and
+    // rows; when it succeeds the client is marked modified, each page whose
+    // copies changed is announced (CopiesChanged), the rows when they
+    // differ (DirectoryChanged), and the client recalculated once
+    // (AnswersChanged). A failed change is only told. Fails without a store
+    // (18023).
+    Outcome Edit(const Change &change);
+    // Writes answers and rows as reading a file does (an import into a new
+    // client, a test's or benchmark's fixture): not the user's change, so
+    // the modified flag stays, nothing is recalculated and nothing announced.
+    Outcome Fill(const Change &fill);
+    // Adds an empty copy of `page` to `answers` after the last one: the step
+    // of AddCopy, for a change that adds copies inside an edit. Fails with
+    // 18031 when the page has all the copies it can hold, and for a page
+    // that does not repeat.
+    static Outcome AddCopyTo(TAnswer &answers, int page);
 
     // ---- the file; a change of any of these is announced by FileStateChanged
     // The client file's path ("Untitled.cl1" until the client is saved).
@@ -66,9 +88,10 @@ public:
     // Sets or clears the user's override of a computed answer, then
     // recalculates. Fails (nothing changes) outside the page's answers.
     Outcome SetOverride(int page, int copy, int answer, bool overridden);
-    // The directory rows as the worksheet window leaves them; the client is
-    // marked modified when they differ from the rows it had. DirectoryChanged.
-    void SetDirectory(const DirectoryTable &rows);
+    // The directory rows as the worksheet window leaves them: when they
+    // differ from the rows the client had, an edit (marked modified,
+    // DirectoryChanged, recalculated once); otherwise nothing happens.
+    Outcome SetDirectory(const DirectoryTable &rows);
 
     // ---- copies of a repeatable page (pages 23, 24, 25, 38, 68)
     // Copies in use; 0 for a page that does not repeat.

@@ -522,8 +522,6 @@ void TfrmDirectory::FormClose()
     // A change still in the panel (the window closed while a field was being edited) is kept.
     CommitPanel();
     SaveStringGrid();
-    if (hooks_.completeCalc)
-        hooks_.completeCalc();
 }
 
 void TfrmDirectory::LoadStringGrid()

@@ -93,10 +93,8 @@ void TFileCommands::CommitEdit()
     TPageControl *control = PageControlOf(focus);
     if (!control || !main_.pnlMainForm->isAncestorOf(focus))
         return;
-    if (dynamic_cast<TEdit *>(control) || dynamic_cast<TCheckBox *>(control)) {
-        KeepModified keep(main_);
+    if (dynamic_cast<TEdit *>(control) || dynamic_cast<TCheckBox *>(control))
         main_.Calc().CalcOnExit(focus);
-    }
 }
 
 bool TFileCommands::SaveQuestion()
@@ -241,7 +239,7 @@ void TFileCommands::OfferRecoveredWork()
 
 void TFileCommands::KeepRecoveryCopy()
 {
-    TAnswer *answers = main_.Document().Answers();
+    const TAnswer *answers = main_.Document().Answers();
     if (!main_.Document().IsModified() || !answers) {
         recovery_.Remove();
         recovered_.clear();
@@ -449,7 +447,6 @@ void TFileCommands::DuplicateClick()
 {
     main_.Document().SetFileName(Untitled);
     bindFile(ClientFileLock(), false);
-    KeepModified keep(main_);
     main_.ShowPage(MakePageTag(1, 0));
 }
 
