@@ -8,8 +8,8 @@
 #include "TestSupport.h"
 #include "core/calc/Calculate.h"
 #include "core/document/ClientDocument.h"
+#include "core/document/LedgerCommands.h"
 #include "core/files/ClientFile.h"
-#include "core/ledger/LedgerCommands.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

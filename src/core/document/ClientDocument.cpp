@@ -8,8 +8,8 @@
 #include "core/files/RecoveryCopy.h"
 #include "core/forms/FormCatalogue.h"
 #include "core/forms/PageZero.h"
-#include "core/ledger/RegisterPaper.h"
 #include "core/output/PdfExport.h"
+#include "core/output/RegisterPaper.h"
 #include "core/output/RtfText.h"
 
 #include <QDir>

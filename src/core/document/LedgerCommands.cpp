@@ -1,4 +1,4 @@
-#include "core/ledger/LedgerCommands.h"
+#include "core/document/LedgerCommands.h"
 
 #include "core/calc/Calculate.h"
 #include "core/dialogs/Messages.h"
