@@ -63,9 +63,10 @@ void tst_clientdocument::savesAndLoadsTheWholeClient()
     QVERIFY(loaded.Answers()->OvRide(7, 0, 1));
     QCOMPARE(loaded.Directory().Cell(0, ColName), QStringLiteral("Ann Lee"));
 
-    QString error;
-    QVERIFY(!loaded.Load(dir.filePath(QStringLiteral("missing.cl1")), &error));
-    QVERIFY(!error.isEmpty());
+    const QString missing = dir.filePath(QStringLiteral("missing.cl1"));
+    const Outcome notRead = loaded.Load(missing);
+    QVERIFY(!notRead);
+    QVERIFY(!ClientDocument::LoadProblem(notRead, missing).isEmpty());
 }
 
 void tst_clientdocument::recalculationIsAnnouncedAfterTheRun()

@@ -23,24 +23,24 @@ namespace brevane {
 ClientDocument::ClientDocument(QObject *parent)
     : QObject(parent)
 {
-    ResetAnswers();
+    // Without a store every later call fails with 18023 and says so.
+    static_cast<void>(ResetAnswers());
 }
 
 ClientDocument::~ClientDocument() = default;
 
-bool ClientDocument::ResetAnswers()
+Outcome ClientDocument::ResetAnswers()
 {
     answers_.reset();
     try {
         answers_ = std::make_unique<TAnswer>();
     } catch (const std::bad_alloc &) {
-        ShowError(msg::AnswerStoreNotCreated);
-        return false;
+        return Outcome::failure(msg::AnswerStoreNotCreated);
     }
-    return true;
+    return {};
 }
 
-bool ClientDocument::Clear()
+Outcome ClientDocument::Clear()
 {
     directory_ = DirectoryTable();
     SetFileName(QStringLiteral("Untitled.cl1"));
@@ -48,8 +48,21 @@ bool ClientDocument::Clear()
     return ResetAnswers();
 }
 
-Outcome ClientDocument::Load(const QString &path, QString *error, QString *problem)
+namespace {
+
+// The detail of a message about the file at `path` and what was wrong with it.
+QString aboutFile(const QString &path, const QString &problem)
 {
+    const QString file = QDir::toNativeSeparators(path);
+    return problem.isEmpty() ? file : file + QStringLiteral(": ") + problem;
+}
+
+} // namespace
+
+Outcome ClientDocument::Load(const QString &path)
+{
+    if (!answers_)
+        return Outcome::failure(msg::AnswerStoreNotCreated);
     const MessageCollector collector;
     QString systemText;
     QString why;
@@ -57,28 +70,34 @@ Outcome ClientDocument::Load(const QString &path, QString *error, QString *probl
     {
         // Whatever the reader reports names the file.
         const MessageAbout about(QDir::toNativeSeparators(path));
-        read = answers_ && LoadClientFile(path, *answers_, directory_, &systemText, &why);
+        read = LoadClientFile(path, *answers_, directory_, &systemText, &why);
     }
-    if (error)
-        *error = systemText;
-    if (problem)
-        *problem = why;
     Outcome outcome = collector.outcome();
     if (!read) {
         // The reader names a file that is not a client file or has an
         // unknown version; a file that cannot be read at all, or one that
         // breaks off in a malformed line, is named here with what was wrong.
-        if (outcome.messages().isEmpty()) {
-            const QString file = QDir::toNativeSeparators(path);
-            const QString reason = systemText.isEmpty() ? why : systemText;
-            outcome.fail(msg::ClientFileUnreadable, reason.isEmpty() ? file : file + QStringLiteral(": ") + reason);
-        }
+        if (outcome.messages().isEmpty())
+            outcome.fail(msg::ClientFileUnreadable, aboutFile(path, systemText.isEmpty() ? why : systemText));
         outcome.markFailed();
         return outcome;
     }
+    // A file that ends early: what it holds is loaded, and the user is told.
+    if (!why.isEmpty())
+        outcome.note(msg::ClientFileDamaged, aboutFile(path, why));
     rememberDiskState(path);
     SetModified(false);
     return outcome;
+}
+
+QString ClientDocument::LoadProblem(const Outcome &loaded, const QString &path)
+{
+    const QString prefix = QDir::toNativeSeparators(path) + QStringLiteral(": ");
+    for (const OutcomeMessage &message : loaded.messages())
+        if ((message.number == msg::ClientFileUnreadable || message.number == msg::ClientFileDamaged) &&
+            message.detail.startsWith(prefix))
+            return message.detail.mid(prefix.size());
+    return QString();
 }
 
 bool ClientDocument::Restore(const QString &copyPath, QString *problem)

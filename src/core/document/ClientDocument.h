@@ -106,22 +106,27 @@ public:
     Outcome DeleteCopy(int page, int copy);
 
     // Replaces the answers with a fresh, empty store; the old store is
-    // destroyed first, so that two never exist at once. Shows 18023 and
-    // answers false (no answers) when the memory for it cannot be had.
-    bool ResetAnswers();
+    // destroyed first, so that two never exist at once. Fails with 18023
+    // (no answers then) when the memory for it cannot be had.
+    Outcome ResetAnswers();
     // Starts an empty client: a fresh store (as ResetAnswers), the
     // worksheet's one empty row, "Untitled.cl1" and no changes.
-    bool Clear();
+    Outcome Clear();
     // Frees the answers when the program closes.
     void ReleaseAnswers() { answers_.reset(); }
 
     // Reads the client file into the answers and the directory rows (a fresh
-    // store should be in place); the outcome holds the reader's messages.
-    // Fails when the file cannot be read (*error holds the system's text) or
-    // is rejected (*problem says why, where the reader gave no message).
-    // Succeeds for a file that ends early, with *problem saying so: what it
+    // store should be in place). Fails when the file cannot be read or is
+    // rejected: with the reader's message (not a client file, an unknown
+    // version), else with msg::ClientFileUnreadable naming the file and what
+    // was wrong. Succeeds for a file that ends early, noting
+    // msg::ClientFileDamaged with the file and where it broke off: what it
     // holds is loaded. A client read has no changes not yet saved.
-    Outcome Load(const QString &path, QString *error = nullptr, QString *problem = nullptr);
+    Outcome Load(const QString &path);
+    // What was wrong with the file that Load's outcome is about, as the
+    // reader or the system said it (after "path: " in the message's
+    // detail); empty when the outcome says nothing of the kind.
+    static QString LoadProblem(const Outcome &loaded, const QString &path);
     // Reads a recovery copy into the client (cleared first): the work it
     // holds is saved nowhere, so the client stays untitled and is marked
     // modified. False with *problem saying why.
