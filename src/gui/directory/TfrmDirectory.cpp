@@ -7,6 +7,7 @@
 #include "core/files/LineText.h"
 #include "core/files/WholeFile.h"
 #include "core/store/Conversions.h"
+#include "gui/common/TypedText.h"
 #include "gui/dialogs/HelpCommands.h"
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/directory/CsvImportDialog.h"

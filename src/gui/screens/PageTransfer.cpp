@@ -9,6 +9,7 @@
 #include "core/store/Conversions.h"
 #include "gui/common/MainWindow.h"
 #include "gui/common/StyleBook.h"
+#include "gui/common/TypedText.h"
 #include "gui/screens/PageBuilder.h"
 #include "gui/screens/PageControls.h"
 #include "gui/screens/RunInText.h"
