@@ -14,6 +14,7 @@
 //   build-bench/bench/bench_converter [runs] [clients]   (default 7 and 20;
 //   needs soffice and brevane-converter)
 #include "BenchSupport.h"
+#include "DocumentFill.h"
 #include "FilledClient.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/ClientFile.h"
@@ -54,7 +55,8 @@ int main(int argc, char *argv[])
     }
 
     ClientDocument client;
-    brevane::test::FillClient(*client.Answers(), client.Directory());
+    brevane::test::FillDocument(
+        client, [&](TAnswer &answers, DirectoryTable &rows) { brevane::test::FillClient(answers, rows); });
     if (!client.Recalculate())
         std::fprintf(stderr, "the calculation reported a failure\n");
     const QString clientFile = dir.filePath(QStringLiteral("filled.cl1"));

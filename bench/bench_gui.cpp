@@ -130,13 +130,16 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     Report("LoadPage, 300 controls, empty client", MedianMs(31, [&] { window.Pages().LoadPage(700); }));
 
-    FillFullClient(*window.Document().Answers(), window.Document().Directory(), 300, true);
-    // The shown pages hold what their fields expect: amounts, percentages,
-    // numbers and ticks read as such.
-    for (int page : {0, 7})
-        for (int k = 0; k <= 100; ++k)
-            window.Document().Answers()->SetText(page, 0, k,
-                                                 k % 10 == 7 ? QStringLiteral("X") : QStringLiteral("1,234.50"));
+    // The client is filled as a file is read: no change by the user.
+    static_cast<void>(window.Document().Fill([](TAnswer &answers, DirectoryTable &rows) {
+        FillFullClient(answers, rows, 300, true);
+        // The shown pages hold what their fields expect: amounts, percentages,
+        // numbers and ticks read as such.
+        for (int page : {0, 7})
+            for (int k = 0; k <= 100; ++k)
+                answers.SetText(page, 0, k, k % 10 == 7 ? QStringLiteral("X") : QStringLiteral("1,234.50"));
+        return Outcome();
+    }));
     window.GraphicsAdapterAdjust = true; // paint the page itself, not a transparent one
     Report("LoadPage, 300 controls, full client", MedianMs(31, [&] { window.Pages().LoadPage(700); }));
     Report("LoadPage and first paint, 300 controls, full client", MedianMs(31, [&] {
@@ -144,7 +147,8 @@ int main(int argc, char *argv[])
                window.repaint();
            }));
     Report("calculation run alone, full client", MedianMs(31, [&] {
-               static_cast<void>(Calculate(window.Document().Answers(), window.Document().Directory()));
+               static_cast<void>(window.Document().Fill(
+                   [](TAnswer &answers, DirectoryTable &rows) { return Calculate(&answers, rows); }));
            }));
 
     window.Navigation().DisplayAPage(window.Invisible(0));

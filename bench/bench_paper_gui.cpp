@@ -5,6 +5,7 @@
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/bench_paper_gui [runs]
 //   (default 15; needs soffice and brevane-converter)
 #include "BenchSupport.h"
+#include "DocumentFill.h"
 #include "FilledClient.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/Folders.h"
@@ -101,7 +102,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "needs soffice and brevane-converter\n");
         return 1;
     }
-    brevane::test::FillClient(*window.Document().Answers(), window.Document().Directory());
+    brevane::test::FillDocument(
+        window.Document(), [&](TAnswer &answers, DirectoryTable &rows) { brevane::test::FillClient(answers, rows); });
     static_cast<void>(window.Document().Recalculate());
 
     PaperView &paper = window.Paper();

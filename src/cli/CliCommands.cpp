@@ -20,20 +20,24 @@ void PrintLine(const QString &text)
 
 bool LoadClient(const QString &in, ClientDocument &client)
 {
-    QString error;
-    QString problem;
-    if (!client.Answers())
+    if (!client.Answers()) {
+        Outcome::failure(msg::AnswerStoreNotCreated).show();
         return false;
-    const Outcome loaded = client.Load(in, &error, &problem);
+    }
+    const Outcome loaded = client.Load(in);
+    const QString problem = ClientDocument::LoadProblem(loaded, in);
     if (!loaded) {
-        if (!error.isEmpty() || !problem.isEmpty())
-            PrintLine(QStringLiteral("brevane-cli: cannot read %1: %2").arg(in, error.isEmpty() ? problem : error));
+        if (!problem.isEmpty())
+            PrintLine(QStringLiteral("brevane-cli: cannot read %1: %2").arg(in, problem));
         else
             loaded.show();
         return false;
     }
-    loaded.show();
-    if (!problem.isEmpty()) {
+    // A damaged file is told in the command line's own words.
+    for (const OutcomeMessage &message : loaded.messages())
+        if (message.number != msg::ClientFileDamaged)
+            ShowError(message.number, message.detail);
+    if (loaded.has(msg::ClientFileDamaged)) {
         PrintLine(QStringLiteral("brevane-cli: %1 is damaged: %2").arg(in, problem));
         return false;
     }

@@ -65,7 +65,9 @@ int ImportCommand(const QStringList &args, bool replaceOtherKind)
     if (!client.Answers())
         return ExitFailed;
     {
-        const Outcome read = ReadClientJson(json, *client.Answers(), client.Directory());
+        // The client is read, as a client file is: nothing is calculated.
+        const Outcome read = client.Fill(
+            [&json](TAnswer &answers, DirectoryTable &rows) { return ReadClientJson(json, answers, rows); });
         if (!read) {
             // The message names the file.
             const MessageAbout about(QDir::toNativeSeparators(in));

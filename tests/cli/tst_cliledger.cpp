@@ -2,13 +2,14 @@
 // before and after a transfer, on a day, and what it says of a faulty
 // journal or a wrong option.
 #include "CliRun.h"
+#include "DocumentFill.h"
 #include "LedgerClient.h"
 #include "PaperClients.h"
 #include "TestSupport.h"
 #include "core/calc/Calculate.h"
 #include "core/document/ClientDocument.h"
+#include "core/document/LedgerCommands.h"
 #include "core/files/ClientFile.h"
-#include "core/ledger/LedgerCommands.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -36,7 +37,7 @@ void tst_cliledger::initTestCase()
     UseUnitedStatesLocale();
     QVERIFY2(QFileInfo::exists(CliProgram()), qPrintable(CliProgram()));
     ClientDocument client;
-    FillLedgerClient(*client.Answers(), client.Directory());
+    FillDocument(client, [&](TAnswer &answers, DirectoryTable &rows) { FillLedgerClient(answers, rows); });
     QVERIFY(client.Recalculate().ok());
     before_ = dir_.filePath(QStringLiteral("before.cl1"));
     QVERIFY(client.Save(before_).ok());

@@ -1,6 +1,7 @@
 // The client document: a fresh store on reset, load and save through the
 // client file, a recalculation announced after the run, and printing that
 // leaves the client's answers as they were.
+#include "DocumentFill.h"
 #include "PrintFixture.h"
 #include "TestSupport.h"
 #include "core/dialogs/Messages.h"
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void aCopyBeyondTheLimitIsRefused();
     void anOverrideIsMarkedAndCalculated();
     void theFileStateIsAnnounced();
+    void anEditIsOneChange();
 };
 
 void tst_clientdocument::startsEmptyAndResetsToAFreshStore()
@@ -38,8 +40,8 @@ void tst_clientdocument::startsEmptyAndResetsToAFreshStore()
     QVERIFY(!client.IsModified());
     QVERIFY(client.Answers());
     QCOMPARE(client.Directory().RowCount(), 1);
-    client.Answers()->SetText(0, 0, 0, QStringLiteral("Acme"));
-    client.Answers()->PgCt[23] = 2;
+    FillAnswer(client, 0, 0, 0, QStringLiteral("Acme"));
+    FillDocument(client, [&](TAnswer &answers, DirectoryTable &) { answers.PgCt[23] = 2; });
     QVERIFY(client.ResetAnswers());
     QVERIFY(client.Answers()->Text(0, 0, 0).isEmpty());
     QCOMPARE(client.Answers()->PgCt[23], 0);
@@ -50,9 +52,9 @@ void tst_clientdocument::savesAndLoadsTheWholeClient()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("acme.cl1"));
     ClientDocument saved;
-    saved.Answers()->SetText(0, 0, 0, QStringLiteral("Acme Tools, Inc."));
-    saved.Answers()->SetOvRide(7, 0, 1, true);
-    saved.Directory().SetCell(0, ColName, QStringLiteral("Ann Lee"));
+    FillAnswer(saved, 0, 0, 0, QStringLiteral("Acme Tools, Inc."));
+    FillDocument(saved, [&](TAnswer &answers, DirectoryTable &) { answers.SetOvRide(7, 0, 1, true); });
+    FillDocument(saved, [&](TAnswer &, DirectoryTable &rows) { rows.SetCell(0, ColName, QStringLiteral("Ann Lee")); });
     QVERIFY(saved.Save(path));
 
     ClientDocument loaded;
@@ -61,15 +63,16 @@ void tst_clientdocument::savesAndLoadsTheWholeClient()
     QVERIFY(loaded.Answers()->OvRide(7, 0, 1));
     QCOMPARE(loaded.Directory().Cell(0, ColName), QStringLiteral("Ann Lee"));
 
-    QString error;
-    QVERIFY(!loaded.Load(dir.filePath(QStringLiteral("missing.cl1")), &error));
-    QVERIFY(!error.isEmpty());
+    const QString missing = dir.filePath(QStringLiteral("missing.cl1"));
+    const Outcome notRead = loaded.Load(missing);
+    QVERIFY(!notRead);
+    QVERIFY(!ClientDocument::LoadProblem(notRead, missing).isEmpty());
 }
 
 void tst_clientdocument::recalculationIsAnnouncedAfterTheRun()
 {
     ClientDocument client;
-    client.Answers()->SetText(0, 0, 0, QStringLiteral("Acme Tools, Inc."));
+    FillAnswer(client, 0, 0, 0, QStringLiteral("Acme Tools, Inc."));
     QString nameWhenAnnounced;
     QObject::connect(&client, &ClientDocument::AnswersChanged, &client,
                      [&] { nameWhenAnnounced = client.Answers()->Text(7, 0, 0); });
@@ -86,10 +89,10 @@ void tst_clientdocument::printingLeavesTheAnswersAsTheyWere()
     folder.writePage(0, QStringLiteral("<0:/*0/>"));
     folder.writePage(88, QStringLiteral("<88:/*1/>"));
     ClientDocument client;
-    client.Answers()->SetText(0, 0, 0, QStringLiteral("Acme"));
-    client.Answers()->SetText(88, 0, 1, QStringLiteral("kept"));
-    client.Answers()->SetOvRide(88, 0, 2, true);
-    client.Directory().SetCell(0, ColName, QStringLiteral("Ann Lee"));
+    FillAnswer(client, 0, 0, 0, QStringLiteral("Acme"));
+    FillAnswer(client, 88, 0, 1, QStringLiteral("kept"));
+    FillDocument(client, [&](TAnswer &answers, DirectoryTable &) { answers.SetOvRide(88, 0, 2, true); });
+    FillDocument(client, [&](TAnswer &, DirectoryTable &rows) { rows.SetCell(0, ColName, QStringLiteral("Ann Lee")); });
     PrintSelection selection;
     selection.SetChecked(QStringLiteral("cbxGeneralInformationWorksheet"));
     QString document;
@@ -112,7 +115,7 @@ void tst_clientdocument::aFileWrittenElsewhereIsNoticed()
 
     ClientDocument elsewhere;
     QVERIFY(elsewhere.Load(path));
-    elsewhere.Answers()->SetText(0, 0, 0, QStringLiteral("Written in another window"));
+    FillAnswer(elsewhere, 0, 0, 0, QStringLiteral("Written in another window"));
     QVERIFY(elsewhere.Save(path));
     QVERIFY(here.ChangedOnDisk(path));
     QVERIFY(!elsewhere.ChangedOnDisk(path));
@@ -148,7 +151,7 @@ void tst_clientdocument::copiesAreAddedAndDeletedWithoutAWindow()
         QCOMPARE(client.CopyCount(page), c + 1);
         client.StoreAnswer(page, c, typed, QStringLiteral("copy %1").arg(c + 1));
     }
-    client.Answers()->SetOvRide(page, 2, typed, true);
+    FillDocument(client, [&](TAnswer &answers, DirectoryTable &) { answers.SetOvRide(page, 2, typed, true); });
     QVERIFY(client.IsModified());
     QCOMPARE(copies.count(), 3);
     QCOMPARE(copies.first().first().toInt(), page);
@@ -254,13 +257,51 @@ void tst_clientdocument::theFileStateIsAnnounced()
     DirectoryTable rows = client.Directory();
     client.SetModified(false);
     QSignalSpy directory(&client, &ClientDocument::DirectoryChanged);
-    client.SetDirectory(rows);
+    QVERIFY(client.SetDirectory(rows).ok());
     QVERIFY(!client.IsModified());
     rows.SetCell(0, ColName, QStringLiteral("Ann Lee"));
-    client.SetDirectory(rows);
+    QVERIFY(client.SetDirectory(rows).ok());
     QVERIFY(client.IsModified());
     QCOMPARE(directory.count(), 1);
     QCOMPARE(client.Directory().Cell(0, ColName), QStringLiteral("Ann Lee"));
+}
+
+// An edit that adds copies and changes the rows marks the client modified,
+// announces each once and recalculates once; a failed edit changes nothing.
+void tst_clientdocument::anEditIsOneChange()
+{
+    ClientDocument client;
+    FillAnswer(client, 0, 0, 0, QStringLiteral("Acme Tools, Inc."));
+    QSignalSpy copies(&client, &ClientDocument::CopiesChanged);
+    QSignalSpy directory(&client, &ClientDocument::DirectoryChanged);
+    QSignalSpy answers(&client, &ClientDocument::AnswersChanged);
+    QString nameWhenAnnounced;
+    QObject::connect(&client, &ClientDocument::AnswersChanged, &client,
+                     [&] { nameWhenAnnounced = client.Answers()->Text(7, 0, 0); });
+    const Outcome edited = client.Edit([](TAnswer &store, DirectoryTable &rows) {
+        Outcome outcome;
+        for (int i = 0; i < 3; ++i)
+            outcome.add(ClientDocument::AddCopyTo(store, 23));
+        rows.SetCell(0, ColName, QStringLiteral("Ann Lee"));
+        return outcome;
+    });
+    QVERIFY(edited.ok());
+    QVERIFY(client.IsModified());
+    QCOMPARE(client.CopyCount(23), 3);
+    QCOMPARE(copies.count(), 1);
+    QCOMPARE(copies.first().first().toInt(), 23);
+    QCOMPARE(directory.count(), 1);
+    QCOMPARE(answers.count(), 1);
+    QCOMPARE(nameWhenAnnounced, QStringLiteral("Acme Tools, Inc."));
+
+    client.SetModified(false);
+    const Outcome refused =
+        client.Edit([](TAnswer &, DirectoryTable &) { return Outcome::failure(msg::ContinuationLimitReached); });
+    QVERIFY(!refused);
+    QVERIFY(refused.has(msg::ContinuationLimitReached));
+    QVERIFY(!client.IsModified());
+    QCOMPARE(answers.count(), 1);
+    QCOMPARE(copies.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_clientdocument)

@@ -1,18 +1,20 @@
 // The share ledger: the original issue the first sheet holds, transfers,
 // issues and redemptions written as a lawyer writes them, the register on a
 // day, the faults of a journal, and a stock certificate for every holder.
+#include "DocumentFill.h"
 #include "LedgerClient.h"
 #include "TestSupport.h"
 #include "core/calc/Calculate.h"
 #include "core/check/CheckRules.h"
 #include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
+#include "core/document/LedgerCommands.h"
 #include "core/files/ClientFile.h"
-#include "core/ledger/LedgerCommands.h"
 #include "core/ledger/ShareLedger.h"
 #include "core/output/PrintJob.h"
 #include "core/output/TemplateMerge.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace brevane;
@@ -67,10 +69,15 @@ struct Client
     ClientDocument document;
     Client()
     {
-        FillLedgerClient(*document.Answers(), document.Directory());
+        FillDocument(document, [&](TAnswer &answers, DirectoryTable &rows) { FillLedgerClient(answers, rows); });
         QVERIFY(document.Recalculate().ok());
     }
-    TAnswer &store() { return *document.Answers(); }
+    const TAnswer &store() const { return *document.Answers(); }
+    // Writes into the answers as a fixture: not a change by the user.
+    template <typename Write> void write(Write w)
+    {
+        FillDocument(document, [&](TAnswer &answers, DirectoryTable &) { w(answers); });
+    }
     // Ben Ortiz transfers 100 of his 250 shares (certificate 2) to Erin Walsh.
     Outcome transfer()
     {
@@ -89,6 +96,7 @@ private Q_SLOTS:
     void firstSheet();
     void originalIssueFollowsTheDirectory();
     void transferOfPartOfACertificate();
+    void anEntryOnNewSheetsIsOneEdit();
     void registerAsOf_data();
     void registerAsOf();
     void faults_data();
@@ -135,11 +143,13 @@ void tst_ledger::firstSheet()
 void tst_ledger::originalIssueFollowsTheDirectory()
 {
     Client c;
-    writeLine(c.store(), 6, {"5/1/2018", "9", "Kept by hand", "Original issue", "10", "", ""});
-    c.store().PgCt[Page] = 2;
+    c.write([&](TAnswer &answers) {
+        writeLine(answers, 6, {"5/1/2018", "9", "Kept by hand", "Original issue", "10", "", ""});
+    });
+    c.write([](TAnswer &answers) { answers.PgCt[Page] = 2; });
     DirectoryTable fewer = c.document.Directory();
     QVERIFY(fewer.RemoveRow(3));
-    c.document.SetDirectory(fewer);
+    QVERIFY(c.document.SetDirectory(fewer).ok());
     QVERIFY(c.document.Recalculate().ok());
     QCOMPARE(lineText(c.store(), 3),
              QStringLiteral("4/2/2018 | 4 | Lakeshore Capital LLC | Original issue | 100 |  | 1,000.00"));
@@ -147,6 +157,27 @@ void tst_ledger::originalIssueFollowsTheDirectory()
     QCOMPARE(lineText(c.store(), 6), QStringLiteral("5/1/2018 | 9 | Kept by hand | Original issue | 10 |  | "));
     QCOMPARE(c.store().Text(Page, 1, SheetNumberAnswer), QStringLiteral("2"));
     QCOMPARE(lineText(c.store(), 0, 1), QStringLiteral(" |  |  |  |  |  | "));
+}
+
+// A transfer to more holders than a sheet holds adds the sheets it needs in
+// one edit of the client: one announcement of the copies, one
+// recalculation, one announcement of the answers.
+void tst_ledger::anEntryOnNewSheetsIsOneEdit()
+{
+    Client c;
+    const int sheetsBefore = c.store().PgCt[Page];
+    QSignalSpy copies(&c.document, &ClientDocument::CopiesChanged);
+    QSignalSpy answers(&c.document, &ClientDocument::AnswersChanged);
+    TransferOrder order{QDate(2019, 6, 15), 2, {}};
+    for (int i = 0; i < 2 * LinesPerSheet; ++i)
+        order.to << NewHolder{QStringLiteral("Holder %1").arg(i + 1), 1};
+    QVERIFY(RecordTransfer(c.document, order).ok());
+    QCOMPARE(c.store().PgCt[Page], sheetsBefore + 2);
+    QCOMPARE(copies.count(), 1);
+    QCOMPARE(copies.first().first().toInt(), Page);
+    QCOMPARE(answers.count(), 1);
+    QVERIFY(c.document.IsModified());
+    QCOMPARE(c.store().Text(Page, sheetsBefore + 1, SheetNumberAnswer), QString::number(sheetsBefore + 2));
 }
 
 // Part of a certificate transferred: the certificate cancelled, a new one to
@@ -171,12 +202,12 @@ void tst_ledger::transferOfPartOfACertificate()
     more.AddRow();
     for (const auto &[column, text] : {std::pair{ColCode, "SI"}, {ColName, "Gil Park"}, {ColNoOfShares, "10"}})
         more.SetCell(more.RowCount() - 1, column, QString::fromUtf8(text));
-    c.document.SetDirectory(more);
+    QVERIFY(c.document.SetDirectory(more).ok());
     QVERIFY(c.document.Recalculate().ok());
     QCOMPARE(lineText(c.store(), 5), QStringLiteral("6/15/2019 |  | Certificate cancelled | Ben Ortiz | 250 | 2 | "));
     QCOMPARE(lineText(c.store(), 6), QStringLiteral("6/15/2019 | 6 | Erin Walsh | Ben Ortiz | 100 | 2 | "));
     QCOMPARE(lineText(c.store(), 7), QStringLiteral("6/15/2019 | 7 | Ben Ortiz | Ben Ortiz | 150 | 2 | "));
-    c.document.SetDirectory(FewerRows(c.document.Directory(), 5));
+    QVERIFY(c.document.SetDirectory(FewerRows(c.document.Directory(), 5)).ok());
     QVERIFY(c.document.Recalculate().ok());
 
     const Register after = RegisterAsOf(c.store(), c.document.Directory());
@@ -250,10 +281,12 @@ void tst_ledger::faults()
     Client c;
     QVERIFY(c.transfer().ok());
     if (line.isEmpty())
-        writeLine(c.store(), 3, {"4/2/2018", "4", "Dev Patel", "Original issue", "10", "", "100.00"});
+        c.write([&](TAnswer &answers) {
+            writeLine(answers, 3, {"4/2/2018", "4", "Dev Patel", "Original issue", "10", "", "100.00"});
+        });
     else
-        writeLine(c.store(), 8, line);
-    c.store().SetText(0, 0, G0::AuthorizedShares, authorized);
+        c.write([&](TAnswer &answers) { writeLine(answers, 8, line); });
+    c.write([&](TAnswer &answers) { answers.SetText(0, 0, G0::AuthorizedShares, authorized); });
     QVERIFY(c.document.Recalculate().ok());
     QList<Finding> found;
     FindCheckRule("Ledger")(CheckContext{c.store(), c.document.Directory(), Page, QDate(2020, 1, 1)}, found);

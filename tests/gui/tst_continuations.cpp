@@ -1,6 +1,7 @@
 // The repeatable pages: New, View and Delete with the continuation picker,
 // the limit of 100 copies, the Delete question, the copies moving down, and
 // the View and Delete items following the count.
+#include "DocumentFill.h"
 #include "GuiFixture.h"
 #include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
@@ -63,13 +64,14 @@ void writePages(GuiFixture &fx)
 // page has it), with answer 91 overridden on copy 2.
 void fillCopies(TfrmMain &w, int page, int count)
 {
-    TAnswer &store = *w.Document().Answers();
-    store.PgCt[page] = count;
-    for (int c = 0; c < count; ++c) {
-        store.SetText(page, c, 90, QStringLiteral("copy %1").arg(c));
-        store.SetText(page, c, PageAnswerMax[page], QStringLiteral("last %1").arg(c));
-        store.SetOvRide(page, c, 91, c == 2);
-    }
+    FillDocument(w.Document(), [&](TAnswer &store, DirectoryTable &) {
+        store.PgCt[page] = count;
+        for (int c = 0; c < count; ++c) {
+            store.SetText(page, c, 90, QStringLiteral("copy %1").arg(c));
+            store.SetText(page, c, PageAnswerMax[page], QStringLiteral("last %1").arg(c));
+            store.SetOvRide(page, c, 91, c == 2);
+        }
+    });
 }
 
 bool viewDeleteVisible(TfrmMain &w, int page)
@@ -142,7 +144,7 @@ void tst_continuations::newStopsAtOneHundredCopies()
     writePages(fx);
     MessageRecorder messages;
     auto w = fx.Start();
-    w->Document().Answers()->PgCt[25] = 100;
+    FillDocument(w->Document(), [&](TAnswer &answers, DirectoryTable &) { answers.PgCt[25] = 100; });
     Item(*w, "mnuNew25")->trigger();
     QCOMPARE(messages.numbers(), QList<int>{11860});
     QCOMPARE(w->Document().Answers()->PgCt[25], 100);
@@ -230,7 +232,7 @@ void tst_continuations::deleteMovesLaterCopiesDown()
     Item(*w, "mnuDelete25")->trigger();
     QCOMPARE(picker.text, QStringLiteral("Choose the copy to delete."));
     QCOMPARE(dialogs.asked, QStringList{"Brevane: Are You Sure You Want To Delete a Bond Page (copy 2 of 4)?"});
-    TAnswer &store = *w->Document().Answers();
+    const TAnswer &store = *w->Document().Answers();
     QCOMPARE(store.PgCt[25], 3);
     QCOMPARE(store.Text(25, 0, 90), QStringLiteral("copy 0"));
     QCOMPARE(store.Text(25, 1, 90), QStringLiteral("copy 2"));

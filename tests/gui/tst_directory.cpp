@@ -66,7 +66,8 @@ class TestDirectory : public QObject
 private:
     DirectoryTable clientRows;
     int modified = 0;
-    int calculations = 0;
+    // Rows handed back to the client; the client recalculates itself when they differ.
+    int handedBack = 0;
     std::unique_ptr<TfrmDirectory> window;
     std::unique_ptr<TestDialogs> dialogs;
 
@@ -76,8 +77,10 @@ private:
         clientRows = rows;
         DirectoryHooks hooks;
         hooks.markModified = [this] { ++modified; };
-        hooks.keepRows = [this](const DirectoryTable &kept) { clientRows = kept; };
-        hooks.completeCalc = [this] { ++calculations; };
+        hooks.keepRows = [this](const DirectoryTable &kept) {
+            clientRows = kept;
+            ++handedBack;
+        };
         hooks.programFolder = QStringLiteral("/nonexistent-program-folder");
         window = std::make_unique<TfrmDirectory>(clientRows, hooks);
         window->show();
@@ -116,7 +119,7 @@ private Q_SLOTS:
     void init()
     {
         modified = 0;
-        calculations = 0;
+        handedBack = 0;
         dialogs = std::make_unique<TestDialogs>();
         CurrentRowClipboard() = RCurrentRow{};
     }
@@ -283,7 +286,7 @@ private Q_SLOTS:
         QCOMPARE(window->Rows().RowCount(), 0);
         window->close();
         QCOMPARE(clientRows.RowCount(), 0);
-        QCOMPARE(calculations, 1);
+        QVERIFY(handedBack > 0); // the window starts no recalculation: the client does, for rows that differ
     }
 
     void addRowAfterEmptying()
@@ -562,7 +565,7 @@ private Q_SLOTS:
         QCOMPARE(clientRows.RowCount(), 1);
     }
 
-    // Opening and closing without edits leaves the client unmodified, and recalculates once.
+    // Opening and closing without edits leaves the client unmodified and its rows as they were.
     void openAndCloseWithoutEdits()
     {
         DirectoryTable rows = Rows({QStringLiteral("DOSCMGIBR|A"), QStringLiteral("B|B")});
@@ -576,7 +579,7 @@ private Q_SLOTS:
         window->CopyCurrentRow();
         window->close();
         QCOMPARE(modified, 0);
-        QCOMPARE(calculations, 1);
+        QVERIFY(handedBack > 0); // the window starts no recalculation: the client does, for rows that differ
         QVERIFY(!window->RowsChanged());
         QCOMPARE(clientRows, rows);
     }
@@ -587,10 +590,9 @@ private Q_SLOTS:
         clientRows = Rows({QStringLiteral("A")});
         DirectoryHooks hooks;
         hooks.markModified = [this] { ++modified; };
-        hooks.keepRows = [this](const DirectoryTable &kept) { clientRows = kept; };
-        hooks.completeCalc = [this] {
-            ++calculations;
-            QCOMPARE(clientRows.RowCount(), 2); // the rows are back before the recalculation
+        hooks.keepRows = [this](const DirectoryTable &kept) {
+            clientRows = kept;
+            ++handedBack;
         };
         QTimer::singleShot(0, this, [] {
             auto *w = qobject_cast<TfrmDirectory *>(QApplication::activeModalWidget());
@@ -601,7 +603,7 @@ private Q_SLOTS:
         });
         QVERIFY(DisplayDirectory(nullptr, clientRows, hooks));
         QCOMPARE(clientRows.RowCount(), 2);
-        QCOMPARE(calculations, 1);
+        QVERIFY(handedBack > 0); // the window starts no recalculation: the client does, for rows that differ
         QVERIFY(modified > 0);
         QCOMPARE(TfrmDirectory::Showing(), nullptr);
 

@@ -158,8 +158,8 @@ private Q_SLOTS:
         QCOMPARE(dialog->width(), 537);
     }
 
-    // ShowError through the installed sink: the dialog is modal; any message
-    // raised while it is open is dropped, not queued; afterwards the next shows.
+    // ShowError through the installed sink: the dialog is modal; a message
+    // raised while it is open waits and shows once it is closed, never over it.
     void oneMessageAtATime()
     {
         TestDialogs dialogs;
@@ -168,7 +168,19 @@ private Q_SLOTS:
         int shown = 0;
         bool nested = false, secondShown = false;
         QStringList texts;
-        std::function<void()> answer = [&] {
+        TfrmErrorDlg *first = nullptr;
+        std::function<void()> answer;
+        // The message that waited shows in a dialog of its own after the first.
+        QTimer waiting;
+        waiting.setInterval(10);
+        QObject::connect(&waiting, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<TfrmErrorDlg *>(QApplication::activeModalWidget());
+            if (dialog && dialog != first) {
+                waiting.stop();
+                answer();
+            }
+        });
+        answer = [&] {
             auto *dialog = qobject_cast<TfrmErrorDlg *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             QCOMPARE(TfrmErrorDlg::Showing(), dialog);
@@ -176,7 +188,8 @@ private Q_SLOTS:
             texts << dialog->MessageLbl->text();
             const int beepsBefore = dialogs.beeps;
             if (shown == 1) {
-                // Should a second dialog open after all, close it so the test fails instead of waiting.
+                first = dialog;
+                // Should a second dialog open over the first, close it so the test fails instead of waiting.
                 nested = true;
                 QTimer::singleShot(0, this, [&nested, &secondShown, dialog] {
                     if (nested && QApplication::activeModalWidget() != dialog) {
@@ -190,21 +203,25 @@ private Q_SLOTS:
                 QVERIFY(!secondShown);
                 QCOMPARE(TfrmErrorDlg::Showing(), dialog);
                 QCOMPARE(dialogs.beeps, beepsBefore);
+                waiting.start();
             }
             QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
         };
         QTimer::singleShot(0, this, answer);
         ShowError(11010);
-        QCOMPARE(shown, 1);
+        QCOMPARE(shown, 2);
         QCOMPARE(TfrmErrorDlg::Showing(), nullptr);
-        QCOMPARE(dialogs.beeps, 1);
+        QCOMPARE(dialogs.beeps, 2);
 
+        first = nullptr;
         QTimer::singleShot(0, this, answer);
         ShowError(33010);
-        QCOMPARE(shown, 2);
-        QCOMPARE(dialogs.beeps, 1);
+        QCOMPARE(shown, 3);
+        QCOMPARE(dialogs.beeps, 2);
         QVERIFY(texts[0].startsWith(QStringLiteral("1101-")));
-        QVERIFY(texts[1].startsWith(QStringLiteral("3301-")));
+        QVERIFY(texts[1].startsWith(QStringLiteral("2121-")));
+        QVERIFY(texts[1].contains(QStringLiteral("nested")));
+        QVERIFY(texts[2].startsWith(QStringLiteral("3301-")));
         InstallMessageSink(previous);
     }
 };

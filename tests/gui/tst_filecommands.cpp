@@ -3,6 +3,7 @@
 // recent files and their menu, the default client, and bad input: files
 // that cannot be read or written give their message and lose nothing the
 // user typed.
+#include "DocumentFill.h"
 #include "GuiFixture.h"
 #include "core/document/ClientDocument.h"
 #include "core/files/ClientFile.h"
@@ -404,7 +405,7 @@ void tst_filecommands::duplicateThenSaveAsksForANewName()
     QCOMPARE(w->CurrentPage, 1);
     QVERIFY(TFileCommands::IsUntitled(w->Document().FileName()));
     QVERIFY(!w->Document().IsModified());
-    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Copy"));
+    FillAnswer(w->Document(), 0, 0, 0, QStringLiteral("Copy"));
     const QString copy = fx.Path(QStringLiteral("copy.cl1"));
     dialogs.fileAnswers << copy;
     dialogs.asked.clear();
@@ -477,7 +478,8 @@ void tst_filecommands::defaultClient()
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text(), QStringLiteral("Our Firm"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Untitled.cl1"));
     typeName(*w, QStringLiteral("Changed"));
-    w->Document().Directory().SetCell(0, ColName, QStringLiteral("Bob"));
+    FillDocument(w->Document(),
+                 [&](TAnswer &, DirectoryTable &rows) { rows.SetCell(0, ColName, QStringLiteral("Bob")); });
     TestDialogs dialogs;
     dialogs.questionAnswers << QMessageBox::No;
     Item(*w, "mnuNew")->trigger();
@@ -491,8 +493,10 @@ void tst_filecommands::newStartsWithAnEmptyWorksheet()
     GuiFixture fx;
     writePages(fx);
     auto w = fx.Start();
-    w->Document().Directory().SetCell(0, ColName, QStringLiteral("Previous Client's Director"));
-    w->Document().Directory().AddRow();
+    FillDocument(w->Document(), [&](TAnswer &, DirectoryTable &rows) {
+        rows.SetCell(0, ColName, QStringLiteral("Previous Client's Director"));
+    });
+    FillDocument(w->Document(), [&](TAnswer &, DirectoryTable &rows) { rows.AddRow(); });
     w->Files().NewClick(TSender::Menu(0));
     QCOMPARE(w->Document().Directory().RowCount(), 1);
     QCOMPARE(w->Document().Directory().Cell(0, ColName), QString());
@@ -611,7 +615,7 @@ void tst_filecommands::saveOverAFileChangedElsewhereAsks()
     const QString path = fx.Path(QStringLiteral("shared.cl1"));
     {
         ClientDocument first;
-        first.Answers()->SetText(0, 0, 0, QStringLiteral("First"));
+        FillAnswer(first, 0, 0, 0, QStringLiteral("First"));
         QVERIFY(first.Save(path));
     }
     TestDialogs dialogs;
@@ -622,7 +626,7 @@ void tst_filecommands::saveOverAFileChangedElsewhereAsks()
 
     ClientDocument other;
     QVERIFY(other.Load(path));
-    other.Answers()->SetText(0, 0, 0, QStringLiteral("Saved in the other window"));
+    FillAnswer(other, 0, 0, 0, QStringLiteral("Saved in the other window"));
     QVERIFY(other.Save(path));
 
     typeName(*w, QStringLiteral("Typed here"));
@@ -797,7 +801,7 @@ void tst_filecommands::reopenOfAMissingFile()
     auto w = fx.Start();
     w->settings.recentFiles = {fx.Path(QStringLiteral("gone.cl1"))};
     w->Files().RebuildRecentMenu();
-    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Before"));
+    FillAnswer(w->Document(), 0, 0, 0, QStringLiteral("Before"));
     Item(*w, "HX0")->trigger();
     // Named as gone and taken off the list; the client open is kept.
     QCOMPARE(recorder.numbers(), QList<int>{38080});

@@ -2,6 +2,7 @@
 // the transfer dialog shows the journal lines as the user fills it in and
 // records them; the register shows the holders on a day; the menu opens
 // them from the main window.
+#include "DocumentFill.h"
 #include "GuiFixture.h"
 #include "LedgerClient.h"
 #include "PaperClients.h"
@@ -38,7 +39,7 @@ QStringList rows(const QTableWidget *table)
 
 void fill(ClientDocument &client)
 {
-    FillLedgerClient(*client.Answers(), client.Directory());
+    FillDocument(client, [&](TAnswer &answers, DirectoryTable &rows) { FillLedgerClient(answers, rows); });
     QVERIFY(client.Recalculate().ok());
     client.SetModified(false);
 }
@@ -169,12 +170,14 @@ void tst_ledgerdialogs::companyShowsItsMembers()
     ClientDocument client;
     CalcClient company;
     CompanyWithEquipmentMember(company);
-    for (int p = 0; p < PageCount; ++p)
-        for (int c = 0; c <= PageContinuationMax[p]; ++c)
-            for (int k = 0; k < TAnswer::AnswerCount(p); ++k)
-                client.Answers()->Entry(p, c, k) = company.store.Entry(p, c, k);
-    client.Answers()->PgCt = company.store.PgCt;
-    client.Directory() = company.directory;
+    FillDocument(client, [&](TAnswer &answers, DirectoryTable &rows) {
+        for (int p = 0; p < PageCount; ++p)
+            for (int c = 0; c <= PageContinuationMax[p]; ++c)
+                for (int k = 0; k < TAnswer::AnswerCount(p); ++k)
+                    answers.Entry(p, c, k) = company.store.Entry(p, c, k);
+        answers.PgCt = company.store.PgCt;
+        rows = company.directory;
+    });
     TfrmShareRegister dialog(client, {});
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Members of Record"));
     QCOMPARE(rows(dialog.grdRegister),

@@ -2,6 +2,7 @@
 // catalogue with its PageTag; Prior and Next walk the page sequences and the
 // copies of repeatable pages; UpdateMenuItems keeps buttons and items in
 // step; the tree marks the shown page; the window's scrolling keys.
+#include "DocumentFill.h"
 #include "GuiFixture.h"
 #include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
@@ -148,8 +149,8 @@ void tst_navigation::buttonsWalkTheContinuations()
     fx.WritePage(68, {Edit("edtResolution", 1090, 10)});
     auto w = fx.Start();
     for (int c = 0; c < 4; ++c)
-        w->Document().Answers()->SetText(68, c, 90, QStringLiteral("resolution %1").arg(c + 1));
-    w->Document().Answers()->PgCt[68] = 4;
+        FillAnswer(w->Document(), 68, c, 90, QStringLiteral("resolution %1").arg(c + 1));
+    FillDocument(w->Document(), [&](TAnswer &answers, DirectoryTable &) { answers.PgCt[68] = 4; });
     w->Navigation().DisplayAPage(w->Invisible(6801));
     QVERIFY(usable(*w, "cbtnPrior", "btnPrior") && usable(*w, "cbtnNext", "btnNext"));
     // What is typed on one copy stays with it.
@@ -340,7 +341,7 @@ void tst_navigation::treeMarksTheShownPage()
     QFETCH(QString, selected);
     GuiFixture fx;
     auto w = fx.Start(false);
-    w->Document().Answers()->PgCt[25] = 3;
+    FillDocument(w->Document(), [&](TAnswer &answers, DirectoryTable &) { answers.PgCt[25] = 3; });
     w->Navigation().DisplayAPage(w->Invisible(pageTag));
     const QList<QTreeWidgetItem *> items = w->TreeView1->selectedItems();
     if (selected.isEmpty()) {

@@ -2,6 +2,7 @@
 // through later runs until the override is cancelled; an answer written on
 // every run does not; every route runs the same toggle; the buttons follow
 // the focused control; overrides survive saving and opening again.
+#include "DocumentFill.h"
 #include "GuiFixture.h"
 #include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
@@ -38,8 +39,8 @@ std::unique_ptr<TfrmMain> startOnPage7(GuiFixture &fx)
 {
     writePages(fx);
     auto w = fx.Start(false);
-    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Acme Tools"));
-    w->Document().Answers()->SetText(0, 0, 20, QStringLiteral("Columbus"));
+    FillAnswer(w->Document(), 0, 0, 0, QStringLiteral("Acme Tools"));
+    FillAnswer(w->Document(), 0, 0, 20, QStringLiteral("Columbus"));
     w->show();
     if (!QTest::qWaitForWindowActive(w.get()))
         qWarning("window not active");
@@ -94,7 +95,7 @@ void tst_override::guardedAnswerKeepsTheUsersValue()
     QCOMPARE(w->Document().Answers()->Text(7, 0, 1), QStringLiteral("Dayton"));
 
     // Later runs, whatever their cause, keep the user's value.
-    w->Document().Answers()->SetText(0, 0, 20, QStringLiteral("Toledo"));
+    FillAnswer(w->Document(), 0, 0, 20, QStringLiteral("Toledo"));
     w->Calc().RefreshClick();
     QVERIFY(w->Calc().RecalculateWithCursor(true));
     city = Control<QLineEdit>(*w, "edtCity");

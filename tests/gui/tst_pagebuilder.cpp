@@ -2,6 +2,7 @@
 // class, Tag, name and style; several images on one panel; help callouts;
 // the focus Tag; font shrinking; the fade-in switch; missing and damaged
 // files (11150, the window goes on working).
+#include "DocumentFill.h"
 #include "GuiFixture.h"
 #include "core/store/Answers.h"
 #include "gui/app/MainMenus.h"
@@ -47,13 +48,13 @@ void tst_pagebuilder::bindsControlsByClassAndTag()
                      CheckBox("cbxEstimate", 1005, 230)});
     MessageRecorder messages;
     auto w = fx.Start(false);
-    TAnswer *store = w->Document().Answers();
-    store->SetText(0, 0, 0, QStringLiteral("Acme Tools"));
-    store->SetText(0, 0, 12, QStringLiteral("first | second"));
-    store->SetText(0, 0, 3, QStringLiteral("line one | line two"));
-    store->SetText(0, 0, 4, QStringLiteral("X"));
-    store->SetText(0, 0, 5, QStringLiteral("X"));
-    store->SetText(0, 0, 7, QStringLiteral("never shown"));
+    const TAnswer *store = w->Document().Answers();
+    FillAnswer(w->Document(), 0, 0, 0, QStringLiteral("Acme Tools"));
+    FillAnswer(w->Document(), 0, 0, 12, QStringLiteral("first | second"));
+    FillAnswer(w->Document(), 0, 0, 3, QStringLiteral("line one | line two"));
+    FillAnswer(w->Document(), 0, 0, 4, QStringLiteral("X"));
+    FillAnswer(w->Document(), 0, 0, 5, QStringLiteral("X"));
+    FillAnswer(w->Document(), 0, 0, 7, QStringLiteral("never shown"));
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
 
@@ -81,8 +82,8 @@ void tst_pagebuilder::continuationTagReadsThePagesOneFile()
     fx.WritePage(0, {Edit("edtName", 1000, 10)});
     fx.WritePage(23, {Edit("edtDate", 1040, 10)});
     auto w = fx.Start();
-    w->Document().Answers()->PgCt[23] = 18;
-    w->Document().Answers()->SetText(23, 17, 40, QStringLiteral("meeting of the 17th copy"));
+    FillDocument(w->Document(), [&](TAnswer &answers, DirectoryTable &) { answers.PgCt[23] = 18; });
+    FillAnswer(w->Document(), 23, 17, 40, QStringLiteral("meeting of the 17th copy"));
     w->Navigation().DisplayAPage(w->Invisible(2317));
     QCOMPARE(w->CurrentPage, 23);
     QCOMPARE(w->CurrentContinuation, 17);
@@ -252,8 +253,8 @@ void tst_pagebuilder::runningTextClosesUpItsLine()
     QVERIFY(of && shown && were && button && callout);
     const int calloutToButton = callout->x() - button->x();
     const auto fill = [&](const QString &text) {
-        w->Document().Answers()->SetText(0, 0, 12, text);
-        w->Document().Answers()->SetText(0, 0, 13, text);
+        FillAnswer(w->Document(), 0, 0, 12, text);
+        FillAnswer(w->Document(), 0, 0, 13, text);
         w->Transfer().AnswersToControls();
     };
 
@@ -426,7 +427,7 @@ void tst_pagebuilder::badPageScreenFile()
     }
     MessageRecorder messages;
     auto w = fx.Start(false);
-    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Acme"));
+    FillAnswer(w->Document(), 0, 0, 0, QStringLiteral("Acme"));
     w->Document().SetModified(true);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));

@@ -2,6 +2,7 @@
 // boxes on their tabs, the clearing rules of the margin groups, "Select All"
 // and "Clear All", the box of the displayed page, and the print job from the
 // dialog to the word processor.
+#include "DocumentFill.h"
 #include "OutputFixture.h"
 #include "core/dialogs/Messages.h"
 #include "core/output/PrintJob.h"
@@ -346,7 +347,8 @@ void tst_printdialog::previewPrintWritesAndOpensTheDocument()
     FakeLauncher launcher;
     w->Output().SetLauncher(&launcher);
     w->WordDetected = false;
-    w->Document().Directory().SetCell(0, 1, QStringLiteral("Ann Lee"));
+    FillDocument(w->Document(),
+                 [&](TAnswer &, DirectoryTable &rows) { rows.SetCell(0, 1, QStringLiteral("Ann Lee")); });
 
     // Typed but not yet left: the job stores the displayed page first.
     auto *name = Control<QLineEdit>(*w, "edtName");

@@ -1,6 +1,7 @@
 // Answers and controls: the formats of the edit kinds, leaving a field
 // (reformat, store, recalculate, refill), check boxes and memos, and the
 // modified flag: fills never set it, typing does, Tab moves never do.
+#include "DocumentFill.h"
 #include "GuiFixture.h"
 #include "core/store/Answers.h"
 #include "core/store/Conversions.h"
@@ -122,7 +123,7 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     fx.WritePage(0, {Edit("edtName", 1000, 10)});
     fx.WritePage(25, {Edit("edtAmount", 2003, 10), Label("lblWords", 2, 40), Edit("edtObligee", 1004, 70)});
     auto w = fx.Start();
-    w->Document().Answers()->PgCt[25] = 1;
+    FillDocument(w->Document(), [&](TAnswer &answers, DirectoryTable &) { answers.PgCt[25] = 1; });
     w->Navigation().DisplayAPage(w->Invisible(2500));
     auto *amount = Control<QLineEdit>(*w, "edtAmount");
     Enter(amount);
@@ -184,7 +185,7 @@ void tst_transfers::regionsFormIsTypedAndShownAnswersKeepOne()
     TypeOver(filed, date);
     QCOMPARE(filed->text(), shownDate);
     QCOMPARE(w->Document().Answers()->Text(0, 0, 12), QStringLiteral("3/1/2018"));
-    w->Document().Answers()->PgCt[25] = 1;
+    FillDocument(w->Document(), [&](TAnswer &answers, DirectoryTable &) { answers.PgCt[25] = 1; });
     w->Navigation().DisplayAPage(w->Invisible(2500));
     auto *money = Control<QLineEdit>(*w, "edtAmount");
     Enter(money);
@@ -235,10 +236,10 @@ void tst_transfers::checkBoxesAndMemosRoundTrip()
     fx.WritePage(0, {Edit("edtName", 1000, 10), CheckBox("cbxLower", 60, 40), CheckBox("cbxEstimate", 1012, 70),
                      Memo("memLines", 61, 100)});
     auto w = fx.Start(false);
-    TAnswer &store = *w->Document().Answers();
-    store.SetText(0, 0, 60, QStringLiteral("x"));
-    store.SetText(0, 0, 12, QStringLiteral("X"));
-    store.SetText(0, 0, 61, QStringLiteral("first | second"));
+    const TAnswer &store = *w->Document().Answers();
+    FillAnswer(w->Document(), 0, 0, 60, QStringLiteral("x"));
+    FillAnswer(w->Document(), 0, 0, 12, QStringLiteral("X"));
+    FillAnswer(w->Document(), 0, 0, 61, QStringLiteral("first | second"));
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     auto *lower = Control<QCheckBox>(*w, "cbxLower");
@@ -265,9 +266,9 @@ void tst_transfers::longAnswerIsNotCut()
     GuiFixture fx;
     fx.WritePage(0, {Edit("edtName", 1000, 10)});
     auto w = fx.Start(false);
-    TAnswer &store = *w->Document().Answers();
+    const TAnswer &store = *w->Document().Answers();
     const QString longText = QString(40000, QLatin1Char('a')) + QStringLiteral("end");
-    store.SetText(0, 0, 0, longText);
+    FillAnswer(w->Document(), 0, 0, 0, longText);
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QCOMPARE(Control<QLineEdit>(*w, "edtName")->text().size(), longText.size());
@@ -305,7 +306,7 @@ void tst_transfers::modifiedFlag()
                      Edit("edtPlace", 1001, 40, QStringLiteral("EditOverrideable")),
                      Edit("edtCapital", 2013, 70, QStringLiteral("EditOverrideable"))});
     auto w = fx.Start(false);
-    w->Document().Answers()->SetText(0, 0, 0, QStringLiteral("Acme"));
+    FillAnswer(w->Document(), 0, 0, 0, QStringLiteral("Acme"));
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     auto *name = Control<QLineEdit>(*w, "edtName");

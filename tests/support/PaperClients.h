@@ -10,8 +10,8 @@
 
 #include "CalcFixture.h"
 #include "CheckClient.h"
+#include "core/document/LedgerCommands.h"
 #include "core/forms/PageZero.h"
-#include "core/ledger/LedgerCommands.h"
 
 namespace brevane::test {
 

@@ -1,8 +1,11 @@
 #include "core/dialogs/ErrorCatalogue.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace brevane {
 
@@ -453,7 +456,14 @@ public:
 
 StandardErrorSink standardErrorSink;
 MessageSink *installedSink = nullptr;
-bool messageShowing = false;
+// The message a sink is showing, and those raised for the same sink while
+// it shows (a dialog's event loop runs on): they follow in turn.
+struct Showing
+{
+    MessageSink *sink = nullptr;
+    QList<ErrorMessage> waiting;
+};
+Showing *showing = nullptr;
 QString messageSubject; // what the messages are about (MessageAbout)
 int mergePage = 0;
 int mergeVariable = 0;
@@ -546,19 +556,33 @@ MessageAbout::~MessageAbout()
 
 void ShowError(int number, const QString &detail)
 {
-    if (messageShowing)
-        return;
-    messageShowing = true;
-    struct Clear
-    {
-        ~Clear() { messageShowing = false; }
-    } clear;
     QString about = detail;
     if (!messageSubject.isEmpty() && !detail.contains(messageSubject))
         about = detail.isEmpty() ? messageSubject : messageSubject + QStringLiteral(": ") + detail;
     const ErrorMessage message = ComposeError(number, about);
     MessageSink *sink = installedSink ? installedSink : &standardErrorSink;
-    sink->Show(message);
+    if (showing && showing->sink == sink) {
+        // One message at a time: this one waits for the one shown. The same
+        // message raised again while it shows (or waits) is not repeated.
+        const auto same = [&message](const ErrorMessage &other) {
+            return other.number == message.number && other.text == message.text;
+        };
+        if (std::none_of(showing->waiting.cbegin(), showing->waiting.cend(), same))
+            showing->waiting.append(message);
+        return;
+    }
+    Showing now{sink, {message}};
+    Showing *outer = std::exchange(showing, &now);
+    struct Restore
+    {
+        Showing *outer;
+        ~Restore() { showing = outer; }
+    } restore{outer};
+    while (!now.waiting.isEmpty()) {
+        const ErrorMessage next = now.waiting.first(); // the list grows while it shows
+        sink->Show(next);
+        now.waiting.removeFirst();
+    }
 }
 
 void RecordMergePosition(int page, int variable)

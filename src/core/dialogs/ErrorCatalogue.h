@@ -34,8 +34,9 @@ public:
 // (standard error). Returns the previous sink.
 MessageSink *InstallMessageSink(MessageSink *sink);
 
-// Shows message `number` with an optional detail text. While one message is
-// being shown, further calls are dropped (not queued).
+// Shows message `number` with an optional detail text. A message raised
+// while another is being shown waits its turn and shows when that one is
+// closed; the same message raised again meanwhile is not repeated.
 void ShowError(int number, const QString &detail = QString());
 
 // What the messages shown while it lives are about: a field with its page

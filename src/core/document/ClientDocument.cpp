@@ -8,8 +8,8 @@
 #include "core/files/RecoveryCopy.h"
 #include "core/forms/FormCatalogue.h"
 #include "core/forms/PageZero.h"
-#include "core/ledger/RegisterPaper.h"
 #include "core/output/PdfExport.h"
+#include "core/output/RegisterPaper.h"
 #include "core/output/RtfText.h"
 
 #include <QDir>
@@ -23,24 +23,24 @@ namespace brevane {
 ClientDocument::ClientDocument(QObject *parent)
     : QObject(parent)
 {
-    ResetAnswers();
+    // Without a store every later call fails with 18023 and says so.
+    static_cast<void>(ResetAnswers());
 }
 
 ClientDocument::~ClientDocument() = default;
 
-bool ClientDocument::ResetAnswers()
+Outcome ClientDocument::ResetAnswers()
 {
     answers_.reset();
     try {
         answers_ = std::make_unique<TAnswer>();
     } catch (const std::bad_alloc &) {
-        ShowError(msg::AnswerStoreNotCreated);
-        return false;
+        return Outcome::failure(msg::AnswerStoreNotCreated);
     }
-    return true;
+    return {};
 }
 
-bool ClientDocument::Clear()
+Outcome ClientDocument::Clear()
 {
     directory_ = DirectoryTable();
     SetFileName(QStringLiteral("Untitled.cl1"));
@@ -48,8 +48,21 @@ bool ClientDocument::Clear()
     return ResetAnswers();
 }
 
-Outcome ClientDocument::Load(const QString &path, QString *error, QString *problem)
+namespace {
+
+// The detail of a message about the file at `path` and what was wrong with it.
+QString aboutFile(const QString &path, const QString &problem)
 {
+    const QString file = QDir::toNativeSeparators(path);
+    return problem.isEmpty() ? file : file + QStringLiteral(": ") + problem;
+}
+
+} // namespace
+
+Outcome ClientDocument::Load(const QString &path)
+{
+    if (!answers_)
+        return Outcome::failure(msg::AnswerStoreNotCreated);
     const MessageCollector collector;
     QString systemText;
     QString why;
@@ -58,28 +71,34 @@ Outcome ClientDocument::Load(const QString &path, QString *error, QString *probl
     {
         // Whatever the reader reports names the file.
         const MessageAbout about(QDir::toNativeSeparators(path));
-        read = answers_ && LoadClientFile(path, *answers_, directory_, &systemText, &why);
+        read = LoadClientFile(path, *answers_, directory_, &systemText, &why);
     }
-    if (error)
-        *error = systemText;
-    if (problem)
-        *problem = why;
     Outcome outcome = collector.outcome();
     if (!read) {
         // The reader names a file that is not a client file or has an
         // unknown version; a file that cannot be read at all, or one that
         // breaks off in a malformed line, is named here with what was wrong.
-        if (outcome.messages().isEmpty()) {
-            const QString file = QDir::toNativeSeparators(path);
-            const QString reason = systemText.isEmpty() ? why : systemText;
-            outcome.fail(msg::ClientFileUnreadable, reason.isEmpty() ? file : file + QStringLiteral(": ") + reason);
-        }
+        if (outcome.messages().isEmpty())
+            outcome.fail(msg::ClientFileUnreadable, aboutFile(path, systemText.isEmpty() ? why : systemText));
         outcome.markFailed();
         return outcome;
     }
+    // A file that ends early: what it holds is loaded, and the user is told.
+    if (!why.isEmpty())
+        outcome.note(msg::ClientFileDamaged, aboutFile(path, why));
     rememberDiskState(path);
     SetModified(false);
     return outcome;
+}
+
+QString ClientDocument::LoadProblem(const Outcome &loaded, const QString &path)
+{
+    const QString prefix = QDir::toNativeSeparators(path) + QStringLiteral(": ");
+    for (const OutcomeMessage &message : loaded.messages())
+        if ((message.number == msg::ClientFileUnreadable || message.number == msg::ClientFileDamaged) &&
+            message.detail.startsWith(prefix))
+            return message.detail.mid(prefix.size());
+    return QString();
 }
 
 bool ClientDocument::Restore(const QString &copyPath, QString *problem)
@@ -178,21 +197,49 @@ Outcome ClientDocument::SetOverride(int page, int copy, int answer, bool overrid
     try {
         if (answers_->OvRide(page, copy, answer) == overridden)
             return {};
-        answers_->SetOvRide(page, copy, answer, overridden);
     } catch (const AnswerRangeError &) {
         return Outcome::failure(msg::CalculationFailed, AnswerPlace(page, copy, answer), page, answer);
     }
-    SetModified(true);
-    return Recalculate();
+    return Edit([=](TAnswer &answers, DirectoryTable &) {
+        answers.SetOvRide(page, copy, answer, overridden);
+        return Outcome();
+    });
 }
 
-void ClientDocument::SetDirectory(const DirectoryTable &rows)
+Outcome ClientDocument::SetDirectory(const DirectoryTable &rows)
 {
     if (rows == directory_)
-        return;
-    directory_ = rows;
+        return {};
+    return Edit([&rows](TAnswer &, DirectoryTable &directory) {
+        directory = rows;
+        return Outcome();
+    });
+}
+
+Outcome ClientDocument::Edit(const Change &change)
+{
+    if (!answers_)
+        return Outcome::failure(msg::AnswerStoreNotCreated);
+    const auto copiesBefore = answers_->PgCt;
+    const DirectoryTable rowsBefore = directory_;
+    Outcome outcome = change(*answers_, directory_);
+    if (!outcome.ok())
+        return outcome;
     SetModified(true);
-    Q_EMIT DirectoryChanged();
+    for (size_t page = 0; page < copiesBefore.size(); ++page)
+        if (answers_->PgCt[page] != copiesBefore[page])
+            Q_EMIT CopiesChanged(int(page));
+    if (!(directory_ == rowsBefore))
+        Q_EMIT DirectoryChanged();
+    outcome.add(Recalculate());
+    return outcome;
+}
+
+Outcome ClientDocument::Fill(const Change &fill)
+{
+    if (!answers_)
+        return Outcome::failure(msg::AnswerStoreNotCreated);
+    return fill(*answers_, directory_);
 }
 
 int ClientDocument::CopyCount(int page) const
@@ -205,13 +252,20 @@ Outcome ClientDocument::AddCopy(int page)
     const QString name = IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString::number(page);
     if (!answers_ || !IsRepeatablePage(page))
         return Outcome::failure(msg::NewFormFailed, name, page);
-    const int count = answers_->PgCt[size_t(page)];
+    return Edit([page](TAnswer &answers, DirectoryTable &) { return AddCopyTo(answers, page); });
+}
+
+Outcome ClientDocument::AddCopyTo(TAnswer &answers, int page)
+{
+    if (!IsRepeatablePage(page)) {
+        const QString name = IsValidPage(page) ? QString::fromLatin1(PageName[size_t(page)]) : QString::number(page);
+        return Outcome::failure(msg::NewFormFailed, name, page);
+    }
+    const int count = answers.PgCt[size_t(page)];
     if (count >= PageContinuationMax[size_t(page)] + 1)
         return Outcome::failure(msg::ContinuationLimitReached, QString(), page);
-    answers_->PgCt[size_t(page)] = count + 1;
-    SetModified(true);
-    Q_EMIT CopiesChanged(page);
-    return Recalculate();
+    answers.PgCt[size_t(page)] = count + 1;
+    return {};
 }
 
 Outcome ClientDocument::DeleteCopy(int page, int copy)
@@ -226,16 +280,16 @@ Outcome ClientDocument::DeleteCopy(int page, int copy)
         return Outcome::failure(msg::DeleteFormFailed, name, page);
     // The later copies move down one place with their override flags; the
     // last place is emptied.
-    const int answers = TAnswer::AnswerCount(page);
-    for (int c = copy; c < count - 1; ++c)
+    return Edit([page, copy, count](TAnswer &store, DirectoryTable &) {
+        const int answers = TAnswer::AnswerCount(page);
+        for (int c = copy; c < count - 1; ++c)
+            for (int i = 0; i < answers; ++i)
+                store.Entry(page, c, i) = store.Entry(page, c + 1, i);
         for (int i = 0; i < answers; ++i)
-            answers_->Entry(page, c, i) = answers_->Entry(page, c + 1, i);
-    for (int i = 0; i < answers; ++i)
-        answers_->Entry(page, count - 1, i) = AnswerEntry{};
-    answers_->PgCt[size_t(page)] = count - 1;
-    SetModified(true);
-    Q_EMIT CopiesChanged(page);
-    return Recalculate();
+            store.Entry(page, count - 1, i) = AnswerEntry{};
+        store.PgCt[size_t(page)] = count - 1;
+        return Outcome();
+    });
 }
 
 namespace {

@@ -20,6 +20,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace brevane {
@@ -32,10 +33,31 @@ public:
     explicit ClientDocument(QObject *parent = nullptr);
     ~ClientDocument() override;
 
-    // The answers; null only after a fresh store could not be had (18023 shown).
-    TAnswer *Answers() const { return answers_.get(); }
-    DirectoryTable &Directory() { return directory_; }
+    // The answers, to read; null only after a fresh store could not be had
+    // (18023 shown). Every change goes through the calls below.
+    const TAnswer *Answers() const { return answers_.get(); }
     const DirectoryTable &Directory() const { return directory_; }
+
+    // ---- the one way to change answers and rows together
+    // A change to the answers and the directory rows. It fails (with its
+    // message) before it writes anything.
+    using Change = std::function<Outcome(TAnswer &answers, DirectoryTable &rows)>;
+    // The user's change, in one step: runs `change` on the answers and
+    // rows; when it succeeds the client is marked modified, each page whose
+    // copies changed is announced (CopiesChanged), the rows when they
+    // differ (DirectoryChanged), and the client recalculated once
+    // (AnswersChanged). A failed change is only told. Fails without a store
+    // (18023).
+    Outcome Edit(const Change &change);
+    // Writes answers and rows as reading a file does (an import into a new
+    // client, a test's or benchmark's fixture): not the user's change, so
+    // the modified flag stays, nothing is recalculated and nothing announced.
+    Outcome Fill(const Change &fill);
+    // Adds an empty copy of `page` to `answers` after the last one: the step
+    // of AddCopy, for a change that adds copies inside an edit. Fails with
+    // 18031 when the page has all the copies it can hold, and for a page
+    // that does not repeat.
+    static Outcome AddCopyTo(TAnswer &answers, int page);
 
     // ---- the file; a change of any of these is announced by FileStateChanged
     // The client file's path ("Untitled.cl1" until the client is saved).
@@ -66,9 +88,10 @@ public:
     // Sets or clears the user's override of a computed answer, then
     // recalculates. Fails (nothing changes) outside the page's answers.
     Outcome SetOverride(int page, int copy, int answer, bool overridden);
-    // The directory rows as the worksheet window leaves them; the client is
-    // marked modified when they differ from the rows it had. DirectoryChanged.
-    void SetDirectory(const DirectoryTable &rows);
+    // The directory rows as the worksheet window leaves them: when they
+    // differ from the rows the client had, an edit (marked modified,
+    // DirectoryChanged, recalculated once); otherwise nothing happens.
+    Outcome SetDirectory(const DirectoryTable &rows);
 
     // ---- copies of a repeatable page (pages 23, 24, 25, 38, 68)
     // Copies in use; 0 for a page that does not repeat.
@@ -83,22 +106,27 @@ public:
     Outcome DeleteCopy(int page, int copy);
 
     // Replaces the answers with a fresh, empty store; the old store is
-    // destroyed first, so that two never exist at once. Shows 18023 and
-    // answers false (no answers) when the memory for it cannot be had.
-    bool ResetAnswers();
+    // destroyed first, so that two never exist at once. Fails with 18023
+    // (no answers then) when the memory for it cannot be had.
+    Outcome ResetAnswers();
     // Starts an empty client: a fresh store (as ResetAnswers), the
     // worksheet's one empty row, "Untitled.cl1" and no changes.
-    bool Clear();
+    Outcome Clear();
     // Frees the answers when the program closes.
     void ReleaseAnswers() { answers_.reset(); }
 
     // Reads the client file into the answers and the directory rows (a fresh
-    // store should be in place); the outcome holds the reader's messages.
-    // Fails when the file cannot be read (*error holds the system's text) or
-    // is rejected (*problem says why, where the reader gave no message).
-    // Succeeds for a file that ends early, with *problem saying so: what it
+    // store should be in place). Fails when the file cannot be read or is
+    // rejected: with the reader's message (not a client file, an unknown
+    // version), else with msg::ClientFileUnreadable naming the file and what
+    // was wrong. Succeeds for a file that ends early, noting
+    // msg::ClientFileDamaged with the file and where it broke off: what it
     // holds is loaded. A client read has no changes not yet saved.
-    Outcome Load(const QString &path, QString *error = nullptr, QString *problem = nullptr);
+    Outcome Load(const QString &path);
+    // What was wrong with the file that Load's outcome is about, as the
+    // reader or the system said it (after "path: " in the message's
+    // detail); empty when the outcome says nothing of the kind.
+    static QString LoadProblem(const Outcome &loaded, const QString &path);
     // Reads a recovery copy into the client (cleared first): the work it
     // holds is saved nowhere, so the client stays untitled and is marked
     // modified. False with *problem saying why.

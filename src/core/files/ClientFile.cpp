@@ -59,7 +59,7 @@ int lastSection(const TAnswer &store, int page)
 
 } // namespace
 
-QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory)
+QByteArray WriteClientFile(const TAnswer &store, const DirectoryTable &directory)
 {
     QByteArray out;
     out.reserve(512 * 1024);
@@ -276,7 +276,7 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
     return true;
 }
 
-bool SaveClientFile(const QString &path, TAnswer &store, const DirectoryTable &directory, QString *error)
+bool SaveClientFile(const QString &path, const TAnswer &store, const DirectoryTable &directory, QString *error)
 {
     const QByteArray bytes = WriteClientFile(store, directory);
     return ReplaceFile(path, bytes, error);

@@ -34,7 +34,7 @@
 namespace brevane {
 
 // The whole file as bytes.
-QByteArray WriteClientFile(TAnswer &store, const DirectoryTable &directory);
+QByteArray WriteClientFile(const TAnswer &store, const DirectoryTable &directory);
 
 // Fills a freshly created store and the directory from the file's bytes.
 // Shows 33010 (not a client file) or 33020 (unknown version) and returns
@@ -50,7 +50,8 @@ bool ReadClientFile(const QByteArray &bytes, TAnswer &store, DirectoryTable &dir
 // Writes the client file through a temporary file beside it that replaces the
 // old file only when complete, so a failed save never destroys the previous
 // file. Returns false with the system's error text in *error.
-bool SaveClientFile(const QString &path, TAnswer &store, const DirectoryTable &directory, QString *error = nullptr);
+bool SaveClientFile(const QString &path, const TAnswer &store, const DirectoryTable &directory,
+                    QString *error = nullptr);
 
 // Reads the file at `path` into the store and directory. False when the file
 // cannot be read (*error holds the system's text; no message shown) or when

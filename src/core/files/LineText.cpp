@@ -1,7 +1,5 @@
 #include "core/files/LineText.h"
 
-#include "core/dialogs/ErrorCatalogue.h"
-#include "core/dialogs/Messages.h"
 #include "core/files/Windows1252.h"
 
 #include <QLocale>
@@ -100,14 +98,6 @@ QString FitWindows1252(const QString &text)
         else
             fitted += QLatin1Char('?');
     }
-    return fitted;
-}
-
-QString FitTypedText(const QString &typed)
-{
-    const QString fitted = FitWindows1252(typed);
-    if (fitted != typed)
-        ShowError(msg::TypedTextFitted, typed + QStringLiteral(" \u2192 ") + fitted);
     return fitted;
 }
 

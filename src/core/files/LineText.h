@@ -20,9 +20,6 @@ QByteArray Encode1252(const QString &text);
 // ("Nguyễn" gives "Nguyen", "Łódź" gives "Lódz"), otherwise "?". Line breaks
 // and the characters the code page holds are kept.
 QString FitWindows1252(const QString &text);
-// FitWindows1252 for text the user typed: when anything had to change, the
-// user is told (message 1119, "typed → kept").
-QString FitTypedText(const QString &typed);
 
 // " 1.01000000000000E+0000": sign position (blank or "-"), one digit, a point,
 // 14 digits, "E", exponent sign and 4 exponent digits, whatever the locale.

@@ -74,7 +74,7 @@ QString RecoveryCopy::DefaultFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recovery");
 }
 
-bool RecoveryCopy::Write(const QString &clientPath, const QString &entityName, TAnswer &store,
+bool RecoveryCopy::Write(const QString &clientPath, const QString &entityName, const TAnswer &store,
                          const DirectoryTable &directory, QString *error)
 {
     if (path_.isEmpty()) {

@@ -48,8 +48,8 @@ public:
     // names the client file (empty while untitled); `entityName` goes into
     // what the copy says it holds. False, with the reason in *error, when it
     // cannot be written; the previous copy is then as it was.
-    bool Write(const QString &clientPath, const QString &entityName, TAnswer &store, const DirectoryTable &directory,
-               QString *error = nullptr);
+    bool Write(const QString &clientPath, const QString &entityName, const TAnswer &store,
+               const DirectoryTable &directory, QString *error = nullptr);
     // Removes this window's copy (the client was saved or given up).
     void Remove();
     bool Exists() const;

@@ -9,7 +9,7 @@
 #include "gui/dialogs/TfrmShrinkFont.h"
 #include "gui/dialogs/TfrmWindowScale.h"
 #include "gui/directory/TfrmDirectory.h"
-#include "gui/screens/CalcCommands.h"
+#include "gui/screens/PageTransfer.h"
 
 #include <QFileInfo>
 #include <QScreen>
@@ -22,8 +22,17 @@ void TDialogCommands::DisplayDirectory(const TSender &, int row)
     DirectoryHooks hooks;
     hooks.firstRow = row;
     hooks.markModified = [this] { main_.Document().MarkEdited(); };
-    hooks.keepRows = [this](const DirectoryTable &rows) { main_.Document().SetDirectory(rows); };
-    hooks.completeCalc = [this] { main_.Calc().CompleteCalc(main_.Invisible(0)); };
+    // Rows that differ are an edit of the client: it recalculates and
+    // announces them itself. What the page shown holds is stored first.
+    hooks.keepRows = [this](const DirectoryTable &rows) {
+        if (rows == main_.Document().Directory())
+            return;
+        main_.Transfer().ControlsToAnswers();
+        main_.Transfer().SetBusyCursor(true);
+        const Outcome kept = main_.Document().SetDirectory(rows);
+        main_.Transfer().SetBusyCursor(false);
+        kept.show();
+    };
     hooks.programFolder = main_.folders.programFolder;
     // A saved client's CSV files beside it.
     if (QFileInfo(main_.Document().FileName()).isAbsolute())

@@ -235,7 +235,9 @@ void TNavigation::Inserttoday()
     auto *edit = dynamic_cast<TEdit *>(PageControlOf(QApplication::focusWidget()));
     if (!edit || edit->isReadOnly())
         return;
+    // The user's command: the date is typed for them.
     edit->setText(RegionalDateText(QDate::currentDate()));
+    main_.Document().MarkEdited();
 }
 
 void TNavigation::MinimizeClick()

@@ -412,10 +412,7 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
     // The framework's own handling runs now. A key that changes an answer
     // marks the client through the control's change handler; a key that
     // only moves (and whatever that sets off: a Tab's focus move and
-    // recalculation) leaves the modified flag as it was.
-    std::optional<KeepModified> keep;
-    if (TNavigation::IsNavigationKey(key))
-        keep.emplace(*this);
+    // recalculation) changes nothing the user typed, so nothing is marked.
     inKeyDispatch_ = true;
     QCoreApplication::sendEvent(watched, event);
     inKeyDispatch_ = false;

@@ -7,6 +7,7 @@
 #include "core/files/LineText.h"
 #include "core/files/WholeFile.h"
 #include "core/store/Conversions.h"
+#include "gui/common/TypedText.h"
 #include "gui/dialogs/HelpCommands.h"
 #include "gui/dialogs/UserDialogs.h"
 #include "gui/directory/CsvImportDialog.h"
@@ -522,8 +523,6 @@ void TfrmDirectory::FormClose()
     // A change still in the panel (the window closed while a field was being edited) is kept.
     CommitPanel();
     SaveStringGrid();
-    if (hooks_.completeCalc)
-        hooks_.completeCalc();
 }
 
 void TfrmDirectory::LoadStringGrid()

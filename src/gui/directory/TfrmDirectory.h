@@ -34,9 +34,6 @@ struct DirectoryHooks
     std::function<void()> markModified;
     // Takes the window's rows, after every row it saves and when it closes.
     std::function<void(const DirectoryTable &)> keepRows;
-    // Called when the window closes, after the rows have been copied back:
-    // the main window's recalculation with transfer (CompleteCalc, Tag 0).
-    std::function<void()> completeCalc;
     // The program folder, below which the help page "Help/tutorial/step_2.htm" lives.
     QString programFolder;
     // The row selected when the window opens.

@@ -33,11 +33,20 @@ constexpr int MaxRecentFiles = 5;
 
 // A client file that was not read, and why: the system's reason, or what
 // the reader found wrong.
-QString whyNotRead(const QString &path, const QString &error, const QString &problem)
+QString whyNotRead(const QString &path, const Outcome &loaded)
 {
-    const QString why = error.isEmpty() ? problem : error;
+    const QString why = ClientDocument::LoadProblem(loaded, path);
     const QString file = QDir::toNativeSeparators(path);
     return why.isEmpty() ? file : file + QStringLiteral(": ") + why;
+}
+
+// Shows a load's messages but the note of a damaged file, which is told
+// once the client is in place (reportDamage).
+void showAllButDamage(const Outcome &loaded)
+{
+    for (const OutcomeMessage &message : loaded.messages())
+        if (message.number != msg::ClientFileDamaged)
+            ShowError(message.number, message.detail);
 }
 
 // The client file and who has it open, for the messages about its lock.
@@ -72,18 +81,16 @@ void TFileCommands::ReadDefaultClient()
     const QString path = DefaultClientPath();
     if (!main_.Document().Answers() || !QFileInfo(path).isFile())
         return;
-    QString error;
-    QString problem;
-    const Outcome loaded = main_.Document().Load(path, &error, &problem);
+    const Outcome loaded = main_.Document().Load(path);
     if (!loaded) {
         // What the reader said, then that the default client was not read.
         if (!loaded.has(msg::ClientFileUnreadable))
             loaded.show();
-        ShowError(msg::DefaultClientUnreadable, whyNotRead(path, error, problem));
+        ShowError(msg::DefaultClientUnreadable, whyNotRead(path, loaded));
     } else {
-        loaded.show();
-        if (!problem.isEmpty())
-            reportDamage(path, problem);
+        showAllButDamage(loaded);
+        if (loaded.has(msg::ClientFileDamaged))
+            reportDamage(path, ClientDocument::LoadProblem(loaded, path));
     }
 }
 
@@ -93,10 +100,8 @@ void TFileCommands::CommitEdit()
     TPageControl *control = PageControlOf(focus);
     if (!control || !main_.pnlMainForm->isAncestorOf(focus))
         return;
-    if (dynamic_cast<TEdit *>(control) || dynamic_cast<TCheckBox *>(control)) {
-        KeepModified keep(main_);
+    if (dynamic_cast<TEdit *>(control) || dynamic_cast<TCheckBox *>(control))
         main_.Calc().CalcOnExit(focus);
-    }
 }
 
 bool TFileCommands::SaveQuestion()
@@ -117,7 +122,9 @@ bool TFileCommands::resetStore()
 {
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
-    return main_.Document().Clear();
+    const Outcome cleared = main_.Document().Clear();
+    cleared.show();
+    return cleared.ok();
 }
 
 void TFileCommands::NewClick(const TSender &sender)
@@ -241,7 +248,7 @@ void TFileCommands::OfferRecoveredWork()
 
 void TFileCommands::KeepRecoveryCopy()
 {
-    TAnswer *answers = main_.Document().Answers();
+    const TAnswer *answers = main_.Document().Answers();
     if (!main_.Document().IsModified() || !answers) {
         recovery_.Remove();
         recovered_.clear();
@@ -275,15 +282,14 @@ void TFileCommands::openClient(const QString &givenPath, bool unset, const TSend
     if (!main_.Document().Answers())
         return;
     main_.Document().SetFileName(path);
-    QString problem;
-    const Outcome loaded = main_.Document().Load(path, nullptr, &problem);
-    loaded.show();
+    const Outcome loaded = main_.Document().Load(path);
+    showAllButDamage(loaded);
     if (!loaded) {
         newClient(sender, false);
         return;
     }
     bindFile(std::move(lock), readOnly);
-    const bool damaged = !problem.isEmpty();
+    const bool damaged = loaded.has(msg::ClientFileDamaged);
     if (unset)
         main_.SetClientFolder(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     if (!MoveToTopOfRecent(path)) {
@@ -296,7 +302,7 @@ void TFileCommands::openClient(const QString &givenPath, bool unset, const TSend
     main_.ShowPage(0);
     main_.Calc().RecalculateWithCursor(false).show();
     if (damaged)
-        reportDamage(path, problem);
+        reportDamage(path, ClientDocument::LoadProblem(loaded, path));
 }
 
 void TFileCommands::ReOpenClick(int index)
@@ -325,27 +331,25 @@ void TFileCommands::ReOpenClick(int index)
         return;
     }
     main_.Document().SetFileName(path);
-    QString error;
-    QString problem;
-    const Outcome loaded = main_.Document().Load(path, &error, &problem);
+    const Outcome loaded = main_.Document().Load(path);
     if (!loaded) {
         if (loaded.has(msg::ClientFileUnreadable))
-            ShowError(msg::RecentFileNotRead, whyNotRead(path, error, problem));
+            ShowError(msg::RecentFileNotRead, whyNotRead(path, loaded));
         else
             loaded.show();
         // No partly read client stays bound to the path.
         newClient(TSender::Menu(0), false);
         return;
     }
-    loaded.show();
+    showAllButDamage(loaded);
     bindFile(std::move(lock), readOnly);
     main_.CurrentPage = -1;
     main_.CurrentContinuation = -1;
     main_.ShowPage(0);
     if (MoveToTopOfRecent(path))
         RebuildRecentMenu();
-    if (!problem.isEmpty())
-        reportDamage(path, problem);
+    if (loaded.has(msg::ClientFileDamaged))
+        reportDamage(path, ClientDocument::LoadProblem(loaded, path));
 }
 
 bool TFileCommands::writeClient(const QString &path)
@@ -449,7 +453,6 @@ void TFileCommands::DuplicateClick()
 {
     main_.Document().SetFileName(Untitled);
     bindFile(ClientFileLock(), false);
-    KeepModified keep(main_);
     main_.ShowPage(MakePageTag(1, 0));
 }
 

@@ -3,10 +3,10 @@
 // Record a Redemption...: the date, the certificate surrendered, the new
 // holders and their shares (or the shares and the amount), with the journal
 // lines the entry will write shown as the user types. The lines and the
-// rules are the core's (core/ledger/LedgerCommands); the dialog gathers the
+// rules are the core's (core/document/LedgerCommands); the dialog gathers the
 // order and shows what the core says.
 
-#include "core/ledger/LedgerCommands.h"
+#include "core/document/LedgerCommands.h"
 
 #include <QDialog>
 

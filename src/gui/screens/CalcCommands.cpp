@@ -46,11 +46,10 @@ void TCalcCommands::CalcOnExit(QWidget *sender)
         QString text = edit->text();
         if (kind >= EditText && kind <= EditShortWhole)
             text = TPageTransfer::ExitText(kind, text, main_.CurrentPage, answer);
-        if (text != edit->text()) {
-            // Reformatting is the program's doing, not the user's.
-            KeepModified keep(main_);
+        // Reformatting is the program's doing, not the user's: setText is
+        // not told as an edit.
+        if (text != edit->text())
             edit->setText(text);
-        }
     }
     about.reset();
     main_.Transfer().ControlsToAnswers();

@@ -271,8 +271,8 @@ void TPageBuilder::LoadPage(int pageTag)
     TPageControl::handlersEnabled = false;
     main_.CurrentPage = PageOfTag(pageTag);
     main_.CurrentContinuation = ContinuationOfTag(pageTag);
-    // Building and filling the page is the program's doing, not the user's.
-    KeepModified keep(main_);
+    // Building and filling the page is the program's doing: the controls
+    // tell only the user's edits.
 
     main_.pnlToolBar->setVisible(true);
     const int focusTag = FactsOfPage(main_.CurrentPage).focusTag;

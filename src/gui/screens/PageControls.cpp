@@ -63,7 +63,9 @@ TEdit::TEdit(QWidget *parent)
     // A line edit keeps 32,767 characters unless told otherwise; an answer
     // the client file holds is never cut when it is shown and stored again.
     setMaxLength(std::numeric_limits<int>::max());
-    connect(this, &QLineEdit::textChanged, this, [this] { changed(); });
+    // Only the user's typing is a change: the program's own fills and
+    // reformatting use setText, which is not told.
+    connect(this, &QLineEdit::textEdited, this, [this] { changed(); });
 }
 
 void TEdit::focusInEvent(QFocusEvent *event)
@@ -89,6 +91,8 @@ TMemo::TMemo(QWidget *parent)
     , TPageControl(this)
 {
     setTabChangesFocus(true);
+    // A plain text edit tells no typing apart from a fill: the program fills
+    // it under a signal blocker, so what is told is the user's.
     connect(this, &QPlainTextEdit::textChanged, this, [this] { changed(); });
 }
 
@@ -114,7 +118,8 @@ TCheckBox::TCheckBox(QWidget *parent)
     : QCheckBox(parent)
     , TPageControl(this)
 {
-    connect(this, &QCheckBox::toggled, this, [this] { changed(); });
+    // The user's click or key; setChecked by the program is not told.
+    connect(this, &QCheckBox::clicked, this, [this] { changed(); });
 }
 
 void TCheckBox::focusInEvent(QFocusEvent *event)

@@ -39,7 +39,7 @@ public:
 
     Handler OnEnter;    // the control received the focus
     Handler OnExit;     // the focus moved on to another control of the window
-    Handler OnChange;   // the value changed (by the user or by a fill)
+    Handler OnChange;   // the user changed the value (the program's fills are not told)
     Handler OnClick;    // buttons
     Handler OnDblClick; // edits and memos
 

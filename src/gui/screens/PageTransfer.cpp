@@ -9,11 +9,13 @@
 #include "core/store/Conversions.h"
 #include "gui/common/MainWindow.h"
 #include "gui/common/StyleBook.h"
+#include "gui/common/TypedText.h"
 #include "gui/screens/PageBuilder.h"
 #include "gui/screens/PageControls.h"
 #include "gui/screens/RunInText.h"
 
 #include <QApplication>
+#include <QSignalBlocker>
 
 namespace brevane {
 
@@ -58,16 +60,6 @@ template <typename Visit> void forEachControl(QWidget *container, const Visit &v
 }
 
 } // namespace
-
-KeepModified::KeepModified(TMainWindow &main)
-    : main_(main)
-    , value_(main.Document().IsModified())
-{}
-
-KeepModified::~KeepModified()
-{
-    main_.Document().SetModified(value_);
-}
 
 QString TPageTransfer::DisplayText(int kind, const QString &answer, int page, int index)
 {
@@ -152,7 +144,6 @@ void TPageTransfer::SetBusyCursor(bool busy)
 
 bool TPageTransfer::AnswersToControls(QWidget *container)
 {
-    KeepModified keep(main_);
     const bool filled = transfer(container, fill);
     CloseRunInGaps(container);
     return filled;
@@ -187,8 +178,10 @@ void TPageTransfer::fill(TPageControl *control, ClientDocument &document, int pa
             label->setText(answers.Text(page, cont, label->Tag));
     } else if (auto *memo = dynamic_cast<TMemo *>(control)) {
         const QString text = BarsToLineBreaks(answers.Text(page, cont, memo->Tag));
-        if (memo->toPlainText() != text)
+        if (memo->toPlainText() != text) {
+            const QSignalBlocker fillIsNoEdit(memo);
             memo->setPlainText(text);
+        }
         ApplyOverrideLook(memo, answers.OvRide(page, cont, memo->Tag));
     } else if (auto *edit = dynamic_cast<TEdit *>(control)) {
         const int kind = edit->EditKind();

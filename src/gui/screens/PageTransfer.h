@@ -33,7 +33,8 @@ public:
 
     // Both walk the controls inside the container recursively. An answer
     // index beyond the page's list stops the walk with 18047; they return
-    // false then. The modified flag keeps its value through a fill.
+    // false then. A fill is no change by the user: the controls tell only
+    // the user's edits.
     bool AnswersToControls(QWidget *container);
     bool ControlsToAnswers(QWidget *container);
 
@@ -61,20 +62,6 @@ private:
 
     TMainWindow &main_;
     int busyDepth_ = 0;
-};
-
-// Keeps the modified flag's value while programmatic fills run.
-class KeepModified
-{
-public:
-    explicit KeepModified(TMainWindow &main);
-    ~KeepModified();
-    KeepModified(const KeepModified &) = delete;
-    KeepModified &operator=(const KeepModified &) = delete;
-
-private:
-    TMainWindow &main_;
-    bool value_;
 };
 
 } // namespace brevane

@@ -67,7 +67,7 @@ Outcome RedemptionLines(const TAnswer &answers, const DirectoryTable &directory,
                         QList<JournalLine> *lines);
 
 // Writes the lines after the journal's last line, adding the sheets they
-// need, marks the client modified and recalculates.
+// need, as one edit of the client: marked modified, recalculated once.
 Outcome WriteJournalLines(ClientDocument &document, const QList<JournalLine> &lines);
 
 Outcome RecordTransfer(ClientDocument &document, const TransferOrder &order);

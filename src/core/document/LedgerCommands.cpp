@@ -1,5 +1,6 @@
-#include "core/ledger/LedgerCommands.h"
+#include "core/document/LedgerCommands.h"
 
+#include "core/calc/Calculate.h"
 #include "core/dialogs/Messages.h"
 #include "core/document/ClientDocument.h"
 #include "core/store/Answers.h"
@@ -180,36 +181,38 @@ Outcome RedemptionLines(const TAnswer &answers, const DirectoryTable &directory,
 
 Outcome WriteJournalLines(ClientDocument &document, const QList<JournalLine> &lines)
 {
-    TAnswer *answers = document.Answers();
-    if (!answers)
-        return Outcome::failure(msg::AnswerStoreNotCreated);
-    Outcome outcome;
-    // A corporation without a sheet gets its first, which then holds the
-    // original issue, before anything is written after it.
-    if (document.CopyCount(Page) == 0) {
-        outcome.add(document.AddCopy(Page));
-        if (!outcome.ok())
-            return outcome;
-    }
-    const int first = firstFreeLine(*answers);
-    const int maxSheets = PageContinuationMax[Page] + 1;
-    if (first + int(lines.size()) > maxSheets * LinesPerSheet)
-        return Outcome::failure(msg::LedgerFull, QStringLiteral("%1 lines").arg(lines.size()));
-    const int sheetsNeeded = (first + int(lines.size()) + LinesPerSheet - 1) / LinesPerSheet;
-    while (document.CopyCount(Page) < sheetsNeeded) {
-        outcome.add(document.AddCopy(Page));
-        if (!outcome.ok())
-            return outcome;
-    }
-    for (int i = 0; i < lines.size(); ++i) {
-        const int sheet = (first + i) / LinesPerSheet;
-        const int at = (first + i) % LinesPerSheet;
-        for (int c = 0; c < Columns; ++c)
-            answers->SetText(Page, sheet, AnswerOf(at, c), lines[i].Column(c));
-    }
-    document.MarkEdited();
-    outcome.add(document.Recalculate());
-    return outcome;
+    // One edit: the sheets the lines need and the lines themselves, then
+    // one recalculation and one announcement.
+    return document.Edit([&lines](TAnswer &answers, DirectoryTable &directory) {
+        Outcome outcome;
+        // A corporation without a sheet gets its first, which then holds the
+        // original issue (the calculation writes it), before anything is
+        // written after it.
+        if (answers.PgCt[Page] == 0) {
+            outcome.add(ClientDocument::AddCopyTo(answers, Page));
+            if (!outcome.ok())
+                return outcome;
+            const MessageCollector repeatedByTheEdit;
+            static_cast<void>(Calculate(&answers, directory));
+        }
+        const int first = firstFreeLine(answers);
+        const int maxSheets = PageContinuationMax[Page] + 1;
+        if (first + int(lines.size()) > maxSheets * LinesPerSheet)
+            return Outcome::failure(msg::LedgerFull, QStringLiteral("%1 lines").arg(lines.size()));
+        const int sheetsNeeded = (first + int(lines.size()) + LinesPerSheet - 1) / LinesPerSheet;
+        while (answers.PgCt[Page] < sheetsNeeded) {
+            outcome.add(ClientDocument::AddCopyTo(answers, Page));
+            if (!outcome.ok())
+                return outcome;
+        }
+        for (int i = 0; i < lines.size(); ++i) {
+            const int sheet = (first + i) / LinesPerSheet;
+            const int at = (first + i) % LinesPerSheet;
+            for (int c = 0; c < Columns; ++c)
+                answers.SetText(Page, sheet, AnswerOf(at, c), lines[i].Column(c));
+        }
+        return outcome;
+    });
 }
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/ledger/RegisterPaper.h"
+#include "core/output/RegisterPaper.h"
 
 #include "core/forms/PageZero.h"
 #include "core/output/RtfText.h"
