@@ -1,6 +1,7 @@
 #include "core/calc/Calculate.h"
 
 #include "core/calc/PageProcedures.h"
+#include "core/check/Finding.h"
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/store/PageCatalogue.h"
@@ -34,6 +35,18 @@ const Procedure Procedures[] = {
 
 } // namespace
 
+QString FailureCause(const std::exception &error)
+{
+    if (const auto *range = dynamic_cast<const AnswerRangeError *>(&error))
+        return QStringLiteral("its calculation could not be completed: it reached past its page's entries "
+                              "(page %1, entry %2)")
+            .arg(range->page)
+            .arg(range->answer);
+    const QString what = QString::fromUtf8(error.what()).trimmed();
+    return what.isEmpty() ? QStringLiteral("its calculation could not be completed")
+                          : QStringLiteral("its calculation could not be completed: ") + what;
+}
+
 const QList<int> &CalculatedPages()
 {
     static const QList<int> pages = [] {
@@ -49,24 +62,21 @@ Outcome Calculate(TAnswer *store, const DirectoryTable &directory)
 {
     if (!store)
         return {};
-    bool failed = false;
-    int firstFailedPage = -1;
-    QStringList failedPages;
+    store->PageFailures.clear();
     auto run = [&](int page, int continuation, void (*calc)(PageCalc &)) {
+        // The rows of the page's growing tables beyond those it keeps are
+        // the run's own: the procedure writes them anew.
+        store->ClearRows(page, continuation);
         PageCalc pc(*store, directory, page, continuation);
         try {
             calc(pc);
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
             // What the procedure wrote before the failure stays; the later
-            // pages are still calculated so that one overfull page does not
-            // leave every other form with stale values.
-            if (!failed)
-                firstFailedPage = page;
-            failed = true;
-            const QString name =
-                QStringLiteral("page %1 (%2)").arg(page).arg(QString::fromUtf8(PageName[size_t(page)]));
-            if (!failedPages.contains(name))
-                failedPages.append(name);
+            // pages are still calculated, and the other papers print. The
+            // paper of this one is named with the cause, and is left out of
+            // the print document and found by the check until it calculates.
+            if (!store->PageFailures.contains(page))
+                store->PageFailures.insert(page, FailureCause(e));
         }
     };
     for (const Procedure &p : Procedures) {
@@ -80,8 +90,8 @@ Outcome Calculate(TAnswer *store, const DirectoryTable &directory)
     }
 
     Outcome outcome;
-    if (failed)
-        outcome.fail(msg::CalculationFailed, failedPages.join(QStringLiteral(", ")), firstFailedPage);
+    for (auto it = store->PageFailures.cbegin(); it != store->PageFailures.cend(); ++it)
+        outcome.fail(msg::CalculationFailed, PaperName(it.key()) + QStringLiteral(": ") + *it, it.key());
     return outcome;
 }
 

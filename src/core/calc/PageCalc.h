@@ -91,6 +91,28 @@ public:
     // Page-0 answers `g`, in order, to this page's answers from `first` on.
     void CopyPageZero(Write kind, int first, std::initializer_list<int> g);
 
+    // A growing table of the page (`.repeat COUNT STEP grow` in its form
+    // source). Row `row` of the column whose first row is answer `column`:
+    // within the rows the page keeps, the answer `step` × row above it,
+    // written as `kind` says (the screen shows it and an override holds);
+    // beyond them a row of the run that is not saved. Every row of every
+    // list the client has is written through Row, however many there are.
+    void Row(int row, int column, const QString &text, Write kind = Write::Always);
+    // The cell as Row wrote it (or the user overrode it), empty beyond the
+    // rows written.
+    QString RowAt(int row, int column) const;
+    // The rows the page keeps answers for in the table of `column`.
+    int KeptRows(int column) const;
+    // Row `row` of the column `column` of another page's growing table
+    // (continuation 0), as that page's procedure wrote it this run.
+    QString OtherRow(int page, int row, int column) const;
+    // The rows another page's growing table has this run: its kept rows, or
+    // as many as its procedure wrote beyond them.
+    int OtherRows(int page, int column) const;
+    // Clears the column's kept rows (a guarded clear skips an overridden
+    // answer), so that a row no longer in the list leaves nothing behind.
+    void ClearColumn(int column, Write kind = Write::Always);
+
     // Page-0 date g converted to its long form ("January 5, 2018"); other text unchanged.
     QString DateOf(int g) const;
 

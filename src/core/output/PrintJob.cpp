@@ -1,5 +1,6 @@
 #include "core/output/PrintJob.h"
 
+#include "core/check/Finding.h"
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/forms/PageFacts.h"
@@ -105,6 +106,13 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
             if (handled[page])
                 continue;
             handled[page] = true;
+            // A paper whose calculation could not complete would print
+            // wrong or partial answers: it is left out, and said so.
+            if (const auto failed = answers_.PageFailures.constFind(page); failed != answers_.PageFailures.cend()) {
+                ShowError(msg::CalculationFailed, PaperName(page) + QStringLiteral(": ") + *failed +
+                                                      QStringLiteral("; left out of the print document"));
+                continue;
+            }
             if (page == DirectoryWorksheetPage) {
                 AppendDirectoryWorksheet();
             } else if (page == ledger::CertificatePage || page == ledger::CertificateBackPage) {

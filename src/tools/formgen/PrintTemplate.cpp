@@ -106,9 +106,32 @@ QByteArray PrintTemplate(const FormPage &page)
     rtf += brevane::PrintTemplateOpening(page.PaperWidth(), page.PaperHeight(), page.landscape, page.margins, body);
 
     const QString tabs = tabStops(page);
-    for (const Block &b : page.blocks) {
-        if (!b.inPrint)
+    // A growing table's first row stands once, in a group after a mark that
+    // names the table (its first answer, the step from row to row and the
+    // rows the page keeps); the merge writes the group once for each row the
+    // client has. The lines of one row keep together on a sheet.
+    int openTable = -1;
+    const auto lastLineOfRow = [&](qsizetype i) {
+        for (qsizetype j = i + 1; j < page.blocks.size(); ++j)
+            if (page.blocks[j].inPrint)
+                return page.blocks[j].table != page.blocks[i].table || page.blocks[j].tableRow != 0;
+        return true;
+    };
+    for (qsizetype i = 0; i < page.blocks.size(); ++i) {
+        const Block &b = page.blocks[i];
+        if (!b.inPrint || b.tableRow > 0)
             continue;
+        if (openTable >= 0 && b.table != openTable) {
+            rtf += QStringLiteral("}\r\n");
+            openTable = -1;
+        }
+        if (b.table >= 0 && openTable != b.table) {
+            const GrowingTable &t = page.tables[b.table];
+            rtf += QLatin1String(brevane::GrowingTableOpening) +
+                   QStringLiteral("%1 %2 %3}{").arg(t.columns.first()).arg(t.step).arg(t.count);
+            openTable = b.table;
+        }
+        const bool keepWithNext = b.table >= 0 && !lastLineOfRow(i);
         if (b.type == Block::Space) {
             for (int i = 0; i < b.spaceLines; ++i)
                 rtf += QStringLiteral("\\pard\\sa0\\par\r\n");
@@ -124,10 +147,16 @@ QByteArray PrintTemplate(const FormPage &page)
             // page the table continues on.
             if (b.bold)
                 para += QStringLiteral("\\trhdr");
+            // A row signed by hand: room to sign above the line, and never
+            // split across two sheets.
+            if (b.sign)
+                para += QStringLiteral("\\trrh720\\trkeep");
             QList<int> edges = page.tabs;
             edges.append(page.TextWidth());
             for (int edge : edges)
-                para += QStringLiteral("\\clbrdrb\\brdrs\\brdrw5\\cellx") + QString::number(edge);
+                para += QStringLiteral("%1\\clbrdrb\\brdrs\\brdrw5\\cellx")
+                            .arg(b.sign ? QStringLiteral("\\clvertalb") : QString()) +
+                        QString::number(edge);
             para += QLatin1Char(' ');
             cells = int(edges.size());
         }
@@ -164,6 +193,8 @@ QByteArray PrintTemplate(const FormPage &page)
             para += QStringLiteral("\\sa20\\sl0");
         if (b.indent)
             para += QStringLiteral("\\li720");
+        if (keepWithNext && !b.row)
+            para += QStringLiteral("\\keepn");
         // A line of its own whose value stands at a tab stop ("Name | value"):
         // a value too long for the line wraps under itself, at the first tab
         // stop, not back at the left margin under the label.
@@ -238,6 +269,8 @@ QByteArray PrintTemplate(const FormPage &page)
         para += QStringLiteral("\r\n");
         rtf += para;
     }
+    if (openTable >= 0)
+        rtf += QStringLiteral("}\r\n");
     // A page never ends inside a table: the page break the print job puts
     // before the next page would be lost in the table's last row.
     for (qsizetype i = page.blocks.size() - 1; i >= 0; --i) {
