@@ -156,7 +156,11 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("print"))
         return printCommand(args, supportFolder, replaceOtherKind);
     if (command == QLatin1String("check"))
-        return args.isEmpty() ? usage() : CheckCommand(args, &LoadAndCalculate);
+        return args.isEmpty() ? usage() : CheckCommand(args, [](const QString &in, ClientDocument &client) {
+            // A paper whose calculation failed is a finding of the check.
+            bool paperFailed = false;
+            return LoadAndCalculate(in, client, &paperFailed);
+        });
     if (command == QLatin1String("pdf") && args.value(0) == QLatin1String("--out-dir")) {
         // --out-dir DIR, the clients, --boxes and the boxes.
         const qsizetype boxesAt = args.indexOf(QStringLiteral("--boxes"));

@@ -813,7 +813,8 @@ void tst_check::plantedFault_data()
         {"cbxGeneralInformationWorksheet page 88 \"Directory Worksheet row 2, Harbor Supply Co.\": Harbor Supply "
          "Co. is a business and signs through a person; give the person who signs for it (By) (also "
          "cbxLLC_OperatingAgreement)"});
-    add("company: eleven members contribute property", company,
+    // No fault: the table of property grows with the members.
+    add("company: eleven members contribute property, none left off", company,
         [](CalcClient &c) {
             for (int r = 0; r < 2; ++r)
                 c.directory.SetCell(r, ColNoncash, "X");
@@ -821,8 +822,7 @@ void tst_check::plantedFault_data()
                 c.row({"MI", qPrintable(QStringLiteral("Partner %1").arg(QChar('A' + k))), "5 Elm Court", "Columbus",
                        "OH", "43215", "", "", "X", "100", "0"});
         },
-        {"cbxLLC_OperatingAgreement page 58 \"Directory Worksheet row 11, Partner I\": the agreement lists 10 "
-         "members who contribute property; Partner I is left off"});
+        {});
 }
 
 void tst_check::plantedFault()

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <exception>
+#include <utility>
 
 namespace brevane {
 
@@ -17,21 +18,21 @@ namespace {
 struct Procedure
 {
     int page;
-    void (*calc)(PageCalc &);
+    PageProcedure calc;
 };
 
 // Ascending page order: every page that reads another page's results (17 and
 // 21 read 8, 18 reads 11, 19 reads 18, 58 reads 57, 68 reads 59) comes after it.
-const Procedure Procedures[] = {
-    {1, &Calc1},   {2, &Calc2},   {3, &Calc3},   {4, &Calc4},   {7, &Calc7},   {8, &Calc8},   {9, &Calc9},
-    {10, &Calc10}, {11, &Calc11}, {12, &Calc12}, {17, &Calc17}, {18, &Calc18}, {19, &Calc19}, {20, &Calc20},
-    {21, &Calc21}, {22, &Calc22}, {23, &Calc23}, {24, &Calc24}, {25, &Calc25}, {26, &Calc26}, {27, &Calc27},
-    {28, &Calc28}, {29, &Calc29}, {30, &Calc30}, {31, &Calc31}, {32, &Calc32}, {33, &Calc33}, {34, &Calc34},
-    {36, &Calc36}, {37, &Calc37}, {38, &Calc38}, {39, &Calc39}, {40, &Calc40}, {41, &Calc41}, {43, &Calc43},
-    {44, &Calc44}, {45, &Calc45}, {46, &Calc46}, {50, &Calc50}, {51, &Calc51}, {52, &Calc52}, {54, &Calc54},
-    {55, &Calc55}, {57, &Calc57}, {58, &Calc58}, {59, &Calc59}, {64, &Calc64}, {65, &Calc65}, {66, &Calc66},
-    {68, &Calc68}, {75, &Calc75}, {76, &Calc76}, {77, &Calc77}, {78, &Calc78}, {79, &Calc79}, {80, &Calc80},
-    {81, &Calc81}, {86, &Calc86}};
+Procedure Procedures[] = {{1, &Calc1},   {2, &Calc2},   {3, &Calc3},   {4, &Calc4},   {7, &Calc7},   {8, &Calc8},
+                          {9, &Calc9},   {10, &Calc10}, {11, &Calc11}, {12, &Calc12}, {17, &Calc17}, {18, &Calc18},
+                          {19, &Calc19}, {20, &Calc20}, {21, &Calc21}, {22, &Calc22}, {23, &Calc23}, {24, &Calc24},
+                          {25, &Calc25}, {26, &Calc26}, {27, &Calc27}, {28, &Calc28}, {29, &Calc29}, {30, &Calc30},
+                          {31, &Calc31}, {32, &Calc32}, {33, &Calc33}, {34, &Calc34}, {36, &Calc36}, {37, &Calc37},
+                          {38, &Calc38}, {39, &Calc39}, {40, &Calc40}, {41, &Calc41}, {43, &Calc43}, {44, &Calc44},
+                          {45, &Calc45}, {46, &Calc46}, {50, &Calc50}, {51, &Calc51}, {52, &Calc52}, {54, &Calc54},
+                          {55, &Calc55}, {57, &Calc57}, {58, &Calc58}, {59, &Calc59}, {64, &Calc64}, {65, &Calc65},
+                          {66, &Calc66}, {68, &Calc68}, {75, &Calc75}, {76, &Calc76}, {77, &Calc77}, {78, &Calc78},
+                          {79, &Calc79}, {80, &Calc80}, {81, &Calc81}, {86, &Calc86}};
 
 } // namespace
 
@@ -45,6 +46,14 @@ QString FailureCause(const std::exception &error)
     const QString what = QString::fromUtf8(error.what()).trimmed();
     return what.isEmpty() ? QStringLiteral("its calculation could not be completed")
                           : QStringLiteral("its calculation could not be completed: ") + what;
+}
+
+PageProcedure SetPageProcedure(int page, PageProcedure procedure)
+{
+    for (Procedure &p : Procedures)
+        if (p.page == page)
+            return std::exchange(p.calc, procedure);
+    return nullptr;
 }
 
 const QList<int> &CalculatedPages()
@@ -63,7 +72,7 @@ Outcome Calculate(TAnswer *store, const DirectoryTable &directory)
     if (!store)
         return {};
     store->PageFailures.clear();
-    auto run = [&](int page, int continuation, void (*calc)(PageCalc &)) {
+    auto run = [&](int page, int continuation, PageProcedure calc) {
         // The rows of the page's growing tables beyond those it keeps are
         // the run's own: the procedure writes them anew.
         store->ClearRows(page, continuation);

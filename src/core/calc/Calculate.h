@@ -10,6 +10,8 @@
 
 namespace brevane {
 
+class PageCalc;
+
 // One calculation run over `store` (nothing happens when it is null). A page
 // procedure that fails keeps what it wrote before the failure; the run goes
 // on with the next procedure, records the page and why in the store's
@@ -19,6 +21,12 @@ namespace brevane {
 // happens. Whatever shows the answers refreshes afterwards (the client
 // document announces the change).
 Outcome Calculate(TAnswer *store, const DirectoryTable &directory);
+
+using PageProcedure = void (*)(PageCalc &);
+// Puts `procedure` in the run order in place of the page's own and gives
+// back the one it replaced (nullptr for a page without one, which is left
+// as it is): a test's way to a procedure that cannot complete.
+PageProcedure SetPageProcedure(int page, PageProcedure procedure);
 
 // Why a page procedure could not complete, in the user's words.
 QString FailureCause(const std::exception &error);

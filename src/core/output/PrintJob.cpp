@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace brevane {
 
@@ -65,6 +66,7 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
 {
     document_.clear();
     firstPage_ = false;
+    runningHeading_ = false;
     outstanding_.reset();
     merge_.SetAnswers(&answers_);
     merge_.TakeUnreadableDates();
@@ -153,18 +155,25 @@ PrintJob::Opened PrintJob::OpenDocument(int page, int continuation, bool missing
 
 bool PrintJob::addPageText(QString text, int layoutPage)
 {
+    // A page with a running heading (the heading of a table that continues
+    // over its sheets) sets it for its own section; the section after it
+    // would take it over, so that one clears it.
+    const bool runningHeading = text.contains(QLatin1String("{\\header "));
     if (!firstPage_) {
         const qsizetype body = text.indexOf(HeaderMark);
         if (body >= 0)
             text.insert(body + HeaderMark.size(), PageStart(layoutPage, true));
         document_ = text;
         firstPage_ = true;
+        runningHeading_ = runningHeading;
         return true;
     }
     // Without its header the page would open a second RTF document inside
     // this one.
     if (!StripTemplateHeader(text))
         return false;
+    if (std::exchange(runningHeading_, runningHeading) && !runningHeading)
+        text.prepend(QStringLiteral("{\\header\\pard\\plain\\fs2\\par}{\\headerf\\pard\\plain\\fs2\\par}"));
     text.prepend(PageStart(layoutPage, false));
     dropClosingBrace(text);
     dropClosingBrace(document_);

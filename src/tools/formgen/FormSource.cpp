@@ -698,9 +698,14 @@ struct Parser
                         fail(QStringLiteral("a growing table needs an answer in its row"));
                         return false;
                     }
-                    // A row prints while an answer of its own holds something.
+                    // A row prints while an answer of its own holds something:
+                    // the page's kept rows that nobody fills print nothing.
                     for (const auto &[b, text] : std::as_const(group)) {
                         const int when = b.printIf >= 0 ? b.printIf : b.printUnless;
+                        if (b.inPrint && b.type != Block::Space && when < 0) {
+                            fail(QStringLiteral("a line of a growing table needs if=N, an answer of its row"));
+                            return false;
+                        }
                         if (when >= 0 && !t.columns.contains(when)) {
                             fail(QStringLiteral("a line of a growing table prints by answer %1, not of its row")
                                      .arg(when));
