@@ -497,6 +497,7 @@ void tst_calc_incorporation::crowdedPagesGrow()
     QCOMPARE(cell(21, 7, last), QStringLiteral("$15.00"));                            // 10 shares at the price of $1.50
     QCOMPARE(cell(9, 9, incorporators - 1), numbered("Founder ", incorporators - 1)); // notice
     QCOMPARE(cell(11, 5, incorporators - 1), numbered("Founder ", incorporators - 1)); // officers pro tem
+    QCOMPARE(cell(7, 18, incorporators - 1), numbered("Founder ", incorporators - 1)); // order and waiver
     // Nobody past the last.
     QVERIFY(cell(10, 9, shareholders).isEmpty());
     QCOMPARE(client.at(39, 0), QStringLiteral("Acme Widgets, Inc."));

@@ -11,12 +11,7 @@ void Calc11(PageCalc &pc)
     pc.Always(4, pc.G(G0::SecretaryProTem));
     // Each incorporator signs the appointment under their own name, one a
     // row, however many there are.
-    constexpr int signer = 5;
-    pc.ClearColumn(signer);
-    int k = 0;
-    for (const DirectoryRow &row : pc.Directory().Rows())
-        if (HasRole(row, QLatin1Char('C')))
-            pc.Row(k++, signer, SigningName(row));
+    pc.IncorporatorRows(5);
 }
 
 } // namespace brevane

@@ -21,13 +21,7 @@ void Calc9(PageCalc &pc)
     // The incorporators sign from answer 9 on, one a row, however many there
     // are. Every kept signer answer is cleared first, so an incorporator
     // taken out of the directory does not stay on the notice.
-    constexpr int signer = 9;
-    pc.ClearColumn(signer);
-    int k = 0;
-    for (const DirectoryRow &row : pc.Directory().Rows()) {
-        if (HasRole(row, QLatin1Char('C')))
-            pc.Row(k++, signer, SigningName(row));
-    }
+    pc.IncorporatorRows(9);
 }
 
 } // namespace brevane

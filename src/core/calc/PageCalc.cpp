@@ -209,17 +209,13 @@ void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write ki
         FillSlot(first, slot, row[ColName], QString(), SplitByName(row[ColByName]).name, kind);
 }
 
-void PageCalc::IncorporatorNames(int first, int count)
+void PageCalc::IncorporatorRows(int column)
 {
-    for (int k = 0; k < count; ++k)
-        Always(first + k, QString());
+    ClearColumn(column);
     int k = 0;
-    for (const DirectoryRow &row : directory_.Rows()) {
-        if (k >= count)
-            break;
+    for (const DirectoryRow &row : directory_.Rows())
         if (HasRole(row, QLatin1Char('C')))
-            Always(first + k++, SigningName(row));
-    }
+            Row(k++, column, SigningName(row));
 }
 
 void PageCalc::IncorporatorSignatures(int slotCount, bool incorporatorsActed)

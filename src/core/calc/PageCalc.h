@@ -149,10 +149,10 @@ public:
     // acted, the first incorporators (role C, directory order) written by the
     // signer rule, one a slot. Where the directors or the shareholders acted
     // the slots stay empty: nobody signs as an incorporator for their act.
-    // The names under which the first `count` incorporators (role C, in
-    // directory order) sign, one answer each from `first`; the answers of
+    // The names under which every incorporator (role C, in directory order)
+    // signs, one a row of the growing table of `column`; the kept rows of
     // missing incorporators are cleared. Always written.
-    void IncorporatorNames(int first, int count);
+    void IncorporatorRows(int column);
     void IncorporatorSignatures(int slotCount = 3, bool incorporatorsActed = true);
     // Another page's check box n (continuation 0) is ticked.
     bool OtherTicked(int page, int n) const { return OtherPage(page, n) == QLatin1String("X"); }

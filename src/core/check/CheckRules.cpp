@@ -809,7 +809,6 @@ void PeopleFit(const CheckContext &c, QList<Finding> &out)
     static const Table tables[] = {
         {4, "C", -1, 3, "the articles have signature lines for 3 incorporators"},
         {41, "C", -1, 3, "the articles have signature lines for 3 incorporators"},
-        {7, "C", -1, 3, "the order and waiver names 3 incorporators"},
         {30, "C", -1, 3, "the certificate of dissolution names 3 incorporators"},
     };
     const QVector<DirectoryRow> &rows = c.directory.Rows();

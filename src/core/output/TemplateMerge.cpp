@@ -301,7 +301,10 @@ bool TemplateMerge::MergeTemplateText(int page, int continuation)
             break;
         const qsizetype p = head_.size();
         if (d[cut_] == QLatin1Char('{')) {
-            if (!TakeRowMark() && !TakeGrowingTable(page, continuation) && !TakePrintIf(page, continuation))
+            // The merge's own marks all open so; any other group is text.
+            static const QLatin1String ownMark("{\\*\\brevane");
+            if (!QStringView(text_).mid(cut_).startsWith(ownMark) ||
+                (!TakePrintIf(page, continuation) && !TakeRowMark() && !TakeGrowingTable(page, continuation)))
                 head_ += d[cut_++];
             continue;
         }
