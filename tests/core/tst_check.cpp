@@ -796,9 +796,9 @@ void tst_check::plantedFault_data()
             c.directory.SetCell(2, ColCode, "DOSCI");
             c.row({"CI", "Dora Fenn", "3 Wayne Avenue", "Dayton", "OH", "45402"});
         },
-        {"cbxPOC_OrderWaiver page 7 \"Directory Worksheet row 4, Dora Fenn\": the order and waiver names 3 "
-         "incorporators; Dora Fenn is left off",
-         "cbxForm532A page 4 \"Directory Worksheet row 4, Dora Fenn\": the articles have signature lines for 3 "
+        // The order and waiver lists every incorporator; the articles' three
+        // signature lines do not grow.
+        {"cbxForm532A page 4 \"Directory Worksheet row 4, Dora Fenn\": the articles have signature lines for 3 "
          "incorporators; Dora Fenn is left off"});
     add("corporation: neither individual nor business", corporation,
         [](CalcClient &c) { c.directory.SetCell(1, ColCode, "DOSC"); },
