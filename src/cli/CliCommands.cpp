@@ -82,6 +82,7 @@ int ReadSelection(const QStringList &given, PrintSelection *selection)
     if (const int status = TakeAsOfOption(boxes, &selection->registerAsOf); status != ExitOk)
         return status;
     selection->shareRegister = boxes.removeAll(QStringLiteral("--share-register")) > 0;
+    selection->instructions = boxes.removeAll(QStringLiteral("--instructions")) > 0;
     if (const qsizetype at = boxes.indexOf(QStringLiteral("--certificates")); at >= 0) {
         const std::optional<QList<int>> numbers = ledger::CertificateNumbers(boxes.value(at + 1));
         if (at + 1 >= boxes.size() || !numbers || numbers->isEmpty()) {

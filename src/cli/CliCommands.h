@@ -44,8 +44,9 @@ int TakeAsOfOption(QStringList &args, QDate *asOf);
 
 // The print selection the arguments name: boxes by name, and among them
 // "--certificates 1,3,6-8" (the stock certificates to print; all outstanding
-// without it) and "--share-register [--as-of YYYY-MM-DD]" (the share register
-// after the forms). ExitUsage, the reason on standard error, for a box or
+// without it), "--share-register [--as-of YYYY-MM-DD]" (the share register
+// after the forms) and "--instructions" (the forms' filing instructions, as
+// their own part at the end). ExitUsage, the reason on standard error, for a box or
 // option that does not read.
 int ReadSelection(const QStringList &args, PrintSelection *selection);
 

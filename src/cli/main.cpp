@@ -59,6 +59,7 @@ int usage()
         "       brevane-cli ledger IN.cl1 [--as-of YYYY-MM-DD]\n"
         "BOX may also be --certificates 1,3,6-8 (the stock certificates to print)\n"
         "        or --share-register [--as-of YYYY-MM-DD] (the share register after the forms)\n"
+        "        or --instructions (the forms' filing instructions, apart at the end; left out without it)\n"
         "option: --support DIR   folder holding PSF, RTF and DAT\n"
         "        --replace       print, pdf, docx, export and import may replace a file of another kind"));
     return ExitUsage;

@@ -555,7 +555,13 @@ void tst_calc_corporate::reinstatementSignatures()
         QVERIFY(client.calculate());
         QCOMPARE(slotTexts(client, 37, 2, 3), expected);
     }
-    QCOMPARE(client.at(37, 11), QString()); // nothing past the third slot
+    QCOMPARE(client.at(37, 18), QString()); // nothing past the third slot's title
+    // The worksheet's representative, a person, signs with the title given
+    // there; every other signer's capacity is written by hand.
+    const bool person = g56 == QLatin1String("X") && g55.isEmpty();
+    QCOMPARE(client.at(37, 11), person ? QStringLiteral("President") : QString());
+    QCOMPARE(client.at(37, 14), QString());
+    QCOMPARE(client.at(37, 17), QString());
 }
 
 void tst_calc_corporate::professionalReinstatementSignatures_data()

@@ -89,9 +89,9 @@ void tst_calc_filingaids::copiedAnswers_data()
         {77, 15, "Acme Corp", false}, {77, 16, "1234567", false},
         {77, 18, "Agent Ann", false}, {77, 21, "Ohio", false},
         {78, 0, "Agent Ann", false},  {78, 1, "Acme Corp", false},
-        {78, 6, "Ohio", false},       {78, 7, "1 Main St", false},
-        {80, 6, "Agent Ann", false},  {80, 7, "5 Agent St", false},
-        {80, 8, "Akron", false},      {80, 9, "44308", false},
+        {78, 7, "1 Main St", false},  {80, 6, "Agent Ann", false},
+        {80, 7, "5 Agent St", false}, {80, 8, "Akron", false},
+        {80, 9, "44308", false},
     };
     for (const Row &r : rows) {
         const QByteArray name = "page " + QByteArray::number(r.page) + " answer " + QByteArray::number(r.answer);
@@ -127,11 +127,11 @@ void tst_calc_filingaids::agentUpdateMarks_data()
     QTest::addColumn<QStringList>("newAgent"); // page 77 answers 18 to 22
     QTest::addColumn<QStringList>("changes");  // page 78 answers 0, 1, 3 to 10
 
-    const QStringList noAgent = {"", "", "", "Ohio", ""};
+    const QStringList noAgent = {"", "", "", "", ""}; // an unmarked section prints empty, without a state
     const QStringList agent = {"Agent Ann", "5 Agent St", "Akron", "Ohio", "44308"};
     const QStringList noName = {"", ""};
     const QStringList name = {"Agent Ann", "Acme Corp"};
-    const QStringList noAgentAddress = {"", "", "", "Ohio"};
+    const QStringList noAgentAddress = {"", "", "", ""};
     const QStringList agentAddress = {"5 Agent St", "Akron", "44308", "Ohio"};
     const QStringList noEntityAddress = {"", "", "", ""};
     const QStringList entityAddress = {"1 Main St", "Columbus", "OH", "43215"};
@@ -228,38 +228,41 @@ void tst_calc_filingaids::agentUpdateSignatures()
 
 void tst_calc_filingaids::multipleAgentSigner_data()
 {
-    QTest::addColumn<QString>("g55");
-    QTest::addColumn<QString>("g56");
-    QTest::addColumn<QStringList>("expected"); // page 81 answers 0 and 1; page 80 box 0 ticked, box 1 not
+    QTest::addColumn<QString>("box0");
+    QTest::addColumn<QString>("box1");
+    QTest::addColumn<QStringList>("expected"); // page 81 answers 0 (signs in person) and 4 (signed for)
 
-    QTest::newRow("individual") << ""
-                                << "X" << QStringList({"Rep Person", ""});
-    QTest::newRow("business") << "X"
-                              << "" << QStringList({"Rep Signer", ""});
-    QTest::newRow("both give business") << "X"
-                                        << "X" << QStringList({"Rep Signer", ""});
-    QTest::newRow("neither writes nothing") << ""
-                                            << "" << QStringList({"old", "old"});
+    // The statutory agent named on page 80 signs, whoever represents the
+    // entity; only the block of the box ticked is filled.
+    QTest::newRow("the agent in person") << "X"
+                                         << "" << QStringList({"Agent Ann", ""});
+    QTest::newRow("for a business agent") << ""
+                                          << "X" << QStringList({"", "Agent Ann"});
+    QTest::newRow("a lower-case x is no tick") << "x"
+                                               << "" << QStringList({"", ""});
+    QTest::newRow("neither box") << ""
+                                 << "" << QStringList({"", ""});
 }
 
 void tst_calc_filingaids::multipleAgentSigner()
 {
-    QFETCH(QString, g55);
-    QFETCH(QString, g56);
+    QFETCH(QString, box0);
+    QFETCH(QString, box1);
     QFETCH(QStringList, expected);
 
     CalcClient client;
     fillWorksheet(client);
-    client.g(55, g55).g(56, g56);
-    client.store.SetText(80, 0, 0, QStringLiteral("X"));
-    client.store.SetText(80, 0, 1, QStringLiteral("x"));
+    client.g(55, QStringLiteral("X")).g(56, QStringLiteral("X")); // the representative signs nothing here
+    client.store.SetText(80, 0, 0, box0);
+    client.store.SetText(80, 0, 1, box1);
     client.store.SetText(81, 0, 0, QStringLiteral("old"));
-    client.store.SetText(81, 0, 1, QStringLiteral("old"));
+    client.store.SetText(81, 0, 1, QStringLiteral("Person For The Agent")); // the user's own
     QVERIFY(client.calculate());
-    QCOMPARE(answers(client, 81, {0, 1}), expected);
+    QCOMPARE(answers(client, 81, {0, 4}), expected);
+    QCOMPARE(client.at(81, 1), QStringLiteral("Person For The Agent"));
 
-    // The user's own texts stay.
-    checkOverrides(client, {{81, 0}, {81, 1}}, true);
+    // The user's own text of the printed name stays.
+    checkOverrides(client, {{81, 0}}, true);
 }
 
 void tst_calc_filingaids::representativeMarks_data()

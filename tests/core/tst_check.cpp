@@ -70,6 +70,26 @@ QStringList lines(const QList<Finding> &findings)
     return out;
 }
 
+// A later filing signed by Ann Lee, the President, as the representative.
+void signedByThePresident(CalcClient &c)
+{
+    c.g(G0::CharterNo, "2231457")
+        .g(G0::RepresentativeIsIndividual, "X")
+        .g(G0::RepresentativeName, "Ann Lee")
+        .g(G0::RepresentativeTitle, "President");
+}
+
+// A certificate of amendment adopted by the shareholders at a meeting and
+// certified by the President, as a lawyer files it.
+void amendedByTheShareholders(CalcClient &c)
+{
+    signedByThePresident(c);
+    for (const auto &[answer, text] :
+         {std::pair{4, "X"}, {5, "X"}, {7, "5/4/2019"}, {9, "Ann Lee"}, {10, "President"}, {11, "5/6/2019"}})
+        c.store.SetText(26, 0, answer, QString::fromLatin1(text));
+    c.store.SetText(26, 0, 8, "Article FIRST is amended to read: The name of the corporation is Ridgeway Tools, Inc.");
+}
+
 } // namespace
 
 using Plant = void (*)(CalcClient &);
@@ -178,9 +198,12 @@ void tst_check::requiredItems()
             c.directory.Clear();
     };
     c.row({"DOSCMGIBR", "Ann Lee"});
-    for (const int p : FindSelectionBox(box)->pages)
+    for (const int p : FindSelectionBox(box)->pages) {
+        if (IsRepeatablePage(p))
+            c.store.PgCt[size_t(p)] = 1; // a copy in use, which the check reads
         for (const RequiredItem &r : FactsOfPage(p).required)
             fill(true, r);
+    }
     const auto required = [&] {
         QList<Finding> out;
         for (const Finding &f : CheckForms(c.store, c.directory, {box}, Today))
@@ -584,6 +607,32 @@ void tst_check::rule_data()
     row("signers: one twice", "SignerSlots", "p4.2=Ann Lee;p4.5=Ben Ortiz;p4.8=ANN LEE", "", 4, 1, "ANN LEE fills two");
     row("signers: empty slots", "SignerSlots", "p4.2=Ann Lee", "", 4, 0, "");
     row("signers: business lines are no signers", "SignerSlots", "p4.0=Acme;p4.3=Acme;p4.2=A;p4.5=B", "", 4, 0, "");
+    // The certificate of amendment: an officer certifies it, on or after the
+    // day it was adopted, by whom the law lets adopt it.
+    row("officer: 540 certified by counsel", "CertifyingOfficer", "p26.10=Attorney", "", 26, 1, "not its counsel");
+    row("officer: 540 certified by the president", "CertifyingOfficer", "p26.10=President", "", 26, 0, "");
+    row("officer: the 540's title is not the 561's", "CertifyingOfficer", "p26.10=Attorney", "", 33, 0, "");
+    row("certificate: 540 before the adoption", "CertificateDates", "p26.7=3/2/2026;p26.11=3/1/2026", "", 26, 1,
+        "before the amendment was adopted (March 2, 2026)");
+    row("certificate: 540 on the day", "CertificateDates", "p26.7=3/2/2026;p26.11=3/2/2026", "", 26, 0, "");
+    row("adoption: incorporators after shares issued", "AmendmentAdoption", "p26.0=X;p26.7=3/2/2026;g90=4/2/2018",
+        "S Ann_Lee 11=500;S Ben_Ortiz 11=300", 26, 1, "shows 800 shares issued");
+    row("adoption: incorporators, no shares", "AmendmentAdoption", "p26.0=X;p26.7=3/2/2026", "C Ann_Lee", 26, 0, "");
+    row("adoption: directors change the number of shares", "AmendmentAdoption",
+        "p26.1=X;p26.8=The number of authorized shares is increased to 5,000.", "", 26, 1, "R.C. 1701.70 and 1701.71");
+    row("adoption: directors change the name", "AmendmentAdoption",
+        "p26.1=X;p26.8=Article FIRST: The name of the corporation is Acme Tools, Inc.", "", 26, 0, "");
+    row("adoption: shareholders change the number of shares", "AmendmentAdoption",
+        "p26.4=X;p26.8=The number of authorized shares is increased to 5,000.", "", 26, 0, "");
+    // The statutory agent update and the multiple agent update.
+    row("521: a new agent, section A unticked", "AgentUpdate", "g70=Harold Quince;p77.1=Mill Creek Agents LLC;p77.10=X",
+        "", 77, 1, "neither box of section A is ticked");
+    row("521: a new agent, section A ticked", "AgentUpdate", "g70=Harold Quince;p77.1=Mill Creek Agents LLC;p77.0=X",
+        "", 77, 0, "");
+    row("521: the same agent", "AgentUpdate", "g70=Harold Quince;p77.1=HAROLD  QUINCE", "", 77, 0, "");
+    row("526: the representative signs", "AgentSigns", "p80.6=Harold Quince;p81.0=Ann Lee", "", 81, 1,
+        "Ann Lee signs as the statutory agent, but the agent named on page 1 is Harold Quince");
+    row("526: the agent signs", "AgentSigns", "p80.6=Harold Quince;p81.0=Harold Quince", "", 81, 0, "");
 }
 
 void tst_check::rule()
@@ -823,6 +872,88 @@ void tst_check::plantedFault_data()
                        "OH", "43215", "", "", "X", "100", "0"});
         },
         {});
+
+    // ---- the later papers, each begun by an entry of the user's own
+    add("corporation: 540 as a lawyer files it", corporation, amendedByTheShareholders, {});
+    add("corporation: 540 certified by counsel", corporation,
+        [](CalcClient &c) {
+            amendedByTheShareholders(c);
+            c.store.SetText(26, 0, 10, "Attorney");
+        },
+        {"cbxForm540_FP page 26 \"Title\": the certificate is signed as \"Attorney\"; an officer of the "
+         "corporation signs it, not its counsel or agent"});
+    add("corporation: 540 certified before the adoption", corporation,
+        [](CalcClient &c) {
+            amendedByTheShareholders(c);
+            c.store.SetText(26, 0, 11, "5/1/2019");
+        },
+        {"cbxForm540_FP page 26 \"Date\": the certificate is dated May 1, 2019, before the amendment was adopted "
+         "(May 4, 2019)"});
+    add("corporation: amendment by the incorporators after shares issued", corporation,
+        [](CalcClient &c) {
+            amendedByTheShareholders(c);
+            c.store.SetText(26, 0, 4, QString());
+            c.store.SetText(26, 0, 0, "X");
+        },
+        {"cbxForm540_FP page 26 \"the incorporators, before any shares were subscribed and before the\": the "
+         "amendment is adopted by the incorporators, but the share ledger shows 1,000 "
+         "shares issued; once shares are issued the directors or the shareholders adopt it"});
+    add("association: directors amend the number of shares", association,
+        [](CalcClient &c) {
+            amendedByTheShareholders(c);
+            c.store.SetText(26, 0, 4, QString());
+            c.store.SetText(26, 0, 1, "X");
+            c.store.SetText(26, 0, 9, "Maria Lopez");
+            c.store.SetText(26, 0, 7, "3/2/2026");
+            c.store.SetText(26, 0, 11, "3/3/2026");
+            c.store.SetText(26, 0, 8, "Article FOURTH is amended: the number of authorized shares is 5,000.");
+        },
+        {"cbxForm540_PA page 26 \"the directors, as the law allows them without a vote\": the directors adopt an "
+         "amendment of the number of shares; such an amendment is normally adopted by the "
+         "shareholders (R.C. 1701.70 and 1701.71) (worth a look)"});
+    add("corporation: 521 naming a new agent at a box", corporation,
+        [](CalcClient &c) {
+            signedByThePresident(c);
+            c.g(G0::AgentStreet, "P.O. Box 118");
+            c.store.SetText(77, 0, 0, "X");
+            c.store.SetText(77, 0, 1, "Mill Creek Agents LLC");
+        },
+        {"cbxForm521 page 77 \"Street address in Ohio\": the statutory agent's address is a post-office box (also "
+         "cbxForm532A)"});
+    add("corporation: 521 with the agent changed and nothing ticked", corporation,
+        [](CalcClient &c) {
+            signedByThePresident(c);
+            c.store.SetText(77, 0, 1, "Mill Creek Agents LLC");
+        },
+        {"cbxForm521 page 77 \"Appoints a new statutory agent in place of the present\": none of the 6 choices is "
+         "filled or ticked, and the form needs one",
+         "cbxForm521 page 77 \"Appoints a new statutory agent in place of the present\": the statutory agent is Harold "
+         "Quince on the General Information Worksheet and Mill Creek Agents LLC on record, "
+         "but neither box of section A is ticked, so the update does not name the new agent"});
+    add("corporation: 526 signed by the representative", corporation,
+        [](CalcClient &c) {
+            c.store.SetText(80, 0, 0, "X");
+            c.overridden(81, 0, "Ann Lee");
+        },
+        {"cbxForm526 page 81 \"Printed name (Signed by the statutory agent)\": Ann Lee signs as the statutory agent, "
+         "but the agent named on page 1 "
+         "is Harold Quince; the agent signs this form"});
+    add("corporation: bond with no amount", corporation,
+        [](CalcClient &c) {
+            c.store.PgCt[25] = 1;
+            c.store.SetText(25, 0, 0, "Ben Ortiz");
+            c.store.SetText(25, 0, 1, "Buckeye Fidelity and Surety Company");
+        },
+        {"cbxMisc_Bond page 25 \"dollars ($\": this is empty, and the form needs it"});
+    add("company: members' resolution with no manner ticked", company,
+        [](CalcClient &c) {
+            c.store.PgCt[68] = 1;
+            c.store.SetText(68, 0, 1, "RESOLVED, that the company open an account with Third Street Bank.");
+            c.store.SetText(68, 0, 4, "4/20/2018");
+        },
+        {"cbxLLC_GenericMembersResolution page 68 \"They adopted it at a meeting of the members at\": none of the 2 "
+         "choices is filled or ticked, "
+         "and the form needs one"});
 }
 
 void tst_check::plantedFault()

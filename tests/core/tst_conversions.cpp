@@ -249,9 +249,11 @@ void tst_conversions::numberToWords_data()
     QTest::newRow("hundred teens") << 115017013.0 << "One Hundred Fifteen Million Seventeen Thousand Thirteen ";
     QTest::newRow("tens in every group") << 10010010.0 << "Ten Million Ten Thousand Ten ";
     QTest::newRow("three hundred million") << 300000000.0 << "Three Hundred Million ";
+    QTest::newRow("hyphen in every group") << 25045021.0 << "Twenty-Five Million Forty-Five Thousand Twenty-One ";
+    QTest::newRow("round tens take none") << 90020.0 << "Ninety Thousand Twenty ";
     QTest::newRow("largest") << 999999999.0
-                             << "Nine Hundred Ninety Nine Million Nine Hundred Ninety Nine Thousand Nine Hundred "
-                                "Ninety Nine ";
+                             << "Nine Hundred Ninety-Nine Million Nine Hundred Ninety-Nine Thousand Nine Hundred "
+                                "Ninety-Nine ";
     QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << "";
 }
 
@@ -287,7 +289,7 @@ void tst_conversions::amountToWordsWritesCents_data()
     QTest::addColumn<QString>("words");
     QTest::newRow("whole dollars") << 10.0 << "Ten ";
     QTest::newRow("cents") << 12.5 << "Twelve and 50/100 ";
-    QTest::newRow("one cent") << 1234.01 << "One Thousand Two Hundred Thirty Four and 01/100 ";
+    QTest::newRow("one cent") << 1234.01 << "One Thousand Two Hundred Thirty-Four and 01/100 ";
     QTest::newRow("cents round to a whole dollar") << 12.999 << "Thirteen ";
     QTest::newRow("cents alone") << 0.5 << "Zero and 50/100 ";
     QTest::newRow("nothing") << 0.0 << "";

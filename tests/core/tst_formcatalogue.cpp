@@ -53,7 +53,7 @@ QStringList catalogueFaults()
                               .arg(source(entry.page));
         }
         for (const SelectionBox &box : family.boxes)
-            for (int page : box.pages)
+            for (int page : box.pages + box.instructions)
                 if (!FactsOfPage(page).isPrinted)
                     faults << QStringLiteral("box %1 prints page %2, which has no template (%3)")
                                   .arg(box.name)
@@ -62,7 +62,8 @@ QStringList catalogueFaults()
     }
     QSet<int> printed;
     for (const SelectionBox &box : SelectionBoxes())
-        printed.unite(QSet<int>(box.pages.cbegin(), box.pages.cend()));
+        for (int page : box.pages + box.instructions)
+            printed.insert(page);
     for (int p = 0; p < PageCount; ++p)
         if (FactsOfPage(p).hasSource && !inFamilies.contains(p) && !printed.contains(p))
             faults << QStringLiteral("%1 has a source, but no family shows it and no box prints it").arg(source(p));

@@ -288,6 +288,8 @@ void tst_ledger::commandsRefused_data()
                                                   << "1,000 outstanding and 501 more; 1,500 authorized";
     QTest::newRow("redemption: more than the certificate")
         << 2 << day << 4 << "" << 101 << msg::LedgerBeyondCertificate << "101 shares redeemed; certificate 4 holds 100";
+    QTest::newRow("redemption: no shares")
+        << 2 << day << 4 << "" << 0 << msg::LedgerNothingRedeemed << "certificate 4 holds 100 shares";
 }
 
 void tst_ledger::commandsRefused()
@@ -327,9 +329,12 @@ void tst_ledger::issueAndRedemption()
     QVERIFY(RecordIssue(c.document, IssueOrder{QDate(2019, 9, 1), NewHolder{"Fay Moss", 200}, "2,400.00"}).ok());
     QCOMPARE(lineText(c.store(), 8), QStringLiteral("9/1/2019 | 8 | Fay Moss | New issue | 200 |  | 2,400.00"));
     QVERIFY(RecordRedemption(c.document, RedemptionOrder{QDate(2019, 10, 1), 4, 40, "480.00"}).ok());
-    QCOMPARE(lineText(c.store(), 9),
-             QStringLiteral("10/1/2019 |  | Redeemed by the corporation | Dev Patel | 40 | 4 | 480.00"));
-    QCOMPARE(lineText(c.store(), 10), QStringLiteral("10/1/2019 | 9 | Dev Patel | Dev Patel | 60 | 4 | "));
+    // The surrendered certificate is cancelled on a line of its own, as in a
+    // transfer; the shares bought back and their price follow.
+    QCOMPARE(lineText(c.store(), 9), QStringLiteral("10/1/2019 |  | Certificate cancelled | Dev Patel | 100 | 4 | "));
+    QCOMPARE(lineText(c.store(), 10),
+             QStringLiteral("10/1/2019 |  | Redeemed by the corporation | Dev Patel | 40 |  | 480.00"));
+    QCOMPARE(lineText(c.store(), 11), QStringLiteral("10/1/2019 | 9 | Dev Patel | Dev Patel | 60 | 4 | "));
     const Register reg = RegisterAsOf(c.store(), c.document.Directory());
     QCOMPARE(reg.totalOutstanding, 1160);
     QVERIFY(reg.Outstanding(9) && !reg.Outstanding(4));

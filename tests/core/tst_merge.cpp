@@ -36,6 +36,8 @@ private slots:
     void ballotBoxes();
     void fillGroups_data();
     void fillGroups();
+    void answerEndsTheSentence_data();
+    void answerEndsTheSentence();
     void printIfLines_data();
     void printIfLines();
     void growingTables();
@@ -459,6 +461,29 @@ void tst_merge::fillGroups()
         mergeBody(page, QStringLiteral("on /") + mark + QStringLiteral("3/{\\*\\brevanefill __________}, and"));
     QCOMPARE(merged, QStringLiteral("[on ") + expected + QStringLiteral(", and]"));
     QCOMPARE(recorder.numbers(), QList<int>{});
+}
+
+void tst_merge::answerEndsTheSentence_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("expected");
+    // The help asks for "10:00 a.m."; the wording puts a period after the time.
+    QTest::newRow("a.m. typed") << "10:00 a.m."
+                                << "[at 10:00 a.m. Next]";
+    QTest::newRow("a.m. and a blank typed") << "10:00 a.m. "
+                                            << "[at 10:00 a.m. Next]";
+    QTest::newRow("no period typed") << "10:00"
+                                     << "[at 10:00. Next]";
+    QTest::newRow("empty: the line to fill ends the sentence") << ""
+                                                               << "[at ________. Next]";
+}
+
+void tst_merge::answerEndsTheSentence()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, expected);
+    store_.SetText(1, 0, 3, answer);
+    QCOMPARE(mergeBody(1, QStringLiteral("at /*3/{\\*\\brevanefill ________}. Next")), expected);
 }
 
 void tst_merge::printIfLines_data()

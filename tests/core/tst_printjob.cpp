@@ -162,15 +162,18 @@ void tst_printjob::selectAllPrintsBothMarginGroupsInBoxOrder()
     QCOMPARE(job_->BuildPrintDocument(PrintSelection{all}), PrintBuildResult::Built);
     // The order of the forms the program has always had; a form added later
     // takes its own place among them.
-    const QList<int> order = {0,  88, 57, 58, 59, 60, 61, 62, 63, 64, 68, 1,  7,  8,  9,  10, 11, 12, 13, 14,
-                              15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 38, 75, 76, 77, 78, 79, 83, 36, 37,
-                              85, 80, 81, 82, 2,  3,  4,  5,  26, 27, 84, 28, 33, 29, 30, 31, 32, 34, 35, 45,
-                              46, 47, 43, 44, 39, 40, 41, 42, 50, 51, 52, 53, 54, 55, 56, 65, 66, 67};
+    // The filing instructions are not asked for, so none prints.
+    const QList<int> order = {0,  88, 57, 58, 59, 60, 61, 62, 63, 64, 68, 1,  7,  8,  9,  10, 11, 12,
+                              13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 38, 75, 76, 77, 78,
+                              79, 36, 37, 80, 81, 82, 2,  3,  4,  26, 27, 28, 33, 29, 30, 31, 32, 34,
+                              35, 45, 46, 43, 44, 39, 40, 41, 50, 51, 52, 53, 54, 55, 56, 65, 66, 67};
     QStringList expected;
     for (int page : order)
         expected.append(QString::number(page) + QStringLiteral(":c0"));
     expected[1] = QStringLiteral("88:"); // the worksheet prints the directory rows instead
     QStringList printed = marks(job_->PrintDocument());
+    for (int page : {5, 42, 47, 48, 83, 84, 85})
+        QVERIFY(!printed.contains(QString::number(page) + QStringLiteral(":c0")));
     printed.removeIf(
         [&](const QString &mark) { return !order.contains(mark.section(QLatin1Char(':'), 0, 0).toInt()); });
     QCOMPARE(printed, expected);
@@ -179,24 +182,34 @@ void tst_printjob::selectAllPrintsBothMarginGroupsInBoxOrder()
 void tst_printjob::boxesPrintTheirPages_data()
 {
     QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<bool>("instructions");
     QTest::addColumn<QList<int>>("pages");
-    QTest::newRow("notice and waiver") << QStringList{"cbxPOC_NoticeWaiver"} << QList<int>{9, 10};
-    QTest::newRow("waiver of notice") << QStringList{"cbxPOC_WaiverOfNotice"} << QList<int>{10};
+    QTest::newRow("notice and waiver") << QStringList{"cbxPOC_NoticeWaiver"} << false << QList<int>{9, 10};
+    QTest::newRow("waiver of notice") << QStringList{"cbxPOC_WaiverOfNotice"} << false << QList<int>{10};
     QTest::newRow("both waivers print page 10 once")
-        << QStringList{"cbxPOC_WaiverOfNotice", "cbxPOC_NoticeWaiver"} << QList<int>{9, 10};
-    QTest::newRow("biennial report") << QStringList{"cbxForm520"} << QList<int>{45, 46, 47};
-    QTest::newRow("reinstatement 525B") << QStringList{"cbxForm525B"} << QList<int>{43, 44};
+        << QStringList{"cbxPOC_WaiverOfNotice", "cbxPOC_NoticeWaiver"} << false << QList<int>{9, 10};
+    QTest::newRow("biennial report") << QStringList{"cbxForm520"} << false << QList<int>{45, 46};
+    QTest::newRow("reinstatement 525B") << QStringList{"cbxForm525B"} << false << QList<int>{43, 44};
     QTest::newRow("both 540 boxes print once")
-        << QStringList{"cbxForm540_PA", "cbxForm540_FP"} << QList<int>{26, 27, 84};
+        << QStringList{"cbxForm540_PA", "cbxForm540_FP"} << false << QList<int>{26, 27};
     QTest::newRow("both 561 boxes print once, who authorized it second")
-        << QStringList{"cbxForm561_FP", "cbxForm561_PA"} << QList<int>{28, 33, 29, 30, 31, 32, 34, 35};
+        << QStringList{"cbxForm561_FP", "cbxForm561_PA"} << false << QList<int>{28, 33, 29, 30, 31, 32, 34, 35};
     QTest::newRow("new boxes between their neighbours")
-        << QStringList{"cbxForm532C", "cbxForm525B", "cbxForm561_FP", "cbxForm520"}
-        << QList<int>{28, 33, 29, 30, 31, 32, 34, 35, 45, 46, 47, 43, 44, 39, 40, 41, 42};
+        << QStringList{"cbxForm532C", "cbxForm525B", "cbxForm561_FP", "cbxForm520"} << false
+        << QList<int>{28, 33, 29, 30, 31, 32, 34, 35, 45, 46, 43, 44, 39, 40, 41};
     QTest::newRow("order follows the boxes, not the clicks")
-        << QStringList{"cbxForm532A", "cbxCoverSheet"} << QList<int>{75, 2, 3, 4, 5};
-    QTest::newRow("stock certificate") << QStringList{"cbxStockBack", "cbxStockFront"} << QList<int>{86, 87};
-    QTest::newRow("unknown names print nothing") << QStringList{"cbxNothing", "cbxForm526"} << QList<int>{80, 81, 82};
+        << QStringList{"cbxForm532A", "cbxCoverSheet"} << false << QList<int>{75, 2, 3, 4};
+    QTest::newRow("stock certificate") << QStringList{"cbxStockBack", "cbxStockFront"} << false << QList<int>{86, 87};
+    QTest::newRow("unknown names print nothing")
+        << QStringList{"cbxNothing", "cbxForm526"} << false << QList<int>{80, 81, 82};
+    // The filing instructions, asked for: after every form, in the forms'
+    // order, each once.
+    QTest::newRow("instructions after both forms")
+        << QStringList{"cbxForm540_FP", "cbxForm525A"} << true << QList<int>{36, 37, 26, 27, 85, 84};
+    QTest::newRow("instructions of both 540 boxes once")
+        << QStringList{"cbxForm540_PA", "cbxForm540_FP"} << true << QList<int>{26, 27, 84};
+    QTest::newRow("525B with its instructions") << QStringList{"cbxForm525B"} << true << QList<int>{43, 44, 48};
+    QTest::newRow("a form without instructions") << QStringList{"cbxForm526"} << true << QList<int>{80, 81, 82};
 }
 
 void tst_printjob::eachPageKeepsItsLayout_data()
@@ -231,10 +244,13 @@ void tst_printjob::eachPageKeepsItsLayout()
 void tst_printjob::boxesPrintTheirPages()
 {
     QFETCH(QStringList, boxes);
+    QFETCH(bool, instructions);
     QFETCH(QList<int>, pages);
     writePages(PrintablePages);
     MessageRecorder recorder;
-    QCOMPARE(build(boxes), PrintBuildResult::Built);
+    PrintSelection selection = selectionOf(boxes);
+    selection.instructions = instructions;
+    QCOMPARE(job_->BuildPrintDocument(selection), PrintBuildResult::Built);
     QStringList expected;
     for (int page : pages)
         expected.append(QString::number(page) + QStringLiteral(":c0"));
@@ -562,7 +578,7 @@ void tst_printjob::everyPrintablePageHasABox()
         // The first tab is the half-inch group, the stock tab the stock group.
         QCOMPARE(box.tab == TabGeneralInfo, box.group == MarginGroup::HalfInch);
         QCOMPARE(box.tab == TabStock, box.group == MarginGroup::Stock);
-        for (int page : box.pages)
+        for (int page : box.pages + box.instructions)
             printed.insert(page);
     }
     QCOMPARE(printed, QSet<int>(PrintablePages.begin(), PrintablePages.end()));

@@ -15,6 +15,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
 using namespace brevane;
@@ -50,6 +51,7 @@ class tst_ledgerdialogs : public QObject
 private Q_SLOTS:
     void initTestCase() { UseUnitedStatesLocale(); }
     void transferDialogShowsAndRecordsTheLines();
+    void redemptionDialogStartsAtTheWholeCertificate();
     void registerOnADay();
     void menuOpensTheRegister();
     void companyShowsItsMembers();
@@ -85,6 +87,29 @@ void tst_ledgerdialogs::transferDialogShowsAndRecordsTheLines()
     QVERIFY(client.IsModified());
     const ledger::Register reg = ledger::RegisterAsOf(*client.Answers(), client.Directory());
     QVERIFY(reg.Outstanding(6) && reg.Outstanding(7) && !reg.Outstanding(2));
+}
+
+void tst_ledgerdialogs::redemptionDialogStartsAtTheWholeCertificate()
+{
+    ClientDocument client;
+    fill(client);
+    TfrmLedgerEntry dialog(TfrmLedgerEntry::Kind::Redemption, client);
+    dialog.edtDate->setDate(QDate(2019, 6, 15));
+    dialog.cbxCertificate->setCurrentIndex(dialog.cbxCertificate->findData(2));
+    // The whole certificate, the usual case, and nothing to mend.
+    QCOMPARE(dialog.spnShares->value(), 250);
+    QVERIFY(dialog.btnRecord->isEnabled());
+    QVERIFY(dialog.lblProblem->text().isEmpty());
+    QCOMPARE(rows(dialog.grdLines),
+             QStringList({"6/15/2019 |  | Certificate cancelled | Ben Ortiz | 250 | 2 | ",
+                          "6/15/2019 |  | Redeemed by the corporation | Ben Ortiz | 250 |  | "}));
+    // Part of it: the balance goes back to the holder.
+    dialog.spnShares->setValue(100);
+    QCOMPARE(rows(dialog.grdLines).last(), QStringLiteral("6/15/2019 | 6 | Ben Ortiz | Ben Ortiz | 150 | 2 | "));
+    // No shares: its own message, not one about too many.
+    dialog.spnShares->setValue(0);
+    QVERIFY(!dialog.btnRecord->isEnabled());
+    QVERIFY2(dialog.lblProblem->text().startsWith(QStringLiteral("3909-")), qPrintable(dialog.lblProblem->text()));
 }
 
 void tst_ledgerdialogs::registerOnADay()

@@ -100,11 +100,17 @@ void tst_printdialog::everyBoxOnItsTab()
         QCOMPARE(check->text(), box.caption);
         QVERIFY2(dialog.TabControl1->widget(box.tab)->isAncestorOf(check), qPrintable(box.name));
     }
-    // The tabs hold the selection boxes and nothing else; beside the buttons
-    // is the one option of Save as PDF.
+    // The tabs hold the selection boxes and nothing else; below them are the
+    // option of Save as PDF and the filing instructions, which print apart
+    // from the forms only when ticked.
     QCOMPARE(dialog.TabControl1->findChildren<QCheckBox *>().size(), SelectionBoxes().size());
-    QCOMPARE(dialog.findChildren<QCheckBox *>().size(), SelectionBoxes().size() + 1);
+    QCOMPARE(dialog.findChildren<QCheckBox *>().size(), SelectionBoxes().size() + 2);
     QVERIFY(!dialog.TabControl1->isAncestorOf(dialog.cbxOpenPdf));
+    QVERIFY(!dialog.TabControl1->isAncestorOf(dialog.cbxInstructions));
+    QVERIFY(!dialog.cbxInstructions->isChecked());
+    QVERIFY(!dialog.Selection().instructions);
+    dialog.cbxInstructions->setChecked(true);
+    QVERIFY(dialog.Selection().instructions);
 }
 
 void tst_printdialog::clicks_data()

@@ -133,7 +133,7 @@ void tst_transfers::leavingMoneyEditReformatsAndRecalculates()
     QCOMPARE(amount->text(), QStringLiteral("1,234.50"));
     QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
     QCOMPARE(Control<QLabel>(*w, "lblWords")->text(),
-             QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
+             QStringLiteral("One Thousand Two Hundred Thirty-Four and 50/100 "));
     QVERIFY(w->Document().IsModified());
 }
 
@@ -192,7 +192,7 @@ void tst_transfers::regionsFormIsTypedAndShownAnswersKeepOne()
     QCOMPARE(money->text(), shownAmount);
     QCOMPARE(w->Document().Answers()->Text(25, 0, 3), QStringLiteral("1,234.50"));
     QCOMPARE(Control<QLabel>(*w, "lblWords")->text(),
-             QStringLiteral("One Thousand Two Hundred Thirty Four and 50/100 "));
+             QStringLiteral("One Thousand Two Hundred Thirty-Four and 50/100 "));
     // Leaving the field again as shown changes nothing.
     Enter(money);
     QTest::keyClick(money, Qt::Key_Tab);

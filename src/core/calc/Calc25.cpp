@@ -13,6 +13,8 @@ void Calc25(PageCalc &pc)
     for (int k : {9, 11, 12, 13})
         pc.Always(k, pc.G(G0::EntityName));
     pc.Always(18, pc.Get(0));
+    // The secretary attests the directors' approval.
+    pc.Guarded(19, pc.G(G0::Secretary));
 }
 
 } // namespace brevane

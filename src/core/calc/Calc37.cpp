@@ -11,6 +11,7 @@ void Calc37(PageCalc &pc)
     // Three signer slots at answers 2 to 10; a business representative signs
     // under its own name.
     pc.RepresentativeBlock(2, 3, pc.G(G0::RepresentativeName));
+    pc.RepresentativeTitles(11, 3, 3);
 }
 
 } // namespace brevane

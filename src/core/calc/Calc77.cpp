@@ -17,7 +17,8 @@ void Calc77(PageCalc &pc)
     pc.Always(18, agentName ? pc.G(G0::AgentName) : QString());
     pc.Always(19, agentName ? pc.G(G0::AgentStreet) : QString());
     pc.Always(20, agentName ? pc.G(G0::AgentCity) : QString());
-    pc.Always(21, QStringLiteral("Ohio"));
+    // An unmarked section A is left empty, its state too.
+    pc.Always(21, agentName ? QStringLiteral("Ohio") : QString());
     pc.Always(22, agentName ? pc.G(G0::AgentZip) : QString());
 }
 

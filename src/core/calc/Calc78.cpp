@@ -28,7 +28,9 @@ void Calc78(PageCalc &pc)
     pc.Always(3, agentAddress ? pc.G(G0::AgentStreet) : QString());
     pc.Always(4, agentAddress ? pc.G(G0::AgentCity) : QString());
     pc.Always(5, agentAddress ? pc.G(G0::AgentZip) : QString());
-    pc.Always(6, QStringLiteral("Ohio")); // as the update's first page writes it
+    // As the update's first page writes it; an unmarked section B is left
+    // empty, its state too.
+    pc.Always(6, agentAddress ? QStringLiteral("Ohio") : QString());
 
     pc.Always(7, entityAddress ? pc.G(G0::Street) : QString());
     pc.Always(8, entityAddress ? pc.G(G0::City) : QString());

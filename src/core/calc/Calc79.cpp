@@ -9,6 +9,7 @@ void Calc79(PageCalc &pc)
     // Two signer slots at answers 0 to 5; a business representative signs for
     // the entity itself.
     pc.RepresentativeBlock(0, 2, pc.G(G0::EntityName));
+    pc.RepresentativeTitles(7, 2, 3);
 }
 
 } // namespace brevane

@@ -1,20 +1,18 @@
 // Multiple agent name and address change (form 526), second page: the
-// representative who signs, on each line the user ticked on the first page.
+// statutory agent named on the first page signs, in the block the user
+// ticked there.
 #include "core/calc/PageProcedures.h"
 
 namespace brevane {
 
 void Calc81(PageCalc &pc)
 {
-    // Answer k follows check box k of the first page. With neither type mark
-    // ticked nothing is written.
-    for (int k = 0; k < 2; ++k) {
-        const bool wanted = pc.OtherPage(80, k) == QLatin1String("X");
-        if (pc.Ticked(G0::RepresentativeIsIndividual))
-            pc.Guarded(k, wanted ? pc.G(G0::RepresentativeName) : QString());
-        if (pc.Ticked(G0::RepresentativeIsBusiness))
-            pc.Guarded(k, wanted ? pc.G(G0::RepresentativeSigner) : QString());
-    }
+    // Check box 0 of the first page: the agent, an individual, signs in
+    // person (answer 0); check box 1: someone signs for the agent, a
+    // business (answer 4 names it). The user writes who signs for it.
+    const QString agent = pc.OtherPage(80, 6);
+    pc.Guarded(0, pc.OtherTicked(80, 0) ? agent : QString());
+    pc.Always(4, pc.OtherTicked(80, 1) ? agent : QString());
 }
 
 } // namespace brevane

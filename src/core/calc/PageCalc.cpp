@@ -241,6 +241,13 @@ void PageCalc::StatutoryAgentAppointment()
     Always(6, G(G0::EntityName));
 }
 
+void PageCalc::RepresentativeTitles(int first, int slotCount, int step)
+{
+    const bool person = Ticked(G0::RepresentativeIsIndividual) && !Ticked(G0::RepresentativeIsBusiness);
+    for (int slot = 0; slot < slotCount; ++slot)
+        Guarded(first + slot * step, slot == 0 && person ? G(G0::RepresentativeTitle) : QString());
+}
+
 void PageCalc::RepresentativeBlock(int first, int slotCount, const QString &businessName, bool usePageZero)
 {
     const bool individual = usePageZero && Ticked(G0::RepresentativeIsIndividual);

@@ -168,6 +168,11 @@ public:
     // directory's R rows fill the other slots. With `usePageZero` false (a
     // page without a page-0 representative) only the directory rows are used.
     void RepresentativeBlock(int first, int slotCount, const QString &businessName, bool usePageZero = true);
+    // The titles of a representative block's signers, at answers first,
+    // first + step, ...: the page-0 representative, a person, signs in slot 0
+    // with the title given there; every other signer's capacity is written by
+    // hand. Each write unless overridden.
+    void RepresentativeTitles(int first, int slotCount, int step);
 
 private:
     TAnswer &store_;

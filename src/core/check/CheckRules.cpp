@@ -918,6 +918,7 @@ void CertificateDates(const CheckContext &c, QList<Finding> &out)
         {22, -1, G0::DirectorsMeetingDate, -1, G0::MinutesCertifiedDate, "the directors met"},
         {38, 7, -1, 3, -1, "the resolution was adopted"},
         {68, 4, -1, 3, -1, "the members adopted the resolution"},
+        {26, 7, -1, 11, -1, "the amendment was adopted"},
     };
     for (const Certified &k : certified) {
         if (k.page != c.page)
@@ -943,25 +944,101 @@ void CertificateDates(const CheckContext &c, QList<Finding> &out)
 
 void CertifyingOfficer(const CheckContext &c, QList<Finding> &out)
 {
-    // The certificate of dissolution is signed by an officer of the corporation.
-    constexpr int dissolutionPage = 33;
-    constexpr int title = 5;
+    // The certificates of dissolution and of amendment are signed by an
+    // officer of the corporation: the page and the signer's title.
+    struct Certificate
+    {
+        int page;
+        int title;
+    };
+    static const Certificate certificates[] = {{33, 5}, {26, 10}};
     static const QRegularExpression counsel = caseless("\\b(attorney|counsel|lawyer|esq\\.?|agent|accountant|cpa)\\b");
     static const QRegularExpression officer =
         caseless("\\b(president|secretary|treasurer|chair(man|woman|person)?|officer|ceo|cfo|director)\\b");
-    const QString text = c.answers.Text(dissolutionPage, 0, title).simplified();
-    if (text.isEmpty())
+    for (const Certificate &k : certificates) {
+        if (k.page != c.page)
+            continue;
+        const QString text = c.answers.Text(k.page, 0, k.title).simplified();
+        if (text.isEmpty())
+            continue;
+        if (counsel.match(text).hasMatch() && !officer.match(text).hasMatch())
+            out << onField(k.page, k.title, Severity::MustFix,
+                           QStringLiteral("the certificate is signed as \"%1\"; an officer of the corporation signs "
+                                          "it, not its counsel or agent")
+                               .arg(text));
+        else if (!officer.match(text).hasMatch())
+            out << onField(k.page, k.title, Severity::WorthALook,
+                           QStringLiteral("the title \"%1\" names no officer; an officer of the corporation signs the "
+                                          "certificate")
+                               .arg(text));
+    }
+}
+
+void AmendmentAdoption(const CheckContext &c, QList<Finding> &out)
+{
+    // Who may adopt an amendment of the articles (form 540, page 26): the
+    // incorporators only while no shares are issued; the directors only the
+    // few amendments the law leaves to them, which do not change the number
+    // of shares.
+    constexpr int page = 26;
+    constexpr int byIncorporators = 0;
+    constexpr int byDirectors = 1;
+    constexpr int adopted = 7;
+    constexpr int text = 8;
+    if (c.answers.Text(page, 0, byIncorporators) == QLatin1String("X")) {
+        const std::optional<QDate> on = ReadDate(c.answers.Text(page, 0, adopted));
+        const qint64 issued =
+            ledger::RegisterAsOf(c.answers, c.directory, on.value_or(QDate()), false).totalOutstanding;
+        if (issued > 0)
+            out << onField(page, byIncorporators, Severity::MustFix,
+                           QStringLiteral("the amendment is adopted by the incorporators, but the share ledger shows "
+                                          "%1 shares issued; once shares are issued the directors or the "
+                                          "shareholders adopt it")
+                               .arg(count(double(issued))));
+    }
+    static const QRegularExpression shares =
+        caseless("\\b(number|authori[sz]ed|increase[ds]?|decrease[ds]?|reduce[ds]?)\\b[^.]*\\bshares\\b|"
+                 "\\bshares\\b[^.]*\\b(authori[sz]ed|increased?|decreased?|reduced?)\\b");
+    if (c.answers.Text(page, 0, byDirectors) == QLatin1String("X") &&
+        shares.match(c.answers.Text(page, 0, text)).hasMatch())
+        out << onField(page, byDirectors, Severity::WorthALook,
+                       QStringLiteral("the directors adopt an amendment of the number of shares; such an amendment "
+                                      "is normally adopted by the shareholders (R.C. 1701.70 and 1701.71)"));
+}
+
+void AgentUpdate(const CheckContext &c, QList<Finding> &out)
+{
+    // Form 521, page 77: the agent now on record (answer 1, the user's) and
+    // the agent on the General Information Worksheet. Where they differ the
+    // update appoints a new agent or records a new name, and section A must
+    // be ticked to say so.
+    constexpr int page = 77;
+    constexpr int onRecord = 1;
+    const QString recorded = c.answers.Text(page, 0, onRecord).simplified();
+    const QString agent = c.G(G0::AgentName).simplified();
+    if (recorded.isEmpty() || agent.isEmpty() || personKey(recorded) == personKey(agent))
         return;
-    if (counsel.match(text).hasMatch() && !officer.match(text).hasMatch())
-        out << onField(dissolutionPage, title, Severity::MustFix,
-                       QStringLiteral("the certificate is signed as \"%1\"; an officer of the corporation signs it, "
-                                      "not its counsel or agent")
-                           .arg(text));
-    else if (!officer.match(text).hasMatch())
-        out << onField(dissolutionPage, title, Severity::WorthALook,
-                       QStringLiteral("the title \"%1\" names no officer; an officer of the corporation signs the "
-                                      "certificate")
-                           .arg(text));
+    if (c.answers.Text(page, 0, 0) == QLatin1String("X") || c.answers.Text(page, 0, 2) == QLatin1String("X"))
+        return;
+    out << onField(page, 0, Severity::MustFix,
+                   QStringLiteral("the statutory agent is %1 on the General Information Worksheet and %2 on record, "
+                                  "but neither box of section A is ticked, so the update does not name the new agent")
+                       .arg(agent, recorded));
+}
+
+void AgentSigns(const CheckContext &c, QList<Finding> &out)
+{
+    // Form 526: the statutory agent named on page 1 signs page 2 in person.
+    constexpr int signaturePage = 81;
+    constexpr int printedName = 0;
+    const QString signer = c.answers.Text(signaturePage, 0, printedName).simplified();
+    const QString agent = c.answers.Text(80, 0, 6).simplified();
+    if (signer.isEmpty() || agent.isEmpty() || personKey(signer) == personKey(agent))
+        return;
+    out << onField(signaturePage, printedName, Severity::MustFix,
+                   QStringLiteral("%1 signs as the statutory agent, but the agent named on page 1 is %2; the agent "
+                                  "signs this form")
+                       .arg(signer, agent));
 }
 
 void SignerSlots(const CheckContext &c, QList<Finding> &out)
@@ -1016,6 +1093,9 @@ const std::vector<NamedRule> &CheckRules()
         {"AmendmentDates", AmendmentDates},
         {"CertificateDates", CertificateDates},
         {"CertifyingOfficer", CertifyingOfficer},
+        {"AmendmentAdoption", AmendmentAdoption},
+        {"AgentUpdate", AgentUpdate},
+        {"AgentSigns", AgentSigns},
         {"Ledger", Ledger},
     };
     return rules;

@@ -96,7 +96,12 @@ void FiscalYear(const CheckContext &c, QList<Finding> &out);       // the first 
 void AgreementDate(const CheckContext &c, QList<Finding> &out);    // the operating agreement not before the company
 void AmendmentDates(const CheckContext &c, QList<Finding> &out);   // an amendment's dates after the articles, 0-90 days
 void CertificateDates(const CheckContext &c, QList<Finding> &out); // certified on or after the act
-void CertifyingOfficer(const CheckContext &c, QList<Finding> &out); // an officer, not counsel, certifies a dissolution
+void CertifyingOfficer(const CheckContext &c,
+                       QList<Finding> &out); // an officer, not counsel, certifies a dissolution or an amendment
+void AmendmentAdoption(const CheckContext &c,
+                       QList<Finding> &out); // incorporators only before shares, directors not the shares
+void AgentUpdate(const CheckContext &c, QList<Finding> &out); // a 521 that changes the agent says so in section A
+void AgentSigns(const CheckContext &c, QList<Finding> &out);  // the agent named on the 526 signs it
 // the share ledger
 void Ledger(const CheckContext &c, QList<Finding> &out); // the journal as a lawyer reads it, against the minutes
 

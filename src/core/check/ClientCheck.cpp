@@ -45,10 +45,13 @@ bool anyRowHasRole(const DirectoryTable &directory, QChar role)
     return std::any_of(rows.begin(), rows.end(), [&](const DirectoryRow &row) { return HasRole(row, role); });
 }
 
-// The required items of one page that are not met.
-void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int page, QList<Finding> &out)
+// The required items of one page that are not met, in copy `copy` of a
+// repeatable page (its own answers are read from that copy).
+void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int page, int copy, QList<Finding> &out)
 {
-    const auto filled = [&](const AnswerRef &a) { return !answers.Text(a.page, 0, a.answer).trimmed().isEmpty(); };
+    const auto filled = [&](const AnswerRef &a) {
+        return !answers.Text(a.page, a.page == page ? copy : 0, a.answer).trimmed().isEmpty();
+    };
     for (const RequiredItem &item : FactsOfPage(page).required) {
         // An item that depends on another answer is needed only while that one is given.
         if (!item.when.empty() && std::none_of(item.when.begin(), item.when.end(), filled))
@@ -82,6 +85,8 @@ void requiredItems(const TAnswer &answers, const DirectoryTable &directory, int 
         } else if (item.whenRole) {
             f.text += QStringLiteral(" when a row is %1").arg(roleName(item.whenRole));
         }
+        if (copy > 0)
+            f.text += QStringLiteral(" (copy %1)").arg(copy + 1);
         f.severity = Severity::MustFix;
         out << f;
     }
@@ -123,14 +128,14 @@ QString directoryLabel(const DirectoryTable &directory, int row)
     return name.isEmpty() ? label : label + QStringLiteral(", ") + name;
 }
 
-// The names of the print boxes of the families `wanted` takes, in the order
-// of the print document.
+// The names of the print boxes `wanted` takes (given its family and itself),
+// in the order of the print document.
 template <class Wanted> QStringList boxesInPrintOrder(Wanted wanted)
 {
     QList<const SelectionBox *> boxes;
     for (const FormFamily &family : FormFamilies())
-        if (wanted(family))
-            for (const SelectionBox &box : family.boxes)
+        for (const SelectionBox &box : family.boxes)
+            if (wanted(family, box))
                 boxes << &box;
     std::sort(boxes.begin(), boxes.end(),
               [](const SelectionBox *a, const SelectionBox *b) { return a->printOrder < b->printOrder; });
@@ -153,20 +158,40 @@ unsigned EntityOfClient(const TAnswer &answers, const DirectoryTable &directory)
     return ForProfitCorporation;
 }
 
+namespace {
+
+// Whether the client has begun a later paper of the family: a copy of a
+// repeatable page in use, or an entry of the user's own on one of its pages.
+bool begun(const TAnswer &answers, const FormFamily &family)
+{
+    for (const FormPageEntry &entry : family.pages) {
+        if (IsRepeatablePage(entry.page)) {
+            if (answers.PgCt[size_t(entry.page)] > 0)
+                return true;
+            continue;
+        }
+        for (const FieldFact &field : FactsOfPage(entry.page).fields)
+            if (field.input && !answers.Text(entry.page, 0, field.answer).trimmed().isEmpty())
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QStringList BoxesInUse(const TAnswer &answers, const DirectoryTable &directory)
 {
     const unsigned kind = EntityOfClient(answers, directory);
-    // A corporation that keeps ledger sheets has its share ledger checked too.
-    const bool keepsLedger = kind != LimitedLiabilityCompany && answers.PgCt[24] > 0;
-    return boxesInPrintOrder([kind, keepsLedger](const FormFamily &family) {
-        return family.key == QLatin1String("worksheets") || (family.formation & kind) ||
-               (keepsLedger && family.key == QLatin1String("ledger"));
+    return boxesInPrintOrder([&](const FormFamily &family, const SelectionBox &box) {
+        if (family.key == QLatin1String("worksheets") || (family.formation & kind))
+            return true;
+        return family.formation == 0 && (box.kinds & kind) && begun(answers, family);
     });
 }
 
 QStringList AllBoxes()
 {
-    return boxesInPrintOrder([](const FormFamily &) { return true; });
+    return boxesInPrintOrder([](const FormFamily &, const SelectionBox &) { return true; });
 }
 
 QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &directory, const QStringList &boxes,
@@ -187,7 +212,12 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
                 f.text = *failed + QStringLiteral("; the paper is left out of the print document");
                 findings << f;
             }
-            requiredItems(answers, directory, page, findings);
+            // Each copy of a repeatable page is a paper of its own; one
+            // without a copy in use prints nothing.
+            const int copies =
+                IsRepeatablePage(page) ? std::clamp(answers.PgCt[size_t(page)], 0, ContinuationCount) : 1;
+            for (int copy = 0; copy < copies; ++copy)
+                requiredItems(answers, directory, page, copy, findings);
             chooseOne(answers, page, findings);
             const CheckContext context{answers, directory, page, today, &cache};
             for (const char *ruleName : FactsOfPage(page).checks)

@@ -23,8 +23,10 @@ class ClientDocument;
 unsigned EntityOfClient(const TAnswer &answers, const DirectoryTable &directory);
 
 // The print boxes of the forms the client uses: the worksheets, the papers
-// that form a business of its kind and, for a corporation that keeps ledger
-// sheets, its share ledger, in the order of the print document.
+// that form a business of its kind, and the later papers of its kind it has
+// begun (a copy of a repeatable page such as a ledger sheet or a bond, or an
+// entry of the user's own on a form's page), in the order of the print
+// document.
 QStringList BoxesInUse(const TAnswer &answers, const DirectoryTable &directory);
 // Every print box, in the order of the print document.
 QStringList AllBoxes();

@@ -367,6 +367,10 @@ const CatalogueRow Catalogue[] = {
      QStringLiteral("3908-No stock certificate was printed, since the share ledger shows no certificate of this number "
                     "outstanding: "),
      Kind::Detail},
+    {3909,
+     QStringLiteral("3909-A redemption buys back at least one share of the certificate; give how many shares the "
+                    "corporation redeems: "),
+     Kind::Detail},
     // The program's own: the due dates exported for a calendar program.
     {3950,
      QStringLiteral("3950-The calendar file could not be saved; nothing was written over an earlier one. Choose "

@@ -96,6 +96,7 @@
     X(LedgerFull, 39060)                /* the ledger sheets cannot hold the entries; detail: how many lines */        \
     X(CertificatesUnreadable, 39070)    /* the certificates to print are not a list of numbers; detail: the text */    \
     X(CertificateNotOutstanding, 39080) /* a certificate chosen for printing is not outstanding; detail: numbers */    \
+    X(LedgerNothingRedeemed, 39090)     /* a redemption of no shares; detail: the certificate and its shares */        \
     X(CalendarNotSaved, 39500)          /* the due dates as an iCalendar file; detail: its path and the reason */      \
     X(ClientJsonRejected, 40010)        /* JSON import: not a client's JSON, or a member wrong; nothing written;       \
                                            detail: the file and each member that is wrong, where it stands */          \

@@ -88,6 +88,12 @@ QList<FormPageEntry> operator+(QList<FormPageEntry> entries, const FormPageEntry
     return entries;
 }
 
+// The filing instructions of a form, shown as its last page.
+FormPageEntry instructions(int page, Offered offered = Offered::Both)
+{
+    return FormPageEntry{page, "Instructions", offered, true};
+}
+
 FormFamily treeCaption(FormFamily family, const char *caption)
 {
     family.treeCaption = QLatin1String(caption);
@@ -140,14 +146,13 @@ std::vector<FormFamily> makeFamilies()
                                  {box("cbxPOC_Page1", "Page 1", C, Incorporators, 17, 4)}),
                             "Page 1"),
                 ForProfitCorporation | ProfessionalAssociation),
-        forming(pages("532A", incorporation, "Articles (532A-For Profit)", run(2, 4) + FormPageEntry{5, "Instructions"},
+        forming(pages("532A", incorporation, "Articles (532A-For Profit)", run(2, 4) + instructions(5),
                       {box("cbxForm532A", "Initial Articles of Incorporation (Form 532A)", G, Corporations, 6, 26)}),
                 ForProfitCorporation),
-        forming(
-            untracked(pages(
-                "532C", incorporation, "Articles (532C-Prof Assoc)", run(39, 41) + FormPageEntry{42, "Instructions"},
-                {box("cbxForm532C", "Initial Articles of Incorporation (Form 532C)", G, Professional, 11, 33)})),
-            ProfessionalAssociation),
+        forming(untracked(pages(
+                    "532C", incorporation, "Articles (532C-Prof Assoc)", run(39, 41) + instructions(42),
+                    {box("cbxForm532C", "Initial Articles of Incorporation (Form 532C)", G, Professional, 11, 33)})),
+                ProfessionalAssociation),
         forming(item("order", incorporation, "Order && Waiver", 7,
                      {box("cbxPOC_OrderWaiver", "Order && Waiver of Notice", C, Incorporators, 18, 5)}),
                 ForProfitCorporation | ProfessionalAssociation),
@@ -194,8 +199,7 @@ std::vector<FormFamily> makeFamilies()
         repeatable("ledger", corporateMisc, "Share Ledger/Journal", 24,
                    {box("cbxMisc_ShareLedger", "Share Ledger/Journal", C, Misc, 31, 18)}),
         repeatable("bond", corporateMisc, "Bond", 25, {box("cbxMisc_Bond", "Bond", C, Misc, 32, 19)}),
-        pages("540", corporateMisc, "Certificate of Amendment (540)",
-              run(26, 27) + FormPageEntry{84, "Instructions", Offered::Tree},
+        pages("540", corporateMisc, "Certificate of Amendment (540)", run(26, 27) + instructions(84, Offered::Tree),
               {box("cbxForm540_FP", "Certificate of Amendment (540)", G, Corporations, 7, 27),
                box("cbxForm540_PA", "Certificate of Amendment (540)", G, Professional, 12, 28)}),
         // Who authorized the dissolution and signs for it comes second, after
@@ -204,10 +208,10 @@ std::vector<FormFamily> makeFamilies()
               QList<FormPageEntry>{{28}, {33}} + run(29, 32) + run(34, 35),
               {box("cbxForm561_FP", "Certificate of Dissolution (561)", G, Corporations, 8, 29),
                box("cbxForm561_PA", "Certificate of Dissolution (561)", G, Professional, 13, 30)}),
-        pages("525A", corporateMisc, "Reinstatement (525A-For Profit)",
-              run(36, 37) + FormPageEntry{85, "Instructions", Offered::Tree},
+        pages("525A", corporateMisc, "Reinstatement (525A-For Profit)", run(36, 37) + instructions(85, Offered::Tree),
               {box("cbxForm525A", "Reinstatement && Appointment of Agent (525A)", G, General, 4, 24)}),
-        untracked(pages("525B", corporateMisc, "Reinstatement (525B-Prof Assoc)", run(43, 44),
+        untracked(pages("525B", corporateMisc, "Reinstatement (525B-Prof Assoc)",
+                        run(43, 44) + instructions(48, Offered::Tree),
                         {box("cbxForm525B", "Reinstatement (525B)", G, Professional, 10, 32)})),
         repeatable("resolution", corporateMisc, "Corporate Resolution", 38,
                    {box("cbxMisc_CorporateResolution", "Generic Corporate Resolution", C, Misc, 33, 20)}),
@@ -231,12 +235,11 @@ std::vector<FormFamily> makeFamilies()
         item("cover", misc, "Cover Sheet", 75, {box("cbxCoverSheet", "Cover Sheet", G, General, 1, 21)}),
         item("creditcard", misc, "Credit Card Authorization", 76,
              {box("cbxCreditCardAuthorization", "Credit Card Authorization", G, General, 2, 22)}),
-        pages("521", misc, "Statutory Agent Update (521)",
-              run(77, 79) + FormPageEntry{83, "Instructions", Offered::Tree},
+        pages("521", misc, "Statutory Agent Update (521)", run(77, 79) + instructions(83, Offered::Tree),
               {box("cbxForm521", "Statutory Agent Update (Form 521)", G, General, 3, 23)}),
         pages("526", misc, "Multiple Agent Update (526)", run(80, 82),
               {box("cbxForm526", "Multiple Agent Name and Address (Form 526)", G, General, 5, 25)}),
-        untracked(pages("520", misc, "Biennial Report", run(45, 46) + FormPageEntry{47, "Instructions"},
+        untracked(pages("520", misc, "Biennial Report", run(45, 46) + instructions(47),
                         {box("cbxForm520", "Biennial Report (520)", G, Professional, 9, 31)})),
     };
 
@@ -252,7 +255,8 @@ std::vector<FormFamily> makeFamilies()
         for (SelectionBox &b : family.boxes) {
             b.family = family.key;
             if (b.pages.isEmpty())
-                b.pages = family.PageNumbers();
+                for (const FormPageEntry &entry : family.pages)
+                    (entry.instructions ? b.instructions : b.pages).append(entry.page);
             if (b.kinds & placeKinds)
                 b.kinds &= placeKinds;
         }

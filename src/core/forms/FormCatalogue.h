@@ -59,6 +59,9 @@ struct FormPageEntry
     int page;
     const char *caption = nullptr; // nullptr: "Page k" by its place in the family
     Offered offered = Offered::Both;
+    // The filing instructions of the form: never part of the paper that is
+    // filed (see SelectionBox::instructions).
+    bool instructions = false;
 };
 
 // One check box of the print dialog.
@@ -74,6 +77,10 @@ struct SelectionBox
     // The pages it prints, in order. A repeatable page prints every
     // instance in use; page 88 stands for the directory worksheet pages.
     QList<int> pages;
+    // The pages of its filing instructions (fees, where to file): printed
+    // apart from the paper, after every form of the job, and only when the
+    // user asks for them.
+    QList<int> instructions;
     // Checked when the dialog opens over a page of its family.
     bool checkedOnDisplay = true;
     QString family; // the key of the family it prints

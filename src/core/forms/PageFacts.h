@@ -27,6 +27,7 @@ struct FieldFact
     const char *label = ""; // UTF-8; empty where no wording stands beside it
     bool signer = false;
     const char *name = ""; // ASCII; empty where the source names no answer
+    bool input = false;    // the user's own entry (no page procedure writes it)
 };
 
 // Answer `answer` of page `page` (continuation 0).

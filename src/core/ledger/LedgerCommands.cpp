@@ -155,15 +155,22 @@ Outcome RedemptionLines(const TAnswer &answers, const DirectoryTable &directory,
     const Certificate *surrendered = nullptr;
     if (Outcome found = surrenderedOn(then, order.certificate, order.date, &surrendered); !found.ok())
         return found;
-    if (order.shares <= 0 || order.shares > surrendered->shares)
+    if (order.shares <= 0)
+        return Outcome::failure(msg::LedgerNothingRedeemed, QStringLiteral("certificate %1 holds %2 shares")
+                                                                .arg(surrendered->number)
+                                                                .arg(SharesText(surrendered->shares)));
+    if (order.shares > surrendered->shares)
         return Outcome::failure(msg::LedgerBeyondCertificate,
                                 QStringLiteral("%1 shares redeemed; certificate %2 holds %3")
                                     .arg(SharesText(order.shares))
                                     .arg(surrendered->number)
                                     .arg(SharesText(surrendered->shares)));
+    // The certificate surrendered is cancelled, as in a transfer; the shares
+    // bought back and the price are a line of their own.
     QList<JournalLine> out;
-    out << line(order.date, 0, RedeemedText(), surrendered->holder, SharesText(order.shares), surrendered->number,
-                order.amount);
+    out << line(order.date, 0, CancelledText(), surrendered->holder, SharesText(surrendered->shares),
+                surrendered->number);
+    out << line(order.date, 0, RedeemedText(), surrendered->holder, SharesText(order.shares), 0, order.amount);
     if (order.shares < surrendered->shares)
         out << line(order.date, RegisterAsOf(answers, directory).LastNumber() + 1, surrendered->holder,
                     surrendered->holder, SharesText(surrendered->shares - order.shares), surrendered->number);

@@ -8,8 +8,9 @@
 //
 // A transfer writes: the certificate surrendered, cancelled; a new
 // certificate to each transferee; and one for any balance back to the
-// holder. A redemption: the certificate cancelled as redeemed, and one for
-// any balance back to the holder. An issue: a new certificate.
+// holder. A redemption: the certificate surrendered, cancelled; the shares
+// the corporation bought back, with the price; and one for any balance back
+// to the holder. An issue: a new certificate.
 //
 // A command that cannot be written (its date unreadable or before the
 // journal's last line, the certificate not outstanding, more shares than it

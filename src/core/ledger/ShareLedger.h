@@ -14,7 +14,10 @@
 //                      under transferred from, the amount paid;
 //   - a cancellation:  no certificate number, the surrendered certificate's
 //                      number under old certificate ("Certificate cancelled"
-//                      or "Redeemed by the corporation" under the holder);
+//                      under the holder);
+//   - a redemption:    "Redeemed by the corporation" under the holder, the
+//                      shares bought back and the price, no certificate
+//                      (the one surrendered is cancelled on its own line);
 //   - a certificate issued in place of a surrendered one: both numbers.
 // A certificate is cancelled once, on the day it is surrendered; the
 // certificates issued in its place on that day share out its shares.

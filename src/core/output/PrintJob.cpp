@@ -100,6 +100,14 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
 
     bool anyChecked = false;
     std::array<bool, PageCount> handled{};
+    // A page of one copy: the first opens the document, the others follow.
+    const auto printPage = [this](int page) {
+        if (firstPage_) {
+            AppendTemplatePage(page, 0);
+            return true;
+        }
+        return OpenDocument(page, 0, true) != Opened::Fatal;
+    };
     for (const SelectionBox &box : SelectionBoxes()) {
         if (!selection.IsChecked(box.name))
             continue;
@@ -123,17 +131,26 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
             } else if (IsRepeatablePage(page)) {
                 if (!PrintInstances(page))
                     return PrintBuildResult::Failed;
-            } else if (!firstPage_) {
-                if (OpenDocument(page, 0, true) == Opened::Fatal)
-                    return PrintBuildResult::Failed;
-            } else {
-                AppendTemplatePage(page, 0);
+            } else if (!printPage(page)) {
+                return PrintBuildResult::Failed;
             }
         }
     }
     if (selection.shareRegister) {
         anyChecked = true;
         AppendShareRegister(selection.registerAsOf);
+    }
+    // The instructions are not filed: they follow every paper that is.
+    for (const SelectionBox &box : SelectionBoxes()) {
+        if (!selection.instructions || !selection.IsChecked(box.name))
+            continue;
+        for (int page : box.instructions) {
+            if (handled[page])
+                continue;
+            handled[page] = true;
+            if (!printPage(page))
+                return PrintBuildResult::Failed;
+        }
     }
     if (!anyChecked)
         return PrintBuildResult::NothingChecked;

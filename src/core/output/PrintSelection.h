@@ -33,6 +33,9 @@ struct PrintSelection
     // or after the ledger's last entry while that is not a valid date.
     bool shareRegister = false;
     QDate registerAsOf = {};
+    // The filing instructions of the chosen forms, printed as their own
+    // part after everything else; without it they are not printed.
+    bool instructions = false;
 
     bool IsChecked(const QString &box) const { return checked.contains(box); }
     void SetChecked(const QString &box, bool on = true)

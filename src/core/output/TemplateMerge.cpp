@@ -480,6 +480,11 @@ bool TemplateMerge::SubstituteVariable(int page, int continuation, int number, Q
     cut_ += length;
     const QString fill = TakeFillGroup();
     head_ += FormatAnswer(page, kind, *text, overridden, fill);
+    // An answer that ends with its own period ("10:00 a.m.") ends the
+    // sentence: the wording's period after it is not printed a second time.
+    if (kind != QLatin1Char('&') && cut_ < text_.size() && text_[cut_] == QLatin1Char('.') &&
+        trimBlanks(*text).endsWith(QLatin1Char('.')))
+        ++cut_;
     return true;
 }
 

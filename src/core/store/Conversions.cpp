@@ -402,7 +402,13 @@ void appendGroup(QString &text, int group)
     const int units = group % 10;
     if (hundreds > 0)
         text += DigitWords[hundreds] + QStringLiteral("Hundred ");
-    text += TensWords[tens];
+    // Twenty-one to ninety-nine take a hyphen, as amounts are written out.
+    if (tens >= 2 && units > 0) {
+        text += QStringView(TensWords[tens]).chopped(1);
+        text += QLatin1Char('-');
+    } else {
+        text += TensWords[tens];
+    }
     text += DigitWords[units];
 }
 

@@ -19,6 +19,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace brevane {
 
 namespace {
@@ -73,7 +75,10 @@ TfrmLedgerEntry::TfrmLedgerEntry(Kind kind, ClientDocument &client, QWidget *par
                                             : QStringLiteral("Certificate redeemed"),
                      cbxCertificate);
         connect(edtDate, &QDateEdit::dateChanged, this, [this] { fillCertificates(); });
-        connect(cbxCertificate, &QComboBox::currentIndexChanged, this, [this] { showLines(); });
+        connect(cbxCertificate, &QComboBox::currentIndexChanged, this, [this] {
+            redeemWholeCertificate();
+            showLines();
+        });
     }
     if (kind == Kind::Transfer) {
         auto *note = new QLabel(QStringLiteral("Transferred to (a row for each new holder; what is not transferred "
@@ -144,6 +149,7 @@ TfrmLedgerEntry::TfrmLedgerEntry(Kind kind, ClientDocument &client, QWidget *par
 
     if (cbxCertificate)
         fillCertificates();
+    redeemWholeCertificate();
     showLines();
     resize(760, 460);
 }
@@ -155,13 +161,26 @@ void TfrmLedgerEntry::fillCertificates()
     cbxCertificate->clear();
     if (const TAnswer *answers = client_.Answers()) {
         const ledger::Register reg = ledger::RegisterAsOf(*answers, client_.Directory(), edtDate->date());
-        for (const ledger::Certificate &c : reg.outstanding)
+        for (const ledger::Certificate &c : reg.outstanding) {
             cbxCertificate->addItem(
                 QStringLiteral("No. %1, %2, %3 shares").arg(c.number).arg(c.holder, ledger::SharesText(c.shares)),
                 c.number);
+            cbxCertificate->setItemData(cbxCertificate->count() - 1, c.shares, SharesRole);
+        }
     }
     const int at = cbxCertificate->findData(chosen);
     cbxCertificate->setCurrentIndex(at >= 0 ? at : 0);
+}
+
+void TfrmLedgerEntry::redeemWholeCertificate()
+{
+    // A redemption starts at the whole certificate chosen, the usual case;
+    // the user lowers it for part.
+    if (kind_ != Kind::Redemption || !cbxCertificate || !spnShares || cbxCertificate->currentIndex() < 0)
+        return;
+    const QSignalBlocker block(spnShares);
+    spnShares->setValue(
+        int(std::min<qlonglong>(cbxCertificate->currentData(SharesRole).toLongLong(), spnShares->maximum())));
 }
 
 ledger::TransferOrder TfrmLedgerEntry::Transfer() const

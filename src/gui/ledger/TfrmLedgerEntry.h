@@ -52,7 +52,11 @@ public:
     void RecordClick();
 
 private:
+    // The certificate list's item data role that holds its shares.
+    static constexpr int SharesRole = Qt::UserRole + 1;
     void fillCertificates();
+    // A redemption: the shares to redeem set to the chosen certificate's.
+    void redeemWholeCertificate();
     void showLines();
 
     Kind kind_;

@@ -152,6 +152,11 @@ TfrmSelectedForms::TfrmSelectedForms(int displayedPage, QWidget *parent)
     cbxOpenPdf->setObjectName(QStringLiteral("cbxOpenPdf"));
     cbxOpenPdf->setChecked(true);
     buttons->insertWidget(0, cbxOpenPdf);
+    // The instructions (fees, where to file) are never pages of a paper that
+    // is filed: printed, they come after every form, as their own part.
+    cbxInstructions = new QCheckBox(QStringLiteral("Print the filing instructions apart, after the forms"), this);
+    cbxInstructions->setObjectName(QStringLiteral("cbxInstructions"));
+    column->addWidget(cbxInstructions);
     buttons->addWidget(btnPreviewPrint);
     buttons->addWidget(btnSaveAsPdf);
     buttons->addWidget(btnSaveAsWord);
@@ -204,6 +209,7 @@ void TfrmSelectedForms::done(int result)
 PrintSelection TfrmSelectedForms::Selection() const
 {
     PrintSelection selection{Checked()};
+    selection.instructions = cbxInstructions->isChecked();
     selection.certificates = ledger::CertificateNumbers(edtCertificates->text()).value_or(QList<int>());
     return selection;
 }

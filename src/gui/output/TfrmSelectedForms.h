@@ -43,6 +43,7 @@ public:
     QPushButton *btnSaveAsPdf = nullptr;    // closes with SaveAsPdfResult
     QPushButton *btnSaveAsWord = nullptr;   // closes with SaveAsWordResult
     QCheckBox *cbxOpenPdf = nullptr;        // open the saved PDF in the desktop's viewer
+    QCheckBox *cbxInstructions = nullptr;   // the forms' filing instructions, apart after them
     QPushButton *btnClearAll = nullptr;
     QPushButton *btnClose = nullptr;      // closes with the Close result
     QAction *SelectAll1 = nullptr;        // the tabs' context menu

@@ -157,7 +157,7 @@ QString cppLiteral(const QString &text)
     return out + QLatin1Char('"');
 }
 
-// The page's fields (answer, kind, label, signer, name), its rules and its signer
+// The page's fields (answer, kind, label, signer, name, input), its rules and its signer
 // slots as assignments to the facts table.
 QString fieldRows(const FormPage &page)
 {
@@ -165,9 +165,10 @@ QString fieldRows(const FormPage &page)
                                             "Date", "Memo",  "Check",   "Estimate"};
     QStringList fields;
     for (const Field &f : page.fields)
-        fields << QStringLiteral("{%1, FieldKind::%2, %3, %4, %5}")
+        fields << QStringLiteral("{%1, FieldKind::%2, %3, %4, %5, %6}")
                       .arg(QString::number(f.answer), QLatin1String(kindNames[int(f.kind)]), cppLiteral(f.label),
-                           f.signer ? QStringLiteral("true") : QStringLiteral("false"), cppLiteral(f.name));
+                           f.signer ? QStringLiteral("true") : QStringLiteral("false"), cppLiteral(f.name),
+                           f.mode == Mode::Input ? QStringLiteral("true") : QStringLiteral("false"));
     QString text =
         QStringLiteral("        facts[%1].fields = {%2};\n").arg(page.number).arg(fields.join(QStringLiteral(", ")));
     if (!page.tables.isEmpty()) {
