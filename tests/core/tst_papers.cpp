@@ -30,7 +30,6 @@
 
 #include <algorithm>
 #include <stdexcept>
-
 using namespace brevane;
 using namespace brevane::test;
 
@@ -382,6 +381,121 @@ void tst_papers::everyoneOnTheirPapers()
         QVERIFY2(flowing.contains(text) || rows.contains(text), qPrintable(text + QStringLiteral(" is not printed")));
 }
 
+void tst_papers::laterPapersAsFiled_data()
+{
+    QTest::addColumn<Fill>("fill");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+    const Fill corporation = &CorporationWithLaterPapers;
+    // The agent named on page 1 signs in person; the representative signs
+    // nothing, and the block for a business agent is not printed.
+    QTest::newRow("526, the agent signs")
+        << corporation << "cbxForm526"
+        << QStringList{QStringLiteral("Signed by the statutory agent Signature ________________________________ "
+                                      "Printed name Harold Quince"),
+                       QStringLiteral("May 11, 2026")}
+        << QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Signed for the statutory agent")};
+    // The representative signs with her title and a date; the agent dates his
+    // acceptance; one signer, one slot; the instructions are not filed.
+    QTest::newRow("525A, dated and titled")
+        << corporation << "cbxForm525A"
+        << QStringList{QStringLiteral("Printed name Ann Lee Title President"), QStringLiteral("Date May 13, 2026"),
+                       QStringLiteral("Date signed May 14, 2026"),
+                       QStringLiteral("☒ The corporation failed to keep a statutory agent.")}
+        << QStringList{QStringLiteral("Business (if the representative is one)"),
+                       QStringLiteral("FILING AN APPLICATION")};
+    QTest::newRow("521, titled, one slot, section B empty")
+        << corporation << "cbxForm521"
+        << QStringList{QStringLiteral("Printed name of the person signing Ann Lee Title President"),
+                       QStringLiteral("Date signed May 12, 2026"), QStringLiteral("Harold Quince")}
+        << QStringList{QStringLiteral("State and ZIP code OH"), QStringLiteral("Entity or business signing"),
+                       QStringLiteral("FILING THE STATUTORY AGENT UPDATE")};
+    QTest::newRow("minutes, 10:00 a.m. typed")
+        << corporation << "cbxMisc_Minutes" << QStringList{QStringLiteral("on May 4, 2026 at 10:00 a.m. Presiding")}
+        << QStringList{QStringLiteral("a.m.."), QStringLiteral("Also present")};
+    // The surrendered certificate is cancelled on its own line, as in a
+    // transfer; the shares bought back follow, and the balance certificate.
+    QTest::newRow("journal of a redemption")
+        << Fill(&CorporationRedeemingShares) << "cbxMisc_ShareLedger"
+        << QStringList{QStringLiteral("5/4/2026 Certificate cancelled Ben Ortiz 300 2"),
+                       QStringLiteral("5/4/2026 Redeemed by the Ben Ortiz 100 1,200.00"),
+                       QStringLiteral("5/4/2026 4 Ben Ortiz Ben Ortiz 200 2")}
+        << QStringList{};
+    QTest::newRow("bond")
+        << corporation
+        << "cbxMisc_Bond"
+        // (A line may end after "Twenty-", which the PDF's text joins.)
+        << QStringList{QStringLiteral("Thousand Forty-Five dollars ($25,045.00)"),
+                       QStringLiteral("Buckeye Fidelity and Surety Company, Surety By ________________________________ "
+                                      "Harriet M. Vance, Attorney-in-fact"),
+                       QStringLiteral("________________________________ Carla Ng, Secretary")}
+        << QStringList{QStringLiteral("Twenty Five"), QStringLiteral("Forty Five")};
+    QTest::newRow("corporate resolution, at a meeting")
+        << corporation << "cbxMisc_CorporateResolution"
+        << QStringList{QStringLiteral("At a meeting at which a quorum was present")}
+        << QStringList{QStringLiteral("By written action"), QStringLiteral("☐")};
+    QTest::newRow("members' resolution, by written consent")
+        << Fill(&CompanyResolvingInWriting) << "cbxLLC_GenericMembersResolution"
+        << QStringList{QStringLiteral("They adopted it without a meeting, by a written consent")}
+        << QStringList{QStringLiteral("in this way"), QStringLiteral("at a meeting of the members"),
+                       QStringLiteral("☐")};
+    QTest::newRow("540 of a professional association")
+        << Fill(&AssociationWithLaterPapers) << "cbxForm540_PA"
+        << QStringList{QStringLiteral("Articles of incorporation of a professional association"),
+                       QStringLiteral("under Chapters 1785 and 1701 of the Ohio Revised Code"),
+                       QStringLiteral("Printed name Maria Lopez Title President")}
+        << QStringList{QStringLiteral("corporation for profit"), QStringLiteral("FILING A CERTIFICATE")};
+    QTest::newRow("525B, reasons, dates and the agent's acceptance")
+        << Fill(&AssociationWithLaterPapers) << "cbxForm525B"
+        << QStringList{QStringLiteral("☒ The association failed to keep a statutory agent."),
+                       QStringLiteral("Printed name Maria Lopez Title President"),
+                       QStringLiteral("Date signed March 9, 2026"),
+                       QStringLiteral("Printed name Maria Lopez Date March 10, 2026")}
+        << QStringList{QStringLiteral("Send both pages"), QStringLiteral("FILING AN APPLICATION")};
+}
+
+void tst_papers::laterPapersAsFiled()
+{
+    QFETCH(Fill, fill);
+    QFETCH(QString, box);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    const Printed printed = print(fill, {box});
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    const QString flowing = printed.text.simplified();
+    const QString rows = printed.layout.simplified();
+    for (const QString &text : present)
+        QVERIFY2(flowing.contains(text) || rows.contains(text),
+                 qPrintable(text + QStringLiteral(" is not printed in: ") + flowing));
+    for (const QString &text : absent)
+        QVERIFY2(!flowing.contains(text), qPrintable(text + QStringLiteral(" is printed in: ") + flowing));
+    const QString today = QLocale(QLocale::English).toString(QDate::currentDate(), QStringLiteral("MMMM d, yyyy"));
+    QVERIFY2(!flowing.contains(today), "a paper is dated by the day it was printed");
+}
+
+void tst_papers::instructionsApartOrNotAtAll()
+{
+    // Asked for, the 540's and the 525A's instructions follow both forms, as
+    // their own pages; not asked for, they are not printed.
+    const QStringList boxes{QStringLiteral("cbxForm540_FP"), QStringLiteral("cbxForm525A")};
+    const Printed apart = print(&CorporationWithLaterPapers, boxes, true);
+    QVERIFY2(apart.error.isEmpty(), qPrintable(apart.error));
+    const QString text = apart.text.simplified();
+    const qsizetype lastForm = std::max(text.lastIndexOf(QStringLiteral("Form 525A, page 2 of 2")),
+                                        text.lastIndexOf(QStringLiteral("Form 540, page 2 of 2")));
+    const qsizetype first = std::min(text.indexOf(QStringLiteral("Form 540: instructions")),
+                                     text.indexOf(QStringLiteral("Form 525A: instructions")));
+    QVERIFY(lastForm > 0 && first > lastForm);
+    const Printed without = print(&CorporationWithLaterPapers, boxes);
+    QVERIFY2(without.error.isEmpty(), qPrintable(without.error));
+    QCOMPARE(without.pageSizes.size(), apart.pageSizes.size() - 2);
+    QVERIFY(!without.text.contains(QStringLiteral("instructions")));
+    // A corporation for profit amends under the general corporation law.
+    QVERIFY(text.contains(QStringLiteral("Articles of incorporation of a corporation for profit")));
+    QVERIFY(text.contains(QStringLiteral("under Chapter 1701 of the Ohio Revised Code")));
+}
+
 namespace {
 
 // The names of a crowded client's holders, as PaperClients.h gives them.
@@ -534,121 +648,7 @@ void tst_papers::failedPaperLeavesTheOthers()
     QCOMPARE(job.BuildPrintDocument(selection), PrintBuildResult::Built);
     QVERIFY(recorder.numbers().isEmpty());
     QVERIFY(job.PrintDocument().contains(QStringLiteral("WAIVER OF NOTICE")));
-    void tst_papers::laterPapersAsFiled_data()
-    {
-        QTest::addColumn<Fill>("fill");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QStringList>("present");
-        QTest::addColumn<QStringList>("absent");
-        const Fill corporation = &CorporationWithLaterPapers;
-        // The agent named on page 1 signs in person; the representative signs
-        // nothing, and the block for a business agent is not printed.
-        QTest::newRow("526, the agent signs")
-            << corporation << "cbxForm526"
-            << QStringList{QStringLiteral("Signed by the statutory agent Signature ________________________________ "
-                                          "Printed name Harold Quince"),
-                           QStringLiteral("May 11, 2026")}
-            << QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Signed for the statutory agent")};
-        // The representative signs with her title and a date; the agent dates his
-        // acceptance; one signer, one slot; the instructions are not filed.
-        QTest::newRow("525A, dated and titled")
-            << corporation << "cbxForm525A"
-            << QStringList{QStringLiteral("Printed name Ann Lee Title President"), QStringLiteral("Date May 13, 2026"),
-                           QStringLiteral("Date signed May 14, 2026"),
-                           QStringLiteral("☒ The corporation failed to keep a statutory agent.")}
-            << QStringList{QStringLiteral("Business (if the representative is one)"),
-                           QStringLiteral("FILING AN APPLICATION")};
-        QTest::newRow("521, titled, one slot, section B empty")
-            << corporation << "cbxForm521"
-            << QStringList{QStringLiteral("Printed name of the person signing Ann Lee Title President"),
-                           QStringLiteral("Date signed May 12, 2026"), QStringLiteral("Harold Quince")}
-            << QStringList{QStringLiteral("State and ZIP code OH"), QStringLiteral("Entity or business signing"),
-                           QStringLiteral("FILING THE STATUTORY AGENT UPDATE")};
-        QTest::newRow("minutes, 10:00 a.m. typed")
-            << corporation << "cbxMisc_Minutes" << QStringList{QStringLiteral("on May 4, 2026 at 10:00 a.m. Presiding")}
-            << QStringList{QStringLiteral("a.m.."), QStringLiteral("Also present")};
-        // The surrendered certificate is cancelled on its own line, as in a
-        // transfer; the shares bought back follow, and the balance certificate.
-        QTest::newRow("journal of a redemption")
-            << Fill(&CorporationRedeemingShares) << "cbxMisc_ShareLedger"
-            << QStringList{QStringLiteral("5/4/2026 Certificate cancelled Ben Ortiz 300 2"),
-                           QStringLiteral("5/4/2026 Redeemed by the Ben Ortiz 100 1,200.00"),
-                           QStringLiteral("5/4/2026 4 Ben Ortiz Ben Ortiz 200 2")}
-            << QStringList{};
-        QTest::newRow("bond")
-            << corporation
-            << "cbxMisc_Bond"
-            // (A line may end after "Twenty-", which the PDF's text joins.)
-            << QStringList{QStringLiteral("Thousand Forty-Five dollars ($25,045.00)"),
-                           QStringLiteral(
-                               "Buckeye Fidelity and Surety Company, Surety By ________________________________ "
-                               "Harriet M. Vance, Attorney-in-fact"),
-                           QStringLiteral("________________________________ Carla Ng, Secretary")}
-            << QStringList{QStringLiteral("Twenty Five"), QStringLiteral("Forty Five")};
-        QTest::newRow("corporate resolution, at a meeting")
-            << corporation << "cbxMisc_CorporateResolution"
-            << QStringList{QStringLiteral("At a meeting at which a quorum was present")}
-            << QStringList{QStringLiteral("By written action"), QStringLiteral("☐")};
-        QTest::newRow("members' resolution, by written consent")
-            << Fill(&CompanyResolvingInWriting) << "cbxLLC_GenericMembersResolution"
-            << QStringList{QStringLiteral("They adopted it without a meeting, by a written consent")}
-            << QStringList{QStringLiteral("in this way"), QStringLiteral("at a meeting of the members"),
-                           QStringLiteral("☐")};
-        QTest::newRow("540 of a professional association")
-            << Fill(&AssociationWithLaterPapers) << "cbxForm540_PA"
-            << QStringList{QStringLiteral("Articles of incorporation of a professional association"),
-                           QStringLiteral("under Chapters 1785 and 1701 of the Ohio Revised Code"),
-                           QStringLiteral("Printed name Maria Lopez Title President")}
-            << QStringList{QStringLiteral("corporation for profit"), QStringLiteral("FILING A CERTIFICATE")};
-        QTest::newRow("525B, reasons, dates and the agent's acceptance")
-            << Fill(&AssociationWithLaterPapers) << "cbxForm525B"
-            << QStringList{QStringLiteral("☒ The association failed to keep a statutory agent."),
-                           QStringLiteral("Printed name Maria Lopez Title President"),
-                           QStringLiteral("Date signed March 9, 2026"),
-                           QStringLiteral("Printed name Maria Lopez Date March 10, 2026")}
-            << QStringList{QStringLiteral("Send both pages"), QStringLiteral("FILING AN APPLICATION")};
-    }
+}
 
-    void tst_papers::laterPapersAsFiled()
-    {
-        QFETCH(Fill, fill);
-        QFETCH(QString, box);
-        QFETCH(QStringList, present);
-        QFETCH(QStringList, absent);
-        const Printed printed = print(fill, {box});
-        QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
-        const QString flowing = printed.text.simplified();
-        const QString rows = printed.layout.simplified();
-        for (const QString &text : present)
-            QVERIFY2(flowing.contains(text) || rows.contains(text),
-                     qPrintable(text + QStringLiteral(" is not printed in: ") + flowing));
-        for (const QString &text : absent)
-            QVERIFY2(!flowing.contains(text), qPrintable(text + QStringLiteral(" is printed in: ") + flowing));
-        const QString today = QLocale(QLocale::English).toString(QDate::currentDate(), QStringLiteral("MMMM d, yyyy"));
-        QVERIFY2(!flowing.contains(today), "a paper is dated by the day it was printed");
-    }
-
-    void tst_papers::instructionsApartOrNotAtAll()
-    {
-        // Asked for, the 540's and the 525A's instructions follow both forms, as
-        // their own pages; not asked for, they are not printed.
-        const QStringList boxes{QStringLiteral("cbxForm540_FP"), QStringLiteral("cbxForm525A")};
-        const Printed apart = print(&CorporationWithLaterPapers, boxes, true);
-        QVERIFY2(apart.error.isEmpty(), qPrintable(apart.error));
-        const QString text = apart.text.simplified();
-        const qsizetype lastForm = std::max(text.lastIndexOf(QStringLiteral("Form 525A, page 2 of 2")),
-                                            text.lastIndexOf(QStringLiteral("Form 540, page 2 of 2")));
-        const qsizetype first = std::min(text.indexOf(QStringLiteral("Form 540: instructions")),
-                                         text.indexOf(QStringLiteral("Form 525A: instructions")));
-        QVERIFY(lastForm > 0 && first > lastForm);
-        const Printed without = print(&CorporationWithLaterPapers, boxes);
-        QVERIFY2(without.error.isEmpty(), qPrintable(without.error));
-        QCOMPARE(without.pageSizes.size(), apart.pageSizes.size() - 2);
-        QVERIFY(!without.text.contains(QStringLiteral("instructions")));
-        // A corporation for profit amends under the general corporation law.
-        QVERIFY(text.contains(QStringLiteral("Articles of incorporation of a corporation for profit")));
-        QVERIFY(text.contains(QStringLiteral("under Chapter 1701 of the Ohio Revised Code")));
-    }
-
-    QTEST_GUILESS_MAIN(tst_papers)
+QTEST_GUILESS_MAIN(tst_papers)
 #include "tst_papers.moc"

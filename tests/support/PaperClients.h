@@ -226,6 +226,116 @@ inline void AssociationOfThreeDentists(CalcClient &c)
     c.store.SetText(18, 0, 10, QStringLiteral("600"));
 }
 
+// Ridgeway Tool Holdings, Inc. after its formation, Ann Lee its President
+// and representative, Harold Quince its statutory agent: the agent moves and
+// files the 526 himself; the corporation appoints him anew (521) and is
+// reinstated (525A); its treasurer gives a bond with a surety; the board
+// meets at "10:00 a.m." as typed, nobody else present; it resolves at that
+// meeting.
+inline void CorporationWithLaterPapers(CalcClient &c)
+{
+    CorporationWithLaterFilings(c);
+    c.g(G0::Profession, QString()); // a corporation for profit
+    // 526: the agent as on record, and he signs in person.
+    c.store.SetText(80, 0, 0, QStringLiteral("X"));
+    c.store.SetText(80, 0, 2, QStringLiteral("Harold Quince"));
+    c.store.SetText(80, 0, 3, QStringLiteral("12 Ludlow Street"));
+    c.store.SetText(80, 0, 4, QStringLiteral("Dayton"));
+    c.store.SetText(80, 0, 5, QStringLiteral("45402"));
+    c.store.SetText(81, 0, 3, QStringLiteral("5/11/2026"));
+    // 521: a new agent in place of Mill Creek Agents LLC.
+    c.store.SetText(77, 0, 0, QStringLiteral("X"));
+    c.store.SetText(77, 0, 1, QStringLiteral("Mill Creek Agents LLC"));
+    c.store.SetText(79, 0, 6, QStringLiteral("5/12/2026"));
+    // 525A: cancelled for want of an agent.
+    c.store.SetText(36, 0, 6, QStringLiteral("X"));
+    c.store.SetText(36, 0, 8, QStringLiteral("1/9/2026"));
+    c.store.SetText(37, 0, 20, QStringLiteral("5/13/2026"));
+    c.store.SetText(37, 0, 21, QStringLiteral("5/14/2026"));
+    // The minutes of a special meeting of the board.
+    c.store.PgCt[23] = 1;
+    c.store.SetText(23, 0, 1, QStringLiteral("Special Meeting of the Board of Directors"));
+    c.store.SetText(23, 0, 7, QStringLiteral("1200 Canal Street"));
+    c.store.SetText(23, 0, 8, QStringLiteral("Dayton"));
+    c.store.SetText(23, 0, 9, QStringLiteral("5/4/2026"));
+    c.store.SetText(23, 0, 10, QStringLiteral("10:00 a.m."));
+    c.store.SetText(23, 0, 11, QStringLiteral("Ann Lee"));
+    c.store.SetText(23, 0, 12, QStringLiteral("Carla Ng"));
+    c.store.SetText(23, 0, 13, QStringLiteral("Ann Lee, Ben Ortiz and Carla Ng, all the directors"));
+    c.store.SetText(23, 0, 15, QStringLiteral("X"));
+    c.store.SetText(23, 0, 4, QStringLiteral("RESOLVED, that the treasurer give a bond of $25,045.00."));
+    // The treasurer's bond.
+    c.store.PgCt[25] = 1;
+    c.store.SetText(25, 0, 0, QStringLiteral("Ben Ortiz"));
+    c.store.SetText(25, 0, 4, QStringLiteral("22 Oak Avenue, Dayton, Ohio"));
+    c.store.SetText(25, 0, 1, QStringLiteral("Buckeye Fidelity and Surety Company"));
+    c.store.SetText(25, 0, 5, QStringLiteral("300 East Broad Street, Columbus, Ohio"));
+    c.store.SetText(25, 0, 3, QStringLiteral("25,045"));
+    c.store.SetText(25, 0, 6, QStringLiteral("Treasurer"));
+    c.store.SetText(25, 0, 7, QStringLiteral("5/4/2026"));
+    c.store.SetText(25, 0, 8, QStringLiteral("5/3/2027"));
+    c.store.SetText(25, 0, 10, QStringLiteral("5/6/2026"));
+    c.store.SetText(25, 0, 14, QStringLiteral("Dayton, Ohio"));
+    c.store.SetText(25, 0, 15, QStringLiteral("Harriet M. Vance"));
+    c.store.SetText(25, 0, 16, QStringLiteral("Attorney-in-fact"));
+    c.store.SetText(25, 0, 17, QStringLiteral("5/4/2026"));
+    // The board's resolution, at the meeting.
+    c.store.PgCt[38] = 1;
+    c.store.SetText(38, 0, 1, QStringLiteral("board of directors"));
+    c.store.SetText(38, 0, 4, QStringLiteral("RESOLVED, that the treasurer give a bond of $25,045.00."));
+    c.store.SetText(38, 0, 7, QStringLiteral("5/4/2026"));
+    c.store.SetText(38, 0, 8, QStringLiteral("X"));
+}
+
+// Ridgeway Tool Holdings, Inc. redeems 100 of Ben Ortiz's 300 shares
+// (certificate 2) on May 4, 2026 for $1,200.00, as the ledger's window
+// records it after the original issue.
+inline void CorporationRedeemingShares(CalcClient &c)
+{
+    CorporationWithLaterPapers(c);
+    c.store.PgCt[24] = 1;
+    c.calculate(); // the first sheet takes the original issue
+    QList<ledger::JournalLine> lines;
+    if (!ledger::RedemptionLines(c.store, c.directory, {QDate(2026, 5, 4), 2, 100, QStringLiteral("1,200.00")}, &lines)
+             .ok())
+        return;
+    const int first = int(ledger::SheetLines(c.store).size());
+    for (int i = 0; i < lines.size(); ++i)
+        for (int column = 0; column < ledger::Columns; ++column)
+            c.store.SetText(ledger::Page, 0, ledger::AnswerOf(first + i, column), lines[i].Column(column));
+}
+
+// Lakeside Dental Group, Inc. amends its articles by the directors' written
+// action (certified by its President) and applies for reinstatement after
+// its articles were cancelled for want of an agent; Maria Lopez, an
+// authorized representative, signs the 525B.
+inline void AssociationWithLaterPapers(CalcClient &c)
+{
+    AssociationOfThreeDentists(c);
+    c.directory.SetCell(0, ColCode, QStringLiteral("DOSCRI"));
+    c.store.SetText(26, 0, 1, QStringLiteral("X"));
+    c.store.SetText(26, 0, 6, QStringLiteral("X"));
+    c.store.SetText(26, 0, 7, QStringLiteral("3/2/2026"));
+    c.store.SetText(26, 0, 8,
+                    QStringLiteral("Article FIRST is amended to read: The name of the corporation is Lakeside "
+                                   "Dental Associates, Inc."));
+    c.store.SetText(26, 0, 9, QStringLiteral("Maria Lopez"));
+    c.store.SetText(26, 0, 10, QStringLiteral("President"));
+    c.store.SetText(26, 0, 11, QStringLiteral("3/3/2026"));
+    c.store.SetText(43, 0, 14, QStringLiteral("X"));
+    c.store.SetText(43, 0, 8, QStringLiteral("President"));
+    c.store.SetText(43, 0, 16, QStringLiteral("3/9/2026"));
+    c.store.SetText(44, 0, 4, QStringLiteral("3/10/2026"));
+}
+
+// Maple Row Bakery LLC's members resolve by written consent.
+inline void CompanyResolvingInWriting(CalcClient &c)
+{
+    CompanyWithItsAgreement(c);
+    c.store.SetText(68, 0, 7, QString());
+    c.store.SetText(68, 0, 8, QStringLiteral("X"));
+}
+
 // The name of the n-th further holder of a crowded client: "Holder 007
 // Ames", never part of another's name.
 inline QString CrowdName(const char *kind, int n)
@@ -286,115 +396,6 @@ inline void CompanyWith60Members(CalcClient &c)
                             property ? QStringLiteral("Tools valued at $500.00") : QStringLiteral("500"));
         c.directory.SetCell(r, ColInterest, QStringLiteral("1"));
     }
-    // Ridgeway Tool Holdings, Inc. after its formation, Ann Lee its President
-    // and representative, Harold Quince its statutory agent: the agent moves and
-    // files the 526 himself; the corporation appoints him anew (521) and is
-    // reinstated (525A); its treasurer gives a bond with a surety; the board
-    // meets at "10:00 a.m." as typed, nobody else present; it resolves at that
-    // meeting.
-    inline void CorporationWithLaterPapers(CalcClient & c)
-    {
-        CorporationWithLaterFilings(c);
-        c.g(G0::Profession, QString()); // a corporation for profit
-        // 526: the agent as on record, and he signs in person.
-        c.store.SetText(80, 0, 0, QStringLiteral("X"));
-        c.store.SetText(80, 0, 2, QStringLiteral("Harold Quince"));
-        c.store.SetText(80, 0, 3, QStringLiteral("12 Ludlow Street"));
-        c.store.SetText(80, 0, 4, QStringLiteral("Dayton"));
-        c.store.SetText(80, 0, 5, QStringLiteral("45402"));
-        c.store.SetText(81, 0, 3, QStringLiteral("5/11/2026"));
-        // 521: a new agent in place of Mill Creek Agents LLC.
-        c.store.SetText(77, 0, 0, QStringLiteral("X"));
-        c.store.SetText(77, 0, 1, QStringLiteral("Mill Creek Agents LLC"));
-        c.store.SetText(79, 0, 6, QStringLiteral("5/12/2026"));
-        // 525A: cancelled for want of an agent.
-        c.store.SetText(36, 0, 6, QStringLiteral("X"));
-        c.store.SetText(36, 0, 8, QStringLiteral("1/9/2026"));
-        c.store.SetText(37, 0, 20, QStringLiteral("5/13/2026"));
-        c.store.SetText(37, 0, 21, QStringLiteral("5/14/2026"));
-        // The minutes of a special meeting of the board.
-        c.store.PgCt[23] = 1;
-        c.store.SetText(23, 0, 1, QStringLiteral("Special Meeting of the Board of Directors"));
-        c.store.SetText(23, 0, 7, QStringLiteral("1200 Canal Street"));
-        c.store.SetText(23, 0, 8, QStringLiteral("Dayton"));
-        c.store.SetText(23, 0, 9, QStringLiteral("5/4/2026"));
-        c.store.SetText(23, 0, 10, QStringLiteral("10:00 a.m."));
-        c.store.SetText(23, 0, 11, QStringLiteral("Ann Lee"));
-        c.store.SetText(23, 0, 12, QStringLiteral("Carla Ng"));
-        c.store.SetText(23, 0, 13, QStringLiteral("Ann Lee, Ben Ortiz and Carla Ng, all the directors"));
-        c.store.SetText(23, 0, 15, QStringLiteral("X"));
-        c.store.SetText(23, 0, 4, QStringLiteral("RESOLVED, that the treasurer give a bond of $25,045.00."));
-        // The treasurer's bond.
-        c.store.PgCt[25] = 1;
-        c.store.SetText(25, 0, 0, QStringLiteral("Ben Ortiz"));
-        c.store.SetText(25, 0, 4, QStringLiteral("22 Oak Avenue, Dayton, Ohio"));
-        c.store.SetText(25, 0, 1, QStringLiteral("Buckeye Fidelity and Surety Company"));
-        c.store.SetText(25, 0, 5, QStringLiteral("300 East Broad Street, Columbus, Ohio"));
-        c.store.SetText(25, 0, 3, QStringLiteral("25,045"));
-        c.store.SetText(25, 0, 6, QStringLiteral("Treasurer"));
-        c.store.SetText(25, 0, 7, QStringLiteral("5/4/2026"));
-        c.store.SetText(25, 0, 8, QStringLiteral("5/3/2027"));
-        c.store.SetText(25, 0, 10, QStringLiteral("5/6/2026"));
-        c.store.SetText(25, 0, 14, QStringLiteral("Dayton, Ohio"));
-        c.store.SetText(25, 0, 15, QStringLiteral("Harriet M. Vance"));
-        c.store.SetText(25, 0, 16, QStringLiteral("Attorney-in-fact"));
-        c.store.SetText(25, 0, 17, QStringLiteral("5/4/2026"));
-        // The board's resolution, at the meeting.
-        c.store.PgCt[38] = 1;
-        c.store.SetText(38, 0, 1, QStringLiteral("board of directors"));
-        c.store.SetText(38, 0, 4, QStringLiteral("RESOLVED, that the treasurer give a bond of $25,045.00."));
-        c.store.SetText(38, 0, 7, QStringLiteral("5/4/2026"));
-        c.store.SetText(38, 0, 8, QStringLiteral("X"));
-    }
-
-    // Ridgeway Tool Holdings, Inc. redeems 100 of Ben Ortiz's 300 shares
-    // (certificate 2) on May 4, 2026 for $1,200.00, as the ledger's window
-    // records it after the original issue.
-    inline void CorporationRedeemingShares(CalcClient & c)
-    {
-        CorporationWithLaterPapers(c);
-        c.store.PgCt[24] = 1;
-        c.calculate(); // the first sheet takes the original issue
-        QList<ledger::JournalLine> lines;
-        if (!ledger::RedemptionLines(c.store, c.directory, {QDate(2026, 5, 4), 2, 100, QStringLiteral("1,200.00")},
-                                     &lines)
-                 .ok())
-            return;
-        const int first = int(ledger::SheetLines(c.store).size());
-        for (int i = 0; i < lines.size(); ++i)
-            for (int column = 0; column < ledger::Columns; ++column)
-                c.store.SetText(ledger::Page, 0, ledger::AnswerOf(first + i, column), lines[i].Column(column));
-    }
-
-    // Lakeside Dental Group, Inc. amends its articles by the directors' written
-    // action (certified by its President) and applies for reinstatement after
-    // its articles were cancelled for want of an agent; Maria Lopez, an
-    // authorized representative, signs the 525B.
-    inline void AssociationWithLaterPapers(CalcClient & c)
-    {
-        AssociationOfThreeDentists(c);
-        c.directory.SetCell(0, ColCode, QStringLiteral("DOSCRI"));
-        c.store.SetText(26, 0, 1, QStringLiteral("X"));
-        c.store.SetText(26, 0, 6, QStringLiteral("X"));
-        c.store.SetText(26, 0, 7, QStringLiteral("3/2/2026"));
-        c.store.SetText(26, 0, 8,
-                        QStringLiteral("Article FIRST is amended to read: The name of the corporation is Lakeside "
-                                       "Dental Associates, Inc."));
-        c.store.SetText(26, 0, 9, QStringLiteral("Maria Lopez"));
-        c.store.SetText(26, 0, 10, QStringLiteral("President"));
-        c.store.SetText(26, 0, 11, QStringLiteral("3/3/2026"));
-        c.store.SetText(43, 0, 14, QStringLiteral("X"));
-        c.store.SetText(43, 0, 8, QStringLiteral("President"));
-        c.store.SetText(43, 0, 16, QStringLiteral("3/9/2026"));
-        c.store.SetText(44, 0, 4, QStringLiteral("3/10/2026"));
-    }
-
-    // Maple Row Bakery LLC's members resolve by written consent.
-    inline void CompanyResolvingInWriting(CalcClient & c)
-    {
-        CompanyWithItsAgreement(c);
-        c.store.SetText(68, 0, 7, QString());
-        c.store.SetText(68, 0, 8, QStringLiteral("X"));
-    }
+}
 
 } // namespace brevane::test
