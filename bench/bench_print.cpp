@@ -2,9 +2,13 @@
 // All" of both margin groups, and every box) with every repeatable page at 100
 // instances and 300 directory rows (6 worksheet pages), from fixture templates
 // that hold a variable for every answer of their page. Also the merge of one
-// page on its own and the ASCII write of the document.
+// page on its own and the ASCII write of the document, and Select All of
+// corporations of 10, 100 and 1,000 shareholders through the program's own
+// templates, whose lists of shareholders grow with them.
 #include "BenchSupport.h"
+#include "core/calc/Calculate.h"
 #include "core/dialogs/ErrorCatalogue.h"
+#include "core/forms/PageZero.h"
 #include "core/output/PrintJob.h"
 #include "core/output/PrintSelection.h"
 #include "core/output/RtfText.h"
@@ -167,6 +171,51 @@ int main(int argc, char *argv[])
     std::printf("Select All: %d printed pages, document %lld characters; templates %lld bytes; %d messages\n", pages,
                 (long long)documentSize, (long long)templateBytes, sink.shown);
     std::printf("every box: %d printed pages\n", everyBoxPages);
+
+    // A corporation of `holders` shareholders (three of them incorporators
+    // and directors), calculated, and Select All through the templates the
+    // build generates: the waiver, assent, subscription, acceptance and the
+    // biennial report list every one.
+    const QString support = QStringLiteral(BREVANE_BENCH_SUPPORT_DIR);
+    const auto crowded = [&](int holders, qsizetype *size) {
+        TAnswer answers;
+        DirectoryTable people;
+        people.Clear();
+        answers.SetText(0, 0, G0::EntityName, QStringLiteral("Crowded Holdings, Inc."));
+        answers.SetText(0, 0, G0::SharePrice, QStringLiteral("10.00"));
+        for (int r = 0; r < holders; ++r) {
+            people.AddRow();
+            people.SetCell(r, ColCode,
+                           r < 3   ? QStringLiteral("DOSCI")
+                           : r % 7 ? QStringLiteral("SI")
+                                   : QStringLiteral("SB"));
+            people.SetCell(r, ColName, QStringLiteral("Shareholder Number %1").arg(r));
+            people.SetCell(r, ColAddress, QStringLiteral("%1 Main Street").arg(r));
+            people.SetCell(r, ColCity, QStringLiteral("Columbus"));
+            people.SetCell(r, ColState, QStringLiteral("OH"));
+            people.SetCell(r, ColZIP, QStringLiteral("43215"));
+            people.SetCell(r, ColByName, QStringLiteral("Signer %1, Trustee").arg(r));
+            people.SetCell(r, ColNoOfShares, QStringLiteral("100"));
+            people.SetCell(r, ColClassOfShares, QStringLiteral("common"));
+        }
+        (void)Calculate(&answers, people);
+        TemplateMerge realMerge(&answers, support + QStringLiteral("/DAT"));
+        PrintJob realJob(answers, people, realMerge, support + QStringLiteral("/RTF"));
+        const double ms = MedianCpuMs(holders >= 1000 ? 7 : runs, [&] { realJob.BuildPrintDocument(selectAll); });
+        *size = realJob.PrintDocument().size();
+        return ms;
+    };
+    qsizetype size10 = 0, size100 = 0, size1000 = 0;
+    const double ten = crowded(10, &size10);
+    const double hundred = crowded(100, &size100);
+    const double thousand = crowded(1000, &size1000);
+    Report("Select All, 10 shareholders, program's templates", ten);
+    Report("Select All, 100 shareholders, program's templates", hundred);
+    Report("Select All, 1,000 shareholders, program's templates", thousand);
+    std::printf("documents: %lld, %lld and %lld characters; 1,000 against 100 shareholders: time x%.2f, "
+                "document x%.2f (rows x10)\n",
+                (long long)size10, (long long)size100, (long long)size1000, thousand / hundred,
+                double(size1000) / double(size100));
     InstallMessageSink(nullptr);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace brevane::cli {
@@ -44,13 +45,20 @@ bool LoadClient(const QString &in, ClientDocument &client)
     return true;
 }
 
-bool LoadAndCalculate(const QString &in, ClientDocument &client)
+bool LoadAndCalculate(const QString &in, ClientDocument &client, bool *paperFailed)
 {
     if (!LoadClient(in, client))
         return false;
     const Outcome calculated = client.Recalculate();
     calculated.show();
-    if (!calculated) {
+    // A paper whose calculation failed is named; where the caller can leave
+    // it out, the others go on.
+    const bool onlyPapers = client.Answers() && !client.Answers()->PageFailures.isEmpty() &&
+                            std::all_of(calculated.messages().cbegin(), calculated.messages().cend(),
+                                        [](const OutcomeMessage &m) { return m.number == msg::CalculationFailed; });
+    if (paperFailed)
+        *paperFailed = !calculated && onlyPapers;
+    if (!calculated && !(paperFailed && onlyPapers)) {
         PrintLine(QStringLiteral("brevane-cli: the calculation of %1 failed; its papers would be incomplete").arg(in));
         return false;
     }
@@ -103,13 +111,16 @@ int ReadSelection(const QStringList &given, PrintSelection *selection)
 }
 
 int BuildDocument(const QString &in, const QStringList &boxes, const QString &supportFolder, const QString &out,
-                  bool titled, QString *document)
+                  bool titled, QString *document, bool *papersLeftOut)
 {
+    if (papersLeftOut)
+        *papersLeftOut = false;
     PrintSelection selection;
     if (const int status = ReadSelection(boxes, &selection); status != ExitOk)
         return status;
     ClientDocument client;
-    if (!LoadAndCalculate(in, client))
+    bool paperFailed = false;
+    if (!LoadAndCalculate(in, client, &paperFailed))
         return ExitFailed;
     Folders folders;
     folders.programFolder = FindProgramFolder(QCoreApplication::applicationDirPath(), supportFolder);
@@ -117,9 +128,18 @@ int BuildDocument(const QString &in, const QStringList &boxes, const QString &su
     const Outcome outcome = titled ? client.BuildTitledPrintDocument(selection, folders.Rtf(), folders.Dat(), &built)
                                    : client.BuildPrintDocument(selection, folders.Rtf(), folders.Dat(), &built);
     outcome.show();
-    if (outcome) {
+    // A paper whose calculation failed is left out (the message names it)
+    // and the others are written; the exit status tells. Any other page
+    // left out stops the job as before.
+    const bool otherPageLeftOut =
+        std::any_of(outcome.messages().cbegin(), outcome.messages().cend(), [](const OutcomeMessage &m) {
+            return m.number != msg::CalculationFailed && LeavesPageOut(m.number);
+        });
+    if (outcome || (paperFailed && !built.isEmpty() && !otherPageLeftOut)) {
         if (document)
             *document = built;
+        if (papersLeftOut)
+            *papersLeftOut = paperFailed;
         return ExitOk;
     }
     // Papers with a page left out are not what was asked for: nothing is

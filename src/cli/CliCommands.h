@@ -31,8 +31,11 @@ bool LoadClient(const QString &in, ClientDocument &client);
 
 // Reads IN into the document's fresh store and runs one calculation. False
 // (its reason on standard error) when the file cannot be read, is rejected or
-// is damaged: a batch run never goes on from a part of a client.
-bool LoadAndCalculate(const QString &in, ClientDocument &client);
+// is damaged: a batch run never goes on from a part of a client. Also false
+// when the calculation failed, unless `paperFailed` is given and only papers'
+// page procedures failed: then true with *paperFailed set (the messages name
+// the papers; a print job leaves them out).
+bool LoadAndCalculate(const QString &in, ClientDocument &client, bool *paperFailed = nullptr);
 
 // Takes "--as-of YYYY-MM-DD" out of the arguments into *asOf (left as it is
 // without the option). ExitUsage, its reason on standard error, for a date
@@ -51,8 +54,11 @@ int ReadSelection(const QStringList &args, PrintSelection *selection);
 // arguments name (ReadSelection), titled with the entity's name and the
 // forms when `titled`. ExitOk with the document, else the exit status, its
 // reason on standard error; `out` names the file that is then not written.
+// With `papersLeftOut`, a document from which only papers whose calculation
+// failed were left out (their messages shown) is ExitOk too, with
+// *papersLeftOut set: the caller writes the other papers and exits 1.
 int BuildDocument(const QString &in, const QStringList &boxes, const QString &supportFolder, const QString &out,
-                  bool titled, QString *document);
+                  bool titled, QString *document, bool *papersLeftOut = nullptr);
 
 enum class OutputKind { Rtf, Pdf, Word, Json, Client };
 

@@ -37,11 +37,12 @@ int convertOne(const QString &in, const QString &out, const QStringList &boxes, 
     if (const int status = ClaimOutput(in, out, kind, replaceOtherKind, lock); status != ExitOk)
         return status;
     QString document;
-    if (const int status = BuildDocument(in, boxes, supportFolder, out, true, &document); status != ExitOk)
+    bool leftOut = false;
+    if (const int status = BuildDocument(in, boxes, supportFolder, out, true, &document, &leftOut); status != ExitOk)
         return status;
     if (interruption.Caught())
         return ExitFailed;
-    return pdf.Convert(document, out, format) == PdfResult::Written ? ExitOk : ExitFailed;
+    return pdf.Convert(document, out, format) == PdfResult::Written && !leftOut ? ExitOk : ExitFailed;
 }
 
 } // namespace

@@ -110,7 +110,8 @@ int printCommand(const QStringList &args, const QString &supportFolder, bool rep
     if (const int status = ClaimOutput(args[0], args[1], OutputKind::Rtf, replaceOtherKind, lock); status != ExitOk)
         return status;
     QString document;
-    if (const int status = BuildDocument(args[0], args.mid(2), supportFolder, args[1], false, &document);
+    bool leftOut = false;
+    if (const int status = BuildDocument(args[0], args.mid(2), supportFolder, args[1], false, &document, &leftOut);
         status != ExitOk)
         return status;
     QString error;
@@ -118,7 +119,7 @@ int printCommand(const QStringList &args, const QString &supportFolder, bool rep
         PrintLine(QStringLiteral("brevane-cli: cannot write %1: %2").arg(args[1], error));
         return ExitFailed;
     }
-    return ExitOk;
+    return leftOut ? ExitFailed : ExitOk;
 }
 
 } // namespace

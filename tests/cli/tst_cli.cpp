@@ -22,7 +22,7 @@ private slots:
     void initTestCase();
     void calcWritesDerivedAnswers();
     void unreadableNumbersAreReportedAndRunCompletes();
-    void failedPageProcedureExitsOne();
+    void crowdedClientCalculatesAndPrints();
     void rejectedClientFile();
     void regionalSettings_data();
     void regionalSettings();
@@ -128,10 +128,9 @@ void tst_cli::unreadableNumbersAreReportedAndRunCompletes()
     QCOMPARE(back.Text(2, 0, 0), QStringLiteral("Acme"));
 }
 
-// More shareholders than a page procedure can place: the run is a failure
-// (exit 1) and the message names the page, rather than a paper quietly
-// missing a shareholder.
-void tst_cli::failedPageProcedureExitsOne()
+// More shareholders than the waiver keeps rows for: the client calculates,
+// and the waiver prints every one of them.
+void tst_cli::crowdedClientCalculatesAndPrints()
 {
     TAnswer store;
     DirectoryTable directory;
@@ -144,11 +143,21 @@ void tst_cli::failedPageProcedureExitsOne()
     }
     const QString in = write(QStringLiteral("crowded.cl1"), store, directory);
     const QString out = dir_.filePath(QStringLiteral("crowded-out.cl1"));
+    Result result = run({QStringLiteral("calc"), in, out});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(!result.errors.contains(QStringLiteral("18047")), qPrintable(result.errors));
 
-    const Result result = run({QStringLiteral("calc"), in, out});
-    QCOMPARE(result.exitCode, 1);
-    QVERIFY2(result.errors.contains(QStringLiteral("18047")), qPrintable(result.errors));
-    QVERIFY2(result.errors.contains(QRegularExpression(QStringLiteral("page \\d+ \\("))), qPrintable(result.errors));
+    const QString rtf = dir_.filePath(QStringLiteral("crowded-waiver.rtf"));
+    result = run({QStringLiteral("print"), in, rtf, QStringLiteral("cbxPOC_NoticeWaiver")});
+    QCOMPARE(result.exitCode, 0);
+    QFile printed(rtf);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    const QByteArray document = printed.readAll();
+    for (int i = 0; i < 30; ++i)
+        QVERIFY2(document.contains(QStringLiteral("Holder %1\\").arg(i).toLatin1()) ||
+                     document.contains(QStringLiteral("Holder %1 ").arg(i).toLatin1()) ||
+                     document.contains(QStringLiteral("Holder %1}").arg(i).toLatin1()),
+                 qPrintable(QStringLiteral("Holder %1 is left off").arg(i)));
 }
 
 void tst_cli::rejectedClientFile()

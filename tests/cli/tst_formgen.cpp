@@ -21,6 +21,8 @@ private slots:
     void fillLines_data();
     void fillLines();
     void printIfFollowsRepeatedLines();
+    void growingTable_data();
+    void growingTable();
     void checkFacts_data();
     void checkFacts();
 
@@ -215,6 +217,54 @@ void tst_formgen::printIfFollowsRepeatedLines()
     for (const QByteArray &pair :
          {QByteArray("!5}{{\\*\\brevaneif 4}{\\pard"), QByteArray("!7}{{\\*\\brevaneif 6}{\\pard")})
         QVERIFY2(nested.contains("{\\*\\brevaneif " + pair), nested.constData());
+}
+
+// A table that grows: its first row once after the mark that names it, its
+// heading also the running heading of the sheets after the first, and its
+// columns in the page's facts; a line of it that would print for an empty
+// row, or by another answer than its row's, is refused.
+void tst_formgen::growingTable_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("exitCode");
+    // Pieces of the template and of the facts on success, else of the messages.
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("a signed table")
+        << "[row, bold] Name | Signature\n.repeat 5 3 grow\n[row, if=4, sign] {4} | {6}\n"
+        << 0
+        << QStringList{"{\\*\\brevanegrow 4 3 5}{{\\*\\brevaneif 4}{\\trowd\\trgaph72\\trrh720\\trkeep",
+                       "\\titlepg{\\headerf", "{\\header \\trowd", "facts[26].tables = {{{4, 6}, 3, 5}};"};
+    QTest::newRow("a line for every row") << ".repeat 5 3 grow\n[if=4] - {4}\n- Signature\n"
+                                          << 1 << QStringList{"a line of a growing table needs if=N"};
+    QTest::newRow("a line by another answer") << ".repeat 5 3 grow\n[if=4] - {4}\n[if=2] - {5}\n"
+                                              << 1 << QStringList{"prints by answer 2, not of its row"};
+    QTest::newRow("grow misspelt") << ".repeat 5 3 grows\n[if=4] - {4}\n" << 1 << QStringList{"may end in grow"};
+}
+
+void tst_formgen::growingTable()
+{
+    QFETCH(QString, table);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, expected);
+    const QString folder = QStringLiteral("grow-") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+    const QString path = source(folder, 26, QStringLiteral(".page 26\n.tabs 3in\n= Title\n\n") + table);
+    const QString facts = dir_.filePath(folder + QStringLiteral("/PageFacts.cpp"));
+    Result result = run({QStringLiteral("--out"), dir_.filePath(folder), path});
+    QCOMPARE(result.exitCode, exitCode);
+    if (exitCode != 0) {
+        for (const QString &piece : expected)
+            QVERIFY2(result.errors.contains(piece), qPrintable(result.errors));
+        return;
+    }
+    QCOMPARE(run({QStringLiteral("--facts"), facts, path}).exitCode, 0);
+    const QString written = QString::fromLatin1(read(dir_.filePath(folder + QStringLiteral("/RTF/page26.rtf")))) +
+                            QString::fromUtf8(read(facts));
+    for (const QString &piece : expected)
+        QVERIFY2(written.contains(piece), qPrintable(piece + QStringLiteral(" is not in\n") + written));
+    // Only the first row stands in the template; the heading repeats by the
+    // running heading, not by the row's mark.
+    QVERIFY(!written.contains(QStringLiteral("/*7/")));
+    QVERIFY(!written.contains(QStringLiteral("\\trhdr")));
 }
 
 // The check's facts of a page: items required only under a condition, and

@@ -40,6 +40,7 @@ private slots:
     void answerEndsTheSentence();
     void printIfLines_data();
     void printIfLines();
+    void growingTables();
     void fontSizeCarriesToTheNextPage();
     void fontSizeCodes_data();
     void fontSizeCodes();
@@ -516,6 +517,35 @@ void tst_merge::printIfLines()
     QCOMPARE(mergeBody(26, QStringLiteral("{\\*\\brevaneif !3}") + standIn + QStringLiteral(" after")),
              QLatin1Char('[') + (answer.trimmed().isEmpty() ? standIn : QString()) + QStringLiteral(" after]"));
     QCOMPARE(recorder.numbers(), QList<int>{});
+}
+
+void tst_merge::growingTables()
+{
+    // A table of two kept rows (answers 3 and 4, step 2) and two rows of the
+    // run: the row group once a row, the kept ones from their answers (an
+    // override in its colour, an empty one left out), the others from the
+    // run's rows, a date nobody typed as its fill-in line.
+    const QString table = QStringLiteral("{\\*\\brevanegrow 3 2 2}{{\\*\\brevaneif 3}{\\pard /*3/ | "
+                                         "/^4/{\\*\\brevanefill ____}\\par}} after");
+    store_.SetText(26, 0, 3, QStringLiteral("Ann"));
+    store_.SetText(26, 0, 4, QStringLiteral("3/1/2018"));
+    store_.SetText(26, 0, 5, QStringLiteral("Ben"));
+    store_.SetOvRide(26, 0, 5, true);
+    store_.SetRowText(26, 0, 3, 2, QStringLiteral("Cy"));
+    store_.SetRowText(26, 0, 3, 3, QStringLiteral("Di {x}"));
+    store_.SetTableRows(26, 0, 3, 4);
+    MessageRecorder recorder;
+    QCOMPARE(mergeBody(26, table),
+             QStringLiteral("[{\\pard Ann | March 1, 2018\\par}{\\pard \\cf1 Ben\\cf0  | ____\\par}"
+                            "{\\pard Cy | ____\\par}{\\pard Di \\{x\\} | ____\\par} after]"));
+    // Without rows of the run the kept rows alone, an empty one left out.
+    store_.ClearRows(26, 0);
+    store_.SetText(26, 0, 3, QString());
+    QCOMPARE(mergeBody(26, table), QStringLiteral("[{\\pard \\cf1 Ben\\cf0  | ____\\par} after]"));
+    QCOMPARE(recorder.numbers(), QList<int>{});
+    // A mark that does not read is left as it stands.
+    const QString broken = QStringLiteral("{\\*\\brevanegrow 3 x 2}{\\pard /*5/\\par}");
+    QVERIFY(mergeBody(26, broken).contains(QStringLiteral("brevanegrow 3 x 2")));
 }
 
 void tst_merge::fontSizeCarriesToTheNextPage()

@@ -12,6 +12,9 @@
 #include "CalcFixture.h"
 #include "PaperClients.h"
 #include "TestSupport.h"
+#include "core/calc/Calculate.h"
+#include "core/calc/PageCalc.h"
+#include "core/check/ClientCheck.h"
 #include "core/files/ClientFile.h"
 #include "core/output/PrintJob.h"
 #include "core/output/PrintSelection.h"
@@ -25,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <stdexcept>
 using namespace brevane;
 using namespace brevane::test;
 
@@ -58,6 +63,9 @@ private slots:
     void operatingAgreementAsExecuted();
     void everyoneOnTheirPapers_data();
     void everyoneOnTheirPapers();
+    void everyHolderOnEveryList_data();
+    void everyHolderOnEveryList();
+    void failedPaperLeavesTheOthers();
     void laterPapersAsFiled_data();
     void laterPapersAsFiled();
     void instructionsApartOrNotAtAll();
@@ -654,6 +662,160 @@ void tst_papers::signerSlotsOnlyWhenFilled()
     const Printed printed = print(fill, {box});
     QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
     QCOMPARE(int(printed.text.count(QStringLiteral("Printed name of the person signing"))), signers);
+}
+
+namespace {
+
+// The names of a crowded client's holders, as PaperClients.h gives them.
+QStringList crowdOfShareholders(int holders)
+{
+    QStringList names{QStringLiteral("Ann Lee"), QStringLiteral("Ben Ortiz"), QStringLiteral("Carla Ng"),
+                      QStringLiteral("Dora Patel"), QStringLiteral("Northfield Partners LLC")};
+    for (int n = 6; n <= holders; ++n)
+        names << CrowdName(n % 5 == 0 ? "Trust" : "Holder", n);
+    return names;
+}
+
+QStringList crowdOfMembers(int members)
+{
+    QStringList names{QStringLiteral("Anna Baker"),    QStringLiteral("Tom Reyes"),   QStringLiteral("Priya Nair"),
+                      QStringLiteral("Walter Brandt"), QStringLiteral("Hye-jin Cho"), QStringLiteral("Sam Okafor"),
+                      QStringLiteral("Rita Delgado"),  QStringLiteral("Marek Nowak"), QStringLiteral("Lena Fischer"),
+                      QStringLiteral("Luis Ortega"),   QStringLiteral("Grace Obi")};
+    for (int n = 12; n <= members; ++n)
+        names << CrowdName("Member", n);
+    return names;
+}
+
+} // namespace
+
+void tst_papers::everyHolderOnEveryList_data()
+{
+    QTest::addColumn<Fill>("fill");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("holders");
+    QTest::addColumn<int>("times");
+    // A sheet with a row of the table (a further holder's name with another
+    // cell after it) shows the table's heading; empty for a list that is no
+    // table.
+    QTest::addColumn<QString>("heading");
+    // A line of the page as it stands that must be there: a business
+    // holder's "By" line in its own row.
+    QTest::addColumn<QString>("line");
+    const QStringList shareholders = crowdOfShareholders(100);
+    const QString trustRow = QStringLiteral("Trust 010 Ames +10\\b.*By: Ruth Kane, its Trustee");
+    QTest::newRow("100 shareholders: subscription")
+        << Fill(&CorporationWith100Shareholders) << "cbxPOC_ShareSubscription" << shareholders << 1 << ""
+        << "";
+    QTest::newRow("100 shareholders: waiver of notice")
+        << Fill(&CorporationWith100Shareholders) << "cbxPOC_NoticeWaiver" << shareholders << 1 << "Date signed"
+        << trustRow;
+    QTest::newRow("100 shareholders: assent") << Fill(&CorporationWith100Shareholders) << "cbxFSM_AssetToAdoption"
+                                              << shareholders << 1 << "Shareholder" << trustRow;
+    QTest::newRow("100 shareholders: acceptance of subscriptions")
+        << Fill(&CorporationWith100Shareholders) << "cbxElectionOfOfficers" << shareholders << 1 << "Consideration"
+        << "Holder 099 Ames +10 +\\$125\\.00";
+    QTest::newRow("100 shareholders: biennial report")
+        << Fill(&CorporationWith100Shareholders) << "cbxForm520" << shareholders << 1 << "Shareholder"
+        << "Holder 099 Ames +99 Wayne Avenue, Dayton, OH 45410";
+    // Each member is named among the parties, in the table of cash or of
+    // property, and on the signature pages.
+    QTest::newRow("60 members: operating agreement")
+        << Fill(&CompanyWith60Members) << "cbxLLC_OperatingAgreement" << crowdOfMembers(60) << 3 << "Interest"
+        << "Member 060 Ames +Tools valued at \\$500\\.00 +1%";
+}
+
+void tst_papers::everyHolderOnEveryList()
+{
+    QFETCH(Fill, fill);
+    QFETCH(QString, box);
+    QFETCH(QStringList, holders);
+    QFETCH(int, times);
+    QFETCH(QString, heading);
+    QFETCH(QString, line);
+    const Printed printed = print(fill, {box});
+    QVERIFY2(printed.error.isEmpty(), qPrintable(printed.error));
+    const QString flowing = printed.text.simplified();
+    for (const QString &holder : holders)
+        QVERIFY2(flowing.count(holder) >= times, qPrintable(holder + QStringLiteral(" is left off")));
+    // The table runs on over further sheets, each with its heading.
+    const QStringList sheets = printed.layout.split(QLatin1Char('\f'));
+    const QRegularExpression row(QStringLiteral("Ames {2,}\\S"));
+    const QRegularExpression headed(heading);
+    int tableSheets = 0;
+    for (qsizetype s = 0; s < sheets.size() && !heading.isEmpty(); ++s) {
+        if (!sheets[s].contains(row))
+            continue;
+        ++tableSheets;
+        QVERIFY2(sheets[s].contains(headed), qPrintable(QStringLiteral("sheet %1 has no heading").arg(s + 1)));
+    }
+    QVERIFY(heading.isEmpty() || tableSheets >= 2);
+    if (!line.isEmpty())
+        QVERIFY2(printed.layout.contains(QRegularExpression(line)),
+                 qPrintable(line + QStringLiteral(" is not printed")));
+}
+
+namespace {
+
+void cannotComplete(PageCalc &)
+{
+    throw std::runtime_error("a test's procedure stops here");
+}
+
+} // namespace
+
+void tst_papers::failedPaperLeavesTheOthers()
+{
+    // The waiver's procedure cannot complete: the message names its paper
+    // and why, the check finds it, and the other papers print without it.
+    const PageProcedure own = SetPageProcedure(10, &cannotComplete);
+    QVERIFY(own);
+    struct Restore
+    {
+        PageProcedure own;
+        ~Restore() { SetPageProcedure(10, own); }
+    } restore{own};
+
+    CalcClient client;
+    CorporationWithFiveShareholders(client);
+    MessageRecorder recorder;
+    QVERIFY(!client.calculate());
+    QCOMPARE(recorder.numbers(), QList<int>{18047});
+    const QString paper = QStringLiteral("Notice of Shareholders' Meeting & Waiver");
+    QVERIFY2(
+        recorder.messages().first().text.contains(paper + QStringLiteral(": its calculation could not be "
+                                                                         "completed: a test's procedure stops here")),
+        qPrintable(recorder.messages().first().text));
+    // The later pages were calculated all the same.
+    QCOMPARE(client.at(17, 3), QStringLiteral("Ann Lee"));
+
+    const QList<Finding> findings = CheckForms(client.store, client.directory, {QStringLiteral("cbxPOC_NoticeWaiver")});
+    QVERIFY(std::any_of(findings.cbegin(), findings.cend(), [](const Finding &f) {
+        return f.page == 10 && f.severity == Severity::MustFix && f.text.contains(QStringLiteral("left out"));
+    }));
+
+    recorder.clear();
+    TemplateMerge merge(&client.store, support_ + QStringLiteral("/DAT"));
+    PrintJob job(client.store, client.directory, merge, support_ + QStringLiteral("/RTF"));
+    PrintSelection selection;
+    for (const char *box : {"cbxForm532A", "cbxPOC_NoticeWaiver", "cbxPOC_ShareSubscription"})
+        selection.SetChecked(QLatin1String(box));
+    QCOMPARE(job.BuildPrintDocument(selection), PrintBuildResult::Built);
+    QCOMPARE(recorder.numbers(), QList<int>{18047});
+    QVERIFY(recorder.messages().first().text.contains(paper));
+    const QString document = job.PrintDocument();
+    QVERIFY(document.contains(QStringLiteral("SHARE SUBSCRIPTION")));
+    QVERIFY(document.contains(QStringLiteral("NOTICE OF THE FIRST MEETING OF THE SHAREHOLDERS")));
+    QVERIFY(document.contains(QStringLiteral("Ridgeway Tool Holdings, Inc.")));
+    QVERIFY(!document.contains(QStringLiteral("WAIVER OF NOTICE")));
+
+    // Once it calculates, it prints again.
+    SetPageProcedure(10, own);
+    QVERIFY(client.calculate());
+    recorder.clear();
+    QCOMPARE(job.BuildPrintDocument(selection), PrintBuildResult::Built);
+    QVERIFY(recorder.numbers().isEmpty());
+    QVERIFY(job.PrintDocument().contains(QStringLiteral("WAIVER OF NOTICE")));
 }
 
 QTEST_GUILESS_MAIN(tst_papers)

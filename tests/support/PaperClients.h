@@ -417,4 +417,66 @@ inline void CompanyWithEquipmentAtAgreedValue(CalcClient &c)
     c.directory.SetCell(2, ColContribution, QStringLiteral("35,000.00"));
 }
 
+// The name of the n-th further holder of a crowded client: "Holder 007
+// Ames", never part of another's name.
+inline QString CrowdName(const char *kind, int n)
+{
+    return QStringLiteral("%1 %2 Ames").arg(QLatin1String(kind)).arg(n, 3, 10, QLatin1Char('0'));
+}
+
+// Ridgeway Tool Holdings, Inc. (as CorporationWithFiveShareholders) with
+// `holders` shareholders in all: every fifth further one a trust that signs
+// through its trustee.
+inline void CorporationWithShareholders(CalcClient &c, int holders)
+{
+    CorporationWithFiveShareholders(c);
+    for (int n = 6; n <= holders; ++n) {
+        const bool trust = n % 5 == 0;
+        c.directory.AddRow();
+        const int r = c.directory.RowCount() - 1;
+        c.directory.SetCell(r, ColCode, trust ? QStringLiteral("SB") : QStringLiteral("SI"));
+        c.directory.SetCell(r, ColName, CrowdName(trust ? "Trust" : "Holder", n));
+        c.directory.SetCell(r, ColAddress, QStringLiteral("%1 Wayne Avenue").arg(n));
+        c.directory.SetCell(r, ColCity, QStringLiteral("Dayton"));
+        c.directory.SetCell(r, ColState, QStringLiteral("OH"));
+        c.directory.SetCell(r, ColZIP, QStringLiteral("45410"));
+        if (trust)
+            c.directory.SetCell(r, ColByName, QStringLiteral("Ruth Kane, Trustee"));
+        c.directory.SetCell(r, ColNoOfShares, QStringLiteral("10"));
+        c.directory.SetCell(r, ColClassOfShares, QStringLiteral("common"));
+    }
+}
+
+// A closely held corporation of 26 shareholders, and one of 100.
+inline void CorporationWith26Shareholders(CalcClient &c)
+{
+    CorporationWithShareholders(c, 26);
+}
+inline void CorporationWith100Shareholders(CalcClient &c)
+{
+    CorporationWithShareholders(c, 100);
+}
+
+// Riverbend Growers Cooperative LLC (as CompanyWithElevenMembers) with 60
+// members: fifty pay cash, ten bring equipment or services.
+inline void CompanyWith60Members(CalcClient &c)
+{
+    CompanyWithElevenMembers(c);
+    for (int n = 12; n <= 60; ++n) {
+        const bool property = n > 50;
+        c.directory.AddRow();
+        const int r = c.directory.RowCount() - 1;
+        c.directory.SetCell(r, ColCode, QStringLiteral("MI"));
+        c.directory.SetCell(r, ColName, CrowdName("Member", n));
+        c.directory.SetCell(r, ColAddress, QStringLiteral("%1 High Street").arg(n));
+        c.directory.SetCell(r, ColCity, QStringLiteral("Columbus"));
+        c.directory.SetCell(r, ColState, QStringLiteral("OH"));
+        c.directory.SetCell(r, ColZIP, QStringLiteral("43215"));
+        c.directory.SetCell(r, property ? ColNoncash : ColCash, QStringLiteral("X"));
+        c.directory.SetCell(r, ColContribution,
+                            property ? QStringLiteral("Tools valued at $500.00") : QStringLiteral("500"));
+        c.directory.SetCell(r, ColInterest, QStringLiteral("1"));
+    }
+}
+
 } // namespace brevane::test

@@ -13,25 +13,21 @@ void Calc10(PageCalc &pc)
     // that meeting's mark beside this one's time.
     pc.MeetingPlaceAndTime(Write::Always, 2, OrderedMeeting);
 
-    // Rows of four answers from answer 9: the shareholder's name at 9 + 4i,
-    // number of shares at 11 + 4i and, for a business, the line where its
-    // signer signs for it at 12 + 4i. They are cleared in every row first,
-    // so a shareholder taken out of the directory leaves nothing behind. A
-    // shareholder beyond the page's 23 rows fails the procedure there.
-    constexpr int firstRow = 9;
-    const int lastAnswer = TAnswer::AnswerCount(pc.Page()) - 1;
-    for (int k = firstRow; k + 3 <= lastAnswer; k += 4) {
-        pc.Always(k, QString());
-        pc.Always(k + 2, QString());
-        pc.Always(k + 3, QString());
-    }
+    // A row for each shareholder, however many: the name (answer 9 in the
+    // first row), the number of shares (11) and, for a business, the line in
+    // its signature cell where its signer signs for it (12). The date signed
+    // (10) is the user's. The kept rows are cleared first, so a shareholder
+    // taken out of the directory leaves nothing behind.
+    constexpr int name = 9, shares = 11, signerLine = 12;
+    for (int column : {name, shares, signerLine})
+        pc.ClearColumn(column);
     int i = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
         if (!HasRole(row, QLatin1Char('S')))
             continue;
-        pc.Always(firstRow + 4 * i, row[ColName]);
-        pc.Always(firstRow + 4 * i + 2, ShareCountText(row[ColNoOfShares]));
-        pc.Always(firstRow + 4 * i + 3, BusinessSignerLine(row));
+        pc.Row(i, name, row[ColName]);
+        pc.Row(i, shares, ShareCountText(row[ColNoOfShares]));
+        pc.Row(i, signerLine, BusinessSignerLine(row));
         ++i;
     }
 }

@@ -19,24 +19,19 @@ void Calc20(PageCalc &pc)
     const QString half = mark.isEmpty() ? QString() : QLatin1Char(' ') + mark + QStringLiteral(".M.");
     pc.Always(22, typed.time.isEmpty() ? QString() : typed.time + half);
 
-    // The first six directors, each with name and address (street, city,
-    // state; no ZIP code) at 3 + 2k and 4 + 2k; the page has room for six.
-    constexpr int places = 6;
-    QString names[places];
-    QString addresses[places];
+    // Every director, each with name and address (street, city, state; no
+    // ZIP code): answers 3 and 4 in the first row.
+    constexpr int name = 3, address = 4;
+    pc.ClearColumn(name);
+    pc.ClearColumn(address);
     int k = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
-        if (k >= places)
-            break;
         if (!HasRole(row, QLatin1Char('D')))
             continue;
-        names[k] = row[ColName];
-        addresses[k] = row[ColAddress] + QStringLiteral(", ") + row[ColCity] + QStringLiteral(", ") + row[ColState];
+        pc.Row(k, name, row[ColName]);
+        pc.Row(k, address,
+               row[ColAddress] + QStringLiteral(", ") + row[ColCity] + QStringLiteral(", ") + row[ColState]);
         ++k;
-    }
-    for (int i = 0; i < places; ++i) {
-        pc.Always(3 + 2 * i, names[i]);
-        pc.Always(4 + 2 * i, addresses[i]);
     }
 
     pc.Always(15, pc.G(G0::DirectorsChairman));

@@ -12,21 +12,20 @@ void Calc45(PageCalc &pc)
     // user's own check box (answer 0) says.
     pc.Always(2, pc.G(G0::Profession));
 
-    // Six rows of two answers from answer 8: name, then the address on one
-    // line. Later shareholders are not listed.
-    constexpr int firstRow = 8;
-    constexpr int rows = 6;
-    for (int k = firstRow; k < firstRow + 2 * rows; ++k)
-        pc.Guarded(k, QString());
+    // A row for each shareholder, however many: name, then the address on
+    // one line (answers 8 and 9 in the first row).
+    constexpr int name = 8, address = 9;
+    pc.ClearColumn(name, Write::Guarded);
+    pc.ClearColumn(address, Write::Guarded);
     int i = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
-        if (i >= rows)
-            break;
         if (!HasRole(row, QLatin1Char('S')))
             continue;
-        pc.Guarded(firstRow + 2 * i, row[ColName]);
-        pc.Guarded(firstRow + 2 * i + 1, row[ColAddress] + QStringLiteral(", ") + row[ColCity] + QStringLiteral(", ") +
-                                             row[ColState] + QLatin1Char(' ') + row[ColZIP]);
+        pc.Row(i, name, row[ColName], Write::Guarded);
+        pc.Row(i, address,
+               row[ColAddress] + QStringLiteral(", ") + row[ColCity] + QStringLiteral(", ") + row[ColState] +
+                   QLatin1Char(' ') + row[ColZIP],
+               Write::Guarded);
         ++i;
     }
 }

@@ -32,13 +32,12 @@ void Calc57(PageCalc &pc)
     pc.Always(5, PurposeClause(pc.G(G0::LlcPurpose), false));
     pc.Always(6, pc.G(G0::LlcProvisions));
 
-    // Cash contributions: rows of three answers from answer 8 (name, the
-    // amount in dollars, interest). The first ten rows are cleared; the members are
-    // written as far as the page reaches (64 of them), a further one runs past
-    // the page and fails the procedure there.
-    constexpr int firstRow = 8;
-    for (int k = firstRow; k <= 37; ++k)
-        pc.Guarded(k, QString());
+    // Cash contributions: a row for each member who pays cash, however many
+    // (name, the amount in dollars, interest: answers 8, 9 and 10 in the
+    // first row). The kept rows are cleared first.
+    constexpr int name = 8, amount = 9, interest = 10;
+    for (int column : {name, amount, interest})
+        pc.ClearColumn(column, Write::Guarded);
     int i = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
         // A member who brings no property pays in cash: one with neither box
@@ -46,9 +45,9 @@ void Calc57(PageCalc &pc)
         const bool cash = row[ColCash] == QLatin1String("X") || row[ColNoncash] != QLatin1String("X");
         if (!HasRole(row, member) || !cash)
             continue;
-        pc.Guarded(firstRow + 3 * i, row[ColName]);
-        pc.Guarded(firstRow + 3 * i + 1, DollarAmountText(row[ColContribution]));
-        pc.Guarded(firstRow + 3 * i + 2, InterestText(row[ColInterest]));
+        pc.Row(i, name, row[ColName], Write::Guarded);
+        pc.Row(i, amount, DollarAmountText(row[ColContribution]), Write::Guarded);
+        pc.Row(i, interest, InterestText(row[ColInterest]), Write::Guarded);
         ++i;
     }
 }

@@ -8,22 +8,20 @@ namespace brevane {
 
 void Calc58(PageCalc &pc)
 {
-    // Rows of three answers from answer 0 (name, contribution, interest), ten
-    // rows; later such members are not listed.
-    constexpr int rows = 10;
-    for (int k = 0; k < 3 * rows; ++k)
-        pc.Guarded(k, QString());
+    // A row for each member who contributes property or services, however
+    // many (name, contribution, interest: answers 0, 1 and 2 in the first row).
+    constexpr int name = 0, contribution = 1, interest = 2;
+    for (int column : {name, contribution, interest})
+        pc.ClearColumn(column, Write::Guarded);
     int i = 0;
     for (const DirectoryRow &row : pc.Directory().Rows()) {
-        if (i >= rows)
-            break;
         if (!HasRole(row, QLatin1Char('M')) || row[ColNoncash] != QLatin1String("X"))
             continue;
-        pc.Guarded(3 * i, row[ColName]);
         // An agreed value typed as a bare amount prints as the cash of the
         // first page does ("$35,000.00"); a description stays as typed.
-        pc.Guarded(3 * i + 1, DollarAmountText(row[ColContribution]));
-        pc.Guarded(3 * i + 2, InterestText(row[ColInterest]));
+        pc.Row(i, name, row[ColName], Write::Guarded);
+        pc.Row(i, contribution, DollarAmountText(row[ColContribution]), Write::Guarded);
+        pc.Row(i, interest, InterestText(row[ColInterest]), Write::Guarded);
         ++i;
     }
 

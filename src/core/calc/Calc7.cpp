@@ -65,8 +65,8 @@ void Calc7(PageCalc &pc)
     pc.Guarded(16, pc.G(G0::StatedCapitalPerShare));
     pc.Guarded(17, total(G0::StatedCapitalPerShare, second));
 
-    // The first three incorporators; later ones are not named on this page.
-    pc.IncorporatorNames(18, 3);
+    // Every incorporator signs, one a row.
+    pc.IncorporatorRows(18);
 
     pc.Always(21, pc.G(G0::OrderedMeetingStreet).trimmed());
     pc.Always(22, pc.DateOf(G0::OrderedMeetingDate));

@@ -13,17 +13,15 @@ void Calc8(PageCalc &pc)
     // The price each subscriber pays a share: "$12.50".
     pc.Always(1, DollarAmountText(pc.G(G0::SharePrice)));
 
-    // Rows of three answers from answer 6: name, number of shares, class.
-    // Every answer of every row is cleared first, so a shareholder taken out
+    // Rows of name, number of shares and class (answers 6, 7 and 8 in the
+    // first row). Every kept row is cleared first, so a shareholder taken out
     // of the directory leaves neither a name nor a share count behind (the
     // share counts flow on into the assent and the election of officers).
-    constexpr int firstRow = 6;
-    const int lastAnswer = TAnswer::AnswerCount(pc.Page()) - 1;
-    for (int k = firstRow; k <= lastAnswer; ++k)
-        pc.Always(k, QString());
+    constexpr int name = 6, shares = 7, shareClass = 8;
+    for (int column : {name, shares, shareClass})
+        pc.ClearColumn(column);
 
-    // One row per shareholder, as many as the page holds (40); a further
-    // shareholder runs past the page and fails the procedure there.
+    // One row per shareholder, however many there are.
     // A subscriber that is a business signs its line through a named person:
     // "Northfield Partners LLC, By: Evan Hart, its ______________".
     QStringList businessSigners;
@@ -37,9 +35,9 @@ void Calc8(PageCalc &pc)
     for (const DirectoryRow &row : pc.Directory().Rows()) {
         if (!HasRole(row, QLatin1Char('S')))
             continue;
-        pc.Always(firstRow + 3 * i, row[ColName]);
-        pc.Always(firstRow + 3 * i + 1, ShareCountText(row[ColNoOfShares]));
-        pc.Always(firstRow + 3 * i + 2, row[ColClassOfShares]);
+        pc.Row(i, name, row[ColName]);
+        pc.Row(i, shares, ShareCountText(row[ColNoOfShares]));
+        pc.Row(i, shareClass, row[ColClassOfShares]);
         ++i;
     }
 }

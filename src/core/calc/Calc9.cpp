@@ -13,19 +13,10 @@ void Calc9(PageCalc &pc)
     pc.Always(7, pc.DateOf(G0::NoticeDate));
     pc.Always(8, pc.DateOf(G0::NoticeMailingDate));
 
-    // The incorporators sign from answer 9 on, one answer each, as many as
-    // the page holds (92); a further incorporator fails the procedure there.
-    // Every signer answer is cleared first, so an incorporator taken out of
-    // the directory does not stay on the notice.
-    constexpr int firstSigner = 9;
-    const int lastAnswer = TAnswer::AnswerCount(pc.Page()) - 1;
-    for (int k = firstSigner; k <= lastAnswer; ++k)
-        pc.Always(k, QString());
-    int k = 0;
-    for (const DirectoryRow &row : pc.Directory().Rows()) {
-        if (HasRole(row, QLatin1Char('C')))
-            pc.Always(firstSigner + k++, SigningName(row));
-    }
+    // The incorporators sign from answer 9 on, one a row, however many there
+    // are. Every kept signer answer is cleared first, so an incorporator
+    // taken out of the directory does not stay on the notice.
+    pc.IncorporatorRows(9);
 }
 
 } // namespace brevane

@@ -1,6 +1,7 @@
 #include "core/calc/Calculate.h"
 
 #include "core/calc/PageProcedures.h"
+#include "core/check/Finding.h"
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/store/PageCatalogue.h"
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <exception>
+#include <utility>
 
 namespace brevane {
 
@@ -16,12 +18,12 @@ namespace {
 struct Procedure
 {
     int page;
-    void (*calc)(PageCalc &);
+    PageProcedure calc;
 };
 
 // Ascending page order: every page that reads another page's results (17 and
 // 21 read 8, 18 reads 11, 19 reads 18, 58 reads 57, 68 reads 59) comes after it.
-const Procedure Procedures[] = {
+Procedure Procedures[] = {
     {1, &Calc1},   {2, &Calc2},   {3, &Calc3},   {4, &Calc4},   {7, &Calc7},   {8, &Calc8},   {9, &Calc9},
     {10, &Calc10}, {11, &Calc11}, {12, &Calc12}, {15, &Calc15}, {17, &Calc17}, {18, &Calc18}, {19, &Calc19},
     {20, &Calc20}, {21, &Calc21}, {22, &Calc22}, {23, &Calc23}, {24, &Calc24}, {25, &Calc25}, {26, &Calc26},
@@ -33,6 +35,26 @@ const Procedure Procedures[] = {
     {77, &Calc77}, {78, &Calc78}, {79, &Calc79}, {80, &Calc80}, {81, &Calc81}, {86, &Calc86}};
 
 } // namespace
+
+QString FailureCause(const std::exception &error)
+{
+    if (const auto *range = dynamic_cast<const AnswerRangeError *>(&error))
+        return QStringLiteral("its calculation could not be completed: it reached past its page's entries "
+                              "(page %1, entry %2)")
+            .arg(range->page)
+            .arg(range->answer);
+    const QString what = QString::fromUtf8(error.what()).trimmed();
+    return what.isEmpty() ? QStringLiteral("its calculation could not be completed")
+                          : QStringLiteral("its calculation could not be completed: ") + what;
+}
+
+PageProcedure SetPageProcedure(int page, PageProcedure procedure)
+{
+    for (Procedure &p : Procedures)
+        if (p.page == page)
+            return std::exchange(p.calc, procedure);
+    return nullptr;
+}
 
 const QList<int> &CalculatedPages()
 {
@@ -49,24 +71,21 @@ Outcome Calculate(TAnswer *store, const DirectoryTable &directory)
 {
     if (!store)
         return {};
-    bool failed = false;
-    int firstFailedPage = -1;
-    QStringList failedPages;
-    auto run = [&](int page, int continuation, void (*calc)(PageCalc &)) {
+    store->PageFailures.clear();
+    auto run = [&](int page, int continuation, PageProcedure calc) {
+        // The rows of the page's growing tables beyond those it keeps are
+        // the run's own: the procedure writes them anew.
+        store->ClearRows(page, continuation);
         PageCalc pc(*store, directory, page, continuation);
         try {
             calc(pc);
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
             // What the procedure wrote before the failure stays; the later
-            // pages are still calculated so that one overfull page does not
-            // leave every other form with stale values.
-            if (!failed)
-                firstFailedPage = page;
-            failed = true;
-            const QString name =
-                QStringLiteral("page %1 (%2)").arg(page).arg(QString::fromUtf8(PageName[size_t(page)]));
-            if (!failedPages.contains(name))
-                failedPages.append(name);
+            // pages are still calculated, and the other papers print. The
+            // paper of this one is named with the cause, and is left out of
+            // the print document and found by the check until it calculates.
+            if (!store->PageFailures.contains(page))
+                store->PageFailures.insert(page, FailureCause(e));
         }
     };
     for (const Procedure &p : Procedures) {
@@ -80,8 +99,8 @@ Outcome Calculate(TAnswer *store, const DirectoryTable &directory)
     }
 
     Outcome outcome;
-    if (failed)
-        outcome.fail(msg::CalculationFailed, failedPages.join(QStringLiteral(", ")), firstFailedPage);
+    for (auto it = store->PageFailures.cbegin(); it != store->PageFailures.cend(); ++it)
+        outcome.fail(msg::CalculationFailed, PaperName(it.key()) + QStringLiteral(": ") + *it, it.key());
     return outcome;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/check/ClientCheck.h"
 #include "core/forms/FormCatalogue.h"
+#include "core/forms/PageFacts.h"
 #include "core/store/Conversions.h"
 
 #include <QRegularExpression>
@@ -9,6 +10,8 @@
 #include <QStringList>
 #include <array>
 #include <cmath>
+
+#include <algorithm>
 
 namespace brevane {
 
@@ -100,6 +103,69 @@ QString InterestText(const QString &interest)
     while (text.endsWith(QLatin1Char('%')))
         text = text.chopped(1).trimmed();
     return text.isEmpty() ? QString() : text + QLatin1Char('%');
+}
+
+namespace {
+
+// The growing table of the page with `column` in its first row; a column of
+// no such table is a fault of the page procedure, reported as a write outside
+// the page.
+const TableFact &tableOf(int page, int continuation, int column)
+{
+    const TableFact *table = FactsOfPage(page).TableOf(column);
+    if (!table)
+        throw AnswerRangeError(page, continuation, column);
+    return *table;
+}
+
+} // namespace
+
+void PageCalc::Row(int row, int column, const QString &text, Write kind)
+{
+    const TableFact &table = tableOf(page_, continuation_, column);
+    if (row < 0)
+        throw AnswerRangeError(page_, continuation_, column);
+    if (row < table.count) {
+        Set(kind, column + table.step * row, text);
+    } else {
+        store_.SetRowText(page_, continuation_, column, row, text);
+        if (store_.TableRows(page_, continuation_, table.First()) <= row)
+            store_.SetTableRows(page_, continuation_, table.First(), row + 1);
+    }
+}
+
+QString PageCalc::RowAt(int row, int column) const
+{
+    const TableFact &table = tableOf(page_, continuation_, column);
+    if (row >= 0 && row < table.count)
+        return Get(column + table.step * row);
+    return store_.RowText(page_, continuation_, column, row);
+}
+
+int PageCalc::KeptRows(int column) const
+{
+    return tableOf(page_, continuation_, column).count;
+}
+
+QString PageCalc::OtherRow(int page, int row, int column) const
+{
+    const TableFact &table = tableOf(page, 0, column);
+    if (row >= 0 && row < table.count)
+        return store_.Text(page, 0, column + table.step * row);
+    return store_.RowText(page, 0, column, row);
+}
+
+int PageCalc::OtherRows(int page, int column) const
+{
+    const TableFact &table = tableOf(page, 0, column);
+    return std::max(table.count, store_.TableRows(page, 0, table.First()));
+}
+
+void PageCalc::ClearColumn(int column, Write kind)
+{
+    const TableFact &table = tableOf(page_, continuation_, column);
+    for (int row = 0; row < table.count; ++row)
+        Set(kind, column + table.step * row, QString());
 }
 
 QString BusinessSignerLine(const DirectoryRow &row)
@@ -259,17 +325,13 @@ void PageCalc::SignerRule(int first, int slot, const DirectoryRow &row, Write ki
         FillSlot(first, slot, row[ColName], QString(), SplitByName(row[ColByName]).name, kind);
 }
 
-void PageCalc::IncorporatorNames(int first, int count)
+void PageCalc::IncorporatorRows(int column)
 {
-    for (int k = 0; k < count; ++k)
-        Always(first + k, QString());
+    ClearColumn(column);
     int k = 0;
-    for (const DirectoryRow &row : directory_.Rows()) {
-        if (k >= count)
-            break;
+    for (const DirectoryRow &row : directory_.Rows())
         if (HasRole(row, QLatin1Char('C')))
-            Always(first + k++, SigningName(row));
-    }
+            Row(k++, column, SigningName(row));
 }
 
 void PageCalc::IncorporatorSignatures(int slotCount, bool incorporatorsActed)

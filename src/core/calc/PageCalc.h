@@ -139,6 +139,28 @@ public:
     // that speak of the other members while it is not.
     void SoleMemberMark(int k);
 
+    // A growing table of the page (`.repeat COUNT STEP grow` in its form
+    // source). Row `row` of the column whose first row is answer `column`:
+    // within the rows the page keeps, the answer `step` × row above it,
+    // written as `kind` says (the screen shows it and an override holds);
+    // beyond them a row of the run that is not saved. Every row of every
+    // list the client has is written through Row, however many there are.
+    void Row(int row, int column, const QString &text, Write kind = Write::Always);
+    // The cell as Row wrote it (or the user overrode it), empty beyond the
+    // rows written.
+    QString RowAt(int row, int column) const;
+    // The rows the page keeps answers for in the table of `column`.
+    int KeptRows(int column) const;
+    // Row `row` of the column `column` of another page's growing table
+    // (continuation 0), as that page's procedure wrote it this run.
+    QString OtherRow(int page, int row, int column) const;
+    // The rows another page's growing table has this run: its kept rows, or
+    // as many as its procedure wrote beyond them.
+    int OtherRows(int page, int column) const;
+    // Clears the column's kept rows (a guarded clear skips an overridden
+    // answer), so that a row no longer in the list leaves nothing behind.
+    void ClearColumn(int column, Write kind = Write::Always);
+
     // Page-0 date g converted to its long form ("January 5, 2018"); other text unchanged.
     QString DateOf(int g) const;
 
@@ -186,10 +208,10 @@ public:
     // acted, the first incorporators (role C, directory order) written by the
     // signer rule, one a slot. Where the directors or the shareholders acted
     // the slots stay empty: nobody signs as an incorporator for their act.
-    // The names under which the first `count` incorporators (role C, in
-    // directory order) sign, one answer each from `first`; the answers of
+    // The names under which every incorporator (role C, in directory order)
+    // signs, one a row of the growing table of `column`; the kept rows of
     // missing incorporators are cleared. Always written.
-    void IncorporatorNames(int first, int count);
+    void IncorporatorRows(int column);
     void IncorporatorSignatures(int slotCount = 3, bool incorporatorsActed = true);
     // Another page's check box n (continuation 0) is ticked.
     bool OtherTicked(int page, int n) const { return OtherPage(page, n) == QLatin1String("X"); }

@@ -901,8 +901,9 @@ void PeopleAddresses(const CheckContext &c, QList<Finding> &out)
 
 void PeopleFit(const CheckContext &c, QList<Finding> &out)
 {
-    // The tables of the papers and how many rows each holds; a further
-    // person would be left off the paper.
+    // The signature blocks of the papers with a fixed number of signers,
+    // and how many each holds; a further person would be left off the paper.
+    // (The lists of shareholders and members grow with the client.)
     struct Table
     {
         int page;
@@ -914,18 +915,7 @@ void PeopleFit(const CheckContext &c, QList<Finding> &out)
     static const Table tables[] = {
         {4, "C", -1, 3, "the articles have signature lines for 3 incorporators"},
         {41, "C", -1, 3, "the articles have signature lines for 3 incorporators"},
-        {7, "C", -1, 3, "the order and waiver names 3 incorporators"},
-        {8, "S", -1, 40, "the share subscription has rows for 40 subscribers"},
-        {9, "C", -1, 92, "the notice has signature lines for 92 incorporators"},
-        {10, "S", -1, 23, "the waiver of notice has rows for 23 shareholders"},
-        {17, "S", -1, 19, "the assent names 19 shareholders"},
-        {20, "D", -1, 6, "the minutes name 6 directors"},
-        {21, "S", -1, 15, "the election of officers names 15 subscribers"},
         {30, "C", -1, 3, "the certificate of dissolution names 3 incorporators"},
-        {45, "S", -1, 6, "the biennial report lists 6 shareholders"},
-        {57, "M", ColCash, 64, "the agreement lists 64 members who contribute cash"},
-        {58, "M", ColNoncash, 10, "the agreement lists 10 members who contribute property"},
-        {64, "M", -1, 98, "the agreement has signature lines for 98 members"},
     };
     const QVector<DirectoryRow> &rows = c.directory.Rows();
     for (const Table &t : tables) {

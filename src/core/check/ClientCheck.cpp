@@ -221,6 +221,13 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
             continue;
         for (const int page : box->pages) {
             const qsizetype first = findings.size();
+            // A page whose calculation could not complete is left out of
+            // the print document until it does.
+            if (const auto failed = answers.PageFailures.constFind(page); failed != answers.PageFailures.cend()) {
+                Finding f;
+                f.text = *failed + QStringLiteral("; the paper is left out of the print document");
+                findings << f;
+            }
             // Each copy of a repeatable page is a paper of its own; one
             // without a copy in use prints nothing.
             const int copies =

@@ -43,6 +43,14 @@ QString FormName(const QString &box)
     return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
+QString PaperName(int page)
+{
+    for (const SelectionBox &box : SelectionBoxes())
+        if (box.pages.contains(page))
+            return FormName(box.name);
+    return IsValidPage(page) ? QString::fromUtf8(PageName[size_t(page)]) : QString();
+}
+
 QString FormPage(const Finding &finding)
 {
     // A State form numbers its pages itself; another paper counts the pages

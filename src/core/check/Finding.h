@@ -53,6 +53,10 @@ QString FindingLine(const Finding &finding);
 // The form as the user knows it: its number ("533A") for a State form,
 // else the caption of its print box ("Order & Waiver of Notice").
 QString FormName(const QString &box);
+// The paper a page prints on, as the user knows it: FormName of the first
+// print box that prints it ("Waiver of Notice" for page 10); the page's
+// name where no box prints it.
+QString PaperName(int page);
 // The page among the form's own pages: "page 1 of 3".
 QString FormPage(const Finding &finding);
 // The other forms checked that print the same fact, by name: "Also on

@@ -292,12 +292,10 @@ Outcome ClientDocument::DeleteCopy(int page, int copy)
     });
 }
 
-namespace {
-
-// The messages of a print job that leave a page out of the document.
-bool leavesPageOut(int number)
+bool LeavesPageOut(int number)
 {
     switch (number) {
+    case msg::CalculationFailed:
     case msg::PrintDataUnreadable:
     case msg::PrintDataLineUnreadable:
     case msg::PrintPageTemplateUnusable:
@@ -309,8 +307,6 @@ bool leavesPageOut(int number)
         return false;
     }
 }
-
-} // namespace
 
 Outcome ClientDocument::BuildPrintDocument(const PrintSelection &selection, const QString &templateFolder,
                                            const QString &dataFolder, QString *document)
@@ -348,7 +344,7 @@ Outcome ClientDocument::BuildPrintDocument(const PrintSelection &selection, cons
     // the papers are not what was asked for.
     bool pageLeftOut = false;
     for (const OutcomeMessage &message : outcome.messages())
-        pageLeftOut = pageLeftOut || leavesPageOut(message.number);
+        pageLeftOut = pageLeftOut || LeavesPageOut(message.number);
     if (result != PrintBuildResult::Built || pageLeftOut)
         outcome.markFailed();
     return outcome;

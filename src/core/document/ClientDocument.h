@@ -197,4 +197,9 @@ private:
     TemplateMerge merge_;
 };
 
+// Whether a message of a print job means it left a page out of the document
+// (a template or data file that cannot be used, a paper whose calculation
+// failed).
+bool LeavesPageOut(int number);
+
 } // namespace brevane

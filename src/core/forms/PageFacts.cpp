@@ -11,6 +11,19 @@ const FieldFact *PageFacts::Field(int answer) const
     return it != fields.end() && it->answer == answer ? &*it : nullptr;
 }
 
+bool TableFact::HasColumn(int answer) const
+{
+    return std::binary_search(columns.begin(), columns.end(), answer);
+}
+
+const TableFact *PageFacts::TableOf(int column) const
+{
+    for (const TableFact &t : tables)
+        if (t.HasColumn(column))
+            return &t;
+    return nullptr;
+}
+
 QString AnswerLabel(int page, int answer)
 {
     const FieldFact *field = FactsOfPage(page).Field(answer);

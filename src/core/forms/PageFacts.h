@@ -50,6 +50,21 @@ struct RequiredItem
     char whenRole = 0;
 };
 
+// A table of the page that grows (`.repeat COUNT STEP grow`): the page keeps
+// answers for its first `count` rows, each row's `step` above the row before;
+// it prints as many rows as the client has, and the rows beyond those kept
+// are derived by each calculation run (TAnswer::RowText).
+struct TableFact
+{
+    std::vector<int> columns; // the answers of its first row, rising
+    int step = 0;
+    int count = 0;
+
+    int First() const { return columns.empty() ? -1 : columns.front(); }
+    // Whether `answer` is the column of one of its first row's answers.
+    bool HasColumn(int answer) const;
+};
+
 struct PageFacts
 {
     bool hasSource = false; // the page has a form source
@@ -78,8 +93,12 @@ struct PageFacts
     // the page needs a procedure in the calculation's run order.
     bool calculated = false;
 
+    std::vector<TableFact> tables; // the tables that grow, in the order of the source
+
     // The field binding `answer`, or nullptr.
     const FieldFact *Field(int answer) const;
+    // The growing table with `column` among its first row's answers, or nullptr.
+    const TableFact *TableOf(int column) const;
 };
 
 // The facts of page 0..99; a page outside the range has none.

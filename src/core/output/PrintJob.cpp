@@ -1,5 +1,6 @@
 #include "core/output/PrintJob.h"
 
+#include "core/check/Finding.h"
 #include "core/dialogs/ErrorCatalogue.h"
 #include "core/dialogs/Messages.h"
 #include "core/forms/PageFacts.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace brevane {
 
@@ -64,6 +66,7 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
 {
     document_.clear();
     firstPage_ = false;
+    runningHeading_ = false;
     outstanding_.reset();
     merge_.SetAnswers(&answers_);
     merge_.TakeUnreadableDates();
@@ -113,6 +116,13 @@ PrintBuildResult PrintJob::BuildPrintDocument(const PrintSelection &selection)
             if (handled[page])
                 continue;
             handled[page] = true;
+            // A paper whose calculation could not complete would print
+            // wrong or partial answers: it is left out, and said so.
+            if (const auto failed = answers_.PageFailures.constFind(page); failed != answers_.PageFailures.cend()) {
+                ShowError(msg::CalculationFailed, PaperName(page) + QStringLiteral(": ") + *failed +
+                                                      QStringLiteral("; left out of the print document"));
+                continue;
+            }
             if (page == DirectoryWorksheetPage) {
                 AppendDirectoryWorksheet();
             } else if (page == ledger::CertificatePage || page == ledger::CertificateBackPage) {
@@ -162,18 +172,25 @@ PrintJob::Opened PrintJob::OpenDocument(int page, int continuation, bool missing
 
 bool PrintJob::addPageText(QString text, int layoutPage)
 {
+    // A page with a running heading (the heading of a table that continues
+    // over its sheets) sets it for its own section; the section after it
+    // would take it over, so that one clears it.
+    const bool runningHeading = text.contains(QLatin1String("{\\header "));
     if (!firstPage_) {
         const qsizetype body = text.indexOf(HeaderMark);
         if (body >= 0)
             text.insert(body + HeaderMark.size(), PageStart(layoutPage, true));
         document_ = text;
         firstPage_ = true;
+        runningHeading_ = runningHeading;
         return true;
     }
     // Without its header the page would open a second RTF document inside
     // this one.
     if (!StripTemplateHeader(text))
         return false;
+    if (std::exchange(runningHeading_, runningHeading) && !runningHeading)
+        text.prepend(QStringLiteral("{\\header\\pard\\plain\\fs2\\par}{\\headerf\\pard\\plain\\fs2\\par}"));
     text.prepend(PageStart(layoutPage, false));
     dropClosingBrace(text);
     dropClosingBrace(document_);

@@ -90,6 +90,7 @@ private:
     std::optional<QList<ledger::Certificate>> outstanding_; // of the share ledger, once a job
     QString document_;
     bool firstPage_ = false;
+    bool runningHeading_ = false; // the page added last sets a running heading
 };
 
 // The RTF codes that start a page of the print document in a section of its

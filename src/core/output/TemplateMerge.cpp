@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <utility>
@@ -273,6 +274,7 @@ bool TemplateMerge::MergeTemplateText(int page, int continuation)
     head_.clear();
     head_.reserve(text_.size() + text_.size() / 2);
     cut_ = 0;
+    tableRow_ = -1;
     struct Join
     {
         TemplateMerge &merge;
@@ -299,7 +301,10 @@ bool TemplateMerge::MergeTemplateText(int page, int continuation)
             break;
         const qsizetype p = head_.size();
         if (d[cut_] == QLatin1Char('{')) {
-            if (!TakePrintIf(page, continuation))
+            // The merge's own marks all open so; any other group is text.
+            static const QLatin1String ownMark("{\\*\\brevane");
+            if (!QStringView(text_).mid(cut_).startsWith(ownMark) ||
+                (!TakePrintIf(page, continuation) && !TakeRowMark() && !TakeGrowingTable(page, continuation)))
                 head_ += d[cut_++];
             continue;
         }
@@ -355,25 +360,130 @@ bool TemplateMerge::MergeTemplateText(int page, int continuation)
     return true;
 }
 
+namespace {
+
+// The end of the group that opens at `from` ("{"), after its closing brace;
+// escaped braces and backslashes are text. -1 when it does not close.
+qsizetype groupEnd(const QString &text, qsizetype from)
+{
+    int depth = 0;
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\\')) {
+            ++i;
+        } else if (c == QLatin1Char('{')) {
+            ++depth;
+        } else if (c == QLatin1Char('}') && --depth == 0) {
+            return i + 1;
+        }
+    }
+    return -1;
+}
+
+// The mark the merge puts before each row of a growing table it writes.
+const QLatin1String RowMarkOpening("{\\*\\brevanerow ");
+
+} // namespace
+
+bool TemplateMerge::TakeGrowingTable(int page, int continuation)
+{
+    const QLatin1String opening(GrowingTableOpening);
+    if (!QStringView(text_).mid(cut_).startsWith(opening))
+        return false;
+    const qsizetype close = text_.indexOf(QLatin1Char('}'), cut_ + opening.size());
+    if (close < 0)
+        return false;
+    const QStringList numbers =
+        text_.mid(cut_ + opening.size(), close - cut_ - opening.size()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    int first = -1, step = 0, kept = 0;
+    bool ok = numbers.size() == 3;
+    if (ok) {
+        bool a = false, b = false, c = false;
+        first = numbers[0].toInt(&a);
+        step = numbers[1].toInt(&b);
+        kept = numbers[2].toInt(&c);
+        ok = a && b && c && first >= 0 && step > 0 && kept > 0;
+    }
+    const qsizetype end =
+        ok && close + 1 < text_.size() && text_[close + 1] == QLatin1Char('{') ? groupEnd(text_, close + 1) : -1;
+    if (end < 0)
+        return false;
+    const QStringView row = QStringView(text_).mid(close + 2, end - close - 3);
+    const int rows = std::max(kept, answers_ ? answers_->TableRows(page, continuation, first) : 0);
+    QString written;
+    written.reserve((row.size() + 24) * rows + (text_.size() - end) + 24);
+    for (int r = 0; r < rows; ++r) {
+        written += RowMarkOpening;
+        written += QString::number(r);
+        written += QLatin1Char('}');
+        written += row;
+    }
+    written += RowMarkOpening;
+    written += QStringLiteral("-1}");
+    written += QStringView(text_).mid(end);
+    text_.swap(written);
+    cut_ = 0;
+    tableFirst_ = first;
+    tableStep_ = step;
+    tableKept_ = kept;
+    return true;
+}
+
+bool TemplateMerge::TakeRowMark()
+{
+    if (!QStringView(text_).mid(cut_).startsWith(RowMarkOpening))
+        return false;
+    const qsizetype close = text_.indexOf(QLatin1Char('}'), cut_ + RowMarkOpening.size());
+    if (close < 0)
+        return false;
+    bool ok = false;
+    const int row =
+        QStringView(text_).mid(cut_ + RowMarkOpening.size(), close - cut_ - RowMarkOpening.size()).toInt(&ok);
+    if (!ok)
+        return false;
+    tableRow_ = row;
+    cut_ = close + 1;
+    return true;
+}
+
+bool TemplateMerge::CellOf(int page, int continuation, int number, const QString *&text, bool &overridden) const
+{
+    if (!answers_ || !TAnswer::HasList(page, continuation) || number < 0 || number > TAnswer::AnswerCount(page) - 1)
+        return false;
+    if (tableRow_ >= tableKept_) {
+        text = &answers_->RowText(page, continuation, number, tableRow_);
+        overridden = false;
+        return true;
+    }
+    const int kept = tableRow_ > 0 ? number + tableStep_ * tableRow_ : number;
+    if (kept > TAnswer::AnswerCount(page) - 1)
+        return false;
+    const AnswerEntry &entry = answers_->Entry(page, continuation, kept);
+    text = &entry.text;
+    overridden = entry.obj.OvRide;
+    return true;
+}
+
 bool TemplateMerge::SubstituteVariable(int page, int continuation, int number, QChar kind, qsizetype length)
 {
     RecordMergePosition(page, number);
-    if (!answers_ || !TAnswer::HasList(page, continuation) || number > TAnswer::AnswerCount(page) - 1)
+    const QString *text = nullptr;
+    bool overridden = false;
+    if (!CellOf(page, continuation, number, text, overridden))
         return false;
-    const AnswerEntry &entry = answers_->Entry(page, continuation, number);
-    if (kind == QLatin1Char('^') && !IsDateText(entry.text)) {
+    if (kind == QLatin1Char('^') && !IsDateText(*text)) {
         const QString unreadable =
-            AnswerPlace(page, continuation, number) + QStringLiteral(": \"") + entry.text + QLatin1Char('"');
+            AnswerPlace(page, continuation, number) + QStringLiteral(": \"") + *text + QLatin1Char('"');
         if (!unreadableDates_.contains(unreadable))
             unreadableDates_.append(unreadable);
     }
     cut_ += length;
     const QString fill = TakeFillGroup();
-    head_ += FormatAnswer(page, kind, entry.text, entry.obj.OvRide, fill);
+    head_ += FormatAnswer(page, kind, *text, overridden, fill);
     // An answer that ends with its own period ("10:00 a.m.") ends the
     // sentence: the wording's period after it is not printed a second time.
     if (kind != QLatin1Char('&') && cut_ < text_.size() && text_[cut_] == QLatin1Char('.') &&
-        trimBlanks(entry.text).endsWith(QLatin1Char('.')))
+        trimBlanks(*text).endsWith(QLatin1Char('.')))
         ++cut_;
     return true;
 }
@@ -394,32 +504,22 @@ bool TemplateMerge::TakePrintIf(int page, int continuation)
     if (at >= text_.size() || text_[at] != QLatin1Char('}'))
         return false;
     cut_ = at + 1;
-    bool empty = !answers_ || !TAnswer::HasList(page, continuation) || number >= TAnswer::AnswerCount(page);
+    const QString *text = nullptr;
+    bool overridden = false;
+    bool empty = !CellOf(page, continuation, number, text, overridden) || text->trimmed().isEmpty();
     if (!empty) {
         // An amount or a count of zero holds nothing either: a money field
         // left empty shows, and may store, 0.00.
-        const QString text = answers_->Text(page, continuation, number).trimmed();
         const FieldFact *field = FactsOfPage(page).Field(number);
         const bool numberField = field && (field->kind == FieldKind::Money || field->kind == FieldKind::Whole ||
                                            field->kind == FieldKind::Percent);
-        empty = text.isEmpty() || (numberField && ReadNumber(text) == std::optional<double>(0.0));
+        empty = numberField && ReadNumber(text->trimmed()) == std::optional<double>(0.0);
     }
     if (empty == unless || cut_ >= text_.size() || text_[cut_] != QLatin1Char('{'))
         return true;
-    // The group that follows, to its closing brace; escaped braces and
-    // backslashes are text.
-    int depth = 0;
-    for (qsizetype i = cut_; i < text_.size(); ++i) {
-        const QChar c = text_[i];
-        if (c == QLatin1Char('\\')) {
-            ++i;
-        } else if (c == QLatin1Char('{')) {
-            ++depth;
-        } else if (c == QLatin1Char('}') && --depth == 0) {
-            cut_ = i + 1;
-            break;
-        }
-    }
+    // The group that follows, to its closing brace.
+    if (const qsizetype end = groupEnd(text_, cut_); end >= 0)
+        cut_ = end;
     return true;
 }
 

@@ -52,6 +52,14 @@ inline constexpr char FillGroupOpening[] = "{\\*\\brevanefill ";
 // The opening of a print-if mark; the answer number ("!" before it: print
 // while the answer is empty) and "}" follow.
 inline constexpr char PrintIfOpening[] = "{\\*\\brevaneif ";
+// The opening of a growing table's mark: its first answer, the step from
+// row to row and the rows its page keeps answers for, then "}", and the
+// group of its first row. The merge writes that group once for each row of
+// the table: a kept row from the answers `step` above the row before it,
+// a row beyond them from the rows the calculation derived
+// (TAnswer::RowText); an answer a row beyond has none for (a date the
+// signer writes in) prints its fill-in line.
+inline constexpr char GrowingTableOpening[] = "{\\*\\brevanegrow ";
 
 // The merge of the running program. Its state (the working text, the current
 // font size, the Wingdings prefix) lives from one page to the next: the font
@@ -134,6 +142,17 @@ private:
     // group after it too while its answer is empty. False when no mark
     // stands there.
     bool TakePrintIf(int page, int continuation);
+    // At a growing table's mark: writes its row group once a row in place
+    // of the mark and the group. False when no mark stands there.
+    bool TakeGrowingTable(int page, int continuation);
+    // At the mark that starts a row of a growing table (or ends its last):
+    // the answers of the row's variables are the row's. False when none
+    // stands there.
+    bool TakeRowMark();
+    // The text and override flag of answer `number` as a variable of the
+    // scan position gives it: inside a growing table's row, the row's.
+    // False for an answer outside the page's list.
+    bool CellOf(int page, int continuation, int number, const QString *&text, bool &overridden) const;
     // Replaces the variable of `length` characters at the scan position by
     // its answer.
     bool SubstituteVariable(int page, int continuation, int number, QChar kind, qsizetype length);
@@ -152,6 +171,12 @@ private:
     bool rememberChecks_ = false;
     QSet<int> checkedDataFiles_;
     QStringList unreadableDates_;
+    // The growing table being written: its step, the rows its page keeps,
+    // its first answer and the row being written (-1: none).
+    int tableStep_ = 0;
+    int tableKept_ = 0;
+    int tableFirst_ = 0;
+    int tableRow_ = -1;
 };
 
 } // namespace brevane

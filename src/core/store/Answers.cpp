@@ -1,5 +1,6 @@
 #include "core/store/Answers.h"
 
+#include <iterator>
 #include <new>
 
 namespace brevane {
@@ -48,6 +49,48 @@ bool TAnswer::OvRide(int page, int continuation, int answer) const
 void TAnswer::SetOvRide(int page, int continuation, int answer, bool overridden)
 {
     Entry(page, continuation, answer).obj.OvRide = overridden;
+}
+
+void TAnswer::SetRowText(int page, int continuation, int column, int row, const QString &text)
+{
+    if (!HasList(page, continuation) || column < 0 || column > PageAnswerMax[page] || row < 0)
+        throw AnswerRangeError(page, continuation, column);
+    std::vector<QString> &cells = rowTexts_[cellKey(page, continuation, column)];
+    if (size_t(row) >= cells.size())
+        cells.resize(size_t(row) + 1);
+    cells[size_t(row)] = text;
+}
+
+const QString &TAnswer::RowText(int page, int continuation, int column, int row) const
+{
+    static const QString none;
+    const auto it = rowTexts_.constFind(cellKey(page, continuation, column));
+    if (it == rowTexts_.cend() || row < 0 || size_t(row) >= it->size())
+        return none;
+    return (*it)[size_t(row)];
+}
+
+int TAnswer::TableRows(int page, int continuation, int first) const
+{
+    return tableRows_.value(cellKey(page, continuation, first));
+}
+
+void TAnswer::SetTableRows(int page, int continuation, int first, int rows)
+{
+    tableRows_[cellKey(page, continuation, first)] = rows;
+}
+
+void TAnswer::ClearRows(int page, int continuation)
+{
+    if (rowTexts_.isEmpty() && tableRows_.isEmpty())
+        return;
+    const quint64 from = cellKey(page, continuation, 0);
+    const quint64 to = cellKey(page, continuation + 1, 0);
+    const auto ours = [&](quint64 key) { return key >= from && key < to; };
+    for (auto it = rowTexts_.begin(); it != rowTexts_.end();)
+        it = ours(it.key()) ? rowTexts_.erase(it) : std::next(it);
+    for (auto it = tableRows_.begin(); it != tableRows_.end();)
+        it = ours(it.key()) ? tableRows_.erase(it) : std::next(it);
 }
 
 int TAnswer::NoOfWorksheetPages(int directoryRows)

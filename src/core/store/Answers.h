@@ -5,6 +5,8 @@
 
 #include "core/store/PageCatalogue.h"
 
+#include <QHash>
+#include <QMap>
 #include <QString>
 
 #include <array>
@@ -62,6 +64,26 @@ public:
     AnswerEntry &Entry(int page, int continuation, int answer);
     const AnswerEntry &Entry(int page, int continuation, int answer) const;
 
+    // The rows of a growing table beyond those its page keeps answers for
+    // (the form source's `.repeat COUNT STEP grow`): what a calculation run
+    // derived for them, never saved, written anew by every run. A cell is
+    // named by the answer of its column in the table's first row and by its
+    // row (counted from the table's first row, so the first one held here
+    // is row COUNT).
+    void SetRowText(int page, int continuation, int column, int row, const QString &text);
+    // Empty for a cell the run did not write.
+    const QString &RowText(int page, int continuation, int column, int row) const;
+    // The rows the run gave the table whose first answer is `first`: at
+    // least its kept rows where it wrote any beyond them, else 0.
+    int TableRows(int page, int continuation, int first) const;
+    void SetTableRows(int page, int continuation, int first, int rows);
+    // Forgets the derived rows of the page's tables.
+    void ClearRows(int page, int continuation);
+
+    // The pages whose page procedure could not complete in the last
+    // calculation run, each with why in the user's words. Not saved.
+    QMap<int, QString> PageFailures;
+
     // Printed directory worksheet pages for the given number of directory rows:
     // 50 rows a page, a remainder counting as one more page.
     static int NoOfWorksheetPages(int directoryRows);
@@ -69,7 +91,14 @@ public:
 private:
     int indexOf(int page, int continuation, int answer) const;
 
+    static quint64 cellKey(int page, int continuation, int column)
+    {
+        return (quint64(page) * ContinuationCount + quint64(continuation)) << 32 | quint32(column);
+    }
+
     std::vector<AnswerEntry> entries_;
+    QHash<quint64, std::vector<QString>> rowTexts_; // by page, continuation and column
+    QHash<quint64, int> tableRows_;                 // by page, continuation and first answer
     // First entry of each list; -1 where the store keeps no list.
     std::array<std::array<int, ContinuationCount>, PageCount> listStart_;
 };

@@ -29,6 +29,8 @@
 #include <QRandomGenerator>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace brevane {
 
 namespace {
@@ -154,11 +156,16 @@ void TOutputCommands::PreviewPrint(const PrintSelection &selection)
 bool TOutputCommands::BuildDocument(const PrintSelection &selection, bool titled, QString *document)
 {
     // The displayed page's last entries count, and every answer is current.
-    // Papers from a calculation that failed would be incomplete: the
-    // message names the pages, and nothing is printed.
+    // A paper whose calculation failed is named and left out of the print
+    // document, and the others print; any other failure prints nothing.
     if (const Outcome calculated = main_.Calc().RecalculateWithCursor(true); !calculated) {
         calculated.show();
-        return false;
+        const TAnswer *answers = main_.Document().Answers();
+        const bool onlyPapers = answers && !answers->PageFailures.isEmpty() &&
+                                std::all_of(calculated.messages().cbegin(), calculated.messages().cend(),
+                                            [](const OutcomeMessage &m) { return m.number == msg::CalculationFailed; });
+        if (!onlyPapers)
+            return false;
     }
     // What the State or a signer would reject is shown first.
     QStringList boxes;

@@ -258,11 +258,13 @@ struct Parser
         }
         if (name == QLatin1String("repeat")) {
             int count = 0, step = 0;
-            if (args.size() != 2 || !number(args[0], count) || !number(args[1], step) || count < 1 || step < 1) {
-                fail(QStringLiteral(".repeat takes a count and a step, both at least 1"));
+            const bool grows = args.size() == 3 && args[2] == QLatin1String("grow");
+            if ((args.size() != 2 && !grows) || !number(args[0], count) || !number(args[1], step) || count < 1 ||
+                step < 1) {
+                fail(QStringLiteral(".repeat takes a count and a step, both at least 1, and may end in grow"));
                 return false;
             }
-            repeat = {count, step};
+            repeat = {count, step, grows ? 1 : 0};
             return true;
         }
         fail(QStringLiteral("unknown directive .%1").arg(name));
@@ -296,6 +298,8 @@ struct Parser
                 b.small = true;
             else if (word == QLatin1String("row"))
                 b.row = true;
+            else if (word == QLatin1String("sign"))
+                b.sign = true;
             else if (word.startsWith(QLatin1String("if="))) {
                 bool ok = false;
                 b.printIf = word.mid(3).toInt(&ok);
@@ -660,18 +664,49 @@ struct Parser
                     group.append({nb, nrest});
                     lineNos.append(lineNo);
                 }
+                const int table = repeat[2] ? int(page.tables.size()) : -1;
+                if (repeat[2])
+                    page.tables.append(GrowingTable{{}, repeat[1], repeat[0]});
                 for (int k = 0; k < repeat[0]; ++k) {
                     for (int g = 0; g < group.size(); ++g) {
                         lineNo = lineNos[g];
                         Block copy = group[g].first;
                         copy.repeated = true;
+                        copy.table = table;
+                        copy.tableRow = table >= 0 ? k : -1;
                         if (copy.printIf >= 0)
                             copy.printIf += k * repeat[1];
                         if (copy.printUnless >= 0)
                             copy.printUnless += k * repeat[1];
                         if (!pieces(group[g].second, copy.pieces, k * repeat[1], k == 0))
                             return false;
+                        if (table >= 0 && k == 0)
+                            for (const Piece &p : std::as_const(copy.pieces))
+                                if (p.type == Piece::Answer && !page.tables[table].columns.contains(p.answer))
+                                    page.tables[table].columns.append(p.answer);
                         page.blocks.append(copy);
+                    }
+                }
+                if (table >= 0) {
+                    std::sort(page.tables[table].columns.begin(), page.tables[table].columns.end());
+                    const GrowingTable &t = page.tables[table];
+                    if (t.columns.isEmpty()) {
+                        fail(QStringLiteral("a growing table needs an answer in its row"));
+                        return false;
+                    }
+                    // A row prints while an answer of its own holds something:
+                    // the page's kept rows that nobody fills print nothing.
+                    for (const auto &[b, text] : std::as_const(group)) {
+                        const int when = b.printIf >= 0 ? b.printIf : b.printUnless;
+                        if (b.inPrint && b.type != Block::Space && when < 0) {
+                            fail(QStringLiteral("a line of a growing table needs if=N, an answer of its row"));
+                            return false;
+                        }
+                        if (when >= 0 && !t.columns.contains(when)) {
+                            fail(QStringLiteral("a line of a growing table prints by answer %1, not of its row")
+                                     .arg(when));
+                            return false;
+                        }
                     }
                 }
                 repeat.clear();

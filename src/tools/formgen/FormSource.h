@@ -70,9 +70,22 @@ struct Block
     int printIf = -1;      // "[if=N]": printed only while answer N is not empty (-1: always)
     int printUnless = -1;  // "[unless=N]": printed only while answer N is empty (-1: always)
     bool repeated = false; // a copy of a line of a .repeat group
+    int table = -1;        // a line of a growing table (FormPage::tables), or -1
+    int tableRow = -1;     // and the row of the table it belongs to, from 0
+    bool sign = false;     // "[sign]": a table row tall enough to sign in, never split across pages
     int spaceLines = 1;    // Space: number of blank lines
     QList<Piece> pieces;
     int line = 0;
+};
+
+// A table that grows (`.repeat COUNT STEP grow`): the page keeps answers
+// for its first `count` rows, each row's answers `step` above the row
+// before; in print it has as many rows as the client has.
+struct GrowingTable
+{
+    QList<int> columns; // the answers of its first row, rising
+    int step = 0;
+    int count = 0;
 };
 
 struct FormPage
@@ -107,7 +120,8 @@ struct FormPage
     // Groups of check boxes of which the user ticks at most one (.chooseone):
     // each group its alternatives, written as .required names them.
     QList<QStringList> chooseOne;
-    QStringList checks; // the rules across answers run for this page (.check)
+    QStringList checks;         // the rules across answers run for this page (.check)
+    QList<GrowingTable> tables; // the tables that grow, in the order of the source
 
     // Letter paper in twips, as the page is printed.
     int PaperWidth() const { return landscape ? 15840 : 12240; }

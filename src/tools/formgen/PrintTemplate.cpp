@@ -6,6 +6,7 @@
 #include "core/output/TemplateMerge.h"
 
 #include <QMap>
+#include <QSet>
 
 #include <algorithm>
 #include <utility>
@@ -106,13 +107,26 @@ QByteArray PrintTemplate(const FormPage &page)
     rtf += brevane::PrintTemplateOpening(page.PaperWidth(), page.PaperHeight(), page.landscape, page.margins, body);
 
     const QString tabs = tabStops(page);
-    for (const Block &b : page.blocks) {
-        if (!b.inPrint)
-            continue;
+    // A growing table's first row stands once, in a group after a mark that
+    // names the table (its first answer, the step from row to row and the
+    // rows the page keeps); the merge writes the group once for each row the
+    // client has. The lines of one row keep together on a sheet.
+    int openTable = -1;
+    const auto lastLineOfRow = [&](qsizetype i) {
+        for (qsizetype j = i + 1; j < page.blocks.size(); ++j)
+            if (page.blocks[j].inPrint)
+                return page.blocks[j].table != page.blocks[i].table || page.blocks[j].tableRow != 0;
+        return true;
+    };
+    // One block of the wording as RTF. `keepWithNext` keeps it on the sheet
+    // of the line after it; `ownRunningHeading` is a table heading that the
+    // page repeats by its running heading.
+    const auto blockRtf = [&](const Block &b, bool keepWithNext, bool ownRunningHeading) -> QString {
         if (b.type == Block::Space) {
+            QString space;
             for (int i = 0; i < b.spaceLines; ++i)
-                rtf += QStringLiteral("\\pard\\sa0\\par\r\n");
-            continue;
+                space += QStringLiteral("\\pard\\sa0\\par\r\n");
+            return space;
         }
         QString para;
         int cells = 0; // cells opened in a table row
@@ -121,13 +135,20 @@ QByteArray PrintTemplate(const FormPage &page)
             // each with a hairline below.
             para += QStringLiteral("\\trowd\\trgaph72");
             // A bold row is a table's heading: repeated at the top of each
-            // page the table continues on.
-            if (b.bold)
+            // page the table continues on (a growing table's by the page's
+            // running heading instead).
+            if (b.bold && !ownRunningHeading)
                 para += QStringLiteral("\\trhdr");
+            // A row signed by hand: room to sign above the line, and never
+            // split across two sheets.
+            if (b.sign)
+                para += QStringLiteral("\\trrh720\\trkeep");
             QList<int> edges = page.tabs;
             edges.append(page.TextWidth());
             for (int edge : edges)
-                para += QStringLiteral("\\clbrdrb\\brdrs\\brdrw5\\cellx") + QString::number(edge);
+                para += QStringLiteral("%1\\clbrdrb\\brdrs\\brdrw5\\cellx")
+                            .arg(b.sign ? QStringLiteral("\\clvertalb") : QString()) +
+                        QString::number(edge);
             para += QLatin1Char(' ');
             cells = int(edges.size());
         }
@@ -164,6 +185,8 @@ QByteArray PrintTemplate(const FormPage &page)
             para += QStringLiteral("\\sa20\\sl0");
         if (b.indent)
             para += QStringLiteral("\\li720");
+        if (keepWithNext && !b.row)
+            para += QStringLiteral("\\keepn");
         // A line of its own whose value stands at a tab stop ("Name | value"):
         // a value too long for the line wraps under itself, at the first tab
         // stop, not back at the left margin under the label.
@@ -237,8 +260,47 @@ QByteArray PrintTemplate(const FormPage &page)
             para = QLatin1String(brevane::PrintIfOpening) + QLatin1Char('!') + QString::number(b.printUnless) +
                    QStringLiteral("}{") + para + QLatin1Char('}');
         para += QStringLiteral("\r\n");
-        rtf += para;
+        return para;
+    };
+    // A growing table's heading row (the bold row right before it) is also
+    // the running heading of the page's sheets after the first, so that a
+    // table that continues over sheets shows its heading on each in every
+    // word processor; the first sheet has none.
+    QSet<qsizetype> headings;
+    for (qsizetype i = 0; i < page.blocks.size(); ++i) {
+        if (!page.blocks[i].inPrint || page.blocks[i].table < 0 || page.blocks[i].tableRow != 0)
+            continue;
+        qsizetype h = i - 1;
+        while (h >= 0 && !page.blocks[h].inPrint)
+            --h;
+        if (h >= 0 && page.blocks[h].row && page.blocks[h].bold && page.blocks[h].table < 0)
+            headings.insert(h);
     }
+    if (!headings.isEmpty()) {
+        rtf += QStringLiteral("\\titlepg{\\headerf\\pard\\plain\\fs2\\par}{\\header ");
+        for (qsizetype h : std::as_const(headings))
+            rtf += blockRtf(page.blocks[h], false, true);
+        rtf += QStringLiteral("\\pard\\plain\\fs2\\par}\r\n");
+    }
+    for (qsizetype i = 0; i < page.blocks.size(); ++i) {
+        const Block &b = page.blocks[i];
+        if (!b.inPrint || b.tableRow > 0)
+            continue;
+        if (openTable >= 0 && b.table != openTable) {
+            rtf += QStringLiteral("}\r\n");
+            openTable = -1;
+        }
+        if (b.table >= 0 && openTable != b.table) {
+            const GrowingTable &t = page.tables[b.table];
+            rtf += QLatin1String(brevane::GrowingTableOpening) +
+                   QStringLiteral("%1 %2 %3}{").arg(t.columns.first()).arg(t.step).arg(t.count);
+            openTable = b.table;
+        }
+        const bool keepWithNext = b.table >= 0 && !lastLineOfRow(i);
+        rtf += blockRtf(b, keepWithNext, headings.contains(i));
+    }
+    if (openTable >= 0)
+        rtf += QStringLiteral("}\r\n");
     // A page never ends inside a table: the page break the print job puts
     // before the next page would be lost in the table's last row.
     for (qsizetype i = page.blocks.size() - 1; i >= 0; --i) {

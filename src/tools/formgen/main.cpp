@@ -129,7 +129,7 @@ QString factsRow(const FormPage &page)
         calculated = calculated || f.mode != Mode::Input;
     }
     return QStringLiteral("        facts[%1] = {true, %2, %3, %4, %5, %6, %7, {%8, %9, %10, %11}, %12, {}, {}, {}, {}, "
-                          "\"\", %13};\n")
+                          "\"\", %13, {}};\n")
         .arg(page.number)
         .arg(flag(page.screen), flag(page.print))
         .arg(page.hasFocus ? page.focus : -1)
@@ -171,6 +171,18 @@ QString fieldRows(const FormPage &page)
                            f.mode == Mode::Input ? QStringLiteral("true") : QStringLiteral("false"));
     QString text =
         QStringLiteral("        facts[%1].fields = {%2};\n").arg(page.number).arg(fields.join(QStringLiteral(", ")));
+    if (!page.tables.isEmpty()) {
+        QStringList tables;
+        for (const GrowingTable &t : page.tables) {
+            QStringList columns;
+            for (int c : t.columns)
+                columns << QString::number(c);
+            tables << QStringLiteral("{{%1}, %2, %3}").arg(columns.join(QStringLiteral(", "))).arg(t.step).arg(t.count);
+        }
+        text += QStringLiteral("        facts[%1].tables = {%2};\n")
+                    .arg(page.number)
+                    .arg(tables.join(QStringLiteral(", ")));
+    }
     if (!page.checks.isEmpty()) {
         QStringList checks;
         for (const QString &c : page.checks)
