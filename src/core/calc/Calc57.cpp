@@ -18,15 +18,15 @@ void Calc57(PageCalc &pc)
 
     // The agreement names the company as it was called on the day the
     // agreement took effect (answer 0, the user's).
-    const QString name = pc.EntityNameOn(pc.Get(0));
-    pc.Always(1, name);
+    const QString company = pc.EntityNameOn(pc.Get(0));
+    pc.Always(1, company);
     pc.Guarded(2, JoinAsSentence(members));
     // With no member the word keeps whatever it held.
     if (members.size() == 1)
         pc.Always(3, QStringLiteral("Member"));
     else if (members.size() > 1)
         pc.Always(3, QStringLiteral("Members"));
-    pc.Always(4, name);
+    pc.Always(4, company);
     // The purpose follows a colon: "... which its articles state: To roast and
     // sell coffee."
     pc.Always(5, PurposeClause(pc.G(G0::LlcPurpose), false));
