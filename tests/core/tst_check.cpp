@@ -1131,7 +1131,7 @@ void tst_check::plantedFault_data()
         {"cbxPOC_OrderWaiver page 7 \"Directory Worksheet row 3, Carla Ng\": Carla Ng is a shareholder "
          "(code S) with no shares; the subscription lists the row without a number (also "
          "cbxPOC_ShareSubscription)",
-         "cbxFSM_Election page 18 \"The inspectors reported that\": 1,000 shares are represented, more "
+         "cbxFSM_Election page 18 \"The secretary pro tem reported that\": 1,000 shares are represented, more "
          "than the 800 the shareholders subscribe for (also cbxFSM_Conclusion)"});
     add("corporation: notice meeting at AM and PM", corporation,
         [](CalcClient &c) { c.g(G0::NoticeMeetingAm, "X").g(G0::NoticeMeetingPm, "X"); },

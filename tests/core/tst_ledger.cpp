@@ -377,9 +377,11 @@ void tst_ledger::issueAndRedemption()
     QCOMPARE(faults.size(), 1);
     QCOMPARE(faults.first().kind, LedgerFault::NoBoardAction);
     QVERIFY(faults.first().worthALook);
-    c.store().PgCt[38] = 1;
-    c.store().SetText(38, 0, 1, QStringLiteral("board of directors"));
-    c.store().SetText(38, 0, 7, QStringLiteral("8/15/2019"));
+    c.write([](TAnswer &answers) {
+        answers.PgCt[38] = 1;
+        answers.SetText(38, 0, 1, QStringLiteral("board of directors"));
+        answers.SetText(38, 0, 7, QStringLiteral("8/15/2019"));
+    });
     QVERIFY(LedgerFaults(c.store(), c.document.Directory()).isEmpty());
 
     const Outcome late = RecordIssue(c.document, IssueOrder{QDate(2019, 9, 30), NewHolder{"Gil Park", 1}, {}});
