@@ -107,10 +107,8 @@ void tst_clicheck::findings()
     QCOMPARE(result.errors, QString());
 }
 
-// A page procedure that cannot complete never ends the check with exit 1
-// and nothing said: the check reports it, on the first form that prints the
-// page (the waiver's page is also the notice's second), and every other
-// finding.
+// A client with more shareholders than the waiver keeps on its page is
+// checked whole: no calculation failure, nobody left off.
 void tst_clicheck::calculationThatCannotComplete()
 {
     CalcClient client;
@@ -119,15 +117,11 @@ void tst_clicheck::calculationThatCannotComplete()
         client.row({"SI", qPrintable(QStringLiteral("Holder %1").arg(QChar('A' + k))), "1 Elm Street", "Dayton", "OH",
                     "45402", "", "", "", "", "", "1", "common"});
     const Result result = run({write(QStringLiteral("crowded.cl1"), client)});
-    QCOMPARE(result.exitCode, 1);
-    QVERIFY2(!result.lines
-                  .filter(QStringLiteral("Notice of Shareholders' Meeting & Waiver, page 2 of 2: the calculation of "
-                                         "this page could not complete"))
-                  .isEmpty(),
+    QVERIFY2(result.lines.filter(QStringLiteral("could not complete")).isEmpty(),
              qPrintable(result.lines.join(QLatin1Char('\n'))));
-    QVERIFY2(!result.lines.filter(QStringLiteral("rows for 23 shareholders; Holder U is left off")).isEmpty(),
+    QVERIFY2(result.lines.filter(QStringLiteral("left off")).isEmpty(),
              qPrintable(result.lines.join(QLatin1Char('\n'))));
-    QVERIFY2(result.errors.contains(QStringLiteral("18047")), qPrintable(result.errors));
+    QVERIFY2(!result.errors.contains(QStringLiteral("18047")), qPrintable(result.errors));
 }
 
 void tst_clicheck::damagedInputIsRefused()

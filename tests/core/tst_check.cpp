@@ -1467,21 +1467,19 @@ void tst_check::lawfulEntries()
 // still reported: the cause among them.
 void tst_check::calculationFailureIsAFinding()
 {
+    // More shareholders than the waiver keeps on its page: the table grows,
+    // the calculation completes, and nobody is reported left off.
     CalcClient c;
     CompleteCorporation(c);
     for (int k = 0; k < 21; ++k)
         c.row({"SI", qPrintable(QStringLiteral("Holder %1").arg(QChar('A' + k))), "1 Elm Street", "Dayton", "OH",
                "45402", "", "", "", "", "", "1", "common"});
     const QStringList boxes = {"cbxPOC_WaiverOfNotice", "cbxForm532A"};
-    const QList<Finding> found = CalculateAndCheck(c.store, c.directory, boxes, Today);
-    QVERIFY2(!found.isEmpty(), "no finding");
-    const QStringList all = lines(found);
-    QVERIFY2(all.first().startsWith(QLatin1String("cbxPOC_WaiverOfNotice page 10: the calculation of this page could "
-                                                  "not complete")),
-             qPrintable(all.join(QLatin1Char('\n'))));
-    QVERIFY2(all.filter(QStringLiteral("rows for 23 shareholders; Holder U is left off")).size() == 1,
-             qPrintable(all.join(QLatin1Char('\n'))));
-    QVERIFY(HasMustFix(found));
+    const QStringList all = lines(CalculateAndCheck(c.store, c.directory, boxes, Today));
+    QVERIFY2(all.filter(QStringLiteral("could not")).isEmpty(), qPrintable(all.join(QLatin1Char('\n'))));
+    QVERIFY2(all.filter(QStringLiteral("left off")).isEmpty(), qPrintable(all.join(QLatin1Char('\n'))));
+    QVERIFY(c.store.PageFailures.isEmpty());
+    // A page procedure that stops is a finding on its paper (tst_papers).
 }
 
 // A fact printed by several papers is reported by whichever of them is

@@ -278,58 +278,19 @@ QList<Finding> CheckForms(const ClientDocument &client, const QStringList &boxes
 {
     if (!client.Answers())
         return {};
-    return CalculationFindings(client.LastCalculation(), boxes) +
-           CheckForms(*client.Answers(), client.Directory(), boxes, today);
-}
-
-QList<Finding> CalculationFindings(const Outcome &calculated, const QStringList &boxes)
-{
-    QList<Finding> out;
-    if (calculated.ok())
-        return out;
-    static const QRegularExpression pageNamed(QStringLiteral("page (\\d+) \\("));
-    for (const OutcomeMessage &message : calculated.messages()) {
-        if (message.number != msg::CalculationFailed)
-            continue;
-        QList<int> pages;
-        for (auto it = pageNamed.globalMatch(message.detail); it.hasNext();)
-            pages << it.next().captured(1).toInt();
-        if (pages.isEmpty())
-            pages << message.page;
-        for (const int page : pages) {
-            Finding f;
-            f.page = page;
-            const auto prints = [page](const QString &name) {
-                const SelectionBox *box = FindSelectionBox(name);
-                return box && box->pages.contains(page);
-            };
-            const auto checked = std::find_if(boxes.begin(), boxes.end(), prints);
-            if (checked != boxes.end()) {
-                f.box = *checked;
-            } else {
-                const QStringList all = AllBoxes();
-                const auto any = std::find_if(all.begin(), all.end(), prints);
-                f.box = any != all.end() ? *any : boxes.value(0);
-            }
-            f.text = QStringLiteral("the calculation of this page could not complete, so the paper may print "
-                                    "stale or missing answers");
-            f.severity = Severity::MustFix;
-            out << f;
-        }
-    }
-    return out;
+    return CheckForms(*client.Answers(), client.Directory(), boxes, today);
 }
 
 QList<Finding> CalculateAndCheck(TAnswer &answers, const DirectoryTable &directory, const QStringList &boxes,
                                  const QDate &today)
 {
-    Outcome calculated;
     {
-        // What the page procedures report becomes findings, never a message box.
+        // A page procedure that cannot complete is a finding on its paper
+        // (the store keeps why), never a message box.
         const MessageCollector collector;
-        calculated = Calculate(&answers, directory);
+        static_cast<void>(Calculate(&answers, directory));
     }
-    return CalculationFindings(calculated, boxes) + CheckForms(answers, directory, boxes, today);
+    return CheckForms(answers, directory, boxes, today);
 }
 
 } // namespace brevane

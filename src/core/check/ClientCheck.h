@@ -42,11 +42,6 @@ QList<Finding> CheckForms(const TAnswer &answers, const DirectoryTable &director
 QList<Finding> CheckForms(const ClientDocument &client, const QStringList &boxes,
                           const QDate &today = QDate::currentDate());
 
-// A calculation that could not complete, as findings that must be fixed:
-// one per page whose procedure failed, on the first of `boxes` that prints
-// the page (else the first form that does). The rules still report the
-// cause (a table too small for the rows) on the forms they check.
-QList<Finding> CalculationFindings(const Outcome &calculated, const QStringList &boxes);
 // The check of a client as read from its file: calculated first, as the
 // program and brevane-cli calculate it, then checked; the register, the
 // check panel and `brevane-cli check` count the same findings this way.
