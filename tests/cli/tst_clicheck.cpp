@@ -112,10 +112,7 @@ void tst_clicheck::findings()
 void tst_clicheck::calculationThatCannotComplete()
 {
     CalcClient client;
-    CompleteCorporation(client);
-    for (int k = 0; k < 21; ++k)
-        client.row({"SI", qPrintable(QStringLiteral("Holder %1").arg(QChar('A' + k))), "1 Elm Street", "Dayton", "OH",
-                    "45402", "", "", "", "", "", "1", "common"});
+    CrowdedCorporation(client);
     const Result result = run({write(QStringLiteral("crowded.cl1"), client)});
     QVERIFY2(result.lines.filter(QStringLiteral("could not complete")).isEmpty(),
              qPrintable(result.lines.join(QLatin1Char('\n'))));

@@ -1470,10 +1470,7 @@ void tst_check::calculationFailureIsAFinding()
     // More shareholders than the waiver keeps on its page: the table grows,
     // the calculation completes, and nobody is reported left off.
     CalcClient c;
-    CompleteCorporation(c);
-    for (int k = 0; k < 21; ++k)
-        c.row({"SI", qPrintable(QStringLiteral("Holder %1").arg(QChar('A' + k))), "1 Elm Street", "Dayton", "OH",
-               "45402", "", "", "", "", "", "1", "common"});
+    CrowdedCorporation(c);
     const QStringList boxes = {"cbxPOC_WaiverOfNotice", "cbxForm532A"};
     const QStringList all = lines(CalculateAndCheck(c.store, c.directory, boxes, Today));
     QVERIFY2(all.filter(QStringLiteral("could not")).isEmpty(), qPrintable(all.join(QLatin1Char('\n'))));

@@ -284,12 +284,7 @@ void tst_clientregister::mustFixCountsAfterCalculating()
         c.calculate();
         c.store.SetText(7, 0, 17, QStringLiteral("15,000.00")); // the order's capital before the last change
     };
-    const Plant crowded = [](CalcClient &c) {
-        CompleteCorporation(c);
-        for (int k = 0; k < 21; ++k)
-            c.row({"SI", qPrintable(QStringLiteral("Holder %1").arg(QChar('A' + k))), "1 Elm Street", "Dayton", "OH",
-                   "45402", "", "", "", "", "", "1", "common"});
-    };
+    const Plant crowded = &CrowdedCorporation;
     QTemporaryDir dir;
     writeFile(dir.filePath("stale.cl1"), saved(stale, false));
     writeFile(dir.filePath("crowded.cl1"), saved(crowded, false));

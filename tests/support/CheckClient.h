@@ -140,4 +140,15 @@ inline void CompleteAssociation(CalcClient &c)
         .row({"DOSCI", "David Kim", "95 Monroe Street", "Toledo", "OH", "43604", "", "", "", "", "", "200", "common"});
 }
 
+// The complete corporation with 21 more shareholders of one share each
+// ("Holder A" to "Holder U"): 24 in all, more than the waiver of notice
+// keeps on its page.
+inline void CrowdedCorporation(CalcClient &c)
+{
+    CompleteCorporation(c);
+    for (int k = 0; k < 21; ++k)
+        c.row({"SI", qPrintable(QStringLiteral("Holder %1").arg(QChar('A' + k))), "1 Elm Street", "Dayton", "OH",
+               "45402", "", "", "", "", "", "1", "common"});
+}
+
 } // namespace brevane::test
