@@ -67,7 +67,6 @@ Outcome ClientDocument::Load(const QString &path)
     QString systemText;
     QString why;
     bool read = false;
-    lastCalculation_ = Outcome();
     {
         // Whatever the reader reports names the file.
         const MessageAbout about(QDir::toNativeSeparators(path));
@@ -154,7 +153,6 @@ Outcome ClientDocument::Recalculate()
         outcome = collector.outcome();
         outcome.add(run);
     }
-    lastCalculation_ = outcome;
     Q_EMIT AnswersChanged();
     return outcome;
 }

@@ -143,9 +143,6 @@ public:
     // AnswersChanged. Fails with 18047, naming the pages, when a page
     // procedure failed.
     Outcome Recalculate();
-    // What the last calculation run came to (nothing since a load): the
-    // check before filing reports a page procedure that could not complete.
-    const Outcome &LastCalculation() const { return lastCalculation_; }
 
     // Builds the print document of the checked boxes from the templates and
     // print data in the support folders. The client's answers are as they
@@ -191,7 +188,6 @@ private:
     QDateTime diskModified_;
     qint64 diskSize_ = -1;
     DirectoryTable directory_;
-    Outcome lastCalculation_;
     // The merge of the run: its working text and font size carry from one
     // page and one job to the next.
     TemplateMerge merge_;
